@@ -1,0 +1,20 @@
+# One place that sets warnings and build options for every target.
+
+function(tq58_setup_target target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
+  if(TQ58_SANITIZE)
+    target_compile_options(${target} PRIVATE
+      -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
+  if(WIN32)
+    target_compile_definitions(${target} PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+  endif()
+endfunction()
+
+# The product: on Windows a GUI-subsystem program with no DLL beyond Windows' own.
+function(tq58_setup_program target)
+  if(WIN32)
+    target_link_options(${target} PRIVATE -municode -mwindows -static -static-libgcc -static-libstdc++)
+  endif()
+endfunction()

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds every preset (native, Windows, sanitizers) and runs every test, the Windows
+# program's under Wine included. Exits non-zero on the first failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+jobs=$(nproc)
+
+# The Windows program first: the native test run drives it under Wine.
+cmake --preset windows
+cmake --build --preset windows -j "$jobs"
+
+for preset in native sanitize; do
+  cmake --preset "$preset"
+  cmake --build --preset "$preset" -j "$jobs"
+  ctest --preset "$preset" -j "$jobs"
+done

@@ -1,0 +1,275 @@
+// The in-memory picture of the host's exchange file: header values, layer tables, indicated
+// points, the entities in fifteen typed lists plus their file order, the host's current
+// attributes and the running drawing state. Coordinates are drawing units, angles degrees.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace JwwGaibu {
+
+inline constexpr int kLayerGroupCount = 16;
+inline constexpr int kLayersPerGroup = 16;
+inline constexpr int kHpPointSlots = 100;  // index 0 unused, points 1..99
+inline constexpr int kTextStyleCount = 10;
+inline constexpr std::size_t kShortTextLimit = 255;  // bytes kept of a text or font name
+
+// The host's default font, "<ＭＳ ゴシック>" in Shift-JIS.
+inline constexpr char kDefaultFontName[] =
+    "<\x82\x6c\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4e>";
+
+struct TTextStyle {
+  double Width = 3.0;
+  double Height = 3.0;
+  double CharSpacing = 0.0;
+  int32_t Color = 2;  // host colour number
+};
+
+// How an indicated point was qualified by its "hp" keyword.
+enum HpKind : int32_t { HpPlain = 0, HpDash = 1, HpLn = 2, HpCi = 3, HpCh = 4 };
+
+struct THpPoint {
+  bool Defined = false;
+  double X = 0.0;
+  double Y = 0.0;
+  int32_t Kind = HpPlain;
+};
+
+// Attributes every entity record starts with.
+struct TEntityHeader {
+  int32_t Hhp = 0;
+  int32_t LayerGroup = 0;
+  int32_t Layer = 0;
+  int32_t Color = 0;
+  int32_t LineType = 0;
+  int32_t LineWidth = 0;
+  int32_t ZFlags = 0;  // bits 1, 2, 4, 8, 16 for "z1" to "z5"
+};
+
+// Entity kinds, numbered as in EntityOrder.
+enum EntityKind : int32_t {
+  KindLine = 1,
+  KindCircle = 2,
+  KindArc = 3,
+  KindText = 4,
+  KindPoint = 5,
+  KindParamPoint = 6,
+  KindMsgText = 7,
+  KindBlock = 8,
+  KindSolid2 = 9,
+  KindSolid3 = 10,
+  KindSolid4 = 11,
+  KindSc = 12,
+  KindSe = 13,
+  KindSo = 14,
+  KindSg = 15,
+};
+
+struct TJwwEntLine {
+  TEntityHeader Header;
+  int32_t Polyline = 0;  // polyline number, 0 outside any polyline
+  double X1 = 0.0, Y1 = 0.0, X2 = 0.0, Y2 = 0.0;
+};
+
+struct TJwwEntCircle {
+  TEntityHeader Header;
+  double X = 0.0, Y = 0.0, Radius = 0.0;
+};
+
+struct TJwwEntArc {
+  TEntityHeader Header;
+  double X = 0.0, Y = 0.0, Radius = 0.0, StartAngle = 0.0, EndAngle = 0.0, Flatness = 0.0,
+         Tilt = 0.0;
+};
+
+struct TJwwEntText {
+  TEntityHeader Header;
+  int32_t TextKind = 0;   // 0 "ch", 1 "cv", 2 "cs", ... 9 "c2"
+  int32_t TextColor = 0;  // 0..8
+  int32_t TextStyle = 0;
+  double Width = 0.0, Height = 0.0, CharSpacing = 0.0;
+  double X = 0.0, Y = 0.0, DirX = 0.0, DirY = 0.0;
+  std::string FontName;  // at most 255 bytes
+  std::string Text;      // at most 255 bytes
+};
+
+struct TJwwEntPoint {
+  TEntityHeader Header;
+  double X = 0.0, Y = 0.0;
+};
+
+struct TJwwEntParamPoint {
+  TEntityHeader Header;
+  double X = 0.0, Y = 0.0, Param1 = 0.0, Param2 = 0.0;
+  int32_t ParamCode = 0;
+};
+
+// A "cs" text with the segment that a "msg" line held for it.
+struct TJwwEntMsgText {
+  TEntityHeader Header;
+  TJwwEntLine Segment;
+  TJwwEntText Text;
+};
+
+struct TJwwEntBlk {
+  TEntityHeader Header;
+  double X = 0.0, Y = 0.0;
+  std::string Name;
+};
+
+struct TJwwEntSolid2 {
+  TEntityHeader Header;
+  int32_t SolidColor = 0;
+  double X1 = 0.0, Y1 = 0.0, X2 = 0.0, Y2 = 0.0;
+};
+
+struct TJwwEntSolid3 {
+  TEntityHeader Header;
+  int32_t SolidColor = 0;
+  double X1 = 0.0, Y1 = 0.0, X2 = 0.0, Y2 = 0.0, X3 = 0.0, Y3 = 0.0;
+};
+
+struct TJwwEntSolid4 {
+  TEntityHeader Header;
+  int32_t SolidColor = 0;
+  double X1 = 0.0, Y1 = 0.0, X2 = 0.0, Y2 = 0.0, X3 = 0.0, Y3 = 0.0, X4 = 0.0, Y4 = 0.0;
+};
+
+// "sc" and "se" records: an arc's seven reals and a code.
+struct TJwwEntSolidArc {
+  TEntityHeader Header;
+  int32_t SolidColor = 0;
+  double X = 0.0, Y = 0.0, Radius = 0.0, StartAngle = 0.0, EndAngle = 0.0, Flatness = 0.0,
+         Tilt = 0.0;
+  int32_t Code = 0;
+};
+
+// "so" and "sg" records: eight reals.
+struct TJwwEntSolidValues {
+  TEntityHeader Header;
+  int32_t SolidColor = 0;
+  std::array<double, 8> V{};
+};
+
+// One entity in file order: its kind and its zero-based index in the list of that kind.
+struct TEntityOrderItem {
+  int32_t Kind = 0;
+  int32_t Index = 0;
+};
+
+struct ExchangeModel {
+  // Header values.
+  std::string FileName;
+  double HkValue = 0.0;
+  std::array<double, kLayerGroupCount> LayerGroupScale{};  // start value 1.0 each
+  double SheetWidth = 1189.0;
+  double SheetHeight = 841.0;
+  std::array<TTextStyle, kTextStyleCount> TextStyles{};
+  std::array<double, 4> HnValues{};
+
+  // The host's current attributes: the first value of each kind in the file.
+  int32_t HostLayerGroup = 0;
+  int32_t HostLayer = 0;
+  int32_t HostLineColor = 1;
+  int32_t HostLineType = 1;
+  int32_t HostLineWidth = 0;
+  int32_t HostTextStyle = 1;  // 0 = free size
+  double HostTextWidth = 2.0;
+  double HostTextHeight = 2.0;
+  double HostCharSpacing = 0.0;
+  int32_t HostFreeTextColor = 1;
+  std::string HostFontName;
+  bool LineWidthSeen = false;  // the file held an "lw" line
+
+  // Set while the matching host value has not been taken from the file.
+  bool HostLayerGroupPending = true;
+  bool HostLayerPending = true;
+  bool HostLineColorPending = true;
+  bool HostLineTypePending = true;
+  bool HostLineWidthPending = true;
+  bool HostTextStylePending = true;
+
+  // Layer tables; layers are indexed layer group * 16 + layer.
+  std::array<int32_t, kLayerGroupCount> LayerGroupStates{};
+  std::array<std::string, kLayerGroupCount> LayerGroupNames;
+  std::array<int32_t, kLayerGroupCount * kLayersPerGroup> LayerStates{};
+  std::array<std::string, kLayerGroupCount * kLayersPerGroup> LayerNames;
+
+  // Indicated points 1..99 (index 0 unused).
+  std::array<THpPoint, kHpPointSlots> HpPoints{};
+  int32_t HpPointCount = 0;
+
+  // Entities, one list per kind, and all of them in file order.
+  std::vector<TJwwEntLine> LineList;
+  std::vector<TJwwEntCircle> CircleList;
+  std::vector<TJwwEntArc> ArcList;
+  std::vector<TJwwEntText> TextList;
+  std::vector<TJwwEntPoint> PointList;
+  std::vector<TJwwEntParamPoint> ParamPointList;
+  std::vector<TJwwEntMsgText> MsgTextList;
+  std::vector<TJwwEntBlk> BlockList;
+  std::vector<TJwwEntSolid2> Solid2List;
+  std::vector<TJwwEntSolid3> Solid3List;
+  std::vector<TJwwEntSolid4> Solid4List;
+  std::vector<TJwwEntSolidArc> ScList;
+  std::vector<TJwwEntSolidArc> SeList;
+  std::vector<TJwwEntSolidValues> SoList;
+  std::vector<TJwwEntSolidValues> SgList;
+  std::vector<TEntityOrderItem> EntityOrder;
+
+  // Current drawing state: while reading, the attributes of the next entity; while writing,
+  // the values last emitted.
+  int32_t CurLayerGroup = 0;
+  int32_t CurLayer = 0;
+  int32_t CurLineColor = 1;
+  int32_t CurLineType = 1;
+  int32_t CurLineWidth = 0;
+  int32_t CurTextStyle = 1;
+  double CurTextWidth = 2.0;
+  double CurTextHeight = 2.0;
+  double CurCharSpacing = 0.0;
+  int32_t CurFreeTextColor = 1;
+  int32_t CurTextColor = 0;
+  std::string CurFontName = kDefaultFontName;
+  int32_t CurPointColor = 1;
+  int32_t CurSolidColor = 0;
+
+  // Reading state.
+  int32_t PendingHhp = 0;
+  int32_t PendingZFlags = 0;
+  int32_t PolylineCount = 0;
+  bool InPolyline = false;
+  bool MsgPending = false;
+  TJwwEntLine MsgSegment{{0, 0, 0, 1, 1, 0, 0}, 0, 0.0, 0.0, 1.0, 0.0};
+
+  ExchangeModel();
+};
+
+// Output of the command writer: the lines to write back and the force flags.
+struct WriterState {
+  std::vector<std::string> OutputLines;  // each at most 255 bytes
+  bool ForceLayerGroup = true;
+  bool ForceLayer = true;
+  bool ForceLineColor = true;
+  bool ForceLineType = true;
+  bool ForceLineWidth = true;
+  bool ForceTextStyle = true;
+  bool ForceTextColor = true;
+  bool ForceFontName = true;
+};
+
+// Every value of the model at its start value, every list empty, the output list empty.
+void ClearExchangeModel(ExchangeModel& model, WriterState& writer);
+
+// Releases the storage of the entity lists, the order list and the output list.
+void FreeExchangeModel(ExchangeModel& model, WriterState& writer);
+
+// The header of a new record from the current drawing state and the pending values.
+void InitEntityHeader(const ExchangeModel& model, TEntityHeader& header);
+
+// Appends one (kind, index) pair to EntityOrder.
+void AddEntityOrder(ExchangeModel& model, int32_t kind, int32_t index);
+
+}  // namespace JwwGaibu

@@ -1,0 +1,16 @@
+// The multi-line with rounded corners: offset lines along the indicated polyline.
+#pragma once
+
+#include <cstdint>
+
+#include "exchange/model.h"
+#include "multiline/presets.h"
+
+namespace tq58 {
+
+// Emits, for every drawn row of the current preset, its attributes and the segments and
+// fillet arcs of its offset line along the indicated points 1 .. pointLimit + 1.
+void DrawMultiLines(const PresetStore& store, JwwGaibu::ExchangeModel& model,
+                    JwwGaibu::WriterState& writer, int32_t pointLimit);
+
+}  // namespace tq58

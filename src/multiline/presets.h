@@ -1,0 +1,52 @@
+// The 20 presets of up to 10 offset lines each, with the dialog's stored position and the
+// number of the preset that the transformation draws.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace tq58 {
+
+inline constexpr int kPresetCount = 20;
+inline constexpr int kRowsPerPreset = 10;
+inline constexpr int32_t kHostLineWidth = -1;  // LineWidth that stands for the host's width
+inline constexpr int32_t kMaxLineWidth = 30000;
+
+// One offset line of a preset.
+struct TLineRow {
+  bool DrawOn = false;
+  double Spacing = 0.0;  // from the base line, + left of the travel direction; mm
+  double Radius = 0.0;   // corner rounding; same unit as Spacing; never negative
+  bool PaperSize = false;  // Spacing and Radius are paper mm, scaled by the layer group
+  int32_t ColorIndex = 0;     // colour-list index, 0 = host's colour
+  int32_t LineTypeIndex = 0;  // line-type-list index, 0 = host's line type
+  int32_t LineWidth = kHostLineWidth;  // -1..30000
+};
+
+// One preset: a comment and 10 rows (row 1 is Lines[0]).
+struct TLineTable {
+  std::string Comment;  // Shift-JIS bytes
+  std::array<TLineRow, kRowsPerPreset> Lines{};
+};
+
+// The presets with the dialog position and the current preset number.
+struct PresetStore {
+  int32_t FormLeft = 100;
+  int32_t FormTop = 100;
+  int32_t CurrentPreset = 1;  // 1..20
+  std::array<TLineTable, kPresetCount> Presets{};
+
+  // Preset `number`, counted from 1.
+  TLineTable& Preset(int number) { return Presets[static_cast<std::size_t>(number - 1)]; }
+  const TLineTable& Preset(int number) const {
+    return Presets[static_cast<std::size_t>(number - 1)];
+  }
+};
+
+// A radius that is not greater than 0 (or not a number) becomes 0.
+double ApplyRadiusRule(double radius);
+// A width below -1 or above 30000 becomes -1.
+int32_t ApplyLineWidthRule(int32_t width);
+
+}  // namespace tq58

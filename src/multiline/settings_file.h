@@ -1,0 +1,18 @@
+// The settings file beside the program: 1423 lines, one value each, CR LF, Shift-JIS.
+#pragma once
+
+#include <filesystem>
+
+#include "multiline/presets.h"
+
+namespace tq58 {
+
+// Sets `store` to its start values, then reads the file at `path` if there is one. Missing
+// lines read as empty text; a read failure keeps what was read before it.
+void LoadSettings(PresetStore& store, const std::filesystem::path& path);
+
+// Writes `store` to `path`, replacing the old file atomically: on any failure the previous
+// file stays exactly as it was and no temporary file remains. True on success.
+bool SaveSettings(PresetStore& store, const std::filesystem::path& path);
+
+}  // namespace tq58

@@ -1,0 +1,175 @@
+// Text to flag and number conversions on Shift-JIS bytes.
+#include "util/text_convert.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace MyFunc {
+namespace {
+
+constexpr unsigned char kSpace = 0x20;
+constexpr unsigned char kFullWidthSpaceLead = 0x81;
+constexpr unsigned char kFullWidthSpaceTrail = 0x40;
+
+// The texts that TextToBool takes for true, after blanks are removed and letters upper-cased.
+constexpr std::array<std::string_view, 10> kTrueWords = {
+    "T", "TR", "TRU", "TRUE", "1",
+    "\x82\x50",  // full-width digit one
+    "\x81\x9B",  // white circle
+    "ON",
+    "\x90\x5E",  // shin (true)
+    "\x90\xB3",  // sei (correct)
+};
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+// Drops the leading half-width spaces that both number grammars allow.
+std::string_view SkipLeadingSpaces(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  return first == std::string_view::npos ? std::string_view{} : text.substr(first);
+}
+
+// Letters a-z to A-Z; double-byte characters are kept as they are.
+std::string UpperCaseSingleBytes(std::string text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (IsLeadByte(byte)) {
+      ++i;
+    } else if (byte >= 'a' && byte <= 'z') {
+      text[i] = static_cast<char>(byte - 'a' + 'A');
+    }
+  }
+  return text;
+}
+
+// Hexadecimal digits (at most 8 significant) as a 32-bit pattern; false when malformed.
+bool ParseHexPattern(std::string_view digits, uint32_t& pattern) {
+  if (digits.empty()) return false;
+  uint32_t value = 0;
+  int significant = 0;
+  for (char c : digits) {
+    const int digit = HexDigitValue(c);
+    if (digit < 0) return false;
+    if (significant > 0 || digit != 0) ++significant;
+    if (significant > 8) return false;
+    value = (value << 4) | static_cast<uint32_t>(digit);
+  }
+  pattern = value;
+  return true;
+}
+
+// Length of the hexadecimal prefix that starts `text` ("$", "x", "X", "0x", "0X"), else 0.
+std::size_t HexPrefixLength(std::string_view text) {
+  if (text.starts_with('$') || text.starts_with('x') || text.starts_with('X')) return 1;
+  if (text.starts_with("0x") || text.starts_with("0X")) return 2;
+  return 0;
+}
+
+// True when `text` is digits with at most one ".", at least one digit, then an optional
+// exponent "E"/"e" with an optional sign and at least one digit.
+bool IsDecimalReal(std::string_view text) {
+  std::size_t i = 0;
+  bool sawDigit = false;
+  bool sawPoint = false;
+  for (; i < text.size(); ++i) {
+    if (IsDigit(text[i])) {
+      sawDigit = true;
+    } else if (text[i] == '.' && !sawPoint) {
+      sawPoint = true;
+    } else {
+      break;
+    }
+  }
+  if (!sawDigit) return false;
+  if (i == text.size()) return true;
+  if (text[i] != 'E' && text[i] != 'e') return false;
+  ++i;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  if (i == text.size()) return false;
+  for (; i < text.size(); ++i) {
+    if (!IsDigit(text[i])) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string RemoveBlanks(std::string_view text) {
+  std::string result;
+  result.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (IsLeadByte(byte) && i + 1 < text.size()) {
+      const auto trail = static_cast<unsigned char>(text[i + 1]);
+      if (byte != kFullWidthSpaceLead || trail != kFullWidthSpaceTrail) {
+        result.append(text.substr(i, 2));
+      }
+      ++i;
+    } else if (IsLeadByte(byte) || byte > kSpace) {
+      result.push_back(text[i]);
+    }
+  }
+  return result;
+}
+
+bool TextToBool(std::string_view text) {
+  const std::string word = UpperCaseSingleBytes(RemoveBlanks(text));
+  for (std::string_view trueWord : kTrueWords) {
+    if (word == trueWord) return true;
+  }
+  return false;
+}
+
+std::string BoolToText(bool value) { return value ? "1" : "0"; }
+
+int32_t TextToInt(std::string_view text) {
+  text = SkipLeadingSpaces(text);
+  bool negative = false;
+  if (text.starts_with('+') || text.starts_with('-')) {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  if (const std::size_t prefix = HexPrefixLength(text); prefix > 0) {
+    uint32_t pattern = 0;
+    if (!ParseHexPattern(text.substr(prefix), pattern)) return 0;
+    if (negative) pattern = 0u - pattern;
+    return static_cast<int32_t>(pattern);
+  }
+  if (text.empty() || !IsDigit(text.front())) return 0;
+  // Digits only, so from_chars cannot stop early except at an invalid byte.
+  int64_t magnitude = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude);
+  if (error != std::errc{} || end != text.data() + text.size()) return 0;
+  const int64_t value = negative ? -magnitude : magnitude;
+  if (value < INT32_MIN || value > INT32_MAX) return 0;
+  return static_cast<int32_t>(value);
+}
+
+double TextToFloat(std::string_view text) {
+  text = SkipLeadingSpaces(text);
+  bool negative = false;
+  if (text.starts_with('+') || text.starts_with('-')) {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  // The grammar is checked here; from_chars alone would also take "inf", "nan" and hex.
+  if (!IsDecimalReal(text)) return 0.0;
+  double value = 0.0;
+  const auto [end, error] =
+      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+  if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) {
+    return 0.0;
+  }
+  return negative ? -value : value;
+}
+
+}  // namespace MyFunc

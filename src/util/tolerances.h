@@ -1,0 +1,28 @@
+// The fixed tolerances of the geometry and of the exchange file, one name per purpose.
+#pragma once
+
+namespace MyFunc {
+
+// Components below this magnitude make a null vector (drawing units).
+inline constexpr double kZeroVectorTolerance = 1e-10;
+// Step to which RoundFine rounds.
+inline constexpr double kFineRoundingStep = 1e-10;
+// First and last base point this close in x and in y close the path (drawing units).
+inline constexpr double kClosedPathTolerance = 1e-10;
+// Solid corner points this close in x and in y coincide (drawing units).
+inline constexpr double kSolidPointTolerance = 1e-10;
+
+// Two points this close in x and in y are the same point (drawing units).
+inline constexpr double kPointEqualityTolerance = 1e-8;
+// Unit of the zero band and margin of IntersectLines (drawing units).
+inline constexpr double kIntersectionTolerance = 1e-8;
+// Distance from a line below which a point lies on it (drawing units).
+inline constexpr double kSideTolerance = 1e-8;
+// Length a segment needs beyond the radius for its corner to be rounded (drawing units).
+inline constexpr double kCornerLengthTolerance = 1e-8;
+// Segments, arcs and text directions at or below this size are not written (drawing units).
+inline constexpr double kDegenerateGeometryTolerance = 1e-8;
+
+inline constexpr double kPi = 3.14159265358979323846;
+
+}  // namespace MyFunc
