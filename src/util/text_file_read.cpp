@@ -1,0 +1,59 @@
+// Reading a text file line by line, in large blocks, without a limit on line length.
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "util/file_handle.h"
+#include "util/text_file.h"
+
+namespace MyFunc {
+namespace {
+
+constexpr std::size_t kReadBlockSize = 1 << 16;
+constexpr char kCtrlZ = '\x1A';
+
+// Appends `piece` to `line` without its carriage returns.
+void AppendWithoutCarriageReturns(std::string& line, std::string_view piece) {
+  for (std::size_t start = 0; start < piece.size();) {
+    const std::size_t cr = piece.find('\r', start);
+    const std::size_t end = cr == std::string_view::npos ? piece.size() : cr;
+    line.append(piece.substr(start, end - start));
+    start = end + 1;
+  }
+}
+
+}  // namespace
+
+ReadResult ForEachTextLine(const std::filesystem::path& path,
+                           const std::function<bool(std::string_view)>& onLine) {
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) return ReadResult::Missing;
+  const FileHandle file = OpenFile(path, FileMode::Read);
+  if (!file) return ReadResult::Failed;
+
+  const auto block = std::make_unique<char[]>(kReadBlockSize);
+  std::string line;  // the part of the current line read so far
+  bool endOfText = false;
+  while (!endOfText) {
+    const std::size_t count = std::fread(block.get(), 1, kReadBlockSize, file.get());
+    if (count == 0) break;
+    std::string_view rest(block.get(), count);
+    if (const std::size_t ctrlZ = rest.find(kCtrlZ); ctrlZ != std::string_view::npos) {
+      rest = rest.substr(0, ctrlZ);
+      endOfText = true;
+    }
+    for (std::size_t lf; (lf = rest.find('\n')) != std::string_view::npos;) {
+      AppendWithoutCarriageReturns(line, rest.substr(0, lf));
+      if (!onLine(line)) return ReadResult::Complete;
+      line.clear();
+      rest.remove_prefix(lf + 1);
+    }
+    AppendWithoutCarriageReturns(line, rest);
+  }
+  if (std::ferror(file.get())) return ReadResult::Failed;
+  // The last line counts even without a line feed after it.
+  if (!line.empty() && !onLine(line)) return ReadResult::Complete;
+  return ReadResult::Complete;
+}
+
+}  // namespace MyFunc

@@ -1,0 +1,75 @@
+// Line splitting of text files: line breaks, carriage returns, Ctrl-Z, long lines.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "util/text_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class TextFileRead : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("tq58_read_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+               "_" + testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(folder_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  std::vector<std::string> LinesOf(const std::string& bytes, MyFunc::ReadResult* result = nullptr) {
+    const fs::path path = folder_ / "file.txt";
+    std::ofstream(path, std::ios::binary) << bytes;
+    std::vector<std::string> lines;
+    const auto r = MyFunc::ForEachTextLine(path, [&](std::string_view line) {
+      lines.emplace_back(line);
+      return true;
+    });
+    if (result) *result = r;
+    return lines;
+  }
+
+  fs::path folder_;
+};
+
+using Lines = std::vector<std::string>;
+
+TEST_F(TextFileRead, SplitsAtLineFeedsAndDropsCarriageReturns) {
+  EXPECT_EQ(LinesOf("a\r\nb\nc"), (Lines{"a", "b", "c"}));
+  EXPECT_EQ(LinesOf("a\rb\r\n\r\n"), (Lines{"ab", ""}));
+  EXPECT_EQ(LinesOf("\n\n"), (Lines{"", ""}));
+  EXPECT_EQ(LinesOf(""), Lines{});
+}
+
+TEST_F(TextFileRead, StopsAtCtrlZ) {
+  EXPECT_EQ(LinesOf("a\nb\x1A" "c\nd\n"), (Lines{"a", "b"}));
+  EXPECT_EQ(LinesOf("\x1A" "a\n"), Lines{});
+}
+
+TEST_F(TextFileRead, KeepsNulBytesAndVeryLongLines) {
+  const std::string longLine(300000, 'x');
+  EXPECT_EQ(LinesOf(std::string("a\0b\n", 4) + longLine + "\r\nz"),
+            (Lines{std::string("a\0b", 3), longLine, "z"}));
+}
+
+TEST_F(TextFileRead, ReportsMissingFileAndStopsWhenAsked) {
+  EXPECT_EQ(MyFunc::ForEachTextLine(folder_ / "none.txt", [](std::string_view) { return true; }),
+            MyFunc::ReadResult::Missing);
+  const fs::path path = folder_ / "file.txt";
+  std::ofstream(path, std::ios::binary) << "1\n2\n3\n";
+  int calls = 0;
+  EXPECT_EQ(MyFunc::ForEachTextLine(path, [&](std::string_view) { return ++calls < 2; }),
+            MyFunc::ReadResult::Complete);
+  EXPECT_EQ(calls, 2);
+}
+
+TEST_F(TextFileRead, ADirectoryCannotBeRead) {
+  EXPECT_EQ(MyFunc::ForEachTextLine(folder_, [](std::string_view) { return true; }),
+            MyFunc::ReadResult::Failed);
+}
+
+}  // namespace
