@@ -60,8 +60,10 @@ FileHandle CreateTemporaryBeside(const std::filesystem::path& target,
                                  std::filesystem::path& temporary) {
   static unsigned counter = 0;
   for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+    char suffix[48];
+    std::snprintf(suffix, sizeof suffix, ".%d-%u.tmp", ProcessId(), counter++);
     temporary = target;
-    temporary += "." + std::to_string(ProcessId()) + "-" + std::to_string(counter++) + ".tmp";
+    temporary += suffix;
     errno = 0;
     if (FileHandle file = CreateNewFile(temporary)) return file;
     if (errno != EEXIST) break;
