@@ -216,6 +216,7 @@ INSTANTIATE_TEST_SUITE_P(
         SolidCase{"FourTwoPairs", "sl 0 0 0 0 2 2 2 2", KindSolid2, {0, 0, 2, 2}},
         SolidCase{"FourLastRepeatsFirst", "sl 0 0 1 0 1 1 0 0", KindSolid3, {0, 0, 1, 0, 1, 1}},
         SolidCase{"FourThirdRepeatsFirst", "sl 0 0 1 0 0 0 1 1", KindSolid3, {0, 0, 1, 0, 1, 1}},
+        SolidCase{"FourThirdRepeatsSecond", "sl 0 0 1 0 1 0 1 1", KindSolid3, {0, 0, 1, 0, 1, 1}},
         SolidCase{"FourSecondRepeatsFirst", "sl 0 0 0 0 1 0 1 1", KindSolid3, {0, 0, 1, 0, 1, 1}},
         SolidCase{"FourWithinTolerance", "sl 0 0 1e-11 0 1 0 1 1", KindSolid3, {0, 0, 1, 0, 1, 1}},
         SolidCase{"FourBeyondTolerance",
