@@ -5,7 +5,6 @@
 #include <string_view>
 #include <vector>
 
-#include "util/text_convert.h"
 #include "util/text_cut.h"
 #include "util/tolerances.h"
 
@@ -14,18 +13,15 @@ namespace {
 
 constexpr int32_t kMsgTextKind = 2;  // only a "cs" text completes a "msg" pair
 
-double R(const FieldSplitter& fields, int index) {
-  return MyFunc::TextToFloat(fields.Field(index));
-}
-int32_t I(const FieldSplitter& fields, int index) { return MyFunc::TextToInt(fields.Field(index)); }
-
 struct Point {
   double X;
   double Y;
 };
 
-// Pj = (R(2j - 1), R(2j)), j from 1.
-Point P(const FieldSplitter& fields, int j) { return {R(fields, 2 * j - 1), R(fields, 2 * j)}; }
+// Corner j (from 1) of a solid: fields 2j - 1 and 2j.
+Point Corner(const FieldSplitter& fields, int j) {
+  return {fields.Real(2 * j - 1), fields.Real(2 * j)};
+}
 
 void Store(Point p, double& x, double& y) {
   x = p.X;
@@ -67,8 +63,8 @@ int32_t TextKindOf(std::string_view keyword) {
   return kind == std::string_view::npos ? -1 : static_cast<int32_t>(kind);
 }
 
-// Everything of a text record but its header's other fields: kind, colour, size from the
-// current style, position, direction, font and text.
+// Fills a text record whose header is made: kind, colours, the size of the current style,
+// position, direction, font and text. The style also decides the header's colour.
 void FillText(const ExchangeModel& model, const FieldSplitter& fields, int32_t textKind,
               TJwwEntText& text) {
   text.TextKind = textKind;
@@ -87,10 +83,10 @@ void FillText(const ExchangeModel& model, const FieldSplitter& fields, int32_t t
     text.CharSpacing = model.CurCharSpacing;
     text.Header.Color = model.CurFreeTextColor;
   }
-  text.X = R(fields, 1);
-  text.Y = R(fields, 2);
-  text.DirX = R(fields, 3);
-  text.DirY = R(fields, 4);
+  text.X = fields.Real(1);
+  text.Y = fields.Real(2);
+  text.DirX = fields.Real(3);
+  text.DirY = fields.Real(4);
   text.FontName = MyFunc::CutToByteLimit(model.CurFontName, kShortTextLimit);
   text.Text = MyFunc::CutToByteLimit(fields.Field(5), kShortTextLimit);
 }
@@ -113,18 +109,18 @@ bool ApplyCircleLine(ExchangeModel& model, const FieldSplitter& fields) {
   const int n = fields.Count();
   if (n == 4) {
     TJwwEntCircle& circle = MakeRecord(model, model.CircleList, KindCircle);
-    circle.X = R(fields, 1);
-    circle.Y = R(fields, 2);
-    circle.Radius = R(fields, 3);
+    circle.X = fields.Real(1);
+    circle.Y = fields.Real(2);
+    circle.Radius = fields.Real(3);
   } else if (n >= 8) {
     TJwwEntArc& arc = MakeRecord(model, model.ArcList, KindArc);
-    arc.X = R(fields, 1);
-    arc.Y = R(fields, 2);
-    arc.Radius = R(fields, 3);
-    arc.StartAngle = R(fields, 4);
-    arc.EndAngle = R(fields, 5);
-    arc.Flatness = R(fields, 6);
-    arc.Tilt = R(fields, 7);
+    arc.X = fields.Real(1);
+    arc.Y = fields.Real(2);
+    arc.Radius = fields.Real(3);
+    arc.StartAngle = fields.Real(4);
+    arc.EndAngle = fields.Real(5);
+    arc.Flatness = fields.Real(6);
+    arc.Tilt = fields.Real(7);
   } else {
     return false;
   }
@@ -148,16 +144,16 @@ bool ApplyPointLine(ExchangeModel& model, const FieldSplitter& fields) {
   if (n == 3) {
     TJwwEntPoint& point = MakeRecord(model, model.PointList, KindPoint);
     point.Header.Color = model.CurPointColor;
-    point.X = R(fields, 1);
-    point.Y = R(fields, 2);
+    point.X = fields.Real(1);
+    point.Y = fields.Real(2);
   } else if (n >= 6) {
     TJwwEntParamPoint& point = MakeRecord(model, model.ParamPointList, KindParamPoint);
     point.Header.Color = model.CurPointColor;
-    point.X = R(fields, 1);
-    point.Y = R(fields, 2);
-    point.Param1 = R(fields, 3);
-    point.Param2 = R(fields, 4);
-    point.ParamCode = I(fields, 5);
+    point.X = fields.Real(1);
+    point.Y = fields.Real(2);
+    point.Param1 = fields.Real(3);
+    point.Param2 = fields.Real(4);
+    point.ParamCode = fields.Int(5);
   } else {
     return false;
   }
@@ -230,11 +226,12 @@ void MakeFourPointSolid(ExchangeModel& model, Point p1, Point p2, Point p3, Poin
 bool ApplySolidLine(ExchangeModel& model, const FieldSplitter& fields) {
   const int n = fields.Count();
   if (n == 5) {
-    MakeSolid(model, P(fields, 1), P(fields, 2));
+    MakeSolid(model, Corner(fields, 1), Corner(fields, 2));
   } else if (n == 7) {
-    MakeThreePointSolid(model, P(fields, 1), P(fields, 2), P(fields, 3));
+    MakeThreePointSolid(model, Corner(fields, 1), Corner(fields, 2), Corner(fields, 3));
   } else if (n >= 9) {
-    MakeFourPointSolid(model, P(fields, 1), P(fields, 2), P(fields, 3), P(fields, 4));
+    MakeFourPointSolid(model, Corner(fields, 1), Corner(fields, 2), Corner(fields, 3),
+                       Corner(fields, 4));
   } else {
     return false;
   }
@@ -247,14 +244,14 @@ void MakeSolidArc(ExchangeModel& model, const FieldSplitter& fields,
                   std::vector<TJwwEntSolidArc>& list, EntityKind kind) {
   TJwwEntSolidArc& record = MakeRecord(model, list, kind);
   record.SolidColor = model.CurSolidColor;
-  record.X = R(fields, 1);
-  record.Y = R(fields, 2);
-  record.Radius = R(fields, 3);
-  record.StartAngle = R(fields, 4);
-  record.EndAngle = R(fields, 5);
-  record.Flatness = R(fields, 6);
-  record.Tilt = R(fields, 7);
-  record.Code = I(fields, 8);
+  record.X = fields.Real(1);
+  record.Y = fields.Real(2);
+  record.Radius = fields.Real(3);
+  record.StartAngle = fields.Real(4);
+  record.EndAngle = fields.Real(5);
+  record.Flatness = fields.Real(6);
+  record.Tilt = fields.Real(7);
+  record.Code = fields.Int(8);
 }
 
 // "so" and "sg": eight reals.
@@ -263,7 +260,7 @@ void MakeSolidValues(ExchangeModel& model, const FieldSplitter& fields,
   TJwwEntSolidValues& record = MakeRecord(model, list, kind);
   record.SolidColor = model.CurSolidColor;
   for (std::size_t k = 0; k < record.V.size(); ++k) {
-    record.V[k] = R(fields, static_cast<int>(k) + 1);
+    record.V[k] = fields.Real(static_cast<int>(k) + 1);
   }
 }
 
@@ -290,18 +287,18 @@ bool ApplySLine(ExchangeModel& model, const FieldSplitter& fields) {
 bool ApplyBlockLine(ExchangeModel& model, const FieldSplitter& fields) {
   if (fields.Field(0) != "BL" || fields.Count() < 4) return false;
   TJwwEntBlk& block = MakeRecord(model, model.BlockList, KindBlock);
-  block.X = R(fields, 1);
-  block.Y = R(fields, 2);
+  block.X = fields.Real(1);
+  block.Y = fields.Real(2);
   block.Name = fields.Field(3);
   FinishEntity(model);
   return true;
 }
 
 void SetSegment(const FieldSplitter& fields, TJwwEntLine& line) {
-  line.X1 = R(fields, 0);
-  line.Y1 = R(fields, 1);
-  line.X2 = R(fields, 2);
-  line.Y2 = R(fields, 3);
+  line.X1 = fields.Real(0);
+  line.Y1 = fields.Real(1);
+  line.X2 = fields.Real(2);
+  line.Y2 = fields.Real(3);
 }
 
 }  // namespace

@@ -61,4 +61,8 @@ std::string_view FieldSplitter::Field(int index) const {
   return std::string_view(buffer_.data() + start, ends_[index] - start);
 }
 
+double FieldSplitter::Real(int index) const { return MyFunc::TextToFloat(Field(index)); }
+
+int32_t FieldSplitter::Int(int index) const { return MyFunc::TextToInt(Field(index)); }
+
 }  // namespace JwwGaibu

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,10 @@ class FieldSplitter {
 
   // Field `index` (0-based); empty for an index outside 0..Count()-1.
   std::string_view Field(int index) const;
+
+  // Field `index` converted with TextToFloat or TextToInt: 0 when it is no number or absent.
+  double Real(int index) const;
+  int32_t Int(int index) const;
 
   // True for a line without any field: empty, or blanks and dropped bytes only.
   bool IsBlank() const { return count_ == 1 && ends_[0] == 0; }

@@ -9,11 +9,7 @@
 namespace JwwGaibu {
 namespace {
 
-using MyFunc::TextToFloat;
 using MyFunc::TextToInt;
-
-double R(const FieldSplitter& fields, int index) { return TextToFloat(fields.Field(index)); }
-int32_t I(const FieldSplitter& fields, int index) { return TextToInt(fields.Field(index)); }
 
 // `text` from its character `position` (counted from 1) to its end; empty when shorter.
 std::string_view From(std::string_view text, std::size_t position) {
@@ -52,7 +48,7 @@ void CountUp(int32_t& counter) {
 // R(1) to R(10) into one real of the ten text styles.
 void ReadStyleReals(ExchangeModel& model, const FieldSplitter& fields, double TTextStyle::*member) {
   int field = 1;
-  for (TTextStyle& style : model.TextStyles) style.*member = R(fields, field++);
+  for (TTextStyle& style : model.TextStyles) style.*member = fields.Real(field++);
 }
 
 // "hp<i>" with an optional suffix "-", "ln", "ci" or "ch" that qualifies the point; the last
@@ -77,8 +73,8 @@ void ApplyIndicatedPoint(ExchangeModel& model, const FieldSplitter& fields) {
   if (index < 1 || index >= kHpPointSlots) return;
   THpPoint& point = model.HpPoints[static_cast<std::size_t>(index)];
   point.Defined = true;
-  point.X = R(fields, 1);
-  point.Y = R(fields, 2);
+  point.X = fields.Real(1);
+  point.Y = fields.Real(2);
   point.Kind = kind;
   CountUp(model.HpPointCount);
 }
@@ -100,13 +96,13 @@ bool ApplyHLine(ExchangeModel& model, const FieldSplitter& fields) {
   const std::string_view keyword = fields.Field(0);
   const int n = fields.Count();
   if (keyword == "hk" && n >= 2) {
-    model.HkValue = R(fields, 1);
+    model.HkValue = fields.Real(1);
   } else if (keyword == "hs" && n >= 17) {
     int field = 1;
-    for (double& scale : model.LayerGroupScale) scale = R(fields, field++);
+    for (double& scale : model.LayerGroupScale) scale = fields.Real(field++);
   } else if (keyword == "hzs" && n >= 3) {
-    model.SheetWidth = R(fields, 1);
-    model.SheetHeight = R(fields, 2);
+    model.SheetWidth = fields.Real(1);
+    model.SheetHeight = fields.Real(2);
   } else if (keyword == "hcw" && n >= 11) {
     ReadStyleReals(model, fields, &TTextStyle::Width);
   } else if (keyword == "hch" && n >= 11) {
@@ -115,10 +111,10 @@ bool ApplyHLine(ExchangeModel& model, const FieldSplitter& fields) {
     ReadStyleReals(model, fields, &TTextStyle::CharSpacing);
   } else if (keyword == "hcc" && n >= 11) {
     int field = 1;
-    for (TTextStyle& style : model.TextStyles) style.Color = I(fields, field++);
+    for (TTextStyle& style : model.TextStyles) style.Color = fields.Int(field++);
   } else if (keyword == "hn" && n >= 5) {
     int field = 1;
-    for (double& value : model.HnValues) value = R(fields, field++);
+    for (double& value : model.HnValues) value = fields.Real(field++);
   } else if (keyword.starts_with("hp") && n >= 3) {
     ApplyIndicatedPoint(model, fields);
   } else if (keyword.starts_with("hhp")) {
@@ -145,18 +141,18 @@ bool ApplyLLine(ExchangeModel& model, const FieldSplitter& fields) {
     const int32_t layerGroup = HexDigitAt(keyword, 3);
     TakeFirst(model.HostLayerGroupPending, model.HostLayerGroup, layerGroup);
     model.CurLayerGroup = layerGroup;
-    if (hasState) model.LayerGroupStates[GroupSlot(layerGroup)] = I(fields, 1);
+    if (hasState) model.LayerGroupStates[GroupSlot(layerGroup)] = fields.Int(1);
   } else if (keyword.starts_with("ly")) {
     const int32_t layer = HexDigitAt(keyword, 3);
     TakeFirst(model.HostLayerPending, model.HostLayer, layer);
     model.CurLayer = layer;
-    if (hasState) model.LayerStates[LayerSlot(model.CurLayerGroup, layer)] = I(fields, 1);
+    if (hasState) model.LayerStates[LayerSlot(model.CurLayerGroup, layer)] = fields.Int(1);
   } else if (keyword.starts_with("lc")) {
     const int32_t color = TextToInt(From(keyword, 3));
     TakeFirst(model.HostLineColorPending, model.HostLineColor, color);
     model.CurLineColor = color;
     // Colour 10 is the solid colour, which the line carries as its second field.
-    if (color == 10 && hasState) model.CurSolidColor = I(fields, 1);
+    if (color == 10 && hasState) model.CurSolidColor = fields.Int(1);
   } else if (keyword.starts_with("lt")) {
     const int32_t lineType = TextToInt(From(keyword, 3));
     TakeFirst(model.HostLineTypePending, model.HostLineType, lineType);
@@ -180,19 +176,19 @@ void ApplyTextStyle(ExchangeModel& model, const FieldSplitter& fields) {
   if (model.HostTextStylePending) {
     model.HostTextStyle = style;
     if (freeSize) {
-      model.HostTextWidth = R(fields, 1);
-      model.HostTextHeight = R(fields, 2);
-      model.HostCharSpacing = R(fields, 3);
-      model.HostFreeTextColor = I(fields, 4);
+      model.HostTextWidth = fields.Real(1);
+      model.HostTextHeight = fields.Real(2);
+      model.HostCharSpacing = fields.Real(3);
+      model.HostFreeTextColor = fields.Int(4);
     }
     model.HostTextStylePending = false;
   }
   model.CurTextStyle = style;
   if (freeSize) {
-    model.CurTextWidth = R(fields, 1);
-    model.CurTextHeight = R(fields, 2);
-    model.CurCharSpacing = R(fields, 3);
-    model.CurFreeTextColor = I(fields, 4);
+    model.CurTextWidth = fields.Real(1);
+    model.CurTextHeight = fields.Real(2);
+    model.CurCharSpacing = fields.Real(3);
+    model.CurFreeTextColor = fields.Int(4);
   }
 }
 
