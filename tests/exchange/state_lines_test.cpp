@@ -86,6 +86,7 @@ TEST(StateLines, ColourTenCarriesTheSolidColour) {
   EXPECT_EQ(Parsed({"lc10"}).CurSolidColor, 0);
   EXPECT_EQ(Parsed({"lc9 5"}).CurSolidColor, 0);
   EXPECT_EQ(Parsed({"lcx"}).CurLineColor, 0);
+  EXPECT_EQ(Parsed({"lc99999999999"}).CurLineColor, 0);
 }
 
 TEST(StateLines, TextStyleAndFont) {
@@ -173,7 +174,8 @@ INSTANTIATE_TEST_SUITE_P(Keywords, IndicatedPoint,
                                          HpCase{"hp-1", 0, 0}, HpCase{"hp", 0, 0},
                                          HpCase{"hp5-", 5, HpDash}, HpCase{"hp7ln", 7, HpLn},
                                          HpCase{"hp8ci", 8, HpCi}, HpCase{"hp12ch", 12, HpCh},
-                                         HpCase{"hp3-ch", 0, 0}, HpCase{"hpx", 0, 0}));
+                                         HpCase{"hp3-ch", 0, 0}, HpCase{"hpx", 0, 0},
+                                         HpCase{"hp4294967297", 0, 0}));
 
 TEST(StateLines, IndicatedPointNeedsTwoNumbersAndRepeatsReplace) {
   EXPECT_EQ(Parsed({"hp1 5"}), ExchangeModel());
