@@ -1,32 +1,18 @@
 // The output list of the writer and the file it becomes.
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "exchange/writer.h"
-#include "util/text_convert.h"
+#include "util/text_cut.h"
 #include "util/text_file.h"
 
 namespace JwwGaibu {
 namespace {
 
-constexpr std::size_t kMaxLineBytes = 255;
+constexpr std::size_t kMaxLineBytes = 255;  // longest line the host reads
 constexpr char kLineBreak[] = "\r\n";
 constexpr char kEmptyOutput[] = "hq";
-
-// Length of the longest prefix of at most `limit` bytes that ends between characters:
-// a double-byte character that would straddle the limit is left out whole.
-std::size_t CutLength(std::string_view line, std::size_t limit) {
-  if (line.size() <= limit) return line.size();
-  std::size_t end = 0;
-  while (end < limit) {
-    const bool pair =
-        MyFunc::IsLeadByte(static_cast<unsigned char>(line[end])) && end + 1 < line.size();
-    const std::size_t next = end + (pair ? 2 : 1);
-    if (next > limit) break;
-    end = next;
-  }
-  return end;
-}
 
 // The whole file: lines joined by CR LF, a line ending in a double quote joined directly
 // with the line after it.
@@ -47,7 +33,7 @@ std::string FileContents(const std::vector<std::string>& lines) {
 }  // namespace
 
 void AddOutputLine(WriterState& writer, std::string_view line) {
-  writer.OutputLines.emplace_back(line.substr(0, CutLength(line, kMaxLineBytes)));
+  writer.OutputLines.emplace_back(MyFunc::CutToByteLimit(line, kMaxLineBytes));
 }
 
 bool WriteExchangeFile(const WriterState& writer, const std::filesystem::path& path) {

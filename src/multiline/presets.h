@@ -24,12 +24,16 @@ struct TLineRow {
   int32_t ColorIndex = 0;              // colour-list index, 0 = host's colour
   int32_t LineTypeIndex = 0;           // line-type-list index, 0 = host's line type
   int32_t LineWidth = kHostLineWidth;  // -1..30000
+
+  bool operator==(const TLineRow&) const = default;
 };
 
 // One preset: a comment and 10 rows (row 1 is Lines[0]).
 struct TLineTable {
   std::string Comment;  // Shift-JIS bytes
   std::array<TLineRow, kRowsPerPreset> Lines{};
+
+  bool operator==(const TLineTable&) const = default;
 };
 
 // The presets with the dialog position and the current preset number.

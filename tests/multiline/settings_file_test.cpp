@@ -23,12 +23,6 @@ constexpr int kLineCount = 1423;
 int FieldLine(int p, int r, int f) { return 5 + 71 * (p - 1) + 7 * (r - 1) + f; }
 int CommentLine(int p) { return 4 + 71 * (p - 1); }
 
-bool SameRow(const TLineRow& a, const TLineRow& b) {
-  return a.DrawOn == b.DrawOn && a.Spacing == b.Spacing && a.Radius == b.Radius &&
-         a.PaperSize == b.PaperSize && a.ColorIndex == b.ColorIndex &&
-         a.LineTypeIndex == b.LineTypeIndex && a.LineWidth == b.LineWidth;
-}
-
 void ExpectSameStore(const PresetStore& a, const PresetStore& b) {
   EXPECT_EQ(a.FormLeft, b.FormLeft);
   EXPECT_EQ(a.FormTop, b.FormTop);
@@ -36,7 +30,7 @@ void ExpectSameStore(const PresetStore& a, const PresetStore& b) {
   for (int p = 1; p <= kPresetCount; ++p) {
     EXPECT_EQ(a.Preset(p).Comment, b.Preset(p).Comment) << "preset " << p;
     for (int r = 0; r < kRowsPerPreset; ++r) {
-      EXPECT_TRUE(SameRow(a.Preset(p).Lines[r], b.Preset(p).Lines[r]))
+      EXPECT_TRUE(a.Preset(p).Lines[r] == b.Preset(p).Lines[r])
           << "preset " << p << " row " << r + 1;
     }
   }
@@ -235,7 +229,7 @@ TEST_F(SettingsFile, ShortFileReadsMissingLinesAsEmpty) {
     for (const TLineRow& row : preset.Lines) {
       TLineRow emptyRow;
       emptyRow.LineWidth = 0;  // an empty width line reads as 0, not as the start value -1
-      EXPECT_TRUE(SameRow(row, emptyRow));
+      EXPECT_TRUE(row == emptyRow);
     }
   }
 }
