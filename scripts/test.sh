@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds every preset (native, Windows, sanitizers) and runs every test, the Windows
-# program's under Wine included. Exits non-zero on the first failure.
+# program's under Wine included, then the fuzz targets over their corpora and for a minute
+# each. Exits non-zero on the first failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,3 +16,6 @@ for preset in native sanitize; do
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -j "$jobs"
 done
+
+# The libFuzzer targets (clang): their corpora, then a short bounded fuzzing run of each.
+bash scripts/fuzz.sh

@@ -109,4 +109,12 @@ TEST(TextToFloat, KeepsSubnormalValues) {
   EXPECT_EQ(TextToFloat("4.9406564584124654e-324"), std::numeric_limits<double>::denorm_min());
 }
 
+// Below the smallest subnormal a value rounds to zero, and a negative one to -0.0, like "-0".
+TEST(TextToFloat, ValuesTooSmallForADoubleKeepTheirSign) {
+  EXPECT_TRUE(std::signbit(TextToFloat("-0")));
+  EXPECT_TRUE(std::signbit(TextToFloat("-03E-50804")));
+  EXPECT_TRUE(std::signbit(TextToFloat("-2e-324")));
+  EXPECT_FALSE(std::signbit(TextToFloat("2e-324")));
+}
+
 }  // namespace

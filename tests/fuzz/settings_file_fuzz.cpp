@@ -1,0 +1,89 @@
+// Fuzz target: the settings-file loader over arbitrary bytes. Whatever it reads obeys the
+// range rules; saving it and loading it again gives the same table (reals to 15 digits), and
+// a second save writes the same bytes as the first.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "fuzz_support.h"
+#include "multiline/presets.h"
+#include "multiline/settings_file.h"
+#include "util/real_format.h"
+#include "util/text_convert.h"
+
+using namespace tq58::fuzz;
+
+namespace {
+
+constexpr std::size_t kSettingsLineCount = 1423;
+
+void RequireRules(const tq58::PresetStore& store) {
+  Require(store.CurrentPreset >= 1 && store.CurrentPreset <= tq58::kPresetCount,
+          "the current preset is 1..20");
+  for (const tq58::TLineTable& preset : store.Presets) {
+    Require(preset.Comment.find_first_of("\r\n\x1A") == std::string::npos,
+            "a comment holds no line break and no Ctrl-Z");
+    for (const tq58::TLineRow& row : preset.Lines) {
+      Require(std::isfinite(row.Spacing) && std::isfinite(row.Radius), "reals are finite");
+      Require(row.Radius >= 0.0, "a radius is never negative");
+      Require(row.LineWidth >= tq58::kHostLineWidth && row.LineWidth <= tq58::kMaxLineWidth,
+              "a width is -1..30000");
+    }
+  }
+}
+
+// Every line of a saved file ends in CR LF, and there are exactly 1423 of them.
+void RequireSavedShape(const std::string& bytes) {
+  std::size_t lines = 0;
+  for (std::size_t start = 0; start < bytes.size(); ++lines) {
+    const std::size_t lf = bytes.find('\n', start);
+    Require(lf != std::string::npos && lf > start && bytes[lf - 1] == '\r',
+            "every saved line ends in CR LF");
+    Require(bytes.find('\r', start) == lf - 1, "no CR inside a saved line");
+    start = lf + 1;
+  }
+  Require(lines == kSettingsLineCount, "a saved file has 1423 lines");
+}
+
+bool SameStore(const tq58::PresetStore& a, const tq58::PresetStore& b) {
+  return a.FormLeft == b.FormLeft && a.FormTop == b.FormTop && a.CurrentPreset == b.CurrentPreset &&
+         a.Presets == b.Presets;
+}
+
+// The table as a save and a load give it back: each real read from its general format.
+tq58::PresetStore RoundedTo15Digits(tq58::PresetStore store) {
+  for (tq58::TLineTable& preset : store.Presets) {
+    for (tq58::TLineRow& row : preset.Lines) {
+      row.Spacing = MyFunc::TextToFloat(MyFunc::FormatReal(row.Spacing));
+      row.Radius = MyFunc::TextToFloat(MyFunc::FormatReal(row.Radius));
+    }
+  }
+  return store;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+  static const std::filesystem::path input = ScratchPath("input.dat");
+  static const std::filesystem::path saved = ScratchPath("saved.dat");
+  WriteBytes(input, AsText(data, size));
+
+  tq58::PresetStore loaded;
+  tq58::LoadSettings(loaded, input);
+  RequireRules(loaded);
+
+  tq58::PresetStore toSave = loaded;
+  Require(tq58::SaveSettings(toSave, saved), "the save succeeds");
+  Require(SameStore(toSave, loaded), "saving a loaded table changes nothing in it");
+  const std::string firstSave = ReadBytes(saved);
+  RequireSavedShape(firstSave);
+
+  tq58::PresetStore reloaded;
+  tq58::LoadSettings(reloaded, saved);
+  Require(SameStore(reloaded, RoundedTo15Digits(loaded)), "save then load gives the same table");
+
+  Require(tq58::SaveSettings(reloaded, saved), "the second save succeeds");
+  Require(ReadBytes(saved) == firstSave, "a second save writes the same bytes");
+  return 0;
+}
