@@ -257,25 +257,29 @@ TEST_F(SettingsFile, CommentStaysOnOneLine) {
   EXPECT_EQ(loaded.Preset(1).Lines[0].LineWidth, -1);
 }
 
-// Whatever step of the save fails, the previous file stays byte for byte and nothing else
-// remains in the folder.
+// Whatever step of the save fails, and at whatever byte, the previous file stays byte for byte
+// and nothing else remains in the folder.
 TEST_F(SettingsFile, FailedSaveKeepsThePreviousFile) {
   PresetStore store = VariedStore();
   ASSERT_TRUE(SaveSettings(store, path_));
   const std::string previous = Bytes();
   store.FormLeft = 1;
   store.Preset(5).Comment = "changed";
-  const MyFunc::WriteFault faults[] = {
-      {MyFunc::WriteFaultStep::Create, 0},   {MyFunc::WriteFaultStep::Write, 0},
-      {MyFunc::WriteFaultStep::Write, 5000}, {MyFunc::WriteFaultStep::Write, 1000000},
-      {MyFunc::WriteFaultStep::Flush, 0},    {MyFunc::WriteFaultStep::Close, 0},
-      {MyFunc::WriteFaultStep::Rename, 0},
-  };
+  std::vector<MyFunc::WriteFault> faults = {{MyFunc::WriteFaultStep::Create, 0},
+                                            {MyFunc::WriteFaultStep::Flush, 0},
+                                            {MyFunc::WriteFaultStep::Close, 0},
+                                            {MyFunc::WriteFaultStep::Rename, 0}};
+  // Every byte offset, up to and past the end of the new contents (the whole file written,
+  // and still a failure).
+  for (std::size_t offset = 0; offset <= previous.size() + 8; ++offset) {
+    faults.push_back({MyFunc::WriteFaultStep::Write, offset});
+  }
   for (const MyFunc::WriteFault& fault : faults) {
     const MyFunc::ScopedWriteFault armed(fault);
-    EXPECT_FALSE(SaveSettings(store, path_)) << static_cast<int>(fault.step);
-    EXPECT_EQ(Bytes(), previous) << static_cast<int>(fault.step);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1);
+    ASSERT_FALSE(SaveSettings(store, path_))
+        << static_cast<int>(fault.step) << " at " << fault.byteOffset;
+    ASSERT_EQ(Bytes(), previous) << static_cast<int>(fault.step) << " at " << fault.byteOffset;
+    ASSERT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1);
   }
 }
 
