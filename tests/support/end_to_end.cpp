@@ -87,6 +87,12 @@ std::vector<EndToEndCase> EndToEndCases() {
        "square_polyline.txt"},
       {"NoExchangeFile", {"2"}, "tq58", "", square, "no_exchange_file.txt"},
       {"NoSettingsFile", {"2"}, "tq58", "square.txt", std::nullopt, "no_settings_file.txt"},
+      {"BundledSample",
+       {"2"},
+       "tq58",
+       TQ58_SAMPLES_DIR "/JWC_TEMP.TXT",
+       ReadBytes(TQ58_SAMPLES_DIR "/tq58.dat"),
+       "sample_polyline.txt"},
   };
   // Anything but an exact "1" or "2" first is settings mode: nothing is written.
   const std::vector<std::vector<std::string>> settingsModeArguments = {

@@ -14,9 +14,9 @@ namespace tq58_test {
 
 struct EndToEndCase {
   std::string Name;
-  std::vector<std::string> Arguments;   // after the program name
-  std::string ProgramStem;              // the program's file name without extension
-  std::string Input;                    // JWC_TEMP.TXT from the data folder; empty: no file
+  std::vector<std::string> Arguments;  // after the program name
+  std::string ProgramStem;             // the program's file name without extension
+  std::string Input;  // JWC_TEMP.TXT, in the data folder unless absolute; empty: none
   std::optional<std::string> Settings;  // text of the program's settings file; none: no file
   std::string Expected;  // expected JWC_TEMP.TXT from the data folder; empty: nothing is written
 };
