@@ -49,8 +49,9 @@ ProcessResult RunProcess(const std::vector<std::string>& arguments,
                          const std::vector<std::string>& environment,
                          std::chrono::seconds timeLimit) {
   ProcessResult result;
-  char outputTemplate[] = "/tmp/tq58_process_XXXXXX";
-  if (mkdtemp(outputTemplate) == nullptr) return result;
+  std::string outputTemplate =
+      (std::filesystem::temp_directory_path() / "tq58_process_XXXXXX").string();
+  if (mkdtemp(outputTemplate.data()) == nullptr) return result;
   const std::filesystem::path outputFolder(outputTemplate);
   const std::string stdoutPath = (outputFolder / "stdout").string();
   const std::string stderrPath = (outputFolder / "stderr").string();
