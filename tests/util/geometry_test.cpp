@@ -89,12 +89,6 @@ TEST(RoundFine, KeepsNonFiniteAndHugeValuesInDouble) {
   EXPECT_GE(RoundFine(1e300), 1e300);  // the quotient overflows to infinity, never to an int
 }
 
-TEST(PointDistance, IsEuclideanAndNeverNegative) {
-  EXPECT_EQ(MyFunc::PointDistance(1, 1, 4, 5), 5.0);
-  EXPECT_EQ(MyFunc::PointDistance(4, 5, 1, 1), 5.0);
-  EXPECT_EQ(MyFunc::PointDistance(2, 2, 2, 2), 0.0);
-}
-
 TEST(SamePoint, AcceptsDifferencesUpToTheToleranceInEachAxis) {
   EXPECT_TRUE(MyFunc::SamePoint(0, 0, 1e-8, -1e-8));
   EXPECT_FALSE(MyFunc::SamePoint(0, 0, 1.1e-8, 0));
@@ -105,14 +99,6 @@ TEST(RotatedY, TurnsAboutTheCentre) {
   EXPECT_DOUBLE_EQ(MyFunc::RotatedY(1, 0, 0, 0, kPi / 2), 1.0);
   EXPECT_NEAR(MyFunc::RotatedY(0, 1, 0, 0, kPi / 2), 0.0, 1e-15);
   EXPECT_DOUBLE_EQ(MyFunc::RotatedY(3, 2, 2, 2, kPi / 2), 3.0);
-}
-
-TEST(ExchangeReals, SwapsTheValues) {
-  double a = 1.5;
-  double b = -2.0;
-  MyFunc::ExchangeReals(a, b);
-  EXPECT_EQ(a, -2.0);
-  EXPECT_EQ(b, 1.5);
 }
 
 struct IntersectCase {
