@@ -16,6 +16,11 @@ constexpr int kFixedMinExponent = -4;
 constexpr int kFixedMaxExponent = 14;
 // Digits after the point that show every double exactly: its longest expansion has 767.
 constexpr int kExactPrecision = 766;
+// The largest 15-digit number that is still a double, 1.79769313486231E308. The doubles above
+// it would round up to 1.79769313486232E308, which lies beyond every double and reads back
+// as infinite, so they are written as this number instead.
+constexpr std::string_view kLargestReadableDigits = "179769313486231";
+constexpr int kLargestReadableExponent = 308;
 
 // A positive value as its significant digits and the decimal exponent of the first one.
 struct DecimalDigits {
@@ -84,6 +89,14 @@ DecimalDigits RoundToSignificantDigits(double value) {
   return result;
 }
 
+// Keeps the rounded digits within the range of a double (see kLargestReadableDigits).
+void KeepWithinDoubleRange(DecimalDigits& d) {
+  const std::string_view digits(d.digits.data(), static_cast<std::size_t>(d.count));
+  if (d.exponent == kLargestReadableExponent && digits > kLargestReadableDigits) {
+    kLargestReadableDigits.copy(d.digits.data(), kLargestReadableDigits.size());
+  }
+}
+
 void AppendDecimalInt(std::string& out, int value) {
   std::array<char, 16> buffer;
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
@@ -129,6 +142,7 @@ void AppendReal(std::string& out, double value) {
     return;
   }
   DecimalDigits d = RoundToSignificantDigits(std::fabs(value));
+  KeepWithinDoubleRange(d);
   while (d.count > 1 && d.digits[static_cast<std::size_t>(d.count - 1)] == '0') --d.count;
   if (value < 0.0) out += '-';
   if (d.exponent >= kFixedMinExponent && d.exponent <= kFixedMaxExponent) {

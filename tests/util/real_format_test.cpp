@@ -55,7 +55,11 @@ const RealCase kRealCases[] = {
     {"HalfAndQuarter", 2.25, "2.25"},
     {"NegativeInteger", -10.0, "-10"},
     {"LargeExponent", 1.5e20, "1.5E20"},
-    {"Largest", std::numeric_limits<double>::max(), "1.79769313486232E308"},
+    // Rounding up would give a number beyond every double; the format stays readable.
+    {"Largest", std::numeric_limits<double>::max(), "1.79769313486231E308"},
+    {"NegativeLargest", -std::numeric_limits<double>::max(), "-1.79769313486231E308"},
+    {"LargestThatRoundsDown", 1.797693134862314e308, "1.79769313486231E308"},
+    {"BelowTheLargest", 1.79769313486229e308, "1.79769313486229E308"},
     {"SmallestSubnormal", std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
     {"WholeColour", 255.0, "255"},
 };
