@@ -1,0 +1,104 @@
+// A whole transformation run whose final write fails, at every step and byte through the
+// test hook and at every byte through a full disk: the host finds no exchange file, never a
+// partial one or its own input, and the settings file stays byte for byte.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "app/program_run.h"
+#include "app/run_mode.h"
+#include "full_disk.h"
+#include "util/write_faults.h"
+
+namespace tq58 {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Bytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+class TransformationFaults : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ =
+        fs::temp_directory_path() /
+        ("tq58_run_faults_" + std::to_string(testing::UnitTest::GetInstance()->random_seed()) +
+         "_" + testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(folder_);
+    files_ = {folder_ / "JWC_TEMP.TXT", folder_ / "tq58.dat"};
+    input_ = Bytes(fs::path(TQ58_SAMPLES_DIR) / "JWC_TEMP.TXT");
+    settings_ = Bytes(fs::path(TQ58_SAMPLES_DIR) / "tq58.dat");
+    // The bundled sample draws something; its output is what each failed run tries to write.
+    PlaceFiles();
+    RunTransformation(files_, kPolylineMode);
+    output_ = Bytes(files_.ExchangeFile);
+    ASSERT_NE(output_.find("\r\nci "), std::string::npos);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  void PlaceFiles() const {
+    std::ofstream(files_.ExchangeFile, std::ios::binary) << input_;
+    std::ofstream(files_.SettingsFile, std::ios::binary) << settings_;
+  }
+
+  // Calls `run`, a transformation with a fault armed, and checks what its failed write leaves.
+  void ExpectFailedRunLeavesNoExchangeFile(const std::function<void()>& run,
+                                           const std::string& what) {
+    PlaceFiles();
+    run();
+    ASSERT_FALSE(fs::exists(files_.ExchangeFile)) << what;
+    ASSERT_TRUE(Bytes(files_.SettingsFile) == settings_) << what;
+    ASSERT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1) << what;
+  }
+
+  fs::path folder_;
+  ProgramFiles files_;
+  std::string input_;
+  std::string settings_;
+  std::string output_;
+};
+
+TEST_F(TransformationFaults, FailedWriteAtAnyStepOrByteLeavesNoExchangeFile) {
+  std::vector<MyFunc::WriteFault> faults = {{MyFunc::WriteFaultStep::Create, 0},
+                                            {MyFunc::WriteFaultStep::Flush, 0},
+                                            {MyFunc::WriteFaultStep::Close, 0},
+                                            {MyFunc::WriteFaultStep::Rename, 0}};
+  for (std::size_t offset = 0; offset <= output_.size(); ++offset) {
+    faults.push_back({MyFunc::WriteFaultStep::Write, offset});
+  }
+  for (const MyFunc::WriteFault& fault : faults) {
+    ExpectFailedRunLeavesNoExchangeFile(
+        [&] {
+          const MyFunc::ScopedWriteFault armed(fault);
+          RunTransformation(files_, kPolylineMode);
+        },
+        "step " + std::to_string(static_cast<int>(fault.step)) + " at " +
+            std::to_string(fault.byteOffset));
+  }
+}
+
+TEST_F(TransformationFaults, DiskFullAtAnyByteLeavesNoExchangeFile) {
+  for (std::size_t limit = 0; limit < output_.size(); ++limit) {
+    ExpectFailedRunLeavesNoExchangeFile(
+        [&] {
+          const faults::ScopedFileSizeLimit full(limit);
+          RunTransformation(files_, kPolylineMode);
+        },
+        "disk full after " + std::to_string(limit) + " bytes");
+  }
+  PlaceFiles();
+  const faults::ScopedFileSizeLimit exactlyEnough(output_.size());
+  RunTransformation(files_, kPolylineMode);
+  EXPECT_TRUE(Bytes(files_.ExchangeFile) == output_);
+}
+
+}  // namespace
+}  // namespace tq58
