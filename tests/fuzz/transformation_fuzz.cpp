@@ -105,7 +105,11 @@ void CheckOutput(std::string_view written, const JwwGaibu::ExchangeModel& input,
   std::size_t arcs = 0;
   for (std::size_t i = 2; i < lines.size(); ++i) {
     if (IsAttributeLine(lines[i])) {
-      Require(lwAllowed || !lines[i].starts_with("lw"), "widths only when the host gave one");
+      if (lines[i].starts_with("lw")) {
+        Require(lwAllowed, "widths only when the host gave one");
+        const int32_t width = MyFunc::TextToInt(lines[i].substr(2));
+        Require(width >= 0 && width <= 30000, "a width is 0..30000");
+      }
       continue;
     }
     const std::vector<std::string_view> fields = Fields(lines[i]);
