@@ -15,7 +15,7 @@ constexpr unsigned char kFullWidthSpaceTrail = 0x40;
 
 // The texts that TextToBool takes for true, after blanks are removed and letters upper-cased.
 constexpr std::array<std::string_view, 10> kTrueWords = {
-    "T", "TR", "TRU", "TRUE", "1",
+    "T",        "TR", "TRU", "TRUE", "1",
     "\x82\x50",  // full-width digit one
     "\x81\x9B",  // white circle
     "ON",
@@ -34,8 +34,8 @@ int HexDigitValue(char c) {
 
 // Drops the leading half-width spaces that both number grammars allow.
 std::string_view SkipLeadingSpaces(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  return first == std::string_view::npos ? std::string_view{} : text.substr(first);
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  return text;
 }
 
 // Letters a-z to A-Z; double-byte characters are kept as they are.
@@ -72,33 +72,6 @@ std::size_t HexPrefixLength(std::string_view text) {
   if (text.starts_with('$') || text.starts_with('x') || text.starts_with('X')) return 1;
   if (text.starts_with("0x") || text.starts_with("0X")) return 2;
   return 0;
-}
-
-// True when `text` is digits with at most one ".", at least one digit, then an optional
-// exponent "E"/"e" with an optional sign and at least one digit.
-bool IsDecimalReal(std::string_view text) {
-  std::size_t i = 0;
-  bool sawDigit = false;
-  bool sawPoint = false;
-  for (; i < text.size(); ++i) {
-    if (IsDigit(text[i])) {
-      sawDigit = true;
-    } else if (text[i] == '.' && !sawPoint) {
-      sawPoint = true;
-    } else {
-      break;
-    }
-  }
-  if (!sawDigit) return false;
-  if (i == text.size()) return true;
-  if (text[i] != 'E' && text[i] != 'e') return false;
-  ++i;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-  if (i == text.size()) return false;
-  for (; i < text.size(); ++i) {
-    if (!IsDigit(text[i])) return false;
-  }
-  return true;
 }
 
 }  // namespace
@@ -161,8 +134,11 @@ double TextToFloat(std::string_view text) {
     negative = text.front() == '-';
     text.remove_prefix(1);
   }
-  // The grammar is checked here; from_chars alone would also take "inf", "nan" and hex.
-  if (!IsDecimalReal(text)) return 0.0;
+  // from_chars in the general format reads exactly the decimal grammar (digits with at most
+  // one point and at least one digit, then an optional exponent with an optional sign and at
+  // least one digit) once a second sign, "inf" and "nan" are ruled out by the first byte; a
+  // text it does not use up is malformed. So one pass both checks and converts.
+  if (text.empty() || !(IsDigit(text.front()) || text.front() == '.')) return 0.0;
   double value = 0.0;
   const auto [end, error] =
       std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);

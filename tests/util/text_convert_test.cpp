@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <regex>
 #include <string>
 
 namespace {
@@ -104,6 +107,31 @@ INSTANTIATE_TEST_SUITE_P(
                     FloatCase{"2.5 ", 0.0}, FloatCase{"abc", 0.0}, FloatCase{"1.2.3", 0.0},
                     FloatCase{"inf", 0.0}, FloatCase{"nan", 0.0}, FloatCase{"0x10", 0.0},
                     FloatCase{"\t1", 0.0}, FloatCase{"1e5.5", 0.0}, FloatCase{"--1", 0.0}));
+
+// Every text of up to five bytes from an alphabet of digits, points, exponents, signs, blanks
+// and the letters of "inf" and "nan" converts as the grammar says: a match reads as strtod
+// reads it (0 when out of range), anything else as 0.
+TEST(TextToFloat, ShortTextsFollowTheGrammar) {
+  const std::regex grammar(R"( *[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?)");
+  constexpr std::string_view kAlphabet = "7.eE+- inf";
+  std::string text;
+  const auto check = [&](const auto& self, std::size_t length) -> void {
+    double expected = 0.0;
+    if (std::regex_match(text, grammar)) {
+      errno = 0;
+      const double value = std::strtod(text.c_str(), nullptr);
+      if (errno != ERANGE) expected = value;
+    }
+    ASSERT_EQ(TextToFloat(text), expected) << '"' << text << '"';
+    if (length == 5) return;
+    for (char c : kAlphabet) {
+      text.push_back(c);
+      self(self, length + 1);
+      text.pop_back();
+    }
+  };
+  check(check, 0);
+}
 
 TEST(TextToFloat, KeepsSubnormalValues) {
   EXPECT_EQ(TextToFloat("4.9406564584124654e-324"), std::numeric_limits<double>::denorm_min());
