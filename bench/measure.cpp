@@ -3,8 +3,10 @@
 //   tq58_measure RUNS [--restore SOURCE TARGET] -- PROGRAM [ARGUMENTS...]
 //
 // Before each run SOURCE is copied over TARGET (untimed), so that a program that rewrites its
-// input file gets the same input every time. Prints one line: the median and the fastest wall
-// time in seconds, and the largest peak resident set of any run in KiB.
+// input file gets the same input every time. The program's standard output is discarded.
+// Prints one line: the median and the fastest wall time in seconds, and the largest peak
+// resident set of any run in KiB.
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -26,10 +28,16 @@ struct Run {
   long peakKiB = 0;
 };
 
+// Runs the program once with its standard output thrown away.
 bool RunOnce(char** program, Run& run) {
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
   const auto start = std::chrono::steady_clock::now();
   pid_t child = 0;
-  if (posix_spawnp(&child, program[0], nullptr, nullptr, program, environ) != 0) return false;
+  const int spawned = posix_spawnp(&child, program[0], &actions, nullptr, program, environ);
+  posix_spawn_file_actions_destroy(&actions);
+  if (spawned != 0) return false;
   int status = 0;
   rusage usage{};
   if (wait4(child, &status, 0, &usage) != child) return false;
