@@ -1,4 +1,5 @@
-// One pass over the bytes of a line, writing the kept bytes of each field into a reused buffer.
+// Splitting a line into fields: as slices of the line where possible, else by copying the kept
+// bytes of each field into a reused buffer.
 #include "exchange/field_splitter.h"
 
 #include "util/text_convert.h"
@@ -40,27 +41,97 @@ constexpr std::array<ByteRole, 256> kByteRoles = MakeByteRoles();
 
 ByteRole RoleOf(char c) { return kByteRoles[static_cast<unsigned char>(c)]; }
 
+// Once separating is off, every byte from 0x20 to 0xFD is kept, blanks and quotes included.
+bool KeptAfterSeparating(unsigned char byte) { return byte >= kBlank && byte <= kLastKeptByte; }
+
 }  // namespace
 
 void FieldSplitter::Split(std::string_view line) {
-  // A field never holds more bytes than the line, so this is the only place that allocates.
-  if (buffer_.size() < line.size()) buffer_.resize(line.size());
-  char* const out = buffer_.data();
+  if (!SplitInPlace(line)) SplitIntoBuffer(line);
+}
+
+bool FieldSplitter::SplitInPlace(std::string_view line) {
   const std::size_t size = line.size();
-  std::size_t length = 0;      // bytes written to the buffer
-  std::size_t fieldStart = 0;  // offset of the current field
-  int current = 0;
+  std::size_t fieldStart = 0;  // the current field is line[fieldStart, i)
   std::size_t i = 0;
+  int current = 0;
+  const auto finish = [&](std::size_t end) {
+    fields_[static_cast<std::size_t>(current)] = line.substr(fieldStart, end - fieldStart);
+    count_ = current + 1;
+    return true;
+  };
 
   // While blanks separate fields.
   bool separating = true;
   while (separating && i < size) {
     switch (RoleOf(line[i])) {
       case ByteRole::Kept:
-        // Copy the whole run of kept bytes before looking at roles again.
         do {
-          out[length++] = line[i++];
+          ++i;
         } while (i < size && RoleOf(line[i]) == ByteRole::Kept);
+        break;
+      case ByteRole::LeadByte:
+        if (i + 1 == size) return finish(i);  // half a character at the end of the line
+        i += 2;
+        break;
+      case ByteRole::Separator:
+        if (i > fieldStart) {                               // no empty fields between blanks
+          if (current == kMaxFields - 1) return finish(i);  // the table is full: drop the rest
+          fields_[static_cast<std::size_t>(current++)] = line.substr(fieldStart, i - fieldStart);
+        }
+        fieldStart = ++i;
+        break;
+      case ByteRole::Quote:
+        if (i > fieldStart) return false;  // the dropped quote would split the field's bytes
+        fieldStart = ++i;
+        separating = false;
+        break;
+      case ByteRole::Equals:
+        ++i;  // kept, and the rest of the line joins this field
+        separating = false;
+        break;
+      case ByteRole::Dropped:
+        if (i > fieldStart) return false;
+        fieldStart = ++i;
+        break;
+    }
+  }
+
+  // After a quote or an equals sign the rest of the line is one field, blanks included.
+  while (i < size) {
+    const auto byte = static_cast<unsigned char>(line[i]);
+    if (MyFunc::IsLeadByte(byte)) {
+      if (i + 1 == size) break;  // half a character at the end of the line
+      i += 2;
+    } else if (KeptAfterSeparating(byte)) {
+      ++i;
+    } else {
+      return false;
+    }
+  }
+  return finish(i);
+}
+
+void FieldSplitter::SplitIntoBuffer(std::string_view line) {
+  // A field never holds more bytes than the line, so this is the only place that allocates.
+  if (buffer_.size() < line.size()) buffer_.resize(line.size());
+  char* const out = buffer_.data();
+  const std::size_t size = line.size();
+  std::size_t length = 0;      // bytes written to the buffer
+  std::size_t fieldStart = 0;  // offset of the current field in the buffer
+  int current = 0;
+  std::size_t i = 0;
+  const auto endField = [&] {
+    fields_[static_cast<std::size_t>(current)] =
+        std::string_view(out + fieldStart, length - fieldStart);
+  };
+
+  // While blanks separate fields.
+  bool separating = true;
+  while (separating && i < size) {
+    switch (RoleOf(line[i])) {
+      case ByteRole::Kept:
+        out[length++] = line[i++];
         break;
       case ByteRole::Separator:
         ++i;
@@ -69,7 +140,8 @@ void FieldSplitter::Split(std::string_view line) {
           i = size;
           break;
         }
-        ends_[current++] = length;
+        endField();
+        ++current;
         fieldStart = length;
         break;
       case ByteRole::Quote:
@@ -102,18 +174,17 @@ void FieldSplitter::Split(std::string_view line) {
       out[length++] = line[i++];
       out[length++] = line[i++];
     } else {
-      if (byte >= kBlank && byte <= kLastKeptByte) out[length++] = line[i];
+      if (KeptAfterSeparating(byte)) out[length++] = line[i];
       ++i;
     }
   }
-  ends_[current] = length;
+  endField();
   count_ = current + 1;
 }
 
 std::string_view FieldSplitter::Field(int index) const {
   if (index < 0 || index >= count_) return {};
-  const std::size_t start = index == 0 ? 0 : ends_[index - 1];
-  return std::string_view(buffer_.data() + start, ends_[index] - start);
+  return fields_[static_cast<std::size_t>(index)];
 }
 
 double FieldSplitter::Real(int index) const { return MyFunc::TextToFloat(Field(index)); }
