@@ -55,8 +55,23 @@ bool IsExactTieAtSixteenthDigit(double value, std::string_view sixteenDigits) {
              .find_first_not_of('0') == std::string_view::npos;
 }
 
-// Rounds a positive finite value to 15 significant digits, half away from zero.
-DecimalDigits RoundToSignificantDigits(double value) {
+// Adds one unit in the last digit, carrying past nines into the exponent.
+void RoundUp(DecimalDigits& d) {
+  int i = d.count - 1;
+  for (; i >= 0 && d.digits[static_cast<std::size_t>(i)] == '9'; --i) {
+    d.digits[static_cast<std::size_t>(i)] = '0';
+  }
+  if (i >= 0) {
+    ++d.digits[static_cast<std::size_t>(i)];
+  } else {
+    d.digits[0] = '1';
+    ++d.exponent;
+  }
+}
+
+// Rounds a positive finite value to 15 significant digits, half away from zero, from its
+// exact decimal expansion where the tie needs it.
+DecimalDigits RoundExactly(double value) {
   DecimalDigits result;
   result.count = kSignificantDigits;
   std::array<char, 32> buffer;
@@ -71,16 +86,26 @@ DecimalDigits RoundToSignificantDigits(double value) {
   }
   // An exact tie: drop the 5 and round the first 15 digits up.
   ParseScientific(sixteen, result.digits.data(), result.count, result.exponent);
-  int i = result.count - 1;
-  for (; i >= 0 && result.digits[static_cast<std::size_t>(i)] == '9'; --i) {
-    result.digits[static_cast<std::size_t>(i)] = '0';
-  }
-  if (i >= 0) {
-    ++result.digits[static_cast<std::size_t>(i)];
-  } else {
-    result.digits[0] = '1';
-    ++result.exponent;
-  }
+  RoundUp(result);
+  return result;
+}
+
+// Rounds a positive finite value to 15 significant digits, half away from zero. The value
+// rounded to 17 digits is within half a unit of its 17th digit, so its 16th and 17th digits
+// tell on which side of the half way the exact value lies, unless they read "50": only then
+// is the exact expansion needed. One conversion instead of two in all other cases.
+DecimalDigits RoundToSignificantDigits(double value) {
+  std::array<char, 32> buffer;
+  const std::string_view seventeen =
+      ScientificText(buffer.data(), buffer.size(), value, kSignificantDigits + 1);
+  // In "d.ddd...e+x" the digit numbered k from 1 stands at index k, for k >= 2.
+  const char sixteenth = seventeen[kSignificantDigits + 1];
+  const char seventeenth = seventeen[kSignificantDigits + 2];
+  if (sixteenth == '5' && seventeenth == '0') return RoundExactly(value);
+  DecimalDigits result;
+  result.count = kSignificantDigits;
+  ParseScientific(seventeen, result.digits.data(), result.count, result.exponent);
+  if (sixteenth >= '5') RoundUp(result);
   return result;
 }
 
