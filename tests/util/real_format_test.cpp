@@ -138,11 +138,24 @@ Shown Read(std::string text) {
   return shown;
 }
 
+// The written text of `value` shows the digits, exponent, notation and sign of its exactly
+// rounded value.
+void CheckAgainstExpansion(double value) {
+  if (value == 0.0) return;
+  const std::string text = MyFunc::FormatReal(value);
+  const auto [digits, exponent] = ExactlyRounded(value);
+  const Shown shown = Read(text);
+  EXPECT_EQ(shown.digits, digits) << text;
+  EXPECT_EQ(shown.exponent, exponent) << text;
+  EXPECT_EQ(shown.scientific, exponent < -4 || exponent > 14) << text;
+  EXPECT_EQ(text.starts_with('-'), value < 0.0) << text;
+}
+
 // Random doubles over the whole range, drawing coordinates, and 16-digit decimals ending in 5,
 // whose doubles lie just below, on or just above the half way between two 15-digit values.
 TEST(RealFormatRounding, MatchesTheExactExpansion) {
   std::mt19937_64 random(15);
-  for (int k = 0; k < 30000; ++k) {
+  for (int k = 0; k < 30000 && !HasFailure(); ++k) {
     double value = 0.0;
     if (k % 3 == 0) {
       const std::uint64_t bits = random() & 0x7FEFFFFFFFFFFFFFull;  // finite, any sign below
@@ -154,14 +167,20 @@ TEST(RealFormatRounding, MatchesTheExactExpansion) {
                                std::to_string(static_cast<int>(random() % 40) - 20);
       value = std::stod(text);
     }
-    if (value == 0.0) continue;
-    const std::string text = MyFunc::FormatReal(value);
-    const auto [digits, exponent] = ExactlyRounded(value);
-    const Shown shown = Read(text);
-    ASSERT_EQ(shown.digits, digits) << text;
-    ASSERT_EQ(shown.exponent, exponent) << text;
-    ASSERT_EQ(shown.scientific, exponent < -4 || exponent > 14) << text;
-    ASSERT_EQ(text.starts_with('-'), value < 0.0) << text;
+    CheckAgainstExpansion(value);
+  }
+}
+
+// The doubles next to every power of ten, where the number of digits before the point changes.
+TEST(RealFormatRounding, MatchesTheExactExpansionAtPowersOfTen) {
+  for (int k = -8; k <= 17; ++k) {
+    double value = std::pow(10.0, k);
+    for (int step = 0; step < 4; ++step) value = std::nextafter(value, 0.0);
+    for (int step = 0; step < 8; ++step) {
+      CheckAgainstExpansion(value);
+      CheckAgainstExpansion(-value);
+      value = std::nextafter(value, 1e300);
+    }
   }
 }
 
