@@ -74,6 +74,40 @@ std::size_t HexPrefixLength(std::string_view text) {
   return 0;
 }
 
+// Powers of ten that are exact doubles (5^22 still fits in 53 bits).
+constexpr std::array<double, 23> kExactPowersOfTen = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// Converts digits with at most one point, the shape of nearly every number in the files,
+// when the digits fit in 53 bits and at most 22 of them follow the point: the digits and the
+// power of ten are then exact doubles, and one division rounds exactly as from_chars would.
+// False for any other text, which from_chars then reads.
+bool ConvertPlainDecimal(std::string_view text, double& value) {
+  constexpr int kMaxDigits = 19;  // fits in 64 bits
+  std::uint64_t digits = 0;
+  int digitCount = 0;
+  int fractionDigits = 0;
+  bool sawPoint = false;
+  for (const char c : text) {
+    if (IsDigit(c)) {
+      if (++digitCount > kMaxDigits) return false;
+      digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+      if (sawPoint) ++fractionDigits;
+    } else if (c == '.' && !sawPoint) {
+      sawPoint = true;
+    } else {
+      return false;
+    }
+  }
+  if (digitCount == 0 || digits > (std::uint64_t{1} << 53) ||
+      fractionDigits >= static_cast<int>(kExactPowersOfTen.size())) {
+    return false;
+  }
+  value = static_cast<double>(digits) / kExactPowersOfTen[static_cast<std::size_t>(fractionDigits)];
+  return true;
+}
+
 }  // namespace
 
 std::string RemoveBlanks(std::string_view text) {
@@ -140,6 +174,7 @@ double TextToFloat(std::string_view text) {
   // text it does not use up is malformed. So one pass both checks and converts.
   if (text.empty() || !(IsDigit(text.front()) || text.front() == '.')) return 0.0;
   double value = 0.0;
+  if (ConvertPlainDecimal(text, value)) return negative ? -value : value;
   const auto [end, error] =
       std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
   if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) {

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <random>
 #include <regex>
 #include <string>
 
@@ -131,6 +132,25 @@ TEST(TextToFloat, ShortTextsFollowTheGrammar) {
     }
   };
   check(check, 0);
+}
+
+// Decimals of 1 to 24 digits with the point anywhere, as the files write coordinates, convert
+// to the nearest double, as strtod gives it, whether or not they take the short way.
+TEST(TextToFloat, DecimalsConvertToTheNearestDouble) {
+  std::mt19937_64 random(7);
+  for (int k = 0; k < 20000 && !HasFailure(); ++k) {
+    const auto digitCount = static_cast<std::size_t>(1 + random() % 24);
+    std::string text;
+    for (std::size_t i = 0; i < digitCount; ++i) text += static_cast<char>('0' + random() % 10);
+    text.insert(static_cast<std::size_t>(random() % (digitCount + 1)), ".");
+    if (random() % 2 == 0) text.insert(0, "-");
+    EXPECT_EQ(TextToFloat(text), std::strtod(text.c_str(), nullptr)) << text;
+  }
+  // The largest digits that are exact in a double, and the first that are not.
+  EXPECT_EQ(TextToFloat("9007199254740992"), 9007199254740992.0);
+  EXPECT_EQ(TextToFloat("9007199254740993"), 9007199254740992.0);
+  EXPECT_EQ(TextToFloat("0.0000000000000000000001"), 1e-22);
+  EXPECT_EQ(TextToFloat("1.00000000000000000000001"), 1.0);
 }
 
 TEST(TextToFloat, KeepsSubnormalValues) {
