@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "util/text_file.h"
+#include "support/files.h"
 
 namespace {
 
@@ -13,13 +14,6 @@ namespace fs = std::filesystem;
 
 class TextFileRead : public testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("tq58_read_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "_" + testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
 
   std::vector<std::string> LinesOf(const std::string& bytes, MyFunc::ReadResult* result = nullptr) {
     const fs::path path = folder_ / "file.txt";
@@ -33,7 +27,8 @@ class TextFileRead : public testing::Test {
     return lines;
   }
 
-  fs::path folder_;
+  tq58_test::TempFolder temp_;
+  const fs::path folder_ = temp_.Path();
 };
 
 using Lines = std::vector<std::string>;
