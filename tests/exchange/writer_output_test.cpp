@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "exchange/writer.h"
-#include "util/write_faults.h"
 #include "support/files.h"
+#include "util/write_faults.h"
 
 namespace JwwGaibu {
 namespace {
@@ -19,7 +19,6 @@ using Lines = std::vector<std::string>;
 
 class WriterOutput : public testing::Test {
  protected:
-
   std::string Written() {
     EXPECT_TRUE(WriteExchangeFile(writer_, path_));
     std::ifstream in(path_, std::ios::binary);

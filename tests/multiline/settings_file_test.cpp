@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "support/files.h"
 #include "util/real_format.h"
 #include "util/text_convert.h"
 #include "util/write_faults.h"
-#include "support/files.h"
 
 namespace tq58 {
 namespace {
@@ -73,7 +73,6 @@ PresetStore RoundedTo15Digits(PresetStore store) {
 
 class SettingsFile : public testing::Test {
  protected:
-
   std::string Bytes() const {
     std::ifstream in(path_, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "util/text_file.h"
 #include "support/files.h"
+#include "util/text_file.h"
 
 namespace {
 
@@ -14,7 +14,6 @@ namespace fs = std::filesystem;
 
 class TextFileRead : public testing::Test {
  protected:
-
   std::vector<std::string> LinesOf(const std::string& bytes, MyFunc::ReadResult* result = nullptr) {
     const fs::path path = folder_ / "file.txt";
     std::ofstream(path, std::ios::binary) << bytes;
@@ -41,8 +40,12 @@ TEST_F(TextFileRead, SplitsAtLineFeedsAndDropsCarriageReturns) {
 }
 
 TEST_F(TextFileRead, StopsAtCtrlZ) {
-  EXPECT_EQ(LinesOf("a\nb\x1A" "c\nd\n"), (Lines{"a", "b"}));
-  EXPECT_EQ(LinesOf("\x1A" "a\n"), Lines{});
+  EXPECT_EQ(LinesOf("a\nb\x1A"
+                    "c\nd\n"),
+            (Lines{"a", "b"}));
+  EXPECT_EQ(LinesOf("\x1A"
+                    "a\n"),
+            Lines{});
 }
 
 TEST_F(TextFileRead, KeepsNulBytesAndVeryLongLines) {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "support/files.h"
 #include "util/text_file.h"
 #include "util/write_faults.h"
-#include "support/files.h"
 
 namespace {
 
@@ -21,7 +21,6 @@ using MyFunc::WriteFaultStep;
 
 class TextFileWrite : public testing::Test {
  protected:
-
   std::string Contents() const {
     std::ifstream in(path_, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
