@@ -15,7 +15,7 @@ constexpr unsigned char kFullWidthSpaceTrail = 0x40;
 
 // The texts that TextToBool takes for true, after blanks are removed and letters upper-cased.
 constexpr std::array<std::string_view, 10> kTrueWords = {
-    "T",        "TR", "TRU", "TRUE", "1",
+    "T", "TR", "TRU", "TRUE", "1",
     "\x82\x50",  // full-width digit one
     "\x81\x9B",  // white circle
     "ON",
