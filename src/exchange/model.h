@@ -17,14 +17,15 @@ inline constexpr int kTextStyleCount = 10;
 inline constexpr std::size_t kShortTextLimit = 255;  // bytes kept of a text or font name
 
 // The host's default font, "<ＭＳ ゴシック>" in Shift-JIS.
-inline constexpr char kDefaultFontName[] =
-    "<\x82\x6c\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4e>";
+inline constexpr char kDefaultFontName[] = "<\x82\x6c\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4e>";
 
 struct TTextStyle {
   double Width = 3.0;
   double Height = 3.0;
   double CharSpacing = 0.0;
   int32_t Color = 2;  // host colour number
+
+  bool operator==(const TTextStyle&) const = default;
 };
 
 // How an indicated point was qualified by its "hp" keyword.
@@ -35,6 +36,8 @@ struct THpPoint {
   double X = 0.0;
   double Y = 0.0;
   int32_t Kind = HpPlain;
+
+  bool operator==(const THpPoint&) const = default;
 };
 
 // Attributes every entity record starts with.
@@ -46,6 +49,8 @@ struct TEntityHeader {
   int32_t LineType = 0;
   int32_t LineWidth = 0;
   int32_t ZFlags = 0;  // bits 1, 2, 4, 8, 16 for "z1" to "z5"
+
+  bool operator==(const TEntityHeader&) const = default;
 };
 
 // Entity kinds, numbered as in EntityOrder.
@@ -71,17 +76,23 @@ struct TJwwEntLine {
   TEntityHeader Header;
   int32_t Polyline = 0;  // polyline number, 0 outside any polyline
   double X1 = 0.0, Y1 = 0.0, X2 = 0.0, Y2 = 0.0;
+
+  bool operator==(const TJwwEntLine&) const = default;
 };
 
 struct TJwwEntCircle {
   TEntityHeader Header;
   double X = 0.0, Y = 0.0, Radius = 0.0;
+
+  bool operator==(const TJwwEntCircle&) const = default;
 };
 
 struct TJwwEntArc {
   TEntityHeader Header;
   double X = 0.0, Y = 0.0, Radius = 0.0, StartAngle = 0.0, EndAngle = 0.0, Flatness = 0.0,
          Tilt = 0.0;
+
+  bool operator==(const TJwwEntArc&) const = default;
 };
 
 struct TJwwEntText {
@@ -93,17 +104,23 @@ struct TJwwEntText {
   double X = 0.0, Y = 0.0, DirX = 0.0, DirY = 0.0;
   std::string FontName;  // at most 255 bytes
   std::string Text;      // at most 255 bytes
+
+  bool operator==(const TJwwEntText&) const = default;
 };
 
 struct TJwwEntPoint {
   TEntityHeader Header;
   double X = 0.0, Y = 0.0;
+
+  bool operator==(const TJwwEntPoint&) const = default;
 };
 
 struct TJwwEntParamPoint {
   TEntityHeader Header;
   double X = 0.0, Y = 0.0, Param1 = 0.0, Param2 = 0.0;
   int32_t ParamCode = 0;
+
+  bool operator==(const TJwwEntParamPoint&) const = default;
 };
 
 // A "cs" text with the segment that a "msg" line held for it.
@@ -111,30 +128,40 @@ struct TJwwEntMsgText {
   TEntityHeader Header;
   TJwwEntLine Segment;
   TJwwEntText Text;
+
+  bool operator==(const TJwwEntMsgText&) const = default;
 };
 
 struct TJwwEntBlk {
   TEntityHeader Header;
   double X = 0.0, Y = 0.0;
   std::string Name;
+
+  bool operator==(const TJwwEntBlk&) const = default;
 };
 
 struct TJwwEntSolid2 {
   TEntityHeader Header;
   int32_t SolidColor = 0;
   double X1 = 0.0, Y1 = 0.0, X2 = 0.0, Y2 = 0.0;
+
+  bool operator==(const TJwwEntSolid2&) const = default;
 };
 
 struct TJwwEntSolid3 {
   TEntityHeader Header;
   int32_t SolidColor = 0;
   double X1 = 0.0, Y1 = 0.0, X2 = 0.0, Y2 = 0.0, X3 = 0.0, Y3 = 0.0;
+
+  bool operator==(const TJwwEntSolid3&) const = default;
 };
 
 struct TJwwEntSolid4 {
   TEntityHeader Header;
   int32_t SolidColor = 0;
   double X1 = 0.0, Y1 = 0.0, X2 = 0.0, Y2 = 0.0, X3 = 0.0, Y3 = 0.0, X4 = 0.0, Y4 = 0.0;
+
+  bool operator==(const TJwwEntSolid4&) const = default;
 };
 
 // "sc" and "se" records: an arc's seven reals and a code.
@@ -144,6 +171,8 @@ struct TJwwEntSolidArc {
   double X = 0.0, Y = 0.0, Radius = 0.0, StartAngle = 0.0, EndAngle = 0.0, Flatness = 0.0,
          Tilt = 0.0;
   int32_t Code = 0;
+
+  bool operator==(const TJwwEntSolidArc&) const = default;
 };
 
 // "so" and "sg" records: eight reals.
@@ -151,12 +180,16 @@ struct TJwwEntSolidValues {
   TEntityHeader Header;
   int32_t SolidColor = 0;
   std::array<double, 8> V{};
+
+  bool operator==(const TJwwEntSolidValues&) const = default;
 };
 
 // One entity in file order: its kind and its zero-based index in the list of that kind.
 struct TEntityOrderItem {
   int32_t Kind = 0;
   int32_t Index = 0;
+
+  bool operator==(const TEntityOrderItem&) const = default;
 };
 
 struct ExchangeModel {
@@ -245,6 +278,7 @@ struct ExchangeModel {
   TJwwEntLine MsgSegment{{0, 0, 0, 1, 1, 0, 0}, 0, 0.0, 0.0, 1.0, 0.0};
 
   ExchangeModel();
+  bool operator==(const ExchangeModel&) const = default;
 };
 
 // Output of the command writer: the lines to write back and the force flags.

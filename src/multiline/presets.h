@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <variant>
 
 namespace tq58 {
 
@@ -16,18 +18,22 @@ inline constexpr int32_t kMaxLineWidth = 30000;
 // One offset line of a preset.
 struct TLineRow {
   bool DrawOn = false;
-  double Spacing = 0.0;  // from the base line, + left of the travel direction; mm
-  double Radius = 0.0;   // corner rounding; same unit as Spacing; never negative
-  bool PaperSize = false;  // Spacing and Radius are paper mm, scaled by the layer group
-  int32_t ColorIndex = 0;     // colour-list index, 0 = host's colour
-  int32_t LineTypeIndex = 0;  // line-type-list index, 0 = host's line type
+  double Spacing = 0.0;                // from the base line, + left of the travel direction; mm
+  double Radius = 0.0;                 // corner rounding; same unit as Spacing; never negative
+  bool PaperSize = false;              // Spacing and Radius are paper mm, scaled by the layer group
+  int32_t ColorIndex = 0;              // colour-list index, 0 = host's colour
+  int32_t LineTypeIndex = 0;           // line-type-list index, 0 = host's line type
   int32_t LineWidth = kHostLineWidth;  // -1..30000
+
+  bool operator==(const TLineRow&) const = default;
 };
 
 // One preset: a comment and 10 rows (row 1 is Lines[0]).
 struct TLineTable {
   std::string Comment;  // Shift-JIS bytes
   std::array<TLineRow, kRowsPerPreset> Lines{};
+
+  bool operator==(const TLineTable&) const = default;
 };
 
 // The presets with the dialog position and the current preset number.
@@ -48,5 +54,21 @@ struct PresetStore {
 double ApplyRadiusRule(double radius);
 // A width below -1 or above 30000 becomes -1.
 int32_t ApplyLineWidthRule(int32_t width);
+// Applies the Radius rule and the LineWidth rule to the row.
+void ApplyLineRowRules(TLineRow& row);
+
+// One field of a row; the alternative says its kind: flag, real or integer.
+using LineRowField = std::variant<bool TLineRow::*, double TLineRow::*, int32_t TLineRow::*>;
+
+// The seven fields of a row in the order of the settings file and the dialog's controls.
+inline constexpr std::array<LineRowField, 7> kLineRowFields = {
+    &TLineRow::DrawOn,     &TLineRow::Spacing,       &TLineRow::Radius,   &TLineRow::PaperSize,
+    &TLineRow::ColorIndex, &TLineRow::LineTypeIndex, &TLineRow::LineWidth};
+
+// Appends the field's text: "1"/"0" for a flag, the general real format, a decimal integer.
+void AppendLineRowField(std::string& out, const TLineRow& row, const LineRowField& field);
+
+// Sets the field from text (TextToBool, TextToFloat, TextToInt); no range rule is applied.
+void SetLineRowField(TLineRow& row, const LineRowField& field, std::string_view text);
 
 }  // namespace tq58

@@ -1,0 +1,47 @@
+// The output list of the writer and the file it becomes.
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "exchange/writer.h"
+#include "util/text_cut.h"
+#include "util/text_file.h"
+
+namespace JwwGaibu {
+namespace {
+
+constexpr std::size_t kMaxLineBytes = 255;  // longest line the host reads
+constexpr char kLineBreak[] = "\r\n";
+constexpr char kEmptyOutput[] = "hq";
+
+// The whole file: lines joined by CR LF, a line ending in a double quote joined directly
+// with the line after it.
+std::string FileContents(const std::vector<std::string>& lines) {
+  if (lines.empty()) return std::string(kEmptyOutput) + kLineBreak;
+  std::string content;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    content += lines[i];
+    if (!lines[i].empty() && lines[i].back() == '"') {
+      if (i + 1 == lines.size()) break;
+      content += lines[++i];
+    }
+    content += kLineBreak;
+  }
+  return content;
+}
+
+}  // namespace
+
+void AddOutputLine(WriterState& writer, std::string_view line) {
+  writer.OutputLines.emplace_back(MyFunc::CutToByteLimit(line, kMaxLineBytes));
+}
+
+bool WriteExchangeFile(const WriterState& writer, const std::filesystem::path& path) {
+  if (MyFunc::ReplaceFileContents(path, FileContents(writer.OutputLines))) return true;
+  // The host would read its own input back as commands; no file is better than that.
+  std::error_code ignored;
+  std::filesystem::remove(path, ignored);
+  return false;
+}
+
+}  // namespace JwwGaibu

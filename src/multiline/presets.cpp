@@ -1,0 +1,59 @@
+// Range rules of a preset row and the text form of each of its fields.
+#include "multiline/presets.h"
+
+#include <charconv>
+
+#include "util/real_format.h"
+#include "util/text_convert.h"
+
+namespace tq58 {
+namespace {
+
+template <class... Handlers>
+struct Overloaded : Handlers... {
+  using Handlers::operator()...;
+};
+template <class... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
+
+void AppendDecimal(std::string& out, int32_t value) {
+  std::array<char, 16> buffer;
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  out.append(buffer.data(), result.ptr);
+}
+
+}  // namespace
+
+double ApplyRadiusRule(double radius) {
+  // Written so that NaN, which compares false, becomes 0 as well.
+  return radius > 0.0 ? radius : 0.0;
+}
+
+int32_t ApplyLineWidthRule(int32_t width) {
+  return width < kHostLineWidth || width > kMaxLineWidth ? kHostLineWidth : width;
+}
+
+void ApplyLineRowRules(TLineRow& row) {
+  row.Radius = ApplyRadiusRule(row.Radius);
+  row.LineWidth = ApplyLineWidthRule(row.LineWidth);
+}
+
+void AppendLineRowField(std::string& out, const TLineRow& row, const LineRowField& field) {
+  std::visit(Overloaded{
+                 [&](bool TLineRow::*flag) { out += MyFunc::BoolToText(row.*flag); },
+                 [&](double TLineRow::*real) { MyFunc::AppendReal(out, row.*real); },
+                 [&](int32_t TLineRow::*integer) { AppendDecimal(out, row.*integer); },
+             },
+             field);
+}
+
+void SetLineRowField(TLineRow& row, const LineRowField& field, std::string_view text) {
+  std::visit(Overloaded{
+                 [&](bool TLineRow::*flag) { row.*flag = MyFunc::TextToBool(text); },
+                 [&](double TLineRow::*real) { row.*real = MyFunc::TextToFloat(text); },
+                 [&](int32_t TLineRow::*integer) { row.*integer = MyFunc::TextToInt(text); },
+             },
+             field);
+}
+
+}  // namespace tq58

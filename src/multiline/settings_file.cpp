@@ -1,0 +1,104 @@
+// The settings file: 3 header lines, then for each of the 20 presets its comment and the seven
+// lines of each of its 10 rows. A value is known by its line number alone.
+#include "multiline/settings_file.h"
+
+#include <array>
+#include <charconv>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "util/text_convert.h"
+#include "util/text_file.h"
+
+namespace tq58 {
+namespace {
+
+constexpr std::size_t kHeaderLines = 3;  // FormLeft, FormTop, CurrentPreset
+constexpr std::size_t kLinesPerRow = kLineRowFields.size();
+constexpr std::size_t kLinesPerPreset = 1 + kRowsPerPreset * kLinesPerRow;  // comment + rows
+constexpr std::size_t kSettingsLineCount = kHeaderLines + kPresetCount * kLinesPerPreset;
+static_assert(kSettingsLineCount == 1423);
+
+constexpr char kLineBreak[] = "\r\n";
+constexpr char kCtrlZ = '\x1A';
+
+void AppendDecimalLine(std::string& out, int32_t value) {
+  std::array<char, 16> buffer;
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  out.append(buffer.data(), result.ptr);
+  out += kLineBreak;
+}
+
+// The comment as one line. A line break would shift every later value to the wrong line, and
+// a Ctrl-Z would end the file for the reader, so those bytes are left out.
+void AppendCommentLine(std::string& out, std::string_view comment) {
+  for (const char c : comment) {
+    if (c != '\r' && c != '\n' && c != kCtrlZ) out += c;
+  }
+  out += kLineBreak;
+}
+
+// Stores the value of the settings line with zero-based number `index`.
+void ApplySettingsLine(PresetStore& store, std::size_t index, std::string_view text) {
+  switch (index) {
+    case 0:
+      store.FormLeft = MyFunc::TextToInt(text);
+      return;
+    case 1:
+      store.FormTop = MyFunc::TextToInt(text);
+      return;
+    case 2:
+      store.CurrentPreset = MyFunc::TextToInt(text);
+      if (store.CurrentPreset < 1 || store.CurrentPreset > kPresetCount) store.CurrentPreset = 1;
+      return;
+    default:
+      break;
+  }
+  const std::size_t inPresets = index - kHeaderLines;
+  TLineTable& preset = store.Presets[inPresets / kLinesPerPreset];
+  const std::size_t inPreset = inPresets % kLinesPerPreset;
+  if (inPreset == 0) {
+    preset.Comment = text;
+    return;
+  }
+  TLineRow& row = preset.Lines[(inPreset - 1) / kLinesPerRow];
+  SetLineRowField(row, kLineRowFields[(inPreset - 1) % kLinesPerRow], text);
+  // Applied at every field, so that a row cut short by a read failure obeys the rules too.
+  ApplyLineRowRules(row);
+}
+
+}  // namespace
+
+void LoadSettings(PresetStore& store, const std::filesystem::path& path) {
+  store = PresetStore{};
+  std::size_t linesRead = 0;
+  const MyFunc::ReadResult result = MyFunc::ForEachTextLine(path, [&](std::string_view line) {
+    ApplySettingsLine(store, linesRead++, line);
+    return linesRead < kSettingsLineCount;
+  });
+  // A short file reads as if it went on with empty lines; after a read failure the values
+  // not yet read keep their start values instead.
+  if (result != MyFunc::ReadResult::Complete) return;
+  for (; linesRead < kSettingsLineCount; ++linesRead) ApplySettingsLine(store, linesRead, "");
+}
+
+bool SaveSettings(PresetStore& store, const std::filesystem::path& path) {
+  std::string content;
+  AppendDecimalLine(content, store.FormLeft);
+  AppendDecimalLine(content, store.FormTop);
+  AppendDecimalLine(content, store.CurrentPreset);
+  for (TLineTable& preset : store.Presets) {
+    AppendCommentLine(content, preset.Comment);
+    for (TLineRow& row : preset.Lines) {
+      row.Radius = ApplyRadiusRule(row.Radius);
+      for (const LineRowField& field : kLineRowFields) {
+        AppendLineRowField(content, row, field);
+        content += kLineBreak;
+      }
+    }
+  }
+  return MyFunc::ReplaceFileContents(path, content);
+}
+
+}  // namespace tq58

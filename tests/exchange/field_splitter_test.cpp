@@ -1,0 +1,106 @@
+// Splitting exchange-file lines into fields: blanks, quotes, equals signs, Shift-JIS pairs,
+// dropped bytes, the field count and the 32-field table.
+#include "exchange/field_splitter.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using JwwGaibu::FieldSplitter;
+using Fields = std::vector<std::string>;
+
+Fields FieldsOf(FieldSplitter& splitter, std::string_view line) {
+  splitter.Split(line);
+  Fields fields;
+  for (int k = 0; k < splitter.Count(); ++k) fields.emplace_back(splitter.Field(k));
+  return fields;
+}
+
+Fields Split(std::string_view line) {
+  FieldSplitter splitter;
+  return FieldsOf(splitter, line);
+}
+
+struct SplitCase {
+  const char* name;
+  std::string line;
+  Fields expected;
+};
+
+class SplitLine : public testing::TestWithParam<SplitCase> {};
+
+TEST_P(SplitLine, GivesTheExpectedFields) {
+  EXPECT_EQ(Split(GetParam().line), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SplitLine,
+    testing::Values(
+        SplitCase{"BlanksAndTabsSeparate", "  a\t\tb  c", {"a", "b", "c"}},
+        SplitCase{"TrailingBlankAddsEmptyField", "1 2 3 4 ", {"1", "2", "3", "4", ""}},
+        SplitCase{"EmptyLine", "", {""}},
+        SplitCase{
+            "QuoteKeepsRestWhole", "ch 1 2 3 4 \"a b\t c", {"ch", "1", "2", "3", "4", "a b c"}},
+        SplitCase{"QuoteInsideAField", "ab\"c d \"e", {"abc d \"e"}},
+        SplitCase{"EqualsKeptAndEndsSplitting", "file=C:\\a b\\x.jww", {"file=C:\\a b\\x.jww"}},
+        SplitCase{"EqualsThenQuoteKept", "a=b \"c", {"a=b \"c"}},
+        SplitCase{
+            "PairWithBlankOrQuoteTrail", "\x83\x20x \x83\"y z", {"\x83\x20x", "\x83\"y", "z"}},
+        SplitCase{
+            "PairWithControlTrail", std::string("\x81\0 a", 4), {std::string("\x81\0", 2), "a"}},
+        SplitCase{"LeadByteEndingLineDropped", "ab\x82", {"ab"}},
+        SplitCase{"LeadByteAfterBlankLeavesEmptyField", "a \x82", {"a", ""}},
+        SplitCase{"ControlBytesDropped", std::string("a\0b\x1F\r c\x1A", 8), {"ab", "c"}},
+        SplitCase{"HighBytesKeptOrDropped", "\x7F\xA0\xDF\xFE\xFF", {"\x7F\xA0\xDF"}}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(FieldSplitter, LinesWithoutFieldsAreBlank) {
+  FieldSplitter splitter;
+  for (std::string line : {"", "   ", "\t \t", "\x01\x02\xFE", "\"", "\x82"}) {
+    splitter.Split(line);
+    EXPECT_TRUE(splitter.IsBlank()) << line;
+  }
+  splitter.Split("=");
+  EXPECT_FALSE(splitter.IsBlank());
+}
+
+TEST(FieldSplitter, FieldsOutsideTheCountAreEmpty) {
+  FieldSplitter splitter;
+  splitter.Split("a b");
+  EXPECT_EQ(splitter.Field(-1), "");
+  EXPECT_EQ(splitter.Field(2), "");
+  EXPECT_EQ(splitter.Field(FieldSplitter::kMaxFields), "");
+}
+
+TEST(FieldSplitter, DropsEverythingAfterThe32ndField) {
+  std::string line;
+  for (int k = 0; k < 40; ++k) line += "f" + std::to_string(k) + " ";
+  const Fields fields = Split(line);
+  ASSERT_EQ(fields.size(), 32u);
+  EXPECT_EQ(fields[31], "f31");
+  // 31 fields and a blank still count the empty 32nd field.
+  line.clear();
+  for (int k = 0; k < 31; ++k) line += "f ";
+  EXPECT_EQ(Split(line).size(), 32u);
+  EXPECT_EQ(Split(line).back(), "");
+}
+
+TEST(FieldSplitter, ReusedSplitterForgetsTheLongerLineBefore) {
+  FieldSplitter splitter;
+  FieldsOf(splitter, "alpha beta gamma delta epsilon " + std::string(1000, 'x'));
+  EXPECT_EQ(FieldsOf(splitter, "b c"), (Fields{"b", "c"}));
+  EXPECT_EQ(FieldsOf(splitter, ""), (Fields{""}));
+}
+
+TEST(FieldSplitter, HandlesMegabyteLines) {
+  const std::string word(1 << 20, 'x');
+  EXPECT_EQ(Split(word + " y"), (Fields{word, "y"}));
+  std::string numbers;
+  for (int k = 0; k < (1 << 19); ++k) numbers += "1 ";
+  EXPECT_EQ(Split(numbers).size(), 32u);
+}
+
+}  // namespace

@@ -1,0 +1,17 @@
+// A fresh model fed line by line, for the reader's tests.
+#pragma once
+
+#include <initializer_list>
+
+#include "exchange/model.h"
+#include "exchange/reader.h"
+
+namespace reader_test {
+
+inline JwwGaibu::ExchangeModel Parsed(std::initializer_list<std::string_view> lines) {
+  JwwGaibu::ExchangeModel model;
+  for (std::string_view line : lines) JwwGaibu::ParseExchangeLine(model, line);
+  return model;
+}
+
+}  // namespace reader_test

@@ -1,0 +1,143 @@
+// The output list and the exchange file it becomes: line cutting, joining, "hq", failures.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "exchange/writer.h"
+#include "util/write_faults.h"
+
+namespace JwwGaibu {
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+class WriterOutput : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("tq58_writer_" + std::to_string(testing::UnitTest::GetInstance()->random_seed()) +
+               "_" + testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(folder_);
+    path_ = folder_ / "JWC_TEMP.TXT";
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  std::string Written() {
+    EXPECT_TRUE(WriteExchangeFile(writer_, path_));
+    std::ifstream in(path_, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+  std::size_t FilesInFolder() {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), {}));
+  }
+
+  fs::path folder_;
+  fs::path path_;
+  ExchangeModel model_;
+  WriterState writer_;
+};
+
+TEST_F(WriterOutput, WorkedExampleByteForByte) {
+  ResetWriterState(model_, writer_);
+  OutLayerGroup(model_, writer_, 0);
+  OutLayer(model_, writer_, 10);
+  OutLineColor(model_, writer_, 3, 0);
+  OutLineType(model_, writer_, 2, 0);
+  OutLineWidth(model_, writer_, 50);
+  OutSegment(writer_, 0, 0, 100, 50);
+  OutLineColor(model_, writer_, 3, 0);
+  OutArc(writer_, 10, 20, 5, 0, 90, 1, 0);
+  OutSegment(writer_, 100, 50, 100, 50);
+  std::ofstream(path_, std::ios::binary) << "hd\r\nhp1 0 0\r\n";  // the host's input
+  EXPECT_EQ(Written(), "lg0\r\nlyA\r\nlc3\r\nlt2\r\n0 0 100 50\r\nci 10 20 5 0 90 1 0\r\n");
+}
+
+TEST_F(WriterOutput, EmptyListWritesHq) { EXPECT_EQ(Written(), "hq\r\n"); }
+
+TEST_F(WriterOutput, LineEndingInAQuoteIsJoinedWithTheNext) {
+  OutText(writer_, 0, "abc", 10, 20, 1, 0);
+  EXPECT_EQ(Written(), "ch 10 20 1 0 \"abc\r\n");
+  writer_.OutputLines = {"a\"", "b\"", "\"", "c", "d\""};
+  // The second line of a pair is never joined again; a quote line at the end has no break.
+  EXPECT_EQ(Written(), "a\"b\"\r\n\"c\r\nd\"");
+}
+
+TEST_F(WriterOutput, BytesAreWrittenAsStored) {
+  writer_.OutputLines = {std::string("\x82\xA0\x00\xFF", 4), ""};
+  EXPECT_EQ(Written(), std::string("\x82\xA0\x00\xFF\r\n\r\n", 8));
+}
+
+TEST_F(WriterOutput, KeepsManyLinesInOrder) {
+  for (int i = 0; i < 1001; ++i) AddOutputLine(writer_, std::to_string(i));
+  ASSERT_EQ(writer_.OutputLines.size(), 1001u);
+  EXPECT_EQ(writer_.OutputLines[999], "999");
+  EXPECT_EQ(writer_.OutputLines[1000], "1000");
+}
+
+struct CutCase {
+  const char* name;
+  std::string line;
+  std::size_t kept;
+};
+
+// Lines longer than 255 bytes are cut there, but never between the two bytes of a
+// double-byte character: such a character at the limit is dropped whole.
+TEST(WriterLineCut, CutsAt255BytesBetweenCharacters) {
+  const std::string a254(254, 'a');
+  const std::string a253(253, 'a');
+  const std::string pair = "\x82\xA0";
+  const CutCase cases[] = {
+      {"short", "abc", 3},
+      {"exactly255", std::string(255, 'a'), 255},
+      {"long", std::string(300, 'a'), 255},
+      {"pairAcrossTheLimit", a254 + pair + "x", 254},
+      {"pairEndingAtTheLimit", a253 + pair + "x", 255},
+      {"leadByteLastOfA255ByteLine", a254 + "\x82", 255},
+      {"halfWidthKatakanaAreSingleBytes", std::string(300, '\xB1'), 255},
+      {"pairsThroughout",
+       [] {
+         std::string s;
+         for (int i = 0; i < 200; ++i) s += "\x82\xA0";
+         return s;
+       }(),
+       254},
+  };
+  for (const CutCase& c : cases) {
+    WriterState writer;
+    AddOutputLine(writer, c.line);
+    ASSERT_EQ(writer.OutputLines.size(), 1u);
+    EXPECT_EQ(writer.OutputLines[0], c.line.substr(0, c.kept)) << c.name;
+  }
+}
+
+// Whatever step of the write fails, the host's input is gone and no temporary file is left.
+TEST_F(WriterOutput, FailureRemovesTheFileAndReportsFalse) {
+  writer_.OutputLines = {"0 0 100 50", "ci 10 20 5 0 90 1 0"};
+  const MyFunc::WriteFault faults[] = {
+      {MyFunc::WriteFaultStep::Create, 0}, {MyFunc::WriteFaultStep::Write, 0},
+      {MyFunc::WriteFaultStep::Write, 7},  {MyFunc::WriteFaultStep::Flush, 0},
+      {MyFunc::WriteFaultStep::Close, 0},  {MyFunc::WriteFaultStep::Rename, 0},
+  };
+  for (const MyFunc::WriteFault& fault : faults) {
+    std::ofstream(path_, std::ios::binary) << "hd\r\nhp1 0 0\r\n";
+    {
+      const MyFunc::ScopedWriteFault armed(fault);
+      EXPECT_FALSE(WriteExchangeFile(writer_, path_));
+    }
+    EXPECT_FALSE(fs::exists(path_)) << static_cast<int>(fault.step);
+    EXPECT_EQ(FilesInFolder(), 0u) << static_cast<int>(fault.step);
+  }
+}
+
+TEST_F(WriterOutput, UnwritableFolderReportsFalse) {
+  EXPECT_FALSE(WriteExchangeFile(writer_, folder_ / "missing" / "JWC_TEMP.TXT"));
+  EXPECT_EQ(FilesInFolder(), 0u);
+}
+
+}  // namespace
+}  // namespace JwwGaibu

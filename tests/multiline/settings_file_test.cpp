@@ -1,0 +1,283 @@
+// The settings file: its line layout, round trips, short and malformed files, failed saves.
+#include "multiline/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "util/real_format.h"
+#include "util/text_convert.h"
+#include "util/write_faults.h"
+
+namespace tq58 {
+namespace {
+
+namespace fs = std::filesystem;
+constexpr int kLineCount = 1423;
+
+// One-based line number of a field: row `r` of preset `p`, field `f` (0..6 in file order).
+int FieldLine(int p, int r, int f) { return 5 + 71 * (p - 1) + 7 * (r - 1) + f; }
+int CommentLine(int p) { return 4 + 71 * (p - 1); }
+
+void ExpectSameStore(const PresetStore& a, const PresetStore& b) {
+  EXPECT_EQ(a.FormLeft, b.FormLeft);
+  EXPECT_EQ(a.FormTop, b.FormTop);
+  EXPECT_EQ(a.CurrentPreset, b.CurrentPreset);
+  for (int p = 1; p <= kPresetCount; ++p) {
+    EXPECT_EQ(a.Preset(p).Comment, b.Preset(p).Comment) << "preset " << p;
+    for (int r = 0; r < kRowsPerPreset; ++r) {
+      EXPECT_TRUE(a.Preset(p).Lines[r] == b.Preset(p).Lines[r])
+          << "preset " << p << " row " << r + 1;
+    }
+  }
+}
+
+// A store with a different value in every field.
+PresetStore VariedStore() {
+  PresetStore store;
+  store.FormLeft = -1200;
+  store.FormTop = 345;
+  store.CurrentPreset = 17;
+  for (int p = 1; p <= kPresetCount; ++p) {
+    store.Preset(p).Comment = "\x8E\xC0\x90\xFC " + std::to_string(p);  // "jissen n"
+    for (int r = 0; r < kRowsPerPreset; ++r) {
+      TLineRow& row = store.Preset(p).Lines[r];
+      const int n = p * 10 + r;
+      row.DrawOn = n % 2 == 0;
+      row.Spacing = (n % 3 == 0 ? -1.0 : 1.0) * n / 7.0;
+      row.Radius = n % 4 == 0 ? 0.0 : n * 0.125;
+      row.PaperSize = n % 3 == 1;
+      row.ColorIndex = n + 40;
+      row.LineTypeIndex = n % 30;
+      row.LineWidth = n % 5 == 0 ? -1 : n * 100;
+    }
+  }
+  return store;
+}
+
+// The store as the file keeps it: every real rounded to 15 significant digits.
+PresetStore RoundedTo15Digits(PresetStore store) {
+  for (TLineTable& preset : store.Presets) {
+    for (TLineRow& row : preset.Lines) {
+      row.Spacing = MyFunc::TextToFloat(MyFunc::FormatReal(row.Spacing));
+      row.Radius = MyFunc::TextToFloat(MyFunc::FormatReal(row.Radius));
+    }
+  }
+  return store;
+}
+
+class SettingsFile : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("tq58_settings_" + std::to_string(testing::UnitTest::GetInstance()->random_seed()) +
+               "_" + testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(folder_);
+    path_ = folder_ / "tq58.dat";
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  std::string Bytes() const {
+    std::ifstream in(path_, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+  // The file's lines, split at CR LF.
+  std::vector<std::string> Lines() const {
+    std::vector<std::string> lines;
+    const std::string bytes = Bytes();
+    for (std::size_t start = 0; start < bytes.size();) {
+      const std::size_t end = bytes.find("\r\n", start);
+      if (end == std::string::npos) {
+        lines.push_back(bytes.substr(start) + "<no line break>");
+        break;
+      }
+      lines.push_back(bytes.substr(start, end - start));
+      start = end + 2;
+    }
+    return lines;
+  }
+  // A file of `count` lines, all empty except those given as (one-based line, text).
+  void WriteFile(int count, const std::vector<std::pair<int, std::string>>& values) {
+    std::vector<std::string> lines(static_cast<std::size_t>(count));
+    for (const auto& [line, text] : values) lines[static_cast<std::size_t>(line - 1)] = text;
+    std::ofstream out(path_, std::ios::binary);
+    for (const std::string& line : lines) out << line << "\r\n";
+  }
+  PresetStore Load() const {
+    PresetStore store;
+    store.FormLeft = 999;  // LoadSettings must start from the start values
+    store.Preset(3).Comment = "stale";
+    LoadSettings(store, path_);
+    return store;
+  }
+
+  fs::path folder_;
+  fs::path path_;
+};
+
+TEST_F(SettingsFile, NoFileGivesStartValues) {
+  const PresetStore store = Load();
+  ExpectSameStore(store, PresetStore{});
+  EXPECT_EQ(store.FormLeft, 100);
+  EXPECT_EQ(store.Preset(20).Lines[9].LineWidth, -1);
+}
+
+TEST_F(SettingsFile, SaveThenLoadGivesTheSameTable) {
+  PresetStore store = VariedStore();
+  ASSERT_TRUE(SaveSettings(store, path_));
+  const std::string firstSave = Bytes();
+  PresetStore loaded = Load();
+  ExpectSameStore(loaded, RoundedTo15Digits(store));
+  ASSERT_TRUE(SaveSettings(loaded, path_));
+  EXPECT_EQ(Bytes(), firstSave);
+  EXPECT_EQ(fs::directory_iterator(folder_)->path(), path_);  // no temporary file left
+}
+
+TEST_F(SettingsFile, ValuesSitOnTheirLineNumbers) {
+  PresetStore store;
+  store.FormLeft = 12;
+  store.FormTop = -3;
+  store.CurrentPreset = 20;
+  store.Preset(1).Comment = "first";
+  store.Preset(1).Lines[0].DrawOn = true;
+  store.Preset(2).Lines[2].Spacing = 2.5;
+  store.Preset(2).Lines[2].LineWidth = 123;
+  store.Preset(20).Comment = "last";
+  store.Preset(20).Lines[9].Radius = 1e-5;
+  store.Preset(20).Lines[9].LineWidth = 30000;
+  ASSERT_TRUE(SaveSettings(store, path_));
+  const std::vector<std::string> lines = Lines();
+  ASSERT_EQ(lines.size(), static_cast<std::size_t>(kLineCount));
+  const auto at = [&](int line) { return lines[static_cast<std::size_t>(line - 1)]; };
+  EXPECT_EQ(at(1), "12");
+  EXPECT_EQ(at(2), "-3");
+  EXPECT_EQ(at(3), "20");
+  EXPECT_EQ(at(4), "first");
+  EXPECT_EQ(at(5), "1");
+  for (int line = 6; line <= 11; ++line) EXPECT_EQ(at(line), line == 11 ? "-1" : "0") << line;
+  EXPECT_EQ(at(CommentLine(2)), "");
+  EXPECT_EQ(CommentLine(2), 75);
+  EXPECT_EQ(at(FieldLine(2, 3, 1)), "2.5");
+  EXPECT_EQ(at(FieldLine(2, 3, 6)), "123");
+  EXPECT_EQ(at(1353), "last");
+  EXPECT_EQ(at(1423 - 4), "1E-5");
+  EXPECT_EQ(at(1423), "30000");
+}
+
+TEST_F(SettingsFile, CurrentPresetOutsideOneToTwentyBecomesOne) {
+  const std::pair<std::string, int> cases[] = {{"0", 1}, {"21", 1},  {"-3", 1}, {"abc", 1},
+                                               {"", 1},  {"20", 20}, {" 7", 7}, {"$A", 10}};
+  for (const auto& [text, expected] : cases) {
+    WriteFile(3, {{1, "1"}, {2, "2"}, {3, text}});
+    EXPECT_EQ(Load().CurrentPreset, expected) << text;
+  }
+}
+
+TEST_F(SettingsFile, RowRulesApplyOnLoadAndRadiusRuleOnSave) {
+  WriteFile(kLineCount, {{FieldLine(1, 1, 2), "-2"},
+                         {FieldLine(1, 2, 2), "1e400"},
+                         {FieldLine(1, 1, 1), "-5"},
+                         {FieldLine(1, 1, 4), "300"},
+                         {FieldLine(1, 1, 6), "30000"},
+                         {FieldLine(1, 2, 6), "30001"},
+                         {FieldLine(1, 3, 6), "-2"},
+                         {FieldLine(1, 4, 6), ""},
+                         {FieldLine(1, 5, 6), "-1"}});
+  PresetStore store = Load();
+  const auto& rows = store.Preset(1).Lines;
+  EXPECT_EQ(rows[0].Radius, 0.0);
+  EXPECT_EQ(rows[1].Radius, 0.0);
+  EXPECT_EQ(rows[0].Spacing, -5.0);
+  EXPECT_EQ(rows[0].ColorIndex, 300);
+  EXPECT_EQ(rows[0].LineWidth, 30000);
+  EXPECT_EQ(rows[1].LineWidth, -1);
+  EXPECT_EQ(rows[2].LineWidth, -1);
+  EXPECT_EQ(rows[3].LineWidth, 0);
+  EXPECT_EQ(rows[4].LineWidth, -1);
+
+  store.Preset(4).Lines[6].Radius = -7.5;  // as if set without the rule
+  ASSERT_TRUE(SaveSettings(store, path_));
+  EXPECT_EQ(store.Preset(4).Lines[6].Radius, 0.0);
+  EXPECT_EQ(Lines()[static_cast<std::size_t>(FieldLine(4, 7, 2) - 1)], "0");
+  EXPECT_EQ(Lines()[static_cast<std::size_t>(FieldLine(1, 1, 1) - 1)], "-5");
+}
+
+TEST_F(SettingsFile, FlagsAcceptEveryTrueWord) {
+  const std::pair<std::string, bool> cases[] = {{"TRUE", true}, {"ON", true},  {" t ", true},
+                                                {"1", true},    {"0", false},  {"x", false},
+                                                {"", false},    {"yes", false}};
+  for (const auto& [text, expected] : cases) {
+    WriteFile(kLineCount, {{FieldLine(9, 5, 0), text}, {FieldLine(9, 5, 3), text}});
+    const TLineRow row = Load().Preset(9).Lines[4];
+    EXPECT_EQ(row.DrawOn, expected) << text;
+    EXPECT_EQ(row.PaperSize, expected) << text;
+  }
+}
+
+TEST_F(SettingsFile, ShortFileReadsMissingLinesAsEmpty) {
+  WriteFile(3, {{1, "120"}, {2, "80"}, {3, "7"}});
+  const PresetStore store = Load();
+  EXPECT_EQ(store.FormLeft, 120);
+  EXPECT_EQ(store.FormTop, 80);
+  EXPECT_EQ(store.CurrentPreset, 7);
+  for (const TLineTable& preset : store.Presets) {
+    EXPECT_EQ(preset.Comment, "");
+    for (const TLineRow& row : preset.Lines) {
+      TLineRow emptyRow;
+      emptyRow.LineWidth = 0;  // an empty width line reads as 0, not as the start value -1
+      EXPECT_TRUE(row == emptyRow);
+    }
+  }
+}
+
+TEST_F(SettingsFile, EmptyFileAndLinesBeyondTheLastAreHarmless) {
+  WriteFile(0, {});
+  EXPECT_EQ(Load().CurrentPreset, 1);
+  EXPECT_EQ(Load().Preset(1).Lines[0].LineWidth, 0);
+
+  PresetStore store = VariedStore();
+  ASSERT_TRUE(SaveSettings(store, path_));
+  std::ofstream(path_, std::ios::binary | std::ios::app) << "999\r\n1\r\n";
+  ExpectSameStore(Load(), RoundedTo15Digits(store));
+}
+
+TEST_F(SettingsFile, CommentStaysOnOneLine) {
+  PresetStore store;
+  store.Preset(1).Comment =
+      "a\r\nb\nc\x1A"
+      "d";
+  ASSERT_TRUE(SaveSettings(store, path_));
+  ASSERT_EQ(Lines().size(), static_cast<std::size_t>(kLineCount));
+  const PresetStore loaded = Load();
+  EXPECT_EQ(loaded.Preset(1).Comment, "abcd");
+  EXPECT_EQ(loaded.Preset(1).Lines[0].LineWidth, -1);
+}
+
+// Whatever step of the save fails, the previous file stays byte for byte and nothing else
+// remains in the folder.
+TEST_F(SettingsFile, FailedSaveKeepsThePreviousFile) {
+  PresetStore store = VariedStore();
+  ASSERT_TRUE(SaveSettings(store, path_));
+  const std::string previous = Bytes();
+  store.FormLeft = 1;
+  store.Preset(5).Comment = "changed";
+  const MyFunc::WriteFault faults[] = {
+      {MyFunc::WriteFaultStep::Create, 0},   {MyFunc::WriteFaultStep::Write, 0},
+      {MyFunc::WriteFaultStep::Write, 5000}, {MyFunc::WriteFaultStep::Write, 1000000},
+      {MyFunc::WriteFaultStep::Flush, 0},    {MyFunc::WriteFaultStep::Close, 0},
+      {MyFunc::WriteFaultStep::Rename, 0},
+  };
+  for (const MyFunc::WriteFault& fault : faults) {
+    const MyFunc::ScopedWriteFault armed(fault);
+    EXPECT_FALSE(SaveSettings(store, path_)) << static_cast<int>(fault.step);
+    EXPECT_EQ(Bytes(), previous) << static_cast<int>(fault.step);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1);
+  }
+}
+
+}  // namespace
+}  // namespace tq58
