@@ -7,18 +7,12 @@
 
 #include "multiline/settings_file.h"
 #include "ui/help_text.h"
-#include "util/real_format.h"
-#include "util/text_convert.h"
+#include "ui/line_row_binding.h"
 
 namespace tq58::ui {
 namespace {
 
 bool IsPresetNumber(int number) { return number >= 1 && number <= kPresetCount; }
-
-// A list index that the list holds, or -1 (nothing selected) for any other value.
-int IndexWithin(int32_t index, const ComboBox& list) {
-  return index >= 0 && index < list.ItemCount() ? index : -1;
-}
 
 std::string JoinedHelpText() {
   std::string text;
@@ -27,28 +21,6 @@ std::string JoinedHelpText() {
     text += line;
   }
   return text;
-}
-
-TLineRow ReadRow(const TFrame2& frame) {
-  TLineRow row;
-  row.DrawOn = frame.CH1.Checked();
-  row.Spacing = MyFunc::TextToFloat(frame.Edit1.Text());
-  row.Radius = ApplyRadiusRule(MyFunc::TextToFloat(frame.Edit2.Text()));
-  row.PaperSize = frame.CH2.Checked();
-  row.ColorIndex = frame.CB1.SelectedIndex();
-  row.LineTypeIndex = frame.CB2.SelectedIndex();
-  row.LineWidth = ApplyLineWidthRule(MyFunc::TextToInt(frame.CB3.Text()));
-  return row;
-}
-
-void ShowRow(const TLineRow& row, TFrame2& frame) {
-  frame.CH1.SetChecked(row.DrawOn);
-  frame.Edit1.SetText(MyFunc::FormatReal(row.Spacing));
-  frame.Edit2.SetText(MyFunc::FormatReal(row.Radius));
-  frame.CH2.SetChecked(row.PaperSize);
-  frame.CB1.SetSelectedIndex(IndexWithin(row.ColorIndex, frame.CB1));
-  frame.CB2.SetSelectedIndex(IndexWithin(row.LineTypeIndex, frame.CB2));
-  frame.CB3.SetText(std::to_string(row.LineWidth));
 }
 
 }  // namespace
@@ -71,7 +43,7 @@ void TForm1::ReadPage(int number) {
   preset.Comment = controls_.EditC.Text();
   for (int r = 0; r < kRowsPerPreset; ++r) {
     preset.Lines[static_cast<std::size_t>(r)] =
-        ReadRow(controls_.Frames[static_cast<std::size_t>(r)]);
+        ReadLineRow(controls_.Frames[static_cast<std::size_t>(r)]);
   }
 }
 
@@ -80,8 +52,8 @@ void TForm1::ShowPage(int number) {
   const TLineTable& preset = store_.Preset(number);
   controls_.EditC.SetText(preset.Comment);
   for (int r = 0; r < kRowsPerPreset; ++r) {
-    ShowRow(preset.Lines[static_cast<std::size_t>(r)],
-            controls_.Frames[static_cast<std::size_t>(r)]);
+    ShowLineRow(preset.Lines[static_cast<std::size_t>(r)],
+                controls_.Frames[static_cast<std::size_t>(r)]);
   }
 }
 
