@@ -1,7 +1,33 @@
-// Entry point of tq58.
+// Entry point of tq58: the host starts it with "1" or "2" for a transformation; without
+// either it is the settings dialog. The exit status is 0 in every case.
+#include "app/program_run.h"
+#include "app/run_mode.h"
+
 #ifdef _WIN32
 #include <windows.h>
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return 0; }
+
+#include <cstdlib>
+
+// A GUI-subsystem program: a transformation creates no window at all.
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  const int32_t runMode = tq58::RunModeOf(__argc, __wargv);
+  // Settings mode ends here, writing nothing, until the dialog is built.
+  if (runMode != tq58::kSettingsMode) tq58::RunTransformationBesideProgram(runMode);
+  return 0;
+}
 #else
-int main() { return 0; }
+#include <cstdio>
+
+int main(int argc, char** argv) {
+  const int32_t runMode = tq58::RunModeOf(argc, argv);
+  if (runMode == tq58::kSettingsMode) {
+    std::fputs(
+        "tq58: the settings dialog is part of the Windows build (tq58.exe); run with 1 or 2 "
+        "to transform.\n",
+        stderr);
+    return 0;
+  }
+  tq58::RunTransformationBesideProgram(runMode);
+  return 0;
+}
 #endif

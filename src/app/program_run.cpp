@@ -1,0 +1,85 @@
+// The order of one run: read, reset, load; then emit, draw and write back.
+#include "app/program_run.h"
+
+#include <memory>
+
+#include "app/program_paths.h"
+#include "app/run_mode.h"
+#include "exchange/reader.h"
+#include "exchange/writer.h"
+#include "multiline/construction.h"
+#include "multiline/settings_file.h"
+
+namespace tq58 {
+namespace {
+
+// Mode 1 draws along the points 1 and 2 only, mode 2 along up to 99 points.
+int32_t PointLimitOf(int32_t runMode) { return runMode == kSegmentMode ? 1 : 98; }
+
+// What the host gets when the run fails part way: no command at all ("hq"), rather than a
+// partly drawn multi-line or its own input read back as drawing commands.
+void WriteNothingToDraw(JwwGaibu::WriterState& writer, const std::filesystem::path& file) {
+  writer.OutputLines.clear();
+  try {
+    JwwGaibu::WriteExchangeFile(writer, file);
+  } catch (...) {
+    // The writer leaves no partly written file even when it fails; nothing more to do.
+  }
+}
+
+}  // namespace
+
+ProgramFiles ProgramFilesBeside(const std::filesystem::path& programFile) {
+  return {ExchangeFileName(ExeFolder(programFile)), SettingsFileName(programFile)};
+}
+
+void StartProgramRun(ProgramRun& run, const ProgramFiles& files) {
+  JwwGaibu::ClearExchangeModel(run.Model, run.Writer);
+  JwwGaibu::ReadExchangeFile(run.Model, files.ExchangeFile);
+  JwwGaibu::ResetWriterState(run.Model, run.Writer);
+  LoadSettings(run.Store, files.SettingsFile);
+}
+
+void TransformExchangeFile(ProgramRun& run, int32_t runMode,
+                           const std::filesystem::path& exchangeFile, DrawOperation draw) {
+  try {
+    // Forced by ResetWriterState, these two are always the first lines of the output.
+    JwwGaibu::OutLayerGroup(run.Model, run.Writer, run.Model.HostLayerGroup);
+    JwwGaibu::OutLayer(run.Model, run.Writer, run.Model.HostLayer);
+    draw(run.Store, run.Model, run.Writer, PointLimitOf(runMode));
+    JwwGaibu::WriteExchangeFile(run.Writer, exchangeFile);
+  } catch (...) {
+    WriteNothingToDraw(run.Writer, exchangeFile);
+  }
+}
+
+void EndProgramRun(ProgramRun& run) { JwwGaibu::FreeExchangeModel(run.Model, run.Writer); }
+
+void RunTransformation(const ProgramFiles& files, int32_t runMode) {
+  std::unique_ptr<ProgramRun> run;
+  try {
+    run = std::make_unique<ProgramRun>();
+    StartProgramRun(*run, files);
+  } catch (...) {
+    // Reading ran out of memory: the input cannot be trusted, so nothing is drawn.
+    JwwGaibu::WriterState empty;
+    WriteNothingToDraw(empty, files.ExchangeFile);
+    return;
+  }
+  TransformExchangeFile(*run, runMode, files.ExchangeFile, DrawMultiLines);
+  EndProgramRun(*run);
+}
+
+void RunTransformationBesideProgram(int32_t runMode) {
+  ProgramFiles files;
+  try {
+    const std::filesystem::path programFile = ProgramFile();
+    if (programFile.empty()) return;
+    files = ProgramFilesBeside(programFile);
+  } catch (...) {
+    return;  // out of memory before anything was read: the exchange file stays as it is
+  }
+  RunTransformation(files, runMode);
+}
+
+}  // namespace tq58

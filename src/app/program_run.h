@@ -1,0 +1,53 @@
+// One run of the program as the host starts it: the start-up that both run modes share, the
+// transformation, and the release at the end.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+
+#include "exchange/model.h"
+#include "multiline/presets.h"
+
+namespace tq58 {
+
+// The two files a run reads and writes.
+struct ProgramFiles {
+  std::filesystem::path ExchangeFile;
+  std::filesystem::path SettingsFile;
+};
+
+// The files beside the program file: "JWC_TEMP.TXT" and the program's name with ".dat".
+ProgramFiles ProgramFilesBeside(const std::filesystem::path& programFile);
+
+// Everything one run holds: the exchange-file model, the writer's output and the presets.
+struct ProgramRun {
+  JwwGaibu::ExchangeModel Model;
+  JwwGaibu::WriterState Writer;
+  PresetStore Store;
+};
+
+// The construction that a transformation runs; a parameter so that a fault can be staged.
+using DrawOperation = void (*)(const PresetStore& store, JwwGaibu::ExchangeModel& model,
+                               JwwGaibu::WriterState& writer, int32_t pointLimit);
+
+// Start-up of every run: clears the model, reads the exchange file, resets the writer and
+// loads the settings. Reads both files and writes neither.
+void StartProgramRun(ProgramRun& run, const ProgramFiles& files);
+
+// The transformation of run mode 1 or 2: the host's layer group and layer, the multi-line
+// of the current preset, then the exchange file replaced by the output. Never throws.
+void TransformExchangeFile(ProgramRun& run, int32_t runMode,
+                           const std::filesystem::path& exchangeFile, DrawOperation draw);
+
+// Releases the model's lists and the output at the end of every run.
+void EndProgramRun(ProgramRun& run);
+
+// A whole transformation run (mode 1 or 2) with the given files. Never throws.
+void RunTransformation(const ProgramFiles& files, int32_t runMode);
+
+// The transformation run with the files beside the running program. When the program cannot
+// tell its own path, nothing is read or written: the files are never looked for in the
+// working directory.
+void RunTransformationBesideProgram(int32_t runMode);
+
+}  // namespace tq58

@@ -1,0 +1,53 @@
+// The multi-line with rounded corners: one offset line per drawn row of the current preset.
+#include "multiline/construction.h"
+
+#include "exchange/writer.h"
+#include "multiline/base_path.h"
+#include "multiline/offset_line.h"
+
+namespace tq58 {
+
+namespace {
+
+// The scale of the host's current layer group. The reader keeps the group within 0..15;
+// any other value draws at scale 1 rather than reading outside the table.
+double HostLayerGroupScale(const JwwGaibu::ExchangeModel& model) {
+  const int32_t group = model.HostLayerGroup;
+  if (group < 0 || group >= JwwGaibu::kLayerGroupCount) return 1.0;
+  return model.LayerGroupScale[static_cast<std::size_t>(group)];
+}
+
+// The preset to draw; a number outside 1..20 falls back to preset 1, as when loading.
+const TLineTable& CurrentLineTable(const PresetStore& store) {
+  const int32_t number = store.CurrentPreset;
+  return store.Preset(number >= 1 && number <= kPresetCount ? number : 1);
+}
+
+}  // namespace
+
+void DrawMultiLines(const PresetStore& store, JwwGaibu::ExchangeModel& model,
+                    JwwGaibu::WriterState& writer, int32_t pointLimit) {
+  const BasePath path = TakeBasePath(model.HpPoints, pointLimit);
+  OffsetLineLists lists(path.points.size());
+
+  for (const TLineRow& row : CurrentLineTable(store).Lines) {
+    if (!row.DrawOn) continue;
+    double spacing = row.Spacing;
+    double radius = row.Radius;
+    if (row.PaperSize) {
+      const double scale = HostLayerGroupScale(model);
+      spacing *= scale;
+      radius *= scale;
+    }
+    JwwGaibu::OutLineColor(model, writer, row.ColorIndex, 1);
+    JwwGaibu::OutLineType(model, writer, row.LineTypeIndex, 1);
+    JwwGaibu::OutLineWidth(model, writer, row.LineWidth);
+    if (path.points.size() < 2) continue;  // nothing to draw but the attributes
+
+    BuildOffsetVertices(path, spacing, lists);
+    MarkRoundedCorners(path, radius, lists);
+    DrawOffsetLine(writer, path, radius, lists);
+  }
+}
+
+}  // namespace tq58

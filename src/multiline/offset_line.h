@@ -1,0 +1,42 @@
+// One offset line of a multi-line: its vertices, the length each segment has left for
+// rounding, which segment ends are rounded, and its drawing as segments and fillet arcs.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "exchange/model.h"
+#include "multiline/base_path.h"
+
+namespace tq58 {
+
+// Bits of a segment's corner flags.
+inline constexpr int32_t kRoundStart = 1;  // the corner at the segment's start is rounded
+inline constexpr int32_t kRoundEnd = 2;    // the corner at the segment's end is rounded
+
+// Working lists of one construction, sized once and overwritten by every row. For a base
+// path of n points, segment m (0 .. n-2) runs from vertices[m] to vertices[m + 1].
+struct OffsetLineLists {
+  std::vector<PointD> vertices;
+  std::vector<double> lengths;       // per segment, the length still free for rounding
+  std::vector<int32_t> cornerFlags;  // per segment, kRoundStart | kRoundEnd or 0
+
+  // Room for `basePointCount` + 1 entries in each list.
+  explicit OffsetLineLists(std::size_t basePointCount);
+};
+
+// Vertices of the base path moved by `spacing` along each segment's left normal, each corner
+// at the intersection of the two moved lines that meet there (unless they are parallel). A
+// closed path repeats vertex 0 as its last vertex. Needs at least two base points.
+void BuildOffsetVertices(const BasePath& path, double spacing, OffsetLineLists& lists);
+
+// Segment lengths and the corners to round with `radius`: inner corners in path order, then
+// the closing corner of a closed path. Each rounded corner uses up `radius` of both segments.
+void MarkRoundedCorners(const BasePath& path, double radius, OffsetLineLists& lists);
+
+// Emits every segment of the offset line, each followed by the fillet arc at its end if any.
+void DrawOffsetLine(JwwGaibu::WriterState& writer, const BasePath& path, double radius,
+                    const OffsetLineLists& lists);
+
+}  // namespace tq58

@@ -1,0 +1,82 @@
+// The run mode from the command line: only an exact "1" or "2" as first argument transforms.
+#include "app/run_mode.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct RunModeCase {
+  const char* Name;
+  std::vector<std::u16string> Arguments;  // after the program name
+  int32_t Expected;
+};
+
+// Full-width digit one, U+FF11.
+const std::u16string kFullWidthOne = u"\uFF11";
+
+const RunModeCase kCases[] = {
+    {"One", {u"1"}, 1},
+    {"Two", {u"2"}, 2},
+    {"None", {}, 0},
+    {"LeadingZero", {u"01"}, 0},
+    {"LeadingBlank", {u" 1"}, 0},
+    {"TrailingBlank", {u"1 "}, 0},
+    {"FullWidthOne", {kFullWidthOne}, 0},
+    {"Three", {u"3"}, 0},
+    {"Empty", {u""}, 0},
+    {"TwelveIsNotOne", {u"12"}, 0},
+    {"OneThenAnother", {u"1", u"x"}, 1},
+    {"TwoThenOne", {u"2", u"1"}, 2},
+    {"OtherThenOne", {u"x", u"1"}, 0},
+};
+
+class RunModeTable : public testing::TestWithParam<RunModeCase> {};
+
+// UTF-8 bytes of a text, as a native argument vector holds it.
+std::string Utf8(const std::u16string& text) {
+  std::string bytes;
+  for (const char16_t unit : text) {
+    if (unit < 0x80) {
+      bytes += static_cast<char>(unit);
+    } else if (unit < 0x800) {
+      bytes += static_cast<char>(0xC0 | (unit >> 6));
+      bytes += static_cast<char>(0x80 | (unit & 0x3F));
+    } else {
+      bytes += static_cast<char>(0xE0 | (unit >> 12));
+      bytes += static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
+      bytes += static_cast<char>(0x80 | (unit & 0x3F));
+    }
+  }
+  return bytes;
+}
+
+TEST_P(RunModeTable, ByteArguments) {
+  std::vector<std::string> texts{"tq58"};
+  for (const auto& argument : GetParam().Arguments) texts.push_back(Utf8(argument));
+  std::vector<const char*> argv;
+  for (const auto& text : texts) argv.push_back(text.c_str());
+  argv.push_back(nullptr);
+  EXPECT_EQ(tq58::RunModeOf(static_cast<int>(texts.size()), argv.data()), GetParam().Expected);
+}
+
+TEST_P(RunModeTable, WideArguments) {
+  std::vector<std::wstring> texts{L"tq58.exe"};
+  for (const auto& argument : GetParam().Arguments)
+    texts.emplace_back(argument.begin(), argument.end());
+  std::vector<const wchar_t*> argv;
+  for (const auto& text : texts) argv.push_back(text.c_str());
+  argv.push_back(nullptr);
+  EXPECT_EQ(tq58::RunModeOf(static_cast<int>(texts.size()), argv.data()), GetParam().Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Arguments, RunModeTable, testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(RunMode, NoArgumentVectorAtAllIsSettingsMode) {
+  EXPECT_EQ(tq58::RunModeOf<char>(0, nullptr), tq58::kSettingsMode);
+}
+
+}  // namespace

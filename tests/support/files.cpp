@@ -1,0 +1,55 @@
+// Temporary folders, whole-file reads and writes, and settings files built line by line.
+#include "support/files.h"
+
+#include <stdlib.h>
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace tq58_test {
+
+TempFolder::TempFolder() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "tq58_test_XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  path_ = pattern;
+}
+
+TempFolder::~TempFolder() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+std::string ReadBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + path.string());
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
+  std::ofstream(path, std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string SettingsFileText(int32_t currentPreset, int32_t preset,
+                             const std::vector<SettingsRow>& rows) {
+  constexpr int kPresets = 20;
+  constexpr int kRows = 10;
+  std::string text = "100\r\n100\r\n" + std::to_string(currentPreset) + "\r\n";
+  for (int p = 1; p <= kPresets; ++p) {
+    text += "\r\n";  // empty comment
+    for (int r = 0; r < kRows; ++r) {
+      const bool given = p == preset && r < static_cast<int>(rows.size());
+      const SettingsRow row = given ? rows[static_cast<std::size_t>(r)] : SettingsRow{};
+      for (const std::string* value : {&row.DrawOn, &row.Spacing, &row.Radius, &row.PaperSize,
+                                       &row.ColorIndex, &row.LineTypeIndex, &row.LineWidth}) {
+        text += *value + "\r\n";
+      }
+    }
+  }
+  return text;
+}
+
+}  // namespace tq58_test
