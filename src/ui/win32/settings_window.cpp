@@ -339,8 +339,10 @@ LRESULT SettingsWindow::OnDialogMessage(UINT message, WPARAM wParam, LPARAM lPar
       }
       break;
     case WM_SYSCOMMAND:
-      // Minimizing hides the dialog with its task bar entry, the application window.
+      // Minimizing goes to the task bar entry, the application window; the dialog hides until
+      // that is restored.
       if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+        ShowWindow(dialog_, SW_HIDE);
         ShowWindow(application_, SW_MINIMIZE);
         return 0;
       }
@@ -359,6 +361,13 @@ LRESULT SettingsWindow::OnDialogMessage(UINT message, WPARAM wParam, LPARAM lPar
 
 LRESULT SettingsWindow::OnApplicationMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_SIZE:
+      // Restored from the task bar: the dialog comes back.
+      if (wParam != SIZE_MINIMIZED && !IsWindowVisible(dialog_)) {
+        ShowWindow(dialog_, SW_SHOW);
+        SetActiveWindow(dialog_);
+      }
+      return 0;
     case WM_SETFOCUS:
       // Activated from the task bar: the dialog takes over.
       if (IsWindowVisible(dialog_)) SetActiveWindow(dialog_);
