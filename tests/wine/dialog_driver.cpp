@@ -30,7 +30,7 @@ constexpr char kXdoTool[] = "/usr/bin/xdotool";
 constexpr char kImport[] = "/usr/bin/import";
 constexpr char kConvert[] = "/usr/bin/convert";
 constexpr auto kCommandLimit = std::chrono::seconds(20);
-constexpr auto kWindowWait = 30s;
+constexpr auto kWindowWait = 90s;
 
 std::vector<char*> PointersTo(std::vector<std::string>& texts) {
   std::vector<char*> pointers;
