@@ -89,6 +89,12 @@ struct QuarterTurns {
 
 constexpr double kQuarterPi = pmc::kPi.hi / 4.0;  // just below pi/4
 constexpr uint64_t kLow32Bits = 0xFFFFFFFFu;
+// A finite double is mantissa * 2^(biased exponent - 1075): the bias 1023 and 52 bits of
+// fraction; the largest biased exponent 2046 gives 971.
+constexpr int kExponentOffset = 1075;
+constexpr int kLargestExponent = 2046 - kExponentOffset;
+// Bit i of 2/pi, of weight 2^-i, is bit i + 63 of the table: word 0 holds the integer part.
+constexpr int kTableBitOfUnits = 63;
 
 // 64 bits of the table of 2/pi from the given bit on (bit 0: the top of word 0).
 uint64_t TwoOverPiBitsAt(int position) {
@@ -99,9 +105,9 @@ uint64_t TwoOverPiBitsAt(int position) {
   return words[word] << shift | words[word + 1] >> (64 - shift);
 }
 
-// The largest double is below 2^(971 + 53); its window of 192 bits (from bit 971 + 62) and
-// the word after it must lie within the table.
-static_assert((971 + 62 + 128) / 64 + 1 < pmc::kTwoOverPiWords.size());
+// The window of 192 bits of the largest double, and the word after it, lie within the table.
+static_assert((kLargestExponent - 1 + kTableBitOfUnits + 128) / 64 + 1 <
+              pmc::kTwoOverPiWords.size());
 
 // Reduces x >= 0, finite, exactly: x * 2/pi is taken in integer arithmetic as the 53-bit
 // mantissa of x times a window of 192 bits of 2/pi, so no bits cancel, however large x is or
@@ -111,13 +117,13 @@ QuarterTurns ReduceByQuarterTurns(double x) {
 
   // x = mantissa * 2^exponent; x is a normal number here.
   const auto bits = std::bit_cast<uint64_t>(x);
-  const int exponent = static_cast<int>(bits >> 52) - 1075;
+  const int exponent = static_cast<int>(bits >> 52) - kExponentOffset;
   const uint64_t mantissa = (bits & ((uint64_t{1} << 52) - 1)) | uint64_t{1} << 52;
 
-  // Bit i of 2/pi (weight 2^-i, table bit i + 63) adds mantissa * 2^(exponent - i) to
-  // x * 2/pi, a multiple of 4 for i <= exponent - 2: whole turns, which do not matter. The
-  // window starts at the first bit that does; the bits after it add less than 2^-137.
-  const int start = exponent - 1 + 63;
+  // Bit i of 2/pi adds mantissa * 2^(exponent - i) to x * 2/pi, a multiple of 4 for
+  // i <= exponent - 2: whole turns, which do not matter. The window starts at the first bit
+  // that does; the bits after it add less than 2^-137.
+  const int start = exponent - 1 + kTableBitOfUnits;
   const uint64_t high = TwoOverPiBitsAt(start);
   const uint64_t middle = TwoOverPiBitsAt(start + 64);
   const uint64_t low = TwoOverPiBitsAt(start + 128);

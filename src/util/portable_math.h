@@ -1,8 +1,8 @@
 // Sine, cosine and two-argument arc tangent that give the same bits on every platform: our
 // own code from IEEE double +, -, *, / only, so the Linux and the Windows build (whose C
-// libraries differ in the last bit) compute identical geometry. Each result is the true value
-// rounded to the nearest double, except in cases too rare to have been met (the working
-// precision is about 100 bits), and always within 1 ulp of it.
+// libraries differ in the last bit) compute identical geometry. They work with about 100
+// bits, so each result is the true value rounded to the nearest double but for near-ties too
+// rare to have been met, and within 1 ulp of it in any case.
 #pragma once
 
 namespace MyFunc {
