@@ -120,8 +120,8 @@ def main():
     out.append("// floor(2/pi * 2^%d), most significant word first; word 0 is the integer part."
                % fraction_bits)
     out.append("inline constexpr std::array<uint64_t, %d> kTwoOverPiWords = {" % len(words))
-    for i in range(0, len(words), 3):
-        out.append("    " + " ".join("0x%016Xu," % w for w in words[i:i + 3]))
+    for i in range(0, len(words), 4):
+        out.append("    " + " ".join("0x%016Xu," % w for w in words[i:i + 4]))
     out.append("};")
     out.append("")
 
