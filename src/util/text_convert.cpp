@@ -177,14 +177,13 @@ double TextToFloat(std::string_view text) {
   if (ConvertPlainDecimal(text, value)) return negative ? -value : value;
   const auto [end, error] =
       std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+  if (end != text.data() + text.size()) return 0.0;  // malformed, whatever its value
   if (error == std::errc::result_out_of_range) {
     // Too small for a double: the value rounds to a zero of its sign, as "-0" reads as -0.0.
     // Too large: not guarded against by the grammar, and a zero fits the callers best.
     return negative ? -0.0 : 0.0;
   }
-  if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) {
-    return 0.0;
-  }
+  if (error != std::errc{} || !std::isfinite(value)) return 0.0;
   return negative ? -value : value;
 }
 

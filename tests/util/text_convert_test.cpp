@@ -163,6 +163,7 @@ TEST(TextToFloat, ValuesTooSmallForADoubleKeepTheirSign) {
   EXPECT_TRUE(std::signbit(TextToFloat("-03E-50804")));
   EXPECT_TRUE(std::signbit(TextToFloat("-2e-324")));
   EXPECT_FALSE(std::signbit(TextToFloat("2e-324")));
+  EXPECT_FALSE(std::signbit(TextToFloat("-03E-5080E")));  // malformed: 0.0 like any other
 }
 
 }  // namespace
