@@ -1,7 +1,8 @@
 # One place that sets warnings and build options for every target.
 
 function(tq58_setup_target target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
+  # C++ only: the resource compiler of the Windows build takes no warning options.
+  target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-Wall -Wextra -Wpedantic -Werror>)
   if(TQ58_SANITIZE)
     target_compile_options(${target} PRIVATE
       -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)

@@ -8,11 +8,16 @@
 
 #include <cstdlib>
 
+#include "ui/win32/settings_mode.h"
+
 // A GUI-subsystem program: a transformation creates no window at all.
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const int32_t runMode = tq58::RunModeOf(__argc, __wargv);
-  // Settings mode ends here, writing nothing, until the dialog is built.
-  if (runMode != tq58::kSettingsMode) tq58::RunTransformationBesideProgram(runMode);
+  if (runMode == tq58::kSettingsMode) {
+    tq58::ui::win32::RunSettingsModeBesideProgram();
+  } else {
+    tq58::RunTransformationBesideProgram(runMode);
+  }
   return 0;
 }
 #else

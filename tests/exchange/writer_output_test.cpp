@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "exchange/writer.h"
+#include "support/files.h"
 #include "util/write_faults.h"
 
 namespace JwwGaibu {
@@ -18,26 +19,16 @@ using Lines = std::vector<std::string>;
 
 class WriterOutput : public testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("tq58_writer_" + std::to_string(testing::UnitTest::GetInstance()->random_seed()) +
-               "_" + testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(folder_);
-    path_ = folder_ / "JWC_TEMP.TXT";
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
   std::string Written() {
     EXPECT_TRUE(WriteExchangeFile(writer_, path_));
     std::ifstream in(path_, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
   }
-  std::size_t FilesInFolder() {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), {}));
-  }
+  std::size_t FilesInFolder() const { return tq58_test::EntryCount(folder_); }
 
-  fs::path folder_;
-  fs::path path_;
+  tq58_test::TempFolder temp_;
+  const fs::path folder_ = temp_.Path();
+  const fs::path path_ = folder_ / "JWC_TEMP.TXT";
   ExchangeModel model_;
   WriterState writer_;
 };

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "support/files.h"
 #include "util/real_format.h"
 #include "util/text_convert.h"
 #include "util/write_faults.h"
@@ -72,15 +73,6 @@ PresetStore RoundedTo15Digits(PresetStore store) {
 
 class SettingsFile : public testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("tq58_settings_" + std::to_string(testing::UnitTest::GetInstance()->random_seed()) +
-               "_" + testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(folder_);
-    path_ = folder_ / "tq58.dat";
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
   std::string Bytes() const {
     std::ifstream in(path_, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
@@ -115,8 +107,9 @@ class SettingsFile : public testing::Test {
     return store;
   }
 
-  fs::path folder_;
-  fs::path path_;
+  tq58_test::TempFolder temp_;
+  const fs::path folder_ = temp_.Path();
+  const fs::path path_ = folder_ / "tq58.dat";
 };
 
 TEST_F(SettingsFile, NoFileGivesStartValues) {

@@ -33,6 +33,12 @@ void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
       .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+std::size_t EntryCount(const std::filesystem::path& folder) {
+  std::size_t count = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++count;
+  return count;
+}
+
 std::string SettingsFileText(int32_t currentPreset, int32_t preset,
                              const std::vector<SettingsRow>& rows) {
   constexpr int kPresets = 20;

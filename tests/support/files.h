@@ -28,6 +28,9 @@ class TempFolder {
 std::string ReadBytes(const std::filesystem::path& path);
 void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
 
+// How many files and folders `folder` holds (not counting their contents).
+std::size_t EntryCount(const std::filesystem::path& folder);
+
 // One offset line of a settings file, with the values as they are written.
 struct SettingsRow {
   std::string DrawOn = "0";

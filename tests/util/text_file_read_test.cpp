@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/files.h"
 #include "util/text_file.h"
 
 namespace {
@@ -13,14 +14,6 @@ namespace fs = std::filesystem;
 
 class TextFileRead : public testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("tq58_read_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "_" + testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
   std::vector<std::string> LinesOf(const std::string& bytes, MyFunc::ReadResult* result = nullptr) {
     const fs::path path = folder_ / "file.txt";
     std::ofstream(path, std::ios::binary) << bytes;
@@ -33,7 +26,8 @@ class TextFileRead : public testing::Test {
     return lines;
   }
 
-  fs::path folder_;
+  tq58_test::TempFolder temp_;
+  const fs::path folder_ = temp_.Path();
 };
 
 using Lines = std::vector<std::string>;
@@ -46,8 +40,12 @@ TEST_F(TextFileRead, SplitsAtLineFeedsAndDropsCarriageReturns) {
 }
 
 TEST_F(TextFileRead, StopsAtCtrlZ) {
-  EXPECT_EQ(LinesOf("a\nb\x1A" "c\nd\n"), (Lines{"a", "b"}));
-  EXPECT_EQ(LinesOf("\x1A" "a\n"), Lines{});
+  EXPECT_EQ(LinesOf("a\nb\x1A"
+                    "c\nd\n"),
+            (Lines{"a", "b"}));
+  EXPECT_EQ(LinesOf("\x1A"
+                    "a\n"),
+            Lines{});
 }
 
 TEST_F(TextFileRead, KeepsNulBytesAndVeryLongLines) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/files.h"
 #include "util/text_file.h"
 #include "util/write_faults.h"
 
@@ -20,25 +21,15 @@ using MyFunc::WriteFaultStep;
 
 class TextFileWrite : public testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("tq58_write_" + std::to_string(testing::UnitTest::GetInstance()->random_seed()) +
-               "_" + testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(folder_);
-    path_ = folder_ / "target.txt";
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
   std::string Contents() const {
     std::ifstream in(path_, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
   }
-  std::size_t FilesInFolder() const {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), {}));
-  }
+  std::size_t FilesInFolder() const { return tq58_test::EntryCount(folder_); }
 
-  fs::path folder_;
-  fs::path path_;
+  tq58_test::TempFolder temp_;
+  const fs::path folder_ = temp_.Path();
+  const fs::path path_ = folder_ / "target.txt";
 };
 
 TEST_F(TextFileWrite, CreatesAndReplacesFiles) {

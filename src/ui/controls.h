@@ -1,0 +1,70 @@
+// The small control layer that the dialog logic is written against: one implementation over
+// native Win32 controls, one in memory for tests. Texts cross it as Shift-JIS bytes.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tq58::ui {
+
+// A check box without caption.
+class CheckBox {
+ public:
+  virtual ~CheckBox() = default;
+  virtual bool Checked() const = 0;
+  virtual void SetChecked(bool checked) = 0;
+};
+
+// A single-line edit box.
+class EditBox {
+ public:
+  virtual ~EditBox() = default;
+  virtual std::string Text() const = 0;
+  virtual void SetText(std::string_view text) = 0;
+};
+
+// A combo box: a list of entries, the index of the selected one (-1 for none) and the text
+// shown. In a choice-only list the text is that of the selected entry; in an editable one it
+// is whatever was typed or set.
+class ComboBox {
+ public:
+  virtual ~ComboBox() = default;
+  virtual void ClearItems() = 0;
+  virtual void AddItem(std::string_view text) = 0;
+  virtual int ItemCount() const = 0;
+  virtual int SelectedIndex() const = 0;
+  // `index` is -1 (no entry selected) or within 0..ItemCount()-1.
+  virtual void SetSelectedIndex(int index) = 0;
+  virtual std::string Text() const = 0;
+  // Only for an editable combo box: the text in its edit field.
+  virtual void SetText(std::string_view text) = 0;
+};
+
+// A strip of tabs over one shared page area; tab indexes count from 0.
+class TabStrip {
+ public:
+  virtual ~TabStrip() = default;
+  virtual int TabIndex() const = 0;
+  // Selects a tab from the program; unlike a change by the user this raises no tab event.
+  virtual void SetTabIndex(int index) = 0;
+};
+
+// A read-only multi-line text box; lines are separated by CR LF.
+class Memo {
+ public:
+  virtual ~Memo() = default;
+  virtual void SetText(std::string_view text) = 0;
+};
+
+// The window itself: its outer top-left corner on the screen, in pixels, and closing it.
+class FormWindow {
+ public:
+  virtual ~FormWindow() = default;
+  virtual int Left() const = 0;
+  virtual int Top() const = 0;
+  virtual void MoveTo(int left, int top) = 0;
+  // Closes the window, which ends the program's dialog.
+  virtual void Close() = 0;
+};
+
+}  // namespace tq58::ui

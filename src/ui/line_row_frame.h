@@ -1,0 +1,23 @@
+// TFrame2: the row of controls with which one offset line of a preset is edited.
+#pragma once
+
+#include "ui/controls.h"
+
+namespace tq58::ui {
+
+// The seven controls of one line row, left to right; the view that owns them hands them in.
+struct TFrame2 {
+  CheckBox& CH1;   // DrawOn
+  EditBox& Edit1;  // Spacing
+  EditBox& Edit2;  // Radius
+  CheckBox& CH2;   // PaperSize
+  ComboBox& CB1;   // ColorIndex: the selected entry
+  ComboBox& CB2;   // LineTypeIndex: the selected entry
+  ComboBox& CB3;   // LineWidth: the text, editable
+};
+
+// Fills the three lists afresh (never appending to old entries) and puts the row into its
+// empty state: unticked, "0.0" in both edit boxes, the first colour and line type, width "-1".
+void FillLineRowLists(TFrame2& frame);
+
+}  // namespace tq58::ui

@@ -1,0 +1,81 @@
+// Opening, page handling, tab changes and the two buttons of the settings dialog.
+#include "ui/settings_dialog.h"
+
+#include <algorithm>
+#include <string>
+#include <utility>
+
+#include "multiline/settings_file.h"
+#include "ui/help_text.h"
+#include "ui/line_row_binding.h"
+
+namespace tq58::ui {
+namespace {
+
+bool IsPresetNumber(int number) { return number >= 1 && number <= kPresetCount; }
+
+std::string JoinedHelpText() {
+  std::string text;
+  for (std::string_view line : kHelpTextLines) {
+    if (!text.empty()) text += "\r\n";
+    text += line;
+  }
+  return text;
+}
+
+}  // namespace
+
+TForm1::TForm1(DialogControls controls, PresetStore& store, std::filesystem::path settingsFileName)
+    : controls_(controls), store_(store), settingsFileName_(std::move(settingsFileName)) {
+  controls_.Memo1.SetText(JoinedHelpText());
+}
+
+void TForm1::OpenSettings() {
+  controls_.Form.MoveTo(store_.FormLeft, store_.FormTop);
+  for (TFrame2& frame : controls_.Frames) FillLineRowLists(frame);
+  controls_.TabControl1.SetTabIndex(store_.CurrentPreset - 1);
+  ShowPage(store_.CurrentPreset);
+}
+
+void TForm1::ReadPage(int number) {
+  if (!IsPresetNumber(number)) return;
+  TLineTable& preset = store_.Preset(number);
+  preset.Comment = controls_.EditC.Text();
+  for (int r = 0; r < kRowsPerPreset; ++r) {
+    preset.Lines[static_cast<std::size_t>(r)] =
+        ReadLineRow(controls_.Frames[static_cast<std::size_t>(r)]);
+  }
+}
+
+void TForm1::ShowPage(int number) {
+  if (!IsPresetNumber(number)) return;
+  const TLineTable& preset = store_.Preset(number);
+  controls_.EditC.SetText(preset.Comment);
+  for (int r = 0; r < kRowsPerPreset; ++r) {
+    ShowLineRow(preset.Lines[static_cast<std::size_t>(r)],
+                controls_.Frames[static_cast<std::size_t>(r)]);
+  }
+}
+
+void TForm1::TabControl1Changing() { ReadPage(SelectedPresetNumber()); }
+
+void TForm1::TabControl1Change() { ShowPage(SelectedPresetNumber()); }
+
+void TForm1::Button1Click() {
+  store_.FormLeft = controls_.Form.Left();
+  store_.FormTop = controls_.Form.Top();
+  store_.CurrentPreset = SelectedPresetNumber();
+  ReadPage(store_.CurrentPreset);
+  // A failed save keeps the previous file intact; the dialog closes either way.
+  SaveSettings(store_, settingsFileName_);
+  controls_.Form.Close();
+}
+
+void TForm1::Button2Click() { controls_.Form.Close(); }
+
+int TForm1::SelectedPresetNumber() const {
+  // The tab strip always has a tab selected; the clamp only keeps the number a preset's.
+  return std::clamp(controls_.TabControl1.TabIndex(), 0, kPresetCount - 1) + 1;
+}
+
+}  // namespace tq58::ui

@@ -1,0 +1,58 @@
+// TForm1: the settings dialog's behaviour, in which the user edits the 20 presets page by page.
+#pragma once
+
+#include <filesystem>
+#include <span>
+
+#include "multiline/presets.h"
+#include "ui/controls.h"
+#include "ui/line_row_frame.h"
+
+namespace tq58::ui {
+
+// The controls of the dialog that its behaviour touches; the view owns them.
+struct DialogControls {
+  FormWindow& Form;
+  Memo& Memo1;
+  TabStrip& TabControl1;                      // tab index 0..19 shows preset 1..20
+  EditBox& EditC;                             // the comment of the preset on display
+  std::span<TFrame2, kRowsPerPreset> Frames;  // Frame21 .. Frame210, top to bottom
+};
+
+// The dialog over the preset table. The controls on screen always hold the preset of the
+// selected tab; every other preset lives only in `store` until OK writes the settings file.
+class TForm1 {
+ public:
+  // Puts the help text into Memo1, as the window has it from its creation.
+  TForm1(DialogControls controls, PresetStore& store, std::filesystem::path settingsFileName);
+
+  // Opening in settings mode: moves the window to the stored position, fills the ten rows,
+  // selects the tab of CurrentPreset (raising no tab event) and shows that preset.
+  void OpenSettings();
+
+  // Copies EditC and the ten rows into preset `number` (1..20), applying the range rules of
+  // the table; the controls keep what the user typed. Other numbers are ignored.
+  void ReadPage(int number);
+  // Copies preset `number` (1..20) into EditC and the ten rows. Other numbers are ignored.
+  void ShowPage(int number);
+
+  // Before the user changes the tab, while the old one is still selected: stores its page.
+  void TabControl1Changing();
+  // After the user changed the tab: shows the new tab's preset.
+  void TabControl1Change();
+
+  // OK: stores the window position, the selected tab as CurrentPreset and the page on
+  // display, writes the settings file and closes the window.
+  void Button1Click();
+  // Cancel (and the close box): closes the window; nothing is stored.
+  void Button2Click();
+
+ private:
+  int SelectedPresetNumber() const;
+
+  DialogControls controls_;
+  PresetStore& store_;
+  std::filesystem::path settingsFileName_;
+};
+
+}  // namespace tq58::ui

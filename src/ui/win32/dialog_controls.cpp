@@ -1,0 +1,124 @@
+// The dialog's native controls, created from the layout table with their font and styles.
+#include "ui/win32/dialog_controls.h"
+
+// After windows.h (through the header), which they need.
+#include <commctrl.h>
+#include <imm.h>
+
+#include "multiline/presets.h"
+#include "ui/win32/dialog_layout.h"
+
+namespace tq58::ui::win32 {
+namespace {
+
+constexpr UINT_PTR kTabPageSubclassId = 1;
+constexpr int kComboFrameHeight = 6;  // the closed combo box around its selection field
+
+struct NativeKind {
+  const wchar_t* className;
+  DWORD style;
+  DWORD exStyle;
+};
+
+NativeKind NativeKindOf(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Memo:
+      return {L"EDIT", WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_AUTOHSCROLL,
+              WS_EX_CLIENTEDGE};
+    case ControlKind::DefaultButton:
+      return {L"BUTTON", BS_DEFPUSHBUTTON, 0};
+    case ControlKind::Button:
+      return {L"BUTTON", BS_PUSHBUTTON, 0};
+    case ControlKind::TabStrip:
+      // Drawn beneath the page's controls, never over them.
+      return {WC_TABCONTROLW, WS_CLIPSIBLINGS | TCS_FIXEDWIDTH | TCS_SINGLELINE, 0};
+    case ControlKind::Label:
+      return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+    case ControlKind::CommentEdit:
+    case ControlKind::NumberEdit:
+      return {L"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::CheckBox:
+      return {L"BUTTON", BS_AUTOCHECKBOX, 0};
+    case ControlKind::ChoiceList:
+      return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0};
+    case ControlKind::EditableList:
+      return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0};
+  }
+  return {L"STATIC", 0, 0};
+}
+
+bool IsList(ControlKind kind) {
+  return kind == ControlKind::ChoiceList || kind == ControlKind::EditableList;
+}
+
+bool TakesNoInputMethod(ControlKind kind) {
+  return kind == ControlKind::NumberEdit || IsList(kind);
+}
+
+// The tab strip's page is white like the rest of the window, whatever the visual style.
+LRESULT CALLBACK TabPageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                             DWORD_PTR) {
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, TabPageProc, kTabPageSubclassId);
+  const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+  if (message == WM_PAINT) {
+    RECT page{};
+    GetClientRect(hwnd, &page);
+    TabCtrl_AdjustRect(hwnd, FALSE, &page);
+    const HDC dc = GetDC(hwnd);
+    FillRect(dc, &page, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    ReleaseDC(hwnd, dc);
+  }
+  return result;
+}
+
+}  // namespace
+
+HFONT CreateDialogFont() {
+  return CreateFontW(-kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                     FIXED_PITCH | FF_MODERN, kFontFace);
+}
+
+std::vector<HWND> CreateDialogControls(HWND dialog, HINSTANCE instance, HFONT font) {
+  std::vector<HWND> tabOrder;
+  for (const ControlSpec& spec : DialogLayout()) {
+    const NativeKind native = NativeKindOf(spec.kind);
+    // A combo box's height includes its opened list; the closed box gets the table's height.
+    const int height = IsList(spec.kind) ? spec.height + kDroppedListHeight : spec.height;
+    const DWORD style = WS_CHILD | WS_VISIBLE | native.style | (spec.tabStop ? WS_TABSTOP : 0);
+    const HWND control = CreateWindowExW(
+        native.exStyle, native.className, spec.caption != nullptr ? spec.caption : L"", style,
+        spec.left, spec.top, spec.width, height, dialog,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (spec.tabStop) tabOrder.push_back(control);
+    if (IsList(spec.kind)) {
+      SendMessageW(control, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
+                   spec.height - kComboFrameHeight);
+      SendMessageW(control, CB_SETITEMHEIGHT, 0, kListItemHeight);
+    }
+    if (TakesNoInputMethod(spec.kind)) {
+      ImmAssociateContext(control, nullptr);
+      COMBOBOXINFO combo{};
+      combo.cbSize = sizeof combo;
+      if (spec.kind == ControlKind::EditableList && GetComboBoxInfo(control, &combo)) {
+        ImmAssociateContext(combo.hwndItem, nullptr);
+      }
+    }
+  }
+
+  const HWND tabs = GetDlgItem(dialog, kTabControl1);
+  SendMessageW(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM(kTabWidth, kTabHeight));
+  for (int index = 0; index < kPresetCount; ++index) {
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<wchar_t*>(kTabCaptions[index]);
+    SendMessageW(tabs, TCM_INSERTITEMW, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&item));
+  }
+  SetWindowPos(tabs, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowSubclass(tabs, TabPageProc, kTabPageSubclassId, 0);
+  return tabOrder;
+}
+
+}  // namespace tq58::ui::win32

@@ -1,0 +1,85 @@
+// Positions, sizes, captions and tab order of the settings dialog's controls.
+#include "ui/win32/dialog_layout.h"
+
+#include <array>
+
+#include "multiline/presets.h"
+
+namespace tq58::ui::win32 {
+namespace {
+
+// One line row as placed in the dialog: positions inside the row, edit boxes and lists 21
+// pixels high.
+struct RowColumnSpec {
+  ControlKind kind;
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+constexpr std::array<RowColumnSpec, kRowColumns> kRowColumnsSpec = {{
+    {ControlKind::CheckBox, 0, 2, 17, 17},        // CH1
+    {ControlKind::NumberEdit, 16, 0, 49, 21},     // Edit1
+    {ControlKind::NumberEdit, 68, 0, 49, 21},     // Edit2
+    {ControlKind::CheckBox, 120, 2, 17, 17},      // CH2
+    {ControlKind::ChoiceList, 136, 0, 81, 21},    // CB1
+    {ControlKind::ChoiceList, 216, 0, 97, 21},    // CB2
+    {ControlKind::EditableList, 312, 0, 65, 21},  // CB3
+}};
+
+constexpr int kRowLeft = 6;
+constexpr int kFirstRowTop = 64;
+constexpr int kRowPitch = 24;
+
+constexpr int kWindowControlCount = 9;
+
+constexpr std::array<ControlSpec, kWindowControlCount> kWindowControls = {{
+    {ControlKind::Memo, kMemo1, nullptr, 400, 0, 185, 233, false},
+    {ControlKind::DefaultButton, kButton1, L"ＯＫ(&Y)", 400, 240, 185, 33, true},
+    {ControlKind::Button, kButton2, L"キャンセル(&N)", 400, 280, 185, 25, true},
+    {ControlKind::TabStrip, kTabControl1, nullptr, 0, 0, 393, 305, true},
+    // On the tab strip's page; the strip lies at the client's origin.
+    {ControlKind::Label, kLabel1, L"コメント", 4, 28, 56, 13, false},
+    {ControlKind::CommentEdit, kEditC, nullptr, 64, 24, 313, 21, true},
+    {ControlKind::Label, kLabel2, L"間隔　　丸めＲ 図寸時ON 色", 24, 48, 182, 13, false},
+    {ControlKind::Label, kLabel3, L"線種", 248, 48, 28, 13, false},
+    {ControlKind::Label, kLabel4, L"線幅", 328, 48, 28, 13, false},
+}};
+
+constexpr int kControlCount = kWindowControlCount + kRowsPerPreset * kRowColumns;
+
+constexpr std::array<ControlSpec, kControlCount> BuildLayout() {
+  std::array<ControlSpec, kControlCount> layout{};
+  std::size_t next = 0;
+  for (const ControlSpec& spec : kWindowControls) layout[next++] = spec;
+  for (int row = 1; row <= kRowsPerPreset; ++row) {
+    for (int column = 0; column < kRowColumns; ++column) {
+      const RowColumnSpec& spec = kRowColumnsSpec[static_cast<std::size_t>(column)];
+      layout[next++] = {spec.kind,
+                        RowControlId(row, column),
+                        nullptr,
+                        kRowLeft + spec.left,
+                        kFirstRowTop + kRowPitch * (row - 1) + spec.top,
+                        spec.width,
+                        spec.height,
+                        true};
+    }
+  }
+  return layout;
+}
+
+constexpr auto kLayout = BuildLayout();
+
+}  // namespace
+
+std::span<const ControlSpec> DialogLayout() { return kLayout; }
+
+const wchar_t kDialogTitle[] = L"丸め付マルチライン　設定";
+const wchar_t kApplicationTitle[] = L"tq58_丸め付マルチライン";
+const wchar_t kFontFace[] = L"ＭＳ ゴシック";
+const wchar_t* const kTabCaptions[20] = {L"①", L"②", L"③", L"④", L"⑤", L"⑥", L"⑦",
+                                         L"⑧", L"⑨", L"⑩", L"⑪", L"⑫", L"⑬", L"⑭",
+                                         L"⑮", L"⑯", L"⑰", L"⑱", L"⑲", L"⑳"};
+
+}  // namespace tq58::ui::win32

@@ -1,0 +1,68 @@
+// The settings dialog's window and controls as one table: kind, caption, position and size in
+// client pixels, in tab order. The window is built from it and nothing else.
+#pragma once
+
+#include <span>
+
+namespace tq58::ui::win32 {
+
+inline constexpr int kClientWidth = 589;
+inline constexpr int kClientHeight = 312;
+inline constexpr int kFontHeight = 13;          // character height in pixels
+inline constexpr int kListItemHeight = 13;      // entries of the row lists
+inline constexpr int kDroppedListHeight = 220;  // a row list opened for choosing
+inline constexpr int kTabWidth = 26;
+inline constexpr int kTabHeight = 20;
+
+enum class ControlKind {
+  Memo,           // read-only multi-line text, vertical scroll bar, no word wrap
+  DefaultButton,  // pressed by Enter
+  Button,
+  TabStrip,
+  Label,
+  CommentEdit,   // single-line edit that takes Japanese input
+  NumberEdit,    // single-line edit with the input method off
+  CheckBox,      // without caption
+  ChoiceList,    // drop-down list, choice only, input method off
+  EditableList,  // drop-down list with an edit field, input method off
+};
+
+// Control ids; a row's controls are kFirstRowId + 10 * (row - 1) + column (0..6).
+enum ControlId : int {
+  kButton1 = 1,  // IDOK
+  kButton2 = 2,  // IDCANCEL
+  kMemo1 = 100,
+  kTabControl1,
+  kLabel1,
+  kEditC,
+  kLabel2,
+  kLabel3,
+  kLabel4,
+  kFirstRowId = 200,
+};
+
+inline constexpr int kRowColumns = 7;  // CH1, Edit1, Edit2, CH2, CB1, CB2, CB3
+
+constexpr int RowControlId(int row, int column) { return kFirstRowId + 10 * (row - 1) + column; }
+
+struct ControlSpec {
+  ControlKind kind;
+  int id;
+  const wchar_t* caption;  // nullptr for none
+  int left;
+  int top;
+  int width;
+  int height;
+  bool tabStop;
+};
+
+// Every control of the dialog, in tab order.
+std::span<const ControlSpec> DialogLayout();
+
+extern const wchar_t kDialogTitle[];
+extern const wchar_t kApplicationTitle[];
+extern const wchar_t kFontFace[];
+// The captions of the 20 tabs, "①" to "⑳".
+extern const wchar_t* const kTabCaptions[20];
+
+}  // namespace tq58::ui::win32

@@ -1,0 +1,89 @@
+// The control layer over native Win32 controls: each wrapper turns one call into one or two
+// window messages and converts texts with code page 932 at this edge.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "ui/controls.h"
+
+namespace tq58::ui::win32 {
+
+class NativeCheckBox : public CheckBox {
+ public:
+  explicit NativeCheckBox(HWND hwnd) : hwnd_(hwnd) {}
+  bool Checked() const override;
+  void SetChecked(bool checked) override;
+
+ private:
+  HWND hwnd_;
+};
+
+// An edit box. A text set by the program is read back as the very bytes that were set while
+// the user has not changed it, so a comment survives even where code page 932 maps two byte
+// codes to one character.
+class NativeEditBox : public EditBox {
+ public:
+  explicit NativeEditBox(HWND hwnd) : hwnd_(hwnd) {}
+  std::string Text() const override;
+  void SetText(std::string_view text) override;
+
+ private:
+  HWND hwnd_;
+  std::string setBytes_;
+  std::wstring setText_;
+};
+
+class NativeComboBox : public ComboBox {
+ public:
+  explicit NativeComboBox(HWND hwnd) : hwnd_(hwnd) {}
+  void ClearItems() override;
+  void AddItem(std::string_view text) override;
+  int ItemCount() const override;
+  int SelectedIndex() const override;
+  void SetSelectedIndex(int index) override;
+  std::string Text() const override;
+  void SetText(std::string_view text) override;
+
+ private:
+  HWND hwnd_;
+};
+
+// A tab control; selecting from the program sends no TCN_SELCHANGING/TCN_SELCHANGE.
+class NativeTabStrip : public TabStrip {
+ public:
+  explicit NativeTabStrip(HWND hwnd) : hwnd_(hwnd) {}
+  int TabIndex() const override;
+  void SetTabIndex(int index) override;
+
+ private:
+  HWND hwnd_;
+};
+
+class NativeMemo : public Memo {
+ public:
+  explicit NativeMemo(HWND hwnd) : hwnd_(hwnd) {}
+  void SetText(std::string_view text) override;
+
+ private:
+  HWND hwnd_;
+};
+
+// The dialog's top-level window. Moving it keeps its title bar on a monitor.
+class NativeFormWindow : public FormWindow {
+ public:
+  explicit NativeFormWindow(HWND hwnd) : hwnd_(hwnd) {}
+  int Left() const override;
+  int Top() const override;
+  void MoveTo(int left, int top) override;
+  void Close() override;
+
+ private:
+  HWND hwnd_;
+};
+
+// The text of any window as UTF-16.
+std::wstring WindowText(HWND hwnd);
+
+}  // namespace tq58::ui::win32

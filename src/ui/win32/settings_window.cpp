@@ -1,0 +1,297 @@
+// The settings dialog's window: built from the layout table, its messages handed to TForm1.
+#include "ui/win32/settings_window.h"
+
+#include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
+
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "ui/line_row_frame.h"
+#include "ui/settings_dialog.h"
+#include "ui/win32/dialog_controls.h"
+#include "ui/win32/dialog_keyboard.h"
+#include "ui/win32/dialog_layout.h"
+#include "ui/win32/native_controls.h"
+#include "ui/win32/resource_ids.h"
+
+namespace tq58::ui::win32 {
+namespace {
+
+constexpr wchar_t kDialogClass[] = L"tq58.SettingsDialog";
+constexpr wchar_t kApplicationClass[] = L"tq58.Application";
+constexpr COLORREF kMemoColor = RGB(187, 235, 244);
+// Fixed single border, system menu with close box, minimize button, no maximize.
+constexpr DWORD kDialogStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+// The controls of one line row, as the control layer sees them.
+struct NativeRow {
+  NativeCheckBox CH1;
+  NativeEditBox Edit1;
+  NativeEditBox Edit2;
+  NativeCheckBox CH2;
+  NativeComboBox CB1;
+  NativeComboBox CB2;
+  NativeComboBox CB3;
+};
+
+class SettingsWindow {
+ public:
+  SettingsWindow(PresetStore& store, std::filesystem::path settingsFileName)
+      : instance_(GetModuleHandleW(nullptr)),
+        store_(store),
+        settingsFileName_(std::move(settingsFileName)) {}
+  SettingsWindow(const SettingsWindow&) = delete;
+  SettingsWindow& operator=(const SettingsWindow&) = delete;
+  ~SettingsWindow() {
+    if (application_ != nullptr) DestroyWindow(application_);
+    if (font_ != nullptr) DeleteObject(font_);
+    if (memoBrush_ != nullptr) DeleteObject(memoBrush_);
+  }
+
+  void Run();
+
+ private:
+  static LRESULT CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK ApplicationProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  void RegisterClasses();
+  bool CreateWindows();
+  void CreateControls();
+  HWND Control(int id) const { return GetDlgItem(dialog_, id); }
+  void ConnectDialog();
+  LRESULT OnDialogMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnApplicationMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void SelectTabAsUser(int step);
+
+  HINSTANCE instance_;
+  PresetStore& store_;
+  std::filesystem::path settingsFileName_;
+  HWND application_ = nullptr;  // carries the application title on the task bar
+  HWND dialog_ = nullptr;
+  HFONT font_ = nullptr;
+  HBRUSH memoBrush_ = nullptr;
+  HWND focusWhenInactive_ = nullptr;
+  std::vector<HWND> tabOrder_;
+
+  // The control layer over the native controls, and the dialog's behaviour on it.
+  std::optional<NativeFormWindow> form_;
+  std::optional<NativeMemo> memo_;
+  std::optional<NativeTabStrip> tabs_;
+  std::optional<NativeEditBox> comment_;
+  std::vector<NativeRow> rows_;
+  std::vector<TFrame2> frames_;
+  std::optional<TForm1> form1_;
+  std::optional<DialogKeyboard> keyboard_;
+};
+
+void SettingsWindow::Run() {
+  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                      ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+  RegisterClasses();
+  if (!CreateWindows()) return;
+  CreateControls();
+  ConnectDialog();
+  form1_->OpenSettings();
+
+  focusWhenInactive_ = Control(kButton1);  // the first control in tab order that takes focus
+  ShowWindow(application_, SW_SHOWNOACTIVATE);
+  ShowWindow(dialog_, SW_SHOW);
+  SetForegroundWindow(dialog_);
+
+  MSG message{};
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (keyboard_->PreTranslate(message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+void SettingsWindow::RegisterClasses() {
+  const auto icon = [this](int size) {
+    return static_cast<HICON>(
+        LoadImageW(instance_, MAKEINTRESOURCEW(IDI_TQ58), IMAGE_ICON, size, size, 0));
+  };
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.hInstance = instance_;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hIcon = icon(GetSystemMetrics(SM_CXICON));
+  windowClass.hIconSm = icon(GetSystemMetrics(SM_CXSMICON));
+
+  windowClass.lpfnWndProc = DialogProc;
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  windowClass.lpszClassName = kDialogClass;
+  RegisterClassExW(&windowClass);
+
+  windowClass.lpfnWndProc = ApplicationProc;
+  windowClass.hbrBackground = nullptr;
+  windowClass.lpszClassName = kApplicationClass;
+  RegisterClassExW(&windowClass);
+}
+
+bool SettingsWindow::CreateWindows() {
+  // As the task bar's entry, a visible window of no size in the middle of the screen; the
+  // dialog is owned by it and so has no entry of its own.
+  const int centreX = GetSystemMetrics(SM_CXSCREEN) / 2;
+  const int centreY = GetSystemMetrics(SM_CYSCREEN) / 2;
+  application_ = CreateWindowExW(0, kApplicationClass, kApplicationTitle,
+                                 WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, centreX,
+                                 centreY, 0, 0, nullptr, nullptr, instance_, this);
+  RECT frame{0, 0, kClientWidth, kClientHeight};
+  AdjustWindowRectEx(&frame, kDialogStyle, FALSE, 0);
+  CreateWindowExW(0, kDialogClass, kDialogTitle, kDialogStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                  frame.right - frame.left, frame.bottom - frame.top, application_, nullptr,
+                  instance_, this);
+  return application_ != nullptr && dialog_ != nullptr;
+}
+
+void SettingsWindow::CreateControls() {
+  font_ = CreateDialogFont();
+  memoBrush_ = CreateSolidBrush(kMemoColor);
+  tabOrder_ = CreateDialogControls(dialog_, instance_, font_);
+}
+
+void SettingsWindow::ConnectDialog() {
+  form_.emplace(dialog_);
+  memo_.emplace(Control(kMemo1));
+  tabs_.emplace(Control(kTabControl1));
+  comment_.emplace(Control(kEditC));
+  rows_.reserve(kRowsPerPreset);  // the frames refer into it: it must never move
+  frames_.reserve(kRowsPerPreset);
+  for (int row = 1; row <= kRowsPerPreset; ++row) {
+    const auto at = [&](int column) { return Control(RowControlId(row, column)); };
+    NativeRow& native = rows_.emplace_back(NativeRow{
+        NativeCheckBox(at(0)), NativeEditBox(at(1)), NativeEditBox(at(2)), NativeCheckBox(at(3)),
+        NativeComboBox(at(4)), NativeComboBox(at(5)), NativeComboBox(at(6))});
+    frames_.push_back(TFrame2{native.CH1, native.Edit1, native.Edit2, native.CH2, native.CB1,
+                              native.CB2, native.CB3});
+  }
+  form1_.emplace(DialogControls{*form_, *memo_, *tabs_, *comment_,
+                                std::span<TFrame2, kRowsPerPreset>(frames_.data(), kRowsPerPreset)},
+                 store_, settingsFileName_);
+  keyboard_.emplace(dialog_, Control(kButton1), Control(kButton2), tabOrder_,
+                    [this](int step) { SelectTabAsUser(step); });
+}
+
+void SettingsWindow::SelectTabAsUser(int step) {
+  const int next = (tabs_->TabIndex() + step + kPresetCount) % kPresetCount;
+  form1_->TabControl1Changing();
+  tabs_->SetTabIndex(next);
+  form1_->TabControl1Change();
+}
+
+LRESULT CALLBACK SettingsWindow::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self =
+        static_cast<SettingsWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->dialog_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<SettingsWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  return self != nullptr ? self->OnDialogMessage(message, wParam, lParam)
+                         : DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK SettingsWindow::ApplicationProc(HWND hwnd, UINT message, WPARAM wParam,
+                                                 LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self =
+        static_cast<SettingsWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<SettingsWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  return self != nullptr && self->application_ == hwnd
+             ? self->OnApplicationMessage(message, wParam, lParam)
+             : DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT SettingsWindow::OnDialogMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (form1_ && HIWORD(wParam) == BN_CLICKED) {
+        if (LOWORD(wParam) == kButton1) form1_->Button1Click();
+        if (LOWORD(wParam) == kButton2) form1_->Button2Click();
+      }
+      return 0;
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      if (form1_ && header->idFrom == kTabControl1) {
+        if (header->code == TCN_SELCHANGING) form1_->TabControl1Changing();
+        if (header->code == TCN_SELCHANGE) form1_->TabControl1Change();
+      }
+      return FALSE;  // a tab change is never refused
+    }
+    case WM_CTLCOLORSTATIC: {
+      const auto dc = reinterpret_cast<HDC>(wParam);
+      const bool memo = reinterpret_cast<HWND>(lParam) == Control(kMemo1);
+      SetBkColor(dc, memo ? kMemoColor : RGB(255, 255, 255));
+      return reinterpret_cast<LRESULT>(memo ? memoBrush_ : GetStockObject(WHITE_BRUSH));
+    }
+    case WM_ACTIVATE:
+      // Give the focus back to the control that had it, as dialogs do.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(dialog_, focus)) focusWhenInactive_ = focus;
+      } else if (focusWhenInactive_ != nullptr && IsWindow(focusWhenInactive_)) {
+        SetFocus(focusWhenInactive_);
+        return 0;
+      }
+      break;
+    case WM_SYSCOMMAND:
+      // Minimizing goes to the task bar entry, the application window; the dialog hides until
+      // that is restored.
+      if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+        ShowWindow(dialog_, SW_HIDE);
+        ShowWindow(application_, SW_MINIMIZE);
+        return 0;
+      }
+      break;
+    case WM_CLOSE:  // the close box, cancel and OK all end here
+      DestroyWindow(dialog_);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(dialog_, message, wParam, lParam);
+}
+
+LRESULT SettingsWindow::OnApplicationMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SIZE:
+      // Restored from the task bar: the dialog comes back.
+      if (wParam != SIZE_MINIMIZED && !IsWindowVisible(dialog_)) {
+        ShowWindow(dialog_, SW_SHOW);
+        SetActiveWindow(dialog_);
+      }
+      return 0;
+    case WM_SETFOCUS:
+      // Activated from the task bar: the dialog takes over.
+      if (IsWindowVisible(dialog_)) SetActiveWindow(dialog_);
+      return 0;
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == SC_CLOSE) {  // "Close window" on the task bar entry
+        PostMessageW(dialog_, WM_CLOSE, 0, 0);
+        return 0;
+      }
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcW(application_, message, wParam, lParam);
+}
+
+}  // namespace
+
+void RunSettingsDialog(PresetStore& store, const std::filesystem::path& settingsFileName) {
+  SettingsWindow window(store, settingsFileName);
+  window.Run();
+}
+
+}  // namespace tq58::ui::win32

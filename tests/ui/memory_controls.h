@@ -1,0 +1,157 @@
+// In-memory controls for testing the dialog's behaviour without a window system. They keep
+// the layer's contracts strictly and report a breach as a test failure.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "multiline/presets.h"
+#include "ui/controls.h"
+#include "ui/line_row_frame.h"
+#include "ui/settings_dialog.h"
+
+namespace tq58::ui::testing {
+
+class MemoryCheckBox : public CheckBox {
+ public:
+  bool Checked() const override { return checked_; }
+  void SetChecked(bool checked) override { checked_ = checked; }
+
+ private:
+  bool checked_ = false;
+};
+
+class MemoryEditBox : public EditBox {
+ public:
+  std::string Text() const override { return text_; }
+  void SetText(std::string_view text) override { text_ = text; }
+
+ private:
+  std::string text_;
+};
+
+class MemoryComboBox : public ComboBox {
+ public:
+  explicit MemoryComboBox(bool editable) : editable_(editable) {}
+
+  void ClearItems() override {
+    items_.clear();
+    selected_ = -1;
+  }
+  void AddItem(std::string_view text) override { items_.emplace_back(text); }
+  int ItemCount() const override { return static_cast<int>(items_.size()); }
+  int SelectedIndex() const override { return selected_; }
+  void SetSelectedIndex(int index) override {
+    if (index < -1 || index >= ItemCount()) {
+      ADD_FAILURE() << "index " << index << " outside -1.." << ItemCount() - 1;
+      index = -1;
+    }
+    selected_ = index;
+    if (editable_) text_ = index < 0 ? std::string() : Item(index);
+  }
+  std::string Text() const override {
+    if (editable_) return text_;
+    return selected_ < 0 ? std::string() : Item(selected_);
+  }
+  void SetText(std::string_view text) override {
+    if (!editable_) ADD_FAILURE() << "text set on a choice-only list";
+    text_ = text;
+  }
+
+  const std::string& Item(int index) const { return items_.at(static_cast<std::size_t>(index)); }
+
+ private:
+  bool editable_;
+  std::vector<std::string> items_;
+  int selected_ = -1;
+  std::string text_;
+};
+
+class MemoryTabStrip : public TabStrip {
+ public:
+  int TabIndex() const override { return index_; }
+  void SetTabIndex(int index) override { index_ = index; }
+
+ private:
+  int index_ = 0;
+};
+
+class MemoryMemo : public Memo {
+ public:
+  void SetText(std::string_view text) override { text_ = text; }
+  const std::string& Text() const { return text_; }
+
+ private:
+  std::string text_;
+};
+
+class MemoryFormWindow : public FormWindow {
+ public:
+  int Left() const override { return left_; }
+  int Top() const override { return top_; }
+  void MoveTo(int left, int top) override {
+    left_ = left;
+    top_ = top;
+  }
+  void Close() override { closed_ = true; }
+  bool Closed() const { return closed_; }
+
+ private:
+  int left_ = 202;  // the position the window is designed at
+  int top_ = 107;
+  bool closed_ = false;
+};
+
+// The controls of one line row.
+struct MemoryRow {
+  MemoryCheckBox CH1;
+  MemoryEditBox Edit1;
+  MemoryEditBox Edit2;
+  MemoryCheckBox CH2;
+  MemoryComboBox CB1{false};
+  MemoryComboBox CB2{false};
+  MemoryComboBox CB3{true};
+};
+
+// Every control of the dialog, and the user's tab change with its two events.
+class MemoryDialog {
+ public:
+  MemoryDialog() {
+    frames_.reserve(rows.size());
+    for (MemoryRow& row : rows) {
+      frames_.push_back(TFrame2{row.CH1, row.Edit1, row.Edit2, row.CH2, row.CB1, row.CB2, row.CB3});
+    }
+  }
+  MemoryDialog(const MemoryDialog&) = delete;
+  MemoryDialog& operator=(const MemoryDialog&) = delete;
+
+  DialogControls Controls() {
+    return {form, memo, tabs, comment,
+            std::span<TFrame2, kRowsPerPreset>(frames_.data(), kRowsPerPreset)};
+  }
+
+  // Row `number` (1..10) as on screen.
+  MemoryRow& Row(int number) { return rows.at(static_cast<std::size_t>(number - 1)); }
+
+  // The user clicks tab `index`: the form hears of it before and after the change.
+  void UserSelectsTab(TForm1& dialog, int index) {
+    dialog.TabControl1Changing();
+    tabs.SetTabIndex(index);
+    dialog.TabControl1Change();
+  }
+
+  MemoryFormWindow form;
+  MemoryMemo memo;
+  MemoryTabStrip tabs;
+  MemoryEditBox comment;
+  std::array<MemoryRow, kRowsPerPreset> rows;
+
+ private:
+  std::vector<TFrame2> frames_;
+};
+
+}  // namespace tq58::ui::testing

@@ -1,0 +1,63 @@
+// The dialog opens where its title bar can be seen and grabbed.
+#include "ui/screen_fit.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+#include <vector>
+
+namespace tq58::ui {
+namespace {
+
+constexpr int kWidth = 595;
+constexpr int kHeight = 341;
+constexpr int kTitleBar = 26;
+constexpr ScreenRect kPrimary{0, 0, 1920, 1080};
+constexpr ScreenRect kPrimaryWork{0, 0, 1920, 1040};  // task bar at the bottom
+constexpr ScreenRect kLeftMonitor{-1280, 56, 0, 1080};
+
+struct FitCase {
+  const char* name;
+  ScreenPoint stored;
+  std::vector<ScreenRect> monitors;
+  ScreenPoint expected;
+};
+
+class FitTest : public ::testing::TestWithParam<FitCase> {};
+
+TEST_P(FitTest, KeepsAVisibleTitleBarOtherwisePlacesOnThePrimaryWorkArea) {
+  const FitCase& c = GetParam();
+  const ScreenPoint placed =
+      PositionWithVisibleTitleBar(c.stored, kWidth, kHeight, kTitleBar, c.monitors, kPrimaryWork);
+  EXPECT_EQ(placed.Left, c.expected.Left);
+  EXPECT_EQ(placed.Top, c.expected.Top);
+}
+
+constexpr ScreenPoint kCentred{(1920 - kWidth) / 2, (1040 - kHeight) / 2};
+
+INSTANTIATE_TEST_SUITE_P(
+    Positions, FitTest,
+    ::testing::Values(
+        FitCase{"Default", {100, 100}, {kPrimary}, {100, 100}},
+        FitCase{"OnSecondMonitor", {-900, 300}, {kPrimary, kLeftMonitor}, {-900, 300}},
+        FitCase{"SecondMonitorUnplugged", {-900, 300}, {kPrimary}, kCentred},
+        FitCase{"OnePixelOfTitleBarLeft", {1919, 1079}, {kPrimary}, {1919, 1079}},
+        FitCase{"JustRightOfScreen", {1920, 10}, {kPrimary}, kCentred},
+        FitCase{"JustLeftOfScreen", {-kWidth, 10}, {kPrimary}, kCentred},
+        FitCase{"TitleBarAboveScreen", {10, -kTitleBar}, {kPrimary}, kCentred},
+        FitCase{"TitleBarAboveButBodyVisible", {10, -30}, {kPrimary}, kCentred},
+        FitCase{"TitleBarAboveLeftMonitor", {-900, 20}, {kPrimary, kLeftMonitor}, kCentred},
+        FitCase{"ExtremeValues", {INT_MAX, INT_MIN}, {kPrimary}, kCentred},
+        FitCase{"NoMonitorsReported", {100, 100}, {}, kCentred}),
+    [](const ::testing::TestParamInfo<FitCase>& info) { return std::string(info.param.name); });
+
+TEST(FitOnSmallWorkArea, KeepsTheTopLeftCornerInsideIt) {
+  const ScreenPoint placed =
+      PositionWithVisibleTitleBar({5000, 5000}, kWidth, kHeight, kTitleBar, {}, {0, 0, 400, 300});
+  EXPECT_EQ(placed.Left, 0);
+  EXPECT_EQ(placed.Top, 0);
+}
+
+}  // namespace
+}  // namespace tq58::ui

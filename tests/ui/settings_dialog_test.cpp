@@ -1,0 +1,321 @@
+// The settings dialog's behaviour on in-memory controls: opening, page handling across tab
+// changes, and what OK and cancel store.
+#include "ui/settings_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "memory_controls.h"
+#include "multiline/settings_file.h"
+#include "sjis.h"
+#include "ui/help_text.h"
+
+namespace tq58::ui {
+namespace {
+
+using testing::MemoryDialog;
+using testing::MemoryRow;
+using testing::Sjis;
+
+std::string ReadBytes(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// A fresh folder with the settings file's path in it, and one dialog run on it.
+class SettingsDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = std::filesystem::temp_directory_path() /
+              ("tq58_dialog_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+               "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(folder_);
+    std::filesystem::create_directories(folder_);
+    settingsFile_ = folder_ / "tq58.dat";
+  }
+  void TearDown() override { std::filesystem::remove_all(folder_); }
+
+  // Starts a run as the program does: the settings are loaded, then the dialog opens.
+  TForm1& Open() {
+    view_ = std::make_unique<MemoryDialog>();
+    store_ = std::make_unique<PresetStore>();
+    LoadSettings(*store_, settingsFile_);
+    dialog_ = std::make_unique<TForm1>(view_->Controls(), *store_, settingsFile_);
+    dialog_->OpenSettings();
+    return *dialog_;
+  }
+
+  // Writes a settings file holding `store`.
+  void StoreFile(PresetStore store) { ASSERT_TRUE(SaveSettings(store, settingsFile_)); }
+
+  PresetStore LoadFile() const {
+    PresetStore store;
+    LoadSettings(store, settingsFile_);
+    return store;
+  }
+
+  MemoryDialog& View() { return *view_; }
+  PresetStore& Store() { return *store_; }
+
+  std::filesystem::path folder_;
+  std::filesystem::path settingsFile_;
+
+ private:
+  std::unique_ptr<MemoryDialog> view_;
+  std::unique_ptr<PresetStore> store_;
+  std::unique_ptr<TForm1> dialog_;
+};
+
+TEST_F(SettingsDialogTest, OpensWithoutSettingsFileOnTheFirstTabAtTheDefaultPosition) {
+  Open();
+  EXPECT_EQ(View().form.Left(), 100);
+  EXPECT_EQ(View().form.Top(), 100);
+  EXPECT_EQ(View().tabs.TabIndex(), 0);
+  EXPECT_EQ(View().comment.Text(), "");
+  for (const MemoryRow& row : View().rows) {
+    EXPECT_FALSE(row.CH1.Checked());
+    EXPECT_EQ(row.Edit1.Text(), "0");
+    EXPECT_EQ(row.Edit2.Text(), "0");
+    EXPECT_FALSE(row.CH2.Checked());
+    EXPECT_EQ(row.CB1.Text(), Sjis("現在線色"));
+    EXPECT_EQ(row.CB2.Text(), Sjis("現在線種"));
+    EXPECT_EQ(row.CB3.Text(), "-1");
+  }
+  EXPECT_FALSE(std::filesystem::exists(settingsFile_));
+}
+
+TEST_F(SettingsDialogTest, HelpTextHasItsLinesSeparatedByCrLf) {
+  Open();
+  std::string expected;
+  for (std::string_view line : kHelpTextLines) expected += std::string(line) + "\r\n";
+  expected.resize(expected.size() - 2);
+  EXPECT_EQ(View().memo.Text(), expected);
+  EXPECT_EQ(kHelpTextLines[0], Sjis("◆項目の最初のチェックは"));
+  EXPECT_EQ(kHelpTextLines[15], Sjis("　0～30000まで指示可能"));
+  EXPECT_EQ(kHelpTextLines[18], Sjis("　"));
+  EXPECT_EQ(kHelpTextLines[24], Sjis("　Jw_cadのインストール・"));
+  EXPECT_EQ(kHelpTextLines[27], Sjis("　場合があります。"));
+}
+
+TEST_F(SettingsDialogTest, OpensOnTheStoredTabAndPositionWithoutTouchingOtherPresets) {
+  PresetStore stored;
+  stored.FormLeft = -1200;
+  stored.FormTop = 40;
+  stored.CurrentPreset = 4;
+  stored.Preset(1).Comment = "first";
+  stored.Preset(1).Lines[0] = {true, 3, 1, false, 2, 2, 50};
+  stored.Preset(4).Comment = Sjis("外壁");
+  stored.Preset(4).Lines[9] = {true, -5, 2.5, true, 265, 50, 30000};
+  StoreFile(stored);
+
+  Open();
+  EXPECT_EQ(View().form.Left(), -1200);
+  EXPECT_EQ(View().form.Top(), 40);
+  EXPECT_EQ(View().tabs.TabIndex(), 3);
+  EXPECT_EQ(View().comment.Text(), Sjis("外壁"));
+  const MemoryRow& row = View().Row(10);
+  EXPECT_TRUE(row.CH1.Checked());
+  EXPECT_EQ(row.Edit1.Text(), "-5");
+  EXPECT_EQ(row.Edit2.Text(), "2.5");
+  EXPECT_TRUE(row.CH2.Checked());
+  EXPECT_EQ(row.CB1.Text(), "SXF-256");
+  EXPECT_EQ(row.CB2.Text(), "SXF-32");
+  EXPECT_EQ(row.CB3.Text(), "30000");
+  // Selecting the stored tab is no tab change: preset 1 was not overwritten by empty rows.
+  EXPECT_EQ(Store().Preset(1).Comment, "first");
+  EXPECT_TRUE(Store().Preset(1).Lines[0].DrawOn);
+}
+
+TEST_F(SettingsDialogTest, IndexOutsideTheListShowsNothingSelectedAndStoresMinusOne) {
+  PresetStore stored;
+  stored.Preset(1).Lines[2].ColorIndex = 300;
+  stored.Preset(1).Lines[2].LineTypeIndex = -7;
+  StoreFile(stored);
+
+  TForm1& dialog = Open();
+  EXPECT_EQ(View().Row(3).CB1.SelectedIndex(), -1);
+  EXPECT_EQ(View().Row(3).CB1.Text(), "");
+  EXPECT_EQ(View().Row(3).CB2.SelectedIndex(), -1);
+  View().UserSelectsTab(dialog, 1);
+  EXPECT_EQ(Store().Preset(1).Lines[2].ColorIndex, -1);
+  EXPECT_EQ(Store().Preset(1).Lines[2].LineTypeIndex, -1);
+}
+
+// A value typed into a row, and what the row shows after leaving the tab and coming back.
+struct ReshownCase {
+  const char* name;
+  const char* spacing;
+  const char* radius;
+  const char* width;
+  const char* shownSpacing;
+  const char* shownRadius;
+  const char* shownWidth;
+};
+
+class ReshownValueTest : public SettingsDialogTest,
+                         public ::testing::WithParamInterface<ReshownCase> {};
+
+TEST_P(ReshownValueTest, IsShownAsStoredAfterComingBack) {
+  const ReshownCase& c = GetParam();
+  TForm1& dialog = Open();
+  MemoryRow& row = View().Row(6);
+  row.Edit1.SetText(c.spacing);
+  row.Edit2.SetText(c.radius);
+  row.CB3.SetText(c.width);
+  View().UserSelectsTab(dialog, 12);
+  // Storing changes nothing on screen; the page was replaced by preset 13's.
+  EXPECT_EQ(row.Edit1.Text(), "0");
+  View().UserSelectsTab(dialog, 0);
+  EXPECT_EQ(row.Edit1.Text(), c.shownSpacing);
+  EXPECT_EQ(row.Edit2.Text(), c.shownRadius);
+  EXPECT_EQ(row.CB3.Text(), c.shownWidth);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TypedValues, ReshownValueTest,
+    ::testing::Values(ReshownCase{"TrailingZero", "2.50", "1.50", "15", "2.5", "1.5", "15"},
+                      ReshownCase{"NegativeRadius", "-5", "-1", "30000", "-5", "0", "30000"},
+                      ReshownCase{"WidthAboveRange", "0.0", "0.0", "40000", "0", "0", "-1"},
+                      ReshownCase{"WidthBelowRange", "1e3", "1E-5", "-2", "1000", "1E-5", "-1"},
+                      ReshownCase{"NotNumbers", "NaN", "inf", "abc", "0", "0", "0"},
+                      ReshownCase{"Empty", "", "", "", "0", "0", "0"},
+                      ReshownCase{"BeyondDouble", "1e400", "-1e400", "99999999999", "0", "0", "0"},
+                      ReshownCase{"Blanks", " 7", "3 ", " 20", "7", "0", "20"},
+                      ReshownCase{"HostWidth", "0.1", "0.00001", "-1", "0.1", "1E-5", "-1"}),
+    [](const ::testing::TestParamInfo<ReshownCase>& info) { return std::string(info.param.name); });
+
+TEST_F(SettingsDialogTest, TypedTextStaysOnScreenUntilThePageIsShownAgain) {
+  TForm1& dialog = Open();
+  View().Row(1).Edit2.SetText("-3");
+  dialog.ReadPage(1);
+  EXPECT_EQ(View().Row(1).Edit2.Text(), "-3");
+  EXPECT_EQ(Store().Preset(1).Lines[0].Radius, 0.0);
+}
+
+TEST_F(SettingsDialogTest, OkOnTabSevenStoresPresetPositionAndPage) {
+  TForm1& dialog = Open();
+  View().UserSelectsTab(dialog, 6);
+  View().comment.SetText(Sjis("道路境界"));
+  MemoryRow& row = View().Row(2);
+  row.CH1.SetChecked(true);
+  row.Edit1.SetText("-2.5");
+  row.Edit2.SetText("10");
+  row.CH2.SetChecked(true);
+  row.CB1.SetSelectedIndex(10);
+  row.CB2.SetSelectedIndex(19);
+  row.CB3.SetText("25");
+  View().form.MoveTo(321, 654);  // the user dragged the window
+  dialog.Button1Click();
+
+  EXPECT_TRUE(View().form.Closed());
+  const PresetStore saved = LoadFile();
+  EXPECT_EQ(saved.CurrentPreset, 7);
+  EXPECT_EQ(saved.FormLeft, 321);
+  EXPECT_EQ(saved.FormTop, 654);
+  EXPECT_EQ(saved.Preset(7).Comment, Sjis("道路境界"));
+  const TLineRow& line = saved.Preset(7).Lines[1];
+  EXPECT_TRUE(line.DrawOn);
+  EXPECT_EQ(line.Spacing, -2.5);
+  EXPECT_EQ(line.Radius, 10.0);
+  EXPECT_TRUE(line.PaperSize);
+  EXPECT_EQ(line.ColorIndex, 10);
+  EXPECT_EQ(line.LineTypeIndex, 19);
+  EXPECT_EQ(line.LineWidth, 25);
+
+  // The next opening shows tab 7 where the window was confirmed.
+  Open();
+  EXPECT_EQ(View().tabs.TabIndex(), 6);
+  EXPECT_EQ(View().form.Left(), 321);
+  EXPECT_EQ(View().form.Top(), 654);
+  EXPECT_EQ(View().Row(2).Edit1.Text(), "-2.5");
+  EXPECT_EQ(View().Row(2).CB2.Text(), "SXF/" + Sjis("実線"));
+}
+
+TEST_F(SettingsDialogTest, CancelAfterEditsOnSeveralTabsWritesNothing) {
+  PresetStore stored;
+  stored.CurrentPreset = 2;
+  stored.Preset(2).Comment = "kept";
+  StoreFile(stored);
+  const std::string before = ReadBytes(settingsFile_);
+
+  TForm1& dialog = Open();
+  View().comment.SetText("changed");
+  View().Row(1).CH1.SetChecked(true);
+  View().UserSelectsTab(dialog, 4);
+  View().Row(4).Edit1.SetText("12");
+  View().UserSelectsTab(dialog, 9);
+  View().form.MoveTo(500, 500);
+  dialog.Button2Click();
+
+  EXPECT_TRUE(View().form.Closed());
+  EXPECT_EQ(ReadBytes(settingsFile_), before);
+  Open();
+  EXPECT_EQ(View().tabs.TabIndex(), 1);
+  EXPECT_EQ(View().comment.Text(), "kept");
+}
+
+TEST_F(SettingsDialogTest, CancelWithoutSettingsFileCreatesNone) {
+  TForm1& dialog = Open();
+  View().Row(1).Edit1.SetText("4");
+  View().UserSelectsTab(dialog, 3);
+  dialog.Button2Click();
+  EXPECT_FALSE(std::filesystem::exists(settingsFile_));
+}
+
+TEST_F(SettingsDialogTest, EditsOnATabNeverLeftAreStoredOnlyByOk) {
+  TForm1& dialog = Open();
+  View().Row(3).Edit1.SetText("8");
+  EXPECT_EQ(Store().Preset(1).Lines[2].Spacing, 0.0);  // nothing is stored while editing
+  dialog.Button2Click();
+  EXPECT_FALSE(std::filesystem::exists(settingsFile_));
+
+  TForm1& second = Open();
+  View().Row(3).Edit1.SetText("8");
+  second.Button1Click();
+  EXPECT_EQ(LoadFile().Preset(1).Lines[2].Spacing, 8.0);
+}
+
+TEST_F(SettingsDialogTest, TabChangesKeepEveryPageInMemoryUntilOk) {
+  TForm1& dialog = Open();
+  for (int tab = 0; tab < kPresetCount; ++tab) {
+    View().UserSelectsTab(dialog, tab);
+    View().Row(tab % kRowsPerPreset + 1).Edit1.SetText(std::to_string(tab + 1));
+  }
+  EXPECT_FALSE(std::filesystem::exists(settingsFile_));
+  View().UserSelectsTab(dialog, 0);
+  dialog.Button1Click();
+
+  const PresetStore saved = LoadFile();
+  EXPECT_EQ(saved.CurrentPreset, 1);
+  for (int preset = 1; preset <= kPresetCount; ++preset) {
+    const auto row = static_cast<std::size_t>((preset - 1) % kRowsPerPreset);
+    EXPECT_EQ(saved.Preset(preset).Lines[row].Spacing, preset) << "preset " << preset;
+  }
+}
+
+TEST_F(SettingsDialogTest, OkWithoutEditsRewritesTheSameFile) {
+  PresetStore stored;
+  stored.FormLeft = 202;
+  stored.FormTop = 107;
+  stored.CurrentPreset = 20;
+  stored.Preset(20).Comment = Sjis("①～⑳");
+  stored.Preset(20).Lines[0] = {true, 1.25, 0.5, false, 3, 4, -1};
+  stored.Preset(5).Lines[9] = {false, -1e-7, 0, true, 0, 0, 0};
+  StoreFile(stored);
+  const std::string before = ReadBytes(settingsFile_);
+
+  TForm1& dialog = Open();
+  View().UserSelectsTab(dialog, 4);
+  View().UserSelectsTab(dialog, 19);
+  dialog.Button1Click();
+  EXPECT_EQ(ReadBytes(settingsFile_), before);
+}
+
+}  // namespace
+}  // namespace tq58::ui

@@ -1,0 +1,350 @@
+// The Windows program's settings dialog under Wine, used as a person uses it: clicks on tabs
+// and boxes, typed text with Japanese characters, Enter, Esc, Alt+Y and Alt+N, the close box.
+// The settings file it leaves is checked line by line.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "dialog_driver.h"
+#include "multiline/settings_file.h"
+#include "ui/sjis.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using tq58::PresetStore;
+using tq58::TLineRow;
+using tq58::ui::testing::Sjis;
+using namespace tq58_dialog_test;
+
+constexpr char kDialogTitle[] = "丸め付マルチライン　設定";
+constexpr char kApplicationTitle[] = "tq58_丸め付マルチライン";
+constexpr int kClientWidth = 589;
+constexpr int kClientHeight = 312;
+constexpr int kScreenWidth = 1024;
+constexpr int kScreenHeight = 768;
+constexpr Rgb kMemoColour{187, 235, 244};
+// The help text's box (185 x 233) is mostly its background colour.
+constexpr int kMemoColourMinimum = 185 * 233 / 2;
+
+// A point in the dialog's client area, in pixels.
+struct Point {
+  int X;
+  int Y;
+};
+
+Point TabCentre(int tabIndex) { return {2 + 26 * tabIndex + 13, 10}; }
+constexpr Point kCommentBox{64 + 150, 24 + 10};
+
+// The controls of a line row, left to right, and where a click hits each.
+enum Column { kDrawOn, kSpacing, kRadius, kPaperSize, kColour, kLineType, kWidth };
+
+Point RowControl(int row, Column column) {
+  static constexpr int kCentreX[] = {8, 40, 92, 128, 176, 264, 340};
+  return {6 + kCentreX[column], 64 + 24 * (row - 1) + 10};
+}
+
+// The tab strip's row of tabs, for comparing which tab is shown.
+constexpr int kTabRowWidth = 393;
+constexpr int kTabRowHeight = 24;
+
+fs::path EvidenceFolder() {
+  const fs::path folder = fs::temp_directory_path() / "tq58-dialog-screens";
+  fs::create_directories(folder);
+  return folder;
+}
+
+std::string ReadBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The lines of a settings file; every line must end with CR LF.
+std::vector<std::string> CrLfLines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2) {
+    lines.push_back(bytes.substr(start, end - start));
+  }
+  EXPECT_EQ(start, bytes.size()) << "text after the last CR LF";
+  return lines;
+}
+
+class SettingsDialogUnderWine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(fs::exists(TQ58_WINDOWS_PROGRAM_PATH))
+        << TQ58_WINDOWS_PROGRAM_PATH << " is missing: build the windows preset first";
+    for (const char* tool : {"/usr/lib/wine/wine64", "/usr/bin/Xvfb", "/usr/bin/xdotool",
+                             "/usr/bin/import", "/usr/bin/convert"}) {
+      ASSERT_TRUE(fs::exists(tool)) << tool << " is missing: run scripts/setup.sh";
+    }
+    lock_.emplace();
+    session_.emplace();
+    ASSERT_TRUE(session_->Ready()) << "no virtual screen";
+  }
+
+  DialogSession& Session() { return *session_; }
+
+  // Starts the program without argument and waits until its dialog is drawn; the dialog then
+  // has the focus.
+  WindowPlace Open() {
+    session_->Start();
+    if (session_->FindWindow(kDialogTitle).Id.empty()) return {};
+    // Drawn means placed, and a running message loop takes the clicks and keys that follow.
+    CaptureWhenDrawn("opening.png");
+    const WindowPlace dialog = session_->FindWindow(kDialogTitle);
+    session_->Focus(dialog);
+    return dialog;
+  }
+
+  void Click(const WindowPlace& dialog, Point point) {
+    session_->Click(dialog.X + point.X, dialog.Y + point.Y);
+  }
+
+  // Clicks into an edit field and replaces its text by typing.
+  void Retype(const WindowPlace& dialog, Point field, const std::string& text) {
+    Click(dialog, field);
+    session_->Keys({"End", "shift+Home"});
+    session_->Type(text);
+  }
+
+  Screenshot Capture(const std::string& name) {
+    return session_->Screen().Capture(EvidenceFolder() / name);
+  }
+
+  // A screenshot once the dialog has been drawn completely: its help text is on the screen and
+  // nothing changes any more.
+  Screenshot CaptureWhenDrawn(const std::string& name) {
+    Screenshot previous;
+    for (int tries = 0; tries < 60; ++tries) {
+      Screenshot shot = Capture(name);
+      const bool drawn =
+          shot.Count(0, 0, shot.Width, shot.Height, kMemoColour) > kMemoColourMinimum;
+      if (drawn && shot.Pixels == previous.Pixels) return shot;
+      previous = std::move(shot);
+      std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }
+    ADD_FAILURE() << "the dialog was not drawn";
+    return previous;
+  }
+
+  void StoreSettings(PresetStore store) {
+    ASSERT_TRUE(tq58::SaveSettings(store, session_->SettingsFile()));
+  }
+
+  // The settings file as the program left it, line by line against `expected` saved by the
+  // core's own SaveSettings.
+  void ExpectSettingsFile(PresetStore expected) {
+    const fs::path expectedFile = session_->Folder() / "expected.dat";
+    ASSERT_TRUE(tq58::SaveSettings(expected, expectedFile));
+    ExpectSettingsFileBytes(ReadBytes(expectedFile));
+  }
+
+  // The settings file holds exactly `expected`; differences are reported line by line.
+  void ExpectSettingsFileBytes(const std::string& expected) {
+    const std::string got = ReadBytes(session_->SettingsFile());
+    if (got == expected) return;
+    const auto wantLines = CrLfLines(expected);
+    const auto gotLines = CrLfLines(got);
+    EXPECT_EQ(gotLines.size(), wantLines.size()) << "lines in the settings file";
+    for (std::size_t i = 0; i < std::min(wantLines.size(), gotLines.size()); ++i) {
+      EXPECT_EQ(gotLines[i], wantLines[i]) << "line " << i + 1;
+    }
+  }
+
+ private:
+  std::optional<PrefixLock> lock_;  // held until the session has ended
+  std::optional<DialogSession> session_;
+};
+
+TEST_F(SettingsDialogUnderWine, OpensWithoutSettingsFileAndOkStoresTheEditedTabs) {
+  const WindowPlace dialog = Open();
+  ASSERT_FALSE(dialog.Id.empty()) << "no window titled " << kDialogTitle;
+  EXPECT_EQ(dialog.Width, kClientWidth);
+  EXPECT_EQ(dialog.Height, kClientHeight);
+  EXPECT_FALSE(Session().FindWindow(kApplicationTitle).Id.empty())
+      << "no application window titled " << kApplicationTitle;
+  const Screenshot opened = Capture("opened.png");
+  ASSERT_FALSE(opened.Pixels.empty());
+  EXPECT_GT(opened.Count(dialog.X + 400, dialog.Y, 185, 233, kMemoColour), kMemoColourMinimum);
+
+  // Tab 3: a comment with a character that Shift-JIS cannot hold, and row 1 in full.
+  Click(dialog, TabCentre(2));
+  Click(dialog, kCommentBox);
+  Session().Type("外壁 é");
+  Click(dialog, RowControl(1, kDrawOn));
+  Retype(dialog, RowControl(1, kSpacing), "2.50");
+  Session().Keys({"Tab"});  // to the radius, its text selected
+  Session().Type("-1");
+  Session().Keys({"Tab", "space", "Tab", "Down", "Down", "Down", "Tab", "Down", "Tab"});
+  Session().Type("40000");
+
+  // Tab 7: rows 2 and 10, then OK with Enter while tab 7 is shown.
+  Click(dialog, TabCentre(6));
+  Retype(dialog, RowControl(2, kSpacing), "-5");
+  Retype(dialog, RowControl(2, kRadius), "0.5");
+  Retype(dialog, RowControl(2, kWidth), "15");
+  Click(dialog, RowControl(10, kDrawOn));
+  Capture("edited.png");
+  Session().Keys({"Return"});
+  ASSERT_TRUE(Session().WaitForExit()) << "OK did not end the program";
+
+  PresetStore expected;
+  expected.CurrentPreset = 7;
+  expected.Preset(3).Comment = Sjis("外壁 ?");
+  expected.Preset(3).Lines[0] = TLineRow{true, 2.5, 0.0, true, 3, 1, -1};
+  expected.Preset(7).Lines[1] = TLineRow{false, -5.0, 0.5, false, 0, 0, 15};
+  expected.Preset(7).Lines[9].DrawOn = true;
+  ExpectSettingsFile(expected);
+}
+
+TEST_F(SettingsDialogUnderWine, EscapeAfterEditsOnSeveralTabsLeavesTheFileByteIdentical) {
+  PresetStore stored;
+  stored.FormLeft = 150;
+  stored.FormTop = 120;
+  stored.CurrentPreset = 7;
+  stored.Preset(7).Comment = Sjis("道路境界");
+  stored.Preset(7).Lines[0] = TLineRow{true, 1.25, 3.0, false, 2, 1, 25};
+  StoreSettings(stored);
+  const std::string before = ReadBytes(Session().SettingsFile());
+
+  const WindowPlace dialog = Open();
+  ASSERT_FALSE(dialog.Id.empty());
+  Click(dialog, RowControl(1, kDrawOn));
+  Retype(dialog, RowControl(1, kSpacing), "99");
+  Click(dialog, TabCentre(1));
+  Click(dialog, kCommentBox);
+  Session().Type("変更");
+  Retype(dialog, RowControl(4, kWidth), "70");
+  Session().Keys({"Escape"});
+  ASSERT_TRUE(Session().WaitForExit()) << "Esc did not end the program";
+  ExpectSettingsFileBytes(before);
+}
+
+TEST_F(SettingsDialogUnderWine, OkWithoutEditsRewritesTheSameBytes) {
+  PresetStore stored;
+  stored.FormLeft = 40;
+  stored.FormTop = 30;
+  stored.CurrentPreset = 12;
+  // Code page 932 reads 0xED40 and 0xFA5C as the same character, and a lead byte at the end
+  // is no character at all: a comment shown but not edited keeps its bytes all the same.
+  stored.Preset(12).Comment = "\xED\x40\xFA\x5C\x87\x40 x\x82";
+  stored.Preset(12).Lines[4] = TLineRow{true, -0.125, 1e-7, true, 265, 50, 0};
+  stored.Preset(20).Comment = Sjis("最後");
+  StoreSettings(stored);
+  const std::string before = ReadBytes(Session().SettingsFile());
+
+  const WindowPlace dialog = Open();
+  ASSERT_FALSE(dialog.Id.empty());
+  Session().Keys({"Return"});
+  ASSERT_TRUE(Session().WaitForExit()) << "Enter did not end the program";
+  ExpectSettingsFileBytes(before);
+}
+
+TEST_F(SettingsDialogUnderWine,
+       TitleBarOffScreenOpensOnScreenAndTheNextOpeningShowsTheConfirmedTab) {
+  PresetStore stored;
+  stored.FormLeft = -5000;  // as after a second monitor was unplugged
+  stored.FormTop = -5000;
+  stored.CurrentPreset = 5;
+  StoreSettings(stored);
+  const std::string before = ReadBytes(Session().SettingsFile());
+
+  // Placed on the screen; cancelling (Alt+N) rewrites nothing.
+  const WindowPlace first = Open();
+  ASSERT_FALSE(first.Id.empty());
+  EXPECT_GE(first.X, 0);
+  EXPECT_GE(first.Y, 0);
+  EXPECT_LE(first.X + kClientWidth, kScreenWidth);
+  EXPECT_LE(first.Y + kClientHeight, kScreenHeight);
+  const Screenshot onTabFive = Capture("opened-off-screen.png");
+  Session().Keys({"alt+n"});
+  ASSERT_TRUE(Session().WaitForExit()) << "Alt+N did not end the program";
+  ExpectSettingsFileBytes(before);
+
+  // Confirming (Alt+Y) on tab 9 stores the position that the window had.
+  const WindowPlace second = Open();
+  ASSERT_FALSE(second.Id.empty());
+  EXPECT_EQ(second.X, first.X);
+  EXPECT_EQ(second.Y, first.Y);
+  Click(second, TabCentre(8));
+  Click(second, kCommentBox);  // takes the focus off the tabs, which would draw its frame
+  const Screenshot onTabNine = Capture("confirmed-tab-9.png");
+  Session().Keys({"alt+y"});
+  ASSERT_TRUE(Session().WaitForExit()) << "Alt+Y did not end the program";
+  PresetStore saved;
+  tq58::LoadSettings(saved, Session().SettingsFile());
+  EXPECT_EQ(saved.CurrentPreset, 9);
+  EXPECT_GE(saved.FormLeft, 0);
+  EXPECT_GE(saved.FormTop, 0);
+  // The stored corner is the window's outer one: the client area lies just inside it.
+  EXPECT_GT(first.X - saved.FormLeft, 0);
+  EXPECT_LT(first.X - saved.FormLeft, 10);
+  EXPECT_GT(first.Y - saved.FormTop, 0);
+  EXPECT_LT(first.Y - saved.FormTop, 40);
+
+  // The next opening: the same place, tab 9.
+  const WindowPlace third = Open();
+  ASSERT_FALSE(third.Id.empty());
+  EXPECT_EQ(third.X, first.X);
+  EXPECT_EQ(third.Y, first.Y);
+  const Screenshot reopened = Capture("reopened.png");
+  ASSERT_FALSE(reopened.Pixels.empty());
+  const auto tabs = [](const Screenshot& shot, const WindowPlace& at) {
+    return shot.Region(at.X, at.Y, kTabRowWidth, kTabRowHeight);
+  };
+  EXPECT_TRUE(tabs(reopened, third) == tabs(onTabNine, second)) << "tab 9 is not shown";
+  EXPECT_FALSE(tabs(reopened, third) == tabs(onTabFive, first)) << "the tabs look alike";
+  Session().Keys({"Escape"});
+  EXPECT_TRUE(Session().WaitForExit());
+}
+
+// In a Wine desktop, which draws the title bar as Windows does: the picture of the dialog is
+// kept, and its close box ends the program without storing.
+TEST_F(SettingsDialogUnderWine, CloseBoxInTheTitleBarStoresNothing) {
+  PresetStore stored;
+  stored.FormLeft = 100;
+  stored.FormTop = 60;
+  stored.CurrentPreset = 3;
+  stored.Preset(3).Comment = Sjis("外周道路の境界線");
+  stored.Preset(3).Lines[0] = TLineRow{true, 0.0, 0.0, false, 0, 0, -1};
+  stored.Preset(3).Lines[1] = TLineRow{true, 5.0, 2.0, false, 2, 1, -1};
+  stored.Preset(3).Lines[2] = TLineRow{true, -5.0, 2.0, false, 2, 1, -1};
+  stored.Preset(3).Lines[3] = TLineRow{true, 3.5, 1.0, true, 12, 21, 25};
+  StoreSettings(stored);
+  const std::string before = ReadBytes(Session().SettingsFile());
+
+  Session().Start("tq58dialog");
+  const WindowPlace desktop = Session().FindWindow("tq58dialog - Wine desktop");
+  ASSERT_FALSE(desktop.Id.empty());
+  Session().Focus(desktop);
+  const Screenshot shot = CaptureWhenDrawn("settings-dialog.png");
+  ASSERT_FALSE(shot.Pixels.empty());
+  // The client area's origin, found from the help text's top-left inner corner (its border is
+  // 2 pixels wide), sits below the title bar.
+  Point memo{-1, -1};
+  for (int y = 0; y < 450 && memo.X < 0; ++y) {
+    for (int x = 0; x < 800 && memo.X < 0; ++x) {
+      if (shot.At(x, y) == kMemoColour) memo = {x, y};
+    }
+  }
+  ASSERT_GE(memo.X, 0) << "no help text on the desktop";
+  const Point client{memo.X - 402, memo.Y - 2};
+  EXPECT_GT(client.X, stored.FormLeft);
+  EXPECT_GT(client.Y, stored.FormTop + 10) << "no title bar above the client area";
+
+  Session().Click(client.X + kClientWidth - 12, client.Y - 11);  // the close box
+  ASSERT_TRUE(Session().WaitForExit()) << "the close box did not end the program";
+  ExpectSettingsFileBytes(before);
+}
+
+}  // namespace
