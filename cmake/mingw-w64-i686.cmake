@@ -15,3 +15,5 @@ set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse")
 set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse")
 # Wine runs a 32-bit program through the same loader when wine32 is installed.
 set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)
+# The release program is shipped without its symbol table.
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
