@@ -9,9 +9,10 @@
 
 namespace JwwGaibu {
 
-// Splits lines into at most 32 fields. The fields are views into one buffer that is reused
-// from line to line, so splitting allocates only when a line is longer than any before it.
-// A view stays valid until the next Split.
+// Splits lines into at most 32 fields. A field is a view into the line itself where it is a
+// plain slice of it, which is nearly always; only a line with a byte to drop from inside a
+// field is copied, into one buffer reused from line to line. A view stays valid until the
+// next Split and while the line it was split from lives.
 class FieldSplitter {
  public:
   static constexpr int kMaxFields = 32;
@@ -38,11 +39,16 @@ class FieldSplitter {
   int32_t Int(int index) const;
 
   // True for a line without any field: empty, or blanks and dropped bytes only.
-  bool IsBlank() const { return count_ == 1 && ends_[0] == 0; }
+  bool IsBlank() const { return count_ == 1 && fields_[0].empty(); }
 
  private:
-  std::string buffer_;  // the kept bytes of every field, one after the other
-  std::array<std::size_t, kMaxFields> ends_{};  // end offset of each field in buffer_
+  // The fields as slices of `line`; false when a field would need a byte dropped from it.
+  bool SplitInPlace(std::string_view line);
+  // The fields copied into buffer_ byte by byte; takes every line.
+  void SplitIntoBuffer(std::string_view line);
+
+  std::string buffer_;  // the kept bytes of a line that SplitInPlace cannot take
+  std::array<std::string_view, kMaxFields> fields_{};
   int count_ = 1;
 };
 

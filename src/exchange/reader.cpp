@@ -4,6 +4,7 @@
 #include "exchange/entity_lines.h"
 #include "exchange/field_splitter.h"
 #include "exchange/state_lines.h"
+#include "exchange/whole_file_reservation.h"
 #include "util/text_file.h"
 
 namespace JwwGaibu {
@@ -21,10 +22,12 @@ void ApplyLine(ExchangeModel& model, const FieldSplitter& fields) {
 }  // namespace
 
 bool ReadExchangeFile(ExchangeModel& model, const std::filesystem::path& path) {
+  WholeFileReservation reservation(path);
   FieldSplitter fields;  // one buffer for every line of the file
   const MyFunc::ReadResult result = MyFunc::ForEachTextLine(path, [&](std::string_view line) {
     fields.Split(line);
     ApplyLine(model, fields);
+    reservation.AfterLine(model, line.size());
     return true;
   });
   return result == MyFunc::ReadResult::Complete;

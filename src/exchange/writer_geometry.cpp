@@ -14,6 +14,9 @@ namespace {
 
 using MyFunc::kDegenerateGeometryTolerance;
 
+// Room for a segment or arc line at once, so that appending its numbers does not reallocate.
+constexpr std::size_t kGeometryLineCapacity = 160;
+
 // Keyword of each text kind 0..9; kind 0 and unknown kinds are plain texts ("ch").
 constexpr std::array<const char*, 10> kTextKeywords = {"ch", "cv", "cs", "cr", "co",
                                                        "cp", "ct", "ck", "cz", "c2"};
@@ -34,6 +37,7 @@ void OutSegment(WriterState& writer, double x1, double y1, double x2, double y2)
     return;
   }
   std::string line;
+  line.reserve(kGeometryLineCapacity);
   AppendReals(line, {x1, y1, x2, y2});
   AddOutputLine(writer, line);
 }
@@ -44,7 +48,9 @@ void OutArc(WriterState& writer, double cx, double cy, double r, double start, d
   if (r <= kDegenerateGeometryTolerance || std::fabs(flatness) <= kDegenerateGeometryTolerance) {
     return;
   }
-  std::string line = "ci ";
+  std::string line;
+  line.reserve(kGeometryLineCapacity);
+  line = "ci ";
   AppendReals(line, {cx, cy, r, start, end, flatness, tilt});
   AddOutputLine(writer, line);
 }

@@ -1,9 +1,8 @@
 // Offset vertices and corner flags of one offset line along the base path.
 #include "multiline/offset_line.h"
 
-#include <cmath>
-
 #include "util/geometry.h"
+#include "util/portable_math.h"
 #include "util/tolerances.h"
 
 namespace tq58 {
@@ -13,7 +12,8 @@ namespace {
 // The point p moved by `spacing` along the left normal of the direction t.
 PointD MovedAlongLeftNormal(PointD p, double spacing, double t) {
   const double normal = t + MyFunc::kPi / 2.0;
-  return {p.x + spacing * std::cos(normal), p.y + spacing * std::sin(normal)};
+  // The portable sine and cosine keep both builds' output identical to the last digit.
+  return {p.x + spacing * MyFunc::PortableCos(normal), p.y + spacing * MyFunc::PortableSin(normal)};
 }
 
 double DirectionOf(PointD from, PointD to) {

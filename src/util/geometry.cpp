@@ -5,6 +5,7 @@
 #include <cmath>
 #include <utility>
 
+#include "util/portable_math.h"
 #include "util/tolerances.h"
 
 namespace MyFunc {
@@ -42,7 +43,8 @@ double DirectionAngle(double dx, double dy) {
   if (std::fabs(dx) < kZeroVectorTolerance && std::fabs(dy) < kZeroVectorTolerance) {
     return 0.0;
   }
-  const double a = std::atan2(dy, dx);
+  // Our own atan2, sin and cos: the C libraries of the two builds differ in the last bit.
+  const double a = PortableAtan2(dy, dx);
   return a < 0.0 ? a + 2.0 * kPi : a;
 }
 
@@ -51,7 +53,7 @@ double DirectionAngleDeg(double dx, double dy) {
 }
 
 double RotatedY(double px, double py, double cx, double cy, double t) {
-  return cy + std::sin(t) * (px - cx) + std::cos(t) * (py - cy);
+  return cy + PortableSin(t) * (px - cx) + PortableCos(t) * (py - cy);
 }
 
 bool SamePoint(double x1, double y1, double x2, double y2) {
@@ -112,20 +114,20 @@ bool FilletCorner(int side1, int side2, double r, double x1, double y1, double x
   // Normal towards the centre: side 0 is the left of the line, any other value the right.
   const double a1 = side1 == 0 ? t1 + kPi / 2.0 : t1 - kPi / 2.0;
   const double a2 = side2 == 0 ? t2 + kPi / 2.0 : t2 - kPi / 2.0;
-  const double m1x = r * std::cos(a1);
-  const double m1y = r * std::sin(a1);
-  const double m2x = r * std::cos(a2);
-  const double m2y = r * std::sin(a2);
+  const double m1x = r * PortableCos(a1);
+  const double m1y = r * PortableSin(a1);
+  const double m2x = r * PortableCos(a2);
+  const double m2y = r * PortableSin(a2);
 
   // The centre lies on both lines moved by r towards it, wherever they meet.
   if (IntersectLines(cx, cy, x1 + m1x, y1 + m1y, x2 + m1x, y2 + m1y, x3 + m2x, y3 + m2y, x4 + m2x,
                      y4 + m2y) == Intersection::Parallel) {
     return false;
   }
-  t1x = cx + r * std::cos(a1 + kPi);
-  t1y = cy + r * std::sin(a1 + kPi);
-  t2x = cx + r * std::cos(a2 + kPi);
-  t2y = cy + r * std::sin(a2 + kPi);
+  t1x = cx + r * PortableCos(a1 + kPi);
+  t1y = cy + r * PortableSin(a1 + kPi);
+  t2x = cx + r * PortableCos(a2 + kPi);
+  t2y = cy + r * PortableSin(a2 + kPi);
   return true;
 }
 

@@ -3,8 +3,10 @@
 #include "util/real_format.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <string_view>
 
 namespace MyFunc {
@@ -16,6 +18,23 @@ constexpr int kFixedMinExponent = -4;
 constexpr int kFixedMaxExponent = 14;
 // Digits after the point that show every double exactly: its longest expansion has 767.
 constexpr int kExactPrecision = 766;
+
+// Magnitudes rounded by integer arithmetic: all the coordinates of a drawing.
+constexpr double kIntegerRoundingMin = 1e-4;
+constexpr double kIntegerRoundingLimit = 1e15;
+
+// 128-bit products; a GCC extension that both compilers of the product have.
+__extension__ using Uint128 = unsigned __int128;
+
+constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
+  std::array<std::uint64_t, 20> powers{};
+  std::uint64_t power = 1;
+  for (std::uint64_t& p : powers) {
+    p = power;
+    power *= 10;
+  }
+  return powers;
+}();
 
 // A positive value as its significant digits and the decimal exponent of the first one.
 struct DecimalDigits {
@@ -55,8 +74,23 @@ bool IsExactTieAtSixteenthDigit(double value, std::string_view sixteenDigits) {
              .find_first_not_of('0') == std::string_view::npos;
 }
 
-// Rounds a positive finite value to 15 significant digits, half away from zero.
-DecimalDigits RoundToSignificantDigits(double value) {
+// Adds one unit in the last digit, carrying past nines into the exponent.
+void RoundUp(DecimalDigits& d) {
+  int i = d.count - 1;
+  for (; i >= 0 && d.digits[static_cast<std::size_t>(i)] == '9'; --i) {
+    d.digits[static_cast<std::size_t>(i)] = '0';
+  }
+  if (i >= 0) {
+    ++d.digits[static_cast<std::size_t>(i)];
+  } else {
+    d.digits[0] = '1';
+    ++d.exponent;
+  }
+}
+
+// Rounds a positive finite value to 15 significant digits, half away from zero, from its
+// exact decimal expansion where the tie needs it.
+DecimalDigits RoundExactly(double value) {
   DecimalDigits result;
   result.count = kSignificantDigits;
   std::array<char, 32> buffer;
@@ -71,16 +105,72 @@ DecimalDigits RoundToSignificantDigits(double value) {
   }
   // An exact tie: drop the 5 and round the first 15 digits up.
   ParseScientific(sixteen, result.digits.data(), result.count, result.exponent);
-  int i = result.count - 1;
-  for (; i >= 0 && result.digits[static_cast<std::size_t>(i)] == '9'; --i) {
-    result.digits[static_cast<std::size_t>(i)] = '0';
+  RoundUp(result);
+  return result;
+}
+
+// Rounds a positive finite value to 15 significant digits, half away from zero. The value
+// rounded to 17 digits is within half a unit of its 17th digit, so its 16th and 17th digits
+// tell on which side of the half way the exact value lies, unless they read "50": only then
+// is the exact expansion needed. One conversion instead of two in all other cases.
+DecimalDigits RoundToSignificantDigits(double value) {
+  std::array<char, 32> buffer;
+  const std::string_view seventeen =
+      ScientificText(buffer.data(), buffer.size(), value, kSignificantDigits + 1);
+  // In "d.ddd...e+x" the digit numbered k from 1 stands at index k, for k >= 2.
+  const char sixteenth = seventeen[kSignificantDigits + 1];
+  const char seventeenth = seventeen[kSignificantDigits + 2];
+  if (sixteenth == '5' && seventeenth == '0') return RoundExactly(value);
+  DecimalDigits result;
+  result.count = kSignificantDigits;
+  ParseScientific(seventeen, result.digits.data(), result.count, result.exponent);
+  if (sixteenth >= '5') RoundUp(result);
+  return result;
+}
+
+// Writes `value` as exactly `count` decimal digits, with leading zeros.
+void WriteDigits(char* digits, std::uint32_t value, int count) {
+  for (int i = count - 1; i >= 0; --i) {
+    digits[i] = static_cast<char>('0' + value % 10);
+    value /= 10;
   }
-  if (i >= 0) {
-    ++result.digits[static_cast<std::size_t>(i)];
-  } else {
-    result.digits[0] = '1';
-    ++result.exponent;
+}
+
+// Rounds a value from 1E-4 up to below 1E15 to 15 significant digits, half away from zero,
+// without text: the value is exactly m / 2^shift with m below 2^53, so m * 10^p / 2^shift,
+// for the p that leaves 15 digits before the point, is exact in 128 bits, and the bits shifted
+// out tell exactly whether the rest reaches one half.
+DecimalDigits RoundByIntegers(double value) {
+  const auto bits = std::bit_cast<std::uint64_t>(value);
+  const auto biasedExponent = static_cast<int>(bits >> 52);  // positive, normal: no sign bit
+  const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+  const int shift = 1075 - biasedExponent;  // 3 to 67 in this range
+  // value lies in [2^b, 2^(b+1)) for b = biasedExponent - 1023, so its decimal exponent is
+  // b * log10(2) rounded down (78913 / 2^18 approximates log10(2)), or one more.
+  int exponent = ((biasedExponent - 1023) * 78913) >> 18;
+  const Uint128 mask = (Uint128{1} << shift) - 1;
+  Uint128 scaled = 0;
+  std::uint64_t q = 0;
+  for (;;) {
+    scaled = static_cast<Uint128>(m) * kPowersOfTen[static_cast<std::size_t>(14 - exponent)];
+    q = static_cast<std::uint64_t>(scaled >> shift);
+    if (q < kPowersOfTen[kSignificantDigits]) break;
+    ++exponent;  // the value has one digit more before the point than guessed
   }
+  if ((scaled & mask) >= (Uint128{1} << (shift - 1))) ++q;  // half way or more: away from 0
+  if (q == kPowersOfTen[kSignificantDigits]) {              // 999...9.5 became 1000...0
+    q = kPowersOfTen[kSignificantDigits - 1];
+    ++exponent;
+  }
+  DecimalDigits result;
+  result.count = kSignificantDigits;
+  result.exponent = exponent;
+  // Two halves of 7 and 8 digits in 32 bits: shorter chains of divisions, run side by side.
+  constexpr int kLowDigits = 8;
+  WriteDigits(result.digits.data(), static_cast<std::uint32_t>(q / kPowersOfTen[kLowDigits]),
+              kSignificantDigits - kLowDigits);
+  WriteDigits(result.digits.data() + kSignificantDigits - kLowDigits,
+              static_cast<std::uint32_t>(q % kPowersOfTen[kLowDigits]), kLowDigits);
   return result;
 }
 
@@ -128,7 +218,10 @@ void AppendReal(std::string& out, double value) {
     out += '0';
     return;
   }
-  DecimalDigits d = RoundToSignificantDigits(std::fabs(value));
+  const double magnitude = std::fabs(value);
+  DecimalDigits d = magnitude >= kIntegerRoundingMin && magnitude < kIntegerRoundingLimit
+                        ? RoundByIntegers(magnitude)
+                        : RoundToSignificantDigits(magnitude);
   while (d.count > 1 && d.digits[static_cast<std::size_t>(d.count - 1)] == '0') --d.count;
   if (value < 0.0) out += '-';
   if (d.exponent >= kFixedMinExponent && d.exponent <= kFixedMaxExponent) {

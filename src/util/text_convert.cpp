@@ -34,8 +34,8 @@ int HexDigitValue(char c) {
 
 // Drops the leading half-width spaces that both number grammars allow.
 std::string_view SkipLeadingSpaces(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  return first == std::string_view::npos ? std::string_view{} : text.substr(first);
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  return text;
 }
 
 // Letters a-z to A-Z; double-byte characters are kept as they are.
@@ -74,30 +74,37 @@ std::size_t HexPrefixLength(std::string_view text) {
   return 0;
 }
 
-// True when `text` is digits with at most one ".", at least one digit, then an optional
-// exponent "E"/"e" with an optional sign and at least one digit.
-bool IsDecimalReal(std::string_view text) {
-  std::size_t i = 0;
-  bool sawDigit = false;
+// Powers of ten that are exact doubles (5^22 still fits in 53 bits).
+constexpr std::array<double, 23> kExactPowersOfTen = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// Converts digits with at most one point, the shape of nearly every number in the files,
+// when the digits fit in 53 bits and at most 22 of them follow the point: the digits and the
+// power of ten are then exact doubles, and one division rounds exactly as from_chars would.
+// False for any other text, which from_chars then reads.
+bool ConvertPlainDecimal(std::string_view text, double& value) {
+  constexpr int kMaxDigits = 19;  // fits in 64 bits
+  std::uint64_t digits = 0;
+  int digitCount = 0;
+  int fractionDigits = 0;
   bool sawPoint = false;
-  for (; i < text.size(); ++i) {
-    if (IsDigit(text[i])) {
-      sawDigit = true;
-    } else if (text[i] == '.' && !sawPoint) {
+  for (const char c : text) {
+    if (IsDigit(c)) {
+      if (++digitCount > kMaxDigits) return false;
+      digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+      if (sawPoint) ++fractionDigits;
+    } else if (c == '.' && !sawPoint) {
       sawPoint = true;
     } else {
-      break;
+      return false;
     }
   }
-  if (!sawDigit) return false;
-  if (i == text.size()) return true;
-  if (text[i] != 'E' && text[i] != 'e') return false;
-  ++i;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-  if (i == text.size()) return false;
-  for (; i < text.size(); ++i) {
-    if (!IsDigit(text[i])) return false;
+  if (digitCount == 0 || digits > (std::uint64_t{1} << 53) ||
+      fractionDigits >= static_cast<int>(kExactPowersOfTen.size())) {
+    return false;
   }
+  value = static_cast<double>(digits) / kExactPowersOfTen[static_cast<std::size_t>(fractionDigits)];
   return true;
 }
 
@@ -161,9 +168,13 @@ double TextToFloat(std::string_view text) {
     negative = text.front() == '-';
     text.remove_prefix(1);
   }
-  // The grammar is checked here; from_chars alone would also take "inf", "nan" and hex.
-  if (!IsDecimalReal(text)) return 0.0;
+  // from_chars in the general format reads exactly the decimal grammar (digits with at most
+  // one point and at least one digit, then an optional exponent with an optional sign and at
+  // least one digit) once a second sign, "inf" and "nan" are ruled out by the first byte; a
+  // text it does not use up is malformed. So one pass both checks and converts.
+  if (text.empty() || !(IsDigit(text.front()) || text.front() == '.')) return 0.0;
   double value = 0.0;
+  if (ConvertPlainDecimal(text, value)) return negative ? -value : value;
   const auto [end, error] =
       std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
   if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) {

@@ -43,10 +43,18 @@ ReadResult ForEachTextLine(const std::filesystem::path& path,
       endOfText = true;
     }
     for (std::size_t lf; (lf = rest.find('\n')) != std::string_view::npos;) {
-      AppendWithoutCarriageReturns(line, rest.substr(0, lf));
+      std::string_view piece = rest.substr(0, lf);
+      if (piece.ends_with('\r')) piece.remove_suffix(1);
+      rest.remove_prefix(lf + 1);
+      // A whole line inside the block without another carriage return is given as it lies
+      // in the block, without a copy: the usual case.
+      if (line.empty() && piece.find('\r') == std::string_view::npos) {
+        if (!onLine(piece)) return ReadResult::Complete;
+        continue;
+      }
+      AppendWithoutCarriageReturns(line, piece);
       if (!onLine(line)) return ReadResult::Complete;
       line.clear();
-      rest.remove_prefix(lf + 1);
     }
     AppendWithoutCarriageReturns(line, rest);
   }

@@ -95,6 +95,52 @@ TEST(FieldSplitter, ReusedSplitterForgetsTheLongerLineBefore) {
   EXPECT_EQ(FieldsOf(splitter, ""), (Fields{""}));
 }
 
+// The splitting rules byte by byte, as plainly as they can be written, to check the splitter
+// against on every short line made of the bytes that matter.
+Fields SplitByTheRules(std::string_view line) {
+  Fields fields(1);
+  bool separating = true;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(line[i]);
+    if ((byte >= 0x80 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFD)) {
+      if (i + 1 == line.size()) break;
+      fields.back() += line.substr(i++, 2);
+    } else if (separating && byte == '"') {
+      separating = false;
+    } else if (separating && byte == '=') {
+      fields.back() += '=';
+      separating = false;
+    } else if (separating && (byte == ' ' || byte == '\t')) {
+      if (fields.back().empty()) continue;
+      if (fields.size() == FieldSplitter::kMaxFields) break;
+      fields.emplace_back();
+    } else if (byte >= 0x20 && byte <= 0xFD) {
+      fields.back() += static_cast<char>(byte);
+    }
+  }
+  return fields;
+}
+
+TEST(FieldSplitter, EveryShortLineFollowsTheRules) {
+  constexpr std::string_view kBytes("a \t\"=\x82\x01\xFE\xA1\x7F", 10);
+  FieldSplitter splitter;
+  std::string line;
+  const auto check = [&](const auto& self) -> void {
+    ASSERT_EQ(FieldsOf(splitter, line), SplitByTheRules(line)) << testing::PrintToString(line);
+    // The same bytes inside long runs of plain bytes, which are scanned eight at a time.
+    const std::string padded = "0123456789" + line + "abcdefghijklmnop";
+    ASSERT_EQ(FieldsOf(splitter, padded), SplitByTheRules(padded))
+        << testing::PrintToString(padded);
+    if (line.size() == 5) return;
+    for (char byte : kBytes) {
+      line.push_back(byte);
+      self(self);
+      line.pop_back();
+    }
+  };
+  check(check);
+}
+
 TEST(FieldSplitter, HandlesMegabyteLines) {
   const std::string word(1 << 20, 'x');
   EXPECT_EQ(Split(word + " y"), (Fields{word, "y"}));

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "exchange/reader.h"
 
@@ -67,6 +68,31 @@ TEST_F(ReadExchangeFileTest, SurvivesBadBytesAndHugeLines) {
   ASSERT_EQ(model_.LineList.size(), 1u);
   EXPECT_EQ(model_.LineList[0], (TJwwEntLine{{0, 0, 0, 1, 1, 0, 0}, 0, 0.0, 0.0, 0.0, 0.0}));
   EXPECT_EQ(model_.HostLineColor, 7);
+}
+
+// Past its first megabyte a file's lists are sized from what was read so far; a file whose mix
+// of entities changes after that point must still read exactly as its lines one by one.
+TEST_F(ReadExchangeFileTest, LargeFileReadsAsItsLines) {
+  std::vector<std::string> lines;
+  std::size_t bytes = 0;
+  for (int k = 0; bytes < (3u << 20); ++k) {
+    const std::string n = std::to_string(k);
+    if (bytes < (1u << 20)) {
+      lines.push_back(k % 4 == 0 ? "ci " + n + " 2 3" : n + " 1.5 " + n + " -2");
+    } else {
+      lines.push_back(k % 3 == 0 ? "ch " + n + " 2 1 0 \"t" + n : "sl 0 0 1 0 1 " + n + " 0 1");
+    }
+    bytes += lines.back().size() + 2;
+  }
+  std::string content;
+  ExchangeModel expected;
+  for (const std::string& line : lines) {
+    content += line + "\r\n";
+    ParseExchangeLine(expected, line);
+  }
+  EXPECT_TRUE(ReadExchangeFile(model_, Write(content)));
+  EXPECT_EQ(model_.TextList.size(), expected.TextList.size());
+  EXPECT_TRUE(model_ == expected);
 }
 
 }  // namespace

@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
+#include <random>
 #include <string>
 
 namespace {
@@ -75,6 +79,109 @@ TEST(RealFormatAppend, AppendsToWhatIsThere) {
   text += ' ';
   MyFunc::AppendReal(text, -0.5);
   EXPECT_EQ(text, "ci 10 -0.5");
+}
+
+// The first 15 significant digits of |value| rounded half away from zero, trailing zeros
+// dropped, and the exponent of the first: read off the value's exact decimal expansion.
+std::pair<std::string, int> ExactlyRounded(double value) {
+  std::string exact(800, '\0');
+  const auto end = std::to_chars(exact.data(), exact.data() + exact.size(), std::fabs(value),
+                                 std::chars_format::scientific, 766)
+                       .ptr;
+  exact.resize(static_cast<std::size_t>(end - exact.data()));
+  const std::size_t e = exact.find('e');
+  std::string digits = exact.substr(0, 1) + exact.substr(2, e - 2);
+  int exponent = std::stoi(exact.substr(e + 1));
+  const bool up = digits[15] >= '5';  // ties away from zero
+  digits.resize(15);
+  if (up) {
+    int i = 14;
+    for (; i >= 0 && digits[static_cast<std::size_t>(i)] == '9'; --i)
+      digits[static_cast<std::size_t>(i)] = '0';
+    if (i >= 0) {
+      ++digits[static_cast<std::size_t>(i)];
+    } else {
+      digits.insert(digits.begin(), '1');
+      digits.pop_back();
+      ++exponent;
+    }
+  }
+  digits.erase(digits.find_last_not_of('0') + 1);
+  return {digits, exponent};
+}
+
+// The significant digits and exponent that a written real shows, and whether it used E.
+struct Shown {
+  std::string digits;
+  int exponent = 0;
+  bool scientific = false;
+};
+
+Shown Read(std::string text) {
+  Shown shown;
+  if (text.starts_with('-')) text.erase(0, 1);
+  if (const std::size_t e = text.find('E'); e != std::string::npos) {
+    shown.scientific = true;
+    shown.exponent = std::stoi(text.substr(e + 1));
+    text.resize(e);
+    if (text.size() > 1) text.erase(1, 1);  // the point
+    shown.digits = text;
+    return shown;
+  }
+  const std::size_t point = text.find('.');
+  shown.exponent = static_cast<int>(point == std::string::npos ? text.size() : point) - 1;
+  if (point != std::string::npos) text.erase(point, 1);
+  const std::size_t first = text.find_first_not_of('0');
+  shown.exponent -= static_cast<int>(first);
+  shown.digits = text.substr(first);
+  shown.digits.erase(shown.digits.find_last_not_of('0') + 1);
+  return shown;
+}
+
+// The written text of `value` shows the digits, exponent, notation and sign of its exactly
+// rounded value.
+void CheckAgainstExpansion(double value) {
+  if (value == 0.0) return;
+  const std::string text = MyFunc::FormatReal(value);
+  const auto [digits, exponent] = ExactlyRounded(value);
+  const Shown shown = Read(text);
+  EXPECT_EQ(shown.digits, digits) << text;
+  EXPECT_EQ(shown.exponent, exponent) << text;
+  EXPECT_EQ(shown.scientific, exponent < -4 || exponent > 14) << text;
+  EXPECT_EQ(text.starts_with('-'), value < 0.0) << text;
+}
+
+// Random doubles over the whole range, drawing coordinates, and 16-digit decimals ending in 5,
+// whose doubles lie just below, on or just above the half way between two 15-digit values.
+TEST(RealFormatRounding, MatchesTheExactExpansion) {
+  std::mt19937_64 random(15);
+  for (int k = 0; k < 30000 && !HasFailure(); ++k) {
+    double value = 0.0;
+    if (k % 3 == 0) {
+      const std::uint64_t bits = random() & 0x7FEFFFFFFFFFFFFFull;  // finite, any sign below
+      std::memcpy(&value, &bits, sizeof value);
+    } else if (k % 3 == 1) {
+      value = static_cast<double>(random() % 100000000) / 1024.0 - 50000.0;
+    } else {
+      const std::string text = std::to_string(random() % 1000000000000000ull) + "5e" +
+                               std::to_string(static_cast<int>(random() % 40) - 20);
+      value = std::stod(text);
+    }
+    CheckAgainstExpansion(value);
+  }
+}
+
+// The doubles next to every power of ten, where the number of digits before the point changes.
+TEST(RealFormatRounding, MatchesTheExactExpansionAtPowersOfTen) {
+  for (int k = -8; k <= 17; ++k) {
+    double value = std::pow(10.0, k);
+    for (int step = 0; step < 4; ++step) value = std::nextafter(value, 0.0);
+    for (int step = 0; step < 8; ++step) {
+      CheckAgainstExpansion(value);
+      CheckAgainstExpansion(-value);
+      value = std::nextafter(value, 1e300);
+    }
+  }
 }
 
 }  // namespace

@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <random>
+#include <regex>
 #include <string>
 
 namespace {
@@ -104,6 +108,50 @@ INSTANTIATE_TEST_SUITE_P(
                     FloatCase{"2.5 ", 0.0}, FloatCase{"abc", 0.0}, FloatCase{"1.2.3", 0.0},
                     FloatCase{"inf", 0.0}, FloatCase{"nan", 0.0}, FloatCase{"0x10", 0.0},
                     FloatCase{"\t1", 0.0}, FloatCase{"1e5.5", 0.0}, FloatCase{"--1", 0.0}));
+
+// Every text of up to five bytes from an alphabet of digits, points, exponents, signs, blanks
+// and the letters of "inf" and "nan" converts as the grammar says: a match reads as strtod
+// reads it (0 when out of range), anything else as 0.
+TEST(TextToFloat, ShortTextsFollowTheGrammar) {
+  const std::regex grammar(R"( *[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?)");
+  constexpr std::string_view kAlphabet = "7.eE+- inf";
+  std::string text;
+  const auto check = [&](const auto& self, std::size_t length) -> void {
+    double expected = 0.0;
+    if (std::regex_match(text, grammar)) {
+      errno = 0;
+      const double value = std::strtod(text.c_str(), nullptr);
+      if (errno != ERANGE) expected = value;
+    }
+    ASSERT_EQ(TextToFloat(text), expected) << '"' << text << '"';
+    if (length == 5) return;
+    for (char c : kAlphabet) {
+      text.push_back(c);
+      self(self, length + 1);
+      text.pop_back();
+    }
+  };
+  check(check, 0);
+}
+
+// Decimals of 1 to 24 digits with the point anywhere, as the files write coordinates, convert
+// to the nearest double, as strtod gives it, whether or not they take the short way.
+TEST(TextToFloat, DecimalsConvertToTheNearestDouble) {
+  std::mt19937_64 random(7);
+  for (int k = 0; k < 20000 && !HasFailure(); ++k) {
+    const auto digitCount = static_cast<std::size_t>(1 + random() % 24);
+    std::string text;
+    for (std::size_t i = 0; i < digitCount; ++i) text += static_cast<char>('0' + random() % 10);
+    text.insert(static_cast<std::size_t>(random() % (digitCount + 1)), ".");
+    if (random() % 2 == 0) text.insert(0, "-");
+    EXPECT_EQ(TextToFloat(text), std::strtod(text.c_str(), nullptr)) << text;
+  }
+  // The largest digits that are exact in a double, and the first that are not.
+  EXPECT_EQ(TextToFloat("9007199254740992"), 9007199254740992.0);
+  EXPECT_EQ(TextToFloat("9007199254740993"), 9007199254740992.0);
+  EXPECT_EQ(TextToFloat("0.0000000000000000000001"), 1e-22);
+  EXPECT_EQ(TextToFloat("1.00000000000000000000001"), 1.0);
+}
 
 TEST(TextToFloat, KeepsSubnormalValues) {
   EXPECT_EQ(TextToFloat("4.9406564584124654e-324"), std::numeric_limits<double>::denorm_min());

@@ -1,0 +1,53 @@
+// The multi-line construction of a full run: 99 indicated points and 10 drawn rows.
+#include <benchmark/benchmark.h>
+
+#include "exchange/model.h"
+#include "exchange/writer.h"
+#include "multiline/construction.h"
+#include "multiline/presets.h"
+
+namespace {
+
+using namespace JwwGaibu;
+
+constexpr int32_t kPolylinePointLimit = 98;  // the points 1 to 99
+
+// A zigzag of 99 points whose corners are long enough to be rounded.
+void IndicateZigzag(ExchangeModel& model) {
+  for (int i = 1; i <= 99; ++i) {
+    THpPoint& point = model.HpPoints[static_cast<std::size_t>(i)];
+    point.Defined = true;
+    point.X = 1200.0 * i;
+    point.Y = i % 2 == 0 ? 0.0 : 900.0;
+  }
+}
+
+// Ten rows at different spacings and radii, each in its own colour.
+tq58::PresetStore TenRows() {
+  tq58::PresetStore store;
+  for (int r = 0; r < tq58::kRowsPerPreset; ++r) {
+    tq58::TLineRow& row = store.Preset(1).Lines[static_cast<std::size_t>(r)];
+    row.DrawOn = true;
+    row.Spacing = -225.0 + 50.0 * r;
+    row.Radius = 20.0 + 10.0 * r;
+    row.ColorIndex = 1 + r % 9;
+  }
+  return store;
+}
+
+void BM_DrawMultiLines(benchmark::State& state) {
+  const tq58::PresetStore store = TenRows();
+  ExchangeModel model;
+  IndicateZigzag(model);
+  WriterState writer;
+  for (auto _ : state) {
+    writer.OutputLines.clear();
+    ResetWriterState(model, writer);
+    tq58::DrawMultiLines(store, model, writer, kPolylinePointLimit);
+    benchmark::DoNotOptimize(writer.OutputLines.data());
+  }
+  state.counters["lines"] = static_cast<double>(writer.OutputLines.size());
+}
+BENCHMARK(BM_DrawMultiLines);
+
+}  // namespace
