@@ -11,6 +11,13 @@ packages=(
   hyperfine
 )
 
+# The release: the 32-bit build, Wine to run it, Python for the kit and preview checks.
+packages+=(g++-mingw-w64-i686 wine32:i386 python3)
+# wine32 comes from the i386 architecture, which apt knows only once it is added.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  dpkg --add-architecture i386
+fi
+
 missing=()
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

@@ -11,6 +11,11 @@ jobs=$(nproc)
 cmake --preset windows
 cmake --build --preset windows -j "$jobs"
 
+# The 32-bit program and the release package of both: the native tests run them under Wine.
+cmake --preset windows-x86
+cmake --build --preset windows-x86 -j "$jobs"
+cpack --preset windows
+
 for preset in native sanitize; do
   cmake --preset "$preset"
   cmake --build --preset "$preset" -j "$jobs"

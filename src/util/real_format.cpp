@@ -28,9 +28,6 @@ constexpr int kLargestReadableExponent = 308;
 constexpr double kIntegerRoundingMin = 1e-4;
 constexpr double kIntegerRoundingLimit = 1e15;
 
-// 128-bit products; a GCC extension that both compilers of the product have.
-__extension__ using Uint128 = unsigned __int128;
-
 constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
   std::array<std::uint64_t, 20> powers{};
   std::uint64_t power = 1;
@@ -141,6 +138,38 @@ void WriteDigits(char* digits, std::uint32_t value, int count) {
   }
 }
 
+// m * p / 2^shift rounded down, and whether the bits shifted out reach one half (the highest
+// of them is set); exact for every 128-bit product and shifts of 1 to 127.
+struct ScaledProduct {
+  std::uint64_t quotient = 0;
+  bool halfOrMore = false;
+};
+
+#ifdef __SIZEOF_INT128__
+ScaledProduct ScaleDown(std::uint64_t m, std::uint64_t p, int shift) {
+  __extension__ using Uint128 = unsigned __int128;  // a GCC extension of 64-bit targets
+  const Uint128 product = static_cast<Uint128>(m) * p;
+  return {static_cast<std::uint64_t>(product >> shift), ((product >> (shift - 1)) & 1) != 0};
+}
+#else
+// Without 128-bit integers (the 32-bit Windows build): the product in two 64-bit halves,
+// from four 32-bit partial products.
+ScaledProduct ScaleDown(std::uint64_t m, std::uint64_t p, int shift) {
+  constexpr std::uint64_t kLow32 = 0xFFFFFFFFu;
+  const std::uint64_t ll = (m & kLow32) * (p & kLow32);
+  const std::uint64_t lh = (m & kLow32) * (p >> 32);
+  const std::uint64_t hl = (m >> 32) * (p & kLow32);
+  const std::uint64_t hh = (m >> 32) * (p >> 32);
+  const std::uint64_t middle = (ll >> 32) + (lh & kLow32) + (hl & kLow32);
+  const std::uint64_t low = (middle << 32) | (ll & kLow32);
+  const std::uint64_t high = hh + (lh >> 32) + (hl >> 32) + (middle >> 32);
+  const auto bit = [&](int n) { return ((n < 64 ? low >> n : high >> (n - 64)) & 1) != 0; };
+  const std::uint64_t quotient =
+      shift < 64 ? (low >> shift) | (high << (64 - shift)) : high >> (shift - 64);
+  return {quotient, bit(shift - 1)};
+}
+#endif
+
 // Rounds a value from 1E-4 up to below 1E15 to 15 significant digits, half away from zero,
 // without text: the value is exactly m / 2^shift with m below 2^53, so m * 10^p / 2^shift,
 // for the p that leaves 15 digits before the point, is exact in 128 bits, and the bits shifted
@@ -153,17 +182,15 @@ DecimalDigits RoundByIntegers(double value) {
   // value lies in [2^b, 2^(b+1)) for b = biasedExponent - 1023, so its decimal exponent is
   // b * log10(2) rounded down (78913 / 2^18 approximates log10(2)), or one more.
   int exponent = ((biasedExponent - 1023) * 78913) >> 18;
-  const Uint128 mask = (Uint128{1} << shift) - 1;
-  Uint128 scaled = 0;
-  std::uint64_t q = 0;
+  ScaledProduct scaled;
   for (;;) {
-    scaled = static_cast<Uint128>(m) * kPowersOfTen[static_cast<std::size_t>(14 - exponent)];
-    q = static_cast<std::uint64_t>(scaled >> shift);
-    if (q < kPowersOfTen[kSignificantDigits]) break;
+    scaled = ScaleDown(m, kPowersOfTen[static_cast<std::size_t>(14 - exponent)], shift);
+    if (scaled.quotient < kPowersOfTen[kSignificantDigits]) break;
     ++exponent;  // the value has one digit more before the point than guessed
   }
-  if ((scaled & mask) >= (Uint128{1} << (shift - 1))) ++q;  // half way or more: away from 0
-  if (q == kPowersOfTen[kSignificantDigits]) {              // 999...9.5 became 1000...0
+  std::uint64_t q = scaled.quotient;
+  if (scaled.halfOrMore) ++q;                   // half way or more: away from 0
+  if (q == kPowersOfTen[kSignificantDigits]) {  // 999...9.5 became 1000...0
     q = kPowersOfTen[kSignificantDigits - 1];
     ++exponent;
   }

@@ -198,7 +198,7 @@ void DialogSession::Start(const std::string& desktopName) {
   command.push_back("tq58.exe");
   program_ = std::make_unique<BackgroundProcess>(
       command, folder_,
-      std::vector<std::string>{"WINEPREFIX=" TQ58_WINE_PREFIX, "WINEDEBUG=-all",
+      std::vector<std::string>{"WINEPREFIX=" TQ58_WINE_PREFIX "-dialog", "WINEDEBUG=-all",
                                "DISPLAY=" + screen_.Display(), "LANG=C.UTF-8"});
 }
 
@@ -241,7 +241,7 @@ void DialogSession::Type(const std::string& utf8Text) const {
 }
 
 PrefixLock::PrefixLock() {
-  fd_ = open(TQ58_WINE_PREFIX "/tq58-dialog-tests.lock", O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  fd_ = open(TQ58_WINE_PREFIX "-dialog/tq58-dialog-tests.lock", O_RDWR | O_CREAT | O_CLOEXEC, 0600);
   if (fd_ >= 0) flock(fd_, LOCK_EX);
 }
 

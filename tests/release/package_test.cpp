@@ -1,0 +1,106 @@
+// The release package as a user gets it: unpacked, it holds both programs, the kit and the
+// license, and its batch file runs the transformation under Wine as the host would run it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/end_to_end.h"
+#include "support/files.h"
+#include "support/process.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char kWine[] = "/usr/lib/wine/wine64";
+constexpr std::chrono::seconds kTimeLimit{60};
+const fs::path kKit = TQ58_KIT_DIR;
+const std::vector<std::string> kWineEnvironment = {"WINEPREFIX=" TQ58_WINE_PREFIX, "WINEDEBUG=-all",
+                                                   "LANG=C.UTF-8", "DISPLAY"};
+
+// The package unpacked into a folder whose name has a blank and Japanese characters.
+class ReleasePackage : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(fs::exists(TQ58_PACKAGE_PATH))
+        << TQ58_PACKAGE_PATH
+        << " is missing: build the windows presets, then cpack --preset windows";
+    const fs::path into = root_.Path() / "Jw \xE5\xA4\x96\xE5\xA4\x89";  // "Jw 外変"
+    fs::create_directories(into);
+    const auto unpacked = tq58_test::RunProcess(
+        {TQ58_CMAKE_COMMAND, "-E", "tar", "xf", TQ58_PACKAGE_PATH}, into, {}, kTimeLimit);
+    ASSERT_EQ(unpacked.ExitStatus, 0) << unpacked.Stderr;
+    folder_ = into / fs::path(TQ58_PACKAGE_PATH).stem();
+    ASSERT_TRUE(fs::is_directory(folder_)) << "the package has no folder of its own";
+  }
+
+  // Runs the batch file with `argument` through Wine's cmd, from another working folder, and
+  // returns the exchange file it left.
+  std::string RunBatch(const std::string& argument) {
+    std::string batch = "Z:" + (folder_ / "tq58.bat").string();
+    std::replace(batch.begin(), batch.end(), '/', '\\');
+    const auto run = tq58_test::RunProcess({kWine, "cmd", "/c", batch, argument}, working_.Path(),
+                                           kWineEnvironment, kTimeLimit);
+    EXPECT_FALSE(run.TimedOut);
+    return tq58_test::ReadBytes(folder_ / "JWC_TEMP.TXT");
+  }
+
+  // What the native program writes for the bundled sample with the sample presets.
+  static std::string NativeResult(const std::string& argument) {
+    const tq58_test::EndToEndCase sample{"Sample",
+                                         {argument},
+                                         "tq58",
+                                         TQ58_SAMPLES_DIR "/JWC_TEMP.TXT",
+                                         tq58_test::ReadBytes(kKit / "tq58_sample.dat"),
+                                         "unused"};
+    const auto outcome = tq58_test::RunEndToEndCase(
+        sample, {TQ58_PROGRAM_PATH, "", {}, {}, "native"}, TQ58_SAMPLES_DIR);
+    return outcome.Exchange.value_or("");
+  }
+
+  tq58_test::TempFolder root_;
+  tq58_test::TempFolder working_;
+  fs::path folder_;
+};
+
+TEST_F(ReleasePackage, HoldsBothProgramsTheKitAndTheLicense) {
+  std::vector<std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(folder_)) {
+    if (entry.is_regular_file()) files.push_back(fs::relative(entry.path(), folder_).string());
+  }
+  std::sort(files.begin(), files.end());
+  EXPECT_EQ(files,
+            (std::vector<std::string>{"LICENSE.txt", "README_ja.txt", "tq58.bat", "tq58.exe",
+                                      "tq58_sample.dat", "tq58_settings.bat", "x86/tq58.exe"}));
+  for (const char* name : {"README_ja.txt", "tq58.bat", "tq58_sample.dat", "tq58_settings.bat"}) {
+    EXPECT_EQ(tq58_test::ReadBytes(folder_ / name), tq58_test::ReadBytes(kKit / name)) << name;
+  }
+  EXPECT_EQ(tq58_test::ReadBytes(folder_ / "LICENSE.txt"),
+            tq58_test::ReadBytes(fs::path(TQ58_SOURCE_DIR) / "LICENSE"));
+  // No settings file of the user's name: unpacking over an installation keeps the presets.
+  EXPECT_FALSE(fs::exists(folder_ / "tq58.dat"));
+}
+
+// As README_ja.txt says: the sample presets copied to tq58.dat, then the host's run of the
+// batch file with the item that the user picked, with either of the two programs.
+TEST_F(ReleasePackage, TransformsThroughItsBatchFileWithEitherProgram) {
+  fs::copy_file(folder_ / "tq58_sample.dat", folder_ / "tq58.dat");
+  const std::string input = tq58_test::ReadBytes(TQ58_SAMPLES_DIR "/JWC_TEMP.TXT");
+
+  for (const std::string argument : {"1", "2"}) {
+    tq58_test::WriteBytes(folder_ / "JWC_TEMP.TXT", input);
+    const std::string written = RunBatch(argument);
+    EXPECT_TRUE(written.starts_with("lg")) << written;
+    EXPECT_EQ(written, NativeResult(argument)) << "item " << argument;
+  }
+
+  fs::copy_file(folder_ / "x86" / "tq58.exe", folder_ / "tq58.exe",
+                fs::copy_options::overwrite_existing);
+  tq58_test::WriteBytes(folder_ / "JWC_TEMP.TXT", input);
+  EXPECT_EQ(RunBatch("2"), NativeResult("2")) << "the 32-bit program";
+}
+
+}  // namespace

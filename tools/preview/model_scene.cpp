@@ -1,0 +1,168 @@
+// Exchange-file entities and indicated points turned into styled shapes.
+#include "preview/model_scene.h"
+
+#include <cmath>
+#include <string>
+
+#include "preview/host_palette.h"
+#include "preview/shift_jis_text.h"
+
+namespace tq58::preview {
+
+namespace {
+
+using namespace JwwGaibu;
+
+constexpr double kDegreesPerRadian = 180.0 / 3.14159265358979323846;
+constexpr char kIndicatedColor[] = "#e06000";
+constexpr char kBasePathColor[] = "#808080";
+constexpr double kIndicatedDotPx = 3.5;
+constexpr double kBlockDotPx = 3.0;
+
+// Adds the shapes of one layer, each entity with the stroke its header asks for.
+class EntityAdder {
+ public:
+  EntityAdder(const ExchangeModel& model, Layer layer, Scene& scene)
+      : model_(model), layer_(layer), scene_(scene) {}
+
+  void Add(const TEntityHeader& header, Shape shape, bool filled = false) {
+    Stroke stroke = layer_ == Layer::Host
+                        ? HostEntityStroke()
+                        : HostStroke(header.Color, header.LineType, header.LineWidth);
+    stroke.filled = filled;
+    scene_.Add(layer_, std::move(shape), std::move(stroke));
+  }
+
+  void AddArc(const TEntityHeader& header, double x, double y, double radius, double start,
+              double end, double flatness, double tilt) {
+    if (radius > 0.0 && flatness != 0.0) {
+      Add(header, ArcShape{{x, y}, radius, start, end, flatness, tilt});
+    }
+  }
+
+  // A text at its size in the drawing: the style's height is paper millimetres, scaled by
+  // the layer group it stands on.
+  void AddText(const TJwwEntText& text) {
+    const int32_t group = text.Header.LayerGroup;
+    const double scale = group >= 0 && group < kLayerGroupCount
+                             ? model_.LayerGroupScale[static_cast<std::size_t>(group)]
+                             : 1.0;
+    const double height = text.Height * scale;
+    if (!(height > 0.0)) return;
+    Add(text.Header,
+        TextShape{{text.X, text.Y},
+                  ShiftJisToUtf8(text.Text),
+                  height,
+                  std::atan2(text.DirY, text.DirX) * kDegreesPerRadian},
+        true);
+  }
+
+ private:
+  const ExchangeModel& model_;
+  Layer layer_;
+  Scene& scene_;
+};
+
+}  // namespace
+
+void AddEntities(const ExchangeModel& model, Layer layer, Scene& scene) {
+  EntityAdder adder(model, layer, scene);
+  // In file order, so that what the host drew later lies on top.
+  for (const TEntityOrderItem& item : model.EntityOrder) {
+    const auto i = static_cast<std::size_t>(item.Index);
+    switch (item.Kind) {
+      case KindLine: {
+        const TJwwEntLine& line = model.LineList.at(i);
+        adder.Add(line.Header, SegmentShape{{line.X1, line.Y1}, {line.X2, line.Y2}});
+        break;
+      }
+      case KindCircle: {
+        const TJwwEntCircle& circle = model.CircleList.at(i);
+        if (circle.Radius > 0.0) {
+          adder.Add(circle.Header, CircleShape{{circle.X, circle.Y}, circle.Radius});
+        }
+        break;
+      }
+      case KindArc: {
+        const TJwwEntArc& arc = model.ArcList.at(i);
+        adder.AddArc(arc.Header, arc.X, arc.Y, arc.Radius, arc.StartAngle, arc.EndAngle,
+                     arc.Flatness, arc.Tilt);
+        break;
+      }
+      case KindText:
+        adder.AddText(model.TextList.at(i));
+        break;
+      case KindMsgText: {
+        const TJwwEntMsgText& msg = model.MsgTextList.at(i);
+        const TJwwEntLine& line = msg.Segment;
+        adder.Add(line.Header, SegmentShape{{line.X1, line.Y1}, {line.X2, line.Y2}});
+        adder.AddText(msg.Text);
+        break;
+      }
+      case KindPoint: {
+        const TJwwEntPoint& point = model.PointList.at(i);
+        adder.Add(point.Header, DotShape{{point.X, point.Y}}, true);
+        break;
+      }
+      case KindParamPoint: {
+        const TJwwEntParamPoint& point = model.ParamPointList.at(i);
+        adder.Add(point.Header, DotShape{{point.X, point.Y}}, true);
+        break;
+      }
+      case KindBlock: {
+        const TJwwEntBlk& block = model.BlockList.at(i);
+        adder.Add(block.Header, DotShape{{block.X, block.Y}, kBlockDotPx}, true);
+        adder.Add(block.Header, TextShape{{block.X, block.Y}, ShiftJisToUtf8(block.Name)}, true);
+        break;
+      }
+      case KindSolid2: {
+        const TJwwEntSolid2& solid = model.Solid2List.at(i);
+        adder.Add(solid.Header, SegmentShape{{solid.X1, solid.Y1}, {solid.X2, solid.Y2}});
+        break;
+      }
+      case KindSolid3: {
+        const TJwwEntSolid3& s = model.Solid3List.at(i);
+        adder.Add(s.Header, PolygonShape{{{s.X1, s.Y1}, {s.X2, s.Y2}, {s.X3, s.Y3}}}, true);
+        break;
+      }
+      case KindSolid4: {
+        const TJwwEntSolid4& s = model.Solid4List.at(i);
+        adder.Add(s.Header, PolygonShape{{{s.X1, s.Y1}, {s.X2, s.Y2}, {s.X3, s.Y3}, {s.X4, s.Y4}}},
+                  true);
+        break;
+      }
+      case KindSc:
+      case KindSe: {
+        const TJwwEntSolidArc& s = (item.Kind == KindSc ? model.ScList : model.SeList).at(i);
+        adder.AddArc(s.Header, s.X, s.Y, s.Radius, s.StartAngle, s.EndAngle, s.Flatness, s.Tilt);
+        break;
+      }
+      default:  // "so" and "sg": no outline of their own
+        break;
+    }
+  }
+}
+
+void AddIndicatedPoints(const ExchangeModel& model, Scene& scene) {
+  Stroke path;
+  path.color = kBasePathColor;
+  path.dashPx = {6.0, 4.0};
+  for (int i = 1; i + 1 < kHpPointSlots; ++i) {
+    const THpPoint& from = model.HpPoints[static_cast<std::size_t>(i)];
+    const THpPoint& to = model.HpPoints[static_cast<std::size_t>(i + 1)];
+    if (!from.Defined || !to.Defined) break;
+    scene.Add(Layer::Indicated, SegmentShape{{from.X, from.Y}, {to.X, to.Y}}, path);
+  }
+
+  Stroke mark;
+  mark.color = kIndicatedColor;
+  mark.filled = true;
+  for (int i = 1; i < kHpPointSlots; ++i) {
+    const THpPoint& point = model.HpPoints[static_cast<std::size_t>(i)];
+    if (!point.Defined) continue;
+    scene.Add(Layer::Indicated, DotShape{{point.X, point.Y}, kIndicatedDotPx}, mark);
+    scene.Add(Layer::Indicated, TextShape{{point.X, point.Y}, std::to_string(i)}, mark);
+  }
+}
+
+}  // namespace tq58::preview

@@ -1,0 +1,19 @@
+// The shapes of an exchange file: the host's entities, the points indicated in the host, and
+// the commands that a run wrote back.
+#pragma once
+
+#include "exchange/model.h"
+#include "preview/scene.h"
+
+namespace tq58::preview {
+
+// Adds every entity of `model` to `layer`: in the host's grey for Layer::Host, otherwise in
+// the colour, line type and width that the entity carries. Ring and band solids ("so", "sg")
+// have no outline of their own and are left out.
+void AddEntities(const JwwGaibu::ExchangeModel& model, Layer layer, Scene& scene);
+
+// Adds the indicated points with their numbers, and the base path that a run draws along:
+// the points 1, 2, 3 ... up to the first one missing.
+void AddIndicatedPoints(const JwwGaibu::ExchangeModel& model, Scene& scene);
+
+}  // namespace tq58::preview

@@ -1,0 +1,113 @@
+// Sample paths through a synthetic exchange model, the real construction along them, and its
+// commands read back as the host would read them.
+#include "preview/preset_scene.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "exchange/reader.h"
+#include "exchange/writer.h"
+#include "multiline/construction.h"
+#include "preview/model_scene.h"
+#include "preview/shift_jis_text.h"
+
+namespace tq58::preview {
+
+namespace {
+
+constexpr int32_t kPolylinePointLimit = 98;  // as the host's "2": points 1 to 99
+// Sample paths are sized to the preset: legs long enough to show its widest line well and to
+// leave room for the rounding of its largest radius (two corners on the U's bottom leg).
+constexpr double kLegsPerSpacing = 8.0;
+constexpr double kLegsPerRadius = 3.0;
+constexpr double kGapsPerSpacing = 4.0;  // room between two sample paths
+constexpr double kGapsPerLeg = 0.25;
+constexpr double kLargestLeg = 1e12;  // drawing units; keeps the sample paths finite
+
+// The host's current attributes in the synthetic model.
+constexpr int32_t kSampleHostColor = 2;
+constexpr int32_t kSampleHostLineType = 1;
+constexpr int32_t kSampleHostWidth = 0;
+
+using Path = std::vector<Point>;
+
+struct SampleSize {
+  double leg = 1.0;
+  double gap = 1.0;
+};
+
+// The size of the sample paths for the drawn rows of `table`.
+SampleSize SampleSizeFor(const TLineTable& table) {
+  double spacing = 0.0;
+  double radius = 0.0;
+  for (const TLineRow& row : table.Lines) {
+    if (!row.DrawOn) continue;
+    spacing = std::max(spacing, std::fabs(row.Spacing));
+    radius = std::max(radius, row.Radius);
+  }
+  SampleSize size;
+  size.leg =
+      std::clamp(std::max(kLegsPerSpacing * spacing, kLegsPerRadius * radius), 1.0, kLargestLeg);
+  size.gap = std::max(kGapsPerSpacing * std::min(spacing, kLargestLeg), kGapsPerLeg * size.leg);
+  return size;
+}
+
+// The L, the U and the closed rectangle, with legs of length `leg`, `gap` apart.
+std::vector<Path> SamplePaths(double leg, double gap) {
+  const double u = leg + gap;
+  const double r = 2.0 * (leg + gap);
+  return {
+      {{0, leg}, {0, 0}, {leg, 0}},
+      {{u, leg}, {u, 0}, {u + leg, 0}, {u + leg, leg}},
+      {{r, 0}, {r + 1.5 * leg, 0}, {r + 1.5 * leg, leg}, {r, leg}, {r, 0}},
+  };
+}
+
+JwwGaibu::ExchangeModel SyntheticHostModel(const Path& path) {
+  JwwGaibu::ExchangeModel model;
+  model.HostLineColor = kSampleHostColor;
+  model.HostLineType = kSampleHostLineType;
+  model.HostLineWidth = kSampleHostWidth;
+  model.LineWidthSeen = true;  // the host announces widths, so rows draw with their own
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    model.HpPoints[i + 1] = {true, path[i].x, path[i].y, JwwGaibu::HpPlain};
+  }
+  return model;
+}
+
+}  // namespace
+
+bool PresetDrawsAnything(const PresetStore& store, int32_t preset) {
+  const auto& lines = store.Preset(preset).Lines;
+  return std::any_of(lines.begin(), lines.end(), [](const TLineRow& row) { return row.DrawOn; });
+}
+
+Scene PresetScene(const PresetStore& store, int32_t preset) {
+  PresetStore drawn = store;
+  drawn.CurrentPreset = preset;
+  const SampleSize size = SampleSizeFor(drawn.Preset(preset));
+
+  Scene scene;
+  scene.title = "Preset " + std::to_string(preset);
+  const std::string& comment = drawn.Preset(preset).Comment;
+  if (!comment.empty()) scene.title += ": " + ShiftJisToUtf8(comment);
+
+  for (const Path& path : SamplePaths(size.leg, size.gap)) {
+    JwwGaibu::ExchangeModel host = SyntheticHostModel(path);
+    JwwGaibu::WriterState writer;
+    JwwGaibu::ResetWriterState(host, writer);
+    DrawMultiLines(drawn, host, writer, kPolylinePointLimit);
+
+    // The commands as the host reads them back: attribute lines set the drawing state that
+    // the segments and arcs after them carry.
+    JwwGaibu::ExchangeModel written;
+    for (const std::string& line : writer.OutputLines) JwwGaibu::ParseExchangeLine(written, line);
+    AddIndicatedPoints(host, scene);
+    AddEntities(written, Layer::Commands, scene);
+  }
+  return scene;
+}
+
+}  // namespace tq58::preview

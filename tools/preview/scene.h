@@ -1,0 +1,114 @@
+// What a preview shows, before it becomes SVG: shapes in the host's drawing coordinates
+// (x to the right, y upwards, drawing units), each with the stroke it is drawn with.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace tq58::preview {
+
+struct Point {
+  double x = 0.0;
+  double y = 0.0;
+};
+
+// The host's numbers of a command's colour, line type and width.
+struct HostAttributes {
+  int32_t color = 0;
+  int32_t lineType = 0;
+  int32_t width = 0;
+};
+
+// How a shape is drawn. Widths and dashes are screen pixels; the SVG writer scales them.
+struct Stroke {
+  std::string color;                   // "#rrggbb"
+  double widthPx = 1.0;                // stroke width
+  std::vector<double> dashPx;          // dash, gap, dash, gap ...; empty for a solid line
+  bool filled = false;                 // the shape's inside is painted in the stroke colour
+  std::optional<HostAttributes> host;  // set for commands written back
+};
+
+struct SegmentShape {
+  Point from;
+  Point to;
+};
+
+struct CircleShape {
+  Point centre;
+  double radius = 0.0;
+};
+
+// An arc of an ellipse as the host draws it: from `startDeg` counterclockwise to `endDeg`;
+// the ellipse has the half axes `radius` and `radius * flatness`, the first turned by `tiltDeg`.
+struct ArcShape {
+  Point centre;
+  double radius = 0.0;
+  double startDeg = 0.0;
+  double endDeg = 0.0;
+  double flatness = 1.0;
+  double tiltDeg = 0.0;
+};
+
+struct PolygonShape {
+  std::vector<Point> corners;
+};
+
+// A text whose baseline starts at `at`, running in the direction `angleDeg`; `height` is in
+// drawing units, and a height of 0 means a label of fixed screen size set beside `at`.
+struct TextShape {
+  Point at;
+  std::string utf8;
+  double height = 0.0;
+  double angleDeg = 0.0;
+};
+
+// A round mark of fixed screen size: a point, a block's insertion point, an indicated point.
+struct DotShape {
+  Point at;
+  double radiusPx = 2.0;
+};
+
+using Shape = std::variant<SegmentShape, CircleShape, ArcShape, PolygonShape, TextShape, DotShape>;
+
+struct StyledShape {
+  Shape shape;
+  Stroke stroke;
+};
+
+// The shapes are drawn in three groups, one above the other.
+enum class Layer { Host, Indicated, Commands };
+
+struct Scene {
+  std::string title;  // UTF-8; shown above the drawing when not empty
+  std::vector<StyledShape> host;
+  std::vector<StyledShape> indicated;
+  std::vector<StyledShape> commands;
+
+  // Adds the shape to the layer; a shape with a coordinate or size that is not finite is
+  // dropped, so that no "nan" or "inf" reaches the SVG.
+  void Add(Layer layer, Shape shape, Stroke stroke);
+  const std::vector<StyledShape>& In(Layer layer) const;
+  bool Empty() const { return host.empty() && indicated.empty() && commands.empty(); }
+};
+
+// The point of the arc's ellipse at `angleDeg`.
+Point PointOnArc(const ArcShape& arc, double angleDeg);
+
+// Counterclockwise sweep from start to end in degrees, in (0, 360]; equal angles (modulo
+// 360) make the full ellipse.
+double ArcSweepDeg(const ArcShape& arc);
+
+// The smallest box around every shape; texts count by their start point.
+struct Bounds {
+  Point min;
+  Point max;
+  bool empty = true;
+
+  void Add(Point p);
+};
+Bounds SceneBounds(const Scene& scene);
+
+}  // namespace tq58::preview
