@@ -1,5 +1,6 @@
-// Portable sine, cosine and arc tangent in double-double arithmetic: the argument is reduced
-// exactly, the series are summed with about 100 bits, and only the final step rounds.
+// Portable sine, cosine and arc tangent: a fast estimate with a proven error bound where that
+// settles the rounding, else double-double arithmetic with the argument reduced exactly, the
+// series summed with about 100 bits, and only the final step rounding.
 #include "util/portable_math.h"
 
 #include <array>
@@ -7,8 +8,10 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 #include "util/portable_math_constants.h"
+#include "util/portable_math_internal.h"
 
 namespace MyFunc {
 
@@ -209,23 +212,175 @@ DoubleDouble AtanOfRatio(double a, double b) {
   return Add(pmc::kAtanOfBreakpoints[static_cast<std::size_t>(k)], atanU);
 }
 
+// --- Fast paths ---
+//
+// Each computes an estimate hi + lo of the true value in plain double arithmetic, with a bound
+// on its error. When every value within the bound rounds to the same double, that double is
+// the correctly rounded result, and the exact path, whose error is some 2^-35 of the bound,
+// rounds to it too; otherwise the exact path decides, for well under one argument in a
+// thousand. The bounds are derived term by term, and their constants computed, in
+// tools/math_constants.py: each rounding of a product or sum adds at most 2^-53 of its
+// magnitude, and the magnitudes are bounded by the result's.
+
+// A value known to lie within `bound` of hi + lo.
+struct Estimate {
+  double hi;
+  double lo;
+  double bound;
+};
+
+// The double nearest to the value if both ends of its interval round to the same double:
+// rounding is monotonic, so everything between them does too. The bound also covers the
+// rounding of lo + bound and lo - bound.
+std::optional<double> RoundedIfCertain(const Estimate& estimate) {
+  const double above = estimate.hi + (estimate.lo + estimate.bound);
+  const double below = estimate.hi + (estimate.lo - estimate.bound);
+  if (above != below) return std::nullopt;
+  return above;
+}
+
+// hi + lo == a * small exactly when small has at most 26 significant bits: Dekker's product
+// with small as its own high half.
+DoubleDouble TwoProductBySmall(double a, double small) {
+  constexpr double kSplitter = 0x1p27 + 1.0;
+  const double aScaled = kSplitter * a;
+  const double aHigh = aScaled - (aScaled - a);
+  const double aLow = a - aHigh;
+  const double product = a * small;
+  return {product, (aHigh * small - product) + aLow * small};
+}
+
+// The integer nearest to x, 0 <= x < 2^51, ties to even: adding 1.5 * 2^52 leaves no bits
+// below the units.
+double NearestInteger(double x) {
+  constexpr double kShift = 0x1.8p52;
+  return (x + kShift) - kShift;
+}
+
+// The sum of c[k] * z^k by Horner's rule in double.
+template <std::size_t N>
+double Polynomial(const std::array<double, N>& c, double z) {
+  double sum = c[N - 1];
+  for (std::size_t k = N - 1; k-- > 0;) sum = c[k] + z * sum;
+  return sum;
+}
+
+// Zeros and tiny arguments stay on the exact path: the bound assumes that no product in the
+// estimate underflows, which holds from here on.
+constexpr double kSmallestFastAngle = 0x1p-27;
+constexpr unsigned kStepsPerQuarter = pmc::kStepsPerQuarter;
+static_assert(pmc::kSinOfSteps.size() == kStepsPerQuarter + 1);
+
+// |x| = count * pi/256 + rest, |rest| <= pi/512 and a hair, for |x| below the fast limit.
+struct Steps {
+  double count;  // an integer below 2^27
+  DoubleDouble rest;
+};
+
+// Cody and Waite's reduction: pi/256 in four parts, the first three of 26 bits, so that their
+// products with the count are exact and only the last one rounds; the rest is summed exactly
+// but for the low parts.
+Steps ReduceBySteps(double ax) {
+  const auto& part = pmc::kStepParts;
+  const double count = NearestInteger(ax * pmc::kStepsPerRadian);
+  // Exact: ax and count * part (a multiple of 2^-32) are multiples of ulp(ax), as ax < 2^20,
+  // and their difference lies below the top of ax's binade.
+  const double first = ax - count * part[0];
+  const DoubleDouble second = TwoSum(first, -(count * part[1]));
+  const DoubleDouble third = TwoSum(second.hi, -(count * part[2]));
+  return {count, TwoSum(third.hi, (second.lo + third.lo) - count * part[3])};
+}
+
+// sin(ax + quarters * pi/2) for the fast range of ax.
+Estimate SinEstimate(double ax, unsigned quarters) {
+  const Steps steps = ReduceBySteps(ax);
+  const double rh = steps.rest.hi;
+  const double rl = steps.rest.lo;
+  // ax + quarters * pi/2 = quarter * pi/2 + j * pi/256 + r, and with a = sin(j pi/256) and
+  // b = cos(j pi/256): sin(j pi/256 + r) = a cos r + b sin r, and a quarter turn on,
+  // cos(j pi/256 + r) = b cos r - a sin r. The next half turn changes the sign.
+  const auto turns = static_cast<uint32_t>(steps.count) + quarters * kStepsPerQuarter;
+  const unsigned j = turns % kStepsPerQuarter;
+  const unsigned quarter = turns / kStepsPerQuarter % 4;
+  const DoubleDouble sine = pmc::kSinOfSteps[j];
+  const DoubleDouble cosine = pmc::kSinOfSteps[kStepsPerQuarter - j];
+  const DoubleDouble a = quarter % 2 == 0 ? sine : cosine;
+  const DoubleDouble b = quarter % 2 == 0 ? cosine : Negated(sine);
+
+  // a cos r + b sin r = a + b rh + [(b - a rh) rl + a (cos r - 1) + b (sin r - r)]: the first
+  // two terms exactly, the small ones in double, the smallest first. |a| > |b rh| unless
+  // a = 0, so the fast sum is exact; (b - a rh) rl carries rl through both series.
+  const double z = rh * rh;
+  const double sinRest = rh * z * Polynomial(pmc::kSinRestSeries, z);  // sin r - r
+  const double cosRest = z * Polynomial(pmc::kCosRestSeries, z);       // cos r - 1
+  const DoubleDouble bTimesR = TwoProduct(b.hi, rh);
+  const DoubleDouble head = FastTwoSum(a.hi, bTimesR.hi);
+  const double small = head.lo + bTimesR.lo + a.lo + (b.hi - a.hi * rh) * rl + b.lo * rh;
+  const double lo = (small + b.hi * sinRest) + a.hi * cosRest;
+  // The bound: with |a| <= 2 |value| and |b r| <= |value|, the roundings of the small terms
+  // cost about 9 * 2^-53 r^2 <= 2^-64.4 of the value, most of it in a (cos r - 1); the
+  // reduction adds about 2^-139 per step.
+  const double sign = quarter >= 2 ? -1.0 : 1.0;
+  return {sign * head.hi, sign * lo,
+          pmc::kSinCosFastError * std::fabs(head.hi) + steps.count * pmc::kStepReductionError};
+}
+
+// atan(a / b) for b in [2^-500, 2^500] and b * 2^-60 <= a <= b: 0 to pi/4.
+DoubleDouble AtanEstimate(double a, double b) {
+  // The breakpoint c = k/128 nearest to the quotient (the quotient times 128 is exact).
+  const double k = NearestInteger(a / b * pmc::kAtanFastBreakpointsPerUnit);
+  const double c = k / pmc::kAtanFastBreakpointsPerUnit;
+  // atan(a/b) = atan(c) + atan(u) with u = (a - c b) / (b + c a), |u| <= 1/256. c has at most
+  // 8 bits, so c b and c a are exact double-doubles, and so are numerator and denominator
+  // but for roundings of order 2^-106 of b.
+  const DoubleDouble cb = TwoProductBySmall(b, c);
+  const DoubleDouble ca = TwoProductBySmall(a, c);
+  const DoubleDouble difference = TwoSum(a, -cb.hi);
+  const DoubleDouble numerator = TwoSum(difference.hi, difference.lo - cb.lo);
+  const DoubleDouble denominator = FastTwoSum(b, ca.hi);  // b >= c a
+  const double denominatorLow = denominator.lo + ca.lo;
+  // u = uh + ul, ul from the remainder numerator - uh * denominator, whose leading part
+  // numerator.hi - uh * denominator.hi is exact.
+  const double uh = numerator.hi / denominator.hi;
+  const DoubleDouble back = TwoProduct(uh, denominator.hi);
+  const double ul = (((numerator.hi - back.hi) - back.lo) + (numerator.lo - uh * denominatorLow)) /
+                    denominator.hi;
+
+  const double z = uh * uh;
+  const double rest = uh * z * Polynomial(pmc::kAtanRestSeries, z);  // atan u - u
+  const DoubleDouble breakpoint = pmc::kAtanOfFastBreakpoints[static_cast<std::size_t>(k)];
+  const DoubleDouble head = FastTwoSum(breakpoint.hi, uh);  // atan(c) > |u| unless c = 0
+  // The bound: with |u| <= the angle, the roundings of atan u - u and of the sums here and in
+  // the reflections cost about 4 * 2^-53 u^2 <= 2^-66.7 of the result.
+  return {head.hi, ((head.lo + breakpoint.lo) + ul) + rest};
+}
+
+// constant - angle for pi/2 or pi and an angle below it, the constant's exponent at least the
+// angle's.
+DoubleDouble Reflected(DoubleDouble constant, DoubleDouble angle) {
+  const DoubleDouble head = FastTwoSum(constant.hi, -angle.hi);
+  return {head.hi, (head.lo + constant.lo) - angle.lo};
+}
+
 }  // namespace
 
-double PortableSin(double x) {
+namespace portable_math_internal {
+
+double ExactSin(double x) {
   if (!std::isfinite(x)) return x - x;  // NaN
   const QuarterTurns turns = ReduceByQuarterTurns(std::fabs(x));
   const double value = SinOfQuarterTurns(turns.count, turns.rest);
   return std::signbit(x) ? -value : value;
 }
 
-double PortableCos(double x) {
+double ExactCos(double x) {
   if (!std::isfinite(x)) return x - x;  // NaN
   // cos(y) = sin(y + pi/2): one quarter turn more.
   const QuarterTurns turns = ReduceByQuarterTurns(std::fabs(x));
   return SinOfQuarterTurns(turns.count + 1, turns.rest);
 }
 
-double PortableAtan2(double y, double x) {
+double ExactAtan2(double y, double x) {
   if (std::isnan(x) || std::isnan(y)) return x + y;
   double ax = std::fabs(x);
   double ay = std::fabs(y);
@@ -243,6 +398,55 @@ double PortableAtan2(double y, double x) {
     if (x < 0.0) angle = Add(pmc::kPi, Negated(angle));
   }
   return std::copysign(angle.hi, y);
+}
+
+std::optional<double> FastSin(double x) {
+  const double ax = std::fabs(x);
+  if (!(ax >= kSmallestFastAngle && ax < pmc::kSinCosFastLimit)) return std::nullopt;
+  const std::optional<double> value = RoundedIfCertain(SinEstimate(ax, 0));
+  if (value && std::signbit(x)) return -*value;
+  return value;
+}
+
+std::optional<double> FastCos(double x) {
+  const double ax = std::fabs(x);
+  if (!(ax >= kSmallestFastAngle && ax < pmc::kSinCosFastLimit)) return std::nullopt;
+  return RoundedIfCertain(SinEstimate(ax, 1));
+}
+
+std::optional<double> FastAtan2(double y, double x) {
+  const double ax = std::fabs(x);
+  const double ay = std::fabs(y);
+  const bool steep = ay > ax;
+  const double a = steep ? ax : ay;
+  const double b = steep ? ay : ax;
+  // The products of the estimate stay exact and normal within these scales and ratios; zeros,
+  // infinities and NaN fail the test too.
+  if (!(b >= 0x1p-500 && b <= 0x1p500 && a >= b * 0x1p-60)) return std::nullopt;
+  DoubleDouble angle = AtanEstimate(a, b);
+  if (steep) angle = Reflected(pmc::kHalfPi, angle);
+  if (x < 0.0) angle = Reflected(pmc::kPi, angle);
+  const std::optional<double> value =
+      RoundedIfCertain({angle.hi, angle.lo, pmc::kAtanFastError * angle.hi});
+  if (!value) return std::nullopt;
+  return std::copysign(*value, y);
+}
+
+}  // namespace portable_math_internal
+
+double PortableSin(double x) {
+  if (const std::optional<double> fast = portable_math_internal::FastSin(x)) return *fast;
+  return portable_math_internal::ExactSin(x);
+}
+
+double PortableCos(double x) {
+  if (const std::optional<double> fast = portable_math_internal::FastCos(x)) return *fast;
+  return portable_math_internal::ExactCos(x);
+}
+
+double PortableAtan2(double y, double x) {
+  if (const std::optional<double> fast = portable_math_internal::FastAtan2(y, x)) return *fast;
+  return portable_math_internal::ExactAtan2(y, x);
 }
 
 }  // namespace MyFunc

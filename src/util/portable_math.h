@@ -2,7 +2,8 @@
 // own code from IEEE double +, -, *, / only, so the Linux and the Windows build (whose C
 // libraries differ in the last bit) compute identical geometry. They work with about 100
 // bits, so each result is the true value rounded to the nearest double but for near-ties too
-// rare to have been met, and within 1 ulp of it in any case.
+// rare to have been met, and within 1 ulp of it in any case. A cheaper estimate answers first
+// wherever its error bound proves it rounds to that same double.
 #pragma once
 
 namespace MyFunc {
