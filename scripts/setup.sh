@@ -11,6 +11,8 @@ packages=(
   hyperfine
 )
 
+# The 32-bit x86 Linux build and the emulator that runs it on any kernel.
+packages+=(g++-i686-linux-gnu qemu-user-static)
 # The release: the 32-bit build, Wine to run it, Python for the kit and preview checks.
 packages+=(g++-mingw-w64-i686 wine32:i386 python3)
 # wine32 comes from the i386 architecture, which apt knows only once it is added.

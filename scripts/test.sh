@@ -16,6 +16,10 @@ cmake --preset windows-x86
 cmake --build --preset windows-x86 -j "$jobs"
 cpack --preset windows
 
+# The 32-bit x86 Linux build: the native tests run it under qemu-i386-static on any kernel.
+cmake --preset linux-x86
+cmake --build --preset linux-x86 -j "$jobs"
+
 # The dialog tests drive a real window under Xvfb, where a loaded machine can delay a window
 # past its wait: a failing test gets one more run before it counts as failed.
 for preset in native sanitize; do

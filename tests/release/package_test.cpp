@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "release/x86_wine_verdict.h"
 #include "support/end_to_end.h"
 #include "support/files.h"
 #include "support/process.h"
@@ -85,22 +87,45 @@ TEST_F(ReleasePackage, HoldsBothProgramsTheKitAndTheLicense) {
 }
 
 // As README_ja.txt says: the sample presets copied to tq58.dat, then the host's run of the
-// batch file with the item that the user picked, with either of the two programs.
-TEST_F(ReleasePackage, TransformsThroughItsBatchFileWithEitherProgram) {
+// batch file with the item that the user picked.
+TEST_F(ReleasePackage, TransformsThroughItsBatchFile) {
   fs::copy_file(folder_ / "tq58_sample.dat", folder_ / "tq58.dat");
   const std::string input = tq58_test::ReadBytes(TQ58_SAMPLES_DIR "/JWC_TEMP.TXT");
-
   for (const std::string argument : {"1", "2"}) {
     tq58_test::WriteBytes(folder_ / "JWC_TEMP.TXT", input);
     const std::string written = RunBatch(argument);
     EXPECT_TRUE(written.starts_with("lg")) << written;
     EXPECT_EQ(written, NativeResult(argument)) << "item " << argument;
   }
+}
 
+// The same with the 32-bit program put in the 64-bit one's place, as on a 32-bit Windows.
+TEST_F(ReleasePackage, TransformsThroughItsBatchFileWithThe32BitProgram) {
+  if (const auto reason = tq58_test::X86WineUnavailable()) GTEST_SKIP() << *reason;
+  fs::copy_file(folder_ / "tq58_sample.dat", folder_ / "tq58.dat");
   fs::copy_file(folder_ / "x86" / "tq58.exe", folder_ / "tq58.exe",
                 fs::copy_options::overwrite_existing);
-  tq58_test::WriteBytes(folder_ / "JWC_TEMP.TXT", input);
+  tq58_test::WriteBytes(folder_ / "JWC_TEMP.TXT",
+                        tq58_test::ReadBytes(TQ58_SAMPLES_DIR "/JWC_TEMP.TXT"));
   EXPECT_EQ(RunBatch("2"), NativeResult("2")) << "the 32-bit program";
+}
+
+// Both programs are shipped stripped: a PE file's COFF header then points to no symbol table,
+// and no section holds debug information.
+TEST_F(ReleasePackage, ShipsStrippedPrograms) {
+  for (const char* name : {"tq58.exe", "x86/tq58.exe"}) {
+    const std::string program = tq58_test::ReadBytes(folder_ / name);
+    ASSERT_GT(program.size(), 0x40u) << name;
+    const auto word = [&](std::size_t at) {
+      uint32_t value = 0;
+      for (int i = 3; i >= 0; --i) value = value << 8 | static_cast<uint8_t>(program.at(at + i));
+      return value;
+    };
+    const std::size_t coffHeader = word(0x3C) + 4;  // after the "PE\0\0" signature
+    EXPECT_EQ(program.substr(coffHeader - 4, 4), std::string("PE\0\0", 4)) << name;
+    EXPECT_EQ(word(coffHeader + 8), 0u) << name << " has a symbol table";
+    EXPECT_EQ(program.find(".debug_"), std::string::npos) << name << " has debug sections";
+  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "release/x86_wine_verdict.h"
 #include "support/end_to_end.h"
 
 namespace {
@@ -28,6 +29,7 @@ class X86Program : public testing::TestWithParam<EndToEndCase> {
     // scripts/test.sh builds the 32-bit program before the native tests run.
     ASSERT_TRUE(fs::exists(TQ58_X86_PROGRAM_PATH))
         << TQ58_X86_PROGRAM_PATH << " is missing: build the windows-x86 preset first";
+    if (const auto reason = tq58_test::X86WineUnavailable()) GTEST_SKIP() << *reason;
   }
 };
 

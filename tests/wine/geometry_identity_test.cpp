@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
@@ -13,6 +12,8 @@
 
 #include "support/end_to_end.h"
 #include "support/files.h"
+#include "support/generated_cases.h"
+#include "support/sequence.h"
 
 namespace {
 
@@ -21,30 +22,8 @@ using tq58_test::SettingsRow;
 
 constexpr char kWine[] = "/usr/lib/wine/wine64";
 
-// A fixed sequence of pseudo-random numbers (SplitMix64), the same on every platform.
-class Sequence {
- public:
-  explicit Sequence(uint64_t seed) : state_(seed) {}
-
-  uint64_t Next() {
-    uint64_t z = (state_ += 0x9E3779B97F4A7C15u);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
-    return z ^ (z >> 31);
-  }
-
-  // A uniform real in [-1, 1) with all 53 bits of the mantissa used.
-  double Signed() { return static_cast<double>(Next() >> 11) * 0x1p-52 - 1.0; }
-
- private:
-  uint64_t state_;
-};
-
-std::string Shortest(double value) {
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
-}
+using tq58_test::Sequence;
+using tq58_test::Shortest;
 
 struct Point {
   double x;

@@ -1,0 +1,164 @@
+// Generated transformation inputs: base paths of several shapes, layer groups with their
+// scales, and presets whose rows take every kind of value the settings file allows.
+#include "support/generated_cases.h"
+
+#include <array>
+#include <charconv>
+#include <string_view>
+
+#include "support/files.h"
+#include "support/sequence.h"
+
+namespace tq58_test {
+namespace {
+
+struct Point {
+  double x;
+  double y;
+};
+
+template <typename T, std::size_t N>
+const T& PickFrom(Sequence& random, const std::array<T, N>& choices) {
+  return choices[random.Below(N)];
+}
+
+// Points scattered over a square of half-width `extent`.
+std::vector<Point> Scattered(Sequence& random, int count, double extent) {
+  std::vector<Point> points;
+  for (int i = 0; i < count; ++i)
+    points.push_back({extent * random.Signed(), extent * random.Signed()});
+  return points;
+}
+
+// A walk of axis-parallel steps turning left, right or back: corners of both directions,
+// reversals, and steps shorter than the radii.
+std::vector<Point> GridWalk(Sequence& random, int count, double unit) {
+  constexpr std::array<Point, 4> kDirections = {{{1, 0}, {0, 1}, {-1, 0}, {0, -1}}};
+  std::vector<Point> points{{0.0, 0.0}};
+  uint64_t heading = random.Below(4);
+  for (int i = 1; i < count; ++i) {
+    heading = (heading + PickFrom(random, std::array<uint64_t, 5>{1, 1, 3, 3, 2})) % 4;
+    const double step = unit * static_cast<double>(1 + random.Below(12));
+    const Point& at = points.back();
+    points.push_back({at.x + step * kDirections[heading].x, at.y + step * kDirections[heading].y});
+  }
+  return points;
+}
+
+// Points along a line with a tiny sideways noise: corners that barely turn.
+std::vector<Point> NearlyStraight(Sequence& random, int count, double unit) {
+  std::vector<Point> points;
+  const Point along{random.Signed(), random.Signed()};
+  for (int i = 0; i < count; ++i) {
+    const double noise = 1e-9 * unit * random.Signed();
+    points.push_back({unit * i * along.x - noise * along.y, unit * i * along.y + noise * along.x});
+  }
+  return points;
+}
+
+std::vector<Point> BasePoints(Sequence& random) {
+  const int count = 2 + static_cast<int>(random.Below(23));
+  const double unit = PickFrom(random, std::array<double, 5>{1e-4, 0.3, 10.0, 2500.0, 1e6});
+  std::vector<Point> points;
+  switch (random.Below(3)) {
+    case 0:
+      points = Scattered(random, count, unit);
+      break;
+    case 1:
+      points = GridWalk(random, count, unit);
+      break;
+    default:
+      points = NearlyStraight(random, count, unit);
+      break;
+  }
+  if (random.Below(4) == 0) points.push_back(points.front());  // a closed path
+  if (random.Below(8) == 0) {
+    const std::size_t at = random.Below(points.size());
+    points.insert(points.begin() + static_cast<std::ptrdiff_t>(at), points[at]);  // a repeat
+  }
+  return points;
+}
+
+std::string ExchangeText(Sequence& random, const std::vector<Point>& points) {
+  constexpr std::array<double, 5> kScales = {1.0, 37.5, 100.0, 0.5, 3.0};
+  std::string text = "hk 0\r\nhs";
+  for (int group = 0; group < 16; ++group) text += " " + Shortest(PickFrom(random, kScales));
+  constexpr std::string_view kHex = "0123456789ABCDEF";
+  text += "\r\nhzs 420 297\r\nlg";
+  text += kHex[random.Below(16)];
+  text += " 2\r\nly";
+  text += kHex[random.Below(16)];
+  text += " 2\r\nlc" + std::to_string(1 + random.Below(9)) + "\r\nlt" +
+          std::to_string(1 + random.Below(9)) + "\r\nlw" + std::to_string(random.Below(4)) + "\r\n";
+  // Now and then a number is left out: the path ends at the gap.
+  const std::size_t gap = random.Below(6) == 0 ? random.Below(points.size()) : points.size();
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    if (i == gap) continue;
+    text += "hp" + std::to_string(i + 1) + " " + Shortest(points[i].x) + " " +
+            Shortest(points[i].y) + "\r\n";
+  }
+  return text;
+}
+
+SettingsRow RandomRow(Sequence& random) {
+  constexpr std::array<const char*, 8> kWidths = {"-1",    "0",     "1",  "5",
+                                                  "30000", "30001", "-2", "-1"};
+  SettingsRow row;
+  row.DrawOn = random.Below(8) == 0 ? "0" : "1";
+  const double size = PickFrom(random, std::array<double, 4>{0.01, 1.0, 25.0, 1000.0});
+  row.Spacing = random.Below(6) == 0 ? "0" : Shortest(size * random.Signed());
+  // Radii of 0, negative (read as 0), ordinary, and larger than most segments.
+  switch (random.Below(5)) {
+    case 0:
+      row.Radius = "0";
+      break;
+    case 1:
+      row.Radius = Shortest(-size * (random.Signed() + 1.0));
+      break;
+    default:
+      row.Radius = Shortest(size * (random.Signed() + 1.0) * (random.Below(5) == 0 ? 100.0 : 1.0));
+      break;
+  }
+  row.PaperSize = random.Below(5) == 0 ? "1" : "0";
+  row.ColorIndex = std::to_string(random.Below(13));
+  row.LineTypeIndex = std::to_string(random.Below(13));
+  row.LineWidth = PickFrom(random, kWidths);
+  return row;
+}
+
+}  // namespace
+
+std::string Shortest(double value) {
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
+std::vector<GeneratedCase> GeneratedCases(uint64_t seed, int count) {
+  Sequence random(seed);
+  std::vector<GeneratedCase> cases;
+  for (int i = 0; i < count; ++i) {
+    GeneratedCase generated;
+    generated.RunMode = random.Below(8) == 0 ? 1 : 2;
+    generated.Exchange = ExchangeText(random, BasePoints(random));
+    std::vector<SettingsRow> rows(1 + random.Below(10));
+    for (SettingsRow& row : rows) row = RandomRow(random);
+    const int32_t preset = 1 + static_cast<int32_t>(random.Below(20));
+    generated.Settings = SettingsFileText(preset, preset, rows);
+    cases.push_back(std::move(generated));
+  }
+  return cases;
+}
+
+std::string BatchText(const std::vector<GeneratedCase>& cases) {
+  std::string batch;
+  for (const GeneratedCase& generated : cases) {
+    batch += std::to_string(generated.RunMode) + " " + std::to_string(generated.Exchange.size()) +
+             " " + std::to_string(generated.Settings.size()) + "\n";
+    batch += generated.Exchange;
+    batch += generated.Settings;
+  }
+  return batch;
+}
+
+}  // namespace tq58_test
