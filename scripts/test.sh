@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds every preset (native, Windows, sanitizers) and runs every test, the Windows
-# program's under Wine included, then the fuzz targets over their corpora and for a minute
-# each. Exits non-zero on the first failure.
+# Builds every preset (native, Windows, 32-bit, sanitizers) and runs every test, the Windows
+# program's under Wine included, builds the other build types, then runs the fuzz targets
+# over their corpora and for a minute each. Exits non-zero on the first failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,6 +27,9 @@ for preset in native sanitize; do
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -j "$jobs" --repeat until-pass:2
 done
+
+# The build types that no preset uses, built without a preset as a packager would.
+bash scripts/build_configurations.sh Release MinSizeRel
 
 # The libFuzzer targets (clang): their corpora, then a short bounded fuzzing run of each.
 bash scripts/fuzz.sh
