@@ -7,6 +7,7 @@
 
 #include "multiline/presets.h"
 #include "ui/win32/dialog_layout.h"
+#include "ui/win32/scoped_handles.h"
 
 namespace tq58::ui::win32 {
 namespace {
@@ -64,19 +65,18 @@ LRESULT CALLBACK TabPageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     RECT page{};
     GetClientRect(hwnd, &page);
     TabCtrl_AdjustRect(hwnd, FALSE, &page);
-    const HDC dc = GetDC(hwnd);
-    FillRect(dc, &page, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    ReleaseDC(hwnd, dc);
+    const ScopedWindowDc dc(hwnd);
+    FillRect(dc.get(), &page, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   }
   return result;
 }
 
 }  // namespace
 
-HFONT CreateDialogFont() {
-  return CreateFontW(-kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     FIXED_PITCH | FF_MODERN, kFontFace);
+ScopedFont CreateDialogFont() {
+  return ScopedFont(CreateFontW(-kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, kFontFace));
 }
 
 std::vector<HWND> CreateDialogControls(HWND dialog, HINSTANCE instance, HFONT font) {
