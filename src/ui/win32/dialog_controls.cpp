@@ -81,27 +81,28 @@ ScopedFont CreateDialogFont() {
 
 std::vector<HWND> CreateDialogControls(HWND dialog, HINSTANCE instance, HFONT font) {
   std::vector<HWND> tabOrder;
-  for (const ControlSpec& spec : DialogLayout()) {
-    const NativeKind native = NativeKindOf(spec.kind);
+  for (const ControlPlacement& placement : DialogLayout()) {
+    const NativeKind native = NativeKindOf(placement.kind);
     // A combo box's height includes its opened list; the closed box gets the table's height.
-    const int height = IsList(spec.kind) ? spec.height + kDroppedListHeight : spec.height;
-    const DWORD style = WS_CHILD | WS_VISIBLE | native.style | (spec.tabStop ? WS_TABSTOP : 0);
+    const int height =
+        IsList(placement.kind) ? placement.height + kDroppedListHeight : placement.height;
+    const DWORD style = WS_CHILD | WS_VISIBLE | native.style | (placement.tabStop ? WS_TABSTOP : 0);
     const HWND control = CreateWindowExW(
-        native.exStyle, native.className, spec.caption != nullptr ? spec.caption : L"", style,
-        spec.left, spec.top, spec.width, height, dialog,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+        native.exStyle, native.className, placement.caption != nullptr ? placement.caption : L"",
+        style, placement.left, placement.top, placement.width, height, dialog,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.id)), instance, nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (spec.tabStop) tabOrder.push_back(control);
-    if (IsList(spec.kind)) {
+    if (placement.tabStop) tabOrder.push_back(control);
+    if (IsList(placement.kind)) {
       SendMessageW(control, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
-                   spec.height - kComboFrameHeight);
+                   placement.height - kComboFrameHeight);
       SendMessageW(control, CB_SETITEMHEIGHT, 0, kListItemHeight);
     }
-    if (TakesNoInputMethod(spec.kind)) {
+    if (TakesNoInputMethod(placement.kind)) {
       ImmAssociateContext(control, nullptr);
       COMBOBOXINFO combo{};
       combo.cbSize = sizeof combo;
-      if (spec.kind == ControlKind::EditableList && GetComboBoxInfo(control, &combo)) {
+      if (placement.kind == ControlKind::EditableList && GetComboBoxInfo(control, &combo)) {
         ImmAssociateContext(combo.hwndItem, nullptr);
       }
     }
