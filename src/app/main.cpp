@@ -8,13 +8,15 @@
 
 #include <cstdlib>
 
-#include "ui/win32/settings_mode.h"
+#include "app/settings_mode.h"
+#include "ui/win32/settings_window.h"
 
-// A GUI-subsystem program: a transformation creates no window at all.
+// A GUI-subsystem program: a transformation creates no window at all. This is the one place
+// that wires the Win32 dialog into the settings mode.
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const int32_t runMode = tq58::RunModeOf(__argc, __wargv);
   if (runMode == tq58::kSettingsMode) {
-    tq58::ui::win32::RunSettingsModeBesideProgram();
+    tq58::RunSettingsModeBesideProgram(tq58::ui::win32::RunSettingsDialog);
   } else {
     tq58::RunTransformationBesideProgram(runMode);
   }

@@ -52,4 +52,18 @@ std::filesystem::path SettingsFileName(const std::filesystem::path& programFile)
   return settings;
 }
 
+ProgramFiles ProgramFilesBeside(const std::filesystem::path& programFile) {
+  return {ExchangeFileName(ExeFolder(programFile)), SettingsFileName(programFile)};
+}
+
+std::optional<ProgramFiles> FilesBesideRunningProgram() {
+  try {
+    const std::filesystem::path programFile = ProgramFile();
+    if (programFile.empty()) return std::nullopt;
+    return ProgramFilesBeside(programFile);
+  } catch (...) {
+    return std::nullopt;  // out of memory before anything was read
+  }
+}
+
 }  // namespace tq58

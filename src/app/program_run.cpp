@@ -2,6 +2,7 @@
 #include "app/program_run.h"
 
 #include <memory>
+#include <optional>
 
 #include "app/program_paths.h"
 #include "app/run_mode.h"
@@ -28,10 +29,6 @@ void WriteNothingToDraw(JwwGaibu::WriterState& writer, const std::filesystem::pa
 }
 
 }  // namespace
-
-ProgramFiles ProgramFilesBeside(const std::filesystem::path& programFile) {
-  return {ExchangeFileName(ExeFolder(programFile)), SettingsFileName(programFile)};
-}
 
 void StartProgramRun(ProgramRun& run, const ProgramFiles& files) {
   JwwGaibu::ClearExchangeModel(run.Model, run.Writer);
@@ -71,15 +68,10 @@ void RunTransformation(const ProgramFiles& files, int32_t runMode) {
 }
 
 void RunTransformationBesideProgram(int32_t runMode) {
-  ProgramFiles files;
-  try {
-    const std::filesystem::path programFile = ProgramFile();
-    if (programFile.empty()) return;
-    files = ProgramFilesBeside(programFile);
-  } catch (...) {
-    return;  // out of memory before anything was read: the exchange file stays as it is
+  // Without its files the exchange file stays as it is.
+  if (const std::optional<ProgramFiles> files = FilesBesideRunningProgram()) {
+    RunTransformation(*files, runMode);
   }
-  RunTransformation(files, runMode);
 }
 
 }  // namespace tq58

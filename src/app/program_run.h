@@ -5,19 +5,11 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "app/program_paths.h"
 #include "exchange/model.h"
 #include "multiline/presets.h"
 
 namespace tq58 {
-
-// The two files a run reads and writes.
-struct ProgramFiles {
-  std::filesystem::path ExchangeFile;
-  std::filesystem::path SettingsFile;
-};
-
-// The files beside the program file: "JWC_TEMP.TXT" and the program's name with ".dat".
-ProgramFiles ProgramFilesBeside(const std::filesystem::path& programFile);
 
 // Everything one run holds: the exchange-file model, the writer's output and the presets.
 struct ProgramRun {

@@ -6,8 +6,6 @@
 
 #include <filesystem>
 
-#include "app/program_run.h"
-
 namespace {
 
 namespace fs = std::filesystem;

@@ -7,6 +7,7 @@
 
 #include "multiline/presets.h"
 #include "ui/win32/dialog_layout.h"
+#include "ui/win32/scoped_handles.h"
 
 namespace tq58::ui::win32 {
 namespace {
@@ -64,44 +65,44 @@ LRESULT CALLBACK TabPageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     RECT page{};
     GetClientRect(hwnd, &page);
     TabCtrl_AdjustRect(hwnd, FALSE, &page);
-    const HDC dc = GetDC(hwnd);
-    FillRect(dc, &page, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    ReleaseDC(hwnd, dc);
+    const ScopedWindowDc dc(hwnd);
+    FillRect(dc.get(), &page, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   }
   return result;
 }
 
 }  // namespace
 
-HFONT CreateDialogFont() {
-  return CreateFontW(-kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     FIXED_PITCH | FF_MODERN, kFontFace);
+ScopedFont CreateDialogFont() {
+  return ScopedFont(CreateFontW(-kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, kFontFace));
 }
 
 std::vector<HWND> CreateDialogControls(HWND dialog, HINSTANCE instance, HFONT font) {
   std::vector<HWND> tabOrder;
-  for (const ControlSpec& spec : DialogLayout()) {
-    const NativeKind native = NativeKindOf(spec.kind);
+  for (const ControlPlacement& placement : DialogLayout()) {
+    const NativeKind native = NativeKindOf(placement.kind);
     // A combo box's height includes its opened list; the closed box gets the table's height.
-    const int height = IsList(spec.kind) ? spec.height + kDroppedListHeight : spec.height;
-    const DWORD style = WS_CHILD | WS_VISIBLE | native.style | (spec.tabStop ? WS_TABSTOP : 0);
+    const int height =
+        IsList(placement.kind) ? placement.height + kDroppedListHeight : placement.height;
+    const DWORD style = WS_CHILD | WS_VISIBLE | native.style | (placement.tabStop ? WS_TABSTOP : 0);
     const HWND control = CreateWindowExW(
-        native.exStyle, native.className, spec.caption != nullptr ? spec.caption : L"", style,
-        spec.left, spec.top, spec.width, height, dialog,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+        native.exStyle, native.className, placement.caption != nullptr ? placement.caption : L"",
+        style, placement.left, placement.top, placement.width, height, dialog,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.id)), instance, nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (spec.tabStop) tabOrder.push_back(control);
-    if (IsList(spec.kind)) {
+    if (placement.tabStop) tabOrder.push_back(control);
+    if (IsList(placement.kind)) {
       SendMessageW(control, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
-                   spec.height - kComboFrameHeight);
+                   placement.height - kComboFrameHeight);
       SendMessageW(control, CB_SETITEMHEIGHT, 0, kListItemHeight);
     }
-    if (TakesNoInputMethod(spec.kind)) {
+    if (TakesNoInputMethod(placement.kind)) {
       ImmAssociateContext(control, nullptr);
       COMBOBOXINFO combo{};
       combo.cbSize = sizeof combo;
-      if (spec.kind == ControlKind::EditableList && GetComboBoxInfo(control, &combo)) {
+      if (placement.kind == ControlKind::EditableList && GetComboBoxInfo(control, &combo)) {
         ImmAssociateContext(combo.hwndItem, nullptr);
       }
     }

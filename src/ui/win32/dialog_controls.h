@@ -5,10 +5,12 @@
 
 #include <vector>
 
+#include "ui/win32/scoped_handles.h"
+
 namespace tq58::ui::win32 {
 
 // "ＭＳ ゴシック", character height 13 pixels, Shift-JIS character set, regular.
-HFONT CreateDialogFont();
+ScopedFont CreateDialogFont();
 
 // Creates every control of the layout table on `dialog` in `font`: the edit boxes and lists
 // for numbers with the input method off, the tab strip with its 20 tabs beneath the page's

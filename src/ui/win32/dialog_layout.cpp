@@ -10,7 +10,7 @@ namespace {
 
 // One line row as placed in the dialog: positions inside the row, edit boxes and lists 21
 // pixels high.
-struct RowColumnSpec {
+struct RowColumnPlacement {
   ControlKind kind;
   int left;
   int top;
@@ -18,7 +18,7 @@ struct RowColumnSpec {
   int height;
 };
 
-constexpr std::array<RowColumnSpec, kRowColumns> kRowColumnsSpec = {{
+constexpr std::array<RowColumnPlacement, kRowColumns> kRowColumnPlacements = {{
     {ControlKind::CheckBox, 0, 2, 17, 17},        // CH1
     {ControlKind::NumberEdit, 16, 0, 49, 21},     // Edit1
     {ControlKind::NumberEdit, 68, 0, 49, 21},     // Edit2
@@ -34,7 +34,7 @@ constexpr int kRowPitch = 24;
 
 constexpr int kWindowControlCount = 9;
 
-constexpr std::array<ControlSpec, kWindowControlCount> kWindowControls = {{
+constexpr std::array<ControlPlacement, kWindowControlCount> kWindowControls = {{
     {ControlKind::Memo, kMemo1, nullptr, 400, 0, 185, 233, false},
     {ControlKind::DefaultButton, kButton1, L"ＯＫ(&Y)", 400, 240, 185, 33, true},
     {ControlKind::Button, kButton2, L"キャンセル(&N)", 400, 280, 185, 25, true},
@@ -49,20 +49,20 @@ constexpr std::array<ControlSpec, kWindowControlCount> kWindowControls = {{
 
 constexpr int kControlCount = kWindowControlCount + kRowsPerPreset * kRowColumns;
 
-constexpr std::array<ControlSpec, kControlCount> BuildLayout() {
-  std::array<ControlSpec, kControlCount> layout{};
+constexpr std::array<ControlPlacement, kControlCount> BuildLayout() {
+  std::array<ControlPlacement, kControlCount> layout{};
   std::size_t next = 0;
-  for (const ControlSpec& spec : kWindowControls) layout[next++] = spec;
+  for (const ControlPlacement& placement : kWindowControls) layout[next++] = placement;
   for (int row = 1; row <= kRowsPerPreset; ++row) {
     for (int column = 0; column < kRowColumns; ++column) {
-      const RowColumnSpec& spec = kRowColumnsSpec[static_cast<std::size_t>(column)];
-      layout[next++] = {spec.kind,
+      const RowColumnPlacement& inRow = kRowColumnPlacements[static_cast<std::size_t>(column)];
+      layout[next++] = {inRow.kind,
                         RowControlId(row, column),
                         nullptr,
-                        kRowLeft + spec.left,
-                        kFirstRowTop + kRowPitch * (row - 1) + spec.top,
-                        spec.width,
-                        spec.height,
+                        kRowLeft + inRow.left,
+                        kFirstRowTop + kRowPitch * (row - 1) + inRow.top,
+                        inRow.width,
+                        inRow.height,
                         true};
     }
   }
@@ -73,7 +73,7 @@ constexpr auto kLayout = BuildLayout();
 
 }  // namespace
 
-std::span<const ControlSpec> DialogLayout() { return kLayout; }
+std::span<const ControlPlacement> DialogLayout() { return kLayout; }
 
 const wchar_t kDialogTitle[] = L"丸め付マルチライン　設定";
 const wchar_t kApplicationTitle[] = L"tq58_丸め付マルチライン";

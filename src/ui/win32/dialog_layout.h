@@ -45,7 +45,7 @@ inline constexpr int kRowColumns = 7;  // CH1, Edit1, Edit2, CH2, CB1, CB2, CB3
 
 constexpr int RowControlId(int row, int column) { return kFirstRowId + 10 * (row - 1) + column; }
 
-struct ControlSpec {
+struct ControlPlacement {
   ControlKind kind;
   int id;
   const wchar_t* caption;  // nullptr for none
@@ -57,7 +57,7 @@ struct ControlSpec {
 };
 
 // Every control of the dialog, in tab order.
-std::span<const ControlSpec> DialogLayout();
+std::span<const ControlPlacement> DialogLayout();
 
 extern const wchar_t kDialogTitle[];
 extern const wchar_t kApplicationTitle[];

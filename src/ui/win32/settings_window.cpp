@@ -17,6 +17,7 @@
 #include "ui/win32/dialog_layout.h"
 #include "ui/win32/native_controls.h"
 #include "ui/win32/resource_ids.h"
+#include "ui/win32/scoped_handles.h"
 
 namespace tq58::ui::win32 {
 namespace {
@@ -46,11 +47,6 @@ class SettingsWindow {
         settingsFileName_(std::move(settingsFileName)) {}
   SettingsWindow(const SettingsWindow&) = delete;
   SettingsWindow& operator=(const SettingsWindow&) = delete;
-  ~SettingsWindow() {
-    if (application_ != nullptr) DestroyWindow(application_);
-    if (font_ != nullptr) DeleteObject(font_);
-    if (memoBrush_ != nullptr) DeleteObject(memoBrush_);
-  }
 
   void Run();
 
@@ -69,10 +65,9 @@ class SettingsWindow {
   HINSTANCE instance_;
   PresetStore& store_;
   std::filesystem::path settingsFileName_;
-  HWND application_ = nullptr;  // carries the application title on the task bar
-  HWND dialog_ = nullptr;
-  HFONT font_ = nullptr;
-  HBRUSH memoBrush_ = nullptr;
+  HWND dialog_ = nullptr;  // destroyed by its own WM_CLOSE
+  ScopedFont font_;
+  ScopedBrush memoBrush_;
   HWND focusWhenInactive_ = nullptr;
   std::vector<HWND> tabOrder_;
 
@@ -85,6 +80,11 @@ class SettingsWindow {
   std::vector<TFrame2> frames_;
   std::optional<TForm1> form1_;
   std::optional<DialogKeyboard> keyboard_;
+
+  // Carries the application title on the task bar and owns the dialog. Declared last so that
+  // it is destroyed first, with the dialog if still open, while every member that their last
+  // messages reach still lives, and before the font and brush that their controls use.
+  ScopedWindow application_;
 };
 
 void SettingsWindow::Run() {
@@ -98,7 +98,7 @@ void SettingsWindow::Run() {
   form1_->OpenSettings();
 
   focusWhenInactive_ = Control(kButton1);  // the first control in tab order that takes focus
-  ShowWindow(application_, SW_SHOWNOACTIVATE);
+  ShowWindow(application_.get(), SW_SHOWNOACTIVATE);
   ShowWindow(dialog_, SW_SHOW);
   SetForegroundWindow(dialog_);
 
@@ -138,21 +138,21 @@ bool SettingsWindow::CreateWindows() {
   // dialog is owned by it and so has no entry of its own.
   const int centreX = GetSystemMetrics(SM_CXSCREEN) / 2;
   const int centreY = GetSystemMetrics(SM_CYSCREEN) / 2;
-  application_ = CreateWindowExW(0, kApplicationClass, kApplicationTitle,
-                                 WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, centreX,
-                                 centreY, 0, 0, nullptr, nullptr, instance_, this);
+  application_.reset(CreateWindowExW(0, kApplicationClass, kApplicationTitle,
+                                     WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, centreX,
+                                     centreY, 0, 0, nullptr, nullptr, instance_, this));
   RECT frame{0, 0, kClientWidth, kClientHeight};
   AdjustWindowRectEx(&frame, kDialogStyle, FALSE, 0);
   CreateWindowExW(0, kDialogClass, kDialogTitle, kDialogStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                  frame.right - frame.left, frame.bottom - frame.top, application_, nullptr,
+                  frame.right - frame.left, frame.bottom - frame.top, application_.get(), nullptr,
                   instance_, this);
   return application_ != nullptr && dialog_ != nullptr;
 }
 
 void SettingsWindow::CreateControls() {
   font_ = CreateDialogFont();
-  memoBrush_ = CreateSolidBrush(kMemoColor);
-  tabOrder_ = CreateDialogControls(dialog_, instance_, font_);
+  memoBrush_.reset(CreateSolidBrush(kMemoColor));
+  tabOrder_ = CreateDialogControls(dialog_, instance_, font_.get());
 }
 
 void SettingsWindow::ConnectDialog() {
@@ -204,7 +204,7 @@ LRESULT CALLBACK SettingsWindow::ApplicationProc(HWND hwnd, UINT message, WPARAM
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
   auto* self = reinterpret_cast<SettingsWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  return self != nullptr && self->application_ == hwnd
+  return self != nullptr && self->application_.get() == hwnd
              ? self->OnApplicationMessage(message, wParam, lParam)
              : DefWindowProcW(hwnd, message, wParam, lParam);
 }
@@ -229,7 +229,7 @@ LRESULT SettingsWindow::OnDialogMessage(UINT message, WPARAM wParam, LPARAM lPar
       const auto dc = reinterpret_cast<HDC>(wParam);
       const bool memo = reinterpret_cast<HWND>(lParam) == Control(kMemo1);
       SetBkColor(dc, memo ? kMemoColor : RGB(255, 255, 255));
-      return reinterpret_cast<LRESULT>(memo ? memoBrush_ : GetStockObject(WHITE_BRUSH));
+      return reinterpret_cast<LRESULT>(memo ? memoBrush_.get() : GetStockObject(WHITE_BRUSH));
     }
     case WM_ACTIVATE:
       // Give the focus back to the control that had it, as dialogs do.
@@ -246,7 +246,7 @@ LRESULT SettingsWindow::OnDialogMessage(UINT message, WPARAM wParam, LPARAM lPar
       // that is restored.
       if ((wParam & 0xFFF0) == SC_MINIMIZE) {
         ShowWindow(dialog_, SW_HIDE);
-        ShowWindow(application_, SW_MINIMIZE);
+        ShowWindow(application_.get(), SW_MINIMIZE);
         return 0;
       }
       break;
@@ -284,7 +284,7 @@ LRESULT SettingsWindow::OnApplicationMessage(UINT message, WPARAM wParam, LPARAM
     default:
       break;
   }
-  return DefWindowProcW(application_, message, wParam, lParam);
+  return DefWindowProcW(application_.get(), message, wParam, lParam);
 }
 
 }  // namespace

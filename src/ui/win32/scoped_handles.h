@@ -1,0 +1,46 @@
+// Owners of Win32 handles: each releases its handle when it goes out of scope, so that no
+// code path releases one by hand or forgets to.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+
+namespace tq58::ui::win32 {
+
+struct GdiObjectDeleter {
+  void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+
+// A font, brush, pen or bitmap of ours, deleted with DeleteObject.
+template <typename Handle>
+using ScopedGdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDeleter>;
+using ScopedFont = ScopedGdiObject<HFONT>;
+using ScopedBrush = ScopedGdiObject<HBRUSH>;
+
+struct WindowDestroyer {
+  void operator()(HWND window) const { DestroyWindow(window); }
+};
+
+// A window of ours that no message destroys, destroyed with DestroyWindow.
+using ScopedWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
+
+// The device context of a window's client area, released back to the window with ReleaseDC.
+class ScopedWindowDc {
+ public:
+  explicit ScopedWindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~ScopedWindowDc() {
+    if (dc_ != nullptr) ReleaseDC(window_, dc_);
+  }
+  ScopedWindowDc(const ScopedWindowDc&) = delete;
+  ScopedWindowDc& operator=(const ScopedWindowDc&) = delete;
+
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+}  // namespace tq58::ui::win32
