@@ -61,7 +61,9 @@ void RunTransformation(const ProgramFiles& files, int32_t runMode) {
     run = std::make_unique<ProgramRun>();
     StartProgramRun(*run, files);
   } catch (...) {
-    // Reading ran out of memory: the input cannot be trusted, so nothing is drawn.
+    // Whatever was thrown. The core throws nothing of its own, so this is the standard
+    // library's: std::bad_alloc or std::length_error when an exchange file is too large for
+    // memory. The input was not read whole and cannot be trusted, so nothing is drawn.
     JwwGaibu::WriterState empty;
     WriteNothingToDraw(empty, files.ExchangeFile);
     return;
@@ -77,7 +79,9 @@ void RunTransformationBesideProgram(int32_t runMode) {
     if (programFile.empty()) return;
     files = ProgramFilesBeside(programFile);
   } catch (...) {
-    return;  // out of memory before anything was read: the exchange file stays as it is
+    // Only building the paths can throw here, and only for want of memory (std::bad_alloc).
+    // Without the paths there is no file to read or write: the exchange file stays as it is.
+    return;
   }
   RunTransformation(files, runMode);
 }
