@@ -8,7 +8,6 @@
 #include <functional>
 #include <iterator>
 #include <string>
-#include <vector>
 
 #include "app/program_run.h"
 #include "app/run_mode.h"
