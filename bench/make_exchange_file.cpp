@@ -258,7 +258,7 @@ bool WriteSettingsFile(const std::filesystem::path& path) {
     row.LineTypeIndex = r % 3;
     row.LineWidth = -1;
   }
-  return tq58::SaveSettings(store, path);
+  return static_cast<bool>(tq58::SaveSettings(store, path));
 }
 
 }  // namespace

@@ -11,9 +11,28 @@
 #include "app/settings_mode.h"
 #include "ui/win32/settings_window.h"
 
+namespace {
+
+// Lets Windows load DLLs that the program asks for later (the common controls' helpers, the
+// input method) only from the system folder, never from the program's folder, which is often
+// a Downloads folder where another program may have left a DLL of the same name. The call is
+// looked up at run time: Windows versions without it still start, as before.
+void LoadDllsOnlyFromSystemFolder() {
+  const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+  if (kernel == nullptr) return;
+  using SetDefaultDllDirectoriesCall = BOOL(WINAPI*)(DWORD);
+  // Through the generic function pointer type, which GCC lets stand for any other.
+  const auto setDefaultDllDirectories = reinterpret_cast<SetDefaultDllDirectoriesCall>(
+      reinterpret_cast<void (*)()>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+  if (setDefaultDllDirectories != nullptr) setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+}  // namespace
+
 // A GUI-subsystem program: a transformation creates no window at all. This is the one place
 // that wires the Win32 dialog into the settings mode.
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  LoadDllsOnlyFromSystemFolder();
   const int32_t runMode = tq58::RunModeOf(__argc, __wargv);
   if (runMode == tq58::kSettingsMode) {
     tq58::RunSettingsModeBesideProgram(tq58::ui::win32::RunSettingsDialog);

@@ -62,7 +62,9 @@ std::optional<ProgramFiles> FilesBesideRunningProgram() {
     if (programFile.empty()) return std::nullopt;
     return ProgramFilesBeside(programFile);
   } catch (...) {
-    return std::nullopt;  // out of memory before anything was read
+    // Only building the paths can throw here, and only for want of memory (std::bad_alloc).
+    // Without the paths there is no file to read or write.
+    return std::nullopt;
   }
 }
 

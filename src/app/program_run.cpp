@@ -58,7 +58,9 @@ void RunTransformation(const ProgramFiles& files, int32_t runMode) {
     run = std::make_unique<ProgramRun>();
     StartProgramRun(*run, files);
   } catch (...) {
-    // Reading ran out of memory: the input cannot be trusted, so nothing is drawn.
+    // Whatever was thrown. The core throws nothing of its own, so this is the standard
+    // library's: std::bad_alloc or std::length_error when an exchange file is too large for
+    // memory. The input was not read whole and cannot be trusted, so nothing is drawn.
     JwwGaibu::WriterState empty;
     WriteNothingToDraw(empty, files.ExchangeFile);
     return;

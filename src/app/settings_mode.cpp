@@ -15,7 +15,9 @@ void RunSettingsMode(const ProgramFiles& files, const SettingsDialog& showDialog
     showDialog(run->Store, files.SettingsFile);
     EndProgramRun(*run);
   } catch (...) {
-    // Out of memory before or after the dialog: the settings file stays as it was.
+    // Whatever the start-up, the dialog or the release threw. None of them throws anything of
+    // its own, so this is the standard library's: std::bad_alloc or std::length_error when
+    // memory runs out. The settings file is only ever replaced whole, so it stays as it was.
   }
 }
 

@@ -83,7 +83,7 @@ void LoadSettings(PresetStore& store, const std::filesystem::path& path) {
   for (; linesRead < kSettingsLineCount; ++linesRead) ApplySettingsLine(store, linesRead, "");
 }
 
-bool SaveSettings(PresetStore& store, const std::filesystem::path& path) {
+MyFunc::WriteResult SaveSettings(PresetStore& store, const std::filesystem::path& path) {
   std::string content;
   AppendDecimalLine(content, store.FormLeft);
   AppendDecimalLine(content, store.FormTop);
@@ -98,7 +98,9 @@ bool SaveSettings(PresetStore& store, const std::filesystem::path& path) {
       }
     }
   }
-  return MyFunc::ReplaceFileContents(path, content);
+  // The settings are the user's work of many sessions: they go to the disk before they
+  // replace the old file.
+  return MyFunc::ReplaceFileContents(path, content, MyFunc::Durability::OnDisk);
 }
 
 }  // namespace tq58

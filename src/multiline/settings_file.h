@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "multiline/presets.h"
+#include "util/text_file.h"
 
 namespace tq58 {
 
@@ -11,8 +12,9 @@ namespace tq58 {
 // lines read as empty text; a read failure keeps what was read before it.
 void LoadSettings(PresetStore& store, const std::filesystem::path& path);
 
-// Writes `store` to `path`, replacing the old file atomically: on any failure the previous
-// file stays exactly as it was and no temporary file remains. True on success.
-bool SaveSettings(PresetStore& store, const std::filesystem::path& path);
+// Writes `store` to `path`, replacing the old file atomically and only once the new one is on
+// the disk: on any failure the previous file stays exactly as it was, no temporary file
+// remains, and the result says why.
+MyFunc::WriteResult SaveSettings(PresetStore& store, const std::filesystem::path& path);
 
 }  // namespace tq58

@@ -56,7 +56,14 @@ class Memo {
   virtual void SetText(std::string_view text) = 0;
 };
 
-// The window itself: its outer top-left corner on the screen, in pixels, and closing it.
+// A message for the user: the caption of its box and its text, lines separated by CR LF.
+struct UserMessage {
+  std::string Caption;
+  std::string Text;
+};
+
+// The window itself: its outer top-left corner on the screen, in pixels, closing it, and the
+// message boxes it owns.
 class FormWindow {
  public:
   virtual ~FormWindow() = default;
@@ -65,6 +72,11 @@ class FormWindow {
   virtual void MoveTo(int left, int top) = 0;
   // Closes the window, which ends the program's dialog.
   virtual void Close() = 0;
+  // Shows `message` with a warning sign and an OK button, in front of the window, which takes
+  // no input until the user has dismissed it; returns then.
+  virtual void ShowWarning(const UserMessage& message) = 0;
+  // Asks `message` as a question with a warning sign, "no" preselected; true for "yes".
+  virtual bool AskYesNo(const UserMessage& message) = 0;
 };
 
 }  // namespace tq58::ui

@@ -8,6 +8,9 @@
 #include "multiline/settings_file.h"
 #include "ui/help_text.h"
 #include "ui/line_row_binding.h"
+#include "ui/save_messages.h"
+#include "util/system_text.h"
+#include "util/text_file.h"
 
 namespace tq58::ui {
 namespace {
@@ -35,6 +38,7 @@ void TForm1::OpenSettings() {
   for (TFrame2& frame : controls_.Frames) FillLineRowLists(frame);
   controls_.TabControl1.SetTabIndex(store_.CurrentPreset - 1);
   ShowPage(store_.CurrentPreset);
+  settingsAsRead_ = MyFunc::ReadWholeFile(settingsFileName_);
 }
 
 void TForm1::ReadPage(int number) {
@@ -66,12 +70,29 @@ void TForm1::Button1Click() {
   store_.FormTop = controls_.Form.Top();
   store_.CurrentPreset = SelectedPresetNumber();
   ReadPage(store_.CurrentPreset);
-  // A failed save keeps the previous file intact; the dialog closes either way.
-  SaveSettings(store_, settingsFileName_);
+  if (!MayOverwriteSettingsFile()) return;
+  const MyFunc::WriteResult saved = SaveSettings(store_, settingsFileName_);
+  if (!saved) {
+    // The previous file is as it was, and every edit is still in the dialog.
+    controls_.Form.ShowWarning(SaveFailedMessage(MyFunc::PathText(settingsFileName_), saved));
+    return;
+  }
   controls_.Form.Close();
 }
 
 void TForm1::Button2Click() { controls_.Form.Close(); }
+
+bool TForm1::MayOverwriteSettingsFile() {
+  std::optional<std::string> now = MyFunc::ReadWholeFile(settingsFileName_);
+  // A file that is gone or cannot be read holds no other run's presets to lose.
+  if (!now || now == settingsAsRead_) return true;
+  if (!controls_.Form.AskYesNo(OverwriteQuestion(MyFunc::PathText(settingsFileName_)))) {
+    return false;
+  }
+  // The user chose to replace this version: OK asks again only if it changes once more.
+  settingsAsRead_ = std::move(now);
+  return true;
+}
 
 int TForm1::SelectedPresetNumber() const {
   // The tab strip always has a tab selected; the clamp only keeps the number a preset's.

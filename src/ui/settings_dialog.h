@@ -2,7 +2,9 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <span>
+#include <string>
 
 #include "multiline/presets.h"
 #include "ui/controls.h"
@@ -27,7 +29,8 @@ class TForm1 {
   TForm1(DialogControls controls, PresetStore& store, std::filesystem::path settingsFileName);
 
   // Opening in settings mode: moves the window to the stored position, fills the ten rows,
-  // selects the tab of CurrentPreset (raising no tab event) and shows that preset.
+  // selects the tab of CurrentPreset (raising no tab event) and shows that preset. Notes the
+  // settings file's bytes, to tell at OK whether another run has saved it meanwhile.
   void OpenSettings();
 
   // Copies EditC and the ten rows into preset `number` (1..20), applying the range rules of
@@ -42,17 +45,24 @@ class TForm1 {
   void TabControl1Change();
 
   // OK: stores the window position, the selected tab as CurrentPreset and the page on
-  // display, writes the settings file and closes the window.
+  // display, writes the settings file and closes the window. If another run has saved the
+  // file since the dialog opened, it first asks whether to overwrite that. If the file cannot
+  // be written, it says why, and the dialog stays open with every edit, so that the user can
+  // mend the cause and press OK again, or cancel.
   void Button1Click();
   // Cancel (and the close box): closes the window; nothing is stored.
   void Button2Click();
 
  private:
   int SelectedPresetNumber() const;
+  // True unless the settings file holds bytes that differ from those the dialog read and the
+  // user declines to overwrite them.
+  bool MayOverwriteSettingsFile();
 
   DialogControls controls_;
   PresetStore& store_;
   std::filesystem::path settingsFileName_;
+  std::optional<std::string> settingsAsRead_;  // the file's bytes; none when it had none
 };
 
 }  // namespace tq58::ui

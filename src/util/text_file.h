@@ -4,14 +4,16 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace MyFunc {
 
 enum class ReadResult {
-  Missing,    // no file at the path
-  Failed,     // could not be opened, or a read failed part way (lines before it were given)
-  Complete,   // every line was given
+  Missing,   // no file at the path
+  Failed,    // could not be opened, or a read failed part way (lines before it were given)
+  Complete,  // every line was given
 };
 
 // Calls `onLine` with each line of the file, without its line break. A line ends at LF; a CR
@@ -20,9 +22,39 @@ enum class ReadResult {
 ReadResult ForEachTextLine(const std::filesystem::path& path,
                            const std::function<bool(std::string_view)>& onLine);
 
+// The bytes of the file at `path`; nothing when there is no file or it cannot be read whole.
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
+
+// Why a file could not be replaced, in the terms a user can act on.
+enum class WriteFailure {
+  None,            // the file was replaced
+  WriteProtected,  // access denied: a read-only file or a folder the user may not write to
+  InUse,           // another program holds the file (a sharing violation)
+  DiskFull,        // no room left on the disk, or the user's quota used up
+  FolderMissing,   // the folder that should hold the file does not exist
+  FolderInTheWay,  // a folder stands at the file's path
+  Other,           // anything else; SystemMessage says what
+};
+
+struct WriteResult {
+  WriteFailure Failure = WriteFailure::None;
+  // The system's own text for the error, as Shift-JIS bytes; empty on success.
+  std::string SystemMessage;
+
+  explicit operator bool() const { return Failure == WriteFailure::None; }
+};
+
+// How far the new contents must have gone when ReplaceFileContents returns.
+enum class Durability {
+  Cached,  // handed to the system's cache: enough for a file that is read at once
+  OnDisk,  // flushed to the disk before it replaces the old file, so that a power cut just
+           // after cannot leave an empty or a half-written file on any file system
+};
+
 // Replaces the file at `path` with `content`: writes a temporary file beside it, flushes it
 // and renames it over the old one. On failure the old file is untouched, the temporary file
-// is removed and the result is false.
-bool ReplaceFileContents(const std::filesystem::path& path, std::string_view content);
+// is removed and the result says why.
+WriteResult ReplaceFileContents(const std::filesystem::path& path, std::string_view content,
+                                Durability durability = Durability::Cached);
 
 }  // namespace MyFunc

@@ -1,6 +1,8 @@
-// Reading a text file line by line, in large blocks, without a limit on line length.
+// Reading a text file line by line, in large blocks, without a limit on line length; and
+// reading a whole file as it is.
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "util/file_handle.h"
@@ -62,6 +64,18 @@ ReadResult ForEachTextLine(const std::filesystem::path& path,
   // The last line counts even without a line feed after it.
   if (!line.empty() && !onLine(line)) return ReadResult::Complete;
   return ReadResult::Complete;
+}
+
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
+  const FileHandle file = OpenFile(path, FileMode::Read);
+  if (!file) return std::nullopt;
+  std::string bytes;
+  const auto block = std::make_unique<char[]>(kReadBlockSize);
+  while (const std::size_t count = std::fread(block.get(), 1, kReadBlockSize, file.get())) {
+    bytes.append(block.get(), count);
+  }
+  if (std::ferror(file.get())) return std::nullopt;
+  return bytes;
 }
 
 }  // namespace MyFunc

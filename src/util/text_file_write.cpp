@@ -1,6 +1,6 @@
 // Replacing a whole file safely: write a temporary file beside it, flush and close it with
 // checks, then rename it over the target, so that readers see the old or the new contents.
-#include <algorithm>
+// A failure is reported with the error of the step that failed.
 #include <cerrno>
 #include <cstdio>
 #include <string>
@@ -64,56 +64,89 @@ FileHandle CreateTemporaryBeside(const std::filesystem::path& target,
     std::snprintf(suffix, sizeof suffix, ".%d-%u.tmp", ProcessId(), counter++);
     temporary = target;
     temporary += suffix;
-    errno = 0;
+    ClearSystemError();
     if (FileHandle file = CreateNewFile(temporary)) return file;
     if (errno != EEXIST) break;
   }
   return {};
 }
 
-bool WriteAll(std::FILE* file, std::string_view content, const WriteFault& fault) {
-  if (fault.step == WriteFaultStep::Write) {
-    const std::size_t partial = std::min(fault.byteOffset, content.size());
-    std::fwrite(content.data(), 1, partial, file);
-    return false;
-  }
-  return std::fwrite(content.data(), 1, content.size(), file) == content.size();
-}
-
-// Moves `from` over `to`, replacing a file that is there.
-bool RenameOver(const std::filesystem::path& from, const std::filesystem::path& to) {
+// Moves the written bytes from the system's cache to the disk.
+bool FlushToDisk(std::FILE* file) {
 #ifdef _WIN32
-  // _wrename, like rename, refuses to replace an existing file on Windows.
-  return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+  return _commit(_fileno(file)) == 0;  // FlushFileBuffers
 #else
-  return std::rename(from.c_str(), to.c_str()) == 0;
+  return fsync(fileno(file)) == 0;
 #endif
 }
 
-// Writes, flushes and closes the temporary file; false at the first step that fails.
-bool FillAndClose(FileHandle file, std::string_view content, const WriteFault& fault) {
-  const bool written = WriteAll(file.get(), content, fault) &&
-                       fault.step != WriteFaultStep::Flush && std::fflush(file.get()) == 0;
+// Writes, flushes and closes the temporary file; the failure of the first step that fails.
+WriteResult FillAndClose(FileHandle file, std::string_view content, Durability durability) {
+  WriteResult result;
+  ClearSystemError();
+  if (std::fwrite(content.data(), 1, content.size(), file.get()) != content.size() ||
+      std::fflush(file.get()) != 0 ||
+      (durability == Durability::OnDisk && !FlushToDisk(file.get()))) {
+    result = FailureOf(LastSystemError());
+  }
   // Closing flushes again, so its result counts as well.
-  const bool closed = std::fclose(file.release()) == 0 && fault.step != WriteFaultStep::Close;
-  return written && closed;
+  ClearSystemError();
+  if (std::fclose(file.release()) != 0 && result) result = FailureOf(LastSystemError());
+  return result;
+}
+
+// Moves `from` over `to`, replacing a file that is there; with OnDisk, returns once the move
+// itself is on the disk where the system offers that.
+WriteResult RenameOver(const std::filesystem::path& from, const std::filesystem::path& to,
+                       Durability durability) {
+#ifdef _WIN32
+  // _wrename, like rename, refuses to replace an existing file on Windows.
+  const DWORD flags =
+      MOVEFILE_REPLACE_EXISTING | (durability == Durability::OnDisk ? MOVEFILE_WRITE_THROUGH : 0);
+  if (MoveFileExW(from.c_str(), to.c_str(), flags) != 0) return {};
+  WriteResult result = FailureOf({0, GetLastError()});
+#else
+  (void)durability;  // the folder is flushed after the move, see FlushFolderOf
+  ClearSystemError();
+  if (std::rename(from.c_str(), to.c_str()) == 0) return {};
+  WriteResult result = FailureOf(LastSystemError());
+#endif
+  // Windows reports a folder at the path as "access denied", which would send the user
+  // looking for a protection that is not there.
+  std::error_code ignored;
+  if (std::filesystem::is_directory(to, ignored)) result.Failure = WriteFailure::FolderInTheWay;
+  return result;
+}
+
+// On Linux a renamed file's new name reaches the disk with its folder, so the folder is
+// flushed too. Its result is not checked: the new file is in place by now, and some file
+// systems refuse to flush a folder.
+void FlushFolderOf([[maybe_unused]] const std::filesystem::path& file) {
+#ifndef _WIN32
+  const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
+  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  fsync(fd);
+  close(fd);
+#endif
 }
 
 }  // namespace
 
-bool ReplaceFileContents(const std::filesystem::path& path, std::string_view content) {
-  const WriteFault fault = ArmedWriteFault();
-  if (fault.step == WriteFaultStep::Create) return false;
+WriteResult ReplaceFileContents(const std::filesystem::path& path, std::string_view content,
+                                Durability durability) {
   std::filesystem::path temporary;
   FileHandle file = CreateTemporaryBeside(path, temporary);
-  if (!file) return false;
-  if (FillAndClose(std::move(file), content, fault) && fault.step != WriteFaultStep::Rename &&
-      RenameOver(temporary, path)) {
-    return true;
+  if (!file) return FailureOf(LastSystemError());
+  WriteResult result = FillAndClose(std::move(file), content, durability);
+  if (result) result = RenameOver(temporary, path, durability);
+  if (result) {
+    if (durability == Durability::OnDisk) FlushFolderOf(path);
+    return result;
   }
   std::error_code ignored;
   std::filesystem::remove(temporary, ignored);
-  return false;
+  return result;
 }
 
 }  // namespace MyFunc

@@ -1,40 +1,25 @@
-// Test hook: makes the next file replacements fail at a chosen step, so that tests can check
-// that a failed write never leaves a partly written or missing file behind.
+// Why a write failed: the system's error as the program captured it, and what it means for
+// the user. Used by the file replacement only.
 #pragma once
 
-#include <cstddef>
+#include "util/text_file.h"
 
 namespace MyFunc {
 
-// The step of ReplaceFileContents that is made to fail.
-enum class WriteFaultStep {
-  None,
-  Create,  // the temporary file cannot be created
-  Write,   // writing stops after `byteOffset` bytes (at most the whole content)
-  Flush,   // flushing the written bytes fails
-  Close,   // closing the temporary file fails
-  Rename,  // moving the temporary file over the target fails
+// An error of a failed system call: the C library's errno, and on Windows also the system's
+// own error code where the call gave one (0 when only errno is known; always 0 elsewhere).
+struct SystemError {
+  int Errno = 0;
+  unsigned long WindowsCode = 0;
 };
 
-struct WriteFault {
-  WriteFaultStep step = WriteFaultStep::None;
-  std::size_t byteOffset = 0;  // for WriteFaultStep::Write only
-};
+// Forgets the last error, so that the next failure reports its own.
+void ClearSystemError();
 
-// While an instance lives, every ReplaceFileContents call fails at its step; when it ends,
-// the fault armed before it (normally none) is armed again.
-class ScopedWriteFault {
- public:
-  explicit ScopedWriteFault(WriteFault fault);
-  ~ScopedWriteFault();
-  ScopedWriteFault(const ScopedWriteFault&) = delete;
-  ScopedWriteFault& operator=(const ScopedWriteFault&) = delete;
+// The error of the C library or system call that has just failed.
+SystemError LastSystemError();
 
- private:
-  WriteFault previous_;
-};
-
-// The fault armed now; step None in the program.
-WriteFault ArmedWriteFault();
+// The failure that `error` means, with the system's text for it.
+WriteResult FailureOf(const SystemError& error);
 
 }  // namespace MyFunc

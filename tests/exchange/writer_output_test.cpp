@@ -9,7 +9,6 @@
 
 #include "exchange/writer.h"
 #include "support/files.h"
-#include "util/write_faults.h"
 
 namespace JwwGaibu {
 namespace {
@@ -103,29 +102,6 @@ TEST(WriterLineCut, CutsAt255BytesBetweenCharacters) {
     AddOutputLine(writer, c.line);
     ASSERT_EQ(writer.OutputLines.size(), 1u);
     EXPECT_EQ(writer.OutputLines[0], c.line.substr(0, c.kept)) << c.name;
-  }
-}
-
-// Whatever step of the write fails, and at whatever byte, the host's input is gone and no
-// temporary file is left.
-TEST_F(WriterOutput, FailureRemovesTheFileAndReportsFalse) {
-  writer_.OutputLines = {"0 0 100 50", "ci 10 20 5 0 90 1 0"};
-  const std::size_t contentSize = std::string("0 0 100 50\r\nci 10 20 5 0 90 1 0\r\n").size();
-  std::vector<MyFunc::WriteFault> faults = {{MyFunc::WriteFaultStep::Create, 0},
-                                            {MyFunc::WriteFaultStep::Flush, 0},
-                                            {MyFunc::WriteFaultStep::Close, 0},
-                                            {MyFunc::WriteFaultStep::Rename, 0}};
-  for (std::size_t offset = 0; offset <= contentSize; ++offset) {
-    faults.push_back({MyFunc::WriteFaultStep::Write, offset});
-  }
-  for (const MyFunc::WriteFault& fault : faults) {
-    std::ofstream(path_, std::ios::binary) << "hd\r\nhp1 0 0\r\n";
-    {
-      const MyFunc::ScopedWriteFault armed(fault);
-      EXPECT_FALSE(WriteExchangeFile(writer_, path_));
-    }
-    EXPECT_FALSE(fs::exists(path_)) << static_cast<int>(fault.step) << " at " << fault.byteOffset;
-    EXPECT_EQ(FilesInFolder(), 0u) << static_cast<int>(fault.step) << " at " << fault.byteOffset;
   }
 }
 

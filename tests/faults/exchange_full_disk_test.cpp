@@ -1,5 +1,5 @@
-// Writing the exchange file back when the disk fills up: whatever byte the system refuses, the
-// host finds no file at all rather than a partial one or its own input.
+// Writing the exchange file back when the disk fills up or no file can be opened: whatever
+// the system refuses, the host finds no file at all rather than a partial one or its own input.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,7 +9,7 @@
 
 #include "exchange/model.h"
 #include "exchange/writer.h"
-#include "full_disk.h"
+#include "support/real_faults.h"
 
 namespace JwwGaibu {
 namespace {
@@ -82,6 +82,21 @@ TEST_F(ExchangeOnAFullDisk, EveryByteAtWhichTheDiskFillsLeavesNoFile) {
   const tq58::faults::ScopedFileSizeLimit exactlyEnough(expected.size());
   EXPECT_TRUE(WriteExchangeFile(writer_, path));
   EXPECT_TRUE(Bytes(path) == expected);
+}
+
+// The temporary file cannot be created: the write fails before its first byte, and the host's
+// input goes all the same.
+TEST_F(ExchangeOnAFullDisk, NoFileDescriptorLeftLeavesNoFile) {
+  const fs::path path = folder_ / "JWC_TEMP.TXT";
+  std::ofstream(path, std::ios::binary) << kHostInput;
+  bool written = true;
+  {
+    const tq58::faults::ScopedNoFileDescriptors none;
+    written = WriteExchangeFile(writer_, path);
+  }
+  EXPECT_FALSE(written);
+  EXPECT_FALSE(fs::exists(path));
+  EXPECT_EQ(FilesIn(folder_), 0);
 }
 
 // A tmpfs with room for less than the output, page by page: each write fails and leaves no

@@ -1,5 +1,5 @@
-// Saving the settings file when the disk fills up: whatever byte the system refuses, the
-// previous file stays byte for byte and no temporary file remains.
+// Saving the settings file when the disk fills up: whatever byte the system refuses, the save
+// says the disk is full, the previous file stays byte for byte and no temporary file remains.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,8 +7,8 @@
 #include <iterator>
 #include <string>
 
-#include "full_disk.h"
 #include "multiline/settings_file.h"
+#include "support/real_faults.h"
 
 namespace tq58 {
 namespace {
@@ -70,12 +70,12 @@ TEST_F(SettingsOnAFullDisk, EveryByteAtWhichTheDiskFillsKeepsThePreviousFile) {
   fs::remove_all(reference.parent_path());
 
   for (std::size_t limit = 0; limit < expected.size(); ++limit) {
-    bool saved = false;
+    MyFunc::WriteResult saved;
     {
       const faults::ScopedFileSizeLimit full(limit);
       saved = SaveSettings(store, path);
     }
-    ASSERT_FALSE(saved) << "disk full after " << limit << " bytes";
+    ASSERT_EQ(saved.Failure, MyFunc::WriteFailure::DiskFull) << "disk full after " << limit;
     ASSERT_TRUE(Bytes(path) == previous) << "disk full after " << limit << " bytes";
     ASSERT_EQ(FilesIn(folder_), 1) << "disk full after " << limit << " bytes";
   }
@@ -103,7 +103,8 @@ TEST_F(SettingsOnAFullDisk, FullTmpfsKeepsThePreviousFile) {
 
   for (std::size_t freePages = 0; freePages < pagesNeeded; ++freePages) {
     disk.LeaveFree(freePages);
-    EXPECT_FALSE(SaveSettings(store, path)) << freePages << " pages free";
+    EXPECT_EQ(SaveSettings(store, path).Failure, MyFunc::WriteFailure::DiskFull)
+        << freePages << " pages free";
     EXPECT_TRUE(Bytes(path) == previous) << freePages << " pages free";
     EXPECT_EQ(FilesIn(disk.Folder()), 2) << "only the settings file and the filler";
   }

@@ -1,6 +1,6 @@
-// A whole transformation run whose final write fails, at every step and byte through the
-// test hook and at every byte through a full disk: the host finds no exchange file, never a
-// partial one or its own input, and the settings file stays byte for byte.
+// A whole transformation run whose final write fails, at every byte through a full disk and
+// before the first through a want of file descriptors: the host finds no exchange file, never
+// a partial one or its own input, and the settings file stays byte for byte.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,12 +8,10 @@
 #include <functional>
 #include <iterator>
 #include <string>
-#include <vector>
 
 #include "app/program_run.h"
 #include "app/run_mode.h"
-#include "full_disk.h"
-#include "util/write_faults.h"
+#include "support/real_faults.h"
 
 namespace tq58 {
 namespace {
@@ -66,23 +64,14 @@ class TransformationFaults : public testing::Test {
   std::string output_;
 };
 
-TEST_F(TransformationFaults, FailedWriteAtAnyStepOrByteLeavesNoExchangeFile) {
-  std::vector<MyFunc::WriteFault> faults = {{MyFunc::WriteFaultStep::Create, 0},
-                                            {MyFunc::WriteFaultStep::Flush, 0},
-                                            {MyFunc::WriteFaultStep::Close, 0},
-                                            {MyFunc::WriteFaultStep::Rename, 0}};
-  for (std::size_t offset = 0; offset <= output_.size(); ++offset) {
-    faults.push_back({MyFunc::WriteFaultStep::Write, offset});
-  }
-  for (const MyFunc::WriteFault& fault : faults) {
-    ExpectFailedRunLeavesNoExchangeFile(
-        [&] {
-          const MyFunc::ScopedWriteFault armed(fault);
-          RunTransformation(files_, kPolylineMode);
-        },
-        "step " + std::to_string(static_cast<int>(fault.step)) + " at " +
-            std::to_string(fault.byteOffset));
-  }
+// No file can be opened: the run reads nothing and cannot create its output either.
+TEST_F(TransformationFaults, NoFileDescriptorLeftLeavesNoExchangeFile) {
+  ExpectFailedRunLeavesNoExchangeFile(
+      [&] {
+        const faults::ScopedNoFileDescriptors none;
+        RunTransformation(files_, kPolylineMode);
+      },
+      "no file descriptor left");
 }
 
 TEST_F(TransformationFaults, DiskFullAtAnyByteLeavesNoExchangeFile) {

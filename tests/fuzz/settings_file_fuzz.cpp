@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   RequireRules(loaded);
 
   tq58::PresetStore toSave = loaded;
-  Require(tq58::SaveSettings(toSave, saved), "the save succeeds");
+  Require(static_cast<bool>(tq58::SaveSettings(toSave, saved)), "the save succeeds");
   Require(SameStore(toSave, loaded), "saving a loaded table changes nothing in it");
   const std::string firstSave = ReadBytes(saved);
   RequireSavedShape(firstSave);
@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   tq58::LoadSettings(reloaded, saved);
   Require(SameStore(reloaded, RoundedTo15Digits(loaded)), "save then load gives the same table");
 
-  Require(tq58::SaveSettings(reloaded, saved), "the second save succeeds");
+  Require(static_cast<bool>(tq58::SaveSettings(reloaded, saved)), "the second save succeeds");
   Require(ReadBytes(saved) == firstSave, "a second save writes the same bytes");
   return 0;
 }

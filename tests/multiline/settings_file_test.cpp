@@ -1,4 +1,5 @@
-// The settings file: its line layout, round trips, short and malformed files, failed saves.
+// The settings file: its line layout, round trips, short and malformed files. Failed saves
+// are tested with real faults in tests/faults.
 #include "multiline/settings_file.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,6 @@
 #include "support/files.h"
 #include "util/real_format.h"
 #include "util/text_convert.h"
-#include "util/write_faults.h"
 
 namespace tq58 {
 namespace {
@@ -248,32 +248,6 @@ TEST_F(SettingsFile, CommentStaysOnOneLine) {
   const PresetStore loaded = Load();
   EXPECT_EQ(loaded.Preset(1).Comment, "abcd");
   EXPECT_EQ(loaded.Preset(1).Lines[0].LineWidth, -1);
-}
-
-// Whatever step of the save fails, and at whatever byte, the previous file stays byte for byte
-// and nothing else remains in the folder.
-TEST_F(SettingsFile, FailedSaveKeepsThePreviousFile) {
-  PresetStore store = VariedStore();
-  ASSERT_TRUE(SaveSettings(store, path_));
-  const std::string previous = Bytes();
-  store.FormLeft = 1;
-  store.Preset(5).Comment = "changed";
-  std::vector<MyFunc::WriteFault> faults = {{MyFunc::WriteFaultStep::Create, 0},
-                                            {MyFunc::WriteFaultStep::Flush, 0},
-                                            {MyFunc::WriteFaultStep::Close, 0},
-                                            {MyFunc::WriteFaultStep::Rename, 0}};
-  // Every byte offset, up to and past the end of the new contents (the whole file written,
-  // and still a failure).
-  for (std::size_t offset = 0; offset <= previous.size() + 8; ++offset) {
-    faults.push_back({MyFunc::WriteFaultStep::Write, offset});
-  }
-  for (const MyFunc::WriteFault& fault : faults) {
-    const MyFunc::ScopedWriteFault armed(fault);
-    ASSERT_FALSE(SaveSettings(store, path_))
-        << static_cast<int>(fault.step) << " at " << fault.byteOffset;
-    ASSERT_EQ(Bytes(), previous) << static_cast<int>(fault.step) << " at " << fault.byteOffset;
-    ASSERT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1);
-  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -99,6 +100,23 @@ class MemoryFormWindow : public FormWindow {
   }
   void Close() override { closed_ = true; }
   bool Closed() const { return closed_; }
+
+  void ShowWarning(const UserMessage& message) override { warnings.push_back(message); }
+  // Takes the next of `answers`; a question nobody expected fails the test.
+  bool AskYesNo(const UserMessage& message) override {
+    questions.push_back(message);
+    if (answers.empty()) {
+      ADD_FAILURE() << "unexpected question: " << message.Caption;
+      return false;
+    }
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+
+  std::vector<UserMessage> warnings;   // every warning shown, in order
+  std::vector<UserMessage> questions;  // every question asked, in order
+  std::deque<bool> answers;            // what the user answers to the coming questions
 
  private:
   int left_ = 202;  // the position the window is designed at

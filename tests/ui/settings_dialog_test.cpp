@@ -1,5 +1,5 @@
 // The settings dialog's behaviour on in-memory controls: opening, page handling across tab
-// changes, and what OK and cancel store.
+// changes, what OK and cancel store, and what OK tells when it cannot simply save.
 #include "ui/settings_dialog.h"
 
 #include <gtest/gtest.h>
@@ -8,12 +8,14 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 
 #include "memory_controls.h"
 #include "multiline/settings_file.h"
 #include "sjis.h"
+#include "support/real_faults.h"
 #include "ui/help_text.h"
 
 namespace tq58::ui {
@@ -315,6 +317,104 @@ TEST_F(SettingsDialogTest, OkWithoutEditsRewritesTheSameFile) {
   View().UserSelectsTab(dialog, 19);
   dialog.Button1Click();
   EXPECT_EQ(ReadBytes(settingsFile_), before);
+}
+
+// What stands in the way of OK, and the reason its message gives in plain words.
+enum class SaveFault { FolderAtThePath, DiskFull };
+
+struct SaveFaultCase {
+  const char* name;
+  SaveFault fault;
+  const char* reason;  // UTF-8
+};
+
+class SaveFaultTest : public SettingsDialogTest,
+                      public ::testing::WithParamInterface<SaveFaultCase> {};
+
+// OK that cannot save says why and where, and the dialog stays open with every edit: once the
+// cause is gone, OK again stores them. Until then the previous file stays byte for byte.
+TEST_P(SaveFaultTest, OkTellsWhyAndKeepsTheDialogOpen) {
+  const SaveFaultCase& c = GetParam();
+  PresetStore previous;
+  previous.Preset(2).Comment = "previous";
+  StoreFile(previous);
+  const std::string before = ReadBytes(settingsFile_);
+  if (c.fault == SaveFault::FolderAtThePath) {
+    std::filesystem::remove(settingsFile_);
+    std::filesystem::create_directory(settingsFile_);
+  }
+  TForm1& dialog = Open();
+  View().UserSelectsTab(dialog, 1);
+  View().comment.SetText("edited");
+  View().Row(3).Edit1.SetText("7.5");
+  {
+    std::optional<faults::ScopedFileSizeLimit> full;
+    if (c.fault == SaveFault::DiskFull) full.emplace(100);
+    dialog.Button1Click();
+  }
+
+  EXPECT_FALSE(View().form.Closed());
+  ASSERT_EQ(View().form.warnings.size(), 1u);
+  const UserMessage& shown = View().form.warnings[0];
+  EXPECT_EQ(shown.Caption, Sjis("設定を保存できません"));
+  EXPECT_NE(shown.Text.find(settingsFile_.string()), std::string::npos) << shown.Text;
+  EXPECT_NE(shown.Text.find(Sjis(c.reason)), std::string::npos) << shown.Text;
+  EXPECT_EQ(View().comment.Text(), "edited");
+  if (c.fault == SaveFault::DiskFull) {
+    EXPECT_EQ(ReadBytes(settingsFile_), before);
+  }
+  if (c.fault == SaveFault::FolderAtThePath) {
+    EXPECT_TRUE(std::filesystem::is_empty(settingsFile_));
+    std::filesystem::remove(settingsFile_);
+  }
+
+  dialog.Button1Click();
+  EXPECT_TRUE(View().form.Closed());
+  EXPECT_EQ(View().form.warnings.size(), 1u);
+  const PresetStore saved = LoadFile();
+  EXPECT_EQ(saved.Preset(2).Comment, "edited");
+  EXPECT_EQ(saved.Preset(2).Lines[2].Spacing, 7.5);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, SaveFaultTest,
+    ::testing::Values(SaveFaultCase{"FolderAtThePath", SaveFault::FolderAtThePath,
+                                    "同じ名前のフォルダーがあるため、ファイルを作れません。"},
+                      SaveFaultCase{"DiskFull", SaveFault::DiskFull,
+                                    "ディスクの空き容量が足りません。"}),
+    [](const ::testing::TestParamInfo<SaveFaultCase>& info) {
+      return std::string(info.param.name);
+    });
+
+// Two dialogs open at once: the one confirmed last asks before it drops the other's presets,
+// and "no" leaves the other's file and keeps the dialog open.
+TEST_F(SettingsDialogTest, OkAsksBeforeOverwritingAFileSavedMeanwhile) {
+  TForm1& first = Open();
+  View().comment.SetText("first");
+
+  MemoryDialog otherView;
+  PresetStore otherStore;
+  LoadSettings(otherStore, settingsFile_);
+  TForm1 other(otherView.Controls(), otherStore, settingsFile_);
+  other.OpenSettings();
+  otherView.comment.SetText("other");
+  other.Button1Click();
+  ASSERT_TRUE(otherView.form.Closed());
+  const std::string othersFile = ReadBytes(settingsFile_);
+
+  View().form.answers = {false};
+  first.Button1Click();
+  ASSERT_EQ(View().form.questions.size(), 1u);
+  EXPECT_EQ(View().form.questions[0].Caption, Sjis("設定ファイルの上書き"));
+  EXPECT_NE(View().form.questions[0].Text.find(settingsFile_.string()), std::string::npos);
+  EXPECT_FALSE(View().form.Closed());
+  EXPECT_EQ(ReadBytes(settingsFile_), othersFile);
+
+  View().form.answers = {true};
+  first.Button1Click();
+  EXPECT_EQ(View().form.questions.size(), 2u);
+  EXPECT_TRUE(View().form.Closed());
+  EXPECT_EQ(LoadFile().Preset(1).Comment, "first");
 }
 
 }  // namespace

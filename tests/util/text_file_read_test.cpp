@@ -1,4 +1,5 @@
-// Line splitting of text files: line breaks, carriage returns, Ctrl-Z, long lines.
+// Line splitting of text files: line breaks, carriage returns, Ctrl-Z, long lines; whole
+// files read as they are.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -68,6 +69,15 @@ TEST_F(TextFileRead, ReportsMissingFileAndStopsWhenAsked) {
 TEST_F(TextFileRead, ADirectoryCannotBeRead) {
   EXPECT_EQ(MyFunc::ForEachTextLine(folder_, [](std::string_view) { return true; }),
             MyFunc::ReadResult::Failed);
+}
+
+TEST_F(TextFileRead, WholeFileGivesTheBytesOrNothing) {
+  const fs::path file = folder_ / "a.dat";
+  EXPECT_EQ(MyFunc::ReadWholeFile(file), std::nullopt);
+  const std::string bytes = std::string("\r\n\x1A\0", 4) + std::string(70000, 'z');
+  tq58_test::WriteBytes(file, bytes);
+  EXPECT_EQ(MyFunc::ReadWholeFile(file), bytes);
+  EXPECT_EQ(MyFunc::ReadWholeFile(folder_), std::nullopt);  // a folder reads as none
 }
 
 }  // namespace

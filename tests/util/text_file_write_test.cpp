@@ -1,25 +1,23 @@
-// Replacing a file: new and existing targets, and every injected failure keeping the old file.
+// Replacing a file: new and existing targets in both durabilities, and the targets that
+// cannot be written with the reason each reports. Faults of the disk are in tests/faults.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <vector>
 
 #include "support/files.h"
 #include "util/text_file.h"
-#include "util/write_faults.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using MyFunc::Durability;
 using MyFunc::ReplaceFileContents;
-using MyFunc::ScopedWriteFault;
-using MyFunc::WriteFault;
-using MyFunc::WriteFaultStep;
+using MyFunc::WriteFailure;
 
-class TextFileWrite : public testing::Test {
+class TextFileWrite : public testing::TestWithParam<Durability> {
  protected:
   std::string Contents() const {
     std::ifstream in(path_, std::ios::binary);
@@ -32,52 +30,49 @@ class TextFileWrite : public testing::Test {
   const fs::path path_ = folder_ / "target.txt";
 };
 
-TEST_F(TextFileWrite, CreatesAndReplacesFiles) {
-  EXPECT_TRUE(ReplaceFileContents(path_, "first\r\n"));
+TEST_P(TextFileWrite, CreatesAndReplacesFiles) {
+  EXPECT_TRUE(ReplaceFileContents(path_, "first\r\n", GetParam()));
   EXPECT_EQ(Contents(), "first\r\n");
-  EXPECT_TRUE(ReplaceFileContents(path_, std::string("\x82\xA0\0z", 4)));
+  EXPECT_TRUE(ReplaceFileContents(path_, std::string("\x82\xA0\0z", 4), GetParam()));
   EXPECT_EQ(Contents(), std::string("\x82\xA0\0z", 4));
-  EXPECT_TRUE(ReplaceFileContents(path_, ""));
+  EXPECT_TRUE(ReplaceFileContents(path_, "", GetParam()));
   EXPECT_EQ(Contents(), "");
   EXPECT_EQ(FilesInFolder(), 1u);
 }
 
-TEST_F(TextFileWrite, WorksInAFolderWithJapaneseName) {
+TEST_P(TextFileWrite, WorksInAFolderWithJapaneseName) {
   const fs::path folder = folder_ / fs::path(u8"\u5916\u90e8\u5909\u5f62");
   fs::create_directories(folder);
-  EXPECT_TRUE(ReplaceFileContents(folder / "a.txt", "x"));
+  EXPECT_TRUE(ReplaceFileContents(folder / "a.txt", "x", GetParam()));
   EXPECT_TRUE(fs::exists(folder / "a.txt"));
 }
 
-TEST_F(TextFileWrite, FailsWithoutAFolderOrOverADirectory) {
-  EXPECT_FALSE(ReplaceFileContents(folder_ / "missing" / "a.txt", "x"));
+// Targets that no write can reach: each reports its reason with the system's text and
+// leaves the folder as it was.
+TEST_P(TextFileWrite, UnreachableTargetsReportWhy) {
   fs::create_directories(path_ / "inner");
-  EXPECT_FALSE(ReplaceFileContents(path_, "x"));
-  EXPECT_TRUE(fs::is_directory(path_ / "inner"));
-  EXPECT_EQ(FilesInFolder(), 1u);
+  const struct {
+    fs::path target;
+    WriteFailure reason;
+  } cases[] = {
+      {folder_ / "missing" / "a.txt", WriteFailure::FolderMissing},
+      {path_, WriteFailure::FolderInTheWay},
+      {folder_ / std::string(300, 'n'), WriteFailure::Other},  // a name longer than allowed
+  };
+  for (const auto& c : cases) {
+    const MyFunc::WriteResult result = ReplaceFileContents(c.target, "x", GetParam());
+    EXPECT_FALSE(result) << c.target;
+    EXPECT_EQ(result.Failure, c.reason) << c.target;
+    EXPECT_FALSE(result.SystemMessage.empty()) << c.target;
+    EXPECT_TRUE(fs::is_directory(path_ / "inner"));
+    EXPECT_EQ(FilesInFolder(), 1u) << c.target;
+  }
 }
 
-// Every step and every byte at which the write can stop leaves the old file as it was.
-TEST_F(TextFileWrite, AnyFailureKeepsTheOldFileAndLeavesNoTemporaryFile) {
-  const std::string old = "old contents\r\n";
-  const std::string content = "new contents, longer than the old ones\r\n";
-  std::ofstream(path_, std::ios::binary) << old;
-  std::vector<WriteFault> faults = {{WriteFaultStep::Create, 0},
-                                    {WriteFaultStep::Flush, 0},
-                                    {WriteFaultStep::Close, 0},
-                                    {WriteFaultStep::Rename, 0}};
-  for (std::size_t offset = 0; offset <= content.size() + 1; ++offset) {
-    faults.push_back({WriteFaultStep::Write, offset});
-  }
-  for (const WriteFault& fault : faults) {
-    const ScopedWriteFault armed(fault);
-    EXPECT_FALSE(ReplaceFileContents(path_, content))
-        << static_cast<int>(fault.step) << " at " << fault.byteOffset;
-    EXPECT_EQ(Contents(), old);
-    EXPECT_EQ(FilesInFolder(), 1u);
-  }
-  EXPECT_TRUE(ReplaceFileContents(path_, content));  // the fault ended with its scope
-  EXPECT_EQ(Contents(), content);
-}
+INSTANTIATE_TEST_SUITE_P(Durabilities, TextFileWrite,
+                         testing::Values(Durability::Cached, Durability::OnDisk),
+                         [](const testing::TestParamInfo<Durability>& info) {
+                           return info.param == Durability::Cached ? "Cached" : "OnDisk";
+                         });
 
 }  // namespace

@@ -218,6 +218,15 @@ WindowPlace DialogSession::FindWindow(const std::string& title) const {
   return place;
 }
 
+bool DialogSession::WaitUntilGone(const std::string& title) const {
+  const auto deadline = std::chrono::steady_clock::now() + kWindowWait;
+  while (!screen_.XdoTool({"search", "--name", "^" + title + "$"}).empty()) {
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(200ms);
+  }
+  return true;
+}
+
 bool DialogSession::WaitForExit() { return program_ && program_->WaitForExit(kWindowWait); }
 
 void DialogSession::Focus(const WindowPlace& window) const {

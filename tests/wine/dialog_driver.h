@@ -98,6 +98,8 @@ class DialogSession {
   void Start(const std::string& desktopName = "");
   // The first window whose whole title is `title` (UTF-8), waited for a few seconds.
   WindowPlace FindWindow(const std::string& title) const;
+  // True once no window has the whole title `title` any more, waited for a few seconds.
+  bool WaitUntilGone(const std::string& title) const;
   // True once the program has ended, waited for a few seconds.
   bool WaitForExit();
 

@@ -1,6 +1,6 @@
 // The Windows program's settings dialog under Wine, used as a person uses it: clicks on tabs
-// and boxes, typed text with Japanese characters, Enter, Esc, Alt+Y and Alt+N, the close box.
-// The settings file it leaves is checked line by line.
+// and boxes, typed text with Japanese characters, Enter, Esc, Alt+Y and Alt+N, the close box,
+// the message of an OK that cannot save. The settings file it leaves is checked line by line.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,12 +9,14 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "dialog_driver.h"
 #include "multiline/settings_file.h"
+#include "support/files.h"
 #include "ui/sjis.h"
 
 namespace {
@@ -27,6 +29,7 @@ using namespace tq58_dialog_test;
 
 constexpr char kDialogTitle[] = "丸め付マルチライン　設定";
 constexpr char kApplicationTitle[] = "tq58_丸め付マルチライン";
+constexpr char kSaveFailedTitle[] = "設定を保存できません";
 constexpr int kClientWidth = 589;
 constexpr int kClientHeight = 312;
 constexpr int kScreenWidth = 1024;
@@ -345,6 +348,41 @@ TEST_F(SettingsDialogUnderWine, CloseBoxInTheTitleBarStoresNothing) {
   Session().Click(client.X + kClientWidth - 12, client.Y - 11);  // the close box
   ASSERT_TRUE(Session().WaitForExit()) << "the close box did not end the program";
   ExpectSettingsFileBytes(before);
+}
+
+// A folder stands where the settings file would be: OK tells that it cannot save, in a message
+// box owned by the dialog, and the dialog stays open. Once the message is dismissed, Esc
+// closes the dialog; the folder is untouched and nothing is left beside the program.
+TEST_F(SettingsDialogUnderWine, OkThatCannotSaveShowsWhyAndKeepsTheDialogOpen) {
+  const fs::path folder = Session().SettingsFile();
+  fs::create_directory(folder);
+  tq58_test::WriteBytes(folder / "kept.txt", "kept");
+
+  const WindowPlace dialog = Open();
+  ASSERT_FALSE(dialog.Id.empty());
+  Click(dialog, kCommentBox);
+  Session().Type("lost?");
+  Session().Keys({"Return"});
+  const WindowPlace message = Session().FindWindow(kSaveFailedTitle);
+  ASSERT_FALSE(message.Id.empty()) << "no message titled " << kSaveFailedTitle;
+  Capture("save-failed.png");
+  EXPECT_EQ(Session().FindWindow(kDialogTitle).Id, dialog.Id) << "the dialog did not stay";
+
+  Session().Focus(message);
+  Session().Keys({"Return"});
+  ASSERT_TRUE(Session().WaitUntilGone(kSaveFailedTitle)) << "Enter did not dismiss the message";
+  Session().Focus(dialog);
+  Session().Keys({"Escape"});
+  ASSERT_TRUE(Session().WaitForExit()) << "Esc did not end the program after the message";
+
+  EXPECT_TRUE(fs::is_directory(folder));
+  EXPECT_EQ(tq58_test::EntryCount(folder), 1u);
+  EXPECT_EQ(ReadBytes(folder / "kept.txt"), "kept");
+  std::set<std::string> beside;
+  for (const auto& entry : fs::directory_iterator(Session().Folder())) {
+    beside.insert(entry.path().filename().string());
+  }
+  EXPECT_EQ(beside, (std::set<std::string>{"tq58.exe", "tq58.dat"}));
 }
 
 }  // namespace

@@ -124,4 +124,16 @@ void NativeFormWindow::MoveTo(int left, int top) {
 
 void NativeFormWindow::Close() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
 
+void NativeFormWindow::ShowWarning(const UserMessage& message) {
+  MessageBoxW(hwnd_, ShiftJisToWide(message.Text).c_str(), ShiftJisToWide(message.Caption).c_str(),
+              MB_OK | MB_ICONWARNING);
+}
+
+bool NativeFormWindow::AskYesNo(const UserMessage& message) {
+  // "No" is the default button: Enter pressed out of habit keeps the other run's save.
+  return MessageBoxW(hwnd_, ShiftJisToWide(message.Text).c_str(),
+                     ShiftJisToWide(message.Caption).c_str(),
+                     MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+}
+
 }  // namespace tq58::ui::win32

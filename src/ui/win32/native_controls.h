@@ -70,7 +70,8 @@ class NativeMemo : public Memo {
   HWND hwnd_;
 };
 
-// The dialog's top-level window. Moving it keeps its title bar on a monitor.
+// The dialog's top-level window. Moving it keeps its title bar on a monitor; its messages
+// are message boxes that it owns.
 class NativeFormWindow : public FormWindow {
  public:
   explicit NativeFormWindow(HWND hwnd) : hwnd_(hwnd) {}
@@ -78,6 +79,8 @@ class NativeFormWindow : public FormWindow {
   int Top() const override;
   void MoveTo(int left, int top) override;
   void Close() override;
+  void ShowWarning(const UserMessage& message) override;
+  bool AskYesNo(const UserMessage& message) override;
 
  private:
   HWND hwnd_;

@@ -1,5 +1,5 @@
-// The file-size limit and the small tmpfs of the full-disk tests.
-#include "full_disk.h"
+// The real faults of the write tests: system limits and mounts.
+#include "support/real_faults.h"
 
 #include <sys/mount.h>
 
@@ -23,6 +23,15 @@ ScopedFileSizeLimit::~ScopedFileSizeLimit() {
   std::signal(SIGXFSZ, previousHandler_);
 }
 
+ScopedNoFileDescriptors::ScopedNoFileDescriptors() {
+  getrlimit(RLIMIT_NOFILE, &previous_);
+  rlimit none = previous_;
+  none.rlim_cur = 0;
+  setrlimit(RLIMIT_NOFILE, &none);
+}
+
+ScopedNoFileDescriptors::~ScopedNoFileDescriptors() { setrlimit(RLIMIT_NOFILE, &previous_); }
+
 SmallTmpfs::SmallTmpfs(const std::filesystem::path& folder) : folder_(folder) {
   std::filesystem::create_directories(folder_);
   mounted_ = mount("tmpfs", folder_.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, "size=64k") == 0;
@@ -45,6 +54,19 @@ void SmallTmpfs::LeaveFree(std::size_t freePages) {
   const std::uintmax_t pages = std::filesystem::file_size(filler, error) / kPageSize;
   const std::uintmax_t kept = pages > freePages ? pages - freePages : 0;
   std::filesystem::resize_file(filler, kept * kPageSize, error);
+}
+
+bool SmallTmpfs::MakeReadOnly() {
+  return mounted_ &&
+         mount(nullptr, folder_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, "size=64k") == 0;
+}
+
+ScopedMountedFile::ScopedMountedFile(const std::filesystem::path& file) : file_(file) {
+  mounted_ = mount(file_.c_str(), file_.c_str(), nullptr, MS_BIND, nullptr) == 0;
+}
+
+ScopedMountedFile::~ScopedMountedFile() {
+  if (mounted_) umount2(file_.c_str(), MNT_DETACH);
 }
 
 }  // namespace tq58::faults

@@ -1,5 +1,6 @@
-// Making writes fail the way a full disk does: a file-size limit that the system enforces at
-// any byte, and a small tmpfs that really fills up.
+// Making writes fail for real: a file-size limit that the system enforces at any byte, no
+// file descriptor left, a small tmpfs that really fills up or is read-only, and a file that
+// cannot be replaced because something is mounted on it.
 #pragma once
 
 #include <sys/resource.h>
@@ -23,6 +24,18 @@ class ScopedFileSizeLimit {
   void (*previousHandler_)(int) = nullptr;
 };
 
+// While an instance lives, this process can open no file (EMFILE).
+class ScopedNoFileDescriptors {
+ public:
+  ScopedNoFileDescriptors();
+  ~ScopedNoFileDescriptors();
+  ScopedNoFileDescriptors(const ScopedNoFileDescriptors&) = delete;
+  ScopedNoFileDescriptors& operator=(const ScopedNoFileDescriptors&) = delete;
+
+ private:
+  rlimit previous_{};
+};
+
 // A 64 KiB tmpfs mounted at a folder for the life of the instance. Mounting needs root (or
 // CAP_SYS_ADMIN); without it Mounted() is false and the folder is an ordinary one.
 class SmallTmpfs {
@@ -39,9 +52,27 @@ class SmallTmpfs {
 
   // Fills the file system with a filler file, then frees `freePages` pages of it.
   void LeaveFree(std::size_t freePages);
+  // Mounts it again read-only (EROFS for every write); false when that fails.
+  bool MakeReadOnly();
 
  private:
   std::filesystem::path folder_;
+  bool mounted_ = false;
+};
+
+// A file bind-mounted on itself for the life of the instance: it reads as before, but a rename
+// over it fails (EBUSY), as over a file that another program holds. Needs root, as above.
+class ScopedMountedFile {
+ public:
+  explicit ScopedMountedFile(const std::filesystem::path& file);
+  ~ScopedMountedFile();
+  ScopedMountedFile(const ScopedMountedFile&) = delete;
+  ScopedMountedFile& operator=(const ScopedMountedFile&) = delete;
+
+  bool Mounted() const { return mounted_; }
+
+ private:
+  std::filesystem::path file_;
   bool mounted_ = false;
 };
 
