@@ -9,12 +9,15 @@
 #include "exchange/writer.h"
 #include "multiline/construction.h"
 #include "multiline/settings_file.h"
+#include "util/host_limits.h"
 
 namespace tq58 {
 namespace {
 
 // Mode 1 draws along the points 1 and 2 only, mode 2 along up to 99 points.
-int32_t PointLimitOf(int32_t runMode) { return runMode == kSegmentMode ? 1 : 98; }
+int32_t PointLimitOf(int32_t runMode) {
+  return runMode == kSegmentMode ? 1 : MyFunc::kPolylinePointLimit;
+}
 
 // What the host gets when the run fails part way: no command at all ("hq"), rather than a
 // partly drawn multi-line or its own input read back as drawing commands.

@@ -57,4 +57,9 @@ void AddEntityOrder(ExchangeModel& model, int32_t kind, int32_t index) {
   model.EntityOrder.push_back({kind, index});
 }
 
+double LayerGroupScaleOf(const ExchangeModel& model, int32_t layerGroup) {
+  if (layerGroup < 0 || layerGroup >= kLayerGroupCount) return 1.0;
+  return model.LayerGroupScale[static_cast<std::size_t>(layerGroup)];
+}
+
 }  // namespace JwwGaibu

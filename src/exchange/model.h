@@ -306,4 +306,8 @@ void InitEntityHeader(const ExchangeModel& model, TEntityHeader& header);
 // Appends one (kind, index) pair to EntityOrder.
 void AddEntityOrder(ExchangeModel& model, int32_t kind, int32_t index);
 
+// The scale of `layerGroup` from LayerGroupScale. The reader keeps layer groups within 0..15;
+// any other number gives scale 1 rather than a read outside the table.
+double LayerGroupScaleOf(const ExchangeModel& model, int32_t layerGroup);
+
 }  // namespace JwwGaibu

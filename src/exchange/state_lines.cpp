@@ -4,6 +4,7 @@
 
 #include <climits>
 
+#include "util/host_limits.h"
 #include "util/text_convert.h"
 
 namespace JwwGaibu {
@@ -19,11 +20,8 @@ std::string_view From(std::string_view text, std::size_t position) {
 // The character at `position` (from 1) as one hexadecimal digit; 0 when missing or no digit.
 int32_t HexDigitAt(std::string_view text, std::size_t position) {
   if (position > text.size()) return 0;
-  const char c = text[position - 1];
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return 0;
+  const int digit = MyFunc::HexDigitValue(text[position - 1]);
+  return digit < 0 ? 0 : digit;
 }
 
 // Indexes into the layer tables. Reading only ever sets layer groups and layers of 0..15; the
@@ -204,7 +202,7 @@ bool ApplyCLine(ExchangeModel& model, const FieldSplitter& fields) {
   } else if (keyword.starts_with("cc")) {
     // Only the one character after "cc" is the colour.
     const int32_t color = TextToInt(keyword.substr(2, 1));
-    model.CurTextColor = color >= 0 && color <= 8 ? color : 0;
+    model.CurTextColor = MyFunc::IsTextColor(color) ? color : 0;
   } else {
     return false;
   }

@@ -6,15 +6,16 @@
 
 #include "exchange/command_format.h"
 #include "exchange/writer.h"
+#include "util/host_limits.h"
+#include "util/real_format.h"
 
 namespace JwwGaibu {
 namespace {
 
-constexpr int32_t kMaxLineWidth = 30000;
-constexpr int32_t kMaxTextColor = 8;
+using MyFunc::AppendDecimal;
+
 constexpr int32_t kMaxTextStyle = 10;
 constexpr int32_t kFreeSizeTextStyle = 0;
-constexpr int32_t kHostWidthRequest = -1;
 constexpr char kFontCommand[] = "cn\"$";
 
 enum class NumberForm { Decimal, Hex };
@@ -111,8 +112,8 @@ void OutLineType(ExchangeModel& model, WriterState& writer, int32_t lineType, in
 void OutLineWidth(ExchangeModel& model, WriterState& writer, int32_t width) {
   // A host that announced no widths does not understand width commands.
   if (!model.LineWidthSeen) return;
-  int32_t value = width == kHostWidthRequest ? model.HostLineWidth : width;
-  if (value < 0 || value > kMaxLineWidth) value = 0;
+  int32_t value = width == MyFunc::kHostLineWidth ? model.HostLineWidth : width;
+  if (value < 0 || value > MyFunc::kMaxLineWidth) value = 0;
   EmitAttribute(writer, "lw", NumberForm::Decimal, value, model.CurLineWidth,
                 writer.ForceLineWidth);
 }
@@ -156,7 +157,7 @@ void OutTextStyle(ExchangeModel& model, WriterState& writer, int32_t style, int3
 }
 
 void OutTextColor(ExchangeModel& model, WriterState& writer, int32_t textColor) {
-  const int32_t value = textColor < 0 || textColor > kMaxTextColor ? 0 : textColor;
+  const int32_t value = MyFunc::IsTextColor(textColor) ? textColor : 0;
   EmitAttribute(writer, "cc", NumberForm::Decimal, value, model.CurTextColor,
                 writer.ForceTextColor);
 }

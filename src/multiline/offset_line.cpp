@@ -1,6 +1,8 @@
 // Offset vertices and corner flags of one offset line along the base path.
 #include "multiline/offset_line.h"
 
+#include <numbers>
+
 #include "util/geometry.h"
 #include "util/portable_math.h"
 #include "util/tolerances.h"
@@ -11,7 +13,7 @@ namespace {
 
 // The point p moved by `spacing` along the left normal of the direction t.
 PointD MovedAlongLeftNormal(PointD p, double spacing, double t) {
-  const double normal = t + MyFunc::kPi / 2.0;
+  const double normal = t + std::numbers::pi / 2.0;
   // The portable sine and cosine keep both builds' output identical to the last digit.
   return {p.x + spacing * MyFunc::PortableCos(normal), p.y + spacing * MyFunc::PortableSin(normal)};
 }

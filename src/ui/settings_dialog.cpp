@@ -8,16 +8,18 @@
 #include "multiline/settings_file.h"
 #include "ui/help_text.h"
 #include "ui/line_row_binding.h"
+#include "util/host_limits.h"
+#include "util/line_break.h"
 
 namespace tq58::ui {
 namespace {
 
-bool IsPresetNumber(int number) { return number >= 1 && number <= kPresetCount; }
+using MyFunc::IsPresetNumber;
 
 std::string JoinedHelpText() {
   std::string text;
   for (std::string_view line : kHelpTextLines) {
-    if (!text.empty()) text += "\r\n";
+    if (!text.empty()) text += MyFunc::kLineBreak;
     text += line;
   }
   return text;

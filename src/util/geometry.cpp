@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <utility>
 
 #include "util/portable_math.h"
@@ -11,6 +12,8 @@
 namespace MyFunc {
 
 namespace {
+
+using std::numbers::pi;
 
 // The zero test of IntersectLines: d counts as zero when trunc(d / 1e-8 + 0.5) is 0, that is
 // for -1.5e-8 < d < 0.5e-8 -- deliberately not symmetric about 0. Kept in double, so a huge
@@ -45,11 +48,11 @@ double DirectionAngle(double dx, double dy) {
   }
   // Our own atan2, sin and cos: the C libraries of the two builds differ in the last bit.
   const double a = PortableAtan2(dy, dx);
-  return a < 0.0 ? a + 2.0 * kPi : a;
+  return a < 0.0 ? a + 2.0 * pi : a;
 }
 
 double DirectionAngleDeg(double dx, double dy) {
-  return RoundFine(DirectionAngle(dx, dy) * 180.0 / kPi);
+  return RoundFine(DirectionAngle(dx, dy) * 180.0 / pi);
 }
 
 double RotatedY(double px, double py, double cx, double cy, double t) {
@@ -112,8 +115,8 @@ bool FilletCorner(int side1, int side2, double r, double x1, double y1, double x
   const double t1 = DirectionAngle(x2 - x1, y2 - y1);
   const double t2 = DirectionAngle(x4 - x3, y4 - y3);
   // Normal towards the centre: side 0 is the left of the line, any other value the right.
-  const double a1 = side1 == 0 ? t1 + kPi / 2.0 : t1 - kPi / 2.0;
-  const double a2 = side2 == 0 ? t2 + kPi / 2.0 : t2 - kPi / 2.0;
+  const double a1 = side1 == 0 ? t1 + pi / 2.0 : t1 - pi / 2.0;
+  const double a2 = side2 == 0 ? t2 + pi / 2.0 : t2 - pi / 2.0;
   const double m1x = r * PortableCos(a1);
   const double m1y = r * PortableSin(a1);
   const double m2x = r * PortableCos(a2);
@@ -124,10 +127,10 @@ bool FilletCorner(int side1, int side2, double r, double x1, double y1, double x
                      y4 + m2y) == Intersection::Parallel) {
     return false;
   }
-  t1x = cx + r * PortableCos(a1 + kPi);
-  t1y = cy + r * PortableSin(a1 + kPi);
-  t2x = cx + r * PortableCos(a2 + kPi);
-  t2y = cy + r * PortableSin(a2 + kPi);
+  t1x = cx + r * PortableCos(a1 + pi);
+  t1y = cy + r * PortableSin(a1 + pi);
+  t2x = cx + r * PortableCos(a2 + pi);
+  t2y = cy + r * PortableSin(a2 + pi);
   return true;
 }
 

@@ -15,7 +15,7 @@ constexpr unsigned char kFullWidthSpaceTrail = 0x40;
 
 // The texts that TextToBool takes for true, after blanks are removed and letters upper-cased.
 constexpr std::array<std::string_view, 10> kTrueWords = {
-    "T", "TR", "TRU", "TRUE", "1",
+    "T",        "TR", "TRU", "TRUE", "1",
     "\x82\x50",  // full-width digit one
     "\x81\x9B",  // white circle
     "ON",
@@ -24,13 +24,6 @@ constexpr std::array<std::string_view, 10> kTrueWords = {
 };
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-int HexDigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
 
 // Drops the leading half-width spaces that both number grammars allow.
 std::string_view SkipLeadingSpaces(std::string_view text) {
@@ -109,6 +102,13 @@ bool ConvertPlainDecimal(std::string_view text, double& value) {
 }
 
 }  // namespace
+
+int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
 
 std::string RemoveBlanks(std::string_view text) {
   std::string result;

@@ -5,9 +5,8 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 #include <random>
-
-#include "util/tolerances.h"
 
 namespace {
 
@@ -16,9 +15,9 @@ using MyFunc::DirectionAngleDeg;
 using MyFunc::FilletCorner;
 using MyFunc::Intersection;
 using MyFunc::IntersectLines;
-using MyFunc::kPi;
 using MyFunc::RoundFine;
 using MyFunc::SideOfLine;
+using std::numbers::pi;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -38,12 +37,12 @@ TEST_P(DirectionAngleCases, GivesTheDirectionFromZeroToTwoPi) {
 INSTANTIATE_TEST_SUITE_P(
     Directions, DirectionAngleCases,
     testing::Values(AngleCase{"NullVector", 0, 0, 0}, AngleCase{"TinyVector", 5e-11, -5e-11, 0},
-                    AngleCase{"PlusX", 1, 0, 0}, AngleCase{"PlusY", 0, 1, kPi / 2},
-                    AngleCase{"MinusX", -1, 0, kPi}, AngleCase{"MinusY", 0, -1, 3 * kPi / 2},
+                    AngleCase{"PlusX", 1, 0, 0}, AngleCase{"PlusY", 0, 1, pi / 2},
+                    AngleCase{"MinusX", -1, 0, pi}, AngleCase{"MinusY", 0, -1, 3 * pi / 2},
                     // 1e-10 itself is no longer a null component.
-                    AngleCase{"ComponentAtTolerance", 0, -1e-10, 3 * kPi / 2},
+                    AngleCase{"ComponentAtTolerance", 0, -1e-10, 3 * pi / 2},
                     // A negative angle a hair below 0 becomes a full turn, not 0.
-                    AngleCase{"JustBelowPlusX", 1, -1e-300, 2 * kPi}),
+                    AngleCase{"JustBelowPlusX", 1, -1e-300, 2 * pi}),
     [](const auto& info) { return info.param.name; });
 
 TEST(DirectionAngleDeg, IsExactOnRightAnglesAndDiagonals) {
@@ -96,9 +95,9 @@ TEST(SamePoint, AcceptsDifferencesUpToTheToleranceInEachAxis) {
 }
 
 TEST(RotatedY, TurnsAboutTheCentre) {
-  EXPECT_DOUBLE_EQ(MyFunc::RotatedY(1, 0, 0, 0, kPi / 2), 1.0);
-  EXPECT_NEAR(MyFunc::RotatedY(0, 1, 0, 0, kPi / 2), 0.0, 1e-15);
-  EXPECT_DOUBLE_EQ(MyFunc::RotatedY(3, 2, 2, 2, kPi / 2), 3.0);
+  EXPECT_DOUBLE_EQ(MyFunc::RotatedY(1, 0, 0, 0, pi / 2), 1.0);
+  EXPECT_NEAR(MyFunc::RotatedY(0, 1, 0, 0, pi / 2), 0.0, 1e-15);
+  EXPECT_DOUBLE_EQ(MyFunc::RotatedY(3, 2, 2, 2, pi / 2), 3.0);
 }
 
 struct IntersectCase {

@@ -10,18 +10,18 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <numbers>
 #include <optional>
 
 #include "util/geometry.h"
 #include "util/portable_math_internal.h"
-#include "util/tolerances.h"
 
 namespace {
 
-using MyFunc::kPi;
 using MyFunc::PortableAtan2;
 using MyFunc::PortableCos;
 using MyFunc::PortableSin;
+using std::numbers::pi;
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -71,7 +71,7 @@ TEST(PortableSinCos, AgreeWithTheLibraryOverFourTurns) {
   constexpr int kSteps = 100000;
   for (int i = 0; i <= kSteps; ++i) {
     // An irrational step keeps the arguments away from a regular grid.
-    const double x = -4.0 * kPi + 8.0 * kPi * (i + 0.5 * std::sqrt(0.5)) / kSteps;
+    const double x = -4.0 * pi + 8.0 * pi * (i + 0.5 * std::sqrt(0.5)) / kSteps;
     sin.Check(PortableSin(x), std::sin(x), "sin", x);
     cos.Check(PortableCos(x), std::cos(x), "cos", x);
   }
@@ -94,13 +94,13 @@ TEST(PortableSinCos, AgreeWithTheLibraryOnHugeArguments) {
 TEST(PortableSinCos, AreExactAtMultiplesOfAQuarterPi) {
   // glibc rounds all of these correctly (checked against a 600-bit reference).
   for (int k = -16; k <= 16; ++k) {
-    const double x = k * (kPi / 4.0);
+    const double x = k * (pi / 4.0);
     EXPECT_TRUE(SameResult(PortableSin(x), std::sin(x))) << k;
     EXPECT_TRUE(SameResult(PortableCos(x), std::cos(x))) << k;
   }
-  EXPECT_EQ(PortableCos(kPi / 2.0), 0x1.1a62633145c07p-54);  // pi/2 - fl(pi/2)
-  EXPECT_EQ(PortableSin(kPi), 0x1.1a62633145c07p-53);
-  EXPECT_EQ(PortableCos(kPi), -1.0);
+  EXPECT_EQ(PortableCos(pi / 2.0), 0x1.1a62633145c07p-54);  // pi/2 - fl(pi/2)
+  EXPECT_EQ(PortableSin(pi), 0x1.1a62633145c07p-53);
+  EXPECT_EQ(PortableCos(pi), -1.0);
 }
 
 TEST(PortableSinCos, ReduceTheHardestDoubleExactly) {
@@ -135,7 +135,7 @@ TEST(PortableAtan2, AgreesWithTheLibraryInAllQuadrantsAndScales) {
   const double scales[] = {1.0, 1e-7, 3e5, 1e-300, 1e300};
   const double squashes[] = {1.0, 1e-9, 1e-20};
   for (int i = 0; i < kSteps; ++i) {
-    const double t = 2.0 * kPi * (i + 0.5 * std::sqrt(0.5)) / kSteps;
+    const double t = 2.0 * pi * (i + 0.5 * std::sqrt(0.5)) / kSteps;
     // Both components from one scale, often with one of them much shorter: a ratio below
     // 2^-61 takes a path of its own.
     const double scale = scales[i % 5];
@@ -165,15 +165,15 @@ TEST(PortableAtan2, GivesTheLibrarysAnglesOfCompassDirections) {
       EXPECT_TRUE(SameResult(PortableAtan2(y, x), std::atan2(y, x))) << y << ", " << x;
     }
   }
-  EXPECT_EQ(PortableAtan2(0.0, -1.0), kPi);
-  EXPECT_EQ(PortableAtan2(1.0, 0.0), kPi / 2.0);
+  EXPECT_EQ(PortableAtan2(0.0, -1.0), pi);
+  EXPECT_EQ(PortableAtan2(1.0, 0.0), pi / 2.0);
 }
 
 TEST(PortableAtan2, MakesWholeDegreesOfEveryMultipleOfFifteenDegrees) {
   // What the drawing writes as arc angles: the directions of multiples of 15 degrees come
   // out as whole degrees after the fine rounding.
   for (int degrees = 0; degrees < 360; degrees += 15) {
-    const double t = degrees * kPi / 180.0;
+    const double t = degrees * pi / 180.0;
     for (const double length : {1.0, 7.3, 1e-6, 4e6}) {
       EXPECT_EQ(MyFunc::DirectionAngleDeg(length * std::cos(t), length * std::sin(t)), degrees)
           << length;
@@ -251,7 +251,7 @@ TEST(PortableMathFastPath, SinCosAgreeWithTheExactPathOverEightTurns) {
   FastPathAudit audit;
   constexpr int kSteps = 1000000;
   for (int i = 0; i <= kSteps; ++i) {
-    audit.CheckSinCos(-8.0 * kPi + 16.0 * kPi * (i + 0.5 * std::sqrt(0.5)) / kSteps);
+    audit.CheckSinCos(-8.0 * pi + 16.0 * pi * (i + 0.5 * std::sqrt(0.5)) / kSteps);
   }
   audit.ExpectRareFallbacks(0.002);
 }
@@ -275,11 +275,11 @@ TEST(PortableMathFastPath, SinCosAgreeWithTheExactPathNearMultiplesOfTheTableSte
   // arguments are the products' neighbours, all below 2^20.
   FastPathAudit audit;
   Sequence sequence(2);
-  constexpr double kStep = kPi / 256.0;
+  constexpr double kStep = pi / 256.0;
   for (int i = 0; i < 40000; ++i) {
     const double k = i < 20000 ? i : std::floor(sequence.Unit() * 0x1p20 / kStep);
     const double quarterTurns = std::fmod(k, 0x1p19);
-    for (const double center : {k * kStep, (k + 0.5) * kStep, quarterTurns * (kPi / 2.0)}) {
+    for (const double center : {k * kStep, (k + 0.5) * kStep, quarterTurns * (pi / 2.0)}) {
       double x = center;
       for (int ulps = 0; ulps < 3; ++ulps) x = std::nextafter(x, 0.0);
       for (int ulps = -3; ulps <= 3; ++ulps, x = std::nextafter(x, kInf)) audit.CheckSinCos(x);
@@ -294,7 +294,7 @@ TEST(PortableMathFastPath, Atan2AgreesWithTheExactPathInAllDirections) {
   constexpr int kSteps = 1000000;
   const double lengths[] = {1.0, 7.3, 1e-6, 4e6, 1e-140, 1e140};
   for (int i = 0; i < kSteps; ++i) {
-    const double t = 2.0 * kPi * (i + 0.5 * std::sqrt(0.5)) / kSteps;
+    const double t = 2.0 * pi * (i + 0.5 * std::sqrt(0.5)) / kSteps;
     const double length = lengths[i % 6];
     audit.CheckAtan2(length * std::sin(t), length * std::cos(t));
     if (i % 10 == 0) extremes.CheckAtan2(1e-160 * std::sin(t), 1e-160 * std::cos(t));

@@ -12,12 +12,12 @@
 #include "multiline/construction.h"
 #include "preview/model_scene.h"
 #include "preview/shift_jis_text.h"
+#include "util/host_limits.h"
 
 namespace tq58::preview {
 
 namespace {
 
-constexpr int32_t kPolylinePointLimit = 98;  // as the host's "2": points 1 to 99
 // Sample paths are sized to the preset: legs long enough to show its widest line well and to
 // leave room for the rounding of its largest radius (two corners on the U's bottom leg).
 constexpr double kLegsPerSpacing = 8.0;
@@ -98,7 +98,7 @@ Scene PresetScene(const PresetStore& store, int32_t preset) {
     JwwGaibu::ExchangeModel host = SyntheticHostModel(path);
     JwwGaibu::WriterState writer;
     JwwGaibu::ResetWriterState(host, writer);
-    DrawMultiLines(drawn, host, writer, kPolylinePointLimit);
+    DrawMultiLines(drawn, host, writer, MyFunc::kPolylinePointLimit);
 
     // The commands as the host reads them back: attribute lines set the drawing state that
     // the segments and arcs after them carry.

@@ -3,12 +3,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace tq58::preview {
 
 namespace {
 
-constexpr double kDegree = 3.14159265358979323846 / 180.0;
+constexpr double kDegree = std::numbers::pi / 180.0;
 constexpr int kArcBoundsSteps = 32;  // points per arc when measuring its extent
 
 bool Finite(Point p) { return std::isfinite(p.x) && std::isfinite(p.y); }
