@@ -41,7 +41,7 @@ void BM_DrawMultiLines(benchmark::State& state) {
   WriterState writer;
   for (auto _ : state) {
     writer.OutputLines.clear();
-    ResetWriterState(model, writer);
+    ResetWriterState(writer);
     tq58::DrawMultiLines(store, model, writer, MyFunc::kPolylinePointLimit);
     benchmark::DoNotOptimize(writer.OutputLines.data());
   }

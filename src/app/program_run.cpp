@@ -39,7 +39,7 @@ ProgramFiles ProgramFilesBeside(const std::filesystem::path& programFile) {
 void StartProgramRun(ProgramRun& run, const ProgramFiles& files) {
   JwwGaibu::ClearExchangeModel(run.Model, run.Writer);
   JwwGaibu::ReadExchangeFile(run.Model, files.ExchangeFile);
-  JwwGaibu::ResetWriterState(run.Model, run.Writer);
+  JwwGaibu::ResetWriterState(run.Writer);
   LoadSettings(run.Store, files.SettingsFile);
 }
 
@@ -47,8 +47,8 @@ void TransformExchangeFile(ProgramRun& run, int32_t runMode,
                            const std::filesystem::path& exchangeFile, DrawOperation draw) {
   try {
     // Forced by ResetWriterState, these two are always the first lines of the output.
-    JwwGaibu::OutLayerGroup(run.Model, run.Writer, run.Model.HostLayerGroup);
-    JwwGaibu::OutLayer(run.Model, run.Writer, run.Model.HostLayer);
+    JwwGaibu::OutLayerGroup(run.Writer, run.Model.HostLayerGroup);
+    JwwGaibu::OutLayer(run.Writer, run.Model.HostLayer);
     draw(run.Store, run.Model, run.Writer, PointLimitOf(runMode));
     JwwGaibu::WriteExchangeFile(run.Writer, exchangeFile);
   } catch (...) {

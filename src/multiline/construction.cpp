@@ -18,7 +18,7 @@ const TLineTable& CurrentLineTable(const PresetStore& store) {
 
 }  // namespace
 
-void DrawMultiLines(const PresetStore& store, JwwGaibu::ExchangeModel& model,
+void DrawMultiLines(const PresetStore& store, const JwwGaibu::ExchangeModel& model,
                     JwwGaibu::WriterState& writer, int32_t pointLimit) {
   const BasePath path = TakeBasePath(model.HpPoints, pointLimit);
   OffsetLineLists lists(path.points.size());
@@ -33,8 +33,9 @@ void DrawMultiLines(const PresetStore& store, JwwGaibu::ExchangeModel& model,
       spacing *= scale;
       radius *= scale;
     }
-    JwwGaibu::OutLineColor(model, writer, row.ColorIndex, 1);
-    JwwGaibu::OutLineType(model, writer, row.LineTypeIndex, 1);
+    // The rows hold indexes in the dialog's colour and line-type lists.
+    JwwGaibu::OutLineColor(model, writer, row.ColorIndex, JwwGaibu::NumberKind::ListIndex);
+    JwwGaibu::OutLineType(model, writer, row.LineTypeIndex, JwwGaibu::NumberKind::ListIndex);
     JwwGaibu::OutLineWidth(model, writer, row.LineWidth);
     if (path.points.size() < 2) continue;  // nothing to draw but the attributes
 

@@ -97,7 +97,6 @@ Scene PresetScene(const PresetStore& store, int32_t preset) {
   for (const Path& path : SamplePaths(size.leg, size.gap)) {
     JwwGaibu::ExchangeModel host = SyntheticHostModel(path);
     JwwGaibu::WriterState writer;
-    JwwGaibu::ResetWriterState(host, writer);
     DrawMultiLines(drawn, host, writer, MyFunc::kPolylinePointLimit);
 
     // The commands as the host reads them back: attribute lines set the drawing state that
