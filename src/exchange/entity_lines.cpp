@@ -1,10 +1,10 @@
 // Records for circles, arcs, texts, "msg" pairs, points, blocks, solids and plain segments.
 #include "exchange/entity_lines.h"
 
-#include <cmath>
 #include <string_view>
 #include <vector>
 
+#include "util/geometry.h"
 #include "util/text_cut.h"
 #include "util/tolerances.h"
 
@@ -13,25 +13,19 @@ namespace {
 
 constexpr int32_t kMsgTextKind = 2;  // only a "cs" text completes a "msg" pair
 
-struct Point {
-  double X;
-  double Y;
-};
+using MyFunc::PointD;
 
 // Corner j (from 1) of a solid: fields 2j - 1 and 2j.
-Point Corner(const FieldSplitter& fields, int j) {
+PointD Corner(const FieldSplitter& fields, int j) {
   return {fields.Real(2 * j - 1), fields.Real(2 * j)};
 }
 
-void Store(Point p, double& x, double& y) {
-  x = p.X;
-  y = p.Y;
+void Store(PointD p, double& x, double& y) {
+  x = p.x;
+  y = p.y;
 }
 
-bool Coincide(Point a, Point b) {
-  return std::fabs(a.X - b.X) <= MyFunc::kSolidPointTolerance &&
-         std::fabs(a.Y - b.Y) <= MyFunc::kSolidPointTolerance;
-}
+bool Coincide(PointD a, PointD b) { return MyFunc::SamePoint(a, b, MyFunc::kSolidPointTolerance); }
 
 // Records the entity in EntityOrder, appends its record and gives it its header.
 template <typename Record>
@@ -168,14 +162,14 @@ bool ApplyPointLine(ExchangeModel& model, const FieldSplitter& fields) {
   return true;
 }
 
-void MakeSolid(ExchangeModel& model, Point p1, Point p2) {
+void MakeSolid(ExchangeModel& model, PointD p1, PointD p2) {
   TJwwEntSolid2& solid = MakeRecord(model, model.Solid2List, KindSolid2);
   solid.SolidColor = model.Reading.CurSolidColor;
   Store(p1, solid.X1, solid.Y1);
   Store(p2, solid.X2, solid.Y2);
 }
 
-void MakeSolid(ExchangeModel& model, Point p1, Point p2, Point p3) {
+void MakeSolid(ExchangeModel& model, PointD p1, PointD p2, PointD p3) {
   TJwwEntSolid3& solid = MakeRecord(model, model.Solid3List, KindSolid3);
   solid.SolidColor = model.Reading.CurSolidColor;
   Store(p1, solid.X1, solid.Y1);
@@ -183,7 +177,7 @@ void MakeSolid(ExchangeModel& model, Point p1, Point p2, Point p3) {
   Store(p3, solid.X3, solid.Y3);
 }
 
-void MakeSolid(ExchangeModel& model, Point p1, Point p2, Point p3, Point p4) {
+void MakeSolid(ExchangeModel& model, PointD p1, PointD p2, PointD p3, PointD p4) {
   TJwwEntSolid4& solid = MakeRecord(model, model.Solid4List, KindSolid4);
   solid.SolidColor = model.Reading.CurSolidColor;
   Store(p1, solid.X1, solid.Y1);
@@ -194,7 +188,7 @@ void MakeSolid(ExchangeModel& model, Point p1, Point p2, Point p3, Point p4) {
 
 // Three corners; a corner that repeats its neighbour collapses the solid to two points
 // (the first and the last corner are not compared).
-void MakeThreePointSolid(ExchangeModel& model, Point p1, Point p2, Point p3) {
+void MakeThreePointSolid(ExchangeModel& model, PointD p1, PointD p2, PointD p3) {
   if (Coincide(p1, p2)) {
     MakeSolid(model, p1, p3);
   } else if (Coincide(p2, p3)) {
@@ -205,7 +199,7 @@ void MakeThreePointSolid(ExchangeModel& model, Point p1, Point p2, Point p3) {
 }
 
 // Four corners; repeated corners collapse the solid, tested in a fixed order.
-void MakeFourPointSolid(ExchangeModel& model, Point p1, Point p2, Point p3, Point p4) {
+void MakeFourPointSolid(ExchangeModel& model, PointD p1, PointD p2, PointD p3, PointD p4) {
   const bool c12 = Coincide(p1, p2);
   const bool c13 = Coincide(p1, p3);
   const bool c23 = Coincide(p2, p3);

@@ -31,7 +31,7 @@ constexpr int32_t kSampleHostColor = 2;
 constexpr int32_t kSampleHostLineType = 1;
 constexpr int32_t kSampleHostWidth = 0;
 
-using Path = std::vector<Point>;
+using Path = std::vector<PointD>;
 
 struct SampleSize {
   double leg = 1.0;
