@@ -215,6 +215,24 @@ TEST(SideOfLine, FlipsWhenTheLineIsReversed) {
   }
 }
 
+TEST(ParallelLine, KeepsTheDirectionAtTheDistanceOnTheSideOfItsSign) {
+  std::mt19937 random(11);
+  std::uniform_real_distribution<double> coordinate(-100.0, 100.0);
+  std::uniform_real_distribution<double> distance(-20.0, 20.0);
+  for (int i = 0; i < 200; ++i) {
+    const SegmentD line{{coordinate(random), coordinate(random)},
+                        {coordinate(random), coordinate(random)}};
+    const double d = distance(random);
+    const SegmentD moved = MyFunc::ParallelLine(line, d);
+    EXPECT_NEAR(MyFunc::PointDistance(moved.start, moved.end),
+                MyFunc::PointDistance(line.start, line.end), 1e-9);
+    EXPECT_NEAR(MyFunc::PointDistance(line.start, moved.start), std::fabs(d), 1e-9);
+    const Side side = d > 0 ? kLeft : kRight;
+    EXPECT_EQ(SideOfLine(line, moved.start), side);
+    EXPECT_EQ(SideOfLine(line, moved.end), side);
+  }
+}
+
 std::optional<MyFunc::Fillet> FilletOf(Side side1, Side side2, double r, double x1, double y1,
                                        double x2, double y2, double x3, double y3, double x4,
                                        double y4) {
