@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   g++-mingw-w64-x86-64
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libmpfr-dev
   wine64 xvfb xdotool imagemagick fonts-ipafont-gothic
   clang libclang-rt-14-dev
   hyperfine

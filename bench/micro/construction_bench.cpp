@@ -5,12 +5,11 @@
 #include "exchange/writer.h"
 #include "multiline/construction.h"
 #include "multiline/presets.h"
+#include "util/host_limits.h"
 
 namespace {
 
 using namespace JwwGaibu;
-
-constexpr int32_t kPolylinePointLimit = 98;  // the points 1 to 99
 
 // A zigzag of 99 points whose corners are long enough to be rounded.
 void IndicateZigzag(ExchangeModel& model) {
@@ -42,8 +41,8 @@ void BM_DrawMultiLines(benchmark::State& state) {
   WriterState writer;
   for (auto _ : state) {
     writer.OutputLines.clear();
-    ResetWriterState(model, writer);
-    tq58::DrawMultiLines(store, model, writer, kPolylinePointLimit);
+    ResetWriterState(writer);
+    tq58::DrawMultiLines(store, model, writer, MyFunc::kPolylinePointLimit);
     benchmark::DoNotOptimize(writer.OutputLines.data());
   }
   state.counters["lines"] = static_cast<double>(writer.OutputLines.size());

@@ -6,20 +6,21 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <numbers>
 
 #include "util/portable_math.h"
 
 namespace {
 
 constexpr std::size_t kArguments = 1024;
-constexpr double kPi = 3.141592653589793;
+using std::numbers::pi;
 
 // Angles spread over [-8 pi, 8 pi] by an irrational step, so no two share a table entry
 // by design.
 std::array<double, kArguments> Angles() {
   std::array<double, kArguments> angles{};
   for (std::size_t i = 0; i < kArguments; ++i) {
-    angles[i] = -8.0 * kPi + 16.0 * kPi * std::fmod(0.6180339887498949 * (i + 1), 1.0);
+    angles[i] = -8.0 * pi + 16.0 * pi * std::fmod(0.6180339887498949 * (i + 1), 1.0);
   }
   return angles;
 }

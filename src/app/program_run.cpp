@@ -10,12 +10,15 @@
 #include "exchange/writer.h"
 #include "multiline/construction.h"
 #include "multiline/settings_file.h"
+#include "util/host_limits.h"
 
 namespace tq58 {
 namespace {
 
 // Mode 1 draws along the points 1 and 2 only, mode 2 along up to 99 points.
-int32_t PointLimitOf(int32_t runMode) { return runMode == kSegmentMode ? 1 : 98; }
+int32_t PointLimitOf(int32_t runMode) {
+  return runMode == kSegmentMode ? 1 : MyFunc::kPolylinePointLimit;
+}
 
 // What the host gets when the run fails part way: no command at all ("hq"), rather than a
 // partly drawn multi-line or its own input read back as drawing commands.
@@ -33,7 +36,7 @@ void WriteNothingToDraw(JwwGaibu::WriterState& writer, const std::filesystem::pa
 void StartProgramRun(ProgramRun& run, const ProgramFiles& files) {
   JwwGaibu::ClearExchangeModel(run.Model, run.Writer);
   JwwGaibu::ReadExchangeFile(run.Model, files.ExchangeFile);
-  JwwGaibu::ResetWriterState(run.Model, run.Writer);
+  JwwGaibu::ResetWriterState(run.Writer);
   LoadSettings(run.Store, files.SettingsFile);
 }
 
@@ -41,8 +44,8 @@ void TransformExchangeFile(ProgramRun& run, int32_t runMode,
                            const std::filesystem::path& exchangeFile, DrawOperation draw) {
   try {
     // Forced by ResetWriterState, these two are always the first lines of the output.
-    JwwGaibu::OutLayerGroup(run.Model, run.Writer, run.Model.HostLayerGroup);
-    JwwGaibu::OutLayer(run.Model, run.Writer, run.Model.HostLayer);
+    JwwGaibu::OutLayerGroup(run.Writer, run.Model.HostLayerGroup);
+    JwwGaibu::OutLayer(run.Writer, run.Model.HostLayer);
     draw(run.Store, run.Model, run.Writer, PointLimitOf(runMode));
     JwwGaibu::WriteExchangeFile(run.Writer, exchangeFile);
   } catch (...) {

@@ -19,7 +19,7 @@ struct ProgramRun {
 };
 
 // The construction that a transformation runs; a parameter so that a fault can be staged.
-using DrawOperation = void (*)(const PresetStore& store, JwwGaibu::ExchangeModel& model,
+using DrawOperation = void (*)(const PresetStore& store, const JwwGaibu::ExchangeModel& model,
                                JwwGaibu::WriterState& writer, int32_t pointLimit);
 
 // Start-up of every run: clears the model, reads the exchange file, resets the writer and

@@ -9,12 +9,6 @@
 
 namespace JwwGaibu {
 
-void AppendDecimal(std::string& out, int32_t value) {
-  std::array<char, 16> buffer;
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-  out.append(buffer.data(), result.ptr);
-}
-
 void AppendHex(std::string& out, int32_t value) {
   std::array<char, 16> buffer;
   const auto result =

@@ -1,4 +1,5 @@
-// Number forms of the drawing commands: decimal and hexadecimal integers, and runs of reals.
+// Number forms of the drawing commands: hexadecimal integers and runs of reals (decimal
+// integers are MyFunc::AppendDecimal).
 #pragma once
 
 #include <cstdint>
@@ -6,9 +7,6 @@
 #include <string>
 
 namespace JwwGaibu {
-
-// Optional "-" and the decimal digits: "0", "25", "-1".
-void AppendDecimal(std::string& out, int32_t value);
 
 // The value as an unsigned 32-bit number in upper-case hexadecimal: 10 gives "A".
 void AppendHex(std::string& out, int32_t value);

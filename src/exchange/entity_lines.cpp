@@ -1,10 +1,10 @@
 // Records for circles, arcs, texts, "msg" pairs, points, blocks, solids and plain segments.
 #include "exchange/entity_lines.h"
 
-#include <cmath>
 #include <string_view>
 #include <vector>
 
+#include "util/geometry.h"
 #include "util/text_cut.h"
 #include "util/tolerances.h"
 
@@ -13,25 +13,19 @@ namespace {
 
 constexpr int32_t kMsgTextKind = 2;  // only a "cs" text completes a "msg" pair
 
-struct Point {
-  double X;
-  double Y;
-};
+using MyFunc::PointD;
 
 // Corner j (from 1) of a solid: fields 2j - 1 and 2j.
-Point Corner(const FieldSplitter& fields, int j) {
+PointD Corner(const FieldSplitter& fields, int j) {
   return {fields.Real(2 * j - 1), fields.Real(2 * j)};
 }
 
-void Store(Point p, double& x, double& y) {
-  x = p.X;
-  y = p.Y;
+void Store(PointD p, double& x, double& y) {
+  x = p.x;
+  y = p.y;
 }
 
-bool Coincide(Point a, Point b) {
-  return std::fabs(a.X - b.X) <= MyFunc::kSolidPointTolerance &&
-         std::fabs(a.Y - b.Y) <= MyFunc::kSolidPointTolerance;
-}
+bool Coincide(PointD a, PointD b) { return MyFunc::SamePoint(a, b, MyFunc::kSolidPointTolerance); }
 
 // Records the entity in EntityOrder, appends its record and gives it its header.
 template <typename Record>
@@ -44,15 +38,15 @@ Record& MakeRecord(ExchangeModel& model, std::vector<Record>& list, EntityKind k
 
 // The pending values belong to one entity only.
 void ClearPending(ExchangeModel& model) {
-  model.PendingZFlags = 0;
-  model.PendingHhp = 0;
+  model.Reading.PendingZFlags = 0;
+  model.Reading.PendingHhp = 0;
 }
 
 // Every entity line but the plain segment also ends a polyline group and a pending "msg".
 void FinishEntity(ExchangeModel& model) {
   ClearPending(model);
-  model.InPolyline = false;
-  model.MsgPending = false;
+  model.Reading.InPolyline = false;
+  model.Reading.MsgPending = false;
 }
 
 // "ch" 0, "cv" 1, "cs" 2, "cr" 3, "co" 4, "cp" 5, "ct" 6, "ck" 7, "cz" 8, "c2" 9; else -1.
@@ -67,34 +61,35 @@ int32_t TextKindOf(std::string_view keyword) {
 // position, direction, font and text. The style also decides the header's colour.
 void FillText(const ExchangeModel& model, const FieldSplitter& fields, int32_t textKind,
               TJwwEntText& text) {
+  const ReadingState& reading = model.Reading;
   text.TextKind = textKind;
-  text.TextColor = model.CurTextColor;
-  text.TextStyle = model.CurTextStyle;
-  if (model.CurTextStyle >= 1 && model.CurTextStyle <= kTextStyleCount) {
-    const TTextStyle& style = model.TextStyles[static_cast<std::size_t>(model.CurTextStyle - 1)];
+  text.TextColor = reading.CurTextColor;
+  text.TextStyle = reading.CurTextStyle;
+  if (reading.CurTextStyle >= 1 && reading.CurTextStyle <= kTextStyleCount) {
+    const TTextStyle& style = model.TextStyles[static_cast<std::size_t>(reading.CurTextStyle - 1)];
     text.Width = style.Width;
     text.Height = style.Height;
     text.CharSpacing = style.CharSpacing;
     text.Header.Color = style.Color;
   } else {
     // Free size, and any style number the table does not hold.
-    text.Width = model.CurTextWidth;
-    text.Height = model.CurTextHeight;
-    text.CharSpacing = model.CurCharSpacing;
-    text.Header.Color = model.CurFreeTextColor;
+    text.Width = reading.CurTextWidth;
+    text.Height = reading.CurTextHeight;
+    text.CharSpacing = reading.CurCharSpacing;
+    text.Header.Color = reading.CurFreeTextColor;
   }
   text.X = fields.Real(1);
   text.Y = fields.Real(2);
   text.DirX = fields.Real(3);
   text.DirY = fields.Real(4);
-  text.FontName = MyFunc::CutToByteLimit(model.CurFontName, kShortTextLimit);
+  text.FontName = MyFunc::CutToByteLimit(reading.CurFontName, kShortTextLimit);
   text.Text = MyFunc::CutToByteLimit(fields.Field(5), kShortTextLimit);
 }
 
 void ApplyText(ExchangeModel& model, const FieldSplitter& fields, int32_t textKind) {
-  if (model.MsgPending && textKind == kMsgTextKind) {
+  if (model.Reading.MsgPending && textKind == kMsgTextKind) {
     TJwwEntMsgText& pair = MakeRecord(model, model.MsgTextList, KindMsgText);
-    pair.Segment = model.MsgSegment;
+    pair.Segment = model.Reading.MsgSegment;
     InitEntityHeader(model, pair.Text.Header);
     FillText(model, fields, textKind, pair.Text);
   } else {
@@ -102,6 +97,19 @@ void ApplyText(ExchangeModel& model, const FieldSplitter& fields, int32_t textKi
     FillText(model, fields, textKind, MakeRecord(model, model.TextList, KindText));
   }
   FinishEntity(model);
+}
+
+// The seven reals of an arc from fields 1 to 7: centre, radius, start and end angle,
+// flatness, tilt.
+template <typename ArcRecord>
+void SetArcReals(const FieldSplitter& fields, ArcRecord& arc) {
+  arc.X = fields.Real(1);
+  arc.Y = fields.Real(2);
+  arc.Radius = fields.Real(3);
+  arc.StartAngle = fields.Real(4);
+  arc.EndAngle = fields.Real(5);
+  arc.Flatness = fields.Real(6);
+  arc.Tilt = fields.Real(7);
 }
 
 // "ci": a circle with three numbers, an arc with seven or more.
@@ -113,14 +121,7 @@ bool ApplyCircleLine(ExchangeModel& model, const FieldSplitter& fields) {
     circle.Y = fields.Real(2);
     circle.Radius = fields.Real(3);
   } else if (n >= 8) {
-    TJwwEntArc& arc = MakeRecord(model, model.ArcList, KindArc);
-    arc.X = fields.Real(1);
-    arc.Y = fields.Real(2);
-    arc.Radius = fields.Real(3);
-    arc.StartAngle = fields.Real(4);
-    arc.EndAngle = fields.Real(5);
-    arc.Flatness = fields.Real(6);
-    arc.Tilt = fields.Real(7);
+    SetArcReals(fields, MakeRecord(model, model.ArcList, KindArc));
   } else {
     return false;
   }
@@ -143,12 +144,12 @@ bool ApplyPointLine(ExchangeModel& model, const FieldSplitter& fields) {
   const int n = fields.Count();
   if (n == 3) {
     TJwwEntPoint& point = MakeRecord(model, model.PointList, KindPoint);
-    point.Header.Color = model.CurPointColor;
+    point.Header.Color = model.Reading.CurPointColor;
     point.X = fields.Real(1);
     point.Y = fields.Real(2);
   } else if (n >= 6) {
     TJwwEntParamPoint& point = MakeRecord(model, model.ParamPointList, KindParamPoint);
-    point.Header.Color = model.CurPointColor;
+    point.Header.Color = model.Reading.CurPointColor;
     point.X = fields.Real(1);
     point.Y = fields.Real(2);
     point.Param1 = fields.Real(3);
@@ -161,24 +162,24 @@ bool ApplyPointLine(ExchangeModel& model, const FieldSplitter& fields) {
   return true;
 }
 
-void MakeSolid(ExchangeModel& model, Point p1, Point p2) {
+void MakeSolid(ExchangeModel& model, PointD p1, PointD p2) {
   TJwwEntSolid2& solid = MakeRecord(model, model.Solid2List, KindSolid2);
-  solid.SolidColor = model.CurSolidColor;
+  solid.SolidColor = model.Reading.CurSolidColor;
   Store(p1, solid.X1, solid.Y1);
   Store(p2, solid.X2, solid.Y2);
 }
 
-void MakeSolid(ExchangeModel& model, Point p1, Point p2, Point p3) {
+void MakeSolid(ExchangeModel& model, PointD p1, PointD p2, PointD p3) {
   TJwwEntSolid3& solid = MakeRecord(model, model.Solid3List, KindSolid3);
-  solid.SolidColor = model.CurSolidColor;
+  solid.SolidColor = model.Reading.CurSolidColor;
   Store(p1, solid.X1, solid.Y1);
   Store(p2, solid.X2, solid.Y2);
   Store(p3, solid.X3, solid.Y3);
 }
 
-void MakeSolid(ExchangeModel& model, Point p1, Point p2, Point p3, Point p4) {
+void MakeSolid(ExchangeModel& model, PointD p1, PointD p2, PointD p3, PointD p4) {
   TJwwEntSolid4& solid = MakeRecord(model, model.Solid4List, KindSolid4);
-  solid.SolidColor = model.CurSolidColor;
+  solid.SolidColor = model.Reading.CurSolidColor;
   Store(p1, solid.X1, solid.Y1);
   Store(p2, solid.X2, solid.Y2);
   Store(p3, solid.X3, solid.Y3);
@@ -187,7 +188,7 @@ void MakeSolid(ExchangeModel& model, Point p1, Point p2, Point p3, Point p4) {
 
 // Three corners; a corner that repeats its neighbour collapses the solid to two points
 // (the first and the last corner are not compared).
-void MakeThreePointSolid(ExchangeModel& model, Point p1, Point p2, Point p3) {
+void MakeThreePointSolid(ExchangeModel& model, PointD p1, PointD p2, PointD p3) {
   if (Coincide(p1, p2)) {
     MakeSolid(model, p1, p3);
   } else if (Coincide(p2, p3)) {
@@ -198,7 +199,7 @@ void MakeThreePointSolid(ExchangeModel& model, Point p1, Point p2, Point p3) {
 }
 
 // Four corners; repeated corners collapse the solid, tested in a fixed order.
-void MakeFourPointSolid(ExchangeModel& model, Point p1, Point p2, Point p3, Point p4) {
+void MakeFourPointSolid(ExchangeModel& model, PointD p1, PointD p2, PointD p3, PointD p4) {
   const bool c12 = Coincide(p1, p2);
   const bool c13 = Coincide(p1, p3);
   const bool c23 = Coincide(p2, p3);
@@ -243,14 +244,8 @@ bool ApplySolidLine(ExchangeModel& model, const FieldSplitter& fields) {
 void MakeSolidArc(ExchangeModel& model, const FieldSplitter& fields,
                   std::vector<TJwwEntSolidArc>& list, EntityKind kind) {
   TJwwEntSolidArc& record = MakeRecord(model, list, kind);
-  record.SolidColor = model.CurSolidColor;
-  record.X = fields.Real(1);
-  record.Y = fields.Real(2);
-  record.Radius = fields.Real(3);
-  record.StartAngle = fields.Real(4);
-  record.EndAngle = fields.Real(5);
-  record.Flatness = fields.Real(6);
-  record.Tilt = fields.Real(7);
+  record.SolidColor = model.Reading.CurSolidColor;
+  SetArcReals(fields, record);
   record.Code = fields.Int(8);
 }
 
@@ -258,7 +253,7 @@ void MakeSolidArc(ExchangeModel& model, const FieldSplitter& fields,
 void MakeSolidValues(ExchangeModel& model, const FieldSplitter& fields,
                      std::vector<TJwwEntSolidValues>& list, EntityKind kind) {
   TJwwEntSolidValues& record = MakeRecord(model, list, kind);
-  record.SolidColor = model.CurSolidColor;
+  record.SolidColor = model.Reading.CurSolidColor;
   for (std::size_t k = 0; k < record.V.size(); ++k) {
     record.V[k] = fields.Real(static_cast<int>(k) + 1);
   }
@@ -322,14 +317,14 @@ bool ApplyEntityLine(ExchangeModel& model, const FieldSplitter& fields) {
 }
 
 void ApplyPlainSegment(ExchangeModel& model, const FieldSplitter& fields) {
-  if (model.MsgPending) {
+  if (model.Reading.MsgPending) {
     // Held for the "cs" text that completes the pair; a later segment replaces it.
-    InitEntityHeader(model, model.MsgSegment.Header);
-    model.MsgSegment.Polyline = 0;
-    SetSegment(fields, model.MsgSegment);
+    InitEntityHeader(model, model.Reading.MsgSegment.Header);
+    model.Reading.MsgSegment.Polyline = 0;
+    SetSegment(fields, model.Reading.MsgSegment);
   } else {
     TJwwEntLine& line = MakeRecord(model, model.LineList, KindLine);
-    line.Polyline = model.InPolyline ? model.PolylineCount : 0;
+    line.Polyline = model.Reading.InPolyline ? model.Reading.PolylineCount : 0;
     SetSegment(fields, line);
   }
   // A plain segment leaves the polyline and "msg" states as they are: the segments after a

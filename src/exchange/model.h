@@ -1,12 +1,18 @@
 // The in-memory picture of the host's exchange file: header values, layer tables, indicated
 // points, the entities in fifteen typed lists plus their file order, the host's current
-// attributes and the running drawing state. Coordinates are drawing units, angles degrees.
+// attributes and the state the reader carries from line to line. Coordinates are drawing
+// units, angles degrees.
 #pragma once
 
 #include <array>
+#include <concepts>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <vector>
+
+#include "exchange/drawing_state.h"
+#include "exchange/writer_state.h"
 
 namespace JwwGaibu {
 
@@ -15,9 +21,6 @@ inline constexpr int kLayersPerGroup = 16;
 inline constexpr int kHpPointSlots = 100;  // index 0 unused, points 1..99
 inline constexpr int kTextStyleCount = 10;
 inline constexpr std::size_t kShortTextLimit = 255;  // bytes kept of a text or font name
-
-// The host's default font, "<ＭＳ ゴシック>" in Shift-JIS.
-inline constexpr char kDefaultFontName[] = "<\x82\x6c\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4e>";
 
 struct TTextStyle {
   double Width = 3.0;
@@ -192,6 +195,21 @@ struct TEntityOrderItem {
   bool operator==(const TEntityOrderItem&) const = default;
 };
 
+// What the reader carries from line to line: the drawing state and the point and solid
+// colours that the next entity gets, and the values that belong to the next entity alone.
+struct ReadingState : DrawingState {
+  int32_t CurPointColor = 1;
+  int32_t CurSolidColor = 0;
+  int32_t PendingHhp = 0;     // the latest "hhp" number, for the next entity only
+  int32_t PendingZFlags = 0;  // "z1".."z5" bits, for the next entity only
+  int32_t PolylineCount = 0;  // "pl" lines read so far
+  bool InPolyline = false;    // plain segments take PolylineCount as their polyline number
+  bool MsgPending = false;    // a "msg" line was read: plain segments are held, not stored
+  TJwwEntLine MsgSegment{{0, 0, 0, 1, 1, 0, 0}, 0, 0.0, 0.0, 1.0, 0.0};  // held for a "cs" text
+
+  bool operator==(const ReadingState&) const = default;
+};
+
 struct ExchangeModel {
   // Header values.
   std::string FileName;
@@ -252,47 +270,34 @@ struct ExchangeModel {
   std::vector<TJwwEntSolidValues> SgList;
   std::vector<TEntityOrderItem> EntityOrder;
 
-  // Current drawing state: while reading, the attributes of the next entity; while writing,
-  // the values last emitted.
-  int32_t CurLayerGroup = 0;
-  int32_t CurLayer = 0;
-  int32_t CurLineColor = 1;
-  int32_t CurLineType = 1;
-  int32_t CurLineWidth = 0;
-  int32_t CurTextStyle = 1;
-  double CurTextWidth = 2.0;
-  double CurTextHeight = 2.0;
-  double CurCharSpacing = 0.0;
-  int32_t CurFreeTextColor = 1;
-  int32_t CurTextColor = 0;
-  std::string CurFontName = kDefaultFontName;
-  int32_t CurPointColor = 1;
-  int32_t CurSolidColor = 0;
-
-  // Reading state.
-  int32_t PendingHhp = 0;
-  int32_t PendingZFlags = 0;
-  int32_t PolylineCount = 0;
-  bool InPolyline = false;
-  bool MsgPending = false;
-  TJwwEntLine MsgSegment{{0, 0, 0, 1, 1, 0, 0}, 0, 0.0, 0.0, 1.0, 0.0};
+  // What the next line's entity gets; the writer keeps a state of its own (WriterState).
+  ReadingState Reading;
 
   ExchangeModel();
   bool operator==(const ExchangeModel&) const = default;
 };
 
-// Output of the command writer: the lines to write back and the force flags.
-struct WriterState {
-  std::vector<std::string> OutputLines;  // each at most 255 bytes
-  bool ForceLayerGroup = true;
-  bool ForceLayer = true;
-  bool ForceLineColor = true;
-  bool ForceLineType = true;
-  bool ForceLineWidth = true;
-  bool ForceTextStyle = true;
-  bool ForceTextColor = true;
-  bool ForceFontName = true;
-};
+// Calls `visit` with each of the fifteen entity lists of `model` (const or not), in the order
+// of their kinds.
+template <typename Model, typename Visitor>
+requires std::same_as<std::remove_const_t<Model>, ExchangeModel>
+void ForEachEntityList(Model& model, Visitor&& visit) {
+  visit(model.LineList);
+  visit(model.CircleList);
+  visit(model.ArcList);
+  visit(model.TextList);
+  visit(model.PointList);
+  visit(model.ParamPointList);
+  visit(model.MsgTextList);
+  visit(model.BlockList);
+  visit(model.Solid2List);
+  visit(model.Solid3List);
+  visit(model.Solid4List);
+  visit(model.ScList);
+  visit(model.SeList);
+  visit(model.SoList);
+  visit(model.SgList);
+}
 
 // Every value of the model at its start value, every list empty, the output list empty.
 void ClearExchangeModel(ExchangeModel& model, WriterState& writer);
@@ -300,10 +305,14 @@ void ClearExchangeModel(ExchangeModel& model, WriterState& writer);
 // Releases the storage of the entity lists, the order list and the output list.
 void FreeExchangeModel(ExchangeModel& model, WriterState& writer);
 
-// The header of a new record from the current drawing state and the pending values.
+// The header of a new record from the reading state: its drawing state and pending values.
 void InitEntityHeader(const ExchangeModel& model, TEntityHeader& header);
 
 // Appends one (kind, index) pair to EntityOrder.
 void AddEntityOrder(ExchangeModel& model, int32_t kind, int32_t index);
+
+// The scale of `layerGroup` from LayerGroupScale. The reader keeps layer groups within 0..15;
+// any other number gives scale 1 rather than a read outside the table.
+double LayerGroupScaleOf(const ExchangeModel& model, int32_t layerGroup);
 
 }  // namespace JwwGaibu

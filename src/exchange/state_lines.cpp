@@ -4,6 +4,7 @@
 
 #include <climits>
 
+#include "util/host_limits.h"
 #include "util/text_convert.h"
 
 namespace JwwGaibu {
@@ -19,11 +20,8 @@ std::string_view From(std::string_view text, std::size_t position) {
 // The character at `position` (from 1) as one hexadecimal digit; 0 when missing or no digit.
 int32_t HexDigitAt(std::string_view text, std::size_t position) {
   if (position > text.size()) return 0;
-  const char c = text[position - 1];
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return 0;
+  const int digit = MyFunc::HexDigitValue(text[position - 1]);
+  return digit < 0 ? 0 : digit;
 }
 
 // Indexes into the layer tables. Reading only ever sets layer groups and layers of 0..15; the
@@ -88,7 +86,7 @@ void ApplyHhpNumber(ExchangeModel& model, std::string_view keyword) {
       length = at - 3;
     }
   }
-  model.PendingHhp = TextToInt(keyword.substr(3, length));
+  model.Reading.PendingHhp = TextToInt(keyword.substr(3, length));
 }
 
 // "hk", "hs", "hzs", "hcw", "hch", "hcd", "hcc", "hn", "hp", "hhp".
@@ -127,69 +125,71 @@ bool ApplyHLine(ExchangeModel& model, const FieldSplitter& fields) {
 
 // "lgn", "lyn", "lg", "ly", "lc", "lt", "lw".
 bool ApplyLLine(ExchangeModel& model, const FieldSplitter& fields) {
+  ReadingState& reading = model.Reading;
   const std::string_view keyword = fields.Field(0);
   const bool hasState = fields.Count() >= 2;
   if (keyword.starts_with("lgn")) {
-    model.LayerGroupNames[GroupSlot(model.CurLayerGroup)] = From(keyword, 4);
+    model.LayerGroupNames[GroupSlot(reading.CurLayerGroup)] = From(keyword, 4);
     return true;
   }
   if (keyword.starts_with("lyn")) {
-    model.LayerNames[LayerSlot(model.CurLayerGroup, model.CurLayer)] = From(keyword, 4);
+    model.LayerNames[LayerSlot(reading.CurLayerGroup, reading.CurLayer)] = From(keyword, 4);
     return true;
   }
   if (keyword.starts_with("lg")) {
     const int32_t layerGroup = HexDigitAt(keyword, 3);
     TakeFirst(model.HostLayerGroupPending, model.HostLayerGroup, layerGroup);
-    model.CurLayerGroup = layerGroup;
+    reading.CurLayerGroup = layerGroup;
     if (hasState) model.LayerGroupStates[GroupSlot(layerGroup)] = fields.Int(1);
   } else if (keyword.starts_with("ly")) {
     const int32_t layer = HexDigitAt(keyword, 3);
     TakeFirst(model.HostLayerPending, model.HostLayer, layer);
-    model.CurLayer = layer;
-    if (hasState) model.LayerStates[LayerSlot(model.CurLayerGroup, layer)] = fields.Int(1);
+    reading.CurLayer = layer;
+    if (hasState) model.LayerStates[LayerSlot(reading.CurLayerGroup, layer)] = fields.Int(1);
   } else if (keyword.starts_with("lc")) {
     const int32_t color = TextToInt(From(keyword, 3));
     TakeFirst(model.HostLineColorPending, model.HostLineColor, color);
-    model.CurLineColor = color;
+    reading.CurLineColor = color;
     // Colour 10 is the solid colour, which the line carries as its second field.
-    if (color == 10 && hasState) model.CurSolidColor = fields.Int(1);
+    if (color == 10 && hasState) reading.CurSolidColor = fields.Int(1);
   } else if (keyword.starts_with("lt")) {
     const int32_t lineType = TextToInt(From(keyword, 3));
     TakeFirst(model.HostLineTypePending, model.HostLineType, lineType);
-    model.CurLineType = lineType;
+    reading.CurLineType = lineType;
   } else if (keyword.starts_with("lw")) {
     const int32_t width = TextToInt(From(keyword, 3));
     TakeFirst(model.HostLineWidthPending, model.HostLineWidth, width);
-    model.CurLineWidth = width;
+    reading.CurLineWidth = width;
     model.LineWidthSeen = true;
   } else {
     return false;
   }
-  model.InPolyline = false;
+  reading.InPolyline = false;
   return true;
 }
 
 // "cn<style>": style 0 is the free size, whose width, height, spacing and colour follow.
 void ApplyTextStyle(ExchangeModel& model, const FieldSplitter& fields) {
+  ReadingState& reading = model.Reading;
   const int32_t style = TextToInt(From(fields.Field(0), 3));
   const bool freeSize = style == 0 && fields.Count() >= 5;
-  if (model.HostTextStylePending) {
-    model.HostTextStyle = style;
-    if (freeSize) {
-      model.HostTextWidth = fields.Real(1);
-      model.HostTextHeight = fields.Real(2);
-      model.HostCharSpacing = fields.Real(3);
-      model.HostFreeTextColor = fields.Int(4);
-    }
-    model.HostTextStylePending = false;
-  }
-  model.CurTextStyle = style;
+  reading.CurTextStyle = style;
   if (freeSize) {
-    model.CurTextWidth = fields.Real(1);
-    model.CurTextHeight = fields.Real(2);
-    model.CurCharSpacing = fields.Real(3);
-    model.CurFreeTextColor = fields.Int(4);
+    reading.CurTextWidth = fields.Real(1);
+    reading.CurTextHeight = fields.Real(2);
+    reading.CurCharSpacing = fields.Real(3);
+    reading.CurFreeTextColor = fields.Int(4);
   }
+  if (!model.HostTextStylePending) return;
+  // The first "cn" line is the host's style, with the free size when the line gives one.
+  model.HostTextStyle = style;
+  if (freeSize) {
+    model.HostTextWidth = reading.CurTextWidth;
+    model.HostTextHeight = reading.CurTextHeight;
+    model.HostCharSpacing = reading.CurCharSpacing;
+    model.HostFreeTextColor = reading.CurFreeTextColor;
+  }
+  model.HostTextStylePending = false;
 }
 
 // "cn$", "cn", "cc".
@@ -198,17 +198,17 @@ bool ApplyCLine(ExchangeModel& model, const FieldSplitter& fields) {
   if (keyword.starts_with("cn$")) {
     const std::string_view fontName = From(keyword, 4);
     if (model.HostFontName.empty()) model.HostFontName = fontName;
-    model.CurFontName = fontName;
+    model.Reading.CurFontName = fontName;
   } else if (keyword.starts_with("cn")) {
     ApplyTextStyle(model, fields);
   } else if (keyword.starts_with("cc")) {
     // Only the one character after "cc" is the colour.
     const int32_t color = TextToInt(keyword.substr(2, 1));
-    model.CurTextColor = color >= 0 && color <= 8 ? color : 0;
+    model.Reading.CurTextColor = MyFunc::IsTextColor(color) ? color : 0;
   } else {
     return false;
   }
-  model.InPolyline = false;
+  model.Reading.InPolyline = false;
   return true;
 }
 
@@ -216,12 +216,12 @@ bool ApplyCLine(ExchangeModel& model, const FieldSplitter& fields) {
 bool ApplyPLine(ExchangeModel& model, const FieldSplitter& fields) {
   const std::string_view keyword = fields.Field(0);
   if (keyword.starts_with("pn")) {
-    model.CurPointColor = TextToInt(From(keyword, 3));
-    model.InPolyline = false;
+    model.Reading.CurPointColor = TextToInt(From(keyword, 3));
+    model.Reading.InPolyline = false;
   } else if (keyword == "pl") {
-    CountUp(model.PolylineCount);
-    model.InPolyline = true;
-    model.MsgPending = false;
+    CountUp(model.Reading.PolylineCount);
+    model.Reading.InPolyline = true;
+    model.Reading.MsgPending = false;
   } else {
     return false;
   }
@@ -231,7 +231,7 @@ bool ApplyPLine(ExchangeModel& model, const FieldSplitter& fields) {
 // "z1" to "z5" mark the next entity with the bits 1, 2, 4, 8, 16.
 bool ApplyZLine(ExchangeModel& model, std::string_view keyword) {
   if (keyword.size() != 2 || keyword[1] < '1' || keyword[1] > '5') return false;
-  model.PendingZFlags |= 1 << (keyword[1] - '1');
+  model.Reading.PendingZFlags |= 1 << (keyword[1] - '1');
   return true;
 }
 
@@ -261,13 +261,13 @@ bool ApplyStateLine(ExchangeModel& model, const FieldSplitter& fields) {
       return ApplyPLine(model, fields);
     case 'm':
       if (keyword != "msg") return false;
-      model.MsgPending = true;
-      model.InPolyline = false;
+      model.Reading.MsgPending = true;
+      model.Reading.InPolyline = false;
       return true;
     case '#':
       if (keyword != "#") return false;
-      model.InPolyline = false;
-      model.MsgPending = false;
+      model.Reading.InPolyline = false;
+      model.Reading.MsgPending = false;
       return true;
     default:
       return false;

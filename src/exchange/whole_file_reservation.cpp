@@ -26,21 +26,7 @@ void ReserveShare(std::vector<Record>& list, double scale) {
 
 // Gives every list room for `scale` times the records it holds.
 void ReserveForWholeFile(ExchangeModel& model, double scale) {
-  ReserveShare(model.LineList, scale);
-  ReserveShare(model.CircleList, scale);
-  ReserveShare(model.ArcList, scale);
-  ReserveShare(model.TextList, scale);
-  ReserveShare(model.PointList, scale);
-  ReserveShare(model.ParamPointList, scale);
-  ReserveShare(model.MsgTextList, scale);
-  ReserveShare(model.BlockList, scale);
-  ReserveShare(model.Solid2List, scale);
-  ReserveShare(model.Solid3List, scale);
-  ReserveShare(model.Solid4List, scale);
-  ReserveShare(model.ScList, scale);
-  ReserveShare(model.SeList, scale);
-  ReserveShare(model.SoList, scale);
-  ReserveShare(model.SgList, scale);
+  ForEachEntityList(model, [scale](auto& list) { ReserveShare(list, scale); });
   ReserveShare(model.EntityOrder, scale);
 }
 

@@ -11,8 +11,9 @@
 
 namespace JwwGaibu {
 
-// Sets every force flag and returns the current drawing state to its start values.
-void ResetWriterState(ExchangeModel& model, WriterState& writer);
+// Starts the writer's record afresh: every force flag set, the drawing state at its start
+// values. The output list stays as it is.
+void ResetWriterState(WriterState& writer);
 
 // Appends one line, cut to 255 bytes (never inside a double-byte character).
 void AddOutputLine(WriterState& writer, std::string_view line);
@@ -25,18 +26,27 @@ int32_t MapColorNumber(const ExchangeModel& model, int32_t index);
 // 10..18 n + 1, 19 and above n + 12.
 int32_t MapLineTypeNumber(const ExchangeModel& model, int32_t index);
 
-void OutLayerGroup(ExchangeModel& model, WriterState& writer, int32_t layerGroup);
-void OutLayer(ExchangeModel& model, WriterState& writer, int32_t layer);
-// mapIndex 1: `color` is a colour-list index; any other value: a host colour number.
-void OutLineColor(ExchangeModel& model, WriterState& writer, int32_t color, int32_t mapIndex);
-// mapIndex 1: `lineType` is a line-type-list index; any other value: a host number.
-void OutLineType(ExchangeModel& model, WriterState& writer, int32_t lineType, int32_t mapIndex);
+// What a colour or line-type number given to the writer is.
+enum class NumberKind {
+  HostNumber,  // the host's own number, written as it is
+  ListIndex,   // an index in the dialog's list, mapped with MapColorNumber / MapLineTypeNumber
+};
+
+// The attribute commands read the host's values from `model` and never change it.
+void OutLayerGroup(WriterState& writer, int32_t layerGroup);
+void OutLayer(WriterState& writer, int32_t layer);
+void OutLineColor(const ExchangeModel& model, WriterState& writer, int32_t color, NumberKind kind);
+void OutLineType(const ExchangeModel& model, WriterState& writer, int32_t lineType,
+                 NumberKind kind);
 // -1 stands for the host's width; nothing happens unless the host announced widths.
-void OutLineWidth(ExchangeModel& model, WriterState& writer, int32_t width);
-void OutTextStyle(ExchangeModel& model, WriterState& writer, int32_t style, int32_t color,
-                  int32_t mapIndex, double width, double height, double spacing);
-void OutTextColor(ExchangeModel& model, WriterState& writer, int32_t textColor);
-void OutFontName(ExchangeModel& model, WriterState& writer, std::string_view fontName);
+void OutLineWidth(const ExchangeModel& model, WriterState& writer, int32_t width);
+// A style outside 0..10 is the host's style; `kind` applies to `color`.
+void OutTextStyle(const ExchangeModel& model, WriterState& writer, int32_t style, int32_t color,
+                  NumberKind kind, double width, double height, double spacing);
+// A colour outside 0..8 becomes 0.
+void OutTextColor(WriterState& writer, int32_t textColor);
+// An empty name or "<>" is the host's font.
+void OutFontName(const ExchangeModel& model, WriterState& writer, std::string_view fontName);
 
 // A straight segment; nothing for one shorter than 1e-8 in both axes.
 void OutSegment(WriterState& writer, double x1, double y1, double x2, double y2);

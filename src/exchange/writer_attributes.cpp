@@ -6,15 +6,16 @@
 
 #include "exchange/command_format.h"
 #include "exchange/writer.h"
+#include "util/host_limits.h"
+#include "util/real_format.h"
 
 namespace JwwGaibu {
 namespace {
 
-constexpr int32_t kMaxLineWidth = 30000;
-constexpr int32_t kMaxTextColor = 8;
+using MyFunc::AppendDecimal;
+
 constexpr int32_t kMaxTextStyle = 10;
 constexpr int32_t kFreeSizeTextStyle = 0;
-constexpr int32_t kHostWidthRequest = -1;
 constexpr char kFontCommand[] = "cn\"$";
 
 enum class NumberForm { Decimal, Hex };
@@ -47,30 +48,7 @@ double FiniteOrZero(double value) { return std::isfinite(value) ? value : 0.0; }
 
 }  // namespace
 
-void ResetWriterState(ExchangeModel& model, WriterState& writer) {
-  writer.ForceLayerGroup = true;
-  writer.ForceLayer = true;
-  writer.ForceLineColor = true;
-  writer.ForceLineType = true;
-  writer.ForceLineWidth = true;
-  writer.ForceTextStyle = true;
-  writer.ForceTextColor = true;
-  writer.ForceFontName = true;
-  model.CurLayerGroup = 0;
-  model.CurLayer = 0;
-  model.CurLineColor = 1;
-  model.CurLineType = 1;
-  model.CurLineWidth = 0;
-  model.CurTextStyle = 1;
-  model.CurTextWidth = 2.0;
-  model.CurTextHeight = 2.0;
-  model.CurCharSpacing = 0.0;
-  model.CurFreeTextColor = 1;
-  model.CurTextColor = 0;
-  model.CurFontName = kDefaultFontName;
-  model.CurPointColor = 1;
-  model.CurSolidColor = 0;
-}
+void ResetWriterState(WriterState& writer) { writer.Emitted = EmittedState{}; }
 
 int32_t MapColorNumber(const ExchangeModel& model, int32_t index) {
   if (index <= 0) return model.HostLineColor;
@@ -85,41 +63,49 @@ int32_t MapLineTypeNumber(const ExchangeModel& model, int32_t index) {
   return OffsetIndex(index, 12);
 }
 
-void OutLayerGroup(ExchangeModel& model, WriterState& writer, int32_t layerGroup) {
+void OutLayerGroup(WriterState& writer, int32_t layerGroup) {
+  EmittedState& emitted = writer.Emitted;
   // A layer-group command resets the host's layer, so the next layer command must follow.
-  if (EmitAttribute(writer, "lg", NumberForm::Hex, layerGroup, model.CurLayerGroup,
-                    writer.ForceLayerGroup)) {
-    writer.ForceLayer = true;
+  if (EmitAttribute(writer, "lg", NumberForm::Hex, layerGroup, emitted.CurLayerGroup,
+                    emitted.ForceLayerGroup)) {
+    emitted.ForceLayer = true;
   }
 }
 
-void OutLayer(ExchangeModel& model, WriterState& writer, int32_t layer) {
-  EmitAttribute(writer, "ly", NumberForm::Hex, layer, model.CurLayer, writer.ForceLayer);
+void OutLayer(WriterState& writer, int32_t layer) {
+  EmittedState& emitted = writer.Emitted;
+  EmitAttribute(writer, "ly", NumberForm::Hex, layer, emitted.CurLayer, emitted.ForceLayer);
 }
 
-void OutLineColor(ExchangeModel& model, WriterState& writer, int32_t color, int32_t mapIndex) {
-  const int32_t value = mapIndex == 1 ? MapColorNumber(model, color) : color;
-  EmitAttribute(writer, "lc", NumberForm::Decimal, value, model.CurLineColor,
-                writer.ForceLineColor);
+void OutLineColor(const ExchangeModel& model, WriterState& writer, int32_t color, NumberKind kind) {
+  EmittedState& emitted = writer.Emitted;
+  const int32_t value = kind == NumberKind::ListIndex ? MapColorNumber(model, color) : color;
+  EmitAttribute(writer, "lc", NumberForm::Decimal, value, emitted.CurLineColor,
+                emitted.ForceLineColor);
 }
 
-void OutLineType(ExchangeModel& model, WriterState& writer, int32_t lineType, int32_t mapIndex) {
-  const int32_t value = mapIndex == 1 ? MapLineTypeNumber(model, lineType) : lineType;
-  EmitAttribute(writer, "lt", NumberForm::Decimal, value, model.CurLineType, writer.ForceLineType);
+void OutLineType(const ExchangeModel& model, WriterState& writer, int32_t lineType,
+                 NumberKind kind) {
+  EmittedState& emitted = writer.Emitted;
+  const int32_t value =
+      kind == NumberKind::ListIndex ? MapLineTypeNumber(model, lineType) : lineType;
+  EmitAttribute(writer, "lt", NumberForm::Decimal, value, emitted.CurLineType,
+                emitted.ForceLineType);
 }
 
-void OutLineWidth(ExchangeModel& model, WriterState& writer, int32_t width) {
+void OutLineWidth(const ExchangeModel& model, WriterState& writer, int32_t width) {
   // A host that announced no widths does not understand width commands.
   if (!model.LineWidthSeen) return;
-  int32_t value = width == kHostWidthRequest ? model.HostLineWidth : width;
-  if (value < 0 || value > kMaxLineWidth) value = 0;
-  EmitAttribute(writer, "lw", NumberForm::Decimal, value, model.CurLineWidth,
-                writer.ForceLineWidth);
+  int32_t value = width == MyFunc::kHostLineWidth ? model.HostLineWidth : width;
+  if (value < 0 || value > MyFunc::kMaxLineWidth) value = 0;
+  EmitAttribute(writer, "lw", NumberForm::Decimal, value, writer.Emitted.CurLineWidth,
+                writer.Emitted.ForceLineWidth);
 }
 
-void OutTextStyle(ExchangeModel& model, WriterState& writer, int32_t style, int32_t color,
-                  int32_t mapIndex, double width, double height, double spacing) {
-  if (mapIndex == 1) color = MapColorNumber(model, color);
+void OutTextStyle(const ExchangeModel& model, WriterState& writer, int32_t style, int32_t color,
+                  NumberKind kind, double width, double height, double spacing) {
+  EmittedState& emitted = writer.Emitted;
+  if (kind == NumberKind::ListIndex) color = MapColorNumber(model, color);
   if (style < 0 || style > kMaxTextStyle) {
     style = model.HostTextStyle;
     if (style == kFreeSizeTextStyle) {
@@ -136,39 +122,40 @@ void OutTextStyle(ExchangeModel& model, WriterState& writer, int32_t style, int3
     spacing = FiniteOrZero(spacing);
   }
   const bool freeSizeChanged =
-      freeSize && (width != model.CurTextWidth || height != model.CurTextHeight ||
-                   spacing != model.CurCharSpacing || color != model.CurFreeTextColor);
-  if (!writer.ForceTextStyle && style == model.CurTextStyle && !freeSizeChanged) return;
+      freeSize && (width != emitted.CurTextWidth || height != emitted.CurTextHeight ||
+                   spacing != emitted.CurCharSpacing || color != emitted.CurFreeTextColor);
+  if (!emitted.ForceTextStyle && style == emitted.CurTextStyle && !freeSizeChanged) return;
 
   std::string line = "cn";
   AppendDecimal(line, style);
   if (freeSize) {
     line += ' ';
     AppendReals(line, {width, height, spacing, static_cast<double>(color)});
-    model.CurTextWidth = width;
-    model.CurTextHeight = height;
-    model.CurCharSpacing = spacing;
-    model.CurFreeTextColor = color;
+    emitted.CurTextWidth = width;
+    emitted.CurTextHeight = height;
+    emitted.CurCharSpacing = spacing;
+    emitted.CurFreeTextColor = color;
   }
   AddOutputLine(writer, line);
-  model.CurTextStyle = style;
-  writer.ForceTextStyle = false;
+  emitted.CurTextStyle = style;
+  emitted.ForceTextStyle = false;
 }
 
-void OutTextColor(ExchangeModel& model, WriterState& writer, int32_t textColor) {
-  const int32_t value = textColor < 0 || textColor > kMaxTextColor ? 0 : textColor;
-  EmitAttribute(writer, "cc", NumberForm::Decimal, value, model.CurTextColor,
-                writer.ForceTextColor);
+void OutTextColor(WriterState& writer, int32_t textColor) {
+  const int32_t value = MyFunc::IsTextColor(textColor) ? textColor : 0;
+  EmitAttribute(writer, "cc", NumberForm::Decimal, value, writer.Emitted.CurTextColor,
+                writer.Emitted.ForceTextColor);
 }
 
-void OutFontName(ExchangeModel& model, WriterState& writer, std::string_view fontName) {
+void OutFontName(const ExchangeModel& model, WriterState& writer, std::string_view fontName) {
+  EmittedState& emitted = writer.Emitted;
   if (fontName.empty() || fontName == "<>") fontName = model.HostFontName;
-  if (!writer.ForceFontName && fontName == model.CurFontName) return;
+  if (!emitted.ForceFontName && fontName == emitted.CurFontName) return;
   std::string line = kFontCommand;
   line += fontName;
   AddOutputLine(writer, line);
-  model.CurFontName = fontName;
-  writer.ForceFontName = false;
+  emitted.CurFontName = fontName;
+  emitted.ForceFontName = false;
 }
 
 }  // namespace JwwGaibu

@@ -4,14 +4,16 @@
 #include <vector>
 
 #include "exchange/writer.h"
+#include "util/line_break.h"
 #include "util/text_cut.h"
 #include "util/text_file.h"
 
 namespace JwwGaibu {
 namespace {
 
+using MyFunc::kLineBreak;
+
 constexpr std::size_t kMaxLineBytes = 255;  // longest line the host reads
-constexpr char kLineBreak[] = "\r\n";
 constexpr char kEmptyOutput[] = "hq";
 
 // The whole file: lines joined by CR LF, a line ending in a double quote joined directly

@@ -2,7 +2,6 @@
 #include "multiline/base_path.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "util/tolerances.h"
 
@@ -19,10 +18,8 @@ BasePath TakeBasePath(const std::array<JwwGaibu::THpPoint, JwwGaibu::kHpPointSlo
     path.points.push_back({hp.X, hp.Y});
   }
   if (!path.points.empty()) {
-    const PointD& first = path.points.front();
-    const PointD& last = path.points.back();
-    path.closed = std::fabs(last.x - first.x) <= MyFunc::kClosedPathTolerance &&
-                  std::fabs(last.y - first.y) <= MyFunc::kClosedPathTolerance;
+    path.closed =
+        MyFunc::SamePoint(path.points.front(), path.points.back(), MyFunc::kClosedPathTolerance);
   }
   return path;
 }

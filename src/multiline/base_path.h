@@ -6,14 +6,11 @@
 #include <vector>
 
 #include "exchange/model.h"
+#include "util/geometry.h"
 
 namespace tq58 {
 
-// A point in drawing units.
-struct PointD {
-  double x = 0.0;
-  double y = 0.0;
-};
+using MyFunc::PointD;
 
 struct BasePath {
   std::vector<PointD> points;  // P[1..n] of the indicated points, held from index 0

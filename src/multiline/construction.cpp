@@ -4,28 +4,21 @@
 #include "exchange/writer.h"
 #include "multiline/base_path.h"
 #include "multiline/offset_line.h"
+#include "util/host_limits.h"
 
 namespace tq58 {
 
 namespace {
 
-// The scale of the host's current layer group. The reader keeps the group within 0..15;
-// any other value draws at scale 1 rather than reading outside the table.
-double HostLayerGroupScale(const JwwGaibu::ExchangeModel& model) {
-  const int32_t group = model.HostLayerGroup;
-  if (group < 0 || group >= JwwGaibu::kLayerGroupCount) return 1.0;
-  return model.LayerGroupScale[static_cast<std::size_t>(group)];
-}
-
 // The preset to draw; a number outside 1..20 falls back to preset 1, as when loading.
 const TLineTable& CurrentLineTable(const PresetStore& store) {
   const int32_t number = store.CurrentPreset;
-  return store.Preset(number >= 1 && number <= kPresetCount ? number : 1);
+  return store.Preset(MyFunc::IsPresetNumber(number) ? number : 1);
 }
 
 }  // namespace
 
-void DrawMultiLines(const PresetStore& store, JwwGaibu::ExchangeModel& model,
+void DrawMultiLines(const PresetStore& store, const JwwGaibu::ExchangeModel& model,
                     JwwGaibu::WriterState& writer, int32_t pointLimit) {
   const BasePath path = TakeBasePath(model.HpPoints, pointLimit);
   OffsetLineLists lists(path.points.size());
@@ -35,12 +28,14 @@ void DrawMultiLines(const PresetStore& store, JwwGaibu::ExchangeModel& model,
     double spacing = row.Spacing;
     double radius = row.Radius;
     if (row.PaperSize) {
-      const double scale = HostLayerGroupScale(model);
+      // Paper millimetres become drawing units at the scale of the host's layer group.
+      const double scale = JwwGaibu::LayerGroupScaleOf(model, model.HostLayerGroup);
       spacing *= scale;
       radius *= scale;
     }
-    JwwGaibu::OutLineColor(model, writer, row.ColorIndex, 1);
-    JwwGaibu::OutLineType(model, writer, row.LineTypeIndex, 1);
+    // The rows hold indexes in the dialog's colour and line-type lists.
+    JwwGaibu::OutLineColor(model, writer, row.ColorIndex, JwwGaibu::NumberKind::ListIndex);
+    JwwGaibu::OutLineType(model, writer, row.LineTypeIndex, JwwGaibu::NumberKind::ListIndex);
     JwwGaibu::OutLineWidth(model, writer, row.LineWidth);
     if (path.points.size() < 2) continue;  // nothing to draw but the attributes
 

@@ -10,7 +10,7 @@ namespace tq58 {
 
 // Emits, for every drawn row of the current preset, its attributes and the segments and
 // fillet arcs of its offset line along the indicated points 1 .. pointLimit + 1.
-void DrawMultiLines(const PresetStore& store, JwwGaibu::ExchangeModel& model,
+void DrawMultiLines(const PresetStore& store, const JwwGaibu::ExchangeModel& model,
                     JwwGaibu::WriterState& writer, int32_t pointLimit);
 
 }  // namespace tq58

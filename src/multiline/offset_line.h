@@ -8,8 +8,11 @@
 
 #include "exchange/model.h"
 #include "multiline/base_path.h"
+#include "util/geometry.h"
 
 namespace tq58 {
+
+using MyFunc::SegmentD;
 
 // Bits of a segment's corner flags.
 inline constexpr int32_t kRoundStart = 1;  // the corner at the segment's start is rounded

@@ -1,4 +1,6 @@
 // Drawing of one offset line: segments shortened at rounded corners, and the fillet arcs.
+#include <optional>
+
 #include "exchange/writer.h"
 #include "multiline/offset_line.h"
 #include "util/geometry.h"
@@ -7,43 +9,26 @@ namespace tq58 {
 
 namespace {
 
-struct Segment {
-  PointD start;
-  PointD end;
-};
+using MyFunc::Fillet;
+using MyFunc::Side;
 
-struct Arc {
-  PointD centre;
-  PointD from;  // tangent point on the segment that ends at the corner
-  PointD to;    // tangent point on the segment that starts there
-};
-
-PointD Midpoint(PointD a, PointD b) { return {(a.x + b.x) / 2.0, (a.y + b.y) / 2.0}; }
-
-// Side argument of FilletCorner that puts the centre where `inner` lies relative to the
-// segment: on its right only when `inner` is strictly right of it, else on its left.
-int FilletSideToward(const Segment& segment, PointD inner) {
-  return MyFunc::SideOfLine(segment.start.x, segment.start.y, segment.end.x, segment.end.y, inner.x,
-                            inner.y) == -1
-             ? 1
-             : 0;
+// The side of the segment where `inner` lies, a point on its line counting as its left: the
+// fillet's centre goes there.
+Side FilletSideToward(const SegmentD& segment, PointD inner) {
+  return MyFunc::SideOfLine(segment, inner) == Side::Right ? Side::Right : Side::Left;
 }
 
-// The fillet of radius r between line 1 and line 2 on the given side, or false.
-bool Fillet(int side, double r, const Segment& line1, const Segment& line2, Arc& arc) {
-  return MyFunc::FilletCorner(side, side, r, line1.start.x, line1.start.y, line1.end.x, line1.end.y,
-                              line2.start.x, line2.start.y, line2.end.x, line2.end.y, arc.centre.x,
-                              arc.centre.y, arc.from.x, arc.from.y, arc.to.x, arc.to.y);
-}
-
-// Emits the arc counterclockwise over less than 180 degrees, whichever way the path turns.
-void EmitArc(JwwGaibu::WriterState& writer, const Arc& arc, double r) {
-  double a = MyFunc::DirectionAngleDeg(arc.from.x - arc.centre.x, arc.from.y - arc.centre.y);
-  double b = MyFunc::DirectionAngleDeg(arc.to.x - arc.centre.x, arc.to.y - arc.centre.y);
+// Emits the arc from the tangent point on line 1 to the one on line 2, counterclockwise over
+// less than 180 degrees, whichever way the path turns.
+void EmitArc(JwwGaibu::WriterState& writer, const Fillet& fillet, double r) {
+  const PointD c = fillet.centre;
+  double a = MyFunc::DirectionAngleDeg(fillet.tangent1.x - c.x, fillet.tangent1.y - c.y);
+  double b = MyFunc::DirectionAngleDeg(fillet.tangent2.x - c.x, fillet.tangent2.y - c.y);
   double sweep = b - a;
   if (sweep < 0.0) sweep += 360.0;
   if (sweep >= 180.0) MyFunc::ExchangeReals(a, b);
-  JwwGaibu::OutArc(writer, arc.centre.x, arc.centre.y, r, a, b, 1.0, 0.0);
+  // A circular arc: flatness 1, no tilt.
+  JwwGaibu::OutArc(writer, c.x, c.y, r, a, b, 1.0, 0.0);
 }
 
 }  // namespace
@@ -55,31 +40,31 @@ void DrawOffsetLine(JwwGaibu::WriterState& writer, const BasePath& path, double 
   const std::vector<PointD>& v = lists.vertices;
   for (std::size_t m = 0; m <= last; ++m) {
     // A working copy: the neighbours below are always the segments as built.
-    Segment current{v[m], v[m + 1]};
+    SegmentD current{v[m], v[m + 1]};
     const int32_t flags = lists.cornerFlags[m];
 
     if (flags & kRoundStart) {
       // A rounded start at m = 0 exists only on a closed path: its neighbour is the last.
-      const Segment previous = m > 0 ? Segment{v[m - 1], v[m]} : Segment{v[last], v[last + 1]};
-      const int side = FilletSideToward(current, Midpoint(previous.start, current.end));
+      const SegmentD previous = m > 0 ? SegmentD{v[m - 1], v[m]} : SegmentD{v[last], v[last + 1]};
+      const Side side = FilletSideToward(current, MyFunc::Midpoint(previous.start, current.end));
       // Only the start moves; the arc belongs to the segment that ends at this corner.
-      Arc startFillet;
-      if (Fillet(side, radius, previous, current, startFillet)) current.start = startFillet.to;
+      if (const auto fillet = MyFunc::FilletCorner(side, side, radius, previous, current)) {
+        current.start = fillet->tangent2;
+      }
     }
 
-    Arc arc;
-    bool hasArc = false;
+    std::optional<Fillet> endFillet;
     if (flags & kRoundEnd) {
       // A rounded end of the last segment exists only on a closed path: its neighbour is
       // the first.
-      const Segment next = m < last ? Segment{v[m + 1], v[m + 2]} : Segment{v[0], v[1]};
-      const int side = FilletSideToward(current, Midpoint(current.start, next.end));
-      hasArc = Fillet(side, radius, current, next, arc);
-      if (hasArc) current.end = arc.from;
+      const SegmentD next = m < last ? SegmentD{v[m + 1], v[m + 2]} : SegmentD{v[0], v[1]};
+      const Side side = FilletSideToward(current, MyFunc::Midpoint(current.start, next.end));
+      endFillet = MyFunc::FilletCorner(side, side, radius, current, next);
+      if (endFillet) current.end = endFillet->tangent1;
     }
 
     JwwGaibu::OutSegment(writer, current.start.x, current.start.y, current.end.x, current.end.y);
-    if (hasArc) EmitArc(writer, arc, radius);
+    if (endFillet) EmitArc(writer, *endFillet, radius);
   }
 }
 

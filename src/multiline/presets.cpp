@@ -1,28 +1,13 @@
 // Range rules of a preset row and the text form of each of its fields.
 #include "multiline/presets.h"
 
-#include <charconv>
-
+#include "util/overloaded.h"
 #include "util/real_format.h"
 #include "util/text_convert.h"
 
 namespace tq58 {
-namespace {
 
-template <class... Handlers>
-struct Overloaded : Handlers... {
-  using Handlers::operator()...;
-};
-template <class... Handlers>
-Overloaded(Handlers...) -> Overloaded<Handlers...>;
-
-void AppendDecimal(std::string& out, int32_t value) {
-  std::array<char, 16> buffer;
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-  out.append(buffer.data(), result.ptr);
-}
-
-}  // namespace
+using MyFunc::Overloaded;
 
 double ApplyRadiusRule(double radius) {
   // Written so that NaN, which compares false, becomes 0 as well.
@@ -30,7 +15,7 @@ double ApplyRadiusRule(double radius) {
 }
 
 int32_t ApplyLineWidthRule(int32_t width) {
-  return width < kHostLineWidth || width > kMaxLineWidth ? kHostLineWidth : width;
+  return width < kHostLineWidth || width > MyFunc::kMaxLineWidth ? kHostLineWidth : width;
 }
 
 void ApplyLineRowRules(TLineRow& row) {
@@ -42,7 +27,7 @@ void AppendLineRowField(std::string& out, const TLineRow& row, const LineRowFiel
   std::visit(Overloaded{
                  [&](bool TLineRow::*flag) { out += MyFunc::BoolToText(row.*flag); },
                  [&](double TLineRow::*real) { MyFunc::AppendReal(out, row.*real); },
-                 [&](int32_t TLineRow::*integer) { AppendDecimal(out, row.*integer); },
+                 [&](int32_t TLineRow::*integer) { MyFunc::AppendDecimal(out, row.*integer); },
              },
              field);
 }

@@ -8,12 +8,13 @@
 #include <string_view>
 #include <variant>
 
+#include "util/host_limits.h"
+
 namespace tq58 {
 
-inline constexpr int kPresetCount = 20;
+using MyFunc::kHostLineWidth;  // LineWidth that stands for the host's width
+using MyFunc::kPresetCount;
 inline constexpr int kRowsPerPreset = 10;
-inline constexpr int32_t kHostLineWidth = -1;  // LineWidth that stands for the host's width
-inline constexpr int32_t kMaxLineWidth = 30000;
 
 // One offset line of a preset.
 struct TLineRow {

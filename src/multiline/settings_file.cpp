@@ -2,12 +2,12 @@
 // lines of each of its 10 rows. A value is known by its line number alone.
 #include "multiline/settings_file.h"
 
-#include <array>
-#include <charconv>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
+#include "util/line_break.h"
+#include "util/real_format.h"
 #include "util/text_convert.h"
 #include "util/text_file.h"
 
@@ -20,13 +20,12 @@ constexpr std::size_t kLinesPerPreset = 1 + kRowsPerPreset * kLinesPerRow;  // c
 constexpr std::size_t kSettingsLineCount = kHeaderLines + kPresetCount * kLinesPerPreset;
 static_assert(kSettingsLineCount == 1423);
 
-constexpr char kLineBreak[] = "\r\n";
+using MyFunc::kLineBreak;
+
 constexpr char kCtrlZ = '\x1A';
 
 void AppendDecimalLine(std::string& out, int32_t value) {
-  std::array<char, 16> buffer;
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-  out.append(buffer.data(), result.ptr);
+  MyFunc::AppendDecimal(out, value);
   out += kLineBreak;
 }
 
@@ -50,7 +49,7 @@ void ApplySettingsLine(PresetStore& store, std::size_t index, std::string_view t
       return;
     case 2:
       store.CurrentPreset = MyFunc::TextToInt(text);
-      if (store.CurrentPreset < 1 || store.CurrentPreset > kPresetCount) store.CurrentPreset = 1;
+      if (!MyFunc::IsPresetNumber(store.CurrentPreset)) store.CurrentPreset = 1;
       return;
     default:
       break;

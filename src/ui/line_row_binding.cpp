@@ -6,17 +6,13 @@
 #include <string>
 #include <variant>
 
+#include "util/overloaded.h"
 #include "util/text_convert.h"
 
 namespace tq58::ui {
 namespace {
 
-template <class... Handlers>
-struct Overloaded : Handlers... {
-  using Handlers::operator()...;
-};
-template <class... Handlers>
-Overloaded(Handlers...) -> Overloaded<Handlers...>;
+using MyFunc::Overloaded;
 
 // A choice list whose field is the index of the selected entry.
 struct SelectedEntry {

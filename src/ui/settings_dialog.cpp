@@ -9,18 +9,20 @@
 #include "ui/help_text.h"
 #include "ui/line_row_binding.h"
 #include "ui/save_messages.h"
+#include "util/host_limits.h"
+#include "util/line_break.h"
 #include "util/system_text.h"
 #include "util/text_file.h"
 
 namespace tq58::ui {
 namespace {
 
-bool IsPresetNumber(int number) { return number >= 1 && number <= kPresetCount; }
+using MyFunc::IsPresetNumber;
 
 std::string JoinedHelpText() {
   std::string text;
   for (std::string_view line : kHelpTextLines) {
-    if (!text.empty()) text += "\r\n";
+    if (!text.empty()) text += MyFunc::kLineBreak;
     text += line;
   }
   return text;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <utility>
 
 #include "util/portable_math.h"
@@ -11,6 +12,8 @@
 namespace MyFunc {
 
 namespace {
+
+using std::numbers::pi;
 
 // The zero test of IntersectLines: d counts as zero when trunc(d / 1e-8 + 0.5) is 0, that is
 // for -1.5e-8 < d < 0.5e-8 -- deliberately not symmetric about 0. Kept in double, so a huge
@@ -33,11 +36,13 @@ double RoundFine(double x) {
   return x >= 0.0 ? m : -m;
 }
 
-double PointDistance(double x1, double y1, double x2, double y2) {
-  const double dx = x2 - x1;
-  const double dy = y2 - y1;
+double PointDistance(PointD a, PointD b) {
+  const double dx = b.x - a.x;
+  const double dy = b.y - a.y;
   return std::sqrt(dx * dx + dy * dy);
 }
+
+PointD Midpoint(PointD a, PointD b) { return {(a.x + b.x) / 2.0, (a.y + b.y) / 2.0}; }
 
 double DirectionAngle(double dx, double dy) {
   if (std::fabs(dx) < kZeroVectorTolerance && std::fabs(dy) < kZeroVectorTolerance) {
@@ -45,90 +50,94 @@ double DirectionAngle(double dx, double dy) {
   }
   // Our own atan2, sin and cos: the C libraries of the two builds differ in the last bit.
   const double a = PortableAtan2(dy, dx);
-  return a < 0.0 ? a + 2.0 * kPi : a;
+  return a < 0.0 ? a + 2.0 * pi : a;
+}
+
+double DirectionAngle(const SegmentD& line) {
+  return DirectionAngle(line.end.x - line.start.x, line.end.y - line.start.y);
 }
 
 double DirectionAngleDeg(double dx, double dy) {
-  return RoundFine(DirectionAngle(dx, dy) * 180.0 / kPi);
+  return RoundFine(DirectionAngle(dx, dy) * 180.0 / pi);
 }
 
-double RotatedY(double px, double py, double cx, double cy, double t) {
-  return cy + PortableSin(t) * (px - cx) + PortableCos(t) * (py - cy);
+double RotatedY(PointD p, PointD centre, double t) {
+  return centre.y + PortableSin(t) * (p.x - centre.x) + PortableCos(t) * (p.y - centre.y);
 }
 
-bool SamePoint(double x1, double y1, double x2, double y2) {
-  return std::fabs(x2 - x1) <= kPointEqualityTolerance &&
-         std::fabs(y2 - y1) <= kPointEqualityTolerance;
+bool SamePoint(PointD a, PointD b, double tolerance) {
+  return std::fabs(b.x - a.x) <= tolerance && std::fabs(b.y - a.y) <= tolerance;
 }
 
-Intersection IntersectLines(double& x, double& y, double x1, double y1, double x2, double y2,
-                            double x3, double y3, double x4, double y4) {
+SegmentD ParallelLine(const SegmentD& line, double distance) {
+  const double normal = DirectionAngle(line) + pi / 2.0;
+  const PointD shift{distance * PortableCos(normal), distance * PortableSin(normal)};
+  return {{line.start.x + shift.x, line.start.y + shift.y},
+          {line.end.x + shift.x, line.end.y + shift.y}};
+}
+
+LineIntersection IntersectLines(const SegmentD& a, const SegmentD& b) {
+  const auto [x1, y1] = a.start;
+  const auto [x2, y2] = a.end;
+  const auto [x3, y3] = b.start;
+  const auto [x4, y4] = b.end;
   const bool aVertical = IsIntersectionZero(x1 - x2);
   const bool bVertical = IsIntersectionZero(x3 - x4);
-  if (aVertical && bVertical) return Intersection::Parallel;
+  if (aVertical && bVertical) return {};
 
   // A divisor of exactly 0 always counts as zero, so no branch below divides by 0.
-  double ix = 0.0;
-  double iy = 0.0;
+  PointD at;
   if (aVertical) {
     const double mB = (y4 - y3) / (x4 - x3);
-    ix = x1;
-    iy = y3 + mB * (x1 - x3);
+    at = {x1, y3 + mB * (x1 - x3)};
   } else if (bVertical) {
     const double mA = (y2 - y1) / (x2 - x1);
-    ix = x3;
-    iy = y1 + mA * (x3 - x1);
+    at = {x3, y1 + mA * (x3 - x1)};
   } else {
     const double mA = (y2 - y1) / (x2 - x1);
     const double bA = y1 - mA * x1;
     const double mB = (y4 - y3) / (x4 - x3);
     const double bB = y3 - mB * x3;
-    if (IsIntersectionZero(mA - mB)) return Intersection::Parallel;
-    ix = (bB - bA) / (mA - mB);
-    iy = mA * ix + bA;
+    if (IsIntersectionZero(mA - mB)) return {};
+    at.x = (bB - bA) / (mA - mB);
+    at.y = mA * at.x + bA;
   }
-  x = ix;
-  y = iy;
-  const bool onA = WithinWidenedRange(ix, x1, x2) && WithinWidenedRange(iy, y1, y2);
-  const bool onB = WithinWidenedRange(ix, x3, x4) && WithinWidenedRange(iy, y3, y4);
-  return onA && onB ? Intersection::WithinSegments : Intersection::OutsideSegments;
+  const bool onA = WithinWidenedRange(at.x, x1, x2) && WithinWidenedRange(at.y, y1, y2);
+  const bool onB = WithinWidenedRange(at.x, x3, x4) && WithinWidenedRange(at.y, y3, y4);
+  return {onA && onB ? Intersection::WithinSegments : Intersection::OutsideSegments, at};
 }
 
-int SideOfLine(double x1, double y1, double x2, double y2, double px, double py) {
-  const double t = DirectionAngle(x2 - x1, y2 - y1);
+Side SideOfLine(const SegmentD& line, PointD p) {
+  const double t = DirectionAngle(line);
   // The point turned by -t about the line's start: its height above the start is the signed
   // distance from the line, positive on the left.
-  const double d = RotatedY(px, py, x1, y1, -t) - y1;
-  if (std::fabs(d) <= kSideTolerance) return 0;
-  return d > 0.0 ? 1 : -1;
+  const double d = RotatedY(p, line.start, -t) - line.start.y;
+  if (std::fabs(d) <= kSideTolerance) return Side::On;
+  return d > 0.0 ? Side::Left : Side::Right;
 }
 
-bool FilletCorner(int side1, int side2, double r, double x1, double y1, double x2, double y2,
-                  double x3, double y3, double x4, double y4, double& cx, double& cy, double& t1x,
-                  double& t1y, double& t2x, double& t2y) {
-  cx = cy = t1x = t1y = t2x = t2y = 0.0;
-  if (SamePoint(x1, y1, x2, y2) || SamePoint(x3, y3, x4, y4)) return false;
+std::optional<Fillet> FilletCorner(Side side1, Side side2, double r, const SegmentD& line1,
+                                   const SegmentD& line2) {
+  if (SamePoint(line1.start, line1.end) || SamePoint(line2.start, line2.end)) return std::nullopt;
 
-  const double t1 = DirectionAngle(x2 - x1, y2 - y1);
-  const double t2 = DirectionAngle(x4 - x3, y4 - y3);
-  // Normal towards the centre: side 0 is the left of the line, any other value the right.
-  const double a1 = side1 == 0 ? t1 + kPi / 2.0 : t1 - kPi / 2.0;
-  const double a2 = side2 == 0 ? t2 + kPi / 2.0 : t2 - kPi / 2.0;
-  const double m1x = r * PortableCos(a1);
-  const double m1y = r * PortableSin(a1);
-  const double m2x = r * PortableCos(a2);
-  const double m2y = r * PortableSin(a2);
+  // Normal towards the centre: the right of a line only for Side::Right.
+  const double t1 = DirectionAngle(line1);
+  const double t2 = DirectionAngle(line2);
+  const double a1 = side1 == Side::Right ? t1 - pi / 2.0 : t1 + pi / 2.0;
+  const double a2 = side2 == Side::Right ? t2 - pi / 2.0 : t2 + pi / 2.0;
+  const PointD m1{r * PortableCos(a1), r * PortableSin(a1)};
+  const PointD m2{r * PortableCos(a2), r * PortableSin(a2)};
 
   // The centre lies on both lines moved by r towards it, wherever they meet.
-  if (IntersectLines(cx, cy, x1 + m1x, y1 + m1y, x2 + m1x, y2 + m1y, x3 + m2x, y3 + m2y, x4 + m2x,
-                     y4 + m2y) == Intersection::Parallel) {
-    return false;
-  }
-  t1x = cx + r * PortableCos(a1 + kPi);
-  t1y = cy + r * PortableSin(a1 + kPi);
-  t2x = cx + r * PortableCos(a2 + kPi);
-  t2y = cy + r * PortableSin(a2 + kPi);
-  return true;
+  const auto moved = [](const SegmentD& line, PointD m) {
+    return SegmentD{{line.start.x + m.x, line.start.y + m.y}, {line.end.x + m.x, line.end.y + m.y}};
+  };
+  const LineIntersection centre = IntersectLines(moved(line1, m1), moved(line2, m2));
+  if (centre.kind == Intersection::Parallel) return std::nullopt;
+  const PointD c = centre.point;
+  return Fillet{c,
+                {c.x + r * PortableCos(a1 + pi), c.y + r * PortableSin(a1 + pi)},
+                {c.x + r * PortableCos(a2 + pi), c.y + r * PortableSin(a2 + pi)}};
 }
 
 }  // namespace MyFunc

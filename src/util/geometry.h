@@ -1,8 +1,37 @@
-// Plane geometry of lines, corners and fillet arcs. Coordinates: x right, y up; angles in
-// radians counterclockwise from +x unless a name says "Deg". Lines run from start to end.
+// Plane geometry of lines, corners and fillet arcs, on points and lines as values. Coordinates:
+// x right, y up, drawing units; angles in radians counterclockwise from +x unless a name says
+// "Deg". A line runs from its start to its end; its left is reached by turning that direction
+// by +90 degrees.
 #pragma once
 
+#include <optional>
+
+#include "util/tolerances.h"
+
 namespace MyFunc {
+
+// A point, or a vector.
+struct PointD {
+  double x = 0.0;
+  double y = 0.0;
+
+  bool operator==(const PointD&) const = default;
+};
+
+// A directed line through `start` and `end`; as a segment, the part between them.
+struct SegmentD {
+  PointD start;
+  PointD end;
+
+  bool operator==(const SegmentD&) const = default;
+};
+
+// Where a point lies relative to a directed line.
+enum class Side : int {
+  Right = -1,
+  On = 0,  // within 1e-8 of the line
+  Left = 1,
+};
 
 // Exchanges the two values.
 void ExchangeReals(double& a, double& b);
@@ -11,39 +40,59 @@ void ExchangeReals(double& a, double& b);
 double RoundFine(double x);
 
 // Euclidean distance of two points, never negative.
-double PointDistance(double x1, double y1, double x2, double y2);
+double PointDistance(PointD a, PointD b);
+
+// The point halfway between a and b.
+PointD Midpoint(PointD a, PointD b);
 
 // Direction of the vector (dx, dy) in radians, 0 up to 2 pi; 0 for a null vector.
 double DirectionAngle(double dx, double dy);
+// Direction of the line from its start to its end, as above.
+double DirectionAngle(const SegmentD& line);
 
 // Direction of the vector (dx, dy) in degrees, 0 to 360, rounded with RoundFine.
 double DirectionAngleDeg(double dx, double dy);
 
-// The y coordinate of (px, py) after turning it about (cx, cy) by t radians.
-double RotatedY(double px, double py, double cx, double cy, double t);
+// The y coordinate of p after turning it about `centre` by t radians.
+double RotatedY(PointD p, PointD centre, double t);
 
-// True when the points differ by at most 1e-8 in x and in y.
-bool SamePoint(double x1, double y1, double x2, double y2);
+// True when the points differ by at most `tolerance` in x and in y.
+bool SamePoint(PointD a, PointD b, double tolerance = kPointEqualityTolerance);
 
-// Result of IntersectLines; the values keep the meanings 0, 1 and 2.
+// The line moved by `distance` along its left normal: to its left for a positive distance, to
+// its right for a negative one.
+SegmentD ParallelLine(const SegmentD& line, double distance);
+
+// How two lines meet; the values keep the meanings 0, 1 and 2.
 enum class Intersection : int {
-  Parallel = 0,         // no single intersection; X and Y are not written
+  Parallel = 0,         // no single intersection
   WithinSegments = 1,   // the intersection lies on both segments (1e-8 margin)
   OutsideSegments = 2,  // the lines meet outside at least one of the segments
 };
 
-// Intersection (x, y) of the infinite lines A (x1,y1)-(x2,y2) and B (x3,y3)-(x4,y4).
-Intersection IntersectLines(double& x, double& y, double x1, double y1, double x2, double y2,
-                            double x3, double y3, double x4, double y4);
+struct LineIntersection {
+  Intersection kind = Intersection::Parallel;
+  PointD point;  // where the lines meet; (0, 0) when they are parallel
+};
 
-// +1 when (px, py) lies left of the directed line, -1 right, 0 within 1e-8 of it.
-int SideOfLine(double x1, double y1, double x2, double y2, double px, double py);
+// Intersection of the infinite lines a and b.
+LineIntersection IntersectLines(const SegmentD& a, const SegmentD& b);
 
-// The circle of radius r touching line 1 and line 2; side 0 puts the centre left of a line,
-// any other value right. Outputs the centre and the tangent points on line 1 and line 2.
-// False, with all outputs 0, for a line of no length or parallel moved lines.
-bool FilletCorner(int side1, int side2, double r, double x1, double y1, double x2, double y2,
-                  double x3, double y3, double x4, double y4, double& cx, double& cy, double& t1x,
-                  double& t1y, double& t2x, double& t2y);
+// The side of the line on which p lies; On within 1e-8 of it.
+Side SideOfLine(const SegmentD& line, PointD p);
+
+// A circle of some radius touching two lines.
+struct Fillet {
+  PointD centre;
+  PointD tangent1;  // where it touches line 1: the foot of the perpendicular from the centre
+  PointD tangent2;  // where it touches line 2
+};
+
+// The circle of radius r touching line 1 and line 2, its centre on `side1` of line 1 and on
+// `side2` of line 2 (Right the right, Left or On the left), wherever the lines moved by r
+// towards it meet. Nothing for a line whose ends differ by at most 1e-8 in x and in y, or
+// when the moved lines are parallel. With r = 0 it is the intersection of the lines.
+std::optional<Fillet> FilletCorner(Side side1, Side side2, double r, const SegmentD& line1,
+                                   const SegmentD& line2);
 
 }  // namespace MyFunc

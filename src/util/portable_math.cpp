@@ -37,19 +37,27 @@ DoubleDouble FastTwoSum(double a, double b) {
   return {sum, b - (sum - a)};
 }
 
+// a == high + low exactly, each half with at most 26 significant bits (Veltkamp's split), so
+// that the product of two halves is exact.
+struct Halves {
+  double high;
+  double low;
+};
+Halves Split(double a) {
+  constexpr double kSplitter = 0x1p27 + 1.0;
+  const double scaled = kSplitter * a;
+  const double high = scaled - (scaled - a);
+  return {high, a - high};
+}
+
 // hi + lo == a * b exactly, by splitting each factor into two halves of 26 bits (Dekker; no
 // fused multiply-add is needed). Exact while the factors stay below 2^995 and the product
 // above 2^-969, which the callers ensure.
 DoubleDouble TwoProduct(double a, double b) {
-  constexpr double kSplitter = 0x1p27 + 1.0;
-  const double aScaled = kSplitter * a;
-  const double aHigh = aScaled - (aScaled - a);
-  const double aLow = a - aHigh;
-  const double bScaled = kSplitter * b;
-  const double bHigh = bScaled - (bScaled - b);
-  const double bLow = b - bHigh;
+  const Halves x = Split(a);
+  const Halves y = Split(b);
   const double product = a * b;
-  return {product, ((aHigh * bHigh - product) + aHigh * bLow + aLow * bHigh) + aLow * bLow};
+  return {product, ((x.high * y.high - product) + x.high * y.low + x.low * y.high) + x.low * y.low};
 }
 
 DoubleDouble Negated(DoubleDouble a) { return {-a.hi, -a.lo}; }
@@ -242,12 +250,9 @@ std::optional<double> RoundedIfCertain(const Estimate& estimate) {
 // hi + lo == a * small exactly when small has at most 26 significant bits: Dekker's product
 // with small as its own high half.
 DoubleDouble TwoProductBySmall(double a, double small) {
-  constexpr double kSplitter = 0x1p27 + 1.0;
-  const double aScaled = kSplitter * a;
-  const double aHigh = aScaled - (aScaled - a);
-  const double aLow = a - aHigh;
+  const Halves x = Split(a);
   const double product = a * small;
-  return {product, (aHigh * small - product) + aLow * small};
+  return {product, (x.high * small - product) + x.low * small};
 }
 
 // The integer nearest to x, 0 <= x < 2^51, ties to even: adding 1.5 * 2^52 leaves no bits

@@ -214,12 +214,6 @@ void KeepWithinDoubleRange(DecimalDigits& d) {
   }
 }
 
-void AppendDecimalInt(std::string& out, int value) {
-  std::array<char, 16> buffer;
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-  out.append(buffer.data(), result.ptr);
-}
-
 void AppendFixed(std::string& out, const DecimalDigits& d) {
   const std::string_view digits(d.digits.data(), static_cast<std::size_t>(d.count));
   if (d.exponent < 0) {
@@ -246,7 +240,7 @@ void AppendScientific(std::string& out, const DecimalDigits& d) {
     out.append(d.digits.data() + 1, static_cast<std::size_t>(d.count - 1));
   }
   out += 'E';
-  AppendDecimalInt(out, d.exponent);  // a "-" only for a negative exponent, never a "+"
+  AppendDecimal(out, d.exponent);  // a "-" only for a negative exponent, never a "+"
 }
 
 }  // namespace
@@ -276,6 +270,12 @@ std::string FormatReal(double value) {
   std::string text;
   AppendReal(text, value);
   return text;
+}
+
+void AppendDecimal(std::string& out, int32_t value) {
+  std::array<char, 16> buffer;
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  out.append(buffer.data(), result.ptr);
 }
 
 }  // namespace MyFunc

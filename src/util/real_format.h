@@ -1,6 +1,8 @@
-// The one general format in which reals are written to the exchange and settings files.
+// The number forms written to the exchange and settings files: the one general format of
+// reals, and decimal integers.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace MyFunc {
@@ -12,5 +14,8 @@ void AppendReal(std::string& out, double value);
 
 // The general format of `value` as a new string.
 std::string FormatReal(double value);
+
+// Appends an optional "-" and the decimal digits without leading zeros: "0", "25", "-1".
+void AppendDecimal(std::string& out, int32_t value);
 
 }  // namespace MyFunc

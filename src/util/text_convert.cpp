@@ -15,7 +15,7 @@ constexpr unsigned char kFullWidthSpaceTrail = 0x40;
 
 // The texts that TextToBool takes for true, after blanks are removed and letters upper-cased.
 constexpr std::array<std::string_view, 10> kTrueWords = {
-    "T", "TR", "TRU", "TRUE", "1",
+    "T",        "TR", "TRU", "TRUE", "1",
     "\x82\x50",  // full-width digit one
     "\x81\x9B",  // white circle
     "ON",
@@ -25,17 +25,14 @@ constexpr std::array<std::string_view, 10> kTrueWords = {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-int HexDigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
-
-// Drops the leading half-width spaces that both number grammars allow.
-std::string_view SkipLeadingSpaces(std::string_view text) {
+// Drops the leading half-width spaces and the sign that both number grammars allow; true when
+// the sign was "-".
+bool TakeLeadingSign(std::string_view& text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  return text;
+  if (!(text.starts_with('+') || text.starts_with('-'))) return false;
+  const bool negative = text.front() == '-';
+  text.remove_prefix(1);
+  return negative;
 }
 
 // Letters a-z to A-Z; double-byte characters are kept as they are.
@@ -110,6 +107,13 @@ bool ConvertPlainDecimal(std::string_view text, double& value) {
 
 }  // namespace
 
+int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
 std::string RemoveBlanks(std::string_view text) {
   std::string result;
   result.reserve(text.size());
@@ -139,12 +143,7 @@ bool TextToBool(std::string_view text) {
 std::string BoolToText(bool value) { return value ? "1" : "0"; }
 
 int32_t TextToInt(std::string_view text) {
-  text = SkipLeadingSpaces(text);
-  bool negative = false;
-  if (text.starts_with('+') || text.starts_with('-')) {
-    negative = text.front() == '-';
-    text.remove_prefix(1);
-  }
+  const bool negative = TakeLeadingSign(text);
   if (const std::size_t prefix = HexPrefixLength(text); prefix > 0) {
     uint32_t pattern = 0;
     if (!ParseHexPattern(text.substr(prefix), pattern)) return 0;
@@ -162,12 +161,7 @@ int32_t TextToInt(std::string_view text) {
 }
 
 double TextToFloat(std::string_view text) {
-  text = SkipLeadingSpaces(text);
-  bool negative = false;
-  if (text.starts_with('+') || text.starts_with('-')) {
-    negative = text.front() == '-';
-    text.remove_prefix(1);
-  }
+  const bool negative = TakeLeadingSign(text);
   // from_chars in the general format reads exactly the decimal grammar (digits with at most
   // one point and at least one digit, then an optional exponent with an optional sign and at
   // least one digit) once a second sign, "inf" and "nan" are ruled out by the first byte; a

@@ -13,6 +13,9 @@ constexpr bool IsLeadByte(unsigned char byte) {
   return (byte >= 0x80 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFD);
 }
 
+// The value 0..15 of a hexadecimal digit (either case); -1 for any other character.
+int HexDigitValue(char c);
+
 // The text without half-width blanks, control bytes and full-width spaces, anywhere in it.
 std::string RemoveBlanks(std::string_view text);
 

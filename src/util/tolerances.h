@@ -23,6 +23,4 @@ inline constexpr double kCornerLengthTolerance = 1e-8;
 // Segments, arcs and text directions at or below this size are not written (drawing units).
 inline constexpr double kDegenerateGeometryTolerance = 1e-8;
 
-inline constexpr double kPi = 3.14159265358979323846;
-
 }  // namespace MyFunc

@@ -48,8 +48,8 @@ TEST_F(ProgramRunTest, DrawsTheCurrentPresetOnTheHostsLayer) {
 
 TEST_F(ProgramRunTest, TheRunModeGivesThePointLimit) {
   static int32_t seenLimit = -1;
-  const tq58::DrawOperation recordLimit = [](const tq58::PresetStore&, JwwGaibu::ExchangeModel&,
-                                             JwwGaibu::WriterState&,
+  const tq58::DrawOperation recordLimit = [](const tq58::PresetStore&,
+                                             const JwwGaibu::ExchangeModel&, JwwGaibu::WriterState&,
                                              int32_t pointLimit) { seenLimit = pointLimit; };
   for (const auto& [runMode, limit] : {std::pair{1, 1}, std::pair{2, 98}}) {
     tq58::ProgramRun run;
@@ -61,7 +61,7 @@ TEST_F(ProgramRunTest, TheRunModeGivesThePointLimit) {
 
 // A construction that emits a segment and then fails.
 template <typename Fault>
-void FailAfterOneSegment(const tq58::PresetStore&, JwwGaibu::ExchangeModel&,
+void FailAfterOneSegment(const tq58::PresetStore&, const JwwGaibu::ExchangeModel&,
                          JwwGaibu::WriterState& writer, int32_t) {
   JwwGaibu::OutSegment(writer, 0, 0, 10, 10);
   throw Fault();

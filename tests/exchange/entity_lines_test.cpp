@@ -143,7 +143,7 @@ TEST(EntityLines, LongTextsAndFontNamesAreCutBeforeAHalfCharacter) {
   const ExchangeModel model = Parsed({"cn$" + japanese, "ch 0 0 1 0 \"" + japanese});
   EXPECT_EQ(model.TextList[0].Text, japanese.substr(0, 255));
   EXPECT_EQ(model.TextList[0].FontName, japanese.substr(0, 255));
-  EXPECT_EQ(model.CurFontName, japanese);  // only the record is cut
+  EXPECT_EQ(model.Reading.CurFontName, japanese);  // only the record is cut
   const ExchangeModel even = Parsed({"ch 0 0 1 0 \"" + japanese.substr(1)});
   EXPECT_EQ(even.TextList[0].Text, japanese.substr(1, 254));
 }
@@ -165,14 +165,14 @@ TEST(EntityLines, MsgHoldsTheSegmentForTheNextCsText) {
 
 TEST(EntityLines, MsgWithoutSegmentUsesTheStartSegment) {
   const ExchangeModel model = Parsed({"msg", "cs 0 0 1 0 t"});
-  EXPECT_EQ(model.MsgTextList[0].Segment, ExchangeModel().MsgSegment);
+  EXPECT_EQ(model.MsgTextList[0].Segment, ExchangeModel().Reading.MsgSegment);
 }
 
 TEST(EntityLines, OtherTextsEndMsgWithoutStoringTheSegment) {
   const ExchangeModel model = Parsed({"msg", "1 2 3 4", "ch 0 0 1 0 t", "cs 0 0 1 0 u"});
   EXPECT_EQ(model.EntityOrder, (Order{{KindText, 0}, {KindText, 1}}));
   EXPECT_TRUE(model.LineList.empty());
-  EXPECT_EQ(model.MsgSegment.X1, 1.0);
+  EXPECT_EQ(model.Reading.MsgSegment.X1, 1.0);
 }
 
 struct SolidCase {

@@ -16,8 +16,8 @@ TEST(ExchangeModel, StartsWithTheDocumentedValues) {
   for (const THpPoint& point : model.HpPoints) EXPECT_FALSE(point.Defined);
   EXPECT_EQ(model.HostLineColor, 1);
   EXPECT_EQ(model.HostLineType, 1);
-  EXPECT_EQ(model.CurFontName, kDefaultFontName);
-  EXPECT_EQ(model.MsgSegment, (TJwwEntLine{{0, 0, 0, 1, 1, 0, 0}, 0, 0.0, 0.0, 1.0, 0.0}));
+  EXPECT_EQ(model.Reading.CurFontName, kDefaultFontName);
+  EXPECT_EQ(model.Reading.MsgSegment, (TJwwEntLine{{0, 0, 0, 1, 1, 0, 0}, 0, 0.0, 0.0, 1.0, 0.0}));
   EXPECT_TRUE(model.HostLayerGroupPending && model.HostTextStylePending);
 }
 
@@ -64,13 +64,13 @@ TEST(FreeExchangeModel, ReleasesTheListsAndTheOutput) {
 
 TEST(InitEntityHeader, TakesTheCurrentStateAndThePendingValues) {
   ExchangeModel model;
-  model.PendingHhp = 7;
-  model.CurLayerGroup = 2;
-  model.CurLayer = 3;
-  model.CurLineColor = 4;
-  model.CurLineType = 5;
-  model.CurLineWidth = 6;
-  model.PendingZFlags = 9;
+  model.Reading.PendingHhp = 7;
+  model.Reading.CurLayerGroup = 2;
+  model.Reading.CurLayer = 3;
+  model.Reading.CurLineColor = 4;
+  model.Reading.CurLineType = 5;
+  model.Reading.CurLineWidth = 6;
+  model.Reading.PendingZFlags = 9;
   TEntityHeader header;
   InitEntityHeader(model, header);
   EXPECT_EQ(header, (TEntityHeader{7, 2, 3, 4, 5, 6, 9}));

@@ -54,21 +54,21 @@ TEST(StateLines, FirstAttributeLinesAreTheHostsOthersOnlyCurrent) {
   EXPECT_EQ(model.HostLineType, 5);
   EXPECT_EQ(model.HostLineWidth, 6);
   EXPECT_EQ(model.HostTextStyle, 7);
-  EXPECT_EQ(model.CurLayerGroup, 15);
-  EXPECT_EQ(model.CurLayer, 15);
-  EXPECT_EQ(model.CurLineColor, 8);
-  EXPECT_EQ(model.CurLineType, 9);
-  EXPECT_EQ(model.CurLineWidth, 1);
-  EXPECT_EQ(model.CurTextStyle, 2);
+  EXPECT_EQ(model.Reading.CurLayerGroup, 15);
+  EXPECT_EQ(model.Reading.CurLayer, 15);
+  EXPECT_EQ(model.Reading.CurLineColor, 8);
+  EXPECT_EQ(model.Reading.CurLineType, 9);
+  EXPECT_EQ(model.Reading.CurLineWidth, 1);
+  EXPECT_EQ(model.Reading.CurTextStyle, 2);
   EXPECT_TRUE(model.LineWidthSeen);
   EXPECT_FALSE(Parsed({"lc1"}).LineWidthSeen);
 }
 
 TEST(StateLines, LayerDigitIsOneHexCharacter) {
-  EXPECT_EQ(Parsed({"lga"}).CurLayerGroup, 10);
-  EXPECT_EQ(Parsed({"lgG"}).CurLayerGroup, 0);
-  EXPECT_EQ(Parsed({"lg5", "lg"}).CurLayerGroup, 0);
-  EXPECT_EQ(Parsed({"lg12"}).CurLayerGroup, 1);
+  EXPECT_EQ(Parsed({"lga"}).Reading.CurLayerGroup, 10);
+  EXPECT_EQ(Parsed({"lgG"}).Reading.CurLayerGroup, 0);
+  EXPECT_EQ(Parsed({"lg5", "lg"}).Reading.CurLayerGroup, 0);
+  EXPECT_EQ(Parsed({"lg12"}).Reading.CurLayerGroup, 1);
 }
 
 TEST(StateLines, LayerStatesAndNamesFollowTheSelectedLayer) {
@@ -82,24 +82,24 @@ TEST(StateLines, LayerStatesAndNamesFollowTheSelectedLayer) {
 }
 
 TEST(StateLines, ColourTenCarriesTheSolidColour) {
-  EXPECT_EQ(Parsed({"lc10 5"}).CurSolidColor, 5);
-  EXPECT_EQ(Parsed({"lc10"}).CurSolidColor, 0);
-  EXPECT_EQ(Parsed({"lc9 5"}).CurSolidColor, 0);
-  EXPECT_EQ(Parsed({"lcx"}).CurLineColor, 0);
-  EXPECT_EQ(Parsed({"lc99999999999"}).CurLineColor, 0);
+  EXPECT_EQ(Parsed({"lc10 5"}).Reading.CurSolidColor, 5);
+  EXPECT_EQ(Parsed({"lc10"}).Reading.CurSolidColor, 0);
+  EXPECT_EQ(Parsed({"lc9 5"}).Reading.CurSolidColor, 0);
+  EXPECT_EQ(Parsed({"lcx"}).Reading.CurLineColor, 0);
+  EXPECT_EQ(Parsed({"lc99999999999"}).Reading.CurLineColor, 0);
 }
 
 TEST(StateLines, TextStyleAndFont) {
   const ExchangeModel model = Parsed({"cn$Gothic", "cn$", "cn$Mincho", "cn0 4 5 0.5 3", "cn3"});
   EXPECT_EQ(model.HostFontName, "Gothic");
-  EXPECT_EQ(model.CurFontName, "Mincho");
+  EXPECT_EQ(model.Reading.CurFontName, "Mincho");
   EXPECT_EQ(model.HostTextStyle, 0);
   EXPECT_EQ(model.HostTextWidth, 4.0);
   EXPECT_EQ(model.HostTextHeight, 5.0);
   EXPECT_EQ(model.HostCharSpacing, 0.5);
   EXPECT_EQ(model.HostFreeTextColor, 3);
-  EXPECT_EQ(model.CurTextStyle, 3);
-  EXPECT_EQ(model.CurTextWidth, 4.0);
+  EXPECT_EQ(model.Reading.CurTextStyle, 3);
+  EXPECT_EQ(model.Reading.CurTextWidth, 4.0);
   // A free size without its four numbers keeps the sizes.
   EXPECT_EQ(Parsed({"cn0 4 5"}).HostTextWidth, 2.0);
   // An empty name does not count as the host's.
@@ -107,17 +107,17 @@ TEST(StateLines, TextStyleAndFont) {
 }
 
 TEST(StateLines, TextColourIsOneDigitUpToEight) {
-  EXPECT_EQ(Parsed({"cc5"}).CurTextColor, 5);
-  EXPECT_EQ(Parsed({"cc57"}).CurTextColor, 5);
-  EXPECT_EQ(Parsed({"cc5", "cc9"}).CurTextColor, 0);
-  EXPECT_EQ(Parsed({"cc5", "cc"}).CurTextColor, 0);
+  EXPECT_EQ(Parsed({"cc5"}).Reading.CurTextColor, 5);
+  EXPECT_EQ(Parsed({"cc57"}).Reading.CurTextColor, 5);
+  EXPECT_EQ(Parsed({"cc5", "cc9"}).Reading.CurTextColor, 0);
+  EXPECT_EQ(Parsed({"cc5", "cc"}).Reading.CurTextColor, 0);
 }
 
 TEST(StateLines, ZFlagsAndPointColour) {
-  EXPECT_EQ(Parsed({"z1", "z3", "z3"}).PendingZFlags, 5);
-  EXPECT_EQ(Parsed({"z5"}).PendingZFlags, 16);
-  EXPECT_EQ(Parsed({"z6", "z", "z11"}).PendingZFlags, 0);
-  EXPECT_EQ(Parsed({"pn6"}).CurPointColor, 6);
+  EXPECT_EQ(Parsed({"z1", "z3", "z3"}).Reading.PendingZFlags, 5);
+  EXPECT_EQ(Parsed({"z5"}).Reading.PendingZFlags, 16);
+  EXPECT_EQ(Parsed({"z6", "z", "z11"}).Reading.PendingZFlags, 0);
+  EXPECT_EQ(Parsed({"pn6"}).Reading.CurPointColor, 6);
 }
 
 struct FlagCase {
@@ -131,10 +131,10 @@ class PolylineAndMsgFlags : public testing::TestWithParam<FlagCase> {};
 // From InPolyline and MsgPending both set, each line leaves them as its rule says.
 TEST_P(PolylineAndMsgFlags, FollowTheLine) {
   ExchangeModel model;
-  model.InPolyline = model.MsgPending = true;
+  model.Reading.InPolyline = model.Reading.MsgPending = true;
   ParseExchangeLine(model, GetParam().line);
-  EXPECT_EQ(model.InPolyline, GetParam().inPolyline);
-  EXPECT_EQ(model.MsgPending, GetParam().msgPending);
+  EXPECT_EQ(model.Reading.InPolyline, GetParam().inPolyline);
+  EXPECT_EQ(model.Reading.MsgPending, GetParam().msgPending);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -185,12 +185,12 @@ TEST(StateLines, IndicatedPointNeedsTwoNumbersAndRepeatsReplace) {
 }
 
 TEST(StateLines, HhpNumberStopsAtItsSuffix) {
-  EXPECT_EQ(Parsed({"hhp12"}).PendingHhp, 12);
-  EXPECT_EQ(Parsed({"hhp12ln"}).PendingHhp, 12);
-  EXPECT_EQ(Parsed({"hhp7ci"}).PendingHhp, 7);
-  EXPECT_EQ(Parsed({"hhp34ch"}).PendingHhp, 34);
-  EXPECT_EQ(Parsed({"hhp5", "hhpln"}).PendingHhp, 0);
-  EXPECT_EQ(Parsed({"hhp5", "hhp"}).PendingHhp, 0);
+  EXPECT_EQ(Parsed({"hhp12"}).Reading.PendingHhp, 12);
+  EXPECT_EQ(Parsed({"hhp12ln"}).Reading.PendingHhp, 12);
+  EXPECT_EQ(Parsed({"hhp7ci"}).Reading.PendingHhp, 7);
+  EXPECT_EQ(Parsed({"hhp34ch"}).Reading.PendingHhp, 34);
+  EXPECT_EQ(Parsed({"hhp5", "hhpln"}).Reading.PendingHhp, 0);
+  EXPECT_EQ(Parsed({"hhp5", "hhp"}).Reading.PendingHhp, 0);
 }
 
 }  // namespace

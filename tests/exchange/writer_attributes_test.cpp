@@ -14,9 +14,12 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
+constexpr NumberKind kHost = NumberKind::HostNumber;
+constexpr NumberKind kListIndex = NumberKind::ListIndex;
+
 class WriterAttributes : public testing::Test {
  protected:
-  void SetUp() override { ResetWriterState(model_, writer_); }
+  void SetUp() override { ResetWriterState(writer_); }
   // The lines emitted since the last call.
   Lines Take() {
     Lines lines = std::move(writer_.OutputLines);
@@ -29,33 +32,33 @@ class WriterAttributes : public testing::Test {
 };
 
 TEST_F(WriterAttributes, FirstCommandAfterResetIsForcedThenRepeatsAreSuppressed) {
-  OutLineColor(model_, writer_, 1, 0);
-  OutLineColor(model_, writer_, 1, 0);
-  OutLineType(model_, writer_, 1, 0);
-  OutTextColor(model_, writer_, 0);
-  OutTextColor(model_, writer_, 0);
+  OutLineColor(model_, writer_, 1, kHost);
+  OutLineColor(model_, writer_, 1, kHost);
+  OutLineType(model_, writer_, 1, kHost);
+  OutTextColor(writer_, 0);
+  OutTextColor(writer_, 0);
   EXPECT_EQ(Take(), (Lines{"lc1", "lt1", "cc0"}));
-  OutLineColor(model_, writer_, 2, 0);
-  OutLineColor(model_, writer_, 1, 0);
+  OutLineColor(model_, writer_, 2, kHost);
+  OutLineColor(model_, writer_, 1, kHost);
   EXPECT_EQ(Take(), (Lines{"lc2", "lc1"}));
 }
 
 TEST_F(WriterAttributes, LayerGroupForcesTheNextLayer) {
-  OutLayerGroup(model_, writer_, 3);
-  OutLayer(model_, writer_, 5);
-  OutLayerGroup(model_, writer_, 3);
-  OutLayer(model_, writer_, 5);
+  OutLayerGroup(writer_, 3);
+  OutLayer(writer_, 5);
+  OutLayerGroup(writer_, 3);
+  OutLayer(writer_, 5);
   EXPECT_EQ(Take(), (Lines{"lg3", "ly5"}));
-  OutLayerGroup(model_, writer_, 4);
-  OutLayer(model_, writer_, 5);
+  OutLayerGroup(writer_, 4);
+  OutLayer(writer_, 5);
   EXPECT_EQ(Take(), (Lines{"lg4", "ly5"}));
 }
 
 TEST_F(WriterAttributes, LayersAreWrittenInUpperCaseHexWithoutRangeCheck) {
-  OutLayerGroup(model_, writer_, 15);
-  OutLayer(model_, writer_, 10);
-  OutLayer(model_, writer_, 255);
-  OutLayer(model_, writer_, -1);
+  OutLayerGroup(writer_, 15);
+  OutLayer(writer_, 10);
+  OutLayer(writer_, 255);
+  OutLayer(writer_, -1);
   EXPECT_EQ(Take(), (Lines{"lgF", "lyA", "lyFF", "lyFFFFFFFF"}));
 }
 
@@ -63,13 +66,13 @@ TEST_F(WriterAttributes, LayersAreWrittenInUpperCaseHexWithoutRangeCheck) {
 TEST_F(WriterAttributes, ResetForcesEveryAttributeAgain) {
   model_.LineWidthSeen = true;
   const auto emitStartValues = [this] {
-    OutLayerGroup(model_, writer_, 0);
-    OutLayer(model_, writer_, 0);
-    OutLineColor(model_, writer_, 1, 0);
-    OutLineType(model_, writer_, 1, 0);
+    OutLayerGroup(writer_, 0);
+    OutLayer(writer_, 0);
+    OutLineColor(model_, writer_, 1, kHost);
+    OutLineType(model_, writer_, 1, kHost);
     OutLineWidth(model_, writer_, 0);
-    OutTextStyle(model_, writer_, 1, 1, 0, 2.0, 2.0, 0.0);
-    OutTextColor(model_, writer_, 0);
+    OutTextStyle(model_, writer_, 1, 1, kHost, 2.0, 2.0, 0.0);
+    OutTextColor(writer_, 0);
     OutFontName(model_, writer_, kDefaultFontName);
   };
   const Lines all = {"lg0", "ly0", "lc1", "lt1",
@@ -77,13 +80,13 @@ TEST_F(WriterAttributes, ResetForcesEveryAttributeAgain) {
   emitStartValues();
   emitStartValues();
   EXPECT_EQ(Take(), all);
-  OutLayerGroup(model_, writer_, 7);
-  OutLineColor(model_, writer_, 7, 0);
+  OutLayerGroup(writer_, 7);
+  OutLineColor(model_, writer_, 7, kHost);
   OutFontName(model_, writer_, "abc");
-  Take();
-  ResetWriterState(model_, writer_);
-  EXPECT_EQ(model_.CurLineColor, 1);
-  EXPECT_EQ(model_.CurFontName, kDefaultFontName);
+  ResetWriterState(writer_);
+  EXPECT_EQ(Take(), (Lines{"lg7", "lc7", "cn\"$abc"}));  // the output stays
+  EXPECT_EQ(writer_.Emitted.CurLineColor, 1);
+  EXPECT_EQ(writer_.Emitted.CurFontName, kDefaultFontName);
   emitStartValues();
   EXPECT_EQ(Take(), all);
 }
@@ -91,7 +94,7 @@ TEST_F(WriterAttributes, ResetForcesEveryAttributeAgain) {
 TEST_F(WriterAttributes, LineWidthNeedsTheHostToAnnounceWidths) {
   OutLineWidth(model_, writer_, 50);
   EXPECT_EQ(Take(), Lines{});
-  EXPECT_TRUE(writer_.ForceLineWidth);
+  EXPECT_TRUE(writer_.Emitted.ForceLineWidth);
   model_.LineWidthSeen = true;
   model_.HostLineWidth = 25;
   OutLineWidth(model_, writer_, -1);
@@ -108,9 +111,9 @@ TEST_F(WriterAttributes, LineWidthNeedsTheHostToAnnounceWidths) {
 }
 
 TEST_F(WriterAttributes, TextColorOutsideItsRangeBecomesZero) {
-  OutTextColor(model_, writer_, 9);
-  OutTextColor(model_, writer_, -1);
-  OutTextColor(model_, writer_, 8);
+  OutTextColor(writer_, 9);
+  OutTextColor(writer_, -1);
+  OutTextColor(writer_, 8);
   EXPECT_EQ(Take(), (Lines{"cc0", "cc8"}));
 }
 
@@ -147,29 +150,28 @@ TEST(WriterMapping, MapsListIndexesToHostNumbers) {
   }
 }
 
-TEST_F(WriterAttributes, ColorAndLineTypeAreMappedOnlyForMapIndexOne) {
+TEST_F(WriterAttributes, ColorAndLineTypeAreMappedOnlyForListIndexes) {
   model_.HostLineColor = 5;
-  OutLineColor(model_, writer_, 0, 1);
-  OutLineColor(model_, writer_, 9, 1);
-  OutLineColor(model_, writer_, 10, 1);
-  OutLineColor(model_, writer_, 10, 0);
-  OutLineColor(model_, writer_, 0, 2);
-  OutLineType(model_, writer_, 18, 1);
-  OutLineType(model_, writer_, 19, 1);
-  OutLineType(model_, writer_, 19, 0);
-  EXPECT_EQ(Take(), (Lines{"lc5", "lc9", "lc101", "lc10", "lc0", "lt19", "lt31", "lt19"}));
+  OutLineColor(model_, writer_, 0, kListIndex);
+  OutLineColor(model_, writer_, 9, kListIndex);
+  OutLineColor(model_, writer_, 10, kListIndex);
+  OutLineColor(model_, writer_, 10, kHost);
+  OutLineType(model_, writer_, 18, kListIndex);
+  OutLineType(model_, writer_, 19, kListIndex);
+  OutLineType(model_, writer_, 19, kHost);
+  EXPECT_EQ(Take(), (Lines{"lc5", "lc9", "lc101", "lc10", "lt19", "lt31", "lt19"}));
 }
 
 TEST_F(WriterAttributes, TextStyleNumberedOrFreeSize) {
-  OutTextStyle(model_, writer_, 3, 0, 0, 0.0, 0.0, 0.0);
-  OutTextStyle(model_, writer_, 3, 4, 0, 9.0, 9.0, 9.0);  // sizes count for style 0 only
-  OutTextStyle(model_, writer_, 0, 1, 0, 2.5, 3.0, 0.0);
-  OutTextStyle(model_, writer_, 0, 1, 0, 2.5, 3.0, 0.0);
-  OutTextStyle(model_, writer_, 0, 1, 0, 2.5, 3.0, 0.5);
-  OutTextStyle(model_, writer_, 0, 12, 1, 2.5, 3.0, 0.5);
+  OutTextStyle(model_, writer_, 3, 0, kHost, 0.0, 0.0, 0.0);
+  OutTextStyle(model_, writer_, 3, 4, kHost, 9.0, 9.0, 9.0);  // sizes count for style 0 only
+  OutTextStyle(model_, writer_, 0, 1, kHost, 2.5, 3.0, 0.0);
+  OutTextStyle(model_, writer_, 0, 1, kHost, 2.5, 3.0, 0.0);
+  OutTextStyle(model_, writer_, 0, 1, kHost, 2.5, 3.0, 0.5);
+  OutTextStyle(model_, writer_, 0, 12, kListIndex, 2.5, 3.0, 0.5);
   EXPECT_EQ(Take(), (Lines{"cn3", "cn0 2.5 3 0 1", "cn0 2.5 3 0.5 1", "cn0 2.5 3 0.5 103"}));
-  EXPECT_EQ(model_.CurFreeTextColor, 103);
-  EXPECT_EQ(model_.CurCharSpacing, 0.5);
+  EXPECT_EQ(writer_.Emitted.CurFreeTextColor, 103);
+  EXPECT_EQ(writer_.Emitted.CurCharSpacing, 0.5);
 }
 
 TEST_F(WriterAttributes, TextStyleOutsideItsRangeTakesTheHostStyle) {
@@ -178,18 +180,18 @@ TEST_F(WriterAttributes, TextStyleOutsideItsRangeTakesTheHostStyle) {
   model_.HostTextHeight = 5.0;
   model_.HostCharSpacing = 0.25;
   model_.HostFreeTextColor = 7;
-  OutTextStyle(model_, writer_, 11, 1, 1, 1.0, 1.0, 1.0);
+  OutTextStyle(model_, writer_, 11, 1, kListIndex, 1.0, 1.0, 1.0);
   model_.HostTextStyle = 6;
-  OutTextStyle(model_, writer_, -1, 1, 1, 1.0, 1.0, 1.0);
-  OutTextStyle(model_, writer_, 10, 1, 1, 1.0, 1.0, 1.0);
+  OutTextStyle(model_, writer_, -1, 1, kListIndex, 1.0, 1.0, 1.0);
+  OutTextStyle(model_, writer_, 10, 1, kListIndex, 1.0, 1.0, 1.0);
   EXPECT_EQ(Take(), (Lines{"cn0 4 5 0.25 7", "cn6", "cn10"}));
-  EXPECT_EQ(model_.CurTextWidth, 4.0);  // a numbered style keeps the free sizes
+  EXPECT_EQ(writer_.Emitted.CurTextWidth, 4.0);  // a numbered style keeps the free sizes
 }
 
 TEST_F(WriterAttributes, FreeSizeTextStyleNeverWritesNonFiniteSizes) {
   const double inf = std::numeric_limits<double>::infinity();
-  OutTextStyle(model_, writer_, 0, 1, 0, inf, std::nan(""), -inf);
-  OutTextStyle(model_, writer_, 0, 1, 0, std::nan(""), inf, 0.0);
+  OutTextStyle(model_, writer_, 0, 1, kHost, inf, std::nan(""), -inf);
+  OutTextStyle(model_, writer_, 0, 1, kHost, std::nan(""), inf, 0.0);
   EXPECT_EQ(Take(), Lines{"cn0 0 0 0 1"});
 }
 

@@ -33,14 +33,14 @@ class WriterOutput : public testing::Test {
 };
 
 TEST_F(WriterOutput, WorkedExampleByteForByte) {
-  ResetWriterState(model_, writer_);
-  OutLayerGroup(model_, writer_, 0);
-  OutLayer(model_, writer_, 10);
-  OutLineColor(model_, writer_, 3, 0);
-  OutLineType(model_, writer_, 2, 0);
+  ResetWriterState(writer_);
+  OutLayerGroup(writer_, 0);
+  OutLayer(writer_, 10);
+  OutLineColor(model_, writer_, 3, NumberKind::HostNumber);
+  OutLineType(model_, writer_, 2, NumberKind::HostNumber);
   OutLineWidth(model_, writer_, 50);
   OutSegment(writer_, 0, 0, 100, 50);
-  OutLineColor(model_, writer_, 3, 0);
+  OutLineColor(model_, writer_, 3, NumberKind::HostNumber);
   OutArc(writer_, 10, 20, 5, 0, 90, 1, 0);
   OutSegment(writer_, 100, 50, 100, 50);
   std::ofstream(path_, std::ios::binary) << "hd\r\nhp1 0 0\r\n";  // the host's input

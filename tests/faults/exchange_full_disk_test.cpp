@@ -29,11 +29,11 @@ class ExchangeOnAFullDisk : public testing::Test {
     // A run's worth of output, longer than the standard library's buffer, with a text line
     // that the writer joins to the one before it.
     ExchangeModel model;
-    ResetWriterState(model, writer_);
-    OutLayerGroup(model, writer_, 2);
-    OutLayer(model, writer_, 5);
+    ResetWriterState(writer_);
+    OutLayerGroup(writer_, 2);
+    OutLayer(writer_, 5);
     for (int i = 0; i < 200; ++i) {
-      OutLineColor(model, writer_, 1 + i % 3, 0);
+      OutLineColor(model, writer_, 1 + i % 3, NumberKind::HostNumber);
       OutSegment(writer_, i, 0.5 * i, i + 10.25, 0.5 * i);
       OutArc(writer_, i + 10.25, 0.5 * i + 3, 3, 270, 0, 1, 0);
     }

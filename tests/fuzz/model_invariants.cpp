@@ -17,22 +17,10 @@ constexpr int kKindCount = 15;
 
 // Number of records in the list of each kind, indexed by kind (0 unused).
 std::array<std::size_t, kKindCount + 1> ListSizes(const ExchangeModel& m) {
-  return {0,
-          m.LineList.size(),
-          m.CircleList.size(),
-          m.ArcList.size(),
-          m.TextList.size(),
-          m.PointList.size(),
-          m.ParamPointList.size(),
-          m.MsgTextList.size(),
-          m.BlockList.size(),
-          m.Solid2List.size(),
-          m.Solid3List.size(),
-          m.Solid4List.size(),
-          m.ScList.size(),
-          m.SeList.size(),
-          m.SoList.size(),
-          m.SgList.size()};
+  std::array<std::size_t, kKindCount + 1> sizes{};
+  std::size_t kind = 0;
+  ForEachEntityList(m, [&](const auto& list) { sizes[++kind] = list.size(); });
+  return sizes;
 }
 
 void RequireFinite(std::initializer_list<double> values) {
@@ -91,10 +79,11 @@ void RequireEntitiesFinite(const ExchangeModel& m) {
 }
 
 void RequireStateInRange(const ExchangeModel& m) {
-  for (const int32_t layer : {m.HostLayerGroup, m.HostLayer, m.CurLayerGroup, m.CurLayer}) {
+  for (const int32_t layer :
+       {m.HostLayerGroup, m.HostLayer, m.Reading.CurLayerGroup, m.Reading.CurLayer}) {
     Require(layer >= 0 && layer < kLayerGroupCount, "layer groups and layers are 0..15");
   }
-  Require(m.CurTextColor >= 0 && m.CurTextColor <= 8, "the text colour is 0..8");
+  Require(m.Reading.CurTextColor >= 0 && m.Reading.CurTextColor <= 8, "the text colour is 0..8");
   Require(!m.HpPoints[0].Defined, "indicated point 0 is never stored");
   int32_t defined = 0;
   for (const THpPoint& point : m.HpPoints) {
@@ -105,7 +94,8 @@ void RequireStateInRange(const ExchangeModel& m) {
   Require(m.HpPointCount >= defined, "every stored point was counted");
   for (const double scale : m.LayerGroupScale) RequireFinite({scale});
   RequireFinite({m.HkValue, m.SheetWidth, m.SheetHeight, m.HostTextWidth, m.HostTextHeight,
-                 m.HostCharSpacing, m.CurTextWidth, m.CurTextHeight, m.CurCharSpacing});
+                 m.HostCharSpacing, m.Reading.CurTextWidth, m.Reading.CurTextHeight,
+                 m.Reading.CurCharSpacing});
   for (const double value : m.HnValues) RequireFinite({value});
   for (const TTextStyle& style : m.TextStyles) {
     RequireFinite({style.Width, style.Height, style.CharSpacing});

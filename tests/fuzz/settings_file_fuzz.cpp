@@ -9,6 +9,7 @@
 #include "fuzz_support.h"
 #include "multiline/presets.h"
 #include "multiline/settings_file.h"
+#include "util/host_limits.h"
 #include "util/real_format.h"
 #include "util/text_convert.h"
 
@@ -27,7 +28,7 @@ void RequireRules(const tq58::PresetStore& store) {
     for (const tq58::TLineRow& row : preset.Lines) {
       Require(std::isfinite(row.Spacing) && std::isfinite(row.Radius), "reals are finite");
       Require(row.Radius >= 0.0, "a radius is never negative");
-      Require(row.LineWidth >= tq58::kHostLineWidth && row.LineWidth <= tq58::kMaxLineWidth,
+      Require(row.LineWidth >= tq58::kHostLineWidth && row.LineWidth <= MyFunc::kMaxLineWidth,
               "a width is -1..30000");
     }
   }

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -148,7 +149,7 @@ TEST_F(MultiLineTest, ReversalOfDirectionFilletsTheSegmentsAsBuilt) {
   const double root26 = std::sqrt(26.0);
   const double cx = 5 - root26;
   ExpectSegment(out[0], 0, 1, cx + 1 / root26, 5 / root26);
-  ExpectArc(out[1], cx, 0, 1, 270, std::atan2(5.0, 1.0) * 180 / 3.14159265358979323846);
+  ExpectArc(out[1], cx, 0, 1, 270, std::atan2(5.0, 1.0) * 180 / std::numbers::pi);
   ExpectSegment(out[2], cx, -1, 5, -1);
 }
 

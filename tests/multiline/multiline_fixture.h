@@ -77,7 +77,7 @@ class MultiLineTest : public ::testing::Test {
  protected:
   void SetUp() override {
     JwwGaibu::ClearExchangeModel(model, writer);
-    JwwGaibu::ResetWriterState(model, writer);
+    JwwGaibu::ResetWriterState(writer);
   }
 
   // Defines hp1, hp2, ... as the given points.

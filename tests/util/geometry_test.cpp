@@ -5,9 +5,9 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
+#include <optional>
 #include <random>
-
-#include "util/tolerances.h"
 
 namespace {
 
@@ -16,9 +16,12 @@ using MyFunc::DirectionAngleDeg;
 using MyFunc::FilletCorner;
 using MyFunc::Intersection;
 using MyFunc::IntersectLines;
-using MyFunc::kPi;
+using MyFunc::PointD;
 using MyFunc::RoundFine;
+using MyFunc::SegmentD;
+using MyFunc::Side;
 using MyFunc::SideOfLine;
+using std::numbers::pi;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -38,12 +41,12 @@ TEST_P(DirectionAngleCases, GivesTheDirectionFromZeroToTwoPi) {
 INSTANTIATE_TEST_SUITE_P(
     Directions, DirectionAngleCases,
     testing::Values(AngleCase{"NullVector", 0, 0, 0}, AngleCase{"TinyVector", 5e-11, -5e-11, 0},
-                    AngleCase{"PlusX", 1, 0, 0}, AngleCase{"PlusY", 0, 1, kPi / 2},
-                    AngleCase{"MinusX", -1, 0, kPi}, AngleCase{"MinusY", 0, -1, 3 * kPi / 2},
+                    AngleCase{"PlusX", 1, 0, 0}, AngleCase{"PlusY", 0, 1, pi / 2},
+                    AngleCase{"MinusX", -1, 0, pi}, AngleCase{"MinusY", 0, -1, 3 * pi / 2},
                     // 1e-10 itself is no longer a null component.
-                    AngleCase{"ComponentAtTolerance", 0, -1e-10, 3 * kPi / 2},
+                    AngleCase{"ComponentAtTolerance", 0, -1e-10, 3 * pi / 2},
                     // A negative angle a hair below 0 becomes a full turn, not 0.
-                    AngleCase{"JustBelowPlusX", 1, -1e-300, 2 * kPi}),
+                    AngleCase{"JustBelowPlusX", 1, -1e-300, 2 * pi}),
     [](const auto& info) { return info.param.name; });
 
 TEST(DirectionAngleDeg, IsExactOnRightAnglesAndDiagonals) {
@@ -90,15 +93,17 @@ TEST(RoundFine, KeepsNonFiniteAndHugeValuesInDouble) {
 }
 
 TEST(SamePoint, AcceptsDifferencesUpToTheToleranceInEachAxis) {
-  EXPECT_TRUE(MyFunc::SamePoint(0, 0, 1e-8, -1e-8));
-  EXPECT_FALSE(MyFunc::SamePoint(0, 0, 1.1e-8, 0));
-  EXPECT_FALSE(MyFunc::SamePoint(0, 0, 0, -1.1e-8));
+  EXPECT_TRUE(MyFunc::SamePoint({0, 0}, {1e-8, -1e-8}));
+  EXPECT_FALSE(MyFunc::SamePoint({0, 0}, {1.1e-8, 0}));
+  EXPECT_FALSE(MyFunc::SamePoint({0, 0}, {0, -1.1e-8}));
+  EXPECT_TRUE(MyFunc::SamePoint({0, 0}, {1e-10, -1e-10}, 1e-10));
+  EXPECT_FALSE(MyFunc::SamePoint({0, 0}, {1.1e-10, 0}, 1e-10));
 }
 
 TEST(RotatedY, TurnsAboutTheCentre) {
-  EXPECT_DOUBLE_EQ(MyFunc::RotatedY(1, 0, 0, 0, kPi / 2), 1.0);
-  EXPECT_NEAR(MyFunc::RotatedY(0, 1, 0, 0, kPi / 2), 0.0, 1e-15);
-  EXPECT_DOUBLE_EQ(MyFunc::RotatedY(3, 2, 2, 2, kPi / 2), 3.0);
+  EXPECT_DOUBLE_EQ(MyFunc::RotatedY({1, 0}, {0, 0}, pi / 2), 1.0);
+  EXPECT_NEAR(MyFunc::RotatedY({0, 1}, {0, 0}, pi / 2), 0.0, 1e-15);
+  EXPECT_DOUBLE_EQ(MyFunc::RotatedY({3, 2}, {2, 2}, pi / 2), 3.0);
 }
 
 struct IntersectCase {
@@ -112,15 +117,12 @@ class IntersectLinesCases : public testing::TestWithParam<IntersectCase> {};
 
 TEST_P(IntersectLinesCases, FindsThePointOrReportsParallel) {
   const IntersectCase& c = GetParam();
-  double x = 7.0;
-  double y = -7.0;
-  EXPECT_EQ(IntersectLines(x, y, c.x1, c.y1, c.x2, c.y2, c.x3, c.y3, c.x4, c.y4), c.result);
-  if (c.result == Intersection::Parallel) {
-    EXPECT_EQ(x, 7.0);  // the outputs are left as they were
-    EXPECT_EQ(y, -7.0);
-  } else {
-    EXPECT_NEAR(x, c.x, 1e-12 * (1 + std::fabs(c.x)));
-    EXPECT_NEAR(y, c.y, 1e-12 * (1 + std::fabs(c.y)));
+  const MyFunc::LineIntersection result =
+      IntersectLines({{c.x1, c.y1}, {c.x2, c.y2}}, {{c.x3, c.y3}, {c.x4, c.y4}});
+  EXPECT_EQ(result.kind, c.result);
+  if (c.result != Intersection::Parallel) {
+    EXPECT_NEAR(result.point.x, c.x, 1e-12 * (1 + std::fabs(c.x)));
+    EXPECT_NEAR(result.point.y, c.y, 1e-12 * (1 + std::fabs(c.y)));
   }
 }
 
@@ -161,104 +163,114 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(IntersectLines, NonFiniteInputNeverLiesWithinTheSegments) {
   for (double bad : {kNaN, kInf, -kInf}) {
-    double x = 0.0;
-    double y = 0.0;
-    EXPECT_NE(IntersectLines(x, y, bad, 0, 1, 1, 0, 1, 1, 0), Intersection::WithinSegments);
-    EXPECT_NE(IntersectLines(x, y, 0, 0, 1, 1, 0, bad, 1, 0), Intersection::WithinSegments);
+    EXPECT_NE(IntersectLines({{bad, 0}, {1, 1}}, {{0, 1}, {1, 0}}).kind,
+              Intersection::WithinSegments);
+    EXPECT_NE(IntersectLines({{0, 0}, {1, 1}}, {{0, bad}, {1, 0}}).kind,
+              Intersection::WithinSegments);
   }
 }
 
 struct SideCase {
   const char* name;
   double x1, y1, x2, y2, px, py;
-  int side;
+  Side side;
 };
 
 class SideOfLineCases : public testing::TestWithParam<SideCase> {};
 
 TEST_P(SideOfLineCases, TellsLeftRightOrOn) {
   const SideCase& c = GetParam();
-  EXPECT_EQ(SideOfLine(c.x1, c.y1, c.x2, c.y2, c.px, c.py), c.side);
+  EXPECT_EQ(SideOfLine({{c.x1, c.y1}, {c.x2, c.y2}}, {c.px, c.py}), c.side);
 }
 
-INSTANTIATE_TEST_SUITE_P(Points, SideOfLineCases,
-                         testing::Values(SideCase{"Left", 0, 0, 10, 0, 5, 1, 1},
-                                         SideCase{"Right", 0, 0, 10, 0, 5, -1, -1},
-                                         SideCase{"WithinBand", 0, 0, 10, 0, 5, 0.5e-8, 0},
-                                         SideCase{"AtBandEdge", 0, 0, 10, 0, 5, -1e-8, 0},
-                                         SideCase{"JustOutsideBand", 0, 0, 10, 0, 5, 1.1e-8, 1},
-                                         SideCase{"ReversedLine", 10, 0, 0, 0, 5, 1, -1},
-                                         SideCase{"UpwardLineLeftIsMinusX", 0, 0, 0, 10, -1, 5, 1},
-                                         SideCase{"BeyondTheSegmentEnds", 0, 0, 10, 0, 50, -2, -1},
-                                         // A line of no length counts as pointing along +x.
-                                         SideCase{"NullLineAbove", 3, 3, 3, 3, 0, 4, 1},
-                                         SideCase{"NullLineBelow", 3, 3, 3, 3, 9, 2, -1},
-                                         SideCase{"NaNPoint", 0, 0, 10, 0, 5, kNaN, -1}),
-                         [](const auto& info) { return info.param.name; });
+constexpr Side kLeft = Side::Left;
+constexpr Side kRight = Side::Right;
+constexpr Side kOn = Side::On;
+
+INSTANTIATE_TEST_SUITE_P(
+    Points, SideOfLineCases,
+    testing::Values(SideCase{"Left", 0, 0, 10, 0, 5, 1, kLeft},
+                    SideCase{"Right", 0, 0, 10, 0, 5, -1, kRight},
+                    SideCase{"WithinBand", 0, 0, 10, 0, 5, 0.5e-8, kOn},
+                    SideCase{"AtBandEdge", 0, 0, 10, 0, 5, -1e-8, kOn},
+                    SideCase{"JustOutsideBand", 0, 0, 10, 0, 5, 1.1e-8, kLeft},
+                    SideCase{"ReversedLine", 10, 0, 0, 0, 5, 1, kRight},
+                    SideCase{"UpwardLineLeftIsMinusX", 0, 0, 0, 10, -1, 5, kLeft},
+                    SideCase{"BeyondTheSegmentEnds", 0, 0, 10, 0, 50, -2, kRight},
+                    // A line of no length counts as pointing along +x.
+                    SideCase{"NullLineAbove", 3, 3, 3, 3, 0, 4, kLeft},
+                    SideCase{"NullLineBelow", 3, 3, 3, 3, 9, 2, kRight},
+                    SideCase{"NaNPoint", 0, 0, 10, 0, 5, kNaN, kRight}),
+    [](const auto& info) { return info.param.name; });
 
 TEST(SideOfLine, FlipsWhenTheLineIsReversed) {
   std::mt19937 random(58);
   std::uniform_real_distribution<double> coordinate(-100.0, 100.0);
   for (int i = 0; i < 200; ++i) {
-    const double x1 = coordinate(random), y1 = coordinate(random);
-    const double x2 = coordinate(random), y2 = coordinate(random);
-    const double px = coordinate(random), py = coordinate(random);
-    const int forward = SideOfLine(x1, y1, x2, y2, px, py);
-    EXPECT_EQ(SideOfLine(x2, y2, x1, y1, px, py), -forward);
+    const PointD a{coordinate(random), coordinate(random)};
+    const PointD b{coordinate(random), coordinate(random)};
+    const PointD p{coordinate(random), coordinate(random)};
+    const int forward = static_cast<int>(SideOfLine({a, b}, p));
+    EXPECT_EQ(static_cast<int>(SideOfLine({b, a}, p)), -forward);
   }
 }
 
-struct Fillet {
-  bool ok;
-  double cx, cy, t1x, t1y, t2x, t2y;
-};
-
-Fillet FilletOf(int side1, int side2, double r, double x1, double y1, double x2, double y2,
-                double x3, double y3, double x4, double y4) {
-  Fillet f{};
-  f.cx = f.cy = f.t1x = f.t1y = f.t2x = f.t2y = 99.0;  // must all be overwritten
-  f.ok = FilletCorner(side1, side2, r, x1, y1, x2, y2, x3, y3, x4, y4, f.cx, f.cy, f.t1x, f.t1y,
-                      f.t2x, f.t2y);
-  return f;
+TEST(ParallelLine, KeepsTheDirectionAtTheDistanceOnTheSideOfItsSign) {
+  std::mt19937 random(11);
+  std::uniform_real_distribution<double> coordinate(-100.0, 100.0);
+  std::uniform_real_distribution<double> distance(-20.0, 20.0);
+  for (int i = 0; i < 200; ++i) {
+    const SegmentD line{{coordinate(random), coordinate(random)},
+                        {coordinate(random), coordinate(random)}};
+    const double d = distance(random);
+    const SegmentD moved = MyFunc::ParallelLine(line, d);
+    EXPECT_NEAR(MyFunc::PointDistance(moved.start, moved.end),
+                MyFunc::PointDistance(line.start, line.end), 1e-9);
+    EXPECT_NEAR(MyFunc::PointDistance(line.start, moved.start), std::fabs(d), 1e-9);
+    const Side side = d > 0 ? kLeft : kRight;
+    EXPECT_EQ(SideOfLine(line, moved.start), side);
+    EXPECT_EQ(SideOfLine(line, moved.end), side);
+  }
 }
 
-void ExpectFillet(const Fillet& f, double cx, double cy, double t1x, double t1y, double t2x,
-                  double t2y) {
-  ASSERT_TRUE(f.ok);
-  EXPECT_NEAR(f.cx, cx, 1e-12);
-  EXPECT_NEAR(f.cy, cy, 1e-12);
-  EXPECT_NEAR(f.t1x, t1x, 1e-12);
-  EXPECT_NEAR(f.t1y, t1y, 1e-12);
-  EXPECT_NEAR(f.t2x, t2x, 1e-12);
-  EXPECT_NEAR(f.t2y, t2y, 1e-12);
+std::optional<MyFunc::Fillet> FilletOf(Side side1, Side side2, double r, double x1, double y1,
+                                       double x2, double y2, double x3, double y3, double x4,
+                                       double y4) {
+  return FilletCorner(side1, side2, r, {{x1, y1}, {x2, y2}}, {{x3, y3}, {x4, y4}});
 }
 
-void ExpectFailedFillet(const Fillet& f) {
-  EXPECT_FALSE(f.ok);
-  for (double v : {f.cx, f.cy, f.t1x, f.t1y, f.t2x, f.t2y}) EXPECT_EQ(v, 0.0);
+void ExpectFillet(const std::optional<MyFunc::Fillet>& f, double cx, double cy, double t1x,
+                  double t1y, double t2x, double t2y) {
+  ASSERT_TRUE(f.has_value());
+  EXPECT_NEAR(f->centre.x, cx, 1e-12);
+  EXPECT_NEAR(f->centre.y, cy, 1e-12);
+  EXPECT_NEAR(f->tangent1.x, t1x, 1e-12);
+  EXPECT_NEAR(f->tangent1.y, t1y, 1e-12);
+  EXPECT_NEAR(f->tangent2.x, t2x, 1e-12);
+  EXPECT_NEAR(f->tangent2.y, t2y, 1e-12);
 }
 
 TEST(FilletCorner, PutsTheCentreOnTheGivenSides) {
-  ExpectFillet(FilletOf(0, 0, 2, 0, 0, 10, 0, 10, 0, 10, 10), 8, 2, 8, 0, 10, 2);
-  ExpectFillet(FilletOf(1, 1, 2, 0, 0, 10, 0, 10, 0, 10, 10), 12, -2, 12, 0, 10, -2);
-  // Any side other than 0 means the right.
-  ExpectFillet(FilletOf(-3, 7, 2, 0, 0, 10, 0, 10, 0, 10, 10), 12, -2, 12, 0, 10, -2);
+  ExpectFillet(FilletOf(kLeft, kLeft, 2, 0, 0, 10, 0, 10, 0, 10, 10), 8, 2, 8, 0, 10, 2);
+  ExpectFillet(FilletOf(kRight, kRight, 2, 0, 0, 10, 0, 10, 0, 10, 10), 12, -2, 12, 0, 10, -2);
+  // On counts as the left.
+  ExpectFillet(FilletOf(kOn, kOn, 2, 0, 0, 10, 0, 10, 0, 10, 10), 8, 2, 8, 0, 10, 2);
 }
 
 TEST(FilletCorner, AcceptsACentreOutsideTheSegments) {
   // Line 1 stops short of the corner; the moved lines still meet at (8, 2).
-  ExpectFillet(FilletOf(0, 0, 2, 0, 0, 5, 0, 10, 0, 10, 10), 8, 2, 8, 0, 10, 2);
+  ExpectFillet(FilletOf(kLeft, kLeft, 2, 0, 0, 5, 0, 10, 0, 10, 10), 8, 2, 8, 0, 10, 2);
 }
 
 TEST(FilletCorner, WithRadiusZeroGivesTheCornerItself) {
-  ExpectFillet(FilletOf(0, 0, 0, 0, 0, 10, 0, 10, 0, 10, 10), 10, 0, 10, 0, 10, 0);
+  ExpectFillet(FilletOf(kLeft, kLeft, 0, 0, 0, 10, 0, 10, 0, 10, 10), 10, 0, 10, 0, 10, 0);
 }
 
-TEST(FilletCorner, FailsWithZeroedOutputsForNullOrParallelLines) {
-  ExpectFailedFillet(FilletOf(0, 0, 2, 5, 5, 5 + 0.5e-8, 5, 10, 0, 10, 10));
-  ExpectFailedFillet(FilletOf(0, 0, 2, 0, 0, 10, 0, 10, 10, 10, 10 - 0.5e-8));
-  ExpectFailedFillet(FilletOf(0, 0, 2, 0, 0, 10, 0, 10, 0, 20, 0));
-  ExpectFailedFillet(FilletOf(0, 0, 2, 0, 0, 10, 0, 10, 0, 0, 0));  // reversal
+TEST(FilletCorner, FailsForNullOrParallelLines) {
+  EXPECT_FALSE(FilletOf(kLeft, kLeft, 2, 5, 5, 5 + 0.5e-8, 5, 10, 0, 10, 10));
+  EXPECT_FALSE(FilletOf(kLeft, kLeft, 2, 0, 0, 10, 0, 10, 10, 10, 10 - 0.5e-8));
+  EXPECT_FALSE(FilletOf(kLeft, kLeft, 2, 0, 0, 10, 0, 10, 0, 20, 0));
+  EXPECT_FALSE(FilletOf(kLeft, kLeft, 2, 0, 0, 10, 0, 10, 0, 0, 0));  // reversal
 }
 
 TEST(FilletCorner, TouchesBothLinesAtTheRadius) {
@@ -266,20 +278,19 @@ TEST(FilletCorner, TouchesBothLinesAtTheRadius) {
   std::uniform_real_distribution<double> coordinate(-50.0, 50.0);
   std::uniform_real_distribution<double> radius(0.1, 20.0);
   for (int i = 0; i < 200; ++i) {
-    const double x1 = coordinate(random), y1 = coordinate(random);
-    const double x2 = coordinate(random), y2 = coordinate(random);
-    const double x4 = coordinate(random), y4 = coordinate(random);
+    const PointD a{coordinate(random), coordinate(random)};
+    const PointD corner{coordinate(random), coordinate(random)};
+    const PointD b{coordinate(random), coordinate(random)};
     const double r = radius(random);
-    const int side = static_cast<int>(random() % 2);
-    const Fillet f = FilletOf(side, side, r, x1, y1, x2, y2, x2, y2, x4, y4);
-    if (!f.ok) continue;
-    const double scale = 1e-9 * (1.0 + std::fabs(f.cx) + std::fabs(f.cy));
-    EXPECT_NEAR(MyFunc::PointDistance(f.cx, f.cy, f.t1x, f.t1y), r, scale);
-    EXPECT_NEAR(MyFunc::PointDistance(f.cx, f.cy, f.t2x, f.t2y), r, scale);
+    const Side side = random() % 2 == 0 ? kLeft : kRight;
+    const auto f = FilletCorner(side, side, r, {a, corner}, {corner, b});
+    if (!f) continue;
+    const double scale = 1e-9 * (1.0 + std::fabs(f->centre.x) + std::fabs(f->centre.y));
+    EXPECT_NEAR(MyFunc::PointDistance(f->centre, f->tangent1), r, scale);
+    EXPECT_NEAR(MyFunc::PointDistance(f->centre, f->tangent2), r, scale);
     // The centre lies on the requested side of both lines.
-    const int expected = side == 0 ? 1 : -1;
-    EXPECT_EQ(SideOfLine(x1, y1, x2, y2, f.cx, f.cy), expected);
-    EXPECT_EQ(SideOfLine(x2, y2, x4, y4, f.cx, f.cy), expected);
+    EXPECT_EQ(SideOfLine({a, corner}, f->centre), side);
+    EXPECT_EQ(SideOfLine({corner, b}, f->centre), side);
   }
 }
 

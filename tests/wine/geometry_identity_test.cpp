@@ -14,6 +14,7 @@
 #include "support/files.h"
 #include "support/generated_cases.h"
 #include "support/sequence.h"
+#include "util/geometry.h"
 
 namespace {
 
@@ -25,15 +26,12 @@ constexpr char kWine[] = "/usr/lib/wine/wine64";
 using tq58_test::Sequence;
 using tq58_test::Shortest;
 
-struct Point {
-  double x;
-  double y;
-};
+using MyFunc::PointD;
 
 // One input: the base points and the ten rows of the current preset.
 struct IdentityCase {
   std::string Name;
-  std::vector<Point> Points;
+  std::vector<PointD> Points;
   std::vector<SettingsRow> Rows;
 };
 
@@ -56,9 +54,9 @@ std::vector<SettingsRow> TenRows(double unit) {
 }
 
 // 99 points scattered over a square of half-width `extent` about (cx, cy).
-std::vector<Point> Scattered(uint64_t seed, double cx, double cy, double extent) {
+std::vector<PointD> Scattered(uint64_t seed, double cx, double cy, double extent) {
   Sequence random(seed);
-  std::vector<Point> points;
+  std::vector<PointD> points;
   for (int i = 0; i < 99; ++i) {
     points.push_back({cx + extent * random.Signed(), cy + extent * random.Signed()});
   }
@@ -68,10 +66,10 @@ std::vector<Point> Scattered(uint64_t seed, double cx, double cy, double extent)
 // 98 points of a path that turns by an irregular angle of about 100 degrees at each point,
 // so that its segments face in nearly every direction; the 99th repeats the first and closes
 // it. (The input is made here, once, for both builds: std::cos and std::sin are fine.)
-std::vector<Point> ClosedTurningPath(uint64_t seed) {
+std::vector<PointD> ClosedTurningPath(uint64_t seed) {
   Sequence random(seed);
-  std::vector<Point> points;
-  Point at{0.0, 0.0};
+  std::vector<PointD> points;
+  PointD at{0.0, 0.0};
   double direction = 0.0;
   for (int i = 0; i < 98; ++i) {
     points.push_back(at);
@@ -87,15 +85,15 @@ std::vector<Point> ClosedTurningPath(uint64_t seed) {
 // vertical: their normals lie within a few 1e-7 radians of the axes, where cosine and sine
 // are small values that the output shows in full. (The MinGW library's cosine of such angles
 // is right to only about 20 bits.)
-std::vector<Point> NearlyAxisParallelSteps(uint64_t seed) {
+std::vector<PointD> NearlyAxisParallelSteps(uint64_t seed) {
   Sequence random(seed);
-  std::vector<Point> points;
-  Point at{0.0, 0.0};
+  std::vector<PointD> points;
+  PointD at{0.0, 0.0};
   for (int i = 0; i < 99; ++i) {
     points.push_back(at);
     const double along = 12.5 + 7.5 * random.Signed();
     const double across = 1e-6 * random.Signed();
-    at = i % 2 == 0 ? Point{at.x + along, at.y + across} : Point{at.x + across, at.y + along};
+    at = i % 2 == 0 ? PointD{at.x + along, at.y + across} : PointD{at.x + across, at.y + along};
   }
   return points;
 }
@@ -109,7 +107,7 @@ std::vector<IdentityCase> IdentityCases() {
   };
 }
 
-std::string ExchangeText(const std::vector<Point>& points) {
+std::string ExchangeText(const std::vector<PointD>& points) {
   // Layer group 2 is current; its scale 37.5 stretches the paper-size row.
   std::string text =
       "hk 0\r\nhs 1 1 37.5 1 1 1 1 1 1 1 1 1 1 1 1 1\r\nhzs 420 297\r\nlg2 2\r\nly5 2\r\n"

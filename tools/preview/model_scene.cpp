@@ -2,6 +2,7 @@
 #include "preview/model_scene.h"
 
 #include <cmath>
+#include <numbers>
 #include <string>
 
 #include "preview/host_palette.h"
@@ -13,7 +14,7 @@ namespace {
 
 using namespace JwwGaibu;
 
-constexpr double kDegreesPerRadian = 180.0 / 3.14159265358979323846;
+constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
 constexpr char kIndicatedColor[] = "#e06000";
 constexpr char kBasePathColor[] = "#808080";
 constexpr double kIndicatedDotPx = 3.5;
@@ -43,11 +44,7 @@ class EntityAdder {
   // A text at its size in the drawing: the style's height is paper millimetres, scaled by
   // the layer group it stands on.
   void AddText(const TJwwEntText& text) {
-    const int32_t group = text.Header.LayerGroup;
-    const double scale = group >= 0 && group < kLayerGroupCount
-                             ? model_.LayerGroupScale[static_cast<std::size_t>(group)]
-                             : 1.0;
-    const double height = text.Height * scale;
+    const double height = text.Height * LayerGroupScaleOf(model_, text.Header.LayerGroup);
     if (!(height > 0.0)) return;
     Add(text.Header,
         TextShape{{text.X, text.Y},

@@ -12,12 +12,12 @@
 #include "multiline/construction.h"
 #include "preview/model_scene.h"
 #include "preview/shift_jis_text.h"
+#include "util/host_limits.h"
 
 namespace tq58::preview {
 
 namespace {
 
-constexpr int32_t kPolylinePointLimit = 98;  // as the host's "2": points 1 to 99
 // Sample paths are sized to the preset: legs long enough to show its widest line well and to
 // leave room for the rounding of its largest radius (two corners on the U's bottom leg).
 constexpr double kLegsPerSpacing = 8.0;
@@ -31,7 +31,7 @@ constexpr int32_t kSampleHostColor = 2;
 constexpr int32_t kSampleHostLineType = 1;
 constexpr int32_t kSampleHostWidth = 0;
 
-using Path = std::vector<Point>;
+using Path = std::vector<PointD>;
 
 struct SampleSize {
   double leg = 1.0;
@@ -97,8 +97,7 @@ Scene PresetScene(const PresetStore& store, int32_t preset) {
   for (const Path& path : SamplePaths(size.leg, size.gap)) {
     JwwGaibu::ExchangeModel host = SyntheticHostModel(path);
     JwwGaibu::WriterState writer;
-    JwwGaibu::ResetWriterState(host, writer);
-    DrawMultiLines(drawn, host, writer, kPolylinePointLimit);
+    DrawMultiLines(drawn, host, writer, MyFunc::kPolylinePointLimit);
 
     // The commands as the host reads them back: attribute lines set the drawing state that
     // the segments and arcs after them carry.

@@ -3,15 +3,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace tq58::preview {
 
 namespace {
 
-constexpr double kDegree = 3.14159265358979323846 / 180.0;
+constexpr double kDegree = std::numbers::pi / 180.0;
 constexpr int kArcBoundsSteps = 32;  // points per arc when measuring its extent
 
-bool Finite(Point p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+bool Finite(PointD p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
 struct FiniteCheck {
   bool operator()(const SegmentShape& s) const { return Finite(s.from) && Finite(s.to); }
@@ -48,7 +49,7 @@ struct BoundsAdder {
     }
   }
   void operator()(const PolygonShape& p) const {
-    for (Point corner : p.corners) bounds.Add(corner);
+    for (PointD corner : p.corners) bounds.Add(corner);
   }
   void operator()(const TextShape& t) const { bounds.Add(t.at); }
   void operator()(const DotShape& d) const { bounds.Add(d.at); }
@@ -68,7 +69,7 @@ const std::vector<StyledShape>& Scene::In(Layer layer) const {
   return layer == Layer::Host ? host : layer == Layer::Indicated ? indicated : commands;
 }
 
-Point PointOnArc(const ArcShape& arc, double angleDeg) {
+PointD PointOnArc(const ArcShape& arc, double angleDeg) {
   const double t = angleDeg * kDegree;
   const double tilt = arc.tiltDeg * kDegree;
   const double u = arc.radius * std::cos(t);
@@ -82,7 +83,7 @@ double ArcSweepDeg(const ArcShape& arc) {
   return sweep <= 0.0 ? sweep + 360.0 : sweep;
 }
 
-void Bounds::Add(Point p) {
+void Bounds::Add(PointD p) {
   if (empty) {
     min = max = p;
     empty = false;

@@ -8,12 +8,11 @@
 #include <variant>
 #include <vector>
 
+#include "util/geometry.h"
+
 namespace tq58::preview {
 
-struct Point {
-  double x = 0.0;
-  double y = 0.0;
-};
+using MyFunc::PointD;
 
 // The host's numbers of a command's colour, line type and width.
 struct HostAttributes {
@@ -32,19 +31,19 @@ struct Stroke {
 };
 
 struct SegmentShape {
-  Point from;
-  Point to;
+  PointD from;
+  PointD to;
 };
 
 struct CircleShape {
-  Point centre;
+  PointD centre;
   double radius = 0.0;
 };
 
 // An arc of an ellipse as the host draws it: from `startDeg` counterclockwise to `endDeg`;
 // the ellipse has the half axes `radius` and `radius * flatness`, the first turned by `tiltDeg`.
 struct ArcShape {
-  Point centre;
+  PointD centre;
   double radius = 0.0;
   double startDeg = 0.0;
   double endDeg = 0.0;
@@ -53,13 +52,13 @@ struct ArcShape {
 };
 
 struct PolygonShape {
-  std::vector<Point> corners;
+  std::vector<PointD> corners;
 };
 
 // A text whose baseline starts at `at`, running in the direction `angleDeg`; `height` is in
 // drawing units, and a height of 0 means a label of fixed screen size set beside `at`.
 struct TextShape {
-  Point at;
+  PointD at;
   std::string utf8;
   double height = 0.0;
   double angleDeg = 0.0;
@@ -67,7 +66,7 @@ struct TextShape {
 
 // A round mark of fixed screen size: a point, a block's insertion point, an indicated point.
 struct DotShape {
-  Point at;
+  PointD at;
   double radiusPx = 2.0;
 };
 
@@ -95,7 +94,7 @@ struct Scene {
 };
 
 // The point of the arc's ellipse at `angleDeg`.
-Point PointOnArc(const ArcShape& arc, double angleDeg);
+PointD PointOnArc(const ArcShape& arc, double angleDeg);
 
 // Counterclockwise sweep from start to end in degrees, in (0, 360]; equal angles (modulo
 // 360) make the full ellipse.
@@ -103,11 +102,11 @@ double ArcSweepDeg(const ArcShape& arc);
 
 // The smallest box around every shape; texts count by their start point.
 struct Bounds {
-  Point min;
-  Point max;
+  PointD min;
+  PointD max;
   bool empty = true;
 
-  void Add(Point p);
+  void Add(PointD p);
 };
 Bounds SceneBounds(const Scene& scene);
 

@@ -141,8 +141,8 @@ class SvgBuilder {
               Num(a.centre.x) + " " + Num(-a.centre.y) + ")\"" + Paint() + "/>\n";
       return;
     }
-    const Point from = PointOnArc(a, a.startDeg);
-    const Point to = PointOnArc(a, a.endDeg);
+    const PointD from = PointOnArc(a, a.startDeg);
+    const PointD to = PointOnArc(a, a.endDeg);
     // Counterclockwise with y up is the negative direction of SVG's y-down angles (sweep
     // flag 0); a negative flatness mirrors the ellipse and turns the direction round.
     const char* sweepFlag = a.flatness > 0.0 ? "0" : "1";
