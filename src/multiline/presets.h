@@ -29,10 +29,36 @@ struct TLineRow {
   bool operator==(const TLineRow&) const = default;
 };
 
-// One preset: a comment and 10 rows (row 1 is Lines[0]).
+// How the corners of a preset's lines are rounded.
+enum class CornerMode : int32_t {
+  PerRow = 0,      // each row with its own Radius
+  Concentric = 1,  // every row about the centre of the base path's own fillet of BaseRadius
+};
+
+// What closes one end of an open multi-line.
+enum class CapStyle : int32_t {
+  None = 0,
+  Line = 1,  // a segment joining the end points of the outermost drawn rows
+  Arc = 2,   // a half circle through them, bulging away from the path
+};
+
+// The options of a preset beyond its rows. The defaults draw as a preset always has; the
+// settings file stores the options only when some preset uses one.
+struct TPresetOptions {
+  CornerMode Corners = CornerMode::PerRow;
+  double BaseRadius = 0.0;           // concentric corners: the base path's radius; mm; never negative
+  bool BaseRadiusPaperSize = false;  // BaseRadius is paper mm, scaled by the layer group
+  CapStyle StartCap = CapStyle::None;
+  CapStyle EndCap = CapStyle::None;
+
+  bool operator==(const TPresetOptions&) const = default;
+};
+
+// One preset: a comment, 10 rows (row 1 is Lines[0]) and its options.
 struct TLineTable {
   std::string Comment;  // Shift-JIS bytes
   std::array<TLineRow, kRowsPerPreset> Lines{};
+  TPresetOptions Options;
 
   bool operator==(const TLineTable&) const = default;
 };
