@@ -49,16 +49,19 @@ void BuildOffsetVertices(const BasePath& path, double spacing, OffsetLineLists& 
   lists.vertices[n - 1] = path.closed ? lists.vertices[0] : lastEnd;
 }
 
-void MarkRoundedCorners(const BasePath& path, double radius, OffsetLineLists& lists) {
+void MarkRoundedCorners(const BasePath& path, const CornerRadii& radii, OffsetLineLists& lists) {
   if (path.points.size() < 2) return;
   const std::size_t segments = path.points.size() - 1;
   for (std::size_t m = 0; m < segments; ++m) {
     lists.lengths[m] = MyFunc::PointDistance(lists.vertices[m], lists.vertices[m + 1]);
     lists.cornerFlags[m] = 0;
   }
-  for (std::size_t c = 0; c + 1 < segments; ++c) MarkCornerIfLongEnough(c, c + 1, radius, lists);
+  // The corner between segments c and c + 1 lies at vertex c + 1.
+  for (std::size_t c = 0; c + 1 < segments; ++c) {
+    MarkCornerIfLongEnough(c, c + 1, radii[c + 1], lists);
+  }
   // The closing corner comes last, so the inner corners have first claim on the lengths.
-  if (path.closed && segments >= 2) MarkCornerIfLongEnough(segments - 1, 0, radius, lists);
+  if (path.closed && segments >= 2) MarkCornerIfLongEnough(segments - 1, 0, radii[0], lists);
 }
 
 }  // namespace tq58

@@ -8,6 +8,7 @@
 
 #include "exchange/model.h"
 #include "multiline/base_path.h"
+#include "multiline/corner_radii.h"
 #include "util/geometry.h"
 
 namespace tq58 {
@@ -34,12 +35,13 @@ struct OffsetLineLists {
 // closed path repeats vertex 0 as its last vertex. Needs at least two base points.
 void BuildOffsetVertices(const BasePath& path, double spacing, OffsetLineLists& lists);
 
-// Segment lengths and the corners to round with `radius`: inner corners in path order, then
-// the closing corner of a closed path. Each rounded corner uses up `radius` of both segments.
-void MarkRoundedCorners(const BasePath& path, double radius, OffsetLineLists& lists);
+// Segment lengths and the corners to round, each with its radius: inner corners in path
+// order, then the closing corner of a closed path. Each rounded corner uses up its radius of
+// both segments.
+void MarkRoundedCorners(const BasePath& path, const CornerRadii& radii, OffsetLineLists& lists);
 
 // Emits every segment of the offset line, each followed by the fillet arc at its end if any.
-void DrawOffsetLine(JwwGaibu::WriterState& writer, const BasePath& path, double radius,
+void DrawOffsetLine(JwwGaibu::WriterState& writer, const BasePath& path, const CornerRadii& radii,
                     const OffsetLineLists& lists);
 
 }  // namespace tq58

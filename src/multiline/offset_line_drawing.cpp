@@ -33,7 +33,7 @@ void EmitArc(JwwGaibu::WriterState& writer, const Fillet& fillet, double r) {
 
 }  // namespace
 
-void DrawOffsetLine(JwwGaibu::WriterState& writer, const BasePath& path, double radius,
+void DrawOffsetLine(JwwGaibu::WriterState& writer, const BasePath& path, const CornerRadii& radii,
                     const OffsetLineLists& lists) {
   if (path.points.size() < 2) return;
   const std::size_t last = path.points.size() - 2;  // index of the last segment
@@ -48,23 +48,24 @@ void DrawOffsetLine(JwwGaibu::WriterState& writer, const BasePath& path, double 
       const SegmentD previous = m > 0 ? SegmentD{v[m - 1], v[m]} : SegmentD{v[last], v[last + 1]};
       const Side side = FilletSideToward(current, MyFunc::Midpoint(previous.start, current.end));
       // Only the start moves; the arc belongs to the segment that ends at this corner.
-      if (const auto fillet = MyFunc::FilletCorner(side, side, radius, previous, current)) {
+      if (const auto fillet = MyFunc::FilletCorner(side, side, radii[m], previous, current)) {
         current.start = fillet->tangent2;
       }
     }
 
     std::optional<Fillet> endFillet;
+    const double endRadius = radii[m + 1];
     if (flags & kRoundEnd) {
       // A rounded end of the last segment exists only on a closed path: its neighbour is
       // the first.
       const SegmentD next = m < last ? SegmentD{v[m + 1], v[m + 2]} : SegmentD{v[0], v[1]};
       const Side side = FilletSideToward(current, MyFunc::Midpoint(current.start, next.end));
-      endFillet = MyFunc::FilletCorner(side, side, radius, current, next);
+      endFillet = MyFunc::FilletCorner(side, side, endRadius, current, next);
       if (endFillet) current.end = endFillet->tangent1;
     }
 
     JwwGaibu::OutSegment(writer, current.start.x, current.start.y, current.end.x, current.end.y);
-    if (endFillet) EmitArc(writer, *endFillet, radius);
+    if (endFillet) EmitArc(writer, *endFillet, endRadius);
   }
 }
 

@@ -38,7 +38,11 @@ TEST_P(HugeValues, NeverWriteANonFiniteNumber) {
   SetPoints(c.points);
   DrawRow(1, c.spacing, c.radius).PaperSize = true;
   DrawRow(2, 1, 1);
-  for (const OutputItem& item : Run()) {
+  // Concentric corners about the same radius, with both caps, after the rows' own radii.
+  std::vector<OutputItem> items = Run();
+  store.Preset(1).Options = {CornerMode::Concentric, c.radius, true, CapStyle::Arc, CapStyle::Line};
+  for (OutputItem& item : Run()) items.push_back(std::move(item));
+  for (const OutputItem& item : items) {
     std::string lower = item.text;
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });

@@ -1,0 +1,29 @@
+// The radius with which each corner of one offset line is rounded: the row's own at every
+// corner, or concentric, about the centres of the base path's own fillets.
+#pragma once
+
+#include <vector>
+
+#include "multiline/base_path.h"
+#include "util/geometry.h"
+
+namespace tq58 {
+
+// One radius per vertex k of the base path, for the corner between segments k - 1 and k
+// (drawing units, never negative unless a negative scale made it so). On a closed path
+// vertices 0 and n - 1 both stand for the closing corner; on an open path the two end
+// vertices have no corner and their entries are not used.
+using CornerRadii = std::vector<double>;
+
+// Which way the base path turns at each vertex: Left (counterclockwise), Right, or On where
+// it has no turning direction (straight on, back on itself, and at the ends of an open path).
+std::vector<MyFunc::Side> BaseTurns(const BasePath& path);
+
+// The row at signed distance `spacing` from the base path, rounded about the centres of the
+// base path's fillets of `baseRadius`: baseRadius - spacing where the path turns left,
+// baseRadius + spacing where it turns right, never below 0 (a sharp corner), and baseRadius
+// where it does not turn.
+CornerRadii ConcentricCornerRadii(const std::vector<MyFunc::Side>& turns, double baseRadius,
+                                  double spacing);
+
+}  // namespace tq58

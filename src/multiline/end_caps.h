@@ -1,0 +1,28 @@
+// The caps that close the ends of an open multi-line: a segment or a half circle joining the
+// ends of the two outermost drawn rows.
+#pragma once
+
+#include "exchange/model.h"
+#include "multiline/base_path.h"
+#include "multiline/presets.h"
+
+namespace tq58 {
+
+// The drawn rows with the largest and the smallest spacing (drawing units, after the
+// paper-size scaling); of rows with equal spacing the first counts.
+struct OutermostRows {
+  const TLineRow* largest = nullptr;  // none before the first drawn row
+  double largestSpacing = 0.0;
+  double smallestSpacing = 0.0;
+
+  // Takes a drawn row into account, in row order.
+  void Consider(const TLineRow& row, double spacing);
+};
+
+// Emits the preset's start and end caps along `path` in the attributes of the row with the
+// largest spacing: nothing on a closed path, on fewer than two points, or where the drawn rows
+// have fewer than two distinct spacings.
+void DrawEndCaps(const JwwGaibu::ExchangeModel& model, JwwGaibu::WriterState& writer,
+                 const BasePath& path, const TPresetOptions& options, const OutermostRows& rows);
+
+}  // namespace tq58
