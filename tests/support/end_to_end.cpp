@@ -36,6 +36,17 @@ std::string ZigzagSettings() {
        Row("8", "0", "0", "0", "0", "30001")});
 }
 
+// Preset 3 is current: a road 6000 wide with a dash-dot centre line, its corners concentric
+// about a base radius of 35 paper mm (3500 at the sample's layer-group scale of 100), both
+// ends closed by half circles. The rows' own radii of 10000 are not used.
+std::string ConcentricRoadSettings() {
+  return SettingsFileText(
+             3, 3,
+             {Row("0", "10000", "0", "8", "6", "-1"), Row("3000", "10000", "0", "2", "1", "-1"),
+              Row("-3000", "10000", "0", "2", "1", "-1")}) +
+         OptionsBlockText(3, {"1", "35", "1", "2", "2"});
+}
+
 // What the files in the working folder, and a settings file of the wrong name, would draw if
 // they were ever read instead of the program's own.
 std::string DecoySettings() { return SettingsFileText(1, 1, {Row("5", "0", "0", "7", "0", "-1")}); }
@@ -93,6 +104,12 @@ std::vector<EndToEndCase> EndToEndCases() {
        TQ58_SAMPLES_DIR "/JWC_TEMP.TXT",
        ReadBytes(TQ58_SAMPLES_DIR "/tq58.dat"),
        "sample_polyline.txt"},
+      {"ConcentricRoadWithArcCaps",
+       {"2"},
+       "tq58",
+       TQ58_SAMPLES_DIR "/JWC_TEMP.TXT",
+       ConcentricRoadSettings(),
+       "concentric_road.txt"},
   };
   // Anything but an exact "1" or "2" first is settings mode: nothing is written.
   const std::vector<std::vector<std::string>> settingsModeArguments = {

@@ -58,4 +58,17 @@ std::string SettingsFileText(int32_t currentPreset, int32_t preset,
   return text;
 }
 
+std::string OptionsBlockText(int32_t preset, const SettingsOptions& options) {
+  constexpr int kPresets = 20;
+  std::string text = "[tq58 presets v2]\r\n";
+  for (int p = 1; p <= kPresets; ++p) {
+    const SettingsOptions given = p == preset ? options : SettingsOptions{};
+    for (const std::string* value : {&given.Corners, &given.BaseRadius, &given.BaseRadiusPaperSize,
+                                     &given.StartCap, &given.EndCap}) {
+      text += *value + "\r\n";
+    }
+  }
+  return text;
+}
+
 }  // namespace tq58_test

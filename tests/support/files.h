@@ -47,4 +47,17 @@ struct SettingsRow {
 std::string SettingsFileText(int32_t currentPreset, int32_t preset,
                              const std::vector<SettingsRow>& rows);
 
+// The options of one preset in a settings file, with the values as they are written.
+struct SettingsOptions {
+  std::string Corners = "0";
+  std::string BaseRadius = "0";
+  std::string BaseRadiusPaperSize = "0";
+  std::string StartCap = "0";
+  std::string EndCap = "0";
+};
+
+// The options block that follows line 1423 of a settings file, with CR LF: the marker, then
+// `options` for preset `preset` and the defaults for every other.
+std::string OptionsBlockText(int32_t preset, const SettingsOptions& options);
+
 }  // namespace tq58_test

@@ -1,5 +1,6 @@
 // Generated transformation inputs: base paths of several shapes, layer groups with their
-// scales, and presets whose rows take every kind of value the settings file allows.
+// scales, and presets whose rows and options take every kind of value the settings file
+// allows.
 #include "support/generated_cases.h"
 
 #include <array>
@@ -100,6 +101,32 @@ std::string ExchangeText(Sequence& random, const std::vector<Point>& points) {
   return text;
 }
 
+// A radius of 0, negative (read as 0), ordinary, or larger than most segments.
+std::string RandomRadius(Sequence& random, double size) {
+  switch (random.Below(5)) {
+    case 0:
+      return "0";
+    case 1:
+      return Shortest(-size * (random.Signed() + 1.0));
+    default:
+      return Shortest(size * (random.Signed() + 1.0) * (random.Below(5) == 0 ? 100.0 : 1.0));
+  }
+}
+
+// Options of every kind: mostly concentric corners, caps of each style at either end, and
+// now and then a value out of range (read as the default).
+SettingsOptions RandomOptions(Sequence& random) {
+  SettingsOptions options;
+  options.Corners = PickFrom(random, std::array<const char*, 4>{"1", "1", "0", "5"});
+  options.BaseRadius =
+      RandomRadius(random, PickFrom(random, std::array<double, 4>{0.01, 1.0, 25.0, 1000.0}));
+  options.BaseRadiusPaperSize = random.Below(5) == 0 ? "1" : "0";
+  constexpr std::array<const char*, 4> kCaps = {"0", "1", "2", "3"};
+  options.StartCap = PickFrom(random, kCaps);
+  options.EndCap = PickFrom(random, kCaps);
+  return options;
+}
+
 SettingsRow RandomRow(Sequence& random) {
   constexpr std::array<const char*, 8> kWidths = {"-1",    "0",     "1",  "5",
                                                   "30000", "30001", "-2", "-1"};
@@ -107,18 +134,7 @@ SettingsRow RandomRow(Sequence& random) {
   row.DrawOn = random.Below(8) == 0 ? "0" : "1";
   const double size = PickFrom(random, std::array<double, 4>{0.01, 1.0, 25.0, 1000.0});
   row.Spacing = random.Below(6) == 0 ? "0" : Shortest(size * random.Signed());
-  // Radii of 0, negative (read as 0), ordinary, and larger than most segments.
-  switch (random.Below(5)) {
-    case 0:
-      row.Radius = "0";
-      break;
-    case 1:
-      row.Radius = Shortest(-size * (random.Signed() + 1.0));
-      break;
-    default:
-      row.Radius = Shortest(size * (random.Signed() + 1.0) * (random.Below(5) == 0 ? 100.0 : 1.0));
-      break;
-  }
+  row.Radius = RandomRadius(random, size);
   row.PaperSize = random.Below(5) == 0 ? "1" : "0";
   row.ColorIndex = std::to_string(random.Below(13));
   row.LineTypeIndex = std::to_string(random.Below(13));
@@ -145,6 +161,8 @@ std::vector<GeneratedCase> GeneratedCases(uint64_t seed, int count) {
     for (SettingsRow& row : rows) row = RandomRow(random);
     const int32_t preset = 1 + static_cast<int32_t>(random.Below(20));
     generated.Settings = SettingsFileText(preset, preset, rows);
+    // A third of the presets use the options beyond the rows.
+    if (random.Below(3) == 0) generated.Settings += OptionsBlockText(preset, RandomOptions(random));
     cases.push_back(std::move(generated));
   }
   return cases;
