@@ -55,7 +55,7 @@ void TransformExchangeFile(ProgramRun& run, int32_t runMode,
 
 void EndProgramRun(ProgramRun& run) { JwwGaibu::FreeExchangeModel(run.Model, run.Writer); }
 
-void RunTransformation(const ProgramFiles& files, int32_t runMode) {
+void RunTransformation(const ProgramFiles& files, int32_t runMode, std::optional<int32_t> preset) {
   std::unique_ptr<ProgramRun> run;
   try {
     run = std::make_unique<ProgramRun>();
@@ -68,14 +68,16 @@ void RunTransformation(const ProgramFiles& files, int32_t runMode) {
     WriteNothingToDraw(empty, files.ExchangeFile);
     return;
   }
+  // For this run only: the store is never saved by a transformation.
+  if (preset) run->Store.CurrentPreset = *preset;
   TransformExchangeFile(*run, runMode, files.ExchangeFile, DrawMultiLines);
   EndProgramRun(*run);
 }
 
-void RunTransformationBesideProgram(int32_t runMode) {
+void RunTransformationBesideProgram(int32_t runMode, std::optional<int32_t> preset) {
   // Without its files the exchange file stays as it is.
   if (const std::optional<ProgramFiles> files = FilesBesideRunningProgram()) {
-    RunTransformation(*files, runMode);
+    RunTransformation(*files, runMode, preset);
   }
 }
 

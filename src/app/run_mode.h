@@ -1,9 +1,12 @@
-// The run mode chosen by the command line: a transformation for the host, or the settings
-// dialog.
+// The run mode chosen by the command line, a transformation for the host or the settings
+// dialog, and the preset that a transformation may be told to draw.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
+
+#include "util/host_limits.h"
 
 namespace tq58 {
 
@@ -23,6 +26,37 @@ int32_t RunModeOf(int argc, const Char* const* argv) {
   if (first == one) return kSegmentMode;
   if (first == two) return kPolylineMode;
   return kSettingsMode;
+}
+
+// The preset that one argument names: "/p" or "/P" and the number 1..20 in decimal digits
+// ("/p05" is 5); nothing for any other text.
+template <typename Char>
+std::optional<int32_t> PresetNumberOf(std::basic_string_view<Char> argument) {
+  if (argument.size() < 3 || argument[0] != Char('/') ||
+      (argument[1] != Char('p') && argument[1] != Char('P'))) {
+    return std::nullopt;
+  }
+  int32_t number = 0;
+  for (const Char c : argument.substr(2)) {
+    if (c < Char('0') || c > Char('9')) return std::nullopt;
+    number = number * 10 + static_cast<int32_t>(c - Char('0'));
+    // Stops at once, so that any number of digits cannot overflow.
+    if (number > MyFunc::kPresetCount) return std::nullopt;
+  }
+  if (!MyFunc::IsPresetNumber(number)) return std::nullopt;
+  return number;
+}
+
+// The preset chosen for this run by the first argument after the first that is a valid
+// "/pN"; later ones and every other argument are ignored. Nothing when there is none: the
+// current preset of the settings file is drawn. Byte and wide argument vectors alike.
+template <typename Char>
+std::optional<int32_t> PresetArgumentOf(int argc, const Char* const* argv) {
+  if (argv == nullptr) return std::nullopt;
+  for (int i = 2; i < argc && argv[i] != nullptr; ++i) {
+    if (const auto number = PresetNumberOf(std::basic_string_view<Char>(argv[i]))) return number;
+  }
+  return std::nullopt;
 }
 
 }  // namespace tq58

@@ -1,8 +1,10 @@
-// The run mode from the command line: only an exact "1" or "2" as first argument transforms.
+// The run mode from the command line: only an exact "1" or "2" as first argument transforms;
+// a later "/pN" chooses the preset.
 #include "app/run_mode.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,7 @@ struct RunModeCase {
   const char* Name;
   std::vector<std::u16string> Arguments;  // after the program name
   int32_t Expected;
+  std::optional<int32_t> Preset = std::nullopt;  // chosen by "/pN"
 };
 
 // Full-width digit one, U+FF11.
@@ -31,6 +34,21 @@ const RunModeCase kCases[] = {
     {"OneThenAnother", {u"1", u"x"}, 1},
     {"TwoThenOne", {u"2", u"1"}, 2},
     {"OtherThenOne", {u"x", u"1"}, 0},
+    {"PresetFive", {u"2", u"/p5"}, 2, 5},
+    {"PresetCapitalP", {u"1", u"/P20"}, 1, 20},
+    {"PresetLeadingZero", {u"2", u"/p05"}, 2, 5},
+    {"FirstValidPresetCounts", {u"2", u"/p21", u"x", u"/p7", u"/p3"}, 2, 7},
+    {"PresetAsFirstArgument", {u"/p5", u"2"}, 0},
+    {"PresetZero", {u"2", u"/p0"}, 2},
+    {"PresetTwentyOne", {u"2", u"/p21"}, 2},
+    {"PresetManyDigits", {u"2", u"/p99999999999999999999"}, 2},
+    {"PresetNotANumber", {u"2", u"/px"}, 2},
+    {"PresetWithoutNumber", {u"2", u"/p"}, 2},
+    {"PresetWithoutSlash", {u"2", u"p5"}, 2},
+    {"PresetWithSign", {u"2", u"/p+5"}, 2},
+    {"PresetWithBlank", {u"2", u"/p5 "}, 2},
+    {"PresetOtherLetter", {u"2", u"/q5"}, 2},
+    {"PresetFullWidthDigit", {u"2", u"/p\uFF15"}, 2},
 };
 
 class RunModeTable : public testing::TestWithParam<RunModeCase> {};
@@ -60,6 +78,7 @@ TEST_P(RunModeTable, ByteArguments) {
   for (const auto& text : texts) argv.push_back(text.c_str());
   argv.push_back(nullptr);
   EXPECT_EQ(tq58::RunModeOf(static_cast<int>(texts.size()), argv.data()), GetParam().Expected);
+  EXPECT_EQ(tq58::PresetArgumentOf(static_cast<int>(texts.size()), argv.data()), GetParam().Preset);
 }
 
 TEST_P(RunModeTable, WideArguments) {
@@ -70,6 +89,7 @@ TEST_P(RunModeTable, WideArguments) {
   for (const auto& text : texts) argv.push_back(text.c_str());
   argv.push_back(nullptr);
   EXPECT_EQ(tq58::RunModeOf(static_cast<int>(texts.size()), argv.data()), GetParam().Expected);
+  EXPECT_EQ(tq58::PresetArgumentOf(static_cast<int>(texts.size()), argv.data()), GetParam().Preset);
 }
 
 INSTANTIATE_TEST_SUITE_P(Arguments, RunModeTable, testing::ValuesIn(kCases),
@@ -77,6 +97,7 @@ INSTANTIATE_TEST_SUITE_P(Arguments, RunModeTable, testing::ValuesIn(kCases),
 
 TEST(RunMode, NoArgumentVectorAtAllIsSettingsMode) {
   EXPECT_EQ(tq58::RunModeOf<char>(0, nullptr), tq58::kSettingsMode);
+  EXPECT_EQ(tq58::PresetArgumentOf<char>(3, nullptr), std::nullopt);
 }
 
 }  // namespace

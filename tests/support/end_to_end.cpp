@@ -25,6 +25,14 @@ std::string SquareSettings() {
   return SettingsFileText(4, 4, {Row("1", "2", "0", "2", "0", "-1")});
 }
 
+// Preset 4 is current, as in SquareSettings; preset 5 draws two lines on the right, one of
+// them rounded, in another colour.
+std::string TwoPresetSettings() {
+  return SettingsFileText(
+      4, {{4, {Row("1", "2", "0", "2", "0", "-1")}},
+          {5, {Row("-1", "1.5", "0", "3", "0", "-1"), Row("-2.5", "0", "0", "4", "0", "-1")}}});
+}
+
 // Preset 2 is current, with rows to the right and left, a paper-size row, mapped colours,
 // line types and widths, and a row that is switched off.
 std::string ZigzagSettings() {
@@ -111,6 +119,24 @@ std::vector<EndToEndCase> EndToEndCases() {
        ConcentricRoadSettings(),
        "concentric_road.txt"},
   };
+  // "/pN" after the first argument draws preset N for this run; anything else is ignored.
+  const std::string twoPresets = TwoPresetSettings();
+  cases.push_back({"PresetArgumentDrawsThatPreset",
+                   {"2", "/p5"},
+                   "tq58",
+                   "square.txt",
+                   twoPresets,
+                   "square_preset5.txt"});
+  const std::vector<std::pair<std::string, std::string>> ignoredPresetArguments = {
+      {"OutOfRange", "/p21"}, {"NotANumber", "/px"}, {"WithoutSlash", "p5"}};
+  for (const auto& [name, argument] : ignoredPresetArguments) {
+    cases.push_back({"PresetArgument" + name + "IsIgnored",
+                     {"2", argument},
+                     "tq58",
+                     "square.txt",
+                     twoPresets,
+                     "square_polyline.txt"});
+  }
   // Anything but an exact "1" or "2" first is settings mode: nothing is written.
   const std::vector<std::vector<std::string>> settingsModeArguments = {
       {}, {"01"}, {" 1"}, {"1 "}, {"\xEF\xBC\x91"}, {"3"}, {"x", "1"}};

@@ -41,14 +41,23 @@ std::size_t EntryCount(const std::filesystem::path& folder) {
 
 std::string SettingsFileText(int32_t currentPreset, int32_t preset,
                              const std::vector<SettingsRow>& rows) {
+  return SettingsFileText(currentPreset, {{preset, rows}});
+}
+
+std::string SettingsFileText(
+    int32_t currentPreset,
+    const std::vector<std::pair<int32_t, std::vector<SettingsRow>>>& presetRows) {
   constexpr int kPresets = 20;
   constexpr int kRows = 10;
   std::string text = "100\r\n100\r\n" + std::to_string(currentPreset) + "\r\n";
   for (int p = 1; p <= kPresets; ++p) {
     text += "\r\n";  // empty comment
-    for (int r = 0; r < kRows; ++r) {
-      const bool given = p == preset && r < static_cast<int>(rows.size());
-      const SettingsRow row = given ? rows[static_cast<std::size_t>(r)] : SettingsRow{};
+    std::vector<SettingsRow> rows;
+    for (const auto& [preset, given] : presetRows) {
+      if (preset == p) rows = given;
+    }
+    rows.resize(kRows);
+    for (const SettingsRow& row : rows) {
       for (const std::string* value : {&row.DrawOn, &row.Spacing, &row.Radius, &row.PaperSize,
                                        &row.ColorIndex, &row.LineTypeIndex, &row.LineWidth}) {
         text += *value + "\r\n";

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tq58_test {
@@ -46,6 +47,11 @@ struct SettingsRow {
 // `rows` as the first rows of preset `preset`, every other row at its start values.
 std::string SettingsFileText(int32_t currentPreset, int32_t preset,
                              const std::vector<SettingsRow>& rows);
+
+// The same with the first rows of several presets: (preset, its rows).
+std::string SettingsFileText(
+    int32_t currentPreset,
+    const std::vector<std::pair<int32_t, std::vector<SettingsRow>>>& presetRows);
 
 // The options of one preset in a settings file, with the values as they are written.
 struct SettingsOptions {
