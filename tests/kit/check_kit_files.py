@@ -7,7 +7,8 @@ import sys
 import unittest
 
 KIT = pathlib.Path()
-TEXT_FILES = ["tq58.bat", "tq58_settings.bat", "README_ja.txt", "tq58_sample.dat"]
+TEXT_FILES = ["tq58.bat", "tq58_preset.bat", "tq58_settings.bat", "README_ja.txt",
+              "tq58_sample.dat"]
 CMD_SPECIALS = b"|<>&^%"  # bytes that cmd would act on in a line it executes
 
 
@@ -116,6 +117,22 @@ class BatchFiles(unittest.TestCase):
             for number, _, prompt in point_directives(item_block(directives, item)):
                 self.assertTrue(prompt.endswith("してください"), (item, number, prompt))
 
+    def test_preset_batch_asks_for_the_preset_and_draws_a_polyline(self):
+        commands = self.check_cmd_skips_the_directives("tq58_preset.bat")
+        # The answer, quotes removed, after "/p": an empty one gives "/p", which the program
+        # ignores, so that it draws the current preset.
+        self.assertEqual(commands, [b'"%~dp0tq58.exe" 2 /p%~1'])
+        directives = directives_of("tq58_preset.bat")
+        # No item menu: the answer is then the batch file's only argument.
+        self.assertFalse(any(d.startswith("#hm") for d in directives), directives)
+        for required in ("#jww", "#cd", "#h0", "#zw"):
+            self.assertIn(required, directives)
+        prompt = next(d for d in directives if d.startswith("#c") and d != "#cd")
+        self.assertIn("1～20", prompt)
+        self.assertEqual([(n, s) for n, s, _ in point_directives(directives)],
+                         [(1, "-"), (2, "-"), (99, "#")])
+        self.assertEqual(directives[-1], "#e")
+
     def test_settings_batch_opens_the_dialog(self):
         commands = self.check_cmd_skips_the_directives("tq58_settings.bat")
         self.assertEqual(commands, [b'"%~dp0tq58.exe"'])
@@ -127,6 +144,7 @@ class InstallGuide(unittest.TestCase):
     def test_names_every_file_and_every_dialog_column(self):
         text = decode_cp932((KIT / "README_ja.txt").read_bytes())
         for expected in ("tq58.exe", "x86\\tq58.exe", "tq58.bat", "tq58_settings.bat",
+                         "tq58_preset.bat", "/p3", "同心", "端部", "保存できない",
                          "tq58_sample.dat", "tq58.dat", "LICENSE.txt",
                          "外部変形", "許可する", "ブロックの解除", "アンインストール",
                          "コメント", "間隔", "丸めＲ", "図寸時ON", "色", "線種", "線幅"):

@@ -39,10 +39,10 @@ class ReleasePackage : public testing::Test {
     ASSERT_TRUE(fs::is_directory(folder_)) << "the package has no folder of its own";
   }
 
-  // Runs the batch file with `argument` through Wine's cmd, from another working folder, and
-  // returns the exchange file it left.
-  std::string RunBatch(const std::string& argument) {
-    std::string batch = "Z:" + (folder_ / "tq58.bat").string();
+  // Runs the batch file `name` with `argument` through Wine's cmd, from another working
+  // folder, and returns the exchange file it left.
+  std::string RunBatch(const std::string& argument, const std::string& name = "tq58.bat") {
+    std::string batch = "Z:" + (folder_ / name).string();
     std::replace(batch.begin(), batch.end(), '/', '\\');
     const auto run = tq58_test::RunProcess({kWine, "cmd", "/c", batch, argument}, working_.Path(),
                                            kWineEnvironment, kTimeLimit);
@@ -51,9 +51,9 @@ class ReleasePackage : public testing::Test {
   }
 
   // What the native program writes for the bundled sample with the sample presets.
-  static std::string NativeResult(const std::string& argument) {
+  static std::string NativeResult(const std::vector<std::string>& arguments) {
     const tq58_test::EndToEndCase sample{"Sample",
-                                         {argument},
+                                         arguments,
                                          "tq58",
                                          TQ58_SAMPLES_DIR "/JWC_TEMP.TXT",
                                          tq58_test::ReadBytes(kKit / "tq58_sample.dat"),
@@ -74,10 +74,11 @@ TEST_F(ReleasePackage, HoldsBothProgramsTheKitAndTheLicense) {
     if (entry.is_regular_file()) files.push_back(fs::relative(entry.path(), folder_).string());
   }
   std::sort(files.begin(), files.end());
-  EXPECT_EQ(files,
-            (std::vector<std::string>{"LICENSE.txt", "README_ja.txt", "tq58.bat", "tq58.exe",
-                                      "tq58_sample.dat", "tq58_settings.bat", "x86/tq58.exe"}));
-  for (const char* name : {"README_ja.txt", "tq58.bat", "tq58_sample.dat", "tq58_settings.bat"}) {
+  EXPECT_EQ(files, (std::vector<std::string>{"LICENSE.txt", "README_ja.txt", "tq58.bat", "tq58.exe",
+                                             "tq58_preset.bat", "tq58_sample.dat",
+                                             "tq58_settings.bat", "x86/tq58.exe"}));
+  for (const char* name :
+       {"README_ja.txt", "tq58.bat", "tq58_preset.bat", "tq58_sample.dat", "tq58_settings.bat"}) {
     EXPECT_EQ(tq58_test::ReadBytes(folder_ / name), tq58_test::ReadBytes(kKit / name)) << name;
   }
   EXPECT_EQ(tq58_test::ReadBytes(folder_ / "LICENSE.txt"),
@@ -95,8 +96,22 @@ TEST_F(ReleasePackage, TransformsThroughItsBatchFile) {
     tq58_test::WriteBytes(folder_ / "JWC_TEMP.TXT", input);
     const std::string written = RunBatch(argument);
     EXPECT_TRUE(written.starts_with("lg")) << written;
-    EXPECT_EQ(written, NativeResult(argument)) << "item " << argument;
+    EXPECT_EQ(written, NativeResult({argument})) << "item " << argument;
   }
+}
+
+// The batch file that asks for the preset: the host hands it the answer, which it passes on
+// as "/pN" to a polyline; an empty answer draws the current preset (the sample's preset 1).
+TEST_F(ReleasePackage, DrawsThePresetThatTheUserTypedThroughItsPresetBatchFile) {
+  fs::copy_file(folder_ / "tq58_sample.dat", folder_ / "tq58.dat");
+  const std::string input = tq58_test::ReadBytes(TQ58_SAMPLES_DIR "/JWC_TEMP.TXT");
+  for (const std::string answer : {"3", ""}) {
+    tq58_test::WriteBytes(folder_ / "JWC_TEMP.TXT", input);
+    const std::string expected = NativeResult(
+        answer.empty() ? std::vector<std::string>{"2"} : std::vector<std::string>{"2", "/p3"});
+    EXPECT_EQ(RunBatch(answer, "tq58_preset.bat"), expected) << "answer \"" << answer << "\"";
+  }
+  EXPECT_NE(NativeResult({"2", "/p3"}), NativeResult({"2"}));
 }
 
 // The same with the 32-bit program put in the 64-bit one's place, as on a 32-bit Windows.
@@ -107,7 +122,7 @@ TEST_F(ReleasePackage, TransformsThroughItsBatchFileWithThe32BitProgram) {
                 fs::copy_options::overwrite_existing);
   tq58_test::WriteBytes(folder_ / "JWC_TEMP.TXT",
                         tq58_test::ReadBytes(TQ58_SAMPLES_DIR "/JWC_TEMP.TXT"));
-  EXPECT_EQ(RunBatch("2"), NativeResult("2")) << "the 32-bit program";
+  EXPECT_EQ(RunBatch("2"), NativeResult({"2"})) << "the 32-bit program";
 }
 
 // Both programs are shipped stripped: a PE file's COFF header then points to no symbol table,
