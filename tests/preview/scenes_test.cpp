@@ -86,9 +86,9 @@ TEST(ShiftJisText, ConvertsAndReplacesWhatIsNotShiftJis) {
             "b");  // no such byte
 }
 
-// One row drawn along the L (2 segments, 1 corner), the U (3, 2) and the closed rectangle
-// (4, 4): every corner rounded when the row has a radius.
-TEST(PresetScene, DrawsEveryRowAlongTheThreeSamplePaths) {
+// One row drawn along the L (2 segments, 1 corner), the U (3, 2), the S (3, 2) and the closed
+// rectangle (4, 4): every corner rounded when the row has a radius.
+TEST(PresetScene, DrawsEveryRowAlongTheFourSamplePaths) {
   PresetStore store;
   store.CurrentPreset = 1;
   store.Preset(4).Comment = "\x95\xc7";  // "壁"
@@ -97,8 +97,8 @@ TEST(PresetScene, DrawsEveryRowAlongTheThreeSamplePaths) {
 
   const Scene scene = PresetScene(store, 4);
   EXPECT_EQ(scene.title, "Preset 4: \xE5\xA3\x81");
-  EXPECT_EQ(CountOf<SegmentShape>(scene.commands), 2 * (2 + 3 + 4));
-  EXPECT_EQ(CountOf<ArcShape>(scene.commands), 1 + 2 + 4);
+  EXPECT_EQ(CountOf<SegmentShape>(scene.commands), 2 * (2 + 3 + 3 + 4));
+  EXPECT_EQ(CountOf<ArcShape>(scene.commands), 1 + 2 + 2 + 4);
   int mappedRow = 0;
   for (const StyledShape& s : scene.commands) {
     ASSERT_TRUE(s.stroke.host);
@@ -109,8 +109,8 @@ TEST(PresetScene, DrawsEveryRowAlongTheThreeSamplePaths) {
           std::make_tuple(s.stroke.host->color, s.stroke.host->lineType, s.stroke.host->width),
           std::make_tuple(2, 1, 0));
   }
-  EXPECT_EQ(mappedRow, (2 + 3 + 4) + (1 + 2 + 4));
-  EXPECT_EQ(CountOf<DotShape>(scene.indicated), 3 + 4 + 5);
+  EXPECT_EQ(mappedRow, (2 + 3 + 3 + 4) + (1 + 2 + 2 + 4));
+  EXPECT_EQ(CountOf<DotShape>(scene.indicated), 3 + 4 + 4 + 5);
   EXPECT_TRUE(PresetDrawsAnything(store, 4));
   EXPECT_FALSE(PresetDrawsAnything(store, 1));
 }
@@ -124,6 +124,18 @@ TEST(PresetScene, PositiveSpacingLiesLeftOfTheTravelDirection) {
   const auto& first = std::get<SegmentShape>(scene.commands.front().shape);
   EXPECT_DOUBLE_EQ(first.from.x, 5.0);
   EXPECT_GT(first.from.y, first.to.y);
+}
+
+// Concentric corners about a base radius far larger than the rows' spacings: the paths are
+// sized to it, so every corner of both rows is rounded, and the three open paths get a
+// half-circle cap at each end.
+TEST(PresetScene, SizesTheSamplePathsToTheBaseRadiusAndDrawsTheCaps) {
+  PresetStore store;
+  store.Preset(2).Lines[0] = {true, 5.0, 0.0, false, 1, 1, -1};
+  store.Preset(2).Lines[1] = {true, -5.0, 0.0, false, 1, 1, -1};
+  store.Preset(2).Options = {CornerMode::Concentric, 500.0, false, CapStyle::Arc, CapStyle::Arc};
+  const Scene scene = PresetScene(store, 2);
+  EXPECT_EQ(CountOf<ArcShape>(scene.commands), 2 * (1 + 2 + 2 + 4) + 2 * 3);
 }
 
 TEST(PresetScene, HugeSpacingsStillGiveFiniteShapes) {

@@ -19,7 +19,8 @@ namespace tq58::preview {
 namespace {
 
 // Sample paths are sized to the preset: legs long enough to show its widest line well and to
-// leave room for the rounding of its largest radius (two corners on the U's bottom leg).
+// leave room for the rounding of its largest radius (two corners on the U's bottom leg and on
+// the S's middle leg).
 constexpr double kLegsPerSpacing = 8.0;
 constexpr double kLegsPerRadius = 3.0;
 constexpr double kGapsPerSpacing = 4.0;  // room between two sample paths
@@ -47,6 +48,9 @@ SampleSize SampleSizeFor(const TLineTable& table) {
     spacing = std::max(spacing, std::fabs(row.Spacing));
     radius = std::max(radius, row.Radius);
   }
+  // Concentric corners ignore the rows' radii: the outermost row rounds with the base radius
+  // plus its spacing.
+  if (table.Options.Corners == CornerMode::Concentric) radius = table.Options.BaseRadius + spacing;
   SampleSize size;
   size.leg =
       std::clamp(std::max(kLegsPerSpacing * spacing, kLegsPerRadius * radius), 1.0, kLargestLeg);
@@ -54,13 +58,16 @@ SampleSize SampleSizeFor(const TLineTable& table) {
   return size;
 }
 
-// The L, the U and the closed rectangle, with legs of length `leg`, `gap` apart.
+// The L, the U, the S (a left turn, then a right turn) and the closed rectangle, with legs of
+// length `leg`, `gap` apart.
 std::vector<Path> SamplePaths(double leg, double gap) {
   const double u = leg + gap;
-  const double r = 2.0 * (leg + gap);
+  const double s = 2.0 * (leg + gap);
+  const double r = s + 2.0 * leg + gap;
   return {
       {{0, leg}, {0, 0}, {leg, 0}},
       {{u, leg}, {u, 0}, {u + leg, 0}, {u + leg, leg}},
+      {{s, 0}, {s + leg, 0}, {s + leg, leg}, {s + 2.0 * leg, leg}},
       {{r, 0}, {r + 1.5 * leg, 0}, {r + 1.5 * leg, leg}, {r, leg}, {r, 0}},
   };
 }

@@ -8,9 +8,10 @@
 
 namespace tq58::preview {
 
-// Preset `preset` (1..20) of `store` drawn by the program's own construction along three
-// sample paths side by side: an L, a U and a closed rectangle, all traced counterclockwise.
-// The paths are sized to the preset's widest line and largest radius; the host's current
+// Preset `preset` (1..20) of `store` drawn by the program's own construction along four
+// sample paths side by side: an L, a U, an S and a closed rectangle, all traced
+// counterclockwise but for the S's right turn. The paths are sized to the preset's widest
+// line and largest radius (the base radius of concentric corners included); the host's current
 // colour, line type and width, which rows may ask for, are 2, 1 and 0, and the scale is 1, so
 // paper-size rows draw at their face value.
 Scene PresetScene(const PresetStore& store, int32_t preset);
