@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <iterator>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -19,346 +18,257 @@ namespace {
 
 using testing_support::MultiLineTest;
 using testing_support::OutputItem;
-using Points = std::vector<std::pair<double, double>>;
 using Kind = OutputItem::Kind;
+using Point = std::pair<double, double>;
 
 constexpr double kPi = std::numbers::pi;
 constexpr double kBaseRadius = 10;
-// Spacings within the base radius: every row rounds every corner. Rows are told apart in
-// the output by their colours 1, 2, 3, ...
+// Within the base radius, so that every row rounds every corner; row 3 is the centre row.
 const std::vector<double> kSpacings = {-8, -3, 0, 2.5, 8};
 
-struct Generated {
-  Points points;
-  double unit;  // the path's size, and the scale of every tolerance
-};
+Point Add(Point a, Point b, double k = 1) {
+  return {a.first + k * b.first, a.second + k * b.second};
+}
+double Distance(Point a, Point b) { return std::hypot(b.first - a.first, b.second - a.second); }
+Point OnCircle(const std::vector<double>& arc, double degrees) {
+  return Add({arc[0], arc[1]}, {std::cos(degrees * kPi / 180), std::sin(degrees * kPi / 180)},
+             arc[2]);
+}
+double Sweep(const std::vector<double>& arc) { return std::fmod(arc[4] - arc[3] + 720, 360); }
 
-// An open path that runs on in one main direction, each segment within 75 degrees of it and
-// turning by at least 15 degrees from the one before, left or right: it never comes back
-// near itself. Or a closed star of ten points, turning left at the tips and right between
-// them. Segments are long enough for every corner of every row.
-Generated TurningPath(tq58_test::Sequence& random, bool closed) {
-  const double unit = std::array{0.5, 1.0, 1000.0}[random.Below(3)];
-  Points points;
-  if (closed) {
-    for (int k = 0; k < 10; ++k) {
-      const double radius = 300 * (k % 2 == 0 ? 1.0 : 0.55 + 0.15 * random.Signed());
-      const double angle = 2 * kPi * (k + 0.2 * random.Signed()) / 10;
-      points.emplace_back(radius * std::cos(angle), radius * std::sin(angle));
+// An open path running on in one main direction (each segment within 75 degrees of it, and
+// turning by at least 15 degrees, left or right), so that it never comes near itself; or a
+// closed star of ten points, turning left at the tips and right between them. Its `unit`
+// scales the path and every tolerance.
+struct TurningPath {
+  std::vector<Point> p;
+  double unit;
+  bool closed;
+
+  TurningPath(tq58_test::Sequence& random, bool closedStar)
+      : unit(std::array{0.5, 1.0, 1000.0}[random.Below(3)]), closed(closedStar) {
+    if (closed) {
+      for (int k = 0; k < 10; ++k) {
+        const double radius = 300 * (k % 2 == 0 ? 1.0 : 0.55 + 0.15 * random.Signed());
+        const double angle = 2 * kPi * (k + 0.2 * random.Signed()) / 10;
+        p.push_back({radius * std::cos(angle), radius * std::sin(angle)});
+      }
+      p.push_back(p.front());
+    } else {
+      const double main = kPi * random.Signed();
+      double heading = main;
+      p.push_back({0, 0});
+      for (int k = 0, count = 3 + static_cast<int>(random.Below(8)); k < count; ++k) {
+        p.push_back(
+            Add(p.back(), {std::cos(heading), std::sin(heading)}, 500 + 200 * random.Signed()));
+        const double previous = heading;
+        while (std::fabs(heading - previous) < 15 * kPi / 180) {
+          heading = main + 75 * kPi / 180 * random.Signed();
+        }
+      }
     }
-    points.push_back(points.front());
-  } else {
-    const double mainHeading = kPi * random.Signed();
-    double x = 0, y = 0, heading = mainHeading;
-    points.emplace_back(x, y);
-    for (int k = 0, count = 2 + static_cast<int>(random.Below(8)); k < count; ++k) {
-      const double length = 500 + 200 * random.Signed();
-      x += length * std::cos(heading);
-      y += length * std::sin(heading);
-      points.emplace_back(x, y);
-      const double previous = heading;
-      do {
-        heading = mainHeading + 75 * kPi / 180 * random.Signed();
-      } while (std::fabs(heading - previous) < 15 * kPi / 180);
-    }
+    for (Point& point : p) point = {point.first * unit, point.second * unit};
   }
-  for (auto& [x, y] : points) x *= unit, y *= unit;
-  return {points, unit};
-}
 
-// +1 where the base path turns left at point `at`, -1 where it turns right.
-double Turn(const Points& p, std::size_t before, std::size_t at, std::size_t after) {
-  const double cross = (p[at].first - p[before].first) * (p[after].second - p[at].second) -
-                       (p[at].second - p[before].second) * (p[after].first - p[at].first);
-  return cross > 0 ? 1.0 : -1.0;
-}
-
-// Centre of the base path's own fillet of radius r at point `at`: at distance r from both
-// base lines, on the side the path turns to.
-std::pair<double, double> BaseFilletCentre(const Points& p, std::size_t before, std::size_t at,
-                                           std::size_t after, double r) {
-  const auto leftNormal = [&](std::size_t a, std::size_t b) {
-    const double dx = p[b].first - p[a].first, dy = p[b].second - p[a].second;
-    const double length = std::hypot(dx, dy);
-    return std::pair{-dy / length, dx / length};
-  };
-  const auto [n1x, n1y] = leftNormal(before, at);
-  const auto [n2x, n2y] = leftNormal(at, after);
-  const double k = Turn(p, before, at, after) * r / (1 + n1x * n2x + n1y * n2y);
-  return {p[at].first + k * (n1x + n2x), p[at].second + k * (n1y + n2y)};
-}
+  // +1 where the path turns left at point k (between k - 1 and k + 1), -1 where it turns right.
+  double Turn(std::size_t k) const {
+    const Point a = p[k == 0 ? p.size() - 2 : k - 1], b = p[k], c = p[k + 1];
+    const double cross =
+        (b.first - a.first) * (c.second - b.second) - (b.second - a.second) * (c.first - b.first);
+    return cross > 0 ? 1.0 : -1.0;
+  }
+  // The centre of the base path's own fillet of radius r at point k: at distance r from both
+  // base lines, on the side it turns to.
+  Point FilletCentre(std::size_t k, double r) const {
+    const auto leftNormal = [&](Point a, Point b) {
+      const double length = Distance(a, b);
+      return Point{(a.second - b.second) / length, (b.first - a.first) / length};
+    };
+    const Point n1 = leftNormal(p[k == 0 ? p.size() - 2 : k - 1], p[k]);
+    const Point n2 = leftNormal(p[k], p[k + 1]);
+    return Add(p[k], Add(n1, n2), Turn(k) * r / (1 + n1.first * n2.first + n1.second * n2.second));
+  }
+};
 
 class CornerOptions : public MultiLineTest {
  protected:
-  // Rows of the given spacings (times the path's unit) in colours 1, 2, 3, ...; concentric
-  // corners about the base radius, no caps.
-  void SetUpPreset(const Generated& path, const std::vector<double>& spacings) {
-    for (JwwGaibu::THpPoint& hp : model.HpPoints) hp.Defined = false;
-    SetPoints(path.points);
+  // Rows of `spacings` (times the path's unit) in colours 1, 2, 3, ...; concentric corners
+  // about the base radius; then the output of a run with a fresh writer, row by row.
+  std::vector<std::vector<OutputItem>> DrawRows(const TurningPath& path,
+                                                const std::vector<double>& spacings) {
+    SetPath(path.p);
+    store = {};
     for (std::size_t i = 0; i < spacings.size(); ++i) {
       // The row's own radius is ignored by concentric corners.
       DrawRow(static_cast<int>(i + 1), spacings[i] * path.unit, 77).ColorIndex =
           static_cast<int32_t>(i + 1);
     }
     store.Preset(1).Options = {CornerMode::Concentric, kBaseRadius * path.unit};
-  }
-
-  // The output of a run with a fresh writer, as a transformation starts it.
-  std::vector<OutputItem> RunAfresh() {
-    writer = {};
-    JwwGaibu::ResetWriterState(writer);
-    return Run();
-  }
-
-  // The geometry of each row, in row order, told apart by the colour commands.
-  std::vector<std::vector<OutputItem>> RowsOf(const std::vector<OutputItem>& items) {
     std::vector<std::vector<OutputItem>> rows;
-    for (const OutputItem& item : items) {
+    for (const OutputItem& item : RunAfresh()) {
       if (item.text.rfind("lc", 0) == 0) rows.emplace_back();
       if (item.kind != Kind::Attribute) rows.back().push_back(item);
     }
     return rows;
   }
+
+  // The points 1, 2, ... and no others.
+  void SetPath(const std::vector<Point>& points) {
+    for (JwwGaibu::THpPoint& hp : model.HpPoints) hp.Defined = false;
+    SetPoints(points);
+  }
+
+  std::vector<OutputItem> RunAfresh() {
+    writer = {};
+    JwwGaibu::ResetWriterState(writer);
+    return Run();
+  }
 };
 
-TEST_F(CornerOptions, ArcsOfEveryRowShareTheBaseFilletCentreWithRadiusRMinusST) {
+// The ends and the middle of a drawn segment or arc.
+std::vector<Point> SamplePoints(const OutputItem& item) {
+  const std::vector<double>& v = item.values;
+  if (item.kind == Kind::Segment)
+    return {{v[0], v[1]}, {(v[0] + v[2]) / 2, (v[1] + v[3]) / 2}, {v[2], v[3]}};
+  return {OnCircle(v, v[3]), OnCircle(v, v[3] + Sweep(v) / 2), OnCircle(v, v[4])};
+}
+
+// Distance of a point from a drawn segment or arc.
+double DistanceFrom(const OutputItem& item, Point q) {
+  const std::vector<double>& v = item.values;
+  if (item.kind == Kind::Segment) {
+    const Point d{v[2] - v[0], v[3] - v[1]};
+    const double t = ((q.first - v[0]) * d.first + (q.second - v[1]) * d.second) /
+                     (d.first * d.first + d.second * d.second);
+    return Distance(q, Add({v[0], v[1]}, d, std::clamp(t, 0.0, 1.0)));
+  }
+  const double angle = std::atan2(q.second - v[1], q.first - v[0]) * 180 / kPi;
+  if (std::fmod(angle - v[3] + 720, 360) <= Sweep(v))
+    return std::fabs(Distance(q, {v[0], v[1]}) - v[2]);
+  return std::min(Distance(q, OnCircle(v, v[3])), Distance(q, OnCircle(v, v[4])));
+}
+
+TEST_F(CornerOptions, EveryRowRoundsAboutTheBaseFilletCentreAndKeepsItsDistanceFromTheCentreRow) {
   tq58_test::Sequence random(13);
   for (int trial = 0; trial < 60; ++trial) {
-    const Generated path = TurningPath(random, trial % 3 == 0);
-    SetUpPreset(path, kSpacings);
-    const std::vector<std::vector<OutputItem>> rows = RowsOf(RunAfresh());
+    const TurningPath path(random, trial % 3 == 0);
+    const std::vector<std::vector<OutputItem>> rows = DrawRows(path, kSpacings);
     ASSERT_EQ(rows.size(), kSpacings.size());
-    const Points& p = path.points;
-    const std::size_t corners = path.points.size() - (trial % 3 == 0 ? 1 : 2);
     const double tolerance = 1e-9 * 300 * path.unit;  // relative to the path's size
     for (std::size_t r = 0; r < rows.size(); ++r) {
-      std::vector<OutputItem> arcs;
-      std::copy_if(rows[r].begin(), rows[r].end(), std::back_inserter(arcs),
-                   [](const OutputItem& item) { return item.kind == Kind::Arc; });
-      ASSERT_EQ(arcs.size(), corners) << "trial " << trial << " row " << r;
-      for (std::size_t c = 0; c < corners; ++c) {
-        // Arc c belongs to point c + 1; the closing corner's (point 0) comes last.
-        const std::size_t at = (c + 1) % (p.size() - 1);
-        const std::size_t before = at == 0 ? p.size() - 2 : at - 1;
-        const double R = kBaseRadius * path.unit;
-        const auto [cx, cy] = BaseFilletCentre(p, before, at, at + 1, R);
-        const double s = kSpacings[r] * path.unit;
-        EXPECT_NEAR(arcs[c].values[0], cx, tolerance) << "trial " << trial << " corner " << c;
-        EXPECT_NEAR(arcs[c].values[1], cy, tolerance) << "trial " << trial << " corner " << c;
-        EXPECT_NEAR(arcs[c].values[2], R - s * Turn(p, before, at, at + 1), tolerance);
-      }
-    }
-  }
-}
-
-double Distance(double x1, double y1, double x2, double y2) { return std::hypot(x2 - x1, y2 - y1); }
-
-// Distance of (x, y) from a drawn segment or arc.
-double DistanceFrom(const OutputItem& item, double x, double y) {
-  const std::vector<double>& v = item.values;
-  if (item.kind == Kind::Segment) {
-    const double dx = v[2] - v[0], dy = v[3] - v[1];
-    const double t =
-        std::clamp(((x - v[0]) * dx + (y - v[1]) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
-    return Distance(x, y, v[0] + t * dx, v[1] + t * dy);
-  }
-  const double angle = std::atan2(y - v[1], x - v[0]) * 180 / kPi;
-  const double sweep = std::fmod(v[4] - v[3] + 720, 360);
-  if (std::fmod(angle - v[3] + 720, 360) <= sweep)
-    return std::fabs(Distance(x, y, v[0], v[1]) - v[2]);
-  const auto end = [&](double degrees) {
-    return Distance(x, y, v[0] + v[2] * std::cos(degrees * kPi / 180),
-                    v[1] + v[2] * std::sin(degrees * kPi / 180));
-  };
-  return std::min(end(v[3]), end(v[4]));
-}
-
-// The ends and the middle of a drawn segment or arc.
-std::vector<std::pair<double, double>> SamplePoints(const OutputItem& item) {
-  const std::vector<double>& v = item.values;
-  if (item.kind == Kind::Segment) {
-    return {{v[0], v[1]}, {(v[0] + v[2]) / 2, (v[1] + v[3]) / 2}, {v[2], v[3]}};
-  }
-  std::vector<std::pair<double, double>> points;
-  const double sweep = std::fmod(v[4] - v[3] + 720, 360);
-  for (const double degrees : {v[3], v[3] + sweep / 2, v[4]}) {
-    points.emplace_back(v[0] + v[2] * std::cos(degrees * kPi / 180),
-                        v[1] + v[2] * std::sin(degrees * kPi / 180));
-  }
-  return points;
-}
-
-TEST_F(CornerOptions, EveryRowKeepsItsDistanceFromTheCentreRowAlongTheWholePath) {
-  tq58_test::Sequence random(14);
-  const std::size_t centreRow = 2;  // spacing 0
-  for (int trial = 0; trial < 60; ++trial) {
-    const Generated path = TurningPath(random, trial % 3 == 0);
-    SetUpPreset(path, kSpacings);
-    const std::vector<std::vector<OutputItem>> rows = RowsOf(RunAfresh());
-    ASSERT_EQ(rows.size(), kSpacings.size());
-    for (std::size_t r = 0; r < rows.size(); ++r) {
+      const double s = kSpacings[r] * path.unit, R = kBaseRadius * path.unit;
+      std::size_t corner = 1;  // arcs come in path order; the closing corner's (point 0) last
       for (const OutputItem& item : rows[r]) {
-        for (const auto& [x, y] : SamplePoints(item)) {
+        for (const Point& q : SamplePoints(item)) {
           double nearest = INFINITY;
-          for (const OutputItem& c : rows[centreRow])
-            nearest = std::min(nearest, DistanceFrom(c, x, y));
-          EXPECT_NEAR(nearest, std::fabs(kSpacings[r]) * path.unit, 1e-9 * 300 * path.unit)
-              << "trial " << trial << " row " << r << ": " << item.text;
+          for (const OutputItem& c : rows[2]) nearest = std::min(nearest, DistanceFrom(c, q));
+          EXPECT_NEAR(nearest, std::fabs(s), tolerance) << "trial " << trial << ": " << item.text;
         }
+        if (item.kind != Kind::Arc) continue;
+        const std::size_t k = corner++ % (path.p.size() - 1);
+        const Point centre = path.FilletCentre(k, R);
+        EXPECT_NEAR(item.values[0], centre.first, tolerance)
+            << "trial " << trial << " corner " << k;
+        EXPECT_NEAR(item.values[1], centre.second, tolerance)
+            << "trial " << trial << " corner " << k;
+        EXPECT_NEAR(item.values[2], R - s * path.Turn(k), tolerance) << "trial " << trial;
       }
+      EXPECT_EQ(corner - 1, path.p.size() - (path.closed ? 1 : 2)) << "every corner is rounded";
     }
   }
 }
 
-// The first point of a row's first segment and the last point of its last segment.
-std::pair<std::vector<double>, std::vector<double>> RowEnds(const std::vector<OutputItem>& row) {
-  const std::vector<double>& first = row.front().values;
-  const std::vector<double>& last = row.back().values;
-  return {{first[0], first[1]}, {last[2], last[3]}};
-}
-
-void ExpectCapJoins(const OutputItem& cap, CapStyle style, const std::vector<double>& from,
-                    const std::vector<double>& to, double bulgeX, double bulgeY, double tolerance) {
+// A cap's ends, and for a half circle its centre, radius and the side it bulges to.
+void ExpectCap(const OutputItem& cap, CapStyle style, Point from, Point to, Point away,
+               double tolerance) {
   if (style == CapStyle::Line) {
-    ASSERT_EQ(cap.kind, Kind::Segment) << cap.text;
-    EXPECT_EQ(cap.values, (std::vector<double>{from[0], from[1], to[0], to[1]}));
+    EXPECT_EQ(cap.values, (std::vector<double>{from.first, from.second, to.first, to.second}));
     return;
   }
   ASSERT_EQ(cap.kind, Kind::Arc) << cap.text;
-  const std::vector<std::pair<double, double>> arc = SamplePoints(cap);  // from, middle, to
-  EXPECT_NEAR(arc[0].first, from[0], tolerance) << cap.text;
-  EXPECT_NEAR(arc[0].second, from[1], tolerance) << cap.text;
-  EXPECT_NEAR(arc[2].first, to[0], tolerance) << cap.text;
-  EXPECT_NEAR(arc[2].second, to[1], tolerance) << cap.text;
-  EXPECT_NEAR(cap.values[2], Distance(from[0], from[1], to[0], to[1]) / 2, tolerance);
-  // A half circle, its middle away from the path.
-  EXPECT_NEAR(std::fmod(cap.values[4] - cap.values[3] + 720, 360), 180, 1e-9) << cap.text;
-  EXPECT_GT((arc[1].first - cap.values[0]) * bulgeX + (arc[1].second - cap.values[1]) * bulgeY, 0)
-      << cap.text;
+  const std::vector<Point> ends = SamplePoints(cap);
+  EXPECT_NEAR(Distance(ends[0], from), 0, tolerance) << cap.text;
+  EXPECT_NEAR(Distance(ends[2], to), 0, tolerance) << cap.text;
+  EXPECT_NEAR(cap.values[2], Distance(from, to) / 2, tolerance) << cap.text;
+  EXPECT_NEAR(Sweep(cap.values), 180, 1e-9) << cap.text;
+  const Point bulge = Add(ends[1], {cap.values[0], cap.values[1]}, -1);
+  EXPECT_GT(bulge.first * away.first + bulge.second * away.second, 0) << cap.text;
 }
 
-TEST_F(CornerOptions, CapsJoinExactlyTheEndsOfTheOutermostRowsInTheLargestRowsAttributes) {
+TEST_F(CornerOptions, CapsJoinExactlyTheEndsOfTheOutermostRowsOfAnOpenPath) {
   tq58_test::Sequence random(15);
   for (int trial = 0; trial < 40; ++trial) {
-    const Generated path = TurningPath(random, false);
-    // The row with the largest spacing anywhere in the preset, not only last.
-    std::vector<double> spacings = kSpacings;
-    std::rotate(spacings.begin(), spacings.begin() + trial % 5, spacings.end());
-    SetUpPreset(path, spacings);
-    const std::vector<OutputItem> plain = RunAfresh();
-    const std::vector<std::vector<OutputItem>> rows = RowsOf(plain);
-
+    const TurningPath path(random, trial % 8 == 0);
+    // The largest spacing in any row, not only the last; now and then a single spacing.
+    std::vector<double> spacings = trial % 8 == 4 ? std::vector<double>{2, 2} : kSpacings;
+    std::rotate(spacings.begin(), spacings.begin() + trial % spacings.size(), spacings.end());
+    const std::vector<std::vector<OutputItem>> rows = DrawRows(path, spacings);
+    const std::vector<std::string> plain = writer.OutputLines;
     const CapStyle start = trial % 2 == 0 ? CapStyle::Line : CapStyle::Arc;
     const CapStyle end = trial % 4 < 2 ? CapStyle::Arc : CapStyle::Line;
     store.Preset(1).Options.StartCap = start;
     store.Preset(1).Options.EndCap = end;
     const std::vector<OutputItem> capped = RunAfresh();
-
-    // The caps follow the rows, after the largest row's colour unless it is still current.
-    const std::size_t largest = static_cast<std::size_t>(
-        std::max_element(spacings.begin(), spacings.end()) - spacings.begin());
-    const std::size_t smallest = static_cast<std::size_t>(
-        std::min_element(spacings.begin(), spacings.end()) - spacings.begin());
-    const std::size_t colourLines = largest + 1 == spacings.size() ? 0 : 1;
-    ASSERT_EQ(capped.size(), plain.size() + colourLines + 2) << "trial " << trial;
-    for (std::size_t i = 0; i < plain.size(); ++i) EXPECT_EQ(capped[i].text, plain[i].text);
-    if (colourLines == 1) {
-      EXPECT_EQ(capped[plain.size()].text, "lc" + std::to_string(largest + 1));
+    if (path.closed || spacings[0] == spacings[1]) {
+      EXPECT_EQ(writer.OutputLines, plain) << "no cap in trial " << trial;
+      continue;
     }
+    // After the rows: the largest row's colour unless it is still current, then the caps.
+    const auto largest = static_cast<std::size_t>(
+        std::max_element(spacings.begin(), spacings.end()) - spacings.begin());
+    const auto smallest = static_cast<std::size_t>(
+        std::min_element(spacings.begin(), spacings.end()) - spacings.begin());
+    std::vector<std::string> expected = plain;
+    if (largest + 1 != spacings.size()) expected.push_back("lc" + std::to_string(largest + 1));
+    ASSERT_EQ(capped.size(), expected.size() + 2) << "trial " << trial;
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), writer.OutputLines.begin()));
 
-    const auto [largestStart, largestEnd] = RowEnds(rows[largest]);
-    const auto [smallestStart, smallestEnd] = RowEnds(rows[smallest]);
-    const Points& p = path.points;
-    const std::size_t n = p.size();
+    const auto first = [&](std::size_t r) {
+      return Point{rows[r].front().values[0], rows[r].front().values[1]};
+    };
+    const auto last = [&](std::size_t r) {
+      return Point{rows[r].back().values[2], rows[r].back().values[3]};
+    };
+    const std::vector<Point>& p = path.p;
     const double tolerance = 1e-9 * 300 * path.unit;
-    const OutputItem& startCap = capped[capped.size() - 2];
-    const OutputItem& endCap = capped.back();
     // Backwards at the start, from the largest spacing's end; forwards at the end, to it.
-    ExpectCapJoins(startCap, start, largestStart, smallestStart, p[0].first - p[1].first,
-                   p[0].second - p[1].second, tolerance);
-    ExpectCapJoins(endCap, end, smallestEnd, largestEnd, p[n - 1].first - p[n - 2].first,
-                   p[n - 1].second - p[n - 2].second, tolerance);
+    ExpectCap(capped[capped.size() - 2], start, first(largest), first(smallest),
+              Add(p[0], p[1], -1), tolerance);
+    ExpectCap(capped.back(), end, last(smallest), last(largest), Add(p.back(), p[p.size() - 2], -1),
+              tolerance);
   }
 }
-
-struct NoCapCase {
-  const char* name;
-  Points points;
-  std::vector<double> spacings;
-};
-
-void PrintTo(const NoCapCase& c, std::ostream* out) { *out << c.name; }
-
-class NoCaps : public CornerOptions, public ::testing::WithParamInterface<NoCapCase> {};
-
-TEST_P(NoCaps, WhereThereIsNoOpenEndBetweenTwoSpacings) {
-  const NoCapCase& c = GetParam();
-  SetUpPreset({c.points, 1.0}, c.spacings);
-  RunAfresh();
-  const std::vector<std::string> plain = writer.OutputLines;
-  store.Preset(1).Options.StartCap = CapStyle::Arc;
-  store.Preset(1).Options.EndCap = CapStyle::Line;
-  RunAfresh();
-  EXPECT_EQ(writer.OutputLines, plain);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Paths, NoCaps,
-    ::testing::Values(NoCapCase{"ClosedPath", {{0, 0}, {500, 0}, {0, 500}, {0, 0}}, {-3, 3}},
-                      NoCapCase{"OneSpacingTwice", {{0, 0}, {500, 0}, {0, 500}}, {2, 2}},
-                      NoCapCase{"OneRow", {{0, 0}, {500, 0}}, {2}},
-                      NoCapCase{"OnePoint", {{0, 0}}, {-3, 3}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // Where every corner of a row gets one radius, concentric corners draw what the row's own
-// radius draws.
-struct SameAsPerRowCase {
-  const char* name;
-  Points points;
-  double baseRadius;
-  bool paperSize;                               // at a layer-group scale of 50
-  std::vector<std::pair<double, double>> rows;  // spacing, the radius it gets
-};
-
-void PrintTo(const SameAsPerRowCase& c, std::ostream* out) { *out << c.name; }
-
-class SameAsPerRow : public MultiLineTest,
-                     public ::testing::WithParamInterface<SameAsPerRowCase> {};
-
-TEST_P(SameAsPerRow, WhereEachRowHasOneRadius) {
-  const SameAsPerRowCase& c = GetParam();
+// radius draws: R - s on left turns, R + s on right turns, 0 beyond the centre, R where the
+// path does not turn; a paper-size base radius at the layer group's scale of 50.
+TEST_F(CornerOptions, ConcentricCornersWithOneRadiusPerRowDrawAsThatRowsOwnRadius) {
+  const std::vector<Point> ccw = {{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}};
+  const std::vector<Point> cw = {{0, 0}, {0, 10}, {10, 10}, {10, 0}, {0, 0}};
+  const std::vector<Point> noTurn = {{0, 0}, {10, 0}, {20, 0}, {14, 0}};
+  struct Case {
+    std::vector<Point> points;
+    TPresetOptions options;
+    std::vector<Point> rows;  // spacing, the radius it gets
+  };
+  const Case cases[] = {{ccw, {CornerMode::Concentric, 3}, {{1, 2}, {-1, 4}, {2, 1}, {3, 0}}},
+                        {cw, {CornerMode::Concentric, 3}, {{1, 4}, {-1, 2}}},
+                        {ccw, {CornerMode::Concentric, 0.06, true}, {{1, 2}}},
+                        {noTurn, {CornerMode::Concentric, 1}, {{1, 1}, {-1, 1}}}};
   model.LayerGroupScale[0] = 50;
-  SetPoints(c.points);
-  for (std::size_t i = 0; i < c.rows.size(); ++i) {
-    DrawRow(static_cast<int>(i + 1), c.rows[i].first, c.rows[i].second);
+  for (const Case& c : cases) {
+    store = {};
+    SetPath(c.points);
+    for (std::size_t i = 0; i < c.rows.size(); ++i) {
+      DrawRow(static_cast<int>(i + 1), c.rows[i].first, c.rows[i].second);
+    }
+    RunAfresh();
+    const std::vector<std::string> perRow = writer.OutputLines;
+    store.Preset(1).Options = c.options;
+    RunAfresh();
+    EXPECT_EQ(writer.OutputLines, perRow) << "base radius " << c.options.BaseRadius;
   }
-  Run();
-  const std::vector<std::string> perRow = writer.OutputLines;
-  for (std::size_t i = 0; i < c.rows.size(); ++i)
-    DrawRow(static_cast<int>(i + 1), c.rows[i].first, 99);
-  store.Preset(1).Options = {CornerMode::Concentric, c.baseRadius, c.paperSize};
-  writer = {};
-  JwwGaibu::ResetWriterState(writer);
-  Run();
-  EXPECT_EQ(writer.OutputLines, perRow);
 }
-
-const Points kCounterclockwise = {{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}};
-const Points kClockwise = {{0, 0}, {0, 10}, {10, 10}, {10, 0}, {0, 0}};
-
-INSTANTIATE_TEST_SUITE_P(
-    Paths, SameAsPerRow,
-    ::testing::Values(
-        SameAsPerRowCase{"LeftTurnsTakeTheSpacing", kCounterclockwise, 3, false, {{1, 2}, {-1, 4}}},
-        SameAsPerRowCase{"RightTurnsAddIt", kClockwise, 3, false, {{1, 4}, {-1, 2}}},
-        SameAsPerRowCase{"BeyondTheCentreIsSharp", kCounterclockwise, 2, false, {{3, 0}, {2, 0}}},
-        SameAsPerRowCase{"PaperSizeBaseRadius", kCounterclockwise, 0.06, true, {{1, 2}}},
-        SameAsPerRowCase{"NoTurnTakesTheBaseRadius",
-                         {{0, 0}, {10, 0}, {20, 0}, {14, 0}},
-                         1,
-                         false,
-                         {{1, 1}, {-1, 1}}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tq58

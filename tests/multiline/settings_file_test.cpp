@@ -278,7 +278,6 @@ struct OptionsLoadCase {
   std::string marker;
   std::vector<std::pair<int, std::string>> preset5;  // (option 0..4, text)
   TPresetOptions expected;
-  int lineCount = 1524;
 };
 
 void PrintTo(const OptionsLoadCase& c, std::ostream* out) { *out << c.name; }
@@ -288,10 +287,8 @@ class OptionsLoad : public SettingsFile, public testing::WithParamInterface<Opti
 TEST_P(OptionsLoad, TakesTheOptionsOfAMarkedBlockWithinTheirRules) {
   const OptionsLoadCase& c = GetParam();
   std::vector<std::pair<int, std::string>> values = {{3, "5"}, {kMarkerLine, c.marker}};
-  for (const auto& [field, text] : c.preset5) {
-    if (OptionLine(5, field) <= c.lineCount) values.emplace_back(OptionLine(5, field), text);
-  }
-  WriteFile(c.lineCount, values);
+  for (const auto& [field, text] : c.preset5) values.emplace_back(OptionLine(5, field), text);
+  WriteFile(1524, values);
   const PresetStore store = Load();
   EXPECT_EQ(store.CurrentPreset, 5);
   for (int p = 1; p <= kPresetCount; ++p) {
@@ -308,20 +305,15 @@ const std::vector<std::pair<int, std::string>> kEveryOptionText = {
 
 INSTANTIATE_TEST_SUITE_P(
     Block, OptionsLoad,
-    testing::Values(
-        OptionsLoadCase{"Marked", kMarker, kEveryOptionText, kEveryOption},
-        OptionsLoadCase{"NoMarker", "", kEveryOptionText, {}},
-        OptionsLoadCase{"AnotherMarker", "[tq58 presets v3]", kEveryOptionText, {}},
-        OptionsLoadCase{"OutOfRange", kMarker, {{0, "2"}, {3, "3"}, {4, "-1"}}, {}},
-        OptionsLoadCase{"Unreadable", kMarker, {{0, "x"}, {1, "abc"}, {3, "1.5"}}, {}},
-        OptionsLoadCase{
-            "NegativeRadiusReadsZero", kMarker, {{0, "1"}, {1, "-4"}}, {CornerMode::Concentric}},
-        OptionsLoadCase{"FlagWord", kMarker, {{2, "ON"}}, {.BaseRadiusPaperSize = true}},
-        OptionsLoadCase{"CutShort",
-                        kMarker,
-                        kEveryOptionText,
-                        {CornerMode::Concentric, 2.5},
-                        OptionLine(5, 1)}),
+    testing::Values(OptionsLoadCase{"Marked", kMarker, kEveryOptionText, kEveryOption},
+                    OptionsLoadCase{"NoMarker", "", kEveryOptionText, {}},
+                    OptionsLoadCase{"AnotherMarker", "[tq58 presets v3]", kEveryOptionText, {}},
+                    OptionsLoadCase{"OutOfRange", kMarker, {{0, "2"}, {3, "3"}, {4, "-1"}}, {}},
+                    OptionsLoadCase{"Unreadable", kMarker, {{0, "x"}, {1, "abc"}, {3, "1.5"}}, {}},
+                    OptionsLoadCase{"NegativeRadiusReadsZero",
+                                    kMarker,
+                                    {{0, "1"}, {1, "-4"}},
+                                    {CornerMode::Concentric}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SettingsFile, CommentStaysOnOneLine) {
