@@ -59,11 +59,6 @@ std::vector<std::string> SettingsBytesIn(const fs::path& folder) {
   return settings;
 }
 
-std::optional<std::string> BytesIfPresent(const fs::path& path) {
-  if (!fs::exists(path)) return std::nullopt;
-  return ReadBytes(path);
-}
-
 }  // namespace
 
 std::vector<EndToEndCase> EndToEndCases() {
@@ -129,7 +124,7 @@ EndToEndOutcome RunEndToEndCase(const EndToEndCase& testCase, const ProgramUnder
   const std::vector<std::string> workingNames = NamesIn(working.Path());
 
   EndToEndOutcome outcome;
-  outcome.ExchangeBefore = BytesIfPresent(folder / "JWC_TEMP.TXT");
+  outcome.ExchangeBefore = ReadBytesIfPresent(folder / "JWC_TEMP.TXT");
   outcome.FilesBefore = NamesIn(folder);
   outcome.SettingsBefore = SettingsBytesIn(folder);
 
@@ -138,7 +133,7 @@ EndToEndOutcome RunEndToEndCase(const EndToEndCase& testCase, const ProgramUnder
   arguments.insert(arguments.end(), testCase.Arguments.begin(), testCase.Arguments.end());
   outcome.Process = RunProcess(arguments, working.Path(), program.Environment, kTimeLimit);
 
-  outcome.Exchange = BytesIfPresent(folder / "JWC_TEMP.TXT");
+  outcome.Exchange = ReadBytesIfPresent(folder / "JWC_TEMP.TXT");
   outcome.FilesAfter = NamesIn(folder);
   outcome.SettingsAfter = SettingsBytesIn(folder);
   outcome.WorkingFolderUntouched =
