@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "exchange/reader.h"
+#include "support/files.h"
 
 namespace {
 
@@ -15,21 +16,14 @@ using namespace JwwGaibu;
 
 class ReadExchangeFileTest : public testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("tq58_exchange_" + std::to_string(testing::UnitTest::GetInstance()->random_seed()) +
-               "_" + testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
   fs::path Write(const std::string& bytes) {
     const fs::path path = folder_ / "JWC_TEMP.TXT";
     std::ofstream(path, std::ios::binary) << bytes;
     return path;
   }
 
-  fs::path folder_;
+  tq58_test::TempFolder temp_;
+  const fs::path folder_ = temp_.Path();
   ExchangeModel model_;
 };
 
@@ -60,7 +54,7 @@ TEST_F(ReadExchangeFileTest, SurvivesBadBytesAndHugeLines) {
   bytes += std::string(1 << 20, '7') + " 1 2 3 4 5 6 7 8 9\n";  // a megabyte first field
   bytes += "ch 0 0 1 0 \"" + std::string(1 << 20, 'a') + "\n";
   bytes += "1e400 -x 1,5 0x\n";  // numbers that do not convert are 0
-  bytes += "lc7 \x82";                   // a lead byte as the last byte of the file
+  bytes += "lc7 \x82";           // a lead byte as the last byte of the file
   EXPECT_TRUE(ReadExchangeFile(model_, Write(bytes)));
   EXPECT_EQ(model_.HpPoints[1], (THpPoint{true, 1.0, 2.0, HpPlain}));
   ASSERT_EQ(model_.TextList.size(), 1u);

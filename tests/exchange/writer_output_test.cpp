@@ -3,7 +3,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -20,8 +19,7 @@ class WriterOutput : public testing::Test {
  protected:
   std::string Written() {
     EXPECT_TRUE(WriteExchangeFile(writer_, path_));
-    std::ifstream in(path_, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+    return tq58_test::ReadBytes(path_);
   }
   std::size_t FilesInFolder() const { return tq58_test::EntryCount(folder_); }
 

@@ -4,11 +4,11 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "exchange/model.h"
 #include "exchange/writer.h"
+#include "support/files.h"
 #include "support/real_faults.h"
 
 namespace JwwGaibu {
@@ -21,11 +21,6 @@ constexpr char kHostInput[] = "lg0\r\nly0\r\nhp1 0 0\r\nhp2 100 0\r\n";
 class ExchangeOnAFullDisk : public testing::Test {
  protected:
   void SetUp() override {
-    folder_ =
-        fs::temp_directory_path() /
-        ("tq58_full_exchange_" + std::to_string(testing::UnitTest::GetInstance()->random_seed()) +
-         "_" + testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(folder_);
     // A run's worth of output, longer than the standard library's buffer, with a text line
     // that the writer joins to the one before it.
     ExchangeModel model;
@@ -39,25 +34,18 @@ class ExchangeOnAFullDisk : public testing::Test {
     }
     OutText(writer_, 0, "\x8E\xC0\x90\xFC end", 1, 2, 1, 0);
   }
-  void TearDown() override { fs::remove_all(folder_); }
 
-  static std::string Bytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
-  static std::ptrdiff_t FilesIn(const fs::path& folder) {
-    return std::distance(fs::directory_iterator(folder), {});
-  }
   // The file that a successful write gives.
   std::string Expected() {
     const fs::path reference = folder_ / "reference.txt";
     EXPECT_TRUE(WriteExchangeFile(writer_, reference));
-    std::string bytes = Bytes(reference);
+    std::string bytes = tq58_test::ReadBytes(reference);
     fs::remove(reference);
     return bytes;
   }
 
-  fs::path folder_;
+  tq58_test::TempFolder temp_;
+  const fs::path folder_ = temp_.Path();
   WriterState writer_;
 };
 
@@ -76,12 +64,12 @@ TEST_F(ExchangeOnAFullDisk, EveryByteAtWhichTheDiskFillsLeavesNoFile) {
     }
     ASSERT_FALSE(written) << "disk full after " << limit << " bytes";
     ASSERT_FALSE(fs::exists(path)) << "disk full after " << limit << " bytes";
-    ASSERT_EQ(FilesIn(folder_), 0) << "disk full after " << limit << " bytes";
+    ASSERT_EQ(tq58_test::EntryCount(folder_), 0u) << "disk full after " << limit << " bytes";
   }
   std::ofstream(path, std::ios::binary) << kHostInput;
   const tq58::faults::ScopedFileSizeLimit exactlyEnough(expected.size());
   EXPECT_TRUE(WriteExchangeFile(writer_, path));
-  EXPECT_TRUE(Bytes(path) == expected);
+  EXPECT_TRUE(tq58_test::ReadBytes(path) == expected);
 }
 
 // The temporary file cannot be created: the write fails before its first byte, and the host's
@@ -96,7 +84,7 @@ TEST_F(ExchangeOnAFullDisk, NoFileDescriptorLeftLeavesNoFile) {
   }
   EXPECT_FALSE(written);
   EXPECT_FALSE(fs::exists(path));
-  EXPECT_EQ(FilesIn(folder_), 0);
+  EXPECT_EQ(tq58_test::EntryCount(folder_), 0u);
 }
 
 // A tmpfs with room for less than the output, page by page: each write fails and leaves no
@@ -114,12 +102,12 @@ TEST_F(ExchangeOnAFullDisk, FullTmpfsLeavesNoFile) {
     disk.LeaveFree(freePages);
     EXPECT_FALSE(WriteExchangeFile(writer_, path)) << freePages << " pages free";
     EXPECT_FALSE(fs::exists(path)) << freePages << " pages free";
-    EXPECT_EQ(FilesIn(disk.Folder()), 1) << "only the filler";
+    EXPECT_EQ(tq58_test::EntryCount(disk.Folder()), 1u) << "only the filler";
   }
   std::ofstream(path, std::ios::binary) << kHostInput;
   disk.LeaveFree(pagesNeeded);
   EXPECT_TRUE(WriteExchangeFile(writer_, path));
-  EXPECT_TRUE(Bytes(path) == expected);
+  EXPECT_TRUE(tq58_test::ReadBytes(path) == expected);
 }
 
 }  // namespace

@@ -3,11 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "multiline/settings_file.h"
+#include "support/files.h"
 #include "support/real_faults.h"
 
 namespace tq58 {
@@ -34,24 +33,8 @@ PresetStore StoreNumbered(int32_t seed) {
 
 class SettingsOnAFullDisk : public testing::Test {
  protected:
-  void SetUp() override {
-    folder_ =
-        fs::temp_directory_path() /
-        ("tq58_full_settings_" + std::to_string(testing::UnitTest::GetInstance()->random_seed()) +
-         "_" + testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  static std::string Bytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
-  static std::ptrdiff_t FilesIn(const fs::path& folder) {
-    return std::distance(fs::directory_iterator(folder), {});
-  }
-
-  fs::path folder_;
+  tq58_test::TempFolder temp_;
+  const fs::path folder_ = temp_.Path();
 };
 
 // The system refuses the write at every byte of the new file in turn, through the buffering
@@ -60,13 +43,13 @@ TEST_F(SettingsOnAFullDisk, EveryByteAtWhichTheDiskFillsKeepsThePreviousFile) {
   const fs::path path = folder_ / "tq58.dat";
   PresetStore previousStore = StoreNumbered(-1200);
   ASSERT_TRUE(SaveSettings(previousStore, path));
-  const std::string previous = Bytes(path);
+  const std::string previous = tq58_test::ReadBytes(path);
 
   PresetStore store = StoreNumbered(345);
   const fs::path reference = folder_ / "reference" / "tq58.dat";
   fs::create_directories(reference.parent_path());
   ASSERT_TRUE(SaveSettings(store, reference));
-  const std::string expected = Bytes(reference);
+  const std::string expected = tq58_test::ReadBytes(reference);
   fs::remove_all(reference.parent_path());
 
   for (std::size_t limit = 0; limit < expected.size(); ++limit) {
@@ -76,12 +59,12 @@ TEST_F(SettingsOnAFullDisk, EveryByteAtWhichTheDiskFillsKeepsThePreviousFile) {
       saved = SaveSettings(store, path);
     }
     ASSERT_EQ(saved.Failure, MyFunc::WriteFailure::DiskFull) << "disk full after " << limit;
-    ASSERT_TRUE(Bytes(path) == previous) << "disk full after " << limit << " bytes";
-    ASSERT_EQ(FilesIn(folder_), 1) << "disk full after " << limit << " bytes";
+    ASSERT_TRUE(tq58_test::ReadBytes(path) == previous) << "disk full after " << limit << " bytes";
+    ASSERT_EQ(tq58_test::EntryCount(folder_), 1u) << "disk full after " << limit << " bytes";
   }
   const faults::ScopedFileSizeLimit exactlyEnough(expected.size());
   EXPECT_TRUE(SaveSettings(store, path));
-  EXPECT_TRUE(Bytes(path) == expected);
+  EXPECT_TRUE(tq58_test::ReadBytes(path) == expected);
 }
 
 // A tmpfs with room for less than the new file, page by page: each save fails and keeps the
@@ -92,12 +75,12 @@ TEST_F(SettingsOnAFullDisk, FullTmpfsKeepsThePreviousFile) {
   const fs::path path = disk.Folder() / "tq58.dat";
   PresetStore previousStore = StoreNumbered(7);
   ASSERT_TRUE(SaveSettings(previousStore, path));
-  const std::string previous = Bytes(path);
+  const std::string previous = tq58_test::ReadBytes(path);
 
   PresetStore store = StoreNumbered(8);
   ASSERT_TRUE(SaveSettings(store, folder_ / "reference.dat"));
   const std::size_t pagesNeeded =
-      (Bytes(folder_ / "reference.dat").size() + faults::SmallTmpfs::kPageSize - 1) /
+      (tq58_test::ReadBytes(folder_ / "reference.dat").size() + faults::SmallTmpfs::kPageSize - 1) /
       faults::SmallTmpfs::kPageSize;
   ASSERT_GE(pagesNeeded, 2u);  // so that one write succeeds before the disk is full
 
@@ -105,12 +88,12 @@ TEST_F(SettingsOnAFullDisk, FullTmpfsKeepsThePreviousFile) {
     disk.LeaveFree(freePages);
     EXPECT_EQ(SaveSettings(store, path).Failure, MyFunc::WriteFailure::DiskFull)
         << freePages << " pages free";
-    EXPECT_TRUE(Bytes(path) == previous) << freePages << " pages free";
-    EXPECT_EQ(FilesIn(disk.Folder()), 2) << "only the settings file and the filler";
+    EXPECT_TRUE(tq58_test::ReadBytes(path) == previous) << freePages << " pages free";
+    EXPECT_EQ(tq58_test::EntryCount(disk.Folder()), 2u) << "only the settings file and the filler";
   }
   disk.LeaveFree(pagesNeeded);
   EXPECT_TRUE(SaveSettings(store, path));
-  EXPECT_TRUE(Bytes(path) == Bytes(folder_ / "reference.dat"));
+  EXPECT_TRUE(tq58_test::ReadBytes(path) == tq58_test::ReadBytes(folder_ / "reference.dat"));
 }
 
 }  // namespace

@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 
 #include "app/program_run.h"
 #include "app/run_mode.h"
+#include "support/files.h"
 #include "support/real_faults.h"
 
 namespace tq58 {
@@ -18,29 +18,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Bytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
 class TransformationFaults : public testing::Test {
  protected:
   void SetUp() override {
-    folder_ =
-        fs::temp_directory_path() /
-        ("tq58_run_faults_" + std::to_string(testing::UnitTest::GetInstance()->random_seed()) +
-         "_" + testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(folder_);
     files_ = {folder_ / "JWC_TEMP.TXT", folder_ / "tq58.dat"};
-    input_ = Bytes(fs::path(TQ58_SAMPLES_DIR) / "JWC_TEMP.TXT");
-    settings_ = Bytes(fs::path(TQ58_SAMPLES_DIR) / "tq58.dat");
+    input_ = tq58_test::ReadBytes(fs::path(TQ58_SAMPLES_DIR) / "JWC_TEMP.TXT");
+    settings_ = tq58_test::ReadBytes(fs::path(TQ58_SAMPLES_DIR) / "tq58.dat");
     // The bundled sample draws something; its output is what each failed run tries to write.
     PlaceFiles();
     RunTransformation(files_, kPolylineMode);
-    output_ = Bytes(files_.ExchangeFile);
+    output_ = tq58_test::ReadBytes(files_.ExchangeFile);
     ASSERT_NE(output_.find("\r\nci "), std::string::npos);
   }
-  void TearDown() override { fs::remove_all(folder_); }
 
   void PlaceFiles() const {
     std::ofstream(files_.ExchangeFile, std::ios::binary) << input_;
@@ -53,11 +42,12 @@ class TransformationFaults : public testing::Test {
     PlaceFiles();
     run();
     ASSERT_FALSE(fs::exists(files_.ExchangeFile)) << what;
-    ASSERT_TRUE(Bytes(files_.SettingsFile) == settings_) << what;
-    ASSERT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1) << what;
+    ASSERT_TRUE(tq58_test::ReadBytes(files_.SettingsFile) == settings_) << what;
+    ASSERT_EQ(tq58_test::EntryCount(folder_), 1u) << what;
   }
 
-  fs::path folder_;
+  tq58_test::TempFolder temp_;
+  const fs::path folder_ = temp_.Path();
   ProgramFiles files_;
   std::string input_;
   std::string settings_;
@@ -86,7 +76,7 @@ TEST_F(TransformationFaults, DiskFullAtAnyByteLeavesNoExchangeFile) {
   PlaceFiles();
   const faults::ScopedFileSizeLimit exactlyEnough(output_.size());
   RunTransformation(files_, kPolylineMode);
-  EXPECT_TRUE(Bytes(files_.ExchangeFile) == output_);
+  EXPECT_TRUE(tq58_test::ReadBytes(files_.ExchangeFile) == output_);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -84,10 +83,7 @@ PresetStore RoundedTo15Digits(PresetStore store) {
 
 class SettingsFile : public testing::Test {
  protected:
-  std::string Bytes() const {
-    std::ifstream in(path_, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
+  std::string Bytes() const { return tq58_test::ReadBytes(path_); }
   // The file's lines, split at CR LF.
   std::vector<std::string> Lines() const {
     std::vector<std::string> lines;

@@ -78,11 +78,6 @@ std::vector<std::string> SettingsBytesIn(const fs::path& folder) {
   return settings;
 }
 
-std::optional<std::string> BytesIfPresent(const fs::path& path) {
-  if (!fs::exists(path)) return std::nullopt;
-  return ReadBytes(path);
-}
-
 }  // namespace
 
 std::vector<EndToEndCase> EndToEndCases() {
@@ -172,7 +167,7 @@ EndToEndOutcome RunEndToEndCase(const EndToEndCase& testCase, const ProgramUnder
   const std::vector<std::string> workingNames = NamesIn(working.Path());
 
   EndToEndOutcome outcome;
-  outcome.ExchangeBefore = BytesIfPresent(folder / "JWC_TEMP.TXT");
+  outcome.ExchangeBefore = ReadBytesIfPresent(folder / "JWC_TEMP.TXT");
   outcome.FilesBefore = NamesIn(folder);
   outcome.SettingsBefore = SettingsBytesIn(folder);
 
@@ -181,7 +176,7 @@ EndToEndOutcome RunEndToEndCase(const EndToEndCase& testCase, const ProgramUnder
   arguments.insert(arguments.end(), testCase.Arguments.begin(), testCase.Arguments.end());
   outcome.Process = RunProcess(arguments, working.Path(), program.Environment, kTimeLimit);
 
-  outcome.Exchange = BytesIfPresent(folder / "JWC_TEMP.TXT");
+  outcome.Exchange = ReadBytesIfPresent(folder / "JWC_TEMP.TXT");
   outcome.FilesAfter = NamesIn(folder);
   outcome.SettingsAfter = SettingsBytesIn(folder);
   outcome.WorkingFolderUntouched =

@@ -28,6 +28,11 @@ std::string ReadBytes(const std::filesystem::path& path) {
   return out.str();
 }
 
+std::optional<std::string> ReadBytesIfPresent(const std::filesystem::path& path) {
+  if (!std::filesystem::exists(path)) return std::nullopt;
+  return ReadBytes(path);
+}
+
 void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
   std::ofstream(path, std::ios::binary)
       .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

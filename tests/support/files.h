@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -27,6 +28,8 @@ class TempFolder {
 
 // The whole file; throws when it cannot be read, so that a missing input fails the test.
 std::string ReadBytes(const std::filesystem::path& path);
+// The whole file, or nothing when there is no file at `path`.
+std::optional<std::string> ReadBytesIfPresent(const std::filesystem::path& path);
 void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
 
 // How many files and folders `folder` holds (not counting their contents).

@@ -17,6 +17,9 @@ class Sequence {
     return z ^ (z >> 31);
   }
 
+  // A uniform real in [0, 1) with all 53 bits of the mantissa used.
+  double Unit() { return static_cast<double>(Next() >> 11) * 0x1p-53; }
+
   // A uniform real in [-1, 1) with all 53 bits of the mantissa used.
   double Signed() { return static_cast<double>(Next() >> 11) * 0x1p-52 - 1.0; }
 

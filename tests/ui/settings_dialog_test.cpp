@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -15,6 +13,7 @@
 #include "memory_controls.h"
 #include "multiline/settings_file.h"
 #include "sjis.h"
+#include "support/files.h"
 #include "support/real_faults.h"
 #include "ui/help_text.h"
 
@@ -24,24 +23,12 @@ namespace {
 using testing::MemoryDialog;
 using testing::MemoryRow;
 using testing::Sjis;
-
-std::string ReadBytes(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
+using tq58_test::ReadBytes;
 
 // A fresh folder with the settings file's path in it, and one dialog run on it.
 class SettingsDialogTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("tq58_dialog_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
-    settingsFile_ = folder_ / "tq58.dat";
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
+  void SetUp() override { settingsFile_ = folder_ / "tq58.dat"; }
 
   // Starts a run as the program does: the settings are loaded, then the dialog opens.
   TForm1& Open() {
@@ -65,7 +52,8 @@ class SettingsDialogTest : public ::testing::Test {
   MemoryDialog& View() { return *view_; }
   PresetStore& Store() { return *store_; }
 
-  std::filesystem::path folder_;
+  tq58_test::TempFolder temp_;
+  const std::filesystem::path folder_ = temp_.Path();
   std::filesystem::path settingsFile_;
 
  private:

@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "mpfr_reference.h"
+#include "support/sequence.h"
 #include "util/geometry.h"
 #include "util/portable_math_internal.h"
 
@@ -190,32 +191,14 @@ TEST(PortableAtan2, MakesWholeDegreesOfEveryMultipleOfFifteenDegrees) {
 
 namespace internal = MyFunc::portable_math_internal;
 
-// A fixed sequence of pseudo-random numbers (SplitMix64).
-class Sequence {
- public:
-  explicit Sequence(uint64_t seed) : state_(seed) {}
+using tq58_test::Sequence;
 
-  uint64_t Next() {
-    uint64_t z = (state_ += 0x9E3779B97F4A7C15u);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
-    return z ^ (z >> 31);
-  }
-
-  // Uniform in [0, 1) with all 53 bits used.
-  double Unit() { return static_cast<double>(Next() >> 11) * 0x1p-53; }
-
-  // A double with a random sign and mantissa and an exponent from lowest to highest.
-  double WithExponent(int lowest, int highest) {
-    const int exponent =
-        lowest + static_cast<int>(Next() % static_cast<uint64_t>(highest - lowest + 1));
-    const double magnitude = std::ldexp(1.0 + Unit(), exponent);
-    return Next() % 2 == 0 ? magnitude : -magnitude;
-  }
-
- private:
-  uint64_t state_;
-};
+// A double with a random sign and mantissa and an exponent from lowest to highest.
+double WithExponent(Sequence& sequence, int lowest, int highest) {
+  const int exponent = lowest + static_cast<int>(sequence.Below(highest - lowest + 1));
+  const double magnitude = std::ldexp(1.0 + sequence.Unit(), exponent);
+  return sequence.Next() % 2 == 0 ? magnitude : -magnitude;
+}
 
 // Counts the fast path's answers and fallbacks; fails on any answer that differs from the
 // exact path's in any bit.
@@ -265,12 +248,12 @@ TEST(PortableMathFastPath, SinCosAgreeWithTheExactPathOnRandomDoubles) {
   // Every exponent of the fast range, 2^-27 to 2^20, then the limits around it.
   FastPathAudit audit;
   Sequence sequence(1);
-  for (int i = 0; i < 1000000; ++i) audit.CheckSinCos(sequence.WithExponent(-27, 19));
+  for (int i = 0; i < 1000000; ++i) audit.CheckSinCos(WithExponent(sequence, -27, 19));
   audit.ExpectRareFallbacks(0.002);
   FastPathAudit limits;
   for (int i = 0; i < 100000; ++i) {
-    limits.CheckSinCos(sequence.WithExponent(-30, -26));
-    limits.CheckSinCos(sequence.WithExponent(19, 21));
+    limits.CheckSinCos(WithExponent(sequence, -30, -26));
+    limits.CheckSinCos(WithExponent(sequence, 19, 21));
   }
 }
 
@@ -314,10 +297,10 @@ TEST(PortableMathFastPath, Atan2AgreesWithTheExactPathOnRandomDoubles) {
   FastPathAudit beyond;
   Sequence sequence(3);
   for (int i = 0; i < 1000000; ++i) {
-    const double x = sequence.WithExponent(-30, 30);
-    const double y = sequence.WithExponent(-30, 30);
+    const double x = WithExponent(sequence, -30, 30);
+    const double y = WithExponent(sequence, -30, 30);
     audit.CheckAtan2(y, x);
-    if (i % 10 == 0) beyond.CheckAtan2(sequence.WithExponent(-70, -60) * x, x);
+    if (i % 10 == 0) beyond.CheckAtan2(WithExponent(sequence, -70, -60) * x, x);
   }
   audit.ExpectRareFallbacks(0.002);
 }

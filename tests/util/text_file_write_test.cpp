@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "support/files.h"
@@ -19,10 +17,7 @@ using MyFunc::WriteFailure;
 
 class TextFileWrite : public testing::TestWithParam<Durability> {
  protected:
-  std::string Contents() const {
-    std::ifstream in(path_, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
+  std::string Contents() const { return tq58_test::ReadBytes(path_); }
   std::size_t FilesInFolder() const { return tq58_test::EntryCount(folder_); }
 
   tq58_test::TempFolder temp_;

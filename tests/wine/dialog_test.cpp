@@ -65,9 +65,9 @@ fs::path EvidenceFolder() {
   return folder;
 }
 
+// The file's bytes; "" where there is none.
 std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  return tq58_test::ReadBytesIfPresent(path).value_or("");
 }
 
 // The lines of a settings file; every line must end with CR LF.
