@@ -100,9 +100,13 @@ TEST_F(SettingsDialogTest, HelpTextHasItsLinesSeparatedByCrLf) {
   EXPECT_EQ(View().memo.Text(), expected);
   EXPECT_EQ(kHelpTextLines[0], Sjis("◆項目の最初のチェックは"));
   EXPECT_EQ(kHelpTextLines[15], Sjis("　0～30000まで指示可能"));
-  EXPECT_EQ(kHelpTextLines[18], Sjis("　"));
-  EXPECT_EQ(kHelpTextLines[24], Sjis("　Jw_cadのインストール・"));
-  EXPECT_EQ(kHelpTextLines[27], Sjis("　場合があります。"));
+  EXPECT_EQ(kHelpTextLines[18], Sjis("◆角の丸め「線ごとのＲ」"));
+  EXPECT_EQ(kHelpTextLines[20], Sjis("◆「同心円」は全線の角を"));
+  EXPECT_EQ(kHelpTextLines[29], Sjis("◆始端・終端：開いた線の"));
+  EXPECT_EQ(kHelpTextLines[34], Sjis("　タブごとの設定です"));
+  EXPECT_EQ(kHelpTextLines[35], Sjis("　"));
+  EXPECT_EQ(kHelpTextLines[41], Sjis("　Jw_cadのインストール・"));
+  EXPECT_EQ(kHelpTextLines[44], Sjis("　場合があります。"));
 }
 
 TEST_F(SettingsDialogTest, OpensOnTheStoredTabAndPositionWithoutTouchingOtherPresets) {
