@@ -1,13 +1,12 @@
-// Each options list holds its enumeration's values in order, so that the selected index is the
-// value; the base radius is shown and read like a row's radius.
+// Each option's control holds its text form in the order of the options' field table, as the
+// settings file does; a choice list's entries are its enumeration's values in order.
 #include "ui/preset_options_panel.h"
 
 #include <array>
 #include <string>
 #include <string_view>
 
-#include "util/real_format.h"
-#include "util/text_convert.h"
+#include "ui/field_controls.h"
 
 namespace tq58::ui {
 namespace {
@@ -25,17 +24,12 @@ void FillList(ComboBox& list, const std::array<std::string_view, N>& entries) {
   for (std::string_view entry : entries) list.AddItem(entry);
 }
 
-// The value whose entry is selected, or `none` when no entry is.
-template <typename Choice>
-Choice SelectedChoice(const ComboBox& list, Choice none) {
-  const int index = list.SelectedIndex();
-  return index >= 0 ? static_cast<Choice>(index) : none;
-}
-
-template <typename Choice>
-void ShowChoice(ComboBox& list, Choice value) {
-  const auto index = static_cast<int>(value);
-  list.SetSelectedIndex(index >= 0 && index < list.ItemCount() ? index : -1);
+// The options' controls in the order of kPresetOptionFields.
+std::array<FieldControl, kPresetOptionFields.size()> OptionControls(
+    const PresetOptionControls& controls) {
+  return {SelectedEntry{&controls.CornerModeList}, &controls.BaseRadiusEdit,
+          &controls.BaseRadiusPaperSize, SelectedEntry{&controls.StartCapList},
+          SelectedEntry{&controls.EndCapList}};
 }
 
 }  // namespace
@@ -48,24 +42,23 @@ void FillPresetOptionLists(const PresetOptionControls& controls) {
 }
 
 TPresetOptions ReadPresetOptions(const PresetOptionControls& controls) {
-  const TPresetOptions defaults;
   TPresetOptions options;
-  options.Corners = SelectedChoice(controls.CornerModeList, defaults.Corners);
-  options.BaseRadius = ApplyRadiusRule(MyFunc::TextToFloat(controls.BaseRadiusEdit.Text()));
-  options.BaseRadiusPaperSize = controls.BaseRadiusPaperSize.Checked();
-  options.StartCap = SelectedChoice(controls.StartCapList, defaults.StartCap);
-  options.EndCap = SelectedChoice(controls.EndCapList, defaults.EndCap);
+  const auto fieldControls = OptionControls(controls);
+  for (std::size_t i = 0; i < kPresetOptionFields.size(); ++i) {
+    SetPresetOptionField(options, kPresetOptionFields[i], ControlText(fieldControls[i]));
+  }
+  // An unselected list reads as -1, which the rules turn into the default.
+  ApplyPresetOptionRules(options);
   return options;
 }
 
 void ShowPresetOptions(const TPresetOptions& options, const PresetOptionControls& controls) {
-  ShowChoice(controls.CornerModeList, options.Corners);
-  std::string radius;
-  MyFunc::AppendReal(radius, options.BaseRadius);
-  controls.BaseRadiusEdit.SetText(radius);
-  controls.BaseRadiusPaperSize.SetChecked(options.BaseRadiusPaperSize);
-  ShowChoice(controls.StartCapList, options.StartCap);
-  ShowChoice(controls.EndCapList, options.EndCap);
+  const auto fieldControls = OptionControls(controls);
+  for (std::size_t i = 0; i < kPresetOptionFields.size(); ++i) {
+    std::string text;
+    AppendPresetOptionField(text, options, kPresetOptionFields[i]);
+    ShowControlText(fieldControls[i], text);
+  }
 }
 
 void GreyUnusedRadii(const PresetOptionControls& controls,

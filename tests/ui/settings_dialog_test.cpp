@@ -204,6 +204,95 @@ TEST_F(SettingsDialogTest, TypedTextStaysOnScreenUntilThePageIsShownAgain) {
   EXPECT_EQ(Store().Preset(1).Lines[0].Radius, 0.0);
 }
 
+// The boxes that the corner mode on screen uses are live, the others greyed: each row's
+// radius in per-row mode, the base radius with its label and paper-size box in concentric mode.
+void ExpectLiveRadiiOf(const MemoryDialog& view, CornerMode mode) {
+  const bool concentric = mode == CornerMode::Concentric;
+  for (const MemoryRow& row : view.rows) EXPECT_EQ(row.Edit2.Enabled(), !concentric);
+  EXPECT_EQ(view.options.BaseRadiusLabel.Enabled(), concentric);
+  EXPECT_EQ(view.options.BaseRadiusEdit.Enabled(), concentric);
+  EXPECT_EQ(view.options.BaseRadiusPaperSize.Enabled(), concentric);
+}
+
+TEST_F(SettingsDialogTest, OptionsAreThePresetsAndTheCornerModeGreysAtOnce) {
+  PresetStore stored;
+  stored.CurrentPreset = 2;
+  stored.Preset(2).Options = {CornerMode::Concentric, 6000, true, CapStyle::Arc, CapStyle::Line};
+  StoreFile(stored);
+
+  TForm1& dialog = Open();
+  const auto& options = View().options;
+  EXPECT_EQ(options.CornerModeList.Text(), Sjis("同心円"));
+  EXPECT_EQ(options.BaseRadiusEdit.Text(), "6000");
+  EXPECT_TRUE(options.BaseRadiusPaperSize.Checked());
+  EXPECT_EQ(options.StartCapList.Text(), Sjis("円弧"));
+  EXPECT_EQ(options.EndCapList.Text(), Sjis("直線"));
+  ExpectLiveRadiiOf(View(), CornerMode::Concentric);
+
+  View().UserSelectsTab(dialog, 0);
+  EXPECT_EQ(options.CornerModeList.Text(), Sjis("線ごとのＲ"));
+  EXPECT_EQ(options.BaseRadiusEdit.Text(), "0");
+  EXPECT_FALSE(options.BaseRadiusPaperSize.Checked());
+  EXPECT_EQ(options.EndCapList.Text(), Sjis("なし"));
+  ExpectLiveRadiiOf(View(), CornerMode::PerRow);
+  View().UserSelectsCornerMode(dialog, 1);
+  ExpectLiveRadiiOf(View(), CornerMode::Concentric);
+  View().UserSelectsCornerMode(dialog, 0);
+  ExpectLiveRadiiOf(View(), CornerMode::PerRow);
+}
+
+// The choices reach the file; a row's radius greyed by concentric corners keeps its value for
+// a return to per-row corners, and a value outside its list is stored as the default.
+TEST_F(SettingsDialogTest, OkStoresTheOptionsChosenAndTheGreyedRadii) {
+  TForm1& dialog = Open();
+  View().Row(2).Edit2.SetText("4");
+  View().UserSelectsCornerMode(dialog, 1);
+  View().options.BaseRadiusEdit.SetText("7.50");
+  View().options.BaseRadiusPaperSize.SetChecked(true);
+  View().options.StartCapList.SetSelectedIndex(2);
+  View().options.EndCapList.SetSelectedIndex(1);
+  Store().Preset(3).Options.EndCap = static_cast<CapStyle>(7);
+  View().UserSelectsTab(dialog, 2);
+  EXPECT_EQ(View().options.EndCapList.SelectedIndex(), -1);
+  View().UserSelectsTab(dialog, 0);
+  EXPECT_EQ(View().options.BaseRadiusEdit.Text(), "7.5");
+  dialog.Button1Click();
+
+  const PresetStore saved = LoadFile();
+  EXPECT_EQ(saved.Preset(1).Options,
+            (TPresetOptions{CornerMode::Concentric, 7.5, true, CapStyle::Arc, CapStyle::Line}));
+  EXPECT_EQ(saved.Preset(1).Lines[1].Radius, 4.0);
+  EXPECT_EQ(saved.Preset(3).Options, TPresetOptions{});
+}
+
+struct BaseRadiusCase {
+  const char* name;
+  const char* typed;
+  const char* shown;
+};
+
+class BaseRadiusTest : public SettingsDialogTest,
+                       public ::testing::WithParamInterface<BaseRadiusCase> {};
+
+TEST_P(BaseRadiusTest, IsShownAsStoredAfterComingBack) {
+  TForm1& dialog = Open();
+  View().UserSelectsCornerMode(dialog, 1);
+  View().options.BaseRadiusEdit.SetText(GetParam().typed);
+  View().UserSelectsTab(dialog, 1);
+  View().UserSelectsTab(dialog, 0);
+  EXPECT_EQ(View().options.BaseRadiusEdit.Text(), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(TypedValues, BaseRadiusTest,
+                         ::testing::Values(BaseRadiusCase{"TrailingZero", "12.50", "12.5"},
+                                           BaseRadiusCase{"Negative", "-3", "0"},
+                                           BaseRadiusCase{"NotANumber", "R5", "0"},
+                                           BaseRadiusCase{"Empty", "", "0"},
+                                           BaseRadiusCase{"Small", "0.00001", "1E-5"}),
+                         [](const ::testing::TestParamInfo<BaseRadiusCase>& info) {
+                           return std::string(info.param.name);
+                         });
+
 TEST_F(SettingsDialogTest, OkOnTabSevenStoresPresetPositionAndPage) {
   TForm1& dialog = Open();
   View().UserSelectsTab(dialog, 6);
@@ -305,7 +394,10 @@ TEST_F(SettingsDialogTest, TabChangesKeepEveryPageInMemoryUntilOk) {
   }
 }
 
-TEST_F(SettingsDialogTest, OkWithoutEditsRewritesTheSameFile) {
+class OkWithoutEditsTest : public SettingsDialogTest, public ::testing::WithParamInterface<bool> {};
+
+// Shown and stored again, every value keeps its bytes; a file without options gains none.
+TEST_P(OkWithoutEditsTest, RewritesTheSameFile) {
   PresetStore stored;
   stored.FormLeft = 202;
   stored.FormTop = 107;
@@ -313,6 +405,10 @@ TEST_F(SettingsDialogTest, OkWithoutEditsRewritesTheSameFile) {
   stored.Preset(20).Comment = Sjis("①～⑳");
   stored.Preset(20).Lines[0] = {true, 1.25, 0.5, false, 3, 4, -1};
   stored.Preset(5).Lines[9] = {false, -1e-7, 0, true, 0, 0, 0};
+  if (GetParam()) {
+    stored.Preset(20).Options = {CornerMode::Concentric, 1e-7, true, CapStyle::Arc, CapStyle::Line};
+    stored.Preset(5).Options = {CornerMode::PerRow, 2.5, false, CapStyle::None, CapStyle::Arc};
+  }
   StoreFile(stored);
   const std::string before = ReadBytes(settingsFile_);
 
@@ -322,6 +418,11 @@ TEST_F(SettingsDialogTest, OkWithoutEditsRewritesTheSameFile) {
   dialog.Button1Click();
   EXPECT_EQ(ReadBytes(settingsFile_), before);
 }
+
+INSTANTIATE_TEST_SUITE_P(Files, OkWithoutEditsTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                           return std::string(info.param ? "WithOptions" : "RowsOnly");
+                         });
 
 // What stands in the way of OK, and the reason its message gives in plain words.
 enum class SaveFault { FolderAtThePath, DiskFull };
