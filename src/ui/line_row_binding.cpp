@@ -3,7 +3,6 @@
 #include "ui/line_row_binding.h"
 
 #include <array>
-#include <string>
 
 #include "ui/field_controls.h"
 
@@ -25,21 +24,13 @@ std::array<FieldControl, kLineRowFields.size()> RowControls(const TFrame2& frame
 
 TLineRow ReadLineRow(const TFrame2& frame) {
   TLineRow row;
-  const auto controls = RowControls(frame);
-  for (std::size_t i = 0; i < kLineRowFields.size(); ++i) {
-    SetLineRowField(row, kLineRowFields[i], ControlText(controls[i]));
-  }
+  ReadFieldControls(row, kLineRowFields, RowControls(frame), SetLineRowField);
   ApplyLineRowRules(row);
   return row;
 }
 
 void ShowLineRow(const TLineRow& row, TFrame2& frame) {
-  const auto controls = RowControls(frame);
-  for (std::size_t i = 0; i < kLineRowFields.size(); ++i) {
-    std::string text;
-    AppendLineRowField(text, row, kLineRowFields[i]);
-    ShowControlText(controls[i], text);
-  }
+  ShowFieldControls(row, kLineRowFields, RowControls(frame), AppendLineRowField);
 }
 
 }  // namespace tq58::ui

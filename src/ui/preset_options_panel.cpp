@@ -3,7 +3,6 @@
 #include "ui/preset_options_panel.h"
 
 #include <array>
-#include <string>
 #include <string_view>
 
 #include "ui/field_controls.h"
@@ -43,22 +42,15 @@ void FillPresetOptionLists(const PresetOptionControls& controls) {
 
 TPresetOptions ReadPresetOptions(const PresetOptionControls& controls) {
   TPresetOptions options;
-  const auto fieldControls = OptionControls(controls);
-  for (std::size_t i = 0; i < kPresetOptionFields.size(); ++i) {
-    SetPresetOptionField(options, kPresetOptionFields[i], ControlText(fieldControls[i]));
-  }
+  ReadFieldControls(options, kPresetOptionFields, OptionControls(controls), SetPresetOptionField);
   // An unselected list reads as -1, which the rules turn into the default.
   ApplyPresetOptionRules(options);
   return options;
 }
 
 void ShowPresetOptions(const TPresetOptions& options, const PresetOptionControls& controls) {
-  const auto fieldControls = OptionControls(controls);
-  for (std::size_t i = 0; i < kPresetOptionFields.size(); ++i) {
-    std::string text;
-    AppendPresetOptionField(text, options, kPresetOptionFields[i]);
-    ShowControlText(fieldControls[i], text);
-  }
+  ShowFieldControls(options, kPresetOptionFields, OptionControls(controls),
+                    AppendPresetOptionField);
 }
 
 void GreyUnusedRadii(const PresetOptionControls& controls,
