@@ -1,5 +1,7 @@
-// Range rules of a preset row and the text form of each of its fields.
+// Range rules of a preset row and of a preset's options, and the text form of each field.
 #include "multiline/presets.h"
+
+#include <type_traits>
 
 #include "util/overloaded.h"
 #include "util/real_format.h"
@@ -8,6 +10,14 @@
 namespace tq58 {
 
 using MyFunc::Overloaded;
+
+namespace {
+
+// An option that is one of a few numbered values (a corner mode, a cap style).
+template <typename Choice>
+concept OptionChoice = std::is_enum_v<Choice>;
+
+}  // namespace
 
 double ApplyRadiusRule(double radius) {
   // Written so that NaN, which compares false, becomes 0 as well.
@@ -37,6 +47,44 @@ void SetLineRowField(TLineRow& row, const LineRowField& field, std::string_view 
                  [&](bool TLineRow::*flag) { row.*flag = MyFunc::TextToBool(text); },
                  [&](double TLineRow::*real) { row.*real = MyFunc::TextToFloat(text); },
                  [&](int32_t TLineRow::*integer) { row.*integer = MyFunc::TextToInt(text); },
+             },
+             field);
+}
+
+void ApplyPresetOptionRules(TPresetOptions& options) {
+  if (options.Corners != CornerMode::PerRow && options.Corners != CornerMode::Concentric) {
+    options.Corners = CornerMode::PerRow;
+  }
+  options.BaseRadius = ApplyRadiusRule(options.BaseRadius);
+  for (CapStyle* cap : {&options.StartCap, &options.EndCap}) {
+    if (*cap != CapStyle::None && *cap != CapStyle::Line && *cap != CapStyle::Arc) {
+      *cap = CapStyle::None;
+    }
+  }
+}
+
+void AppendPresetOptionField(std::string& out, const TPresetOptions& options,
+                             const PresetOptionField& field) {
+  std::visit(Overloaded{
+                 [&]<OptionChoice Choice>(Choice TPresetOptions::*choice) {
+                   MyFunc::AppendDecimal(out, static_cast<int32_t>(options.*choice));
+                 },
+                 [&](double TPresetOptions::*real) { MyFunc::AppendReal(out, options.*real); },
+                 [&](bool TPresetOptions::*flag) { out += MyFunc::BoolToText(options.*flag); },
+             },
+             field);
+}
+
+void SetPresetOptionField(TPresetOptions& options, const PresetOptionField& field,
+                          std::string_view text) {
+  std::visit(Overloaded{
+                 [&]<OptionChoice Choice>(Choice TPresetOptions::*choice) {
+                   // Any number is kept here (the enums hold every int32_t); the range rule
+                   // comes after.
+                   options.*choice = static_cast<Choice>(MyFunc::TextToInt(text));
+                 },
+                 [&](double TPresetOptions::*real) { options.*real = MyFunc::TextToFloat(text); },
+                 [&](bool TPresetOptions::*flag) { options.*flag = MyFunc::TextToBool(text); },
              },
              field);
 }

@@ -46,7 +46,7 @@ enum class CapStyle : int32_t {
 // settings file stores the options only when some preset uses one.
 struct TPresetOptions {
   CornerMode Corners = CornerMode::PerRow;
-  double BaseRadius = 0.0;           // concentric corners: the base path's radius; mm; never negative
+  double BaseRadius = 0.0;  // concentric corners: the base path's radius; mm; never negative
   bool BaseRadiusPaperSize = false;  // BaseRadius is paper mm, scaled by the layer group
   CapStyle StartCap = CapStyle::None;
   CapStyle EndCap = CapStyle::None;
@@ -97,5 +97,27 @@ void AppendLineRowField(std::string& out, const TLineRow& row, const LineRowFiel
 
 // Sets the field from text (TextToBool, TextToFloat, TextToInt); no range rule is applied.
 void SetLineRowField(TLineRow& row, const LineRowField& field, std::string_view text);
+
+// A corner mode or cap style outside its values becomes the default; BaseRadius follows the
+// Radius rule.
+void ApplyPresetOptionRules(TPresetOptions& options);
+
+// One option of a preset; the alternative says its kind: a choice, a real or a flag.
+using PresetOptionField = std::variant<CornerMode TPresetOptions::*, double TPresetOptions::*,
+                                       bool TPresetOptions::*, CapStyle TPresetOptions::*>;
+
+// The five options in the order of the settings file.
+inline constexpr std::array<PresetOptionField, 5> kPresetOptionFields = {
+    &TPresetOptions::Corners, &TPresetOptions::BaseRadius, &TPresetOptions::BaseRadiusPaperSize,
+    &TPresetOptions::StartCap, &TPresetOptions::EndCap};
+
+// Appends the option's text: a choice as its number, "1"/"0" for a flag, the general real
+// format.
+void AppendPresetOptionField(std::string& out, const TPresetOptions& options,
+                             const PresetOptionField& field);
+
+// Sets the option from text (TextToInt, TextToFloat, TextToBool); no range rule is applied.
+void SetPresetOptionField(TPresetOptions& options, const PresetOptionField& field,
+                          std::string_view text);
 
 }  // namespace tq58

@@ -1,5 +1,7 @@
 // The settings file: 3 header lines, then for each of the 20 presets its comment and the seven
-// lines of each of its 10 rows. A value is known by its line number alone.
+// lines of each of its 10 rows. A value is known by its line number alone. When some preset
+// uses an option beyond its rows, a marked block of five lines per preset follows; an older
+// program reads the first 1423 lines and never sees it.
 #include "multiline/settings_file.h"
 
 #include <cstddef>
@@ -20,6 +22,13 @@ constexpr std::size_t kLinesPerPreset = 1 + kRowsPerPreset * kLinesPerRow;  // c
 constexpr std::size_t kSettingsLineCount = kHeaderLines + kPresetCount * kLinesPerPreset;
 static_assert(kSettingsLineCount == 1423);
 
+// The options block: its marker line, then the options of preset 1, 2, ... 20.
+constexpr std::string_view kOptionsMarker = "[tq58 presets v2]";
+constexpr std::size_t kLinesPerOptions = kPresetOptionFields.size();
+constexpr std::size_t kOptionsLineCount = 1 + kPresetCount * kLinesPerOptions;
+constexpr std::size_t kExtendedLineCount = kSettingsLineCount + kOptionsLineCount;
+static_assert(kExtendedLineCount == 1524);
+
 using MyFunc::kLineBreak;
 
 constexpr char kCtrlZ = '\x1A';
@@ -38,7 +47,15 @@ void AppendCommentLine(std::string& out, std::string_view comment) {
   out += kLineBreak;
 }
 
-// Stores the value of the settings line with zero-based number `index`.
+// Stores the value of the options block's line with zero-based number `index` within it,
+// the marker being line 0.
+void ApplyOptionsLine(PresetStore& store, std::size_t index, std::string_view text) {
+  TPresetOptions& options = store.Presets[(index - 1) / kLinesPerOptions].Options;
+  SetPresetOptionField(options, kPresetOptionFields[(index - 1) % kLinesPerOptions], text);
+  ApplyPresetOptionRules(options);
+}
+
+// Stores the value of the settings line with zero-based number `index` (of the first 1423).
 void ApplySettingsLine(PresetStore& store, std::size_t index, std::string_view text) {
   switch (index) {
     case 0:
@@ -67,14 +84,41 @@ void ApplySettingsLine(PresetStore& store, std::size_t index, std::string_view t
   ApplyLineRowRules(row);
 }
 
+// The options block, or nothing when every preset has the default options: a file that uses
+// no option is then exactly what a program without options writes.
+void AppendOptionsBlock(std::string& out, PresetStore& store) {
+  bool anyUsed = false;
+  for (TLineTable& preset : store.Presets) {
+    ApplyPresetOptionRules(preset.Options);
+    anyUsed = anyUsed || preset.Options != TPresetOptions{};
+  }
+  if (!anyUsed) return;
+  out += kOptionsMarker;
+  out += kLineBreak;
+  for (const TLineTable& preset : store.Presets) {
+    for (const PresetOptionField& field : kPresetOptionFields) {
+      AppendPresetOptionField(out, preset.Options, field);
+      out += kLineBreak;
+    }
+  }
+}
+
 }  // namespace
 
 void LoadSettings(PresetStore& store, const std::filesystem::path& path) {
   store = PresetStore{};
   std::size_t linesRead = 0;
   const MyFunc::ReadResult result = MyFunc::ForEachTextLine(path, [&](std::string_view line) {
-    ApplySettingsLine(store, linesRead++, line);
-    return linesRead < kSettingsLineCount;
+    const std::size_t index = linesRead++;
+    if (index < kSettingsLineCount) {
+      ApplySettingsLine(store, index, line);
+      return true;
+    }
+    // Without the marker the lines after the layout are not ours: the options keep their
+    // defaults. Missing option lines keep them as well.
+    if (index == kSettingsLineCount) return line == kOptionsMarker;
+    ApplyOptionsLine(store, index - kSettingsLineCount, line);
+    return linesRead < kExtendedLineCount;
   });
   // A short file reads as if it went on with empty lines; after a read failure the values
   // not yet read keep their start values instead.
@@ -97,6 +141,7 @@ MyFunc::WriteResult SaveSettings(PresetStore& store, const std::filesystem::path
       }
     }
   }
+  AppendOptionsBlock(content, store);
   // The settings are the user's work of many sessions: they go to the disk before they
   // replace the old file.
   return MyFunc::ReplaceFileContents(path, content, MyFunc::Durability::OnDisk);

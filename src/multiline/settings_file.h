@@ -1,4 +1,5 @@
-// The settings file beside the program: 1423 lines, one value each, CR LF, Shift-JIS.
+// The settings file beside the program: 1423 lines, one value each, CR LF, Shift-JIS; 1524
+// when some preset uses an option beyond its rows.
 #pragma once
 
 #include <filesystem>

@@ -1,6 +1,7 @@
 // Fuzz target: the settings-file loader over arbitrary bytes. Whatever it reads obeys the
-// range rules; saving it and loading it again gives the same table (reals to 15 digits), and
-// a second save writes the same bytes as the first.
+// range rules of the rows and of the options; saving it and loading it again gives the same
+// table (reals to 15 digits), a second save writes the same bytes as the first, and the saved
+// file holds the options block exactly when some preset uses an option.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -18,6 +19,7 @@ using namespace tq58::fuzz;
 namespace {
 
 constexpr std::size_t kSettingsLineCount = 1423;
+constexpr std::size_t kWithOptionsLineCount = 1524;
 
 void RequireRules(const tq58::PresetStore& store) {
   Require(store.CurrentPreset >= 1 && store.CurrentPreset <= tq58::kPresetCount,
@@ -31,11 +33,30 @@ void RequireRules(const tq58::PresetStore& store) {
       Require(row.LineWidth >= tq58::kHostLineWidth && row.LineWidth <= MyFunc::kMaxLineWidth,
               "a width is -1..30000");
     }
+    const tq58::TPresetOptions& options = preset.Options;
+    Require(options.Corners == tq58::CornerMode::PerRow ||
+                options.Corners == tq58::CornerMode::Concentric,
+            "a corner mode is 0 or 1");
+    Require(std::isfinite(options.BaseRadius) && options.BaseRadius >= 0.0,
+            "a base radius is finite and never negative");
+    for (const tq58::CapStyle cap : {options.StartCap, options.EndCap}) {
+      Require(
+          cap == tq58::CapStyle::None || cap == tq58::CapStyle::Line || cap == tq58::CapStyle::Arc,
+          "a cap is 0, 1 or 2");
+    }
   }
 }
 
-// Every line of a saved file ends in CR LF, and there are exactly 1423 of them.
-void RequireSavedShape(const std::string& bytes) {
+bool UsesAnOption(const tq58::PresetStore& store) {
+  for (const tq58::TLineTable& preset : store.Presets) {
+    if (preset.Options != tq58::TPresetOptions{}) return true;
+  }
+  return false;
+}
+
+// Every line of a saved file ends in CR LF, and there are exactly 1423 of them, or 1524 with
+// the options block when some preset uses an option.
+void RequireSavedShape(const std::string& bytes, bool withOptions) {
   std::size_t lines = 0;
   for (std::size_t start = 0; start < bytes.size(); ++lines) {
     const std::size_t lf = bytes.find('\n', start);
@@ -44,7 +65,8 @@ void RequireSavedShape(const std::string& bytes) {
     Require(bytes.find('\r', start) == lf - 1, "no CR inside a saved line");
     start = lf + 1;
   }
-  Require(lines == kSettingsLineCount, "a saved file has 1423 lines");
+  Require(lines == (withOptions ? kWithOptionsLineCount : kSettingsLineCount),
+          "a saved file has 1423 lines, or 1524 with options");
 }
 
 bool SameStore(const tq58::PresetStore& a, const tq58::PresetStore& b) {
@@ -59,6 +81,7 @@ tq58::PresetStore RoundedTo15Digits(tq58::PresetStore store) {
       row.Spacing = MyFunc::TextToFloat(MyFunc::FormatReal(row.Spacing));
       row.Radius = MyFunc::TextToFloat(MyFunc::FormatReal(row.Radius));
     }
+    preset.Options.BaseRadius = MyFunc::TextToFloat(MyFunc::FormatReal(preset.Options.BaseRadius));
   }
   return store;
 }
@@ -78,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   Require(static_cast<bool>(tq58::SaveSettings(toSave, saved)), "the save succeeds");
   Require(SameStore(toSave, loaded), "saving a loaded table changes nothing in it");
   const std::string firstSave = ReadBytes(saved);
-  RequireSavedShape(firstSave);
+  RequireSavedShape(firstSave, UsesAnOption(loaded));
 
   tq58::PresetStore reloaded;
   tq58::LoadSettings(reloaded, saved);

@@ -22,6 +22,9 @@ constexpr int kLineCount = 1423;
 // One-based line number of a field: row `r` of preset `p`, field `f` (0..6 in file order).
 int FieldLine(int p, int r, int f) { return 5 + 71 * (p - 1) + 7 * (r - 1) + f; }
 int CommentLine(int p) { return 4 + 71 * (p - 1); }
+// One-based line number of option `f` (0..4 in file order) of preset `p`, after the marker.
+constexpr int kMarkerLine = 1424;
+int OptionLine(int p, int f) { return kMarkerLine + 1 + 5 * (p - 1) + f; }
 
 void ExpectSameStore(const PresetStore& a, const PresetStore& b) {
   EXPECT_EQ(a.FormLeft, b.FormLeft);
@@ -33,6 +36,7 @@ void ExpectSameStore(const PresetStore& a, const PresetStore& b) {
       EXPECT_TRUE(a.Preset(p).Lines[r] == b.Preset(p).Lines[r])
           << "preset " << p << " row " << r + 1;
     }
+    EXPECT_TRUE(a.Preset(p).Options == b.Preset(p).Options) << "preset " << p;
   }
 }
 
@@ -55,6 +59,12 @@ PresetStore VariedStore() {
       row.LineTypeIndex = n % 30;
       row.LineWidth = n % 5 == 0 ? -1 : n * 100;
     }
+    TPresetOptions& options = store.Preset(p).Options;
+    options.Corners = static_cast<CornerMode>(p % 2);
+    options.BaseRadius = p % 4 == 0 ? 0.0 : p * 1000.0 / 3.0;
+    options.BaseRadiusPaperSize = p % 3 == 0;
+    options.StartCap = static_cast<CapStyle>(p % 3);
+    options.EndCap = static_cast<CapStyle>((p / 3) % 3);
   }
   return store;
 }
@@ -66,6 +76,7 @@ PresetStore RoundedTo15Digits(PresetStore store) {
       row.Spacing = MyFunc::TextToFloat(MyFunc::FormatReal(row.Spacing));
       row.Radius = MyFunc::TextToFloat(MyFunc::FormatReal(row.Radius));
     }
+    preset.Options.BaseRadius = MyFunc::TextToFloat(MyFunc::FormatReal(preset.Options.BaseRadius));
   }
   return store;
 }
@@ -233,6 +244,81 @@ TEST_F(SettingsFile, EmptyFileAndLinesBeyondTheLastAreHarmless) {
   std::ofstream(path_, std::ios::binary | std::ios::app) << "999\r\n1\r\n";
   ExpectSameStore(Load(), RoundedTo15Digits(store));
 }
+
+TEST_F(SettingsFile, OptionsFollowTheLayoutOnlyWhenSomePresetUsesOne) {
+  PresetStore store = VariedStore();
+  for (TLineTable& preset : store.Presets) preset.Options = {};
+  store.Preset(4).Options.BaseRadius = -3;  // the Radius rule makes it the default again
+  ASSERT_TRUE(SaveSettings(store, path_));
+  EXPECT_EQ(store.Preset(4).Options.BaseRadius, 0.0);
+  const std::vector<std::string> classic = Lines();
+  ASSERT_EQ(classic.size(), static_cast<std::size_t>(kLineCount));
+
+  store.Preset(7).Options.EndCap = CapStyle::Arc;
+  store.Preset(20).Options = {CornerMode::Concentric, 2.5, true, CapStyle::Line, CapStyle::None};
+  ASSERT_TRUE(SaveSettings(store, path_));
+  const std::vector<std::string> lines = Lines();
+  ASSERT_EQ(lines.size(), 1524u);
+  // An older program reads the first 1423 lines: they are what it would have written.
+  EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + kLineCount), classic);
+  const auto at = [&](int line) { return lines[static_cast<std::size_t>(line - 1)]; };
+  EXPECT_EQ(at(kMarkerLine), "[tq58 presets v2]");
+  EXPECT_EQ(at(OptionLine(7, 4)), "2");
+  const char* const preset20[] = {"1", "2.5", "1", "1", "0"};
+  for (int f = 0; f < 5; ++f) EXPECT_EQ(at(OptionLine(20, f)), preset20[f]) << f;
+  for (int f = 0; f < 5; ++f) EXPECT_EQ(at(OptionLine(1, f)), "0") << f;
+}
+
+struct OptionsLoadCase {
+  const char* name;
+  std::string marker;
+  std::vector<std::pair<int, std::string>> preset5;  // (option 0..4, text)
+  TPresetOptions expected;
+  int lineCount = 1524;
+};
+
+void PrintTo(const OptionsLoadCase& c, std::ostream* out) { *out << c.name; }
+
+class OptionsLoad : public SettingsFile, public testing::WithParamInterface<OptionsLoadCase> {};
+
+TEST_P(OptionsLoad, TakesTheOptionsOfAMarkedBlockWithinTheirRules) {
+  const OptionsLoadCase& c = GetParam();
+  std::vector<std::pair<int, std::string>> values = {{3, "5"}, {kMarkerLine, c.marker}};
+  for (const auto& [field, text] : c.preset5) {
+    if (OptionLine(5, field) <= c.lineCount) values.emplace_back(OptionLine(5, field), text);
+  }
+  WriteFile(c.lineCount, values);
+  const PresetStore store = Load();
+  EXPECT_EQ(store.CurrentPreset, 5);
+  for (int p = 1; p <= kPresetCount; ++p) {
+    const TPresetOptions expected = p == 5 ? c.expected : TPresetOptions{};
+    EXPECT_TRUE(store.Preset(p).Options == expected) << "preset " << p;
+  }
+}
+
+constexpr char kMarker[] = "[tq58 presets v2]";
+const TPresetOptions kEveryOption = {CornerMode::Concentric, 2.5, true, CapStyle::Line,
+                                     CapStyle::Arc};
+const std::vector<std::pair<int, std::string>> kEveryOptionText = {
+    {0, "1"}, {1, "2.5"}, {2, "1"}, {3, "1"}, {4, "2"}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Block, OptionsLoad,
+    testing::Values(
+        OptionsLoadCase{"Marked", kMarker, kEveryOptionText, kEveryOption},
+        OptionsLoadCase{"NoMarker", "", kEveryOptionText, {}},
+        OptionsLoadCase{"AnotherMarker", "[tq58 presets v3]", kEveryOptionText, {}},
+        OptionsLoadCase{"OutOfRange", kMarker, {{0, "2"}, {3, "3"}, {4, "-1"}}, {}},
+        OptionsLoadCase{"Unreadable", kMarker, {{0, "x"}, {1, "abc"}, {3, "1.5"}}, {}},
+        OptionsLoadCase{
+            "NegativeRadiusReadsZero", kMarker, {{0, "1"}, {1, "-4"}}, {CornerMode::Concentric}},
+        OptionsLoadCase{"FlagWord", kMarker, {{2, "ON"}}, {.BaseRadiusPaperSize = true}},
+        OptionsLoadCase{"CutShort",
+                        kMarker,
+                        kEveryOptionText,
+                        {CornerMode::Concentric, 2.5},
+                        OptionLine(5, 1)}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SettingsFile, CommentStaysOnOneLine) {
   PresetStore store;
