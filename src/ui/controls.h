@@ -7,18 +7,25 @@
 
 namespace tq58::ui {
 
-// A check box without caption.
-class CheckBox {
+// Any control that the dialog greys: a disabled one shows greyed and takes no input, and the
+// keyboard passes it by. Its value stays and can still be read and set by the program.
+class Control {
  public:
-  virtual ~CheckBox() = default;
+  virtual ~Control() = default;
+  virtual bool Enabled() const = 0;
+  virtual void SetEnabled(bool enabled) = 0;
+};
+
+// A check box.
+class CheckBox : public Control {
+ public:
   virtual bool Checked() const = 0;
   virtual void SetChecked(bool checked) = 0;
 };
 
 // A single-line edit box.
-class EditBox {
+class EditBox : public Control {
  public:
-  virtual ~EditBox() = default;
   virtual std::string Text() const = 0;
   virtual void SetText(std::string_view text) = 0;
 };

@@ -38,6 +38,7 @@ TForm1::TForm1(DialogControls controls, PresetStore& store, std::filesystem::pat
 void TForm1::OpenSettings() {
   controls_.Form.MoveTo(store_.FormLeft, store_.FormTop);
   for (TFrame2& frame : controls_.Frames) FillLineRowLists(frame);
+  FillPresetOptionLists(controls_.Options);
   controls_.TabControl1.SetTabIndex(store_.CurrentPreset - 1);
   ShowPage(store_.CurrentPreset);
   settingsAsRead_ = MyFunc::ReadWholeFile(settingsFileName_);
@@ -51,6 +52,7 @@ void TForm1::ReadPage(int number) {
     preset.Lines[static_cast<std::size_t>(r)] =
         ReadLineRow(controls_.Frames[static_cast<std::size_t>(r)]);
   }
+  preset.Options = ReadPresetOptions(controls_.Options);
 }
 
 void TForm1::ShowPage(int number) {
@@ -61,11 +63,15 @@ void TForm1::ShowPage(int number) {
     ShowLineRow(preset.Lines[static_cast<std::size_t>(r)],
                 controls_.Frames[static_cast<std::size_t>(r)]);
   }
+  ShowPresetOptions(preset.Options, controls_.Options);
+  GreyUnusedRadii(controls_.Options, controls_.Frames);
 }
 
 void TForm1::TabControl1Changing() { ReadPage(SelectedPresetNumber()); }
 
 void TForm1::TabControl1Change() { ShowPage(SelectedPresetNumber()); }
+
+void TForm1::CornerModeListChange() { GreyUnusedRadii(controls_.Options, controls_.Frames); }
 
 void TForm1::Button1Click() {
   store_.FormLeft = controls_.Form.Left();

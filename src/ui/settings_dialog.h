@@ -9,6 +9,7 @@
 #include "multiline/presets.h"
 #include "ui/controls.h"
 #include "ui/line_row_frame.h"
+#include "ui/preset_options_panel.h"
 
 namespace tq58::ui {
 
@@ -19,6 +20,7 @@ struct DialogControls {
   TabStrip& TabControl1;                      // tab index 0..19 shows preset 1..20
   EditBox& EditC;                             // the comment of the preset on display
   std::span<TFrame2, kRowsPerPreset> Frames;  // Frame21 .. Frame210, top to bottom
+  PresetOptionControls Options;               // the options of the preset on display
 };
 
 // The dialog over the preset table. The controls on screen always hold the preset of the
@@ -28,21 +30,26 @@ class TForm1 {
   // Puts the help text into Memo1, as the window has it from its creation.
   TForm1(DialogControls controls, PresetStore& store, std::filesystem::path settingsFileName);
 
-  // Opening in settings mode: moves the window to the stored position, fills the ten rows,
-  // selects the tab of CurrentPreset (raising no tab event) and shows that preset. Notes the
-  // settings file's bytes, to tell at OK whether another run has saved it meanwhile.
+  // Opening in settings mode: moves the window to the stored position, fills the ten rows and
+  // the options' lists, selects the tab of CurrentPreset (raising no tab event) and shows that
+  // preset. Notes the settings file's bytes, to tell at OK whether another run has saved it
+  // meanwhile.
   void OpenSettings();
 
-  // Copies EditC and the ten rows into preset `number` (1..20), applying the range rules of
-  // the table; the controls keep what the user typed. Other numbers are ignored.
+  // Copies EditC, the ten rows and the options into preset `number` (1..20), applying the
+  // range rules of the table; the controls keep what the user typed. Other numbers are ignored.
   void ReadPage(int number);
-  // Copies preset `number` (1..20) into EditC and the ten rows. Other numbers are ignored.
+  // Copies preset `number` (1..20) into EditC, the ten rows and the options, and greys the
+  // radius boxes that its corner mode leaves unused. Other numbers are ignored.
   void ShowPage(int number);
 
   // Before the user changes the tab, while the old one is still selected: stores its page.
   void TabControl1Changing();
   // After the user changed the tab: shows the new tab's preset.
   void TabControl1Change();
+
+  // After the user chose another corner mode: greys the radius boxes it leaves unused, at once.
+  void CornerModeListChange();
 
   // OK: stores the window position, the selected tab as CurrentPreset and the page on
   // display, writes the settings file and closes the window. If another run has saved the

@@ -17,7 +17,21 @@
 
 namespace tq58::ui::testing {
 
-class MemoryCheckBox : public CheckBox {
+// A control of kind `Interface` that is enabled until the program greys it.
+template <typename Interface>
+class MemoryControl : public Interface {
+ public:
+  bool Enabled() const override { return enabled_; }
+  void SetEnabled(bool enabled) override { enabled_ = enabled; }
+
+ private:
+  bool enabled_ = true;
+};
+
+// A label: nothing but its greying.
+using MemoryLabel = MemoryControl<Control>;
+
+class MemoryCheckBox : public MemoryControl<CheckBox> {
  public:
   bool Checked() const override { return checked_; }
   void SetChecked(bool checked) override { checked_ = checked; }
@@ -26,7 +40,7 @@ class MemoryCheckBox : public CheckBox {
   bool checked_ = false;
 };
 
-class MemoryEditBox : public EditBox {
+class MemoryEditBox : public MemoryControl<EditBox> {
  public:
   std::string Text() const override { return text_; }
   void SetText(std::string_view text) override { text_ = text; }
@@ -135,7 +149,18 @@ struct MemoryRow {
   MemoryComboBox CB3{true};
 };
 
-// Every control of the dialog, and the user's tab change with its two events.
+// The controls of the preset's options.
+struct MemoryOptions {
+  MemoryComboBox CornerModeList{false};
+  MemoryLabel BaseRadiusLabel;
+  MemoryEditBox BaseRadiusEdit;
+  MemoryCheckBox BaseRadiusPaperSize;
+  MemoryComboBox StartCapList{false};
+  MemoryComboBox EndCapList{false};
+};
+
+// Every control of the dialog, and the user's tab change and choice of corner mode with their
+// events.
 class MemoryDialog {
  public:
   MemoryDialog() {
@@ -148,8 +173,13 @@ class MemoryDialog {
   MemoryDialog& operator=(const MemoryDialog&) = delete;
 
   DialogControls Controls() {
-    return {form, memo, tabs, comment,
-            std::span<TFrame2, kRowsPerPreset>(frames_.data(), kRowsPerPreset)};
+    return {form,
+            memo,
+            tabs,
+            comment,
+            std::span<TFrame2, kRowsPerPreset>(frames_.data(), kRowsPerPreset),
+            {options.CornerModeList, options.BaseRadiusLabel, options.BaseRadiusEdit,
+             options.BaseRadiusPaperSize, options.StartCapList, options.EndCapList}};
   }
 
   // Row `number` (1..10) as on screen.
@@ -162,11 +192,18 @@ class MemoryDialog {
     dialog.TabControl1Change();
   }
 
+  // The user picks entry `index` of the corner mode list: the form hears of it afterwards.
+  void UserSelectsCornerMode(TForm1& dialog, int index) {
+    options.CornerModeList.SetSelectedIndex(index);
+    dialog.CornerModeListChange();
+  }
+
   MemoryFormWindow form;
   MemoryMemo memo;
   MemoryTabStrip tabs;
   MemoryEditBox comment;
   std::array<MemoryRow, kRowsPerPreset> rows;
+  MemoryOptions options;
 
  private:
   std::vector<TFrame2> frames_;

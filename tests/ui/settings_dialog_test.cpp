@@ -88,9 +88,13 @@ TEST_F(SettingsDialogTest, HelpTextHasItsLinesSeparatedByCrLf) {
   EXPECT_EQ(View().memo.Text(), expected);
   EXPECT_EQ(kHelpTextLines[0], Sjis("◆項目の最初のチェックは"));
   EXPECT_EQ(kHelpTextLines[15], Sjis("　0～30000まで指示可能"));
-  EXPECT_EQ(kHelpTextLines[18], Sjis("　"));
-  EXPECT_EQ(kHelpTextLines[24], Sjis("　Jw_cadのインストール・"));
-  EXPECT_EQ(kHelpTextLines[27], Sjis("　場合があります。"));
+  EXPECT_EQ(kHelpTextLines[18], Sjis("◆角の丸め「線ごとのＲ」"));
+  EXPECT_EQ(kHelpTextLines[20], Sjis("◆「同心円」は全線の角を"));
+  EXPECT_EQ(kHelpTextLines[29], Sjis("◆始端・終端：開いた線の"));
+  EXPECT_EQ(kHelpTextLines[34], Sjis("　タブごとの設定です"));
+  EXPECT_EQ(kHelpTextLines[35], Sjis("　"));
+  EXPECT_EQ(kHelpTextLines[41], Sjis("　Jw_cadのインストール・"));
+  EXPECT_EQ(kHelpTextLines[44], Sjis("　場合があります。"));
 }
 
 TEST_F(SettingsDialogTest, OpensOnTheStoredTabAndPositionWithoutTouchingOtherPresets) {
@@ -186,6 +190,71 @@ TEST_F(SettingsDialogTest, TypedTextStaysOnScreenUntilThePageIsShownAgain) {
   dialog.ReadPage(1);
   EXPECT_EQ(View().Row(1).Edit2.Text(), "-3");
   EXPECT_EQ(Store().Preset(1).Lines[0].Radius, 0.0);
+}
+
+// The boxes that the corner mode on screen uses are live, the others greyed: each row's
+// radius in per-row mode, the base radius with its label and paper-size box in concentric mode.
+void ExpectLiveRadiiOf(const MemoryDialog& view, CornerMode mode) {
+  const bool concentric = mode == CornerMode::Concentric;
+  for (const MemoryRow& row : view.rows) EXPECT_EQ(row.Edit2.Enabled(), !concentric);
+  EXPECT_EQ(view.options.BaseRadiusLabel.Enabled(), concentric);
+  EXPECT_EQ(view.options.BaseRadiusEdit.Enabled(), concentric);
+  EXPECT_EQ(view.options.BaseRadiusPaperSize.Enabled(), concentric);
+}
+
+TEST_F(SettingsDialogTest, OptionsAreThePresetsAndTheCornerModeGreysAtOnce) {
+  PresetStore stored;
+  stored.CurrentPreset = 2;
+  stored.Preset(2).Options = {CornerMode::Concentric, 6000, true, CapStyle::Arc, CapStyle::Line};
+  StoreFile(stored);
+
+  TForm1& dialog = Open();
+  const auto& options = View().options;
+  EXPECT_EQ(options.CornerModeList.Text(), Sjis("同心円"));
+  EXPECT_EQ(options.BaseRadiusEdit.Text(), "6000");
+  EXPECT_TRUE(options.BaseRadiusPaperSize.Checked());
+  EXPECT_EQ(options.StartCapList.Text(), Sjis("円弧"));
+  EXPECT_EQ(options.EndCapList.Text(), Sjis("直線"));
+  ExpectLiveRadiiOf(View(), CornerMode::Concentric);
+
+  View().UserSelectsTab(dialog, 0);
+  EXPECT_EQ(options.CornerModeList.Text(), Sjis("線ごとのＲ"));
+  EXPECT_EQ(options.BaseRadiusEdit.Text(), "0");
+  EXPECT_FALSE(options.BaseRadiusPaperSize.Checked());
+  EXPECT_EQ(options.EndCapList.Text(), Sjis("なし"));
+  ExpectLiveRadiiOf(View(), CornerMode::PerRow);
+  View().UserSelectsCornerMode(dialog, 1);
+  ExpectLiveRadiiOf(View(), CornerMode::Concentric);
+  View().UserSelectsCornerMode(dialog, 0);
+  ExpectLiveRadiiOf(View(), CornerMode::PerRow);
+}
+
+// The choices reach the file under the options' rules; a row's radius greyed by concentric
+// corners keeps its value for a return to per-row corners.
+TEST_F(SettingsDialogTest, OkStoresTheOptionsChosenUnderTheirRulesAndTheGreyedRadii) {
+  TForm1& dialog = Open();
+  View().Row(2).Edit2.SetText("4");
+  View().UserSelectsCornerMode(dialog, 1);
+  View().options.BaseRadiusEdit.SetText("7.50");
+  View().options.BaseRadiusPaperSize.SetChecked(true);
+  View().options.StartCapList.SetSelectedIndex(2);
+  View().options.EndCapList.SetSelectedIndex(1);
+  View().UserSelectsTab(dialog, 1);
+  View().UserSelectsCornerMode(dialog, 1);
+  View().options.BaseRadiusEdit.SetText("-3");
+  Store().Preset(3).Options.EndCap = static_cast<CapStyle>(7);
+  View().UserSelectsTab(dialog, 2);
+  EXPECT_EQ(View().options.EndCapList.SelectedIndex(), -1);
+  View().UserSelectsTab(dialog, 0);
+  EXPECT_EQ(View().options.BaseRadiusEdit.Text(), "7.5");
+  EXPECT_EQ(Store().Preset(2).Options.BaseRadius, 0.0);
+  EXPECT_EQ(Store().Preset(3).Options, TPresetOptions{});
+  dialog.Button1Click();
+
+  const PresetStore saved = LoadFile();
+  EXPECT_EQ(saved.Preset(1).Options,
+            (TPresetOptions{CornerMode::Concentric, 7.5, true, CapStyle::Arc, CapStyle::Line}));
+  EXPECT_EQ(saved.Preset(1).Lines[1].Radius, 4.0);
 }
 
 TEST_F(SettingsDialogTest, OkOnTabSevenStoresPresetPositionAndPage) {
@@ -289,7 +358,10 @@ TEST_F(SettingsDialogTest, TabChangesKeepEveryPageInMemoryUntilOk) {
   }
 }
 
-TEST_F(SettingsDialogTest, OkWithoutEditsRewritesTheSameFile) {
+class OkWithoutEditsTest : public SettingsDialogTest, public ::testing::WithParamInterface<bool> {};
+
+// Shown and stored again, every value keeps its bytes; a file without options gains none.
+TEST_P(OkWithoutEditsTest, RewritesTheSameFile) {
   PresetStore stored;
   stored.FormLeft = 202;
   stored.FormTop = 107;
@@ -297,6 +369,10 @@ TEST_F(SettingsDialogTest, OkWithoutEditsRewritesTheSameFile) {
   stored.Preset(20).Comment = Sjis("①～⑳");
   stored.Preset(20).Lines[0] = {true, 1.25, 0.5, false, 3, 4, -1};
   stored.Preset(5).Lines[9] = {false, -1e-7, 0, true, 0, 0, 0};
+  if (GetParam()) {
+    stored.Preset(20).Options = {CornerMode::Concentric, 1e-7, true, CapStyle::Arc, CapStyle::Line};
+    stored.Preset(5).Options = {CornerMode::PerRow, 2.5, false, CapStyle::None, CapStyle::Arc};
+  }
   StoreFile(stored);
   const std::string before = ReadBytes(settingsFile_);
 
@@ -306,6 +382,11 @@ TEST_F(SettingsDialogTest, OkWithoutEditsRewritesTheSameFile) {
   dialog.Button1Click();
   EXPECT_EQ(ReadBytes(settingsFile_), before);
 }
+
+INSTANTIATE_TEST_SUITE_P(Files, OkWithoutEditsTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                           return std::string(info.param ? "WithOptions" : "RowsOnly");
+                         });
 
 // What stands in the way of OK, and the reason its message gives in plain words.
 enum class SaveFault { FolderAtThePath, DiskFull };

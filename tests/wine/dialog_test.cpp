@@ -1,6 +1,6 @@
 // The Windows program's settings dialog under Wine, used as a person uses it: clicks on tabs
-// and boxes, typed text with Japanese characters, Enter, Esc, Alt+Y and Alt+N, the close box,
-// the message of an OK that cannot save. The settings file it leaves is checked line by line.
+// and boxes, typed text with Japanese characters, Enter, Esc, Tab and the Alt keys, the close
+// box, the message of an OK that cannot save. The settings file it leaves is checked line by line.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +12,7 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "dialog_driver.h"
@@ -22,6 +23,8 @@
 namespace {
 
 namespace fs = std::filesystem;
+using tq58::CapStyle;
+using tq58::CornerMode;
 using tq58::PresetStore;
 using tq58::TLineRow;
 using tq58::ui::testing::Sjis;
@@ -31,7 +34,7 @@ constexpr char kDialogTitle[] = "丸め付マルチライン　設定";
 constexpr char kApplicationTitle[] = "tq58_丸め付マルチライン";
 constexpr char kSaveFailedTitle[] = "設定を保存できません";
 constexpr int kClientWidth = 589;
-constexpr int kClientHeight = 312;
+constexpr int kClientHeight = 340;
 constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
 constexpr Rgb kMemoColour{187, 235, 244};
@@ -54,6 +57,12 @@ Point RowControl(int row, Column column) {
   static constexpr int kCentreX[] = {8, 40, 92, 128, 176, 264, 340};
   return {6 + kCentreX[column], 64 + 24 * (row - 1) + 10};
 }
+
+// The row's radius box and the base radius box, whose greying the corner mode sets.
+constexpr Point kRowOneRadiusCorner{6 + 68, 64};
+constexpr Point kBaseRadiusCorner{243, 312};
+constexpr int kRadiusBoxWidth = 49;
+constexpr int kRadiusBoxHeight = 21;
 
 // The tab strip's row of tabs, for comparing which tab is shown.
 constexpr int kTabRowWidth = 393;
@@ -311,6 +320,45 @@ TEST_F(SettingsDialogUnderWine,
   EXPECT_TRUE(Session().WaitForExit());
 }
 
+// The options' line is reached from the last row by Tab and from anywhere by its Alt keys;
+// concentric corners grey each row's radius, which Tab then passes by, and light the base
+// radius. The options of both edited presets reach the file.
+TEST_F(SettingsDialogUnderWine, OptionsAreReachedByTabAndAltKeysAndGreyTheRadii) {
+  const WindowPlace dialog = Open();
+  ASSERT_FALSE(dialog.Id.empty());
+  const auto radiusBoxes = [&](const Screenshot& shot) {
+    return std::pair(shot.Region(dialog.X + kRowOneRadiusCorner.X, dialog.Y + kRowOneRadiusCorner.Y,
+                                 kRadiusBoxWidth, kRadiusBoxHeight),
+                     shot.Region(dialog.X + kBaseRadiusCorner.X, dialog.Y + kBaseRadiusCorner.Y,
+                                 kRadiusBoxWidth, kRadiusBoxHeight));
+  };
+  Click(dialog, RowControl(10, kWidth));
+  const auto perRow = radiusBoxes(CaptureWhenDrawn("options-per-row.png"));
+  Session().Keys({"Tab", "Down"});  // concentric corners
+  const auto concentric = radiusBoxes(CaptureWhenDrawn("options-concentric.png"));
+  EXPECT_NE(concentric.first, perRow.first) << "the row's radius is not greyed";
+  EXPECT_NE(concentric.second, perRow.second) << "the base radius is still greyed";
+  Session().Keys({"Tab"});
+  Session().Type("12.5");
+  Session().Keys({"Tab", "space", "Tab", "Down", "Down", "Tab", "Down"});
+  Retype(dialog, RowControl(1, kSpacing), "5");
+  Session().Keys({"Tab", "space"});  // past the greyed radius to the paper-size box
+
+  Click(dialog, TabCentre(1));
+  Click(dialog, kCommentBox);
+  Session().Keys({"alt+k", "Down", "alt+r"});
+  Session().Type("3");
+  Session().Keys({"alt+z", "alt+s", "Down", "alt+e", "Down", "Down", "Tab", "space"});
+  ASSERT_TRUE(Session().WaitForExit()) << "Tab after the end cap did not reach OK";
+
+  PresetStore expected;
+  expected.CurrentPreset = 2;
+  expected.Preset(1).Lines[0] = TLineRow{false, 5.0, 0.0, true, 0, 0, -1};
+  expected.Preset(1).Options = {CornerMode::Concentric, 12.5, true, CapStyle::Arc, CapStyle::Line};
+  expected.Preset(2).Options = {CornerMode::Concentric, 3.0, true, CapStyle::Line, CapStyle::Arc};
+  ExpectSettingsFile(expected);
+}
+
 // In a Wine desktop, which draws the title bar as Windows does: the picture of the dialog is
 // kept, and its close box ends the program without storing.
 TEST_F(SettingsDialogUnderWine, CloseBoxInTheTitleBarStoresNothing) {
@@ -323,6 +371,7 @@ TEST_F(SettingsDialogUnderWine, CloseBoxInTheTitleBarStoresNothing) {
   stored.Preset(3).Lines[1] = TLineRow{true, 5.0, 2.0, false, 2, 1, -1};
   stored.Preset(3).Lines[2] = TLineRow{true, -5.0, 2.0, false, 2, 1, -1};
   stored.Preset(3).Lines[3] = TLineRow{true, 3.5, 1.0, true, 12, 21, 25};
+  stored.Preset(3).Options = {CornerMode::Concentric, 8.0, false, CapStyle::Arc, CapStyle::Arc};
   StoreSettings(stored);
   const std::string before = ReadBytes(Session().SettingsFile());
 

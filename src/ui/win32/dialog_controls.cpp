@@ -5,6 +5,8 @@
 #include <commctrl.h>
 #include <imm.h>
 
+#include <cwchar>
+
 #include "multiline/presets.h"
 #include "ui/win32/dialog_layout.h"
 #include "ui/win32/scoped_handles.h"
@@ -35,6 +37,8 @@ NativeKind NativeKindOf(ControlKind kind) {
       return {WC_TABCONTROLW, WS_CLIPSIBLINGS | TCS_FIXEDWIDTH | TCS_SINGLELINE, 0};
     case ControlKind::Label:
       return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+    case ControlKind::KeyLabel:
+      return {L"STATIC", SS_LEFT, 0};
     case ControlKind::CommentEdit:
     case ControlKind::NumberEdit:
       return {L"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
@@ -46,6 +50,12 @@ NativeKind NativeKindOf(ControlKind kind) {
       return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0};
   }
   return {L"STATIC", 0, 0};
+}
+
+// The letter after "&" in `caption` as its virtual-key code, or 0 for none.
+WPARAM AccessKeyOf(const wchar_t* caption) {
+  const wchar_t* mark = caption != nullptr ? std::wcschr(caption, L'&') : nullptr;
+  return mark != nullptr && mark[1] >= L'A' && mark[1] <= L'Z' ? static_cast<WPARAM>(mark[1]) : 0;
 }
 
 bool IsList(ControlKind kind) {
@@ -79,8 +89,9 @@ ScopedFont CreateDialogFont() {
                                 DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, kFontFace));
 }
 
-std::vector<HWND> CreateDialogControls(HWND dialog, HINSTANCE instance, HFONT font) {
-  std::vector<HWND> tabOrder;
+KeyboardTargets CreateDialogControls(HWND dialog, HINSTANCE instance, HFONT font) {
+  KeyboardTargets targets;
+  WPARAM labelKey = 0;  // a label's Alt key, waiting for the control it names
   for (const ControlPlacement& placement : DialogLayout()) {
     const NativeKind native = NativeKindOf(placement.kind);
     // A combo box's height includes its opened list; the closed box gets the table's height.
@@ -92,7 +103,19 @@ std::vector<HWND> CreateDialogControls(HWND dialog, HINSTANCE instance, HFONT fo
         style, placement.left, placement.top, placement.width, height, dialog,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(placement.id)), instance, nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (placement.tabStop) tabOrder.push_back(control);
+    if (placement.tabStop) {
+      targets.tabOrder.push_back(control);
+      if (labelKey != 0) targets.accessKeys.push_back({labelKey, control, AccessAction::Focus});
+      labelKey = 0;
+    }
+    const WPARAM key = AccessKeyOf(placement.caption);
+    if (placement.kind == ControlKind::KeyLabel) {
+      labelKey = key;
+    } else if (key != 0) {
+      const bool checkBox = placement.kind == ControlKind::CheckBox;
+      targets.accessKeys.push_back(
+          {key, control, checkBox ? AccessAction::Click : AccessAction::Press});
+    }
     if (IsList(placement.kind)) {
       SendMessageW(control, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
                    placement.height - kComboFrameHeight);
@@ -119,7 +142,7 @@ std::vector<HWND> CreateDialogControls(HWND dialog, HINSTANCE instance, HFONT fo
   }
   SetWindowPos(tabs, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetWindowSubclass(tabs, TabPageProc, kTabPageSubclassId, 0);
-  return tabOrder;
+  return targets;
 }
 
 }  // namespace tq58::ui::win32

@@ -3,8 +3,7 @@
 
 #include <windows.h>
 
-#include <vector>
-
+#include "ui/win32/dialog_keyboard.h"
 #include "ui/win32/scoped_handles.h"
 
 namespace tq58::ui::win32 {
@@ -14,7 +13,8 @@ ScopedFont CreateDialogFont();
 
 // Creates every control of the layout table on `dialog` in `font`: the edit boxes and lists
 // for numbers with the input method off, the tab strip with its 20 tabs beneath the page's
-// controls. Returns the controls that Tab visits, in tab order.
-std::vector<HWND> CreateDialogControls(HWND dialog, HINSTANCE instance, HFONT font);
+// controls. Returns the controls that Tab visits, in tab order, and the Alt keys of the
+// captions with the controls they reach.
+KeyboardTargets CreateDialogControls(HWND dialog, HINSTANCE instance, HFONT font);
 
 }  // namespace tq58::ui::win32

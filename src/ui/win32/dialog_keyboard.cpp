@@ -6,45 +6,46 @@
 #include <algorithm>
 #include <utility>
 
+#include "ui/win32/native_controls.h"
+
 namespace tq58::ui::win32 {
 namespace {
 
 bool KeyIsDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
-bool HasClass(HWND hwnd, const wchar_t* className) {
-  wchar_t name[32] = {};
-  GetClassNameW(hwnd, name, 32);
-  return lstrcmpiW(name, className) == 0;
+// Focuses `control`; as in every dialog, an edit field reached by the keyboard has its text
+// selected for retyping.
+void FocusControl(HWND control) {
+  SetFocus(control);
+  if (HasClass(control, L"Edit")) SendMessageW(control, EM_SETSEL, 0, -1);
+  if (HasClass(control, L"ComboBox")) SendMessageW(control, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
 }
 
 }  // namespace
 
 DialogKeyboard::DialogKeyboard(HWND dialog, HWND okButton, HWND cancelButton,
-                               std::vector<HWND> tabOrder,
+                               KeyboardTargets targets,
                                std::function<void(int step)> selectTabAsUser)
     : dialog_(dialog),
       ok_(okButton),
       cancel_(cancelButton),
-      tabOrder_(std::move(tabOrder)),
+      targets_(std::move(targets)),
       selectTabAsUser_(std::move(selectTabAsUser)) {}
 
 bool DialogKeyboard::PreTranslate(const MSG& message) {
   if (message.hwnd != dialog_ && !IsChild(dialog_, message.hwnd)) return false;
-  if (message.message == WM_SYSKEYDOWN) {
-    // Alt with the underlined letter of a button caption.
-    const HWND button = message.wParam == 'Y' ? ok_ : message.wParam == 'N' ? cancel_ : nullptr;
-    if (button == nullptr) return false;
-    Press(button);
-    return true;
-  }
+  if (message.message == WM_SYSKEYDOWN) return UseAccessKey(message.wParam);
   if (message.message != WM_KEYDOWN) return false;
   const HWND focused = FocusedControl();
   switch (message.wParam) {
     case VK_TAB:
       if (KeyIsDown(VK_CONTROL)) {
         selectTabAsUser_(KeyIsDown(VK_SHIFT) ? -1 : 1);
+        // The preset now shown may grey the radius box that had the focus, which took the focus
+        // away: it passes on to the next control, as Tab would.
+        if (focused != nullptr && !IsWindowEnabled(focused)) MoveFocus(focused, 1);
       } else {
-        MoveFocus(KeyIsDown(VK_SHIFT) ? -1 : 1);
+        MoveFocus(focused, KeyIsDown(VK_SHIFT) ? -1 : 1);
       }
       return true;
     case VK_RETURN:
@@ -72,20 +73,40 @@ bool DialogKeyboard::IsDroppedList(HWND control) const {
          SendMessageW(control, CB_GETDROPPEDSTATE, 0, 0) != FALSE;
 }
 
-void DialogKeyboard::MoveFocus(int step) {
-  if (tabOrder_.empty()) return;
-  const auto count = static_cast<int>(tabOrder_.size());
-  const auto found = std::find(tabOrder_.begin(), tabOrder_.end(), FocusedControl());
-  int index = found == tabOrder_.end() ? (step > 0 ? -1 : count)
-                                       : static_cast<int>(found - tabOrder_.begin());
+// Alt with the underlined letter of a caption. A greyed control takes none: the key is left
+// to the system, which beeps.
+bool DialogKeyboard::UseAccessKey(WPARAM key) {
+  const auto& keys = targets_.accessKeys;
+  const auto found =
+      std::find_if(keys.begin(), keys.end(), [key](const AccessKey& k) { return k.key == key; });
+  if (found == keys.end() || !IsWindowEnabled(found->control)) return false;
+  switch (found->action) {
+    case AccessAction::Press:
+      Press(found->control);
+      break;
+    case AccessAction::Click:
+      SetFocus(found->control);
+      SendMessageW(found->control, BM_CLICK, 0, 0);
+      break;
+    case AccessAction::Focus:
+      FocusControl(found->control);
+      break;
+  }
+  return true;
+}
+
+void DialogKeyboard::MoveFocus(HWND from, int step) {
+  const auto& order = targets_.tabOrder;
+  if (order.empty()) return;
+  const auto count = static_cast<int>(order.size());
+  const auto found = std::find(order.begin(), order.end(), from);
+  int index =
+      found == order.end() ? (step > 0 ? -1 : count) : static_cast<int>(found - order.begin());
   for (int tries = 0; tries < count; ++tries) {
     index = (index + step + count) % count;
-    const HWND next = tabOrder_[static_cast<std::size_t>(index)];
+    const HWND next = order[static_cast<std::size_t>(index)];
     if (!IsWindowVisible(next) || !IsWindowEnabled(next)) continue;
-    SetFocus(next);
-    // As in every dialog, an edit field reached by Tab has its text selected for retyping.
-    if (HasClass(next, L"Edit")) SendMessageW(next, EM_SETSEL, 0, -1);
-    if (HasClass(next, L"ComboBox")) SendMessageW(next, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+    FocusControl(next);
     return;
   }
 }

@@ -47,7 +47,26 @@ constexpr std::array<ControlPlacement, kWindowControlCount> kWindowControls = {{
     {ControlKind::Label, kLabel4, L"線幅", 328, 48, 28, 13, false},
 }};
 
-constexpr int kControlCount = kWindowControlCount + kRowsPerPreset * kRowColumns;
+// The options of the preset on display, in one line below the tab strip and the buttons; in
+// tab order after the rows, as they follow them on the screen.
+constexpr int kOptionsTop = 312;
+constexpr int kOptionsLabelTop = kOptionsTop + 4;  // text level with the boxes' text
+constexpr int kOptionControlCount = 9;
+
+constexpr std::array<ControlPlacement, kOptionControlCount> kOptionControls = {{
+    {ControlKind::KeyLabel, kCornerModeLabel, L"角の丸め(&K)", 4, kOptionsLabelTop, 77, 13, false},
+    {ControlKind::ChoiceList, kCornerModeList, nullptr, 82, kOptionsTop, 92, 21, true},
+    {ControlKind::KeyLabel, kBaseRadiusLabel, L"基準Ｒ(&R)", 179, kOptionsLabelTop, 63, 13, false},
+    {ControlKind::NumberEdit, kBaseRadiusEdit, nullptr, 243, kOptionsTop, 49, 21, true},
+    {ControlKind::CheckBox, kBaseRadiusPaperSize, L"図寸(&Z)", 297, kOptionsTop + 2, 66, 17, true},
+    {ControlKind::KeyLabel, kStartCapLabel, L"始端(&S)", 369, kOptionsLabelTop, 49, 13, false},
+    {ControlKind::ChoiceList, kStartCapList, nullptr, 419, kOptionsTop, 55, 21, true},
+    {ControlKind::KeyLabel, kEndCapLabel, L"終端(&E)", 480, kOptionsLabelTop, 49, 13, false},
+    {ControlKind::ChoiceList, kEndCapList, nullptr, 530, kOptionsTop, 55, 21, true},
+}};
+
+constexpr int kControlCount =
+    kWindowControlCount + kRowsPerPreset * kRowColumns + kOptionControlCount;
 
 constexpr std::array<ControlPlacement, kControlCount> BuildLayout() {
   std::array<ControlPlacement, kControlCount> layout{};
@@ -66,6 +85,7 @@ constexpr std::array<ControlPlacement, kControlCount> BuildLayout() {
                         true};
     }
   }
+  for (const ControlPlacement& placement : kOptionControls) layout[next++] = placement;
   return layout;
 }
 

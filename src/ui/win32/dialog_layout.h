@@ -7,7 +7,8 @@
 namespace tq58::ui::win32 {
 
 inline constexpr int kClientWidth = 589;
-inline constexpr int kClientHeight = 312;
+// 312 for the tab strip and the buttons, and one line of 28 for the options below them.
+inline constexpr int kClientHeight = 340;
 inline constexpr int kFontHeight = 13;          // character height in pixels
 inline constexpr int kListItemHeight = 13;      // entries of the row lists
 inline constexpr int kDroppedListHeight = 220;  // a row list opened for choosing
@@ -20,9 +21,10 @@ enum class ControlKind {
   Button,
   TabStrip,
   Label,
+  KeyLabel,      // label whose letter after "&" is the Alt key of the next control in tab order
   CommentEdit,   // single-line edit that takes Japanese input
   NumberEdit,    // single-line edit with the input method off
-  CheckBox,      // without caption
+  CheckBox,      // its caption, if any, right of the box; "&" marks its Alt key
   ChoiceList,    // drop-down list, choice only, input method off
   EditableList,  // drop-down list with an edit field, input method off
 };
@@ -38,6 +40,15 @@ enum ControlId : int {
   kLabel2,
   kLabel3,
   kLabel4,
+  kCornerModeLabel,
+  kCornerModeList,
+  kBaseRadiusLabel,
+  kBaseRadiusEdit,
+  kBaseRadiusPaperSize,
+  kStartCapLabel,
+  kStartCapList,
+  kEndCapLabel,
+  kEndCapList,
   kFirstRowId = 200,
 };
 
@@ -48,7 +59,7 @@ constexpr int RowControlId(int row, int column) { return kFirstRowId + 10 * (row
 struct ControlPlacement {
   ControlKind kind;
   int id;
-  const wchar_t* caption;  // nullptr for none
+  const wchar_t* caption;  // nullptr for none; in a button's, "&" marks its Alt key
   int left;
   int top;
   int width;

@@ -36,6 +36,12 @@ std::wstring WindowText(HWND hwnd) {
   return text;
 }
 
+bool HasClass(HWND hwnd, const wchar_t* className) {
+  wchar_t name[32] = {};
+  GetClassNameW(hwnd, name, 32);
+  return lstrcmpiW(name, className) == 0;
+}
+
 bool NativeCheckBox::Checked() const {
   return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }

@@ -10,27 +10,38 @@
 
 namespace tq58::ui::win32 {
 
-class NativeCheckBox : public CheckBox {
+// A native control of kind `Interface` whose greying is the window's disabled state.
+template <typename Interface>
+class NativeControl : public Interface {
  public:
-  explicit NativeCheckBox(HWND hwnd) : hwnd_(hwnd) {}
+  explicit NativeControl(HWND hwnd) : hwnd_(hwnd) {}
+  bool Enabled() const override { return IsWindowEnabled(hwnd_) != FALSE; }
+  void SetEnabled(bool enabled) override { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
+
+ protected:
+  HWND hwnd_;
+};
+
+// A label, greyed as a whole.
+using NativeLabel = NativeControl<Control>;
+
+class NativeCheckBox : public NativeControl<CheckBox> {
+ public:
+  using NativeControl::NativeControl;
   bool Checked() const override;
   void SetChecked(bool checked) override;
-
- private:
-  HWND hwnd_;
 };
 
 // An edit box. A text set by the program is read back as the very bytes that were set while
 // the user has not changed it, so a comment survives even where code page 932 maps two byte
 // codes to one character.
-class NativeEditBox : public EditBox {
+class NativeEditBox : public NativeControl<EditBox> {
  public:
-  explicit NativeEditBox(HWND hwnd) : hwnd_(hwnd) {}
+  using NativeControl::NativeControl;
   std::string Text() const override;
   void SetText(std::string_view text) override;
 
  private:
-  HWND hwnd_;
   std::string setBytes_;
   std::wstring setText_;
 };
@@ -88,5 +99,8 @@ class NativeFormWindow : public FormWindow {
 
 // The text of any window as UTF-16.
 std::wstring WindowText(HWND hwnd);
+
+// True when the window's class is `className`, in any case.
+bool HasClass(HWND hwnd, const wchar_t* className);
 
 }  // namespace tq58::ui::win32

@@ -39,6 +39,16 @@ struct NativeRow {
   NativeComboBox CB3;
 };
 
+// The controls of the preset's options, as the control layer sees them.
+struct NativeOptions {
+  NativeComboBox CornerModeList;
+  NativeLabel BaseRadiusLabel;
+  NativeEditBox BaseRadiusEdit;
+  NativeCheckBox BaseRadiusPaperSize;
+  NativeComboBox StartCapList;
+  NativeComboBox EndCapList;
+};
+
 class SettingsWindow {
  public:
   SettingsWindow(PresetStore& store, std::filesystem::path settingsFileName)
@@ -69,7 +79,7 @@ class SettingsWindow {
   ScopedFont font_;
   ScopedBrush memoBrush_;
   HWND focusWhenInactive_ = nullptr;
-  std::vector<HWND> tabOrder_;
+  KeyboardTargets keyboardTargets_;
 
   // The control layer over the native controls, and the dialog's behaviour on it.
   std::optional<NativeFormWindow> form_;
@@ -78,6 +88,7 @@ class SettingsWindow {
   std::optional<NativeEditBox> comment_;
   std::vector<NativeRow> rows_;
   std::vector<TFrame2> frames_;
+  std::optional<NativeOptions> options_;
   std::optional<TForm1> form1_;
   std::optional<DialogKeyboard> keyboard_;
 
@@ -152,7 +163,7 @@ bool SettingsWindow::CreateWindows() {
 void SettingsWindow::CreateControls() {
   font_ = CreateDialogFont();
   memoBrush_.reset(CreateSolidBrush(kMemoColor));
-  tabOrder_ = CreateDialogControls(dialog_, instance_, font_.get());
+  keyboardTargets_ = CreateDialogControls(dialog_, instance_, font_.get());
 }
 
 void SettingsWindow::ConnectDialog() {
@@ -170,10 +181,18 @@ void SettingsWindow::ConnectDialog() {
     frames_.push_back(TFrame2{native.CH1, native.Edit1, native.Edit2, native.CH2, native.CB1,
                               native.CB2, native.CB3});
   }
-  form1_.emplace(DialogControls{*form_, *memo_, *tabs_, *comment_,
-                                std::span<TFrame2, kRowsPerPreset>(frames_.data(), kRowsPerPreset)},
-                 store_, settingsFileName_);
-  keyboard_.emplace(dialog_, Control(kButton1), Control(kButton2), tabOrder_,
+  options_.emplace(NativeOptions{
+      NativeComboBox(Control(kCornerModeList)), NativeLabel(Control(kBaseRadiusLabel)),
+      NativeEditBox(Control(kBaseRadiusEdit)), NativeCheckBox(Control(kBaseRadiusPaperSize)),
+      NativeComboBox(Control(kStartCapList)), NativeComboBox(Control(kEndCapList))});
+  form1_.emplace(
+      DialogControls{*form_, *memo_, *tabs_, *comment_,
+                     std::span<TFrame2, kRowsPerPreset>(frames_.data(), kRowsPerPreset),
+                     PresetOptionControls{options_->CornerModeList, options_->BaseRadiusLabel,
+                                          options_->BaseRadiusEdit, options_->BaseRadiusPaperSize,
+                                          options_->StartCapList, options_->EndCapList}},
+      store_, settingsFileName_);
+  keyboard_.emplace(dialog_, Control(kButton1), Control(kButton2), std::move(keyboardTargets_),
                     [this](int step) { SelectTabAsUser(step); });
 }
 
@@ -216,6 +235,10 @@ LRESULT SettingsWindow::OnDialogMessage(UINT message, WPARAM wParam, LPARAM lPar
         if (LOWORD(wParam) == kButton1) form1_->Button1Click();
         if (LOWORD(wParam) == kButton2) form1_->Button2Click();
       }
+      // Sent for the user's choice only, by mouse or keyboard; never for the program's.
+      if (form1_ && HIWORD(wParam) == CBN_SELCHANGE && LOWORD(wParam) == kCornerModeList) {
+        form1_->CornerModeListChange();
+      }
       return 0;
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);
@@ -227,9 +250,18 @@ LRESULT SettingsWindow::OnDialogMessage(UINT message, WPARAM wParam, LPARAM lPar
     }
     case WM_CTLCOLORSTATIC: {
       const auto dc = reinterpret_cast<HDC>(wParam);
-      const bool memo = reinterpret_cast<HWND>(lParam) == Control(kMemo1);
-      SetBkColor(dc, memo ? kMemoColor : RGB(255, 255, 255));
-      return reinterpret_cast<LRESULT>(memo ? memoBrush_.get() : GetStockObject(WHITE_BRUSH));
+      const auto control = reinterpret_cast<HWND>(lParam);
+      if (control == Control(kMemo1)) {
+        SetBkColor(dc, kMemoColor);
+        return reinterpret_cast<LRESULT>(memoBrush_.get());
+      }
+      // A greyed edit box has the face colour behind its grey text, as in every dialog.
+      if (!IsWindowEnabled(control) && HasClass(control, L"Edit")) {
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+      }
+      SetBkColor(dc, RGB(255, 255, 255));
+      return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
     }
     case WM_ACTIVATE:
       // Give the focus back to the control that had it, as dialogs do.

@@ -1,0 +1,36 @@
+// The text form of a field, read from and shown in the four kinds of field control.
+#include "ui/field_controls.h"
+
+#include "util/overloaded.h"
+#include "util/text_convert.h"
+
+namespace tq58::ui {
+
+using MyFunc::Overloaded;
+
+std::string ControlText(const FieldControl& control) {
+  return std::visit(
+      Overloaded{
+          [](CheckBox* box) { return MyFunc::BoolToText(box->Checked()); },
+          [](EditBox* edit) { return edit->Text(); },
+          [](ComboBox* list) { return list->Text(); },
+          [](SelectedEntry entry) { return std::to_string(entry.list->SelectedIndex()); },
+      },
+      control);
+}
+
+void ShowControlText(const FieldControl& control, std::string_view text) {
+  std::visit(Overloaded{
+                 [&](CheckBox* box) { box->SetChecked(MyFunc::TextToBool(text)); },
+                 [&](EditBox* edit) { edit->SetText(text); },
+                 [&](ComboBox* list) { list->SetText(text); },
+                 [&](SelectedEntry entry) {
+                   const int32_t index = MyFunc::TextToInt(text);
+                   const bool listed = index >= 0 && index < entry.list->ItemCount();
+                   entry.list->SetSelectedIndex(listed ? index : -1);
+                 },
+             },
+             control);
+}
+
+}  // namespace tq58::ui

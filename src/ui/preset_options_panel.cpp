@@ -1,0 +1,66 @@
+// Each option's control holds its text form in the order of the options' field table, as the
+// settings file does; a choice list's entries are its enumeration's values in order.
+#include "ui/preset_options_panel.h"
+
+#include <array>
+#include <string_view>
+
+#include "ui/field_controls.h"
+
+namespace tq58::ui {
+namespace {
+
+// "線ごとのＲ", "同心円": CornerMode 0 and 1.
+constexpr std::array<std::string_view, 2> kCornerModeEntries = {
+    "\x90\xFC\x82\xB2\x82\xC6\x82\xCC\x82\x71", "\x93\xAF\x90\x53\x89\x7E"};
+// "なし", "直線", "円弧": CapStyle 0, 1 and 2.
+constexpr std::array<std::string_view, 3> kCapEntries = {"\x82\xC8\x82\xB5", "\x92\xBC\x90\xFC",
+                                                         "\x89\x7E\x8C\xCA"};
+
+template <std::size_t N>
+void FillList(ComboBox& list, const std::array<std::string_view, N>& entries) {
+  list.ClearItems();
+  for (std::string_view entry : entries) list.AddItem(entry);
+}
+
+// The options' controls in the order of kPresetOptionFields.
+std::array<FieldControl, kPresetOptionFields.size()> OptionControls(
+    const PresetOptionControls& controls) {
+  return {SelectedEntry{&controls.CornerModeList}, &controls.BaseRadiusEdit,
+          &controls.BaseRadiusPaperSize, SelectedEntry{&controls.StartCapList},
+          SelectedEntry{&controls.EndCapList}};
+}
+
+}  // namespace
+
+void FillPresetOptionLists(const PresetOptionControls& controls) {
+  FillList(controls.CornerModeList, kCornerModeEntries);
+  FillList(controls.StartCapList, kCapEntries);
+  FillList(controls.EndCapList, kCapEntries);
+  ShowPresetOptions(TPresetOptions{}, controls);
+}
+
+TPresetOptions ReadPresetOptions(const PresetOptionControls& controls) {
+  TPresetOptions options;
+  ReadFieldControls(options, kPresetOptionFields, OptionControls(controls), SetPresetOptionField);
+  // An unselected list reads as -1, which the rules turn into the default.
+  ApplyPresetOptionRules(options);
+  return options;
+}
+
+void ShowPresetOptions(const TPresetOptions& options, const PresetOptionControls& controls) {
+  ShowFieldControls(options, kPresetOptionFields, OptionControls(controls),
+                    AppendPresetOptionField);
+}
+
+void GreyUnusedRadii(const PresetOptionControls& controls,
+                     std::span<TFrame2, kRowsPerPreset> frames) {
+  const bool concentric =
+      controls.CornerModeList.SelectedIndex() == static_cast<int>(CornerMode::Concentric);
+  for (TFrame2& frame : frames) frame.Edit2.SetEnabled(!concentric);
+  controls.BaseRadiusLabel.SetEnabled(concentric);
+  controls.BaseRadiusEdit.SetEnabled(concentric);
+  controls.BaseRadiusPaperSize.SetEnabled(concentric);
+}
+
+}  // namespace tq58::ui
