@@ -6,6 +6,7 @@
 
 #include <exception>
 #include <new>
+#include <optional>
 
 #include "exchange/writer.h"
 #include "support/files.h"
@@ -87,9 +88,13 @@ TEST_F(ProgramRunTest, TheSettingsFileIsOnlyRead) {
   WriteBytes(Files().SettingsFile, settings);
   const auto writeTime = fs::last_write_time(Files().SettingsFile);
 
-  tq58::RunTransformation(Files(), 2);
-  EXPECT_EQ(ReadBytes(Files().SettingsFile), settings);
-  EXPECT_EQ(fs::last_write_time(Files().SettingsFile), writeTime);
+  // Neither with the current preset nor with one chosen for this run ("/p5").
+  for (const std::optional<int32_t> preset :
+       {std::optional<int32_t>{}, std::optional<int32_t>{5}}) {
+    tq58::RunTransformation(Files(), 2, preset);
+    EXPECT_EQ(ReadBytes(Files().SettingsFile), settings);
+    EXPECT_EQ(fs::last_write_time(Files().SettingsFile), writeTime);
+  }
   // Nothing else was left in the folder, no temporary file either.
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_.Path()), fs::directory_iterator()), 2);
 }
