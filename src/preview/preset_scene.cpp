@@ -11,7 +11,6 @@
 #include "exchange/writer.h"
 #include "multiline/construction.h"
 #include "preview/model_scene.h"
-#include "preview/shift_jis_text.h"
 #include "util/host_limits.h"
 
 namespace tq58::preview {
@@ -99,7 +98,7 @@ Scene PresetScene(const PresetStore& store, int32_t preset) {
   Scene scene;
   scene.title = "Preset " + std::to_string(preset);
   const std::string& comment = drawn.Preset(preset).Comment;
-  if (!comment.empty()) scene.title += ": " + ShiftJisToUtf8(comment);
+  if (!comment.empty()) scene.title += ": " + comment;
 
   for (const Path& path : SamplePaths(size.leg, size.gap)) {
     JwwGaibu::ExchangeModel host = SyntheticHostModel(path);
