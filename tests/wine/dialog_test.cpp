@@ -34,7 +34,7 @@ constexpr char kDialogTitle[] = "丸め付マルチライン　設定";
 constexpr char kApplicationTitle[] = "tq58_丸め付マルチライン";
 constexpr char kSaveFailedTitle[] = "設定を保存できません";
 constexpr int kClientWidth = 589;
-constexpr int kClientHeight = 340;
+constexpr int kClientHeight = 498;
 constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
 constexpr Rgb kMemoColour{187, 235, 244};
