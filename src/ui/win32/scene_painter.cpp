@@ -1,8 +1,10 @@
 // GDI pens from strokes, and each shape of a scene as polylines, filled shapes and texts.
 #include "ui/win32/scene_painter.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "preview/pixel_view.h"
