@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "preview/scene.h"
+
 namespace tq58::ui {
 
 // Any control that the dialog greys: a disabled one shows greyed and takes no input, and the
@@ -61,6 +63,13 @@ class Memo {
  public:
   virtual ~Memo() = default;
   virtual void SetText(std::string_view text) = 0;
+};
+
+// An area that draws a picture of the page on display; each Show replaces the one before.
+class PreviewArea {
+ public:
+  virtual ~PreviewArea() = default;
+  virtual void Show(const preview::Scene& scene) = 0;
 };
 
 // A message for the user: the caption of its box and its text, lines separated by CR LF.

@@ -8,6 +8,7 @@
 #include "multiline/settings_file.h"
 #include "ui/help_text.h"
 #include "ui/line_row_binding.h"
+#include "ui/page_preview.h"
 #include "ui/save_messages.h"
 #include "util/host_limits.h"
 #include "util/line_break.h"
@@ -46,18 +47,24 @@ void TForm1::OpenSettings() {
 
 void TForm1::ReadPage(int number) {
   if (!IsPresetNumber(number)) return;
-  TLineTable& preset = store_.Preset(number);
-  preset.Comment = controls_.EditC.Text();
+  store_.Preset(number) = PageOnDisplay();
+}
+
+TLineTable TForm1::PageOnDisplay() const {
+  TLineTable page;
+  page.Comment = controls_.EditC.Text();
   for (int r = 0; r < kRowsPerPreset; ++r) {
-    preset.Lines[static_cast<std::size_t>(r)] =
+    page.Lines[static_cast<std::size_t>(r)] =
         ReadLineRow(controls_.Frames[static_cast<std::size_t>(r)]);
   }
-  preset.Options = ReadPresetOptions(controls_.Options);
+  page.Options = ReadPresetOptions(controls_.Options);
+  return page;
 }
 
 void TForm1::ShowPage(int number) {
   if (!IsPresetNumber(number)) return;
   const TLineTable& preset = store_.Preset(number);
+  fillingControls_ = true;
   controls_.EditC.SetText(preset.Comment);
   for (int r = 0; r < kRowsPerPreset; ++r) {
     ShowLineRow(preset.Lines[static_cast<std::size_t>(r)],
@@ -65,13 +72,24 @@ void TForm1::ShowPage(int number) {
   }
   ShowPresetOptions(preset.Options, controls_.Options);
   GreyUnusedRadii(controls_.Options, controls_.Frames);
+  fillingControls_ = false;
+  RedrawPreview();
 }
 
 void TForm1::TabControl1Changing() { ReadPage(SelectedPresetNumber()); }
 
 void TForm1::TabControl1Change() { ShowPage(SelectedPresetNumber()); }
 
-void TForm1::CornerModeListChange() { GreyUnusedRadii(controls_.Options, controls_.Frames); }
+void TForm1::CornerModeListChange() {
+  GreyUnusedRadii(controls_.Options, controls_.Frames);
+  RedrawPreview();
+}
+
+void TForm1::PageEdited() {
+  if (!fillingControls_) RedrawPreview();
+}
+
+void TForm1::RedrawPreview() { controls_.Preview.Show(PagePreviewScene(PageOnDisplay())); }
 
 void TForm1::Button1Click() {
   store_.FormLeft = controls_.Form.Left();

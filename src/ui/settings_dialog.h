@@ -21,6 +21,7 @@ struct DialogControls {
   EditBox& EditC;                             // the comment of the preset on display
   std::span<TFrame2, kRowsPerPreset> Frames;  // Frame21 .. Frame210, top to bottom
   PresetOptionControls Options;               // the options of the preset on display
+  PreviewArea& Preview;                       // draws the page on display
 };
 
 // The dialog over the preset table. The controls on screen always hold the preset of the
@@ -39,8 +40,9 @@ class TForm1 {
   // Copies EditC, the ten rows and the options into preset `number` (1..20), applying the
   // range rules of the table; the controls keep what the user typed. Other numbers are ignored.
   void ReadPage(int number);
-  // Copies preset `number` (1..20) into EditC, the ten rows and the options, and greys the
-  // radius boxes that its corner mode leaves unused. Other numbers are ignored.
+  // Copies preset `number` (1..20) into EditC, the ten rows and the options, greys the radius
+  // boxes that its corner mode leaves unused and draws the page in the preview. Other numbers
+  // are ignored.
   void ShowPage(int number);
 
   // Before the user changes the tab, while the old one is still selected: stores its page.
@@ -48,8 +50,14 @@ class TForm1 {
   // After the user changed the tab: shows the new tab's preset.
   void TabControl1Change();
 
-  // After the user chose another corner mode: greys the radius boxes it leaves unused, at once.
+  // After the user chose another corner mode: greys the radius boxes it leaves unused and
+  // draws the page anew, at once.
   void CornerModeListChange();
+
+  // After the user changed any value of the page (typed, ticked or chose): draws the page as
+  // the controls hold it now, without storing it. Ignored while the program itself fills the
+  // controls, before the first page is shown and within ShowPage.
+  void PageEdited();
 
   // OK: stores the window position, the selected tab as CurrentPreset and the page on
   // display, writes the settings file and closes the window. If another run has saved the
@@ -62,6 +70,9 @@ class TForm1 {
 
  private:
   int SelectedPresetNumber() const;
+  // The page as the controls hold it, with the range rules of the table applied.
+  TLineTable PageOnDisplay() const;
+  void RedrawPreview();
   // True unless the settings file holds bytes that differ from those the dialog read and the
   // user declines to overwrite them.
   bool MayOverwriteSettingsFile();
@@ -70,6 +81,8 @@ class TForm1 {
   PresetStore& store_;
   std::filesystem::path settingsFileName_;
   std::optional<std::string> settingsAsRead_;  // the file's bytes; none when it had none
+  // True while the controls are being filled by the program rather than edited by the user.
+  bool fillingControls_ = true;
 };
 
 }  // namespace tq58::ui

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Checks that the source layers depend one way: app -> ui -> multiline -> exchange -> util.
+"""Checks that the source layers depend one way: app -> ui -> preview -> multiline ->
+exchange -> util.
 
 A file of a layer may include its own layer and the layers to its right, never one to its
 left. The Win32 view (ui/win32) counts as ui; main.cpp alone, which wires the Win32 dialog
@@ -11,7 +12,7 @@ import pathlib
 import re
 import sys
 
-LAYERS = ["util", "exchange", "multiline", "ui", "app"]  # each may use those before it
+LAYERS = ["util", "exchange", "multiline", "preview", "ui", "app"]  # each may use those before it
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([a-z0-9_]+)/', re.MULTILINE)
 
 

@@ -50,7 +50,7 @@ TEST(ModelScene, HostEntitiesAreGreyAndCommandsCarryTheirAttributes) {
   EXPECT_TRUE(last.dashPx.empty());
 }
 
-TEST(ModelScene, TextsTakeTheirLayerGroupsScaleAndBecomeUtf8) {
+TEST(ModelScene, TextsTakeTheirLayerGroupsScale) {
   // "起点" in Shift-JIS; text style 1 is 3 mm high, layer group 1 is at 1:100.
   const auto model =
       ModelOf({"hs 1 100 1 1 1 1 1 1 1 1 1 1 1 1 1 1", "lg1", "ch 5 6 0 1 \"\x8b\x4e\x93\x5f"});
@@ -58,7 +58,7 @@ TEST(ModelScene, TextsTakeTheirLayerGroupsScaleAndBecomeUtf8) {
   AddEntities(model, Layer::Host, scene);
   ASSERT_EQ(scene.host.size(), 1u);
   const auto& text = std::get<TextShape>(scene.host[0].shape);
-  EXPECT_EQ(text.utf8, "\xE8\xB5\xB7\xE7\x82\xB9");
+  EXPECT_EQ(text.text, "\x8b\x4e\x93\x5f");
   EXPECT_DOUBLE_EQ(text.height, 300.0);
   EXPECT_DOUBLE_EQ(text.angleDeg, 90.0);
 }
@@ -71,7 +71,7 @@ TEST(ModelScene, IndicatedPointsAreNumberedAndTheBasePathStopsAtTheFirstGap) {
   EXPECT_EQ(CountOf<DotShape>(scene.indicated), 4);
   std::vector<std::string> labels;
   for (const StyledShape& s : scene.indicated) {
-    if (const auto* text = std::get_if<TextShape>(&s.shape)) labels.push_back(text->utf8);
+    if (const auto* text = std::get_if<TextShape>(&s.shape)) labels.push_back(text->text);
   }
   EXPECT_EQ(labels, (std::vector<std::string>{"1", "2", "3", "5"}));
 }
@@ -96,7 +96,7 @@ TEST(PresetScene, DrawsEveryRowAlongTheFourSamplePaths) {
   store.Preset(4).Lines[1] = {true, -5.0, 0.0, false, 0, 0, -1};
 
   const Scene scene = PresetScene(store, 4);
-  EXPECT_EQ(scene.title, "Preset 4: \xE5\xA3\x81");
+  EXPECT_EQ(scene.title, "Preset 4: \x95\xc7");
   EXPECT_EQ(CountOf<SegmentShape>(scene.commands), 2 * (2 + 3 + 3 + 4));
   EXPECT_EQ(CountOf<ArcShape>(scene.commands), 1 + 2 + 2 + 4);
   int mappedRow = 0;

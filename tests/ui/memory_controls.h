@@ -138,6 +138,14 @@ class MemoryFormWindow : public FormWindow {
   bool closed_ = false;
 };
 
+// A preview area that keeps every scene it was given.
+class MemoryPreviewArea : public PreviewArea {
+ public:
+  void Show(const preview::Scene& scene) override { shown.push_back(scene); }
+
+  std::vector<preview::Scene> shown;  // in order; the last is on display
+};
+
 // The controls of one line row.
 struct MemoryRow {
   MemoryCheckBox CH1;
@@ -179,7 +187,8 @@ class MemoryDialog {
             comment,
             std::span<TFrame2, kRowsPerPreset>(frames_.data(), kRowsPerPreset),
             {options.CornerModeList, options.BaseRadiusLabel, options.BaseRadiusEdit,
-             options.BaseRadiusPaperSize, options.StartCapList, options.EndCapList}};
+             options.BaseRadiusPaperSize, options.StartCapList, options.EndCapList},
+            preview};
   }
 
   // Row `number` (1..10) as on screen.
@@ -204,6 +213,7 @@ class MemoryDialog {
   MemoryEditBox comment;
   std::array<MemoryRow, kRowsPerPreset> rows;
   MemoryOptions options;
+  MemoryPreviewArea preview;
 
  private:
   std::vector<TFrame2> frames_;

@@ -455,6 +455,58 @@ INSTANTIATE_TEST_SUITE_P(
       return std::string(info.param.name);
     });
 
+// The preview shows the page as the controls hold it: from the opening, after each edit of a
+// value, after a choice of corner mode and on another tab; the store keeps what it had until
+// the tab changes. Edits announced before the first page is shown draw nothing.
+TEST_F(SettingsDialogTest, PreviewFollowsEditsCornerModeAndTabsWithoutStoring) {
+  PresetStore stored;
+  stored.Preset(1).Lines[0] = {true, 5, 0, false, 0, 0, -1};
+  stored.Preset(1).Lines[1] = {true, -5, 0, false, 8, 0, -1};
+  StoreFile(stored);
+  const auto lines = [this] { return View().preview.shown.back().commands; };
+  const auto width = [](const std::vector<preview::StyledShape>& shapes) {
+    preview::Scene only;
+    only.commands = shapes;
+    const preview::Bounds box = preview::SceneBounds(only);
+    return box.max.y - box.min.y;
+  };
+
+  MemoryDialog early;
+  PresetStore earlyStore;
+  TForm1 notOpened(early.Controls(), earlyStore, settingsFile_);
+  notOpened.PageEdited();
+  EXPECT_TRUE(early.preview.shown.empty()) << "drawn before the first page was shown";
+
+  TForm1& dialog = Open();
+  ASSERT_EQ(View().preview.shown.size(), 1u);
+  const auto opened = lines();
+  EXPECT_FALSE(opened.empty());
+
+  View().Row(1).Edit1.SetText("50");
+  dialog.PageEdited();
+  ASSERT_EQ(View().preview.shown.size(), 2u);
+  EXPECT_GT(width(lines()), width(opened)) << "the wider spacing is not drawn";
+  EXPECT_EQ(Store().Preset(1).Lines[0].Spacing, 5.0) << "an edit reached the store";
+
+  View().Row(1).CH1.SetChecked(false);
+  View().Row(2).CB1.SetSelectedIndex(3);
+  dialog.PageEdited();
+  ASSERT_EQ(View().preview.shown.size(), 3u);
+  for (const preview::StyledShape& shape : lines()) {
+    ASSERT_TRUE(shape.stroke.host);
+    EXPECT_EQ(shape.stroke.host->color, 3) << "only row 2 is drawn, in its new colour";
+  }
+
+  View().options.BaseRadiusEdit.SetText("20");
+  View().UserSelectsCornerMode(dialog, 1);
+  ASSERT_EQ(View().preview.shown.size(), 4u);
+  EXPECT_NE(lines().size(), View().preview.shown[2].commands.size()) << "no rounded corners";
+
+  View().UserSelectsTab(dialog, 1);
+  EXPECT_TRUE(lines().empty()) << "preset 2 draws no row";
+  EXPECT_EQ(Store().Preset(1).Lines[0].Spacing, 50.0);
+}
+
 // Two dialogs open at once: the one confirmed last asks before it drops the other's presets,
 // and "no" leaves the other's file and keeps the dialog open.
 TEST_F(SettingsDialogTest, OkAsksBeforeOverwritingAFileSavedMeanwhile) {

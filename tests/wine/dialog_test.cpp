@@ -34,7 +34,7 @@ constexpr char kDialogTitle[] = "丸め付マルチライン　設定";
 constexpr char kApplicationTitle[] = "tq58_丸め付マルチライン";
 constexpr char kSaveFailedTitle[] = "設定を保存できません";
 constexpr int kClientWidth = 589;
-constexpr int kClientHeight = 340;
+constexpr int kClientHeight = 498;
 constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
 constexpr Rgb kMemoColour{187, 235, 244};
@@ -63,6 +63,12 @@ constexpr Point kRowOneRadiusCorner{6 + 68, 64};
 constexpr Point kBaseRadiusCorner{243, 312};
 constexpr int kRadiusBoxWidth = 49;
 constexpr int kRadiusBoxHeight = 21;
+
+// The preview area inside its sunken edge, below the options.
+constexpr Point kPreviewCorner{4 + 2, 344 + 2};
+constexpr int kPreviewWidth = 581 - 4;
+constexpr int kPreviewHeight = 150 - 4;
+constexpr Rgb kRed{255, 0, 0};  // colour 8 of the host
 
 // The tab strip's row of tabs, for comparing which tab is shown.
 constexpr int kTabRowWidth = 393;
@@ -359,6 +365,55 @@ TEST_F(SettingsDialogUnderWine, OptionsAreReachedByTabAndAltKeysAndGreyTheRadii)
   ExpectSettingsFile(expected);
 }
 
+// The preview draws the page on display: a red row on the page with rows, nothing red on an
+// empty page, the same picture again on coming back, and at once what is typed, unticked or
+// chosen from an editable list.
+TEST_F(SettingsDialogUnderWine, PreviewShowsThePageOnDisplayAndFollowsEdits) {
+  PresetStore stored;
+  stored.Preset(1).Lines[0] = TLineRow{true, 0.0, 2.0, false, 8, 0, 50};
+  stored.Preset(1).Lines[1] = TLineRow{true, 3.0, 1.0, false, 0, 0, -1};
+  StoreSettings(stored);
+  const WindowPlace dialog = Open();
+  ASSERT_FALSE(dialog.Id.empty());
+  const auto preview = [&](const Screenshot& shot) {
+    return shot.Region(dialog.X + kPreviewCorner.X, dialog.Y + kPreviewCorner.Y, kPreviewWidth,
+                       kPreviewHeight);
+  };
+  const auto redPixels = [&](const Screenshot& shot) {
+    return shot.Count(dialog.X + kPreviewCorner.X, dialog.Y + kPreviewCorner.Y, kPreviewWidth,
+                      kPreviewHeight, kRed);
+  };
+  Click(dialog, kCommentBox);  // takes the focus off the tabs, which would draw its frame
+  const Screenshot withRows = CaptureWhenDrawn("preview-rows.png");
+  EXPECT_GT(redPixels(withRows), 200) << "the red row is not drawn";
+
+  Click(dialog, TabCentre(1));
+  Click(dialog, kCommentBox);
+  const Screenshot empty = CaptureWhenDrawn("preview-empty.png");
+  EXPECT_EQ(redPixels(empty), 0);
+  EXPECT_TRUE(preview(empty) != preview(withRows)) << "an empty page looks like one with rows";
+
+  Click(dialog, TabCentre(0));
+  Click(dialog, kCommentBox);
+  EXPECT_TRUE(preview(CaptureWhenDrawn("preview-back.png")) == preview(withRows))
+      << "the page looks different on coming back";
+
+  Retype(dialog, RowControl(2, kSpacing), "12");
+  const Screenshot typed = CaptureWhenDrawn("preview-typed.png");
+  EXPECT_TRUE(preview(typed) != preview(withRows)) << "typing a spacing is not drawn";
+  Click(dialog, RowControl(1, kDrawOn));
+  const Screenshot unticked = CaptureWhenDrawn("preview-unticked.png");
+  EXPECT_EQ(redPixels(unticked), 0) << "the unticked row is still drawn";
+  Click(dialog, RowControl(2, kWidth));
+  // Eight entries down the list: width 70, drawn 3 pixels wide instead of 1.
+  Session().Keys({"Down", "Down", "Down", "Down", "Down", "Down", "Down", "Down"});
+  const Screenshot chosen = CaptureWhenDrawn("preview-chosen-width.png");
+  EXPECT_TRUE(preview(chosen) != preview(unticked)) << "a width chosen from the list is not drawn";
+
+  Session().Keys({"Escape"});
+  EXPECT_TRUE(Session().WaitForExit());
+}
+
 // In a Wine desktop, which draws the title bar as Windows does: the picture of the dialog is
 // kept, and its close box ends the program without storing.
 TEST_F(SettingsDialogUnderWine, CloseBoxInTheTitleBarStoresNothing) {
@@ -370,7 +425,7 @@ TEST_F(SettingsDialogUnderWine, CloseBoxInTheTitleBarStoresNothing) {
   stored.Preset(3).Lines[0] = TLineRow{true, 0.0, 0.0, false, 0, 0, -1};
   stored.Preset(3).Lines[1] = TLineRow{true, 5.0, 2.0, false, 2, 1, -1};
   stored.Preset(3).Lines[2] = TLineRow{true, -5.0, 2.0, false, 2, 1, -1};
-  stored.Preset(3).Lines[3] = TLineRow{true, 3.5, 1.0, true, 12, 21, 25};
+  stored.Preset(3).Lines[3] = TLineRow{true, 3.5, 1.0, false, 12, 21, 25};
   stored.Preset(3).Options = {CornerMode::Concentric, 8.0, false, CapStyle::Arc, CapStyle::Arc};
   StoreSettings(stored);
   const std::string before = ReadBytes(Session().SettingsFile());

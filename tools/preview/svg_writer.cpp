@@ -6,6 +6,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "preview/shift_jis_text.h"
+
 namespace tq58::preview {
 
 namespace {
@@ -174,7 +176,7 @@ class SvgBuilder {
     if (t.angleDeg != 0.0) {
       out_ += " transform=\"rotate(" + Num(-t.angleDeg) + " " + Num(x) + " " + Num(y) + ")\"";
     }
-    out_ += ">" + Escaped(t.utf8) + "</text>\n";
+    out_ += ">" + Escaped(ShiftJisToUtf8(t.text)) + "</text>\n";
   }
 
   const View& view_;
@@ -202,8 +204,8 @@ std::string RenderSvg(const Scene& scene) {
   if (!scene.title.empty()) {
     out += "<text id=\"title\" x=\"" + Num(view.x + view.unitsPerPx * 8.0) + "\" y=\"" +
            Num(top + view.unitsPerPx * (kTitleBandPx - 8.0)) + "\" font-size=\"" +
-           Num(view.unitsPerPx * kTitleFontPx) + "\" fill=\"#000000\">" + Escaped(scene.title) +
-           "</text>\n";
+           Num(view.unitsPerPx * kTitleFontPx) + "\" fill=\"#000000\">" +
+           Escaped(ShiftJisToUtf8(scene.title)) + "</text>\n";
   }
   const std::pair<Layer, const char*> groups[] = {
       {Layer::Host, "host"}, {Layer::Indicated, "indicated"}, {Layer::Commands, "commands"}};

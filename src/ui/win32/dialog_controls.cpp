@@ -9,6 +9,7 @@
 
 #include "multiline/presets.h"
 #include "ui/win32/dialog_layout.h"
+#include "ui/win32/preview_area.h"
 #include "ui/win32/scoped_handles.h"
 
 namespace tq58::ui::win32 {
@@ -48,6 +49,8 @@ NativeKind NativeKindOf(ControlKind kind) {
       return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0};
     case ControlKind::EditableList:
       return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0};
+    case ControlKind::PreviewArea:
+      return {kPreviewAreaClass, 0, WS_EX_CLIENTEDGE};
   }
   return {L"STATIC", 0, 0};
 }

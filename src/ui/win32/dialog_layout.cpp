@@ -1,6 +1,9 @@
 // Positions, sizes, captions and tab order of the settings dialog's controls.
 #include "ui/win32/dialog_layout.h"
 
+#include <windows.h>
+
+#include <algorithm>
 #include <array>
 
 #include "multiline/presets.h"
@@ -53,6 +56,10 @@ constexpr int kOptionsTop = 312;
 constexpr int kOptionsLabelTop = kOptionsTop + 4;  // text level with the boxes' text
 constexpr int kOptionControlCount = 9;
 
+// Below the options, as wide as the tab strip and the buttons together.
+constexpr ControlPlacement kPreviewPlacement = {
+    ControlKind::PreviewArea, kPreviewArea, nullptr, 4, 344, 581, 150, false};
+
 constexpr std::array<ControlPlacement, kOptionControlCount> kOptionControls = {{
     {ControlKind::KeyLabel, kCornerModeLabel, L"角の丸め(&K)", 4, kOptionsLabelTop, 77, 13, false},
     {ControlKind::ChoiceList, kCornerModeList, nullptr, 82, kOptionsTop, 92, 21, true},
@@ -66,7 +73,7 @@ constexpr std::array<ControlPlacement, kOptionControlCount> kOptionControls = {{
 }};
 
 constexpr int kControlCount =
-    kWindowControlCount + kRowsPerPreset * kRowColumns + kOptionControlCount;
+    kWindowControlCount + kRowsPerPreset * kRowColumns + kOptionControlCount + 1;
 
 constexpr std::array<ControlPlacement, kControlCount> BuildLayout() {
   std::array<ControlPlacement, kControlCount> layout{};
@@ -86,6 +93,7 @@ constexpr std::array<ControlPlacement, kControlCount> BuildLayout() {
     }
   }
   for (const ControlPlacement& placement : kOptionControls) layout[next++] = placement;
+  layout[next++] = kPreviewPlacement;
   return layout;
 }
 
@@ -94,6 +102,28 @@ constexpr auto kLayout = BuildLayout();
 }  // namespace
 
 std::span<const ControlPlacement> DialogLayout() { return kLayout; }
+
+ValueChange ValueChangeOf(int id, unsigned code) {
+  // The comment is no value that the preview shows; the corner mode has an event of its own.
+  if (id == kEditC || id == kCornerModeList) return ValueChange::None;
+  const auto placement = std::find_if(kLayout.begin(), kLayout.end(),
+                                      [id](const ControlPlacement& p) { return p.id == id; });
+  if (placement == kLayout.end()) return ValueChange::None;
+  switch (placement->kind) {
+    case ControlKind::NumberEdit:
+      return code == EN_CHANGE ? ValueChange::Now : ValueChange::None;
+    case ControlKind::CheckBox:
+      return code == BN_CLICKED ? ValueChange::Now : ValueChange::None;
+    case ControlKind::ChoiceList:
+      return code == CBN_SELCHANGE ? ValueChange::Now : ValueChange::None;
+    case ControlKind::EditableList:
+      return code == CBN_EDITCHANGE  ? ValueChange::Now
+             : code == CBN_SELCHANGE ? ValueChange::AfterSelection
+                                     : ValueChange::None;
+    default:
+      return ValueChange::None;
+  }
+}
 
 const wchar_t kDialogTitle[] = L"丸め付マルチライン　設定";
 const wchar_t kApplicationTitle[] = L"tq58_丸め付マルチライン";

@@ -7,8 +7,9 @@
 namespace tq58::ui::win32 {
 
 inline constexpr int kClientWidth = 589;
-// 312 for the tab strip and the buttons, and one line of 28 for the options below them.
-inline constexpr int kClientHeight = 340;
+// 312 for the tab strip and the buttons, one line of 28 for the options below them, and the
+// preview area of 150 below that with a margin of 4 above and below.
+inline constexpr int kClientHeight = 498;
 inline constexpr int kFontHeight = 13;          // character height in pixels
 inline constexpr int kListItemHeight = 13;      // entries of the row lists
 inline constexpr int kDroppedListHeight = 220;  // a row list opened for choosing
@@ -27,6 +28,7 @@ enum class ControlKind {
   CheckBox,      // its caption, if any, right of the box; "&" marks its Alt key
   ChoiceList,    // drop-down list, choice only, input method off
   EditableList,  // drop-down list with an edit field, input method off
+  PreviewArea,   // draws the page on display; takes no input
 };
 
 // Control ids; a row's controls are kFirstRowId + 10 * (row - 1) + column (0..6).
@@ -49,6 +51,7 @@ enum ControlId : int {
   kStartCapList,
   kEndCapLabel,
   kEndCapList,
+  kPreviewArea,
   kFirstRowId = 200,
 };
 
@@ -69,6 +72,14 @@ struct ControlPlacement {
 
 // Every control of the dialog, in tab order.
 std::span<const ControlPlacement> DialogLayout();
+
+// What the dialog does on notification `code` (of a WM_COMMAND) from control `id`.
+enum class ValueChange {
+  None,           // not a value of the page that the user changed
+  Now,            // the control holds the new value: draw the page anew
+  AfterSelection  // an editable list's text follows its selection only after this message
+};
+ValueChange ValueChangeOf(int id, unsigned code);
 
 extern const wchar_t kDialogTitle[];
 extern const wchar_t kApplicationTitle[];

@@ -16,6 +16,7 @@
 #include "ui/win32/dialog_keyboard.h"
 #include "ui/win32/dialog_layout.h"
 #include "ui/win32/native_controls.h"
+#include "ui/win32/preview_area.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/scoped_handles.h"
 
@@ -24,6 +25,8 @@ namespace {
 
 constexpr wchar_t kDialogClass[] = L"tq58.SettingsDialog";
 constexpr wchar_t kApplicationClass[] = L"tq58.Application";
+// Posted to draw the page anew once an editable list's text has followed its selection.
+constexpr UINT kRedrawPreviewMessage = WM_APP + 1;
 constexpr COLORREF kMemoColor = RGB(187, 235, 244);
 // Fixed single border, system menu with close box, minimize button, no maximize.
 constexpr DWORD kDialogStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
@@ -89,6 +92,7 @@ class SettingsWindow {
   std::vector<NativeRow> rows_;
   std::vector<TFrame2> frames_;
   std::optional<NativeOptions> options_;
+  std::optional<NativePreviewArea> preview_;
   std::optional<TForm1> form1_;
   std::optional<DialogKeyboard> keyboard_;
 
@@ -142,6 +146,8 @@ void SettingsWindow::RegisterClasses() {
   windowClass.hbrBackground = nullptr;
   windowClass.lpszClassName = kApplicationClass;
   RegisterClassExW(&windowClass);
+
+  RegisterPreviewAreaClass(instance_);
 }
 
 bool SettingsWindow::CreateWindows() {
@@ -185,12 +191,14 @@ void SettingsWindow::ConnectDialog() {
       NativeComboBox(Control(kCornerModeList)), NativeLabel(Control(kBaseRadiusLabel)),
       NativeEditBox(Control(kBaseRadiusEdit)), NativeCheckBox(Control(kBaseRadiusPaperSize)),
       NativeComboBox(Control(kStartCapList)), NativeComboBox(Control(kEndCapList))});
+  preview_.emplace(Control(kPreviewArea), font_.get());
   form1_.emplace(
       DialogControls{*form_, *memo_, *tabs_, *comment_,
                      std::span<TFrame2, kRowsPerPreset>(frames_.data(), kRowsPerPreset),
                      PresetOptionControls{options_->CornerModeList, options_->BaseRadiusLabel,
                                           options_->BaseRadiusEdit, options_->BaseRadiusPaperSize,
-                                          options_->StartCapList, options_->EndCapList}},
+                                          options_->StartCapList, options_->EndCapList},
+                     *preview_},
       store_, settingsFileName_);
   keyboard_.emplace(dialog_, Control(kButton1), Control(kButton2), std::move(keyboardTargets_),
                     [this](int step) { SelectTabAsUser(step); });
@@ -239,6 +247,21 @@ LRESULT SettingsWindow::OnDialogMessage(UINT message, WPARAM wParam, LPARAM lPar
       if (form1_ && HIWORD(wParam) == CBN_SELCHANGE && LOWORD(wParam) == kCornerModeList) {
         form1_->CornerModeListChange();
       }
+      if (form1_) {
+        switch (ValueChangeOf(LOWORD(wParam), HIWORD(wParam))) {
+          case ValueChange::Now:
+            form1_->PageEdited();
+            break;
+          case ValueChange::AfterSelection:
+            PostMessageW(dialog_, kRedrawPreviewMessage, 0, 0);
+            break;
+          case ValueChange::None:
+            break;
+        }
+      }
+      return 0;
+    case kRedrawPreviewMessage:
+      if (form1_) form1_->PageEdited();
       return 0;
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);

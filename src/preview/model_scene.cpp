@@ -6,7 +6,6 @@
 #include <string>
 
 #include "preview/host_palette.h"
-#include "preview/shift_jis_text.h"
 
 namespace tq58::preview {
 
@@ -48,7 +47,7 @@ class EntityAdder {
     if (!(height > 0.0)) return;
     Add(text.Header,
         TextShape{{text.X, text.Y},
-                  ShiftJisToUtf8(text.Text),
+                  text.Text,
                   height,
                   std::atan2(text.DirY, text.DirX) * kDegreesPerRadian},
         true);
@@ -109,7 +108,7 @@ void AddEntities(const ExchangeModel& model, Layer layer, Scene& scene) {
       case KindBlock: {
         const TJwwEntBlk& block = model.BlockList.at(i);
         adder.Add(block.Header, DotShape{{block.X, block.Y}, kBlockDotPx}, true);
-        adder.Add(block.Header, TextShape{{block.X, block.Y}, ShiftJisToUtf8(block.Name)}, true);
+        adder.Add(block.Header, TextShape{{block.X, block.Y}, block.Name}, true);
         break;
       }
       case KindSolid2: {

@@ -1,5 +1,7 @@
-// What a preview shows, before it becomes SVG: shapes in the host's drawing coordinates
-// (x to the right, y upwards, drawing units), each with the stroke it is drawn with.
+// What a preview shows, before a renderer draws it (as SVG or on a window): shapes in the
+// host's drawing coordinates (x to the right, y upwards, drawing units), each with the stroke
+// it is drawn with. Texts are Shift-JIS bytes like every other text of the program; each
+// renderer converts them at its edge.
 #pragma once
 
 #include <cstdint>
@@ -21,7 +23,7 @@ struct HostAttributes {
   int32_t width = 0;
 };
 
-// How a shape is drawn. Widths and dashes are screen pixels; the SVG writer scales them.
+// How a shape is drawn. Widths and dashes are screen pixels; a renderer scales them.
 struct Stroke {
   std::string color;                   // "#rrggbb"
   double widthPx = 1.0;                // stroke width
@@ -59,7 +61,7 @@ struct PolygonShape {
 // drawing units, and a height of 0 means a label of fixed screen size set beside `at`.
 struct TextShape {
   PointD at;
-  std::string utf8;
+  std::string text;  // Shift-JIS
   double height = 0.0;
   double angleDeg = 0.0;
 };
@@ -81,13 +83,13 @@ struct StyledShape {
 enum class Layer { Host, Indicated, Commands };
 
 struct Scene {
-  std::string title;  // UTF-8; shown above the drawing when not empty
+  std::string title;  // Shift-JIS; shown above the drawing when not empty
   std::vector<StyledShape> host;
   std::vector<StyledShape> indicated;
   std::vector<StyledShape> commands;
 
   // Adds the shape to the layer; a shape with a coordinate or size that is not finite is
-  // dropped, so that no "nan" or "inf" reaches the SVG.
+  // dropped, so that no "nan" or "inf" reaches a renderer.
   void Add(Layer layer, Shape shape, Stroke stroke);
   const std::vector<StyledShape>& In(Layer layer) const;
   bool Empty() const { return host.empty() && indicated.empty() && commands.empty(); }

@@ -11,7 +11,6 @@
 #include "exchange/writer.h"
 #include "multiline/construction.h"
 #include "preview/model_scene.h"
-#include "preview/shift_jis_text.h"
 #include "util/host_limits.h"
 
 namespace tq58::preview {
@@ -39,18 +38,26 @@ struct SampleSize {
   double gap = 1.0;
 };
 
-// The size of the sample paths for the drawn rows of `table`.
-SampleSize SampleSizeFor(const TLineTable& table) {
+// A value in drawing units: paper millimetres times the scale, as the construction takes it.
+double InDrawingUnits(double value, bool paperSize, double scale) {
+  return paperSize ? value * scale : value;
+}
+
+// The size of the sample paths for the drawn rows of `table` at `scale`.
+SampleSize SampleSizeFor(const TLineTable& table, double scale) {
   double spacing = 0.0;
   double radius = 0.0;
   for (const TLineRow& row : table.Lines) {
     if (!row.DrawOn) continue;
-    spacing = std::max(spacing, std::fabs(row.Spacing));
-    radius = std::max(radius, row.Radius);
+    spacing = std::max(spacing, std::fabs(InDrawingUnits(row.Spacing, row.PaperSize, scale)));
+    radius = std::max(radius, InDrawingUnits(row.Radius, row.PaperSize, scale));
   }
   // Concentric corners ignore the rows' radii: the outermost row rounds with the base radius
   // plus its spacing.
-  if (table.Options.Corners == CornerMode::Concentric) radius = table.Options.BaseRadius + spacing;
+  const TPresetOptions& options = table.Options;
+  if (options.Corners == CornerMode::Concentric) {
+    radius = InDrawingUnits(options.BaseRadius, options.BaseRadiusPaperSize, scale) + spacing;
+  }
   SampleSize size;
   size.leg =
       std::clamp(std::max(kLegsPerSpacing * spacing, kLegsPerRadius * radius), 1.0, kLargestLeg);
@@ -72,8 +79,9 @@ std::vector<Path> SamplePaths(double leg, double gap) {
   };
 }
 
-JwwGaibu::ExchangeModel SyntheticHostModel(const Path& path) {
+JwwGaibu::ExchangeModel SyntheticHostModel(const Path& path, double scale) {
   JwwGaibu::ExchangeModel model;
+  model.LayerGroupScale[static_cast<std::size_t>(model.HostLayerGroup)] = scale;
   model.HostLineColor = kSampleHostColor;
   model.HostLineType = kSampleHostLineType;
   model.HostLineWidth = kSampleHostWidth;
@@ -91,18 +99,15 @@ bool PresetDrawsAnything(const PresetStore& store, int32_t preset) {
   return std::any_of(lines.begin(), lines.end(), [](const TLineRow& row) { return row.DrawOn; });
 }
 
-Scene PresetScene(const PresetStore& store, int32_t preset) {
-  PresetStore drawn = store;
-  drawn.CurrentPreset = preset;
-  const SampleSize size = SampleSizeFor(drawn.Preset(preset));
+Scene SampleScene(const TLineTable& table, double scale) {
+  PresetStore drawn;
+  drawn.CurrentPreset = 1;
+  drawn.Preset(1) = table;
+  const SampleSize size = SampleSizeFor(table, scale);
 
   Scene scene;
-  scene.title = "Preset " + std::to_string(preset);
-  const std::string& comment = drawn.Preset(preset).Comment;
-  if (!comment.empty()) scene.title += ": " + ShiftJisToUtf8(comment);
-
   for (const Path& path : SamplePaths(size.leg, size.gap)) {
-    JwwGaibu::ExchangeModel host = SyntheticHostModel(path);
+    JwwGaibu::ExchangeModel host = SyntheticHostModel(path, scale);
     JwwGaibu::WriterState writer;
     DrawMultiLines(drawn, host, writer, MyFunc::kPolylinePointLimit);
 
@@ -113,6 +118,14 @@ Scene PresetScene(const PresetStore& store, int32_t preset) {
     AddIndicatedPoints(host, scene);
     AddEntities(written, Layer::Commands, scene);
   }
+  return scene;
+}
+
+Scene PresetScene(const PresetStore& store, int32_t preset) {
+  const TLineTable& table = store.Preset(preset);
+  Scene scene = SampleScene(table, 1.0);
+  scene.title = "Preset " + std::to_string(preset);
+  if (!table.Comment.empty()) scene.title += ": " + table.Comment;
   return scene;
 }
 
