@@ -22,11 +22,6 @@ const TLineTable& CurrentLineTable(const PresetStore& store) {
   return store.Preset(MyFunc::IsPresetNumber(number) ? number : 1);
 }
 
-// Paper millimetres become drawing units at the scale of the host's layer group.
-double InDrawingUnits(double value, bool paperSize, double scale) {
-  return paperSize ? value * scale : value;
-}
-
 }  // namespace
 
 void DrawMultiLines(const PresetStore& store, const JwwGaibu::ExchangeModel& model,

@@ -77,6 +77,12 @@ struct PresetStore {
   }
 };
 
+// A spacing or radius in drawing units: paper millimetres (`paperSize`) are multiplied by the
+// scale of the host's layer group, real-size values are taken as they are.
+inline double InDrawingUnits(double value, bool paperSize, double scale) {
+  return paperSize ? value * scale : value;
+}
+
 // A radius that is not greater than 0 (or not a number) becomes 0.
 double ApplyRadiusRule(double radius);
 // A width below -1 or above 30000 becomes -1.

@@ -38,11 +38,6 @@ struct SampleSize {
   double gap = 1.0;
 };
 
-// A value in drawing units: paper millimetres times the scale, as the construction takes it.
-double InDrawingUnits(double value, bool paperSize, double scale) {
-  return paperSize ? value * scale : value;
-}
-
 // The size of the sample paths for the drawn rows of `table` at `scale`.
 SampleSize SampleSizeFor(const TLineTable& table, double scale) {
   double spacing = 0.0;
