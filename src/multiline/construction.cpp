@@ -34,6 +34,7 @@ void DrawMultiLines(const PresetStore& store, const JwwGaibu::ExchangeModel& mod
   const double baseRadius = InDrawingUnits(options.BaseRadius, options.BaseRadiusPaperSize, scale);
   const std::vector<MyFunc::Side> turns =
       concentric ? BaseTurns(path) : std::vector<MyFunc::Side>{};
+  const std::vector<FilletReach> reaches = FilletReaches(path);
   OffsetLineLists lists(path.points.size());
   OutermostRows outermost;
 
@@ -49,7 +50,7 @@ void DrawMultiLines(const PresetStore& store, const JwwGaibu::ExchangeModel& mod
             ? ConcentricCornerRadii(turns, baseRadius, spacing)
             : CornerRadii(path.points.size(), InDrawingUnits(row.Radius, row.PaperSize, scale));
     BuildOffsetVertices(path, spacing, lists);
-    MarkRoundedCorners(path, radii, lists);
+    MarkRoundedCorners(path, radii, reaches, lists);
     DrawOffsetLine(writer, path, radii, lists);
   }
   DrawEndCaps(model, writer, path, options, outermost);

@@ -2,24 +2,64 @@
 // that puts a row's arc on the centre of the base path's fillet there.
 #include "multiline/corner_radii.h"
 
+#include <cmath>
+#include <numbers>
+
 #include "multiline/presets.h"
+#include "util/portable_math.h"
 
 namespace tq58 {
 
 using MyFunc::Side;
 
-std::vector<Side> BaseTurns(const BasePath& path) {
+namespace {
+
+// One value per vertex of the base path from `ofCorner`(previous point, corner, next point),
+// `none` at the two ends of an open path; on a closed path vertices 0 and n - 1 both hold the
+// closing corner's, from the last segment (which ends at the first point) into the first.
+template <typename Value, typename OfCorner>
+std::vector<Value> PerCorner(const BasePath& path, Value none, OfCorner ofCorner) {
   const std::vector<PointD>& p = path.points;
   const std::size_t n = p.size();
-  std::vector<Side> turns(n, Side::On);
-  if (n < 3) return turns;
-  for (std::size_t k = 1; k + 1 < n; ++k) turns[k] = MyFunc::SideOfLine({p[k - 1], p[k]}, p[k + 1]);
+  std::vector<Value> values(n, none);
+  if (n < 3) return values;
+  for (std::size_t k = 1; k + 1 < n; ++k) values[k] = ofCorner(p[k - 1], p[k], p[k + 1]);
   if (path.closed) {
-    // The closing corner: from the last segment, which ends at the first point, into the first.
-    turns[0] = MyFunc::SideOfLine({p[n - 2], p[n - 1]}, p[1]);
-    turns[n - 1] = turns[0];
+    values[0] = ofCorner(p[n - 2], p[n - 1], p[1]);
+    values[n - 1] = values[0];
   }
-  return turns;
+  return values;
+}
+
+// The reach of a fillet at the corner b between segments (a, b) and (b, c), from the turn phi
+// of their directions, with our own sine and cosine so that every build gets the same bits.
+// A segment of no length has no direction, so the turn is not known there: no reach, and the
+// corner's length test alone decides.
+FilletReach ReachAt(PointD a, PointD b, PointD c) {
+  using std::numbers::pi;
+  if (MyFunc::IsNullVector(b.x - a.x, b.y - a.y) || MyFunc::IsNullVector(c.x - b.x, c.y - b.y)) {
+    return {};
+  }
+  double turn = MyFunc::DirectionAngle(c.x - b.x, c.y - b.y) -
+                MyFunc::DirectionAngle(b.x - a.x, b.y - a.y);
+  if (turn > pi) turn -= 2.0 * pi;
+  if (turn < -pi) turn += 2.0 * pi;
+  const double half = std::fabs(turn) / 2.0;
+  const double sine = MyFunc::PortableSin(half);
+  const double cosine = MyFunc::PortableCos(half);
+  return {sine / cosine, cosine / sine};
+}
+
+}  // namespace
+
+std::vector<Side> BaseTurns(const BasePath& path) {
+  return PerCorner(path, Side::On, [](PointD a, PointD b, PointD c) {
+    return MyFunc::SideOfLine({a, b}, c);
+  });
+}
+
+std::vector<FilletReach> FilletReaches(const BasePath& path) {
+  return PerCorner(path, FilletReach{}, ReachAt);
 }
 
 CornerRadii ConcentricCornerRadii(const std::vector<Side>& turns, double baseRadius,

@@ -19,6 +19,20 @@ using CornerRadii = std::vector<double>;
 // it has no turning direction (straight on, back on itself, and at the ends of an open path).
 std::vector<MyFunc::Side> BaseTurns(const BasePath& path);
 
+// How far a fillet of radius r at a corner of the base path touches each of its two
+// segments from the corner, as factors of r, for the turn phi (0 up to pi) there.
+struct FilletReach {
+  // tan(phi / 2): the row's two segments run as their base segments do (or both against).
+  double alongBase = 0.0;
+  // 1 / tan(phi / 2): one of them runs against its base segment (its spacing turned it
+  // round), so the row turns by pi - phi there.
+  double oneReversed = 0.0;
+};
+
+// The reach at each vertex k, as BaseTurns gives the turns; none at the ends of an open path
+// and where a segment has no length.
+std::vector<FilletReach> FilletReaches(const BasePath& path);
+
 // The row at signed distance `spacing` from the base path, rounded about the centres of the
 // base path's fillets of `baseRadius`: baseRadius - spacing where the path turns left,
 // baseRadius + spacing where it turns right, never below 0 (a sharp corner), and baseRadius

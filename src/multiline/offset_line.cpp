@@ -8,22 +8,39 @@ namespace tq58 {
 
 namespace {
 
+// Whether both segments have more than `needed` (plus the corner tolerance) left in `left`.
+bool BothHaveMoreThan(const std::vector<double>& left, std::size_t before, std::size_t after,
+                      double needed) {
+  const double withTolerance = needed + MyFunc::kCornerLengthTolerance;
+  return withTolerance < left[before] && withTolerance < left[after];
+}
+
 // Rounds the corner between segments `before` and `after` when both have more than the
-// radius (plus the corner tolerance) left.
-void MarkCornerIfLongEnough(std::size_t before, std::size_t after, double radius,
-                            OffsetLineLists& lists) {
-  const double needed = radius + MyFunc::kCornerLengthTolerance;
-  if (!(needed < lists.lengths[before] && needed < lists.lengths[after])) return;
+// radius left and more than the fillet's tangent length: a fillet that reached past what is
+// left of a segment would turn the segment back on itself.
+void MarkCornerIfItFits(std::size_t before, std::size_t after, double radius,
+                        double tangentLength, OffsetLineLists& lists) {
+  if (!BothHaveMoreThan(lists.lengths, before, after, radius) ||
+      !BothHaveMoreThan(lists.fitLengths, before, after, tangentLength)) {
+    return;
+  }
   lists.cornerFlags[before] |= kRoundEnd;
-  lists.lengths[before] -= radius;
   lists.cornerFlags[after] |= kRoundStart;
-  lists.lengths[after] -= radius;
+  for (const std::size_t m : {before, after}) {
+    lists.lengths[m] -= radius;
+    lists.fitLengths[m] -= tangentLength;
+  }
 }
 
 }  // namespace
 
 OffsetLineLists::OffsetLineLists(std::size_t basePointCount)
-    : vertices(basePointCount + 1), lengths(basePointCount + 1), cornerFlags(basePointCount + 1) {}
+    : vertices(basePointCount + 1),
+      intersected(basePointCount + 1),
+      lengths(basePointCount + 1),
+      fitLengths(basePointCount + 1),
+      against(basePointCount + 1),
+      cornerFlags(basePointCount + 1) {}
 
 void BuildOffsetVertices(const BasePath& path, double spacing, OffsetLineLists& lists) {
   const std::vector<PointD>& p = path.points;
@@ -34,6 +51,7 @@ void BuildOffsetVertices(const BasePath& path, double spacing, OffsetLineLists& 
     const SegmentD moved = MyFunc::ParallelLine({p[k], p[k + 1]}, spacing);
     PointD start = moved.start;
     lastEnd = moved.end;
+    lists.intersected[k] = 0;
 
     // The previous base segment; for the first one of a closed path the last, taken as
     // ending at the first point.
@@ -42,26 +60,42 @@ void BuildOffsetVertices(const BasePath& path, double spacing, OffsetLineLists& 
       const PointD& prevStart = k > 0 ? p[k - 1] : p[n - 2];
       const SegmentD movedPrevious = MyFunc::ParallelLine({prevStart, p[k]}, spacing);
       const MyFunc::LineIntersection corner = MyFunc::IntersectLines(moved, movedPrevious);
-      if (corner.kind != MyFunc::Intersection::Parallel) start = corner.point;
+      if (corner.kind != MyFunc::Intersection::Parallel) {
+        start = corner.point;
+        lists.intersected[k] = 1;
+      }
     }
     lists.vertices[k] = start;
   }
   lists.vertices[n - 1] = path.closed ? lists.vertices[0] : lastEnd;
+  lists.intersected[n - 1] = path.closed ? lists.intersected[0] : 0;
 }
 
-void MarkRoundedCorners(const BasePath& path, const CornerRadii& radii, OffsetLineLists& lists) {
+void MarkRoundedCorners(const BasePath& path, const CornerRadii& radii,
+                        const std::vector<FilletReach>& reaches, OffsetLineLists& lists) {
   if (path.points.size() < 2) return;
-  const std::size_t segments = path.points.size() - 1;
+  const std::vector<PointD>& p = path.points;
+  const std::vector<PointD>& v = lists.vertices;
+  const std::size_t segments = p.size() - 1;
   for (std::size_t m = 0; m < segments; ++m) {
-    lists.lengths[m] = MyFunc::PointDistance(lists.vertices[m], lists.vertices[m + 1]);
+    lists.lengths[m] = MyFunc::PointDistance(v[m], v[m + 1]);
+    lists.fitLengths[m] = lists.lengths[m];
     lists.cornerFlags[m] = 0;
+    const double along =
+        (v[m + 1].x - v[m].x) * (p[m + 1].x - p[m].x) + (v[m + 1].y - v[m].y) * (p[m + 1].y - p[m].y);
+    lists.against[m] = along < 0.0 ? 1 : 0;
   }
+  const auto markCorner = [&](std::size_t before, std::size_t after, std::size_t vertex) {
+    const FilletReach& reach = reaches[vertex];
+    const double factor =
+        lists.against[before] == lists.against[after] ? reach.alongBase : reach.oneReversed;
+    const double tangentLength = lists.intersected[vertex] ? radii[vertex] * factor : 0.0;
+    MarkCornerIfItFits(before, after, radii[vertex], tangentLength, lists);
+  };
   // The corner between segments c and c + 1 lies at vertex c + 1.
-  for (std::size_t c = 0; c + 1 < segments; ++c) {
-    MarkCornerIfLongEnough(c, c + 1, radii[c + 1], lists);
-  }
+  for (std::size_t c = 0; c + 1 < segments; ++c) markCorner(c, c + 1, c + 1);
   // The closing corner comes last, so the inner corners have first claim on the lengths.
-  if (path.closed && segments >= 2) MarkCornerIfLongEnough(segments - 1, 0, radii[0], lists);
+  if (path.closed && segments >= 2) markCorner(segments - 1, 0, 0);
 }
 
 }  // namespace tq58

@@ -23,7 +23,10 @@ inline constexpr int32_t kRoundEnd = 2;    // the corner at the segment's end is
 // path of n points, segment m (0 .. n-2) runs from vertices[m] to vertices[m + 1].
 struct OffsetLineLists {
   std::vector<PointD> vertices;
+  std::vector<uint8_t> intersected;  // per vertex, 1 where it is the meeting of two moved lines
   std::vector<double> lengths;       // per segment, the length still free for rounding
+  std::vector<double> fitLengths;    // per segment, the length still free for fillet tangents
+  std::vector<uint8_t> against;      // per segment, 1 where it runs against its base segment
   std::vector<int32_t> cornerFlags;  // per segment, kRoundStart | kRoundEnd or 0
 
   // Room for `basePointCount` + 1 entries in each list.
@@ -36,9 +39,13 @@ struct OffsetLineLists {
 void BuildOffsetVertices(const BasePath& path, double spacing, OffsetLineLists& lists);
 
 // Segment lengths and the corners to round, each with its radius: inner corners in path
-// order, then the closing corner of a closed path. Each rounded corner uses up its radius of
-// both segments.
-void MarkRoundedCorners(const BasePath& path, const CornerRadii& radii, OffsetLineLists& lists);
+// order, then the closing corner of a closed path. A corner is rounded where both of its
+// segments have more than its radius left and more than its fillet's tangent length (radius
+// times the reach at its vertex) left of what the corners rounded before took; each rounded
+// corner uses up both of both segments. A corner whose moved lines are parallel (the path
+// goes straight on or turns back) can get no fillet and needs no tangent length.
+void MarkRoundedCorners(const BasePath& path, const CornerRadii& radii,
+                        const std::vector<FilletReach>& reaches, OffsetLineLists& lists);
 
 // Emits every segment of the offset line, each followed by the fillet arc at its end if any.
 void DrawOffsetLine(JwwGaibu::WriterState& writer, const BasePath& path, const CornerRadii& radii,

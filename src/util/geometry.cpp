@@ -44,10 +44,12 @@ double PointDistance(PointD a, PointD b) {
 
 PointD Midpoint(PointD a, PointD b) { return {(a.x + b.x) / 2.0, (a.y + b.y) / 2.0}; }
 
+bool IsNullVector(double dx, double dy) {
+  return std::fabs(dx) < kZeroVectorTolerance && std::fabs(dy) < kZeroVectorTolerance;
+}
+
 double DirectionAngle(double dx, double dy) {
-  if (std::fabs(dx) < kZeroVectorTolerance && std::fabs(dy) < kZeroVectorTolerance) {
-    return 0.0;
-  }
+  if (IsNullVector(dx, dy)) return 0.0;
   // Our own atan2, sin and cos: the C libraries of the two builds differ in the last bit.
   const double a = PortableAtan2(dy, dx);
   return a < 0.0 ? a + 2.0 * pi : a;

@@ -45,6 +45,9 @@ double PointDistance(PointD a, PointD b);
 // The point halfway between a and b.
 PointD Midpoint(PointD a, PointD b);
 
+// Whether (dx, dy) is a null vector: both components below 1e-10 in magnitude.
+bool IsNullVector(double dx, double dy);
+
 // Direction of the vector (dx, dy) in radians, 0 up to 2 pi; 0 for a null vector.
 double DirectionAngle(double dx, double dy);
 // Direction of the line from its start to its end, as above.
