@@ -2,9 +2,11 @@
 // ends of the two outermost drawn rows.
 #pragma once
 
-#include "exchange/model.h"
+#include <optional>
+
 #include "multiline/base_path.h"
 #include "multiline/presets.h"
+#include "multiline/row_pieces.h"
 
 namespace tq58 {
 
@@ -19,10 +21,10 @@ struct OutermostRows {
   void Consider(const TLineRow& row, double spacing);
 };
 
-// Emits the preset's start and end caps along `path` in the attributes of the row with the
-// largest spacing: nothing on a closed path, on fewer than two points, or where the drawn rows
-// have fewer than two distinct spacings.
-void DrawEndCaps(const JwwGaibu::ExchangeModel& model, JwwGaibu::WriterState& writer,
-                 const BasePath& path, const TPresetOptions& options, const OutermostRows& rows);
+// The preset's start and end caps along `path` in the attributes of the row with the largest
+// spacing: none on a closed path, on fewer than two points, where the drawn rows have fewer
+// than two distinct spacings, or where the preset has no cap at either end.
+std::optional<DrawnLine> BuildEndCaps(const BasePath& path, const TPresetOptions& options,
+                                      const OutermostRows& rows);
 
 }  // namespace tq58

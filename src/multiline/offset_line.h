@@ -1,5 +1,5 @@
 // One offset line of a multi-line: its vertices, the length each segment has left for
-// rounding, which segment ends are rounded, and its drawing as segments and fillet arcs.
+// rounding, which segment ends are rounded, and its pieces: segments and fillet arcs.
 #pragma once
 
 #include <cstddef>
@@ -9,6 +9,7 @@
 #include "exchange/model.h"
 #include "multiline/base_path.h"
 #include "multiline/corner_radii.h"
+#include "multiline/row_pieces.h"
 #include "util/geometry.h"
 
 namespace tq58 {
@@ -47,8 +48,8 @@ void BuildOffsetVertices(const BasePath& path, double spacing, OffsetLineLists& 
 void MarkRoundedCorners(const BasePath& path, const CornerRadii& radii,
                         const std::vector<FilletReach>& reaches, OffsetLineLists& lists);
 
-// Emits every segment of the offset line, each followed by the fillet arc at its end if any.
-void DrawOffsetLine(JwwGaibu::WriterState& writer, const BasePath& path, const CornerRadii& radii,
-                    const OffsetLineLists& lists);
+// Appends every segment of the offset line, each followed by the fillet arc at its end if any.
+void AppendOffsetLine(const BasePath& path, const CornerRadii& radii, const OffsetLineLists& lists,
+                      std::vector<RowPiece>& pieces);
 
 }  // namespace tq58

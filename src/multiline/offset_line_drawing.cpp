@@ -1,7 +1,6 @@
-// Drawing of one offset line: segments shortened at rounded corners, and the fillet arcs.
+// The pieces of one offset line: segments shortened at rounded corners, and the fillet arcs.
 #include <optional>
 
-#include "exchange/writer.h"
 #include "multiline/offset_line.h"
 #include "util/geometry.h"
 
@@ -18,23 +17,22 @@ Side FilletSideToward(const SegmentD& segment, PointD inner) {
   return MyFunc::SideOfLine(segment, inner) == Side::Right ? Side::Right : Side::Left;
 }
 
-// Emits the arc from the tangent point on line 1 to the one on line 2, counterclockwise over
-// less than 180 degrees, whichever way the path turns.
-void EmitArc(JwwGaibu::WriterState& writer, const Fillet& fillet, double r) {
+// The arc from the tangent point on line 1 to the one on line 2, counterclockwise over less
+// than 180 degrees, whichever way the path turns.
+ArcPiece FilletArc(const Fillet& fillet, double r) {
   const PointD c = fillet.centre;
   double a = MyFunc::DirectionAngleDeg(fillet.tangent1.x - c.x, fillet.tangent1.y - c.y);
   double b = MyFunc::DirectionAngleDeg(fillet.tangent2.x - c.x, fillet.tangent2.y - c.y);
   double sweep = b - a;
   if (sweep < 0.0) sweep += 360.0;
   if (sweep >= 180.0) MyFunc::ExchangeReals(a, b);
-  // A circular arc: flatness 1, no tilt.
-  JwwGaibu::OutArc(writer, c.x, c.y, r, a, b, 1.0, 0.0);
+  return {c, r, a, b};
 }
 
 }  // namespace
 
-void DrawOffsetLine(JwwGaibu::WriterState& writer, const BasePath& path, const CornerRadii& radii,
-                    const OffsetLineLists& lists) {
+void AppendOffsetLine(const BasePath& path, const CornerRadii& radii, const OffsetLineLists& lists,
+                      std::vector<RowPiece>& pieces) {
   if (path.points.size() < 2) return;
   const std::size_t last = path.points.size() - 2;  // index of the last segment
   const std::vector<PointD>& v = lists.vertices;
@@ -64,8 +62,8 @@ void DrawOffsetLine(JwwGaibu::WriterState& writer, const BasePath& path, const C
       if (endFillet) current.end = endFillet->tangent1;
     }
 
-    JwwGaibu::OutSegment(writer, current.start.x, current.start.y, current.end.x, current.end.y);
-    if (endFillet) EmitArc(writer, *endFillet, endRadius);
+    pieces.push_back(current);
+    if (endFillet) pieces.push_back(FilletArc(*endFillet, endRadius));
   }
 }
 

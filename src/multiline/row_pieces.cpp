@@ -1,0 +1,29 @@
+// Writing a multi-line: the attributes of each drawn line, then its segments and arcs.
+#include "multiline/row_pieces.h"
+
+#include "exchange/writer.h"
+#include "multiline/row_attributes.h"
+#include "util/overloaded.h"
+
+namespace tq58 {
+
+void WriteMultiLine(const JwwGaibu::ExchangeModel& model, JwwGaibu::WriterState& writer,
+                    const MultiLine& lines) {
+  for (const DrawnLine& line : lines) {
+    OutRowAttributes(model, writer, *line.row);
+    for (const RowPiece& piece : line.pieces) {
+      std::visit(MyFunc::Overloaded{
+                     [&](const SegmentD& s) {
+                       JwwGaibu::OutSegment(writer, s.start.x, s.start.y, s.end.x, s.end.y);
+                     },
+                     // A circular arc: flatness 1, no tilt.
+                     [&](const ArcPiece& a) {
+                       JwwGaibu::OutArc(writer, a.centre.x, a.centre.y, a.radius, a.startDeg,
+                                        a.endDeg, 1.0, 0.0);
+                     }},
+                 piece);
+    }
+  }
+}
+
+}  // namespace tq58

@@ -1,0 +1,45 @@
+// A multi-line as geometry: each drawn row (and the end caps) as the segments and circular
+// arcs it is drawn with, in drawing order, with the preset row whose attributes it takes.
+#pragma once
+
+#include <variant>
+#include <vector>
+
+#include "exchange/model.h"
+#include "multiline/presets.h"
+#include "util/geometry.h"
+
+namespace tq58 {
+
+using MyFunc::PointD;
+using MyFunc::SegmentD;
+
+// A circular arc counterclockwise from `startDeg` to `endDeg`, degrees as the host writes
+// them (drawing units for the centre and the radius).
+struct ArcPiece {
+  PointD centre;
+  double radius = 0.0;
+  double startDeg = 0.0;
+  double endDeg = 0.0;
+
+  bool operator==(const ArcPiece&) const = default;
+};
+
+// One piece of a drawn line: a straight segment from its start to its end, or an arc.
+using RowPiece = std::variant<SegmentD, ArcPiece>;
+
+// One drawn line: its pieces in the attributes of `row`.
+struct DrawnLine {
+  const TLineRow* row = nullptr;
+  std::vector<RowPiece> pieces;
+};
+
+// The drawn rows in row order, then the caps if there are any.
+using MultiLine = std::vector<DrawnLine>;
+
+// Emits each line's colour, line type and width, then its pieces; the writer leaves out
+// attributes that have not changed and pieces too small to draw.
+void WriteMultiLine(const JwwGaibu::ExchangeModel& model, JwwGaibu::WriterState& writer,
+                    const MultiLine& lines);
+
+}  // namespace tq58
