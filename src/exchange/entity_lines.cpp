@@ -286,6 +286,10 @@ bool ApplyBlockLine(ExchangeModel& model, const FieldSplitter& fields) {
   block.Y = fields.Real(2);
   block.Name = fields.Field(3);
   FinishEntity(model);
+  // The entities up to the "#" that closes it are the block's members. A curve holds no
+  // block, so one still open has ended.
+  model.Reading.PolylineOpen = false;
+  CountUp(model.Reading.OpenBlocks);
   return true;
 }
 

@@ -38,6 +38,7 @@ void InitEntityHeader(const ExchangeModel& model, TEntityHeader& header) {
   header.LineType = reading.CurLineType;
   header.LineWidth = reading.CurLineWidth;
   header.ZFlags = reading.PendingZFlags;
+  header.BlockMember = reading.OpenBlocks > 0;
 }
 
 void AddEntityOrder(ExchangeModel& model, int32_t kind, int32_t index) {

@@ -52,6 +52,7 @@ struct TEntityHeader {
   int32_t LineType = 0;
   int32_t LineWidth = 0;
   int32_t ZFlags = 0;  // bits 1, 2, 4, 8, 16 for "z1" to "z5"
+  bool BlockMember = false;  // read between a "BL" line and the "#" that closes its block
 
   bool operator==(const TEntityHeader&) const = default;
 };
@@ -204,6 +205,8 @@ struct ReadingState : DrawingState {
   int32_t PendingZFlags = 0;  // "z1".."z5" bits, for the next entity only
   int32_t PolylineCount = 0;  // "pl" lines read so far
   bool InPolyline = false;    // plain segments take PolylineCount as their polyline number
+  bool PolylineOpen = false;  // a "pl" group awaits the "#" that closes it
+  int32_t OpenBlocks = 0;     // "BL" groups (blocks in blocks too) awaiting their "#"
   bool MsgPending = false;    // a "msg" line was read: plain segments are held, not stored
   TJwwEntLine MsgSegment{{0, 0, 0, 1, 1, 0, 0}, 0, 0.0, 0.0, 1.0, 0.0};  // held for a "cs" text
 
@@ -297,6 +300,12 @@ void ForEachEntityList(Model& model, Visitor&& visit) {
   visit(model.SeList);
   visit(model.SoList);
   visit(model.SgList);
+}
+
+// Adds one to a counter of the reading state; one that a pathological file could push past
+// the integer range stops at its top.
+inline void CountUp(int32_t& counter) {
+  if (counter < INT32_MAX) ++counter;
 }
 
 // Every value of the model at its start value, every list empty, the output list empty.

@@ -38,11 +38,6 @@ void TakeFirst(bool& pending, int32_t& hostValue, int32_t value) {
   pending = false;
 }
 
-// Counters that a pathological file could push past the integer range stop at its top.
-void CountUp(int32_t& counter) {
-  if (counter < INT32_MAX) ++counter;
-}
-
 // R(1) to R(10) into one real of the ten text styles.
 void ReadStyleReals(ExchangeModel& model, const FieldSplitter& fields, double TTextStyle::*member) {
   int field = 1;
@@ -221,11 +216,22 @@ bool ApplyPLine(ExchangeModel& model, const FieldSplitter& fields) {
   } else if (keyword == "pl") {
     CountUp(model.Reading.PolylineCount);
     model.Reading.InPolyline = true;
+    model.Reading.PolylineOpen = true;
     model.Reading.MsgPending = false;
   } else {
     return false;
   }
   return true;
+}
+
+// A "#" closes the innermost open group: the "pl" curve opened last, else the block opened
+// last. A "#" with no group open (the end of the header) closes nothing.
+void CloseGroup(ReadingState& reading) {
+  if (reading.PolylineOpen) {
+    reading.PolylineOpen = false;
+  } else if (reading.OpenBlocks > 0) {
+    --reading.OpenBlocks;
+  }
 }
 
 // "z1" to "z5" mark the next entity with the bits 1, 2, 4, 8, 16.
@@ -268,6 +274,7 @@ bool ApplyStateLine(ExchangeModel& model, const FieldSplitter& fields) {
       if (keyword != "#") return false;
       model.Reading.InPolyline = false;
       model.Reading.MsgPending = false;
+      CloseGroup(model.Reading);
       return true;
     default:
       return false;

@@ -38,6 +38,27 @@ void AddOutputLine(WriterState& writer, std::string_view line) {
   writer.OutputLines.emplace_back(MyFunc::CutToByteLimit(line, kMaxLineBytes));
 }
 
+namespace {
+
+// `keyword` and `text` as one line: a system's message may hold line breaks, and the rest of
+// it would reach the host as commands.
+void AddMessageLine(WriterState& writer, std::string_view keyword, std::string_view text) {
+  std::string line(keyword);
+  line += text;
+  for (char& c : line) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  AddOutputLine(writer, line);
+}
+
+}  // namespace
+
+void OutErrorMessage(WriterState& writer, std::string_view text) {
+  AddMessageLine(writer, "he", text);
+}
+
+void OutNotice(WriterState& writer, std::string_view text) { AddMessageLine(writer, "h#", text); }
+
 bool WriteExchangeFile(const WriterState& writer, const std::filesystem::path& path) {
   if (MyFunc::ReplaceFileContents(path, FileContents(writer.OutputLines))) return true;
   // The host would read its own input back as commands; no file is better than that.

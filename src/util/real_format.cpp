@@ -272,8 +272,8 @@ std::string FormatReal(double value) {
   return text;
 }
 
-void AppendDecimal(std::string& out, int32_t value) {
-  std::array<char, 16> buffer;
+void AppendDecimal(std::string& out, int64_t value) {
+  std::array<char, 24> buffer;
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
   out.append(buffer.data(), result.ptr);
 }

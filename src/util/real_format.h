@@ -16,6 +16,6 @@ void AppendReal(std::string& out, double value);
 std::string FormatReal(double value);
 
 // Appends an optional "-" and the decimal digits without leading zeros: "0", "25", "-1".
-void AppendDecimal(std::string& out, int32_t value);
+void AppendDecimal(std::string& out, int64_t value);
 
 }  // namespace MyFunc

@@ -1,0 +1,17 @@
+// Chain mode: the multi-line along the selected lines, chained end to end, instead of along
+// the indicated points.
+#pragma once
+
+#include "exchange/model.h"
+#include "multiline/presets.h"
+
+namespace tq58 {
+
+// Draws the current preset's multi-line along every chain of the selected pieces, in the
+// file order of each chain's first piece, then a notice of how many chains were drawn and
+// what was left out. With no chain to draw along, an error line says so instead. The
+// selected entities are never deleted. `reverse` turns every chain round.
+void DrawChainMultiLines(const PresetStore& store, const JwwGaibu::ExchangeModel& model,
+                         JwwGaibu::WriterState& writer, bool reverse);
+
+}  // namespace tq58

@@ -1,0 +1,275 @@
+// Chaining selected pieces: their ends joined through a grid of cells one tolerance wide (so
+// that only ends in neighbouring cells are compared, never all pairs), the joined ends made
+// nodes, and the pieces followed through the nodes where exactly two ends meet.
+#include "multiline/chaining.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <tuple>
+#include <unordered_map>
+#include <utility>
+
+namespace tq58 {
+namespace {
+
+constexpr double kLeastJoinTolerance = 1e-6;     // drawing units
+constexpr double kRelativeJoinTolerance = 1e-9;  // of the largest |coordinate|
+
+// Ends of piece i are numbered 2i (its start) and 2i + 1 (its end).
+PointD EndPoint(const std::vector<ChainPiece>& pieces, std::size_t end) {
+  const ChainPiece& piece = pieces[end / 2];
+  return end % 2 == 0 ? piece.start : piece.end;
+}
+
+// Sets of joined ends; each set is named by its smallest end, whatever the order of joining.
+class JoinedEnds {
+ public:
+  explicit JoinedEnds(std::size_t ends) : parent_(ends) {
+    std::iota(parent_.begin(), parent_.end(), std::size_t{0});
+  }
+
+  std::size_t Node(std::size_t end) {
+    std::size_t root = end;
+    while (parent_[root] != root) root = parent_[root];
+    while (parent_[end] != root) end = std::exchange(parent_[end], root);
+    return root;
+  }
+
+  void Join(std::size_t a, std::size_t b) {
+    const std::size_t ra = Node(a), rb = Node(b);
+    if (ra < rb) parent_[rb] = ra;
+    if (rb < ra) parent_[ra] = rb;
+  }
+
+ private:
+  std::vector<std::size_t> parent_;
+};
+
+struct Cell {
+  int64_t x = 0;
+  int64_t y = 0;
+  bool operator==(const Cell&) const = default;
+};
+
+struct CellHash {
+  std::size_t operator()(const Cell& c) const {
+    return std::hash<int64_t>()(c.x * 0x9E3779B97F4A7C15LL ^ c.y);
+  }
+};
+
+// Joins every two ends within `tolerance` of each other. With cells of that width, two such
+// ends lie in the same or in neighbouring cells; each cell is compared with itself and with
+// four of its eight neighbours, so that every pair of cells is looked at once.
+void JoinNearEnds(const std::vector<ChainPiece>& pieces, double tolerance, JoinedEnds& joined) {
+  const std::size_t ends = 2 * pieces.size();
+  std::vector<std::pair<Cell, std::size_t>> byCell(ends);
+  for (std::size_t e = 0; e < ends; ++e) {
+    // |coordinate| <= 1e9 and tolerance >= 1e-6: the cell numbers stay far within 64 bits.
+    const PointD p = EndPoint(pieces, e);
+    byCell[e] = {{static_cast<int64_t>(std::floor(p.x / tolerance)),
+                  static_cast<int64_t>(std::floor(p.y / tolerance))},
+                 e};
+  }
+  std::sort(byCell.begin(), byCell.end(), [](const auto& a, const auto& b) {
+    return std::tie(a.first.x, a.first.y, a.second) < std::tie(b.first.x, b.first.y, b.second);
+  });
+  std::unordered_map<Cell, std::pair<std::size_t, std::size_t>, CellHash> ranges;
+  for (std::size_t i = 0; i < ends;) {
+    std::size_t j = i;
+    while (j < ends && byCell[j].first == byCell[i].first) ++j;
+    ranges.emplace(byCell[i].first, std::pair{i, j});
+    i = j;
+  }
+  const double limit = tolerance * tolerance;
+  const auto near = [&](std::size_t a, std::size_t b) {
+    const PointD p = EndPoint(pieces, a), q = EndPoint(pieces, b);
+    const double dx = q.x - p.x, dy = q.y - p.y;
+    return dx * dx + dy * dy <= limit;
+  };
+  // Joins the ends of byCell[i] for i in [begin, end) with those of [from, to), each pair once.
+  const auto joinAcross = [&](std::size_t begin, std::size_t end, std::size_t from, std::size_t to) {
+    for (std::size_t i = begin; i < end; ++i) {
+      for (std::size_t j = std::max(from, i + 1); j < to; ++j) {
+        if (near(byCell[i].second, byCell[j].second)) joined.Join(byCell[i].second, byCell[j].second);
+      }
+    }
+  };
+  for (const auto& [cell, range] : ranges) {
+    joinAcross(range.first, range.second, range.first, range.second);
+    for (const auto& [dx, dy] : {std::pair{1, -1}, {1, 0}, {1, 1}, {0, 1}}) {
+      const auto other = ranges.find({cell.x + dx, cell.y + dy});
+      if (other != ranges.end()) {
+        joinAcross(range.first, range.second, other->second.first, other->second.second);
+      }
+    }
+  }
+}
+
+// The pieces that take part, as node pairs, with the pieces at each node.
+struct PieceGraph {
+  std::vector<std::size_t> startNode, endNode;  // per piece
+  std::vector<uint8_t> kept;                    // per piece
+  std::vector<std::size_t> firstAtNode;         // per node, into piecesAtNodes; one more at the end
+  std::vector<std::size_t> piecesAtNodes;
+
+  std::size_t Degree(std::size_t node) const { return firstAtNode[node + 1] - firstAtNode[node]; }
+};
+
+PieceGraph BuildGraph(const std::vector<ChainPiece>& pieces, JoinedEnds& joined, Chaining& result) {
+  const std::size_t n = pieces.size();
+  PieceGraph graph{std::vector<std::size_t>(n), std::vector<std::size_t>(n),
+                   std::vector<uint8_t>(n, 1), {}, {}};
+  std::vector<std::tuple<std::size_t, std::size_t, std::size_t>> byNodes;
+  for (std::size_t i = 0; i < n; ++i) {
+    graph.startNode[i] = joined.Node(2 * i);
+    graph.endNode[i] = joined.Node(2 * i + 1);
+    if (graph.startNode[i] == graph.endNode[i]) {
+      graph.kept[i] = 0;
+      ++result.zeroLength;
+      continue;
+    }
+    byNodes.emplace_back(std::min(graph.startNode[i], graph.endNode[i]),
+                         std::max(graph.startNode[i], graph.endNode[i]), i);
+  }
+  // Of the pieces between the same two nodes, either way round, the first in the file counts.
+  std::sort(byNodes.begin(), byNodes.end());
+  for (std::size_t k = 1; k < byNodes.size(); ++k) {
+    if (std::get<0>(byNodes[k]) == std::get<0>(byNodes[k - 1]) &&
+        std::get<1>(byNodes[k]) == std::get<1>(byNodes[k - 1])) {
+      graph.kept[std::get<2>(byNodes[k])] = 0;
+      ++result.duplicates;
+    }
+  }
+  graph.firstAtNode.assign(2 * n + 1, 0);
+  for (std::size_t i = 0; i < n; ++i) {
+    if (!graph.kept[i]) continue;
+    ++graph.firstAtNode[graph.startNode[i] + 1];
+    ++graph.firstAtNode[graph.endNode[i] + 1];
+  }
+  std::partial_sum(graph.firstAtNode.begin(), graph.firstAtNode.end(), graph.firstAtNode.begin());
+  graph.piecesAtNodes.resize(graph.firstAtNode.back());
+  std::vector<std::size_t> filled(graph.firstAtNode.begin(), graph.firstAtNode.end() - 1);
+  for (std::size_t i = 0; i < n; ++i) {
+    if (!graph.kept[i]) continue;
+    graph.piecesAtNodes[filled[graph.startNode[i]]++] = i;
+    graph.piecesAtNodes[filled[graph.endNode[i]]++] = i;
+  }
+  return graph;
+}
+
+// The links that follow on from `node`, where the chain arrived by `piece`, up to a node where
+// it cannot run on: one with other than two ends, or the start of a closed chain.
+void FollowFrom(const PieceGraph& graph, std::size_t piece, std::size_t node,
+                std::vector<uint8_t>& visited, std::vector<ChainLink>& links) {
+  while (graph.Degree(node) == 2) {
+    const std::size_t* at = &graph.piecesAtNodes[graph.firstAtNode[node]];
+    const std::size_t next = at[0] == piece ? at[1] : at[0];
+    if (visited[next]) return;
+    visited[next] = 1;
+    const bool reversed = graph.startNode[next] != node;
+    links.push_back({next, reversed});
+    piece = next;
+    node = reversed ? graph.startNode[next] : graph.endNode[next];
+  }
+}
+
+PointD LinkStart(const std::vector<ChainPiece>& pieces, const ChainLink& link) {
+  return link.reversed ? pieces[link.piece].end : pieces[link.piece].start;
+}
+PointD LinkEnd(const std::vector<ChainPiece>& pieces, const ChainLink& link) {
+  return link.reversed ? pieces[link.piece].start : pieces[link.piece].end;
+}
+
+void Reverse(Chain& chain) {
+  std::reverse(chain.links.begin(), chain.links.end());
+  for (ChainLink& link : chain.links) link.reversed = !link.reversed;
+}
+
+// A closed chain starts with its first piece in the file.
+void StartAtFirstPiece(Chain& chain) {
+  const auto first = std::min_element(chain.links.begin(), chain.links.end(),
+                                      [](const auto& a, const auto& b) { return a.piece < b.piece; });
+  std::rotate(chain.links.begin(), first, chain.links.end());
+}
+
+// Twice the signed area that a closed chain encloses, about its first vertex so that large
+// coordinates lose no digits: positive when it runs counterclockwise.
+double TwiceSignedArea(const Chain& chain, const std::vector<ChainPiece>& pieces) {
+  const PointD origin = LinkStart(pieces, chain.links.front());
+  double sum = 0.0;
+  for (const ChainLink& link : chain.links) {
+    const PointD a = LinkStart(pieces, link), b = LinkEnd(pieces, link);
+    sum += (a.x - origin.x) * (b.y - origin.y) - (b.x - origin.x) * (a.y - origin.y);
+  }
+  return sum;
+}
+
+double SquaredDistance(PointD a, PointD b) {
+  return (b.x - a.x) * (b.x - a.x) + (b.y - a.y) * (b.y - a.y);
+}
+
+// Built with its first piece in the file running forwards, the chain is turned as
+// ChainDirection says.
+void Orient(Chain& chain, const std::vector<ChainPiece>& pieces, const ChainDirection& direction) {
+  if (chain.closed) {
+    if (TwiceSignedArea(chain, pieces) < 0.0) Reverse(chain);
+  } else if (direction.firstPoint) {
+    const PointD p = *direction.firstPoint;
+    if (SquaredDistance(p, LinkEnd(pieces, chain.links.back())) <
+        SquaredDistance(p, LinkStart(pieces, chain.links.front()))) {
+      Reverse(chain);
+    }
+  }
+  if (direction.reverse) Reverse(chain);
+  if (chain.closed) StartAtFirstPiece(chain);
+}
+
+}  // namespace
+
+double JoinTolerance(double largestCoordinate) {
+  return std::max(kLeastJoinTolerance, kRelativeJoinTolerance * largestCoordinate);
+}
+
+Chaining ChainPieces(const SelectedPieces& selection, const ChainDirection& direction) {
+  const std::vector<ChainPiece>& pieces = selection.pieces;
+  Chaining result;
+  JoinedEnds joined(2 * pieces.size());
+  JoinNearEnds(pieces, JoinTolerance(selection.largestCoordinate), joined);
+  const PieceGraph graph = BuildGraph(pieces, joined, result);
+
+  std::vector<uint8_t> visited(pieces.size(), 0);
+  for (std::size_t i = 0; i < pieces.size(); ++i) {
+    if (!graph.kept[i] || visited[i]) continue;
+    visited[i] = 1;
+    // Backwards from the piece's start, then forwards from its end.
+    std::vector<ChainLink> before;
+    FollowFrom(graph, i, graph.startNode[i], visited, before);
+    Chain chain;
+    chain.links.reserve(before.size() + 1);
+    for (auto link = before.rbegin(); link != before.rend(); ++link) {
+      chain.links.push_back({link->piece, !link->reversed});
+    }
+    chain.links.push_back({i, false});
+    FollowFrom(graph, i, graph.endNode[i], visited, chain.links);
+    const ChainLink& first = chain.links.front();
+    const ChainLink& last = chain.links.back();
+    chain.closed = (first.reversed ? graph.endNode : graph.startNode)[first.piece] ==
+                   (last.reversed ? graph.startNode : graph.endNode)[last.piece];
+    Orient(chain, pieces, direction);
+    result.chains.push_back(std::move(chain));
+  }
+  return result;
+}
+
+BasePath ChainPath(const Chain& chain, const std::vector<ChainPiece>& pieces) {
+  BasePath path;
+  path.closed = chain.closed;
+  path.points.reserve(chain.links.size() + 1);
+  path.points.push_back(LinkStart(pieces, chain.links.front()));
+  for (const ChainLink& link : chain.links) path.points.push_back(LinkEnd(pieces, link));
+  if (chain.closed) path.points.back() = path.points.front();
+  return path;
+}
+
+}  // namespace tq58

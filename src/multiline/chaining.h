@@ -1,0 +1,54 @@
+// Chains of selected pieces joined end to end: where exactly two ends meet a chain runs on,
+// where one or three or more meet it ends; a chain whose two ends meet is closed.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "multiline/base_path.h"
+#include "multiline/selected_pieces.h"
+
+namespace tq58 {
+
+// One piece of a chain, run from its start to its end, or the other way round.
+struct ChainLink {
+  std::size_t piece = 0;
+  bool reversed = false;
+};
+
+struct Chain {
+  std::vector<ChainLink> links;  // in chain order
+  bool closed = false;
+};
+
+struct Chaining {
+  std::vector<Chain> chains;  // in the file order of each chain's first piece
+  int64_t zeroLength = 0;     // pieces whose two ends join
+  int64_t duplicates = 0;     // pieces with the same joined ends as an earlier one
+};
+
+// The distance (drawing units) within which two ends join: 1e-6, or a billionth of the
+// largest |coordinate| where that is more, since the host writes about 15 digits.
+double JoinTolerance(double largestCoordinate);
+
+// How the chains are turned: an open chain starts at its end nearest `firstPoint` when there
+// is one (and where both are as near, as below), else so that its first piece in the file runs
+// from its first point to its second; a closed chain runs counterclockwise (by its signed area;
+// where that is 0, as its first piece in the file runs) and starts where that piece starts.
+// `reverse` then turns every chain round, a closed one still starting at that piece.
+struct ChainDirection {
+  std::optional<PointD> firstPoint;
+  bool reverse = false;
+};
+
+// Joins the ends that lie within JoinTolerance of each other, transitively, and follows the
+// pieces from end to end. Zero-length pieces and duplicates take no part.
+Chaining ChainPieces(const SelectedPieces& selection, const ChainDirection& direction);
+
+// The base path of a chain: its vertices in chain order, each joined vertex at the end of the
+// earlier piece; a closed chain ends on its first vertex again.
+BasePath ChainPath(const Chain& chain, const std::vector<ChainPiece>& pieces);
+
+}  // namespace tq58

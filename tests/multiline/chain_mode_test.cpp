@@ -1,0 +1,195 @@
+// Chain mode against the point mode, over generated selections: a path's segments in shuffled
+// order, some written backwards, some inside "pl" curves, beside entities the mode leaves out,
+// draw what the point mode draws along the path's points; a closed path runs counterclockwise
+// from its first piece in the file, so that positive spacings lie inside.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "exchange/reader.h"
+#include "exchange/writer.h"
+#include "multiline/chain_mode.h"
+#include "multiline/construction.h"
+#include "support/sequence.h"
+
+namespace tq58 {
+namespace {
+
+using Point = MyFunc::PointD;
+
+std::string Text(double v) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.17g", v);
+  return buffer;
+}
+
+// An open path turning both ways, or a star-shaped polygon (closed, its last point its first)
+// running either way round; and where it lies, up to 1e4 from the origin.
+std::vector<Point> GeneratedPath(tq58_test::Sequence& random, bool closed) {
+  constexpr double kPi = std::numbers::pi;
+  const Point origin{1e4 * random.Signed(), 1e4 * random.Signed()};
+  std::vector<Point> p;
+  const int count = 3 + static_cast<int>(random.Below(closed ? 10 : 40));
+  if (closed) {
+    const double way = random.Below(2) ? 1 : -1;
+    for (int k = 0; k < count; ++k) {
+      const double angle = way * 2 * kPi * (k + 0.3 * random.Signed()) / count;
+      const double radius = 100 * (1 + 0.3 * random.Signed());
+      p.push_back({origin.x + radius * std::cos(angle), origin.y + radius * std::sin(angle)});
+    }
+    p.push_back(p.front());
+    return p;
+  }
+  double heading = 2 * kPi * random.Unit();
+  p.push_back(origin);
+  for (int k = 0; k < count; ++k) {
+    const double length = 5 + 15 * random.Unit();
+    p.push_back({p.back().x + length * std::cos(heading), p.back().y + length * std::sin(heading)});
+    heading += (random.Below(2) ? 1 : -1) * kPi * (0.05 + 0.6 * random.Unit());
+  }
+  return p;
+}
+
+// The path's segments as a selection: shuffled, some backwards, some runs inside "pl" curves,
+// a circle and a text among them; and which segment comes first in the file. With `moved`, the
+// starts of the segments written forwards but the first are moved by less than the join
+// tolerance, so that the earlier piece's end must give the vertex.
+struct Selection {
+  std::vector<std::string> lines;
+  std::size_t first = 0;
+
+  Selection(tq58_test::Sequence& random, const std::vector<Point>& p, bool moved) {
+    std::vector<std::pair<std::size_t, std::string>> segments;
+    for (std::size_t k = 0; k + 1 < p.size(); ++k) {
+      const Point a{p[k].x + (moved && k > 0 ? 3e-7 : 0.0), p[k].y}, b = p[k + 1];
+      const bool backwards = random.Below(3) == 0;
+      segments.emplace_back(k, backwards ? Text(b.x) + " " + Text(b.y) + " " + Text(p[k].x) +
+                                               " " + Text(p[k].y)
+                                         : Text(a.x) + " " + Text(a.y) + " " + Text(b.x) + " " +
+                                               Text(b.y));
+    }
+    for (std::size_t i = segments.size(); i > 1; --i) {
+      std::swap(segments[i - 1], segments[random.Below(i)]);
+    }
+    first = segments.front().first;
+    lines = {"hs 1", "lg0", "ly0", "lc1", "lt1", "#", "ci 0 0 5", "ch 0 0 1 0 \"text"};
+    for (const auto& segment : segments) {
+      const bool curve = random.Below(4) == 0;
+      if (curve) lines.push_back("pl");
+      lines.push_back(segment.second);
+      if (curve) lines.push_back("#");
+    }
+  }
+};
+
+class ChainMode : public ::testing::Test {
+ protected:
+  std::vector<std::string> DrawChains(const std::vector<std::string>& lines, bool reverse) {
+    JwwGaibu::ExchangeModel model;
+    for (const std::string& line : lines) JwwGaibu::ParseExchangeLine(model, line);
+    JwwGaibu::WriterState writer;
+    JwwGaibu::ResetWriterState(writer);
+    DrawChainMultiLines(store, model, writer, reverse);
+    return writer.OutputLines;
+  }
+
+  std::vector<std::string> DrawPoints(const std::vector<Point>& points) {
+    JwwGaibu::ExchangeModel model;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      JwwGaibu::ParseExchangeLine(
+          model, "hp" + std::to_string(i + 1) + " " + Text(points[i].x) + " " + Text(points[i].y));
+    }
+    JwwGaibu::WriterState writer;
+    JwwGaibu::ResetWriterState(writer);
+    DrawMultiLines(store, model, writer, 98);
+    return writer.OutputLines;
+  }
+
+  // Two or three rows of random spacings and radii, either corner mode, random caps.
+  void RandomPreset(tq58_test::Sequence& random) {
+    store = {};
+    TLineTable& table = store.Preset(1);
+    for (int r = 0, rows = 2 + static_cast<int>(random.Below(2)); r < rows; ++r) {
+      TLineRow& row = table.Lines[static_cast<std::size_t>(r)];
+      row.DrawOn = true;
+      row.Spacing = 3 * random.Signed();
+      row.Radius = 6 * random.Unit();
+      row.ColorIndex = r + 1;
+    }
+    table.Options.Corners = random.Below(2) ? CornerMode::Concentric : CornerMode::PerRow;
+    table.Options.BaseRadius = 4 * random.Unit();
+    table.Options.StartCap = static_cast<CapStyle>(random.Below(3));
+    table.Options.EndCap = static_cast<CapStyle>(random.Below(3));
+  }
+
+  PresetStore store;
+};
+
+// Whether q lies inside the polygon (its last point its first), by the even-odd rule.
+bool Inside(const std::vector<Point>& polygon, Point q) {
+  bool inside = false;
+  for (std::size_t i = 0; i + 1 < polygon.size(); ++i) {
+    const Point a = polygon[i], b = polygon[i + 1];
+    if ((a.y > q.y) != (b.y > q.y) && q.x < a.x + (q.y - a.y) * (b.x - a.x) / (b.y - a.y)) {
+      inside = !inside;
+    }
+  }
+  return inside;
+}
+
+TEST_F(ChainMode, DrawsWhatThePointModeDrawsAlongTheChainedPoints) {
+  tq58_test::Sequence random(19);
+  for (int trial = 0; trial < 300; ++trial) {
+    const bool closed = trial % 3 == 0;
+    const bool reverse = trial % 5 == 1;
+    std::vector<Point> p = GeneratedPath(random, closed);
+    RandomPreset(random);
+    Selection selection(random, p, !closed && !reverse);
+    // An open chain starts at its end nearest the first indicated point.
+    if (!closed) selection.lines.push_back("hp1 " + Text(p.front().x) + " " + Text(p.front().y));
+    const std::vector<std::string> chains = DrawChains(selection.lines, reverse);
+    const std::string where = "trial " + std::to_string(trial);
+    ASSERT_FALSE(chains.empty()) << where;
+    EXPECT_EQ(chains.back().substr(0, 2), "h#") << where;
+
+    if (closed) {
+      // Counterclockwise (or, reversed, clockwise) from the start, in that direction, of the
+      // first segment in the file.
+      double area = 0;
+      for (std::size_t k = 0; k + 1 < p.size(); ++k) {
+        area += p[k].x * p[k + 1].y - p[k + 1].x * p[k].y;
+      }
+      p.pop_back();
+      std::rotate(p.begin(), p.begin() + static_cast<std::ptrdiff_t>(selection.first), p.end());
+      if ((area > 0) == reverse) {
+        // Backwards from the first segment's end: its end, its start, and on round.
+        std::rotate(p.begin(), p.begin() + 2, p.end());
+        std::reverse(p.begin(), p.end());
+      }
+      p.push_back(p.front());
+    } else if (reverse) {
+      std::reverse(p.begin(), p.end());
+    }
+    EXPECT_EQ(std::vector<std::string>(chains.begin(), chains.end() - 1), DrawPoints(p)) << where;
+
+    // Positive spacings inside a closed chain, negative ones outside.
+    if (!closed || reverse) continue;
+    const std::vector<std::string> drawn = DrawPoints(p);
+    std::size_t row = 0;
+    for (const std::string& line : drawn) {
+      if (line.rfind("lc", 0) == 0) row = static_cast<std::size_t>(std::stoi(line.substr(2))) - 1;
+      double x1, y1, x2, y2;
+      if (std::sscanf(line.c_str(), "%lf %lf %lf %lf", &x1, &y1, &x2, &y2) != 4) continue;
+      const double spacing = store.Preset(1).Lines[row].Spacing;
+      if (std::fabs(spacing) < 1e-6) continue;
+      EXPECT_EQ(Inside(p, {(x1 + x2) / 2, (y1 + y2) / 2}), spacing > 0) << where << ": " << line;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tq58
