@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(EntityLines, FieldsOfEachRecord) {
   const ExchangeModel model =
-      Parsed({"ci 1 2 3 4 5 6 7", "pt 1 2 3 4 $F", "BL 1 2 \x83\x75\x83\x8D x",
+      Parsed({"ci 1 2 3 4 5 6 7", "pt 1 2 3 4 $F", "BL 1 2 \x83\x75\x83\x8D x", "#",
               "sc 1 2 3 4 5 6 7 8", "so 1 2 3 4 5 6 7 8 9", "x 2 3 4"});
   EXPECT_EQ(model.ArcList[0], (TJwwEntArc{{0, 0, 0, 1, 1, 0, 0}, 1, 2, 3, 4, 5, 6, 7}));
   EXPECT_EQ(model.ParamPointList[0], (TJwwEntParamPoint{{0, 0, 0, 1, 1, 0, 0}, 1, 2, 3, 4, 15}));
