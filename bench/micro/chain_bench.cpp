@@ -1,0 +1,96 @@
+// Chain mode on a whole-drawing selection: N segments in N / 10 open chains of 10 (zigzags
+// side by side), in shuffled order and half of them written backwards, chained and drawn with
+// 10 rows. Growth from 2,000 to 20,000 to 200,000 segments shows whether it stays linear.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include "exchange/model.h"
+#include "exchange/writer.h"
+#include "multiline/chain_mode.h"
+#include "multiline/chaining.h"
+#include "multiline/selected_pieces.h"
+#include "multiline/presets.h"
+
+namespace {
+
+using namespace JwwGaibu;
+
+// SplitMix64: the same shuffled selection on every run.
+uint64_t Next(uint64_t& state) {
+  uint64_t z = (state += 0x9E3779B97F4A7C15u);
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
+  return z ^ (z >> 31);
+}
+
+ExchangeModel ShuffledChains(int64_t segments) {
+  ExchangeModel model;
+  std::vector<TJwwEntLine> lines;
+  for (int64_t i = 0; i < segments; ++i) {
+    const double chain = static_cast<double>(i / 10), k = static_cast<double>(i % 10);
+    TJwwEntLine line;
+    line.X1 = 1200.0 * k;
+    line.Y1 = 5000.0 * chain + (i % 2 == 0 ? 0.0 : 900.0);
+    line.X2 = 1200.0 * (k + 1);
+    line.Y2 = 5000.0 * chain + (i % 2 == 0 ? 900.0 : 0.0);
+    lines.push_back(line);
+  }
+  uint64_t state = 58;
+  for (std::size_t i = lines.size(); i > 1; --i) {
+    std::swap(lines[i - 1], lines[Next(state) % i]);
+    if (Next(state) % 2 == 0) {
+      std::swap(lines[i - 1].X1, lines[i - 1].X2);
+      std::swap(lines[i - 1].Y1, lines[i - 1].Y2);
+    }
+  }
+  for (const TJwwEntLine& line : lines) {
+    AddEntityOrder(model, KindLine, static_cast<int32_t>(model.LineList.size()));
+    model.LineList.push_back(line);
+  }
+  return model;
+}
+
+// Ten rows at different spacings and radii, each in its own colour.
+tq58::PresetStore TenRows() {
+  tq58::PresetStore store;
+  for (int r = 0; r < tq58::kRowsPerPreset; ++r) {
+    tq58::TLineRow& row = store.Preset(1).Lines[static_cast<std::size_t>(r)];
+    row.DrawOn = true;
+    row.Spacing = -225.0 + 50.0 * r;
+    row.Radius = 20.0 + 10.0 * r;
+    row.ColorIndex = 1 + r % 9;
+  }
+  return store;
+}
+
+void BM_ChainMode(benchmark::State& state) {
+  const tq58::PresetStore store = TenRows();
+  const ExchangeModel model = ShuffledChains(state.range(0));
+  WriterState writer;
+  for (auto _ : state) {
+    writer.OutputLines.clear();
+    ResetWriterState(writer);
+    tq58::DrawChainMultiLines(store, model, writer, false);
+    benchmark::DoNotOptimize(writer.OutputLines.data());
+  }
+  state.counters["lines"] = static_cast<double>(writer.OutputLines.size());
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_ChainMode)->Arg(2000)->Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond);
+
+// The chaining alone: the selection taken, the ends joined, the chains followed and turned.
+void BM_ChainPieces(benchmark::State& state) {
+  const ExchangeModel model = ShuffledChains(state.range(0));
+  for (auto _ : state) {
+    const tq58::Chaining chaining =
+        tq58::ChainPieces(tq58::TakeSelectedPieces(model), tq58::ChainDirection{});
+    benchmark::DoNotOptimize(chaining.chains.data());
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_ChainPieces)->Arg(2000)->Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
