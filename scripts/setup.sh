@@ -15,6 +15,8 @@ packages=(
 packages+=(g++-i686-linux-gnu qemu-user-static)
 # The release: the 32-bit build, Wine to run it, Python for the kit and preview checks.
 packages+=(g++-mingw-w64-i686 wine32:i386 python3)
+# wrestool, which reads the manifest built into each Windows program.
+packages+=(icoutils)
 # wine32 comes from the i386 architecture, which apt knows only once it is added.
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386

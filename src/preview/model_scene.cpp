@@ -4,8 +4,11 @@
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <vector>
 
+#include "multiline/base_path.h"
 #include "preview/host_palette.h"
+#include "util/host_limits.h"
 
 namespace tq58::preview {
 
@@ -143,11 +146,11 @@ void AddIndicatedPoints(const ExchangeModel& model, Scene& scene) {
   Stroke path;
   path.color = kBasePathColor;
   path.dashPx = {6.0, 4.0};
-  for (int i = 1; i + 1 < kHpPointSlots; ++i) {
-    const THpPoint& from = model.HpPoints[static_cast<std::size_t>(i)];
-    const THpPoint& to = model.HpPoints[static_cast<std::size_t>(i + 1)];
-    if (!from.Defined || !to.Defined) break;
-    scene.Add(Layer::Indicated, SegmentShape{{from.X, from.Y}, {to.X, to.Y}}, path);
+  // The base path as a polyline run takes it: every point up to the first missing one.
+  const std::vector<PointD> points =
+      TakeBasePath(model.HpPoints, MyFunc::kPolylinePointLimit).points;
+  for (std::size_t i = 1; i < points.size(); ++i) {
+    scene.Add(Layer::Indicated, SegmentShape{points[i - 1], points[i]}, path);
   }
 
   Stroke mark;

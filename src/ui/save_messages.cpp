@@ -1,8 +1,9 @@
 // The texts of the message boxes of OK (Shift-JIS; the text in the comment above each).
 #include "ui/save_messages.h"
 
-#include <initializer_list>
 #include <string>
+
+#include "util/line_break.h"
 
 namespace tq58::ui {
 namespace {
@@ -102,18 +103,6 @@ std::string_view ReasonText(WriteFailure failure) {
   return {};
 }
 
-// The lines joined by CR LF, as a message box shows them.
-std::string Lines(std::initializer_list<std::string_view> lines) {
-  std::string text;
-  const char* separator = "";
-  for (const std::string_view line : lines) {
-    text += separator;
-    text += line;
-    separator = "\r\n";
-  }
-  return text;
-}
-
 }  // namespace
 
 UserMessage SaveFailedMessage(std::string_view settingsFile, const MyFunc::WriteResult& result) {
@@ -123,13 +112,15 @@ UserMessage SaveFailedMessage(std::string_view settingsFile, const MyFunc::Write
     reason = result.SystemMessage.empty() ? std::string(kUnknownReason)
                                           : std::string(kSystemMessageLead) + result.SystemMessage;
   }
-  return {std::string(kSaveFailedCaption),
-          Lines({kSaveFailedLead, settingsFile, "", reason, "", kSaveFailedAdvice})};
+  const std::string_view lines[] = {kSaveFailedLead, settingsFile, "",
+                                    reason,          "",           kSaveFailedAdvice};
+  return {std::string(kSaveFailedCaption), MyFunc::JoinedLines(lines)};
 }
 
 UserMessage OverwriteQuestion(std::string_view settingsFile) {
-  return {std::string(kOverwriteCaption),
-          Lines({kOverwriteLead, settingsFile, "", kOverwriteQuestion, kOverwriteNoAnswer})};
+  const std::string_view lines[] = {kOverwriteLead, settingsFile, "", kOverwriteQuestion,
+                                    kOverwriteNoAnswer};
+  return {std::string(kOverwriteCaption), MyFunc::JoinedLines(lines)};
 }
 
 }  // namespace tq58::ui

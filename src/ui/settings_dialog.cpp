@@ -20,20 +20,11 @@ namespace {
 
 using MyFunc::IsPresetNumber;
 
-std::string JoinedHelpText() {
-  std::string text;
-  for (std::string_view line : kHelpTextLines) {
-    if (!text.empty()) text += MyFunc::kLineBreak;
-    text += line;
-  }
-  return text;
-}
-
 }  // namespace
 
 TForm1::TForm1(DialogControls controls, PresetStore& store, std::filesystem::path settingsFileName)
     : controls_(controls), store_(store), settingsFileName_(std::move(settingsFileName)) {
-  controls_.Memo1.SetText(JoinedHelpText());
+  controls_.Memo1.SetText(MyFunc::JoinedLines(kHelpTextLines));
 }
 
 void TForm1::OpenSettings() {

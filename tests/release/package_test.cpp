@@ -1,10 +1,12 @@
 // The release package as a user gets it: unpacked, it holds both programs, the kit and the
 // license, and its batch file runs the transformation under Wine as the host would run it.
+// The manifest built into each program, which Windows reads before it starts one.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,13 @@ constexpr std::chrono::seconds kTimeLimit{60};
 const fs::path kKit = TQ58_KIT_DIR;
 const std::vector<std::string> kWineEnvironment = {"WINEPREFIX=" TQ58_WINE_PREFIX, "WINEDEBUG=-all",
                                                    "LANG=C.UTF-8", "DISPLAY"};
+
+// The little-endian number of `size` bytes at `at` of a program's file.
+uint32_t LittleEndian(const std::string& program, std::size_t at, int size) {
+  uint32_t value = 0;
+  for (int i = size - 1; i >= 0; --i) value = value << 8 | static_cast<uint8_t>(program.at(at + i));
+  return value;
+}
 
 // The package unpacked into a folder whose name has a blank and Japanese characters.
 class ReleasePackage : public testing::Test {
@@ -135,15 +144,38 @@ TEST_F(ReleasePackage, ShipsStrippedPrograms) {
   for (const char* name : {"tq58.exe", "x86/tq58.exe"}) {
     const std::string program = tq58_test::ReadBytes(folder_ / name);
     ASSERT_GT(program.size(), 0x40u) << name;
-    const auto word = [&](std::size_t at) {
-      uint32_t value = 0;
-      for (int i = 3; i >= 0; --i) value = value << 8 | static_cast<uint8_t>(program.at(at + i));
-      return value;
-    };
-    const std::size_t coffHeader = word(0x3C) + 4;  // after the "PE\0\0" signature
+    const std::size_t coffHeader = LittleEndian(program, 0x3C, 4) + 4;  // after "PE\0\0"
     EXPECT_EQ(program.substr(coffHeader - 4, 4), std::string("PE\0\0", 4)) << name;
-    EXPECT_EQ(word(coffHeader + 8), 0u) << name << " has a symbol table";
+    EXPECT_EQ(LittleEndian(program, coffHeader + 8, 4), 0u) << name << " has a symbol table";
     EXPECT_EQ(program.find(".debug_"), std::string::npos) << name << " has debug sections";
+  }
+}
+
+// Each program's manifest names the architecture of its own machine code (that of the COFF
+// header): Windows refuses to start a program whose manifest names another, Wine does not
+// check. Both keep the common controls of version 6 that the dialog is drawn with.
+TEST(BuiltPrograms, EmbedAManifestOfTheirOwnArchitecture) {
+  constexpr char kWrestool[] = "/usr/bin/wrestool";
+  if (!fs::exists(kWrestool)) GTEST_SKIP() << "no " << kWrestool << ": icoutils is not installed";
+  const char* const programs[] = {TQ58_WINDOWS_PROGRAM_PATH, TQ58_X86_PROGRAM_PATH};
+  for (const char* path : programs) {
+    if (!fs::exists(path)) GTEST_SKIP() << path << " is not built";
+  }
+  const std::regex own(
+      R"re(<assemblyIdentity[^>]* name="tq58"[^>]* processorArchitecture="([^"]*)")re");
+  const std::regex commonControls(
+      R"re(<assemblyIdentity[^>]* name="Microsoft\.Windows\.Common-Controls")re"
+      R"re( version="6\.0\.0\.0")re");
+  for (const char* path : programs) {
+    const std::string program = tq58_test::ReadBytes(path);
+    const uint32_t machine = LittleEndian(program, LittleEndian(program, 0x3C, 4) + 4, 2);
+    const std::string architecture = machine == 0x8664 ? "amd64" : machine == 0x14C ? "x86" : "?";
+    const auto manifest = tq58_test::RunProcess(
+        {kWrestool, "--extract", "--raw", "--type=24", path}, fs::current_path(), {}, kTimeLimit);
+    std::smatch identity;
+    ASSERT_TRUE(std::regex_search(manifest.Stdout, identity, own)) << path << manifest.Stderr;
+    EXPECT_EQ(identity[1], architecture) << path;
+    EXPECT_TRUE(std::regex_search(manifest.Stdout, commonControls)) << manifest.Stdout;
   }
 }
 

@@ -1,51 +1,30 @@
-// Shift-JIS to UTF-8 through the C library's iconv, byte by byte past anything unreadable.
+// Shift-JIS to UTF-8: the core's code page 932 conversion, then each character in UTF-8.
 #include "preview/shift_jis_text.h"
 
-#include <iconv.h>
+#include <cstdint>
 
-#include <cerrno>
-#include <memory>
+#include "util/shift_jis_text.h"
 
 namespace tq58::preview {
 
-namespace {
-
-constexpr char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD
-
-struct IconvCloser {
-  void operator()(void* handle) const { iconv_close(static_cast<iconv_t>(handle)); }
-};
-
-}  // namespace
-
 std::string ShiftJisToUtf8(std::string_view text) {
-  std::string result;
-  const iconv_t handle = iconv_open("UTF-8", "CP932");
-  if (handle == reinterpret_cast<iconv_t>(-1)) {
-    // Without the conversion table only ASCII is kept.
-    for (char byte : text)
-      result += static_cast<unsigned char>(byte) < 0x80 ? std::string(1, byte) : kReplacement;
-    return result;
-  }
-  const std::unique_ptr<void, IconvCloser> closer(handle);
-
-  std::string input(text);
-  char* in = input.data();
-  std::size_t inLeft = input.size();
-  char buffer[256];
-  while (inLeft > 0) {
-    char* out = buffer;
-    std::size_t outLeft = sizeof buffer;
-    const std::size_t done = iconv(handle, &in, &inLeft, &out, &outLeft);
-    result.append(buffer, static_cast<std::size_t>(out - buffer));
-    if (done == static_cast<std::size_t>(-1) && errno != E2BIG) {
-      // An invalid or cut-off sequence: replace its first byte and go on after it.
-      result += kReplacement;
-      ++in;
-      --inLeft;
+  std::string utf8;
+  for (const wchar_t character : MyFunc::ShiftJisToWide(text)) {
+    const auto code = static_cast<uint32_t>(character);
+    // Code page 932 holds characters of the Basic Multilingual Plane only: three bytes at most.
+    if (code < 0x80) {
+      utf8 += static_cast<char>(code);
+      continue;
     }
+    if (code < 0x800) {
+      utf8 += static_cast<char>(0xC0 | code >> 6);
+    } else {
+      utf8 += static_cast<char>(0xE0 | code >> 12);
+      utf8 += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+    }
+    utf8 += static_cast<char>(0x80 | (code & 0x3F));
   }
-  return result;
+  return utf8;
 }
 
 }  // namespace tq58::preview

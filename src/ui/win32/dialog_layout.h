@@ -4,6 +4,8 @@
 
 #include <span>
 
+#include "util/host_limits.h"
+
 namespace tq58::ui::win32 {
 
 inline constexpr int kClientWidth = 589;
@@ -84,7 +86,7 @@ ValueChange ValueChangeOf(int id, unsigned code);
 extern const wchar_t kDialogTitle[];
 extern const wchar_t kApplicationTitle[];
 extern const wchar_t kFontFace[];
-// The captions of the 20 tabs, "①" to "⑳".
-extern const wchar_t* const kTabCaptions[20];
+// The captions of the tabs, one a preset: "①" to "⑳".
+extern const wchar_t* const kTabCaptions[MyFunc::kPresetCount];
 
 }  // namespace tq58::ui::win32

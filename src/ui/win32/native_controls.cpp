@@ -6,10 +6,13 @@
 #include <vector>
 
 #include "ui/screen_fit.h"
-#include "ui/win32/shift_jis_text.h"
+#include "util/shift_jis_text.h"
 
 namespace tq58::ui::win32 {
 namespace {
+
+using MyFunc::ShiftJisToWide;
+using MyFunc::WideToShiftJis;
 
 ScreenRect ToScreenRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 

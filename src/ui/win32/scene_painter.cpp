@@ -9,11 +9,12 @@
 
 #include "preview/pixel_view.h"
 #include "ui/win32/scoped_handles.h"
-#include "ui/win32/shift_jis_text.h"
+#include "util/shift_jis_text.h"
 
 namespace tq58::ui::win32 {
 namespace {
 
+using MyFunc::ShiftJisToWide;
 using preview::PointD;
 
 constexpr int kMarginPx = 14;     // room for the labels beside the points on the border

@@ -5,10 +5,10 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <utility>
-#include <vector>
 
 #include "ui/line_row_frame.h"
 #include "ui/settings_dialog.h"
@@ -52,6 +52,16 @@ struct NativeOptions {
   NativeComboBox EndCapList;
 };
 
+// One element for each line row, `make(1)` .. `make(kRowsPerPreset)`: neither the rows'
+// controls nor their frames have an empty value that an array could start from.
+template <typename Make>
+auto RowsOf(Make make) {
+  const auto each = [&]<std::size_t... I>(std::index_sequence<I...>) {
+    return std::array{make(static_cast<int>(I) + 1)...};
+  };
+  return each(std::make_index_sequence<kRowsPerPreset>{});
+}
+
 class SettingsWindow {
  public:
   SettingsWindow(PresetStore& store, std::filesystem::path settingsFileName)
@@ -89,8 +99,8 @@ class SettingsWindow {
   std::optional<NativeMemo> memo_;
   std::optional<NativeTabStrip> tabs_;
   std::optional<NativeEditBox> comment_;
-  std::vector<NativeRow> rows_;
-  std::vector<TFrame2> frames_;
+  std::optional<std::array<NativeRow, kRowsPerPreset>> rows_;
+  std::optional<std::array<TFrame2, kRowsPerPreset>> frames_;  // refer into rows_
   std::optional<NativeOptions> options_;
   std::optional<NativePreviewArea> preview_;
   std::optional<TForm1> form1_;
@@ -177,24 +187,24 @@ void SettingsWindow::ConnectDialog() {
   memo_.emplace(Control(kMemo1));
   tabs_.emplace(Control(kTabControl1));
   comment_.emplace(Control(kEditC));
-  rows_.reserve(kRowsPerPreset);  // the frames refer into it: it must never move
-  frames_.reserve(kRowsPerPreset);
-  for (int row = 1; row <= kRowsPerPreset; ++row) {
+  rows_.emplace(RowsOf([this](int row) {
     const auto at = [&](int column) { return Control(RowControlId(row, column)); };
-    NativeRow& native = rows_.emplace_back(NativeRow{
-        NativeCheckBox(at(0)), NativeEditBox(at(1)), NativeEditBox(at(2)), NativeCheckBox(at(3)),
-        NativeComboBox(at(4)), NativeComboBox(at(5)), NativeComboBox(at(6))});
-    frames_.push_back(TFrame2{native.CH1, native.Edit1, native.Edit2, native.CH2, native.CB1,
-                              native.CB2, native.CB3});
-  }
+    return NativeRow{NativeCheckBox(at(0)), NativeEditBox(at(1)),  NativeEditBox(at(2)),
+                     NativeCheckBox(at(3)), NativeComboBox(at(4)), NativeComboBox(at(5)),
+                     NativeComboBox(at(6))};
+  }));
+  frames_.emplace(RowsOf([this](int row) {
+    NativeRow& native = (*rows_)[static_cast<std::size_t>(row - 1)];
+    return TFrame2{native.CH1, native.Edit1, native.Edit2, native.CH2,
+                   native.CB1, native.CB2,   native.CB3};
+  }));
   options_.emplace(NativeOptions{
       NativeComboBox(Control(kCornerModeList)), NativeLabel(Control(kBaseRadiusLabel)),
       NativeEditBox(Control(kBaseRadiusEdit)), NativeCheckBox(Control(kBaseRadiusPaperSize)),
       NativeComboBox(Control(kStartCapList)), NativeComboBox(Control(kEndCapList))});
   preview_.emplace(Control(kPreviewArea), font_.get());
   form1_.emplace(
-      DialogControls{*form_, *memo_, *tabs_, *comment_,
-                     std::span<TFrame2, kRowsPerPreset>(frames_.data(), kRowsPerPreset),
+      DialogControls{*form_, *memo_, *tabs_, *comment_, *frames_,
                      PresetOptionControls{options_->CornerModeList, options_->BaseRadiusLabel,
                                           options_->BaseRadiusEdit, options_->BaseRadiusPaperSize,
                                           options_->StartCapList, options_->EndCapList},

@@ -1,11 +1,21 @@
-// Code page 932 conversions at the boundary between the core and the Win32 controls.
-#include "ui/win32/shift_jis_text.h"
+// Code page 932 conversions: Windows' own where the program runs, the C library's iconv
+// elsewhere (for the tools).
+#include "util/shift_jis_text.h"
 
+#ifdef _WIN32
 #include <windows.h>
 
 #include <climits>
+#else
+#include <iconv.h>
 
-namespace tq58::ui::win32 {
+#include <cerrno>
+#include <memory>
+#endif
+
+namespace MyFunc {
+
+#ifdef _WIN32
 namespace {
 
 constexpr UINT kShiftJisCodePage = 932;
@@ -42,5 +52,46 @@ std::string WideToShiftJis(std::wstring_view text) {
                       kReplacement, nullptr);
   return bytes;
 }
+#else
+namespace {
 
-}  // namespace tq58::ui::win32
+constexpr wchar_t kReplacement = L'\uFFFD';
+
+struct IconvCloser {
+  void operator()(void* handle) const { iconv_close(static_cast<iconv_t>(handle)); }
+};
+
+}  // namespace
+
+std::wstring ShiftJisToWide(std::string_view bytes) {
+  std::wstring text;
+  const iconv_t handle = iconv_open("WCHAR_T", "CP932");
+  if (handle == reinterpret_cast<iconv_t>(-1)) {
+    // Without the conversion table only ASCII is kept.
+    for (char byte : bytes)
+      text += static_cast<unsigned char>(byte) < 0x80 ? static_cast<wchar_t>(byte) : kReplacement;
+    return text;
+  }
+  const std::unique_ptr<void, IconvCloser> closer(handle);
+
+  std::string input(bytes);
+  char* in = input.data();
+  std::size_t inLeft = input.size();
+  wchar_t buffer[256];
+  while (inLeft > 0) {
+    char* out = reinterpret_cast<char*>(buffer);
+    std::size_t outLeft = sizeof buffer;
+    const std::size_t done = iconv(handle, &in, &inLeft, &out, &outLeft);
+    text.append(buffer, (sizeof buffer - outLeft) / sizeof(wchar_t));
+    if (done == static_cast<std::size_t>(-1) && errno != E2BIG) {
+      // An invalid or cut-off sequence: replace its first byte and go on after it.
+      text += kReplacement;
+      ++in;
+      --inLeft;
+    }
+  }
+  return text;
+}
+#endif
+
+}  // namespace MyFunc
