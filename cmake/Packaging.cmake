@@ -6,8 +6,8 @@ set(TQ58_X86_PROGRAM ${PROJECT_SOURCE_DIR}/build/windows-x86/tq58.exe CACHE FILE
 
 install(TARGETS tq58 RUNTIME DESTINATION .)
 install(PROGRAMS ${TQ58_X86_PROGRAM} DESTINATION x86)
-install(FILES kit/tq58.bat kit/tq58_preset.bat kit/tq58_settings.bat kit/README_ja.txt
-              kit/tq58_sample.dat DESTINATION .)
+install(FILES kit/tq58.bat kit/tq58_preset.bat kit/tq58_chain.bat kit/tq58_settings.bat
+              kit/README_ja.txt kit/tq58_sample.dat DESTINATION .)
 install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
 
 set(CPACK_GENERATOR ZIP)

@@ -1,6 +1,6 @@
 // Entry point of tq58: the host starts it with "1" or "2" for a transformation, perhaps with
-// "/pN" after it to draw preset N; without either it is the settings dialog. The exit status
-// is 0 in every case.
+// "/pN" after it to draw preset N, "/s" to draw along the selected lines and "/r" to turn
+// them round; without either it is the settings dialog. The exit status is 0 in every case.
 #include "app/program_run.h"
 #include "app/run_mode.h"
 
@@ -38,7 +38,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (runMode == tq58::kSettingsMode) {
     tq58::RunSettingsModeBesideProgram(tq58::ui::win32::RunSettingsDialog);
   } else {
-    tq58::RunTransformationBesideProgram(runMode, tq58::PresetArgumentOf(__argc, __wargv));
+    tq58::RunTransformationBesideProgram(runMode, tq58::TransformOptionsOf(__argc, __wargv));
   }
   return 0;
 }
@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
         stderr);
     return 0;
   }
-  tq58::RunTransformationBesideProgram(runMode, tq58::PresetArgumentOf(argc, argv));
+  tq58::RunTransformationBesideProgram(runMode, tq58::TransformOptionsOf(argc, argv));
   return 0;
 }
 #endif

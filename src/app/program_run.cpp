@@ -8,6 +8,7 @@
 #include "app/run_mode.h"
 #include "exchange/reader.h"
 #include "exchange/writer.h"
+#include "multiline/chain_mode.h"
 #include "multiline/construction.h"
 #include "multiline/settings_file.h"
 #include "util/host_limits.h"
@@ -29,6 +30,21 @@ void WriteNothingToDraw(JwwGaibu::WriterState& writer, const std::filesystem::pa
   } catch (...) {
     // The writer leaves no partly written file even when it fails; nothing more to do.
   }
+}
+
+// Chain mode draws along the selection, whatever the point limit.
+void DrawChains(const PresetStore& store, const JwwGaibu::ExchangeModel& model,
+                JwwGaibu::WriterState& writer, int32_t) {
+  DrawChainMultiLines(store, model, writer, false);
+}
+void DrawReversedChains(const PresetStore& store, const JwwGaibu::ExchangeModel& model,
+                        JwwGaibu::WriterState& writer, int32_t) {
+  DrawChainMultiLines(store, model, writer, true);
+}
+
+DrawOperation DrawOperationOf(const TransformOptions& options) {
+  if (!options.Chains) return DrawMultiLines;
+  return options.Reverse ? DrawReversedChains : DrawChains;
 }
 
 }  // namespace
@@ -55,7 +71,8 @@ void TransformExchangeFile(ProgramRun& run, int32_t runMode,
 
 void EndProgramRun(ProgramRun& run) { JwwGaibu::FreeExchangeModel(run.Model, run.Writer); }
 
-void RunTransformation(const ProgramFiles& files, int32_t runMode, std::optional<int32_t> preset) {
+void RunTransformation(const ProgramFiles& files, int32_t runMode,
+                       const TransformOptions& options) {
   std::unique_ptr<ProgramRun> run;
   try {
     run = std::make_unique<ProgramRun>();
@@ -69,15 +86,15 @@ void RunTransformation(const ProgramFiles& files, int32_t runMode, std::optional
     return;
   }
   // For this run only: the store is never saved by a transformation.
-  if (preset) run->Store.CurrentPreset = *preset;
-  TransformExchangeFile(*run, runMode, files.ExchangeFile, DrawMultiLines);
+  if (options.Preset) run->Store.CurrentPreset = *options.Preset;
+  TransformExchangeFile(*run, runMode, files.ExchangeFile, DrawOperationOf(options));
   EndProgramRun(*run);
 }
 
-void RunTransformationBesideProgram(int32_t runMode, std::optional<int32_t> preset) {
+void RunTransformationBesideProgram(int32_t runMode, const TransformOptions& options) {
   // Without its files the exchange file stays as it is.
   if (const std::optional<ProgramFiles> files = FilesBesideRunningProgram()) {
-    RunTransformation(*files, runMode, preset);
+    RunTransformation(*files, runMode, options);
   }
 }
 

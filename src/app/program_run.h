@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/program_paths.h"
+#include "app/run_mode.h"
 #include "exchange/model.h"
 #include "multiline/presets.h"
 
@@ -35,15 +36,16 @@ void TransformExchangeFile(ProgramRun& run, int32_t runMode,
 // Releases the model's lists and the output at the end of every run.
 void EndProgramRun(ProgramRun& run);
 
-// A whole transformation run (mode 1 or 2) with the given files, drawing `preset` (1..20)
-// instead of the settings file's current preset when one is given; the settings file is
-// only read. Never throws.
+// A whole transformation run (mode 1 or 2) with the given files: along the indicated points,
+// or with `options.Chains` along the selected lines; drawing `options.Preset` (1..20) instead
+// of the settings file's current preset when one is given. The settings file is only read.
+// Never throws.
 void RunTransformation(const ProgramFiles& files, int32_t runMode,
-                       std::optional<int32_t> preset = std::nullopt);
+                       const TransformOptions& options = {});
 
 // The transformation run with the files beside the running program. When the program cannot
 // tell its own path, nothing is read or written: the files are never looked for in the
 // working directory.
-void RunTransformationBesideProgram(int32_t runMode, std::optional<int32_t> preset);
+void RunTransformationBesideProgram(int32_t runMode, const TransformOptions& options);
 
 }  // namespace tq58

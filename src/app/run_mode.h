@@ -59,4 +59,32 @@ std::optional<int32_t> PresetArgumentOf(int argc, const Char* const* argv) {
   return std::nullopt;
 }
 
+// Whether one of the arguments after the first is exactly "/" and `letter`, in either case.
+template <typename Char>
+bool SwitchGiven(int argc, const Char* const* argv, char letter) {
+  if (argv == nullptr) return false;
+  const Char lower = Char(letter);
+  const Char upper = Char(letter - 'a' + 'A');
+  for (int i = 2; i < argc && argv[i] != nullptr; ++i) {
+    const std::basic_string_view<Char> argument(argv[i]);
+    if (argument.size() == 2 && argument[0] == Char('/') &&
+        (argument[1] == lower || argument[1] == upper)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// What the arguments after the first ask of a transformation; any other argument is ignored.
+struct TransformOptions {
+  std::optional<int32_t> Preset;  // "/pN": preset N for this run instead of the current one
+  bool Chains = false;            // "/s": along the selected lines, not the indicated points
+  bool Reverse = false;           // "/r": with "/s", every chain the other way round
+};
+
+template <typename Char>
+TransformOptions TransformOptionsOf(int argc, const Char* const* argv) {
+  return {PresetArgumentOf(argc, argv), SwitchGiven(argc, argv, 's'), SwitchGiven(argc, argv, 'r')};
+}
+
 }  // namespace tq58

@@ -91,7 +91,7 @@ TEST_F(ProgramRunTest, TheSettingsFileIsOnlyRead) {
   // Neither with the current preset nor with one chosen for this run ("/p5").
   for (const std::optional<int32_t> preset :
        {std::optional<int32_t>{}, std::optional<int32_t>{5}}) {
-    tq58::RunTransformation(Files(), 2, preset);
+    tq58::RunTransformation(Files(), 2, {preset});
     EXPECT_EQ(ReadBytes(Files().SettingsFile), settings);
     EXPECT_EQ(fs::last_write_time(Files().SettingsFile), writeTime);
   }

@@ -15,6 +15,8 @@ struct RunModeCase {
   std::vector<std::u16string> Arguments;  // after the program name
   int32_t Expected;
   std::optional<int32_t> Preset = std::nullopt;  // chosen by "/pN"
+  bool Chains = false;                           // "/s"
+  bool Reverse = false;                          // "/r"
 };
 
 // Full-width digit one, U+FF11.
@@ -49,9 +51,23 @@ const RunModeCase kCases[] = {
     {"PresetWithBlank", {u"2", u"/p5 "}, 2},
     {"PresetOtherLetter", {u"2", u"/q5"}, 2},
     {"PresetFullWidthDigit", {u"2", u"/p\uFF15"}, 2},
+    {"Chains", {u"1", u"/s"}, 1, std::nullopt, true},
+    {"ReversedChainsOfAPreset", {u"2", u"/R", u"/p3", u"/S"}, 2, 3, true, true},
+    {"SwitchesRunTogether", {u"1", u"/sr"}, 1},
+    {"SwitchAsFirstArgument", {u"/s", u"1"}, 0},
 };
 
-class RunModeTable : public testing::TestWithParam<RunModeCase> {};
+class RunModeTable : public testing::TestWithParam<RunModeCase> {
+ protected:
+  template <typename Char>
+  void ExpectModeAndOptions(int argc, const Char* const* argv) {
+    EXPECT_EQ(tq58::RunModeOf(argc, argv), GetParam().Expected);
+    const tq58::TransformOptions options = tq58::TransformOptionsOf(argc, argv);
+    EXPECT_EQ(options.Preset, GetParam().Preset);
+    EXPECT_EQ(options.Chains, GetParam().Chains);
+    EXPECT_EQ(options.Reverse, GetParam().Reverse);
+  }
+};
 
 // UTF-8 bytes of a text, as a native argument vector holds it.
 std::string Utf8(const std::u16string& text) {
@@ -77,8 +93,7 @@ TEST_P(RunModeTable, ByteArguments) {
   std::vector<const char*> argv;
   for (const auto& text : texts) argv.push_back(text.c_str());
   argv.push_back(nullptr);
-  EXPECT_EQ(tq58::RunModeOf(static_cast<int>(texts.size()), argv.data()), GetParam().Expected);
-  EXPECT_EQ(tq58::PresetArgumentOf(static_cast<int>(texts.size()), argv.data()), GetParam().Preset);
+  ExpectModeAndOptions(static_cast<int>(texts.size()), argv.data());
 }
 
 TEST_P(RunModeTable, WideArguments) {
@@ -88,8 +103,7 @@ TEST_P(RunModeTable, WideArguments) {
   std::vector<const wchar_t*> argv;
   for (const auto& text : texts) argv.push_back(text.c_str());
   argv.push_back(nullptr);
-  EXPECT_EQ(tq58::RunModeOf(static_cast<int>(texts.size()), argv.data()), GetParam().Expected);
-  EXPECT_EQ(tq58::PresetArgumentOf(static_cast<int>(texts.size()), argv.data()), GetParam().Preset);
+  ExpectModeAndOptions(static_cast<int>(texts.size()), argv.data());
 }
 
 INSTANTIATE_TEST_SUITE_P(Arguments, RunModeTable, testing::ValuesIn(kCases),

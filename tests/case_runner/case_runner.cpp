@@ -4,8 +4,9 @@
 //
 //   tq58_case_runner BATCH_FILE OUTPUT_FOLDER
 //
-// BATCH_FILE holds the cases one after another, each a line "MODE EXCHANGE_SIZE
-// SETTINGS_SIZE" followed by that many bytes of the exchange file and of the settings file.
+// BATCH_FILE holds the cases one after another, each a line "MODE DRAWING EXCHANGE_SIZE
+// SETTINGS_SIZE" (DRAWING 0 along the points, 1 along the selected lines, 2 those turned
+// round) followed by that many bytes of the exchange file and of the settings file.
 // For case k (from 0) the runner leaves OUTPUT_FOLDER/k.txt, the exchange file as the
 // transformation rewrote it. Exit status 0 when every case ran, 1 otherwise.
 #include <cstdio>
@@ -41,13 +42,14 @@ int main(int argc, char** argv) {
   const fs::path output = argv[2];
   const tq58::ProgramFiles files{output / "JWC_TEMP.TXT", output / "tq58.dat"};
   int32_t mode = 0;
+  int32_t drawing = 0;
   std::size_t exchangeSize = 0;
   std::size_t settingsSize = 0;
   std::string exchange;
   std::string settings;
   int index = 0;
   while (batch && batch.peek() != std::ifstream::traits_type::eof()) {
-    if (!(batch >> mode >> exchangeSize >> settingsSize) || batch.get() != '\n' ||
+    if (!(batch >> mode >> drawing >> exchangeSize >> settingsSize) || batch.get() != '\n' ||
         !ReadPart(batch, exchangeSize, exchange) || !ReadPart(batch, settingsSize, settings)) {
       std::fprintf(stderr, "tq58_case_runner: malformed batch at case %d\n", index);
       return 1;
@@ -56,7 +58,7 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "tq58_case_runner: case %d cannot be set up\n", index);
       return 1;
     }
-    tq58::RunTransformation(files, mode);
+    tq58::RunTransformation(files, mode, {std::nullopt, drawing != 0, drawing == 2});
     std::error_code error;
     fs::rename(files.ExchangeFile, output / (std::to_string(index) + ".txt"), error);
     if (error) {

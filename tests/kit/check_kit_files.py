@@ -7,8 +7,8 @@ import sys
 import unittest
 
 KIT = pathlib.Path()
-TEXT_FILES = ["tq58.bat", "tq58_preset.bat", "tq58_settings.bat", "README_ja.txt",
-              "tq58_sample.dat"]
+TEXT_FILES = ["tq58.bat", "tq58_preset.bat", "tq58_chain.bat", "tq58_settings.bat",
+              "README_ja.txt", "tq58_sample.dat"]
 CMD_SPECIALS = b"|<>&^%"  # bytes that cmd would act on in a line it executes
 
 
@@ -133,6 +133,22 @@ class BatchFiles(unittest.TestCase):
                          [(1, "-"), (2, "-"), (99, "#")])
         self.assertEqual(directives[-1], "#e")
 
+    def test_chain_batch_selects_a_range_and_draws_along_it_either_way(self):
+        commands = self.check_cmd_skips_the_directives("tq58_chain.bat")
+        # Item 2 of the menu reverses every chain.
+        self.assertEqual(commands, [b'if "%~1"=="2" goto reversed', b'"%~dp0tq58.exe" 1 /s',
+                                    b"goto end", b":reversed", b'"%~dp0tq58.exe" 1 /s /r',
+                                    b":end"])
+        directives = directives_of("tq58_chain.bat")
+        # A range selection with its prompt right after it, blocks neither written nor deleted.
+        for required in ("#jww", "#cd", "#h1", "#ht10", "#zw"):
+            self.assertIn(required, directives)
+        self.assertTrue(directives[directives.index("#h1") + 1].startswith("#hc"))
+        menu = next(d for d in directives if d.startswith("#hm"))
+        self.assertEqual(len(menu.partition(" ")[2].strip("|").split("|")), 2, menu)
+        for item in (1, 2):
+            self.assertEqual(point_directives(item_block(directives, item)), [])
+
     def test_settings_batch_opens_the_dialog(self):
         commands = self.check_cmd_skips_the_directives("tq58_settings.bat")
         self.assertEqual(commands, [b'"%~dp0tq58.exe"'])
@@ -144,8 +160,8 @@ class InstallGuide(unittest.TestCase):
     def test_names_every_file_and_every_dialog_column(self):
         text = decode_cp932((KIT / "README_ja.txt").read_bytes())
         for expected in ("tq58.exe", "x86\\tq58.exe", "tq58.bat", "tq58_settings.bat",
-                         "tq58_preset.bat", "/p3", "同心", "端部", "保存できない",
-                         "tq58_sample.dat", "tq58.dat", "LICENSE.txt",
+                         "tq58_preset.bat", "tq58_chain.bat", "属性選択", "/p3", "同心",
+                         "端部", "保存できない", "tq58_sample.dat", "tq58.dat", "LICENSE.txt",
                          "外部変形", "許可する", "ブロックの解除", "アンインストール",
                          "コメント", "間隔", "丸めＲ", "図寸時ON", "色", "線種", "線幅"):
             self.assertIn(expected, text)

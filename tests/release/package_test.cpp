@@ -86,10 +86,11 @@ TEST_F(ReleasePackage, HoldsBothProgramsTheKitAndTheLicense) {
   }
   std::sort(files.begin(), files.end());
   EXPECT_EQ(files, (std::vector<std::string>{"LICENSE.txt", "README_ja.txt", "tq58.bat", "tq58.exe",
-                                             "tq58_preset.bat", "tq58_sample.dat",
-                                             "tq58_settings.bat", "x86/tq58.exe"}));
-  for (const char* name :
-       {"README_ja.txt", "tq58.bat", "tq58_preset.bat", "tq58_sample.dat", "tq58_settings.bat"}) {
+                                             "tq58_chain.bat", "tq58_preset.bat",
+                                             "tq58_sample.dat", "tq58_settings.bat",
+                                             "x86/tq58.exe"}));
+  for (const char* name : {"README_ja.txt", "tq58.bat", "tq58_chain.bat", "tq58_preset.bat",
+                           "tq58_sample.dat", "tq58_settings.bat"}) {
     EXPECT_EQ(tq58_test::ReadBytes(folder_ / name), tq58_test::ReadBytes(kKit / name)) << name;
   }
   EXPECT_EQ(tq58_test::ReadBytes(folder_ / "LICENSE.txt"),
@@ -125,6 +126,22 @@ TEST_F(ReleasePackage, DrawsThePresetThatTheUserTypedThroughItsPresetBatchFile) 
     EXPECT_EQ(RunBatch(answer, "tq58_preset.bat"), expected) << answer.size() << " arguments";
   }
   EXPECT_NE(NativeResult({"2", "/p3"}), current);
+}
+
+// The batch file of chain mode, with either item: the bundled sample's curve is the path of its
+// indicated points, so the chain draws what the polyline draws, then tells what it left out.
+TEST_F(ReleasePackage, DrawsAlongTheSelectedLinesThroughItsChainBatchFile) {
+  fs::copy_file(folder_ / "tq58_sample.dat", folder_ / "tq58.dat");
+  const std::string input = tq58_test::ReadBytes(TQ58_SAMPLES_DIR "/JWC_TEMP.TXT");
+  for (const auto& [item, arguments] :
+       {std::pair<std::string, std::vector<std::string>>{"1", {"1", "/s"}},
+        {"2", {"1", "/s", "/r"}}}) {
+    tq58_test::WriteBytes(folder_ / "JWC_TEMP.TXT", input);
+    EXPECT_EQ(RunBatch({item}, "tq58_chain.bat"), NativeResult(arguments)) << "item " << item;
+  }
+  const std::string chain = NativeResult({"1", "/s"});
+  EXPECT_TRUE(chain.starts_with(NativeResult({"2"}))) << chain;
+  EXPECT_NE(chain.find("\r\nh#"), std::string::npos) << chain;
 }
 
 // The same with the 32-bit program put in the 64-bit one's place, as on a 32-bit Windows.

@@ -113,6 +113,13 @@ std::vector<EndToEndCase> EndToEndCases() {
        TQ58_SAMPLES_DIR "/JWC_TEMP.TXT",
        ConcentricRoadSettings(),
        "concentric_road.txt"},
+      // "/s": along the sample's selected curve instead of its points, "/r" turned round.
+      {"ReversedChainOfTheBundledSample",
+       {"1", "/s", "/r"},
+       "tq58",
+       TQ58_SAMPLES_DIR "/JWC_TEMP.TXT",
+       ConcentricRoadSettings(),
+       "sample_chain_reversed.txt"},
   };
   // "/pN" after the first argument draws preset N for this run; anything else is ignored.
   const std::string twoPresets = TwoPresetSettings();

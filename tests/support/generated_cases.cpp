@@ -101,6 +101,31 @@ std::string ExchangeText(Sequence& random, const std::vector<Point>& points) {
   return text;
 }
 
+// The path's segments as the host writes a selection, after the indicated points: in shuffled
+// order, a third of them backwards, some inside "pl" curves, now and then moved by a gap that
+// the join tolerance bridges, beside a circle that chain mode leaves out.
+std::string SelectionText(Sequence& random, const std::vector<Point>& points) {
+  std::vector<std::string> segments;
+  for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+    Point a = points[i], b = points[i + 1];
+    if (random.Below(5) == 0) a.x += 1e-7 * random.Signed();
+    if (random.Below(3) == 0) std::swap(a, b);
+    segments.push_back(Shortest(a.x) + " " + Shortest(a.y) + " " + Shortest(b.x) + " " +
+                       Shortest(b.y) + "\r\n");
+  }
+  for (std::size_t i = segments.size(); i > 1; --i) {
+    std::swap(segments[i - 1], segments[random.Below(i)]);
+  }
+  std::string text = "#\r\nci 0 0 1\r\n";
+  for (const std::string& segment : segments) {
+    const bool curve = random.Below(4) == 0;
+    if (curve) text += "pl\r\n";
+    text += segment;
+    if (curve) text += "#\r\n";
+  }
+  return text;
+}
+
 // A radius of 0, negative (read as 0), ordinary, or larger than most segments.
 std::string RandomRadius(Sequence& random, double size) {
   switch (random.Below(5)) {
@@ -156,7 +181,13 @@ std::vector<GeneratedCase> GeneratedCases(uint64_t seed, int count) {
   for (int i = 0; i < count; ++i) {
     GeneratedCase generated;
     generated.RunMode = random.Below(8) == 0 ? 1 : 2;
-    generated.Exchange = ExchangeText(random, BasePoints(random));
+    const std::vector<Point> points = BasePoints(random);
+    generated.Exchange = ExchangeText(random, points);
+    // A quarter of the cases draw along the path's segments as a selection.
+    if (random.Below(4) == 0) {
+      generated.Drawing = random.Below(3) == 0 ? CaseDrawing::ReversedChains : CaseDrawing::Chains;
+      generated.Exchange += SelectionText(random, points);
+    }
     std::vector<SettingsRow> rows(1 + random.Below(10));
     for (SettingsRow& row : rows) row = RandomRow(random);
     const int32_t preset = 1 + static_cast<int32_t>(random.Below(20));
@@ -171,8 +202,10 @@ std::vector<GeneratedCase> GeneratedCases(uint64_t seed, int count) {
 std::string BatchText(const std::vector<GeneratedCase>& cases) {
   std::string batch;
   for (const GeneratedCase& generated : cases) {
-    batch += std::to_string(generated.RunMode) + " " + std::to_string(generated.Exchange.size()) +
-             " " + std::to_string(generated.Settings.size()) + "\n";
+    batch += std::to_string(generated.RunMode) + " " +
+             std::to_string(static_cast<int32_t>(generated.Drawing)) + " " +
+             std::to_string(generated.Exchange.size()) + " " +
+             std::to_string(generated.Settings.size()) + "\n";
     batch += generated.Exchange;
     batch += generated.Settings;
   }
