@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "exchange/reader.h"
 #include "multiline/base_path.h"
 #include "preview/host_palette.h"
 #include "util/host_limits.h"
@@ -140,6 +141,12 @@ void AddEntities(const ExchangeModel& model, Layer layer, Scene& scene) {
         break;
     }
   }
+}
+
+void AddWrittenCommands(const std::vector<std::string>& lines, Scene& scene) {
+  ExchangeModel written;
+  for (const std::string& line : lines) ParseExchangeLine(written, line);
+  AddEntities(written, Layer::Commands, scene);
 }
 
 void AddIndicatedPoints(const ExchangeModel& model, Scene& scene) {

@@ -2,6 +2,9 @@
 // the commands that a run wrote back.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "exchange/model.h"
 #include "preview/scene.h"
 
@@ -11,6 +14,10 @@ namespace tq58::preview {
 // the colour, line type and width that the entity carries. Ring and band solids ("so", "sg")
 // have no outline of their own and are left out.
 void AddEntities(const JwwGaibu::ExchangeModel& model, Layer layer, Scene& scene);
+
+// Adds the commands of `lines` (as a run writes them back) as the host reads and draws them:
+// attribute lines set the drawing state that the segments and arcs after them carry.
+void AddWrittenCommands(const std::vector<std::string>& lines, Scene& scene);
 
 // Adds the indicated points with their numbers, and the base path that a run draws along:
 // the points 1, 2, 3 ... up to the first one missing.

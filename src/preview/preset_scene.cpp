@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "exchange/reader.h"
 #include "exchange/writer.h"
 #include "multiline/construction.h"
 #include "preview/model_scene.h"
@@ -105,13 +104,8 @@ Scene SampleScene(const TLineTable& table, double scale) {
     JwwGaibu::ExchangeModel host = SyntheticHostModel(path, scale);
     JwwGaibu::WriterState writer;
     DrawMultiLines(drawn, host, writer, MyFunc::kPolylinePointLimit);
-
-    // The commands as the host reads them back: attribute lines set the drawing state that
-    // the segments and arcs after them carry.
-    JwwGaibu::ExchangeModel written;
-    for (const std::string& line : writer.OutputLines) JwwGaibu::ParseExchangeLine(written, line);
     AddIndicatedPoints(host, scene);
-    AddEntities(written, Layer::Commands, scene);
+    AddWrittenCommands(writer.OutputLines, scene);
   }
   return scene;
 }

@@ -35,6 +35,12 @@ TEST(PreviewCommandLine, SettingsWithAndWithoutPreset) {
   EXPECT_EQ(chosen.output, std::filesystem::path("p.svg"));
 }
 
+TEST(PreviewCommandLine, ChainsOfASelectionWithAPreset) {
+  PreviewRequest chains = Parsed({"--settings", "a.dat", "--chains", "sel.txt", "--reverse"});
+  EXPECT_EQ(chains.chainsFile, std::filesystem::path("sel.txt"));
+  EXPECT_TRUE(chains.reverse);
+}
+
 TEST(PreviewCommandLine, HelpNeedsNothingElse) { EXPECT_TRUE(Parsed({"--help"}).help); }
 
 struct BadCase {
@@ -68,7 +74,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"PresetWithSign", {"--settings", "s", "--preset", "+3"}, "1 to 20"},
         BadCase{"PresetNotANumber", {"--settings", "s", "--preset", "3a"}, "1 to 20"},
         BadCase{"PresetHuge", {"--settings", "s", "--preset", "99999999999"}, "1 to 20"},
-        BadCase{"SettingsAndExchangeFile", {"--settings", "s", "a.txt"}, "no exchange file"}),
+        BadCase{"SettingsAndExchangeFile", {"--settings", "s", "a.txt"}, "no exchange file"},
+        BadCase{"ChainsWithoutSettings", {"--chains", "a.txt"}, "--chains needs --settings"},
+        BadCase{"ReverseWithoutChains", {"--settings", "s", "--reverse"}, "needs --chains"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "exchange/reader.h"
+#include "preview/chain_scene.h"
 #include "preview/host_palette.h"
 #include "preview/model_scene.h"
 #include "preview/preset_scene.h"
@@ -48,6 +49,23 @@ TEST(ModelScene, HostEntitiesAreGreyAndCommandsCarryTheirAttributes) {
   EXPECT_EQ(last.host->color, 101);
   EXPECT_EQ(last.color, HostColorRgb(101));
   EXPECT_TRUE(last.dashPx.empty());
+}
+
+// The selection in grey, the rows drawn along it by chain mode, and its notice as the title;
+// a selection without lines gets the error as its title and nothing drawn.
+TEST(ChainScene, DrawsTheRowsOverTheSelectionTitledWithTheNotice) {
+  PresetStore store;
+  store.Preset(2).Lines[0] = {true, 1, 0, false, 3, 1, -1};
+  const auto model = ModelOf({"0 0 10 0", "10 0 10 10", "ci 0 0 5"});
+  const Scene scene = ChainScene(store, 2, model, false);
+  EXPECT_EQ(scene.host.size(), 3u);
+  EXPECT_EQ(CountOf<SegmentShape>(scene.commands), 2);
+  EXPECT_EQ(ShiftJisToUtf8(scene.title).substr(0, 7), "tq58\xEF\xBC\x9A");
+
+  const Scene nothing = ChainScene(store, 2, ModelOf({"ci 0 0 5"}), true);
+  EXPECT_TRUE(nothing.commands.empty());
+  EXPECT_FALSE(nothing.title.empty());
+  EXPECT_NE(nothing.title, scene.title);
 }
 
 TEST(ModelScene, TextsTakeTheirLayerGroupsScale) {

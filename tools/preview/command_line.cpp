@@ -26,7 +26,8 @@ std::variant<PreviewRequest, std::string> ParseCommandLine(const std::vector<std
   std::optional<std::string> presetText;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    const bool takesValue = arg == "-o" || arg == "--settings" || arg == "--preset";
+    const bool takesValue =
+        arg == "-o" || arg == "--settings" || arg == "--preset" || arg == "--chains";
     if (takesValue && i + 1 == args.size()) return arg + " needs a value";
     if (arg == "-h" || arg == "--help") {
       request.help = true;
@@ -39,6 +40,11 @@ std::variant<PreviewRequest, std::string> ParseCommandLine(const std::vector<std
     } else if (arg == "--preset") {
       if (presetText) return "--preset given twice";
       presetText = args[++i];
+    } else if (arg == "--chains") {
+      if (request.chainsFile) return "--chains given twice";
+      request.chainsFile = args[++i];
+    } else if (arg == "--reverse") {
+      request.reverse = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
       return "unknown option " + arg;
     } else {
@@ -53,6 +59,8 @@ std::variant<PreviewRequest, std::string> ParseCommandLine(const std::vector<std
     if (!request.preset)
       return "--preset must be a number from 1 to 20, not \"" + *presetText + "\"";
   }
+  if (request.reverse && !request.chainsFile) return "--reverse needs --chains";
+  if (request.chainsFile && !request.settingsFile) return "--chains needs --settings";
   if (request.settingsFile) {
     if (!request.exchangeFiles.empty()) return "--settings draws no exchange file";
   } else if (request.exchangeFiles.empty()) {

@@ -7,6 +7,7 @@
 
 #include "exchange/reader.h"
 #include "multiline/settings_file.h"
+#include "preview/chain_scene.h"
 #include "preview/model_scene.h"
 #include "preview/preset_scene.h"
 #include "preview/svg_writer.h"
@@ -59,6 +60,13 @@ PreviewOutcome RenderPreset(const PreviewRequest& request) {
   PresetStore store;
   LoadSettings(store, path);
   const int32_t preset = request.preset.value_or(store.CurrentPreset);
+  if (request.chainsFile) {
+    const fs::path& selection = *request.chainsFile;
+    if (std::string reason = UnreadableReason(selection); !reason.empty()) return Failure(reason);
+    JwwGaibu::ExchangeModel host;
+    if (!JwwGaibu::ReadExchangeFile(host, selection)) return Failure("cannot read " + selection.string());
+    return {true, RenderSvg(ChainScene(store, preset, host, request.reverse)), {}};
+  }
   PreviewOutcome outcome{true, RenderSvg(PresetScene(store, preset)), {}};
   if (!PresetDrawsAnything(store, preset)) {
     outcome.message = "preset " + std::to_string(preset) + " draws nothing: no row is ticked";
