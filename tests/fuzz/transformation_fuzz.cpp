@@ -1,9 +1,11 @@
-// Fuzz target: the whole transformation run. The input is a run mode byte, the exchange file's
-// bytes and, after a separator, the settings file's bytes (no separator: no settings file).
-// Every run must write an exchange file that the host can read: lines of at most 255 bytes
-// ending in CR LF, the layer-group and layer commands first, only attribute, segment and arc
-// commands after them, numbers finite as the host reads them, and our own reader must find in
-// it exactly the shapes and attributes that were written. The settings file is left alone.
+// Fuzz target: the whole transformation run. The input is a byte of the run mode (bit 0: 1 or
+// 2; bit 1: chain mode "/s"; bit 2: "/r"), the exchange file's bytes and, after a separator,
+// the settings file's bytes (no separator: no settings file). Every run must write an exchange
+// file that the host can read: lines of at most 255 bytes ending in CR LF, the layer-group and
+// layer commands first, only attribute, segment and arc commands after them (in chain mode
+// then one notice line, or instead of any shape one error line), numbers finite as the host
+// reads them, and our own reader must find in it exactly the shapes and attributes that were
+// written. The settings file is left alone.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -92,8 +94,17 @@ std::vector<std::string_view> SplitWrittenLines(std::string_view bytes) {
   return lines;
 }
 
-void CheckOutput(std::string_view written, const JwwGaibu::ExchangeModel& input, bool lwAllowed) {
-  const std::vector<std::string_view> lines = SplitWrittenLines(written);
+void CheckOutput(std::string_view written, const JwwGaibu::ExchangeModel& input, bool lwAllowed,
+                 bool chains) {
+  std::vector<std::string_view> lines = SplitWrittenLines(written);
+  if (chains) {
+    // Chain mode tells how it went in its last line: a notice, or an error with nothing drawn.
+    Require(!lines.empty() && (lines.back().starts_with("h#") || lines.back().starts_with("he")),
+            "chain mode ends with its notice or error");
+    Require(!lines.back().starts_with("he") || lines.size() == 3,
+            "nothing is drawn beside an error");
+    lines.pop_back();
+  }
   Require(lines.size() >= 2, "the layer commands are written");
   const char* const kHex = "0123456789ABCDEF";
   Require(lines[0] == std::string("lg") + kHex[input.HostLayerGroup],
@@ -118,8 +129,11 @@ void CheckOutput(std::string_view written, const JwwGaibu::ExchangeModel& input,
     for (std::size_t f = arc ? 1 : 0; f < fields.size(); ++f) RequireWrittenReal(fields[f]);
     ++(arc ? arcs : segments);
   }
-  Require(segments <= 10 * kMaxShapesPerRow && arcs <= 10 * kMaxShapesPerRow,
-          "no more shapes than ten rows of 99 points give");
+  // Along points: ten rows of at most 99 points; along chains: ten rows of a segment and an arc
+  // per selected segment, and two caps per chain.
+  const std::size_t limit =
+      chains ? 10 * 2 * input.LineList.size() + 2 * input.LineList.size() : 10 * kMaxShapesPerRow;
+  Require(segments <= limit && arcs <= limit, "no more shapes than the rows of the path give");
 
   // Our own reader takes the file back as the same layer, segments and arcs, nothing else.
   JwwGaibu::WriterState unused;
@@ -143,6 +157,7 @@ void CheckOutput(std::string_view written, const JwwGaibu::ExchangeModel& input,
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   const int32_t mode = (data[0] & 1) != 0 ? tq58::kSegmentMode : tq58::kPolylineMode;
+  const tq58::TransformOptions options{std::nullopt, (data[0] & 2) != 0, (data[0] & 4) != 0};
   const std::string_view rest = AsText(data + 1, size - 1);
   const std::size_t separator = rest.find(kSettingsSeparator);
   const std::string_view exchange = rest.substr(0, separator);
@@ -163,10 +178,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   JwwGaibu::ReadExchangeFile(input, files.ExchangeFile);
   RequireModelInvariants(input);
 
-  tq58::RunTransformation(files, mode);
+  tq58::RunTransformation(files, mode, options);
 
   Require(std::filesystem::exists(files.ExchangeFile), "the exchange file is written");
-  CheckOutput(ReadBytes(files.ExchangeFile), input, input.LineWidthSeen);
+  CheckOutput(ReadBytes(files.ExchangeFile), input, input.LineWidthSeen, options.Chains);
   Require(hasSettings ? ReadBytes(files.SettingsFile) == settings
                       : !std::filesystem::exists(files.SettingsFile),
           "a transformation leaves the settings file alone");
