@@ -57,6 +57,10 @@ void OutArc(WriterState& writer, double cx, double cy, double r, double start, d
 void OutText(WriterState& writer, int32_t textKind, std::string_view text, double x, double y,
              double dx, double dy);
 
+// A message that the host shows its user as an error: "he" and `text` (Shift-JIS), with its
+// line breaks as blanks so that it stays one line.
+void OutErrorMessage(WriterState& writer, std::string_view text);
+
 // Replaces the file with the output list ("hq" when it is empty), CR LF line breaks. On any
 // failure no partly written file remains: the file is removed and the result is false.
 bool WriteExchangeFile(const WriterState& writer, const std::filesystem::path& path);

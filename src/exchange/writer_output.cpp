@@ -38,6 +38,16 @@ void AddOutputLine(WriterState& writer, std::string_view line) {
   writer.OutputLines.emplace_back(MyFunc::CutToByteLimit(line, kMaxLineBytes));
 }
 
+void OutErrorMessage(WriterState& writer, std::string_view text) {
+  std::string line = "he";
+  line += text;
+  // A system's message may hold line breaks; the rest of it would reach the host as commands.
+  for (char& c : line) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  AddOutputLine(writer, line);
+}
+
 bool WriteExchangeFile(const WriterState& writer, const std::filesystem::path& path) {
   if (MyFunc::ReplaceFileContents(path, FileContents(writer.OutputLines))) return true;
   // The host would read its own input back as commands; no file is better than that.
