@@ -103,11 +103,6 @@ constexpr std::string_view kLoadFailedAdvice =
 constexpr std::string_view kReadDenied =
     "\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xCC\x93\xC7\x82\xDD\x8E\xE6\x82\xE8\x82\xAA\x8B\x96"
     "\x89\xC2\x82\xB3\x82\xEA\x82\xC4\x82\xA2\x82\xDC\x82\xB9\x82\xF1\x81\x42";
-// 設定ファイルと同じ名前のフォルダーがあります。
-constexpr std::string_view kFolderAtPath =
-    "\x90\xDD\x92\xE8\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xC6\x93\xAF\x82\xB6\x96\xBC\x91\x4F"
-    "\x82\xCC\x83\x74\x83\x48\x83\x8B\x83\x5F\x81\x5B\x82\xAA\x82\xA0\x82\xE8\x82\xDC\x82\xB7"
-    "\x81\x42";
 // この画面を開いたときに、設定ファイルを読み込めませんでした。
 constexpr std::string_view kReplaceUnreadLead =
     "\x82\xB1\x82\xCC\x89\xE6\x96\xCA\x82\xF0\x8A\x4A\x82\xA2\x82\xBD\x82\xC6\x82\xAB\x82\xC9"
@@ -146,10 +141,9 @@ std::string_view ReasonText(ReadFailure failure) {
       return kReadDenied;
     case ReadFailure::InUse:
       return kInUse;
-    case ReadFailure::FolderInTheWay:
-      return kFolderAtPath;
     case ReadFailure::None:
     case ReadFailure::Missing:
+    case ReadFailure::FolderInTheWay:  // told by the failed save instead
     case ReadFailure::Other:
       break;
   }

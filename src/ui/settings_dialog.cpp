@@ -50,7 +50,7 @@ void TForm1::OpenSettings() {
 }
 
 void TForm1::WindowShown() {
-  if (settingsRead_.Unreadable()) {
+  if (SettingsFileUnread()) {
     controls_.Form.ShowWarning(
         LoadFailedMessage(MyFunc::PathText(settingsFileName_), settingsRead_));
   }
@@ -122,9 +122,8 @@ void TForm1::Button2Click() { controls_.Form.Close(); }
 bool TForm1::MayOverwriteSettingsFile() {
   std::optional<std::string> now = MyFunc::ReadWholeFile(settingsFileName_);
   const std::string path = MyFunc::PathText(settingsFileName_);
-  // A file that could not be read may hold presets that the dialog never showed; saving
-  // replaces them with the ones on screen. A folder holds none.
-  if (settingsRead_.Unreadable() && settingsRead_.Failure != MyFunc::ReadFailure::FolderInTheWay) {
+  if (SettingsFileUnread()) {
+    // Saving replaces presets that the dialog never showed with the ones on screen.
     if (!controls_.Form.AskYesNo(ReplaceUnreadQuestion(path))) return false;
     settingsRead_ = {};
   } else {
@@ -135,6 +134,10 @@ bool TForm1::MayOverwriteSettingsFile() {
   // The user chose to replace this version: OK asks again only if it changes once more.
   settingsAsRead_ = std::move(now);
   return true;
+}
+
+bool TForm1::SettingsFileUnread() const {
+  return settingsRead_.Unreadable() && settingsRead_.Failure != MyFunc::ReadFailure::FolderInTheWay;
 }
 
 int TForm1::SelectedPresetNumber() const {

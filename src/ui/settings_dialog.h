@@ -40,7 +40,8 @@ class TForm1 {
   // meanwhile.
   void OpenSettings();
   // After the window has appeared: when the settings file is there but could not be read, says
-  // why and that the presets shown are the start values.
+  // why and that the presets shown are the start values. A folder at the file's path is told
+  // by OK, which cannot save there.
   void WindowShown();
 
   // Copies EditC, the ten rows and the options into preset `number` (1..20), applying the
@@ -67,9 +68,9 @@ class TForm1 {
 
   // OK: stores the window position, the selected tab as CurrentPreset and the page on
   // display, writes the settings file and closes the window. If the file could not be read at
-  // opening (unless it is a folder), or another run has saved it since, it first asks whether
-  // to overwrite it. If the file cannot be written, it says why, and the dialog stays open with
-  // every edit, so that the user can mend the cause and press OK again, or cancel.
+  // opening, or another run has saved it since, it first asks whether to overwrite it. If the file
+  // cannot be written, it says why, and the dialog stays open with every edit, so that the user can
+  // mend the cause and press OK again, or cancel.
   void Button1Click();
   // Cancel (and the close box): closes the window; nothing is stored.
   void Button2Click();
@@ -79,8 +80,11 @@ class TForm1 {
   // The page as the controls hold it, with the range rules of the table applied.
   TLineTable PageOnDisplay() const;
   void RedrawPreview();
-  // True unless the settings file could not be read at opening (and is no folder), or holds
-  // bytes that differ from those the dialog read, and the user declines to overwrite it.
+  // True when the settings file was there at opening but could not be read, so that it may
+  // hold presets the dialog never showed; a folder at its path holds none.
+  bool SettingsFileUnread() const;
+  // True unless the settings file could not be read at opening, or holds bytes that differ
+  // from those the dialog read, and the user declines to overwrite it.
   bool MayOverwriteSettingsFile();
 
   DialogControls controls_;

@@ -10,6 +10,7 @@
 
 #include "multiline/settings_file.h"
 #include "support/files.h"
+#include "support/real_faults.h"
 #include "ui/memory_controls.h"
 
 namespace {
@@ -74,7 +75,7 @@ TEST(SettingsMode, AFailingDialogIsCaughtAndLeavesBothFilesAsTheyWere) {
 TEST(SettingsMode, TheDialogIsToldThatTheSettingsFileCouldNotBeRead) {
   const tq58_test::TempFolder folder;
   const tq58::ProgramFiles files = tq58::ProgramFilesBeside(folder.Path() / "tq58");
-  std::filesystem::create_directory(files.SettingsFile);
+  std::filesystem::create_symlink(tq58::faults::kFailingReadFile, files.SettingsFile);
   std::size_t warnings = 0;
   tq58::RunSettingsMode(files, MemoryDialogRun([&](TForm1&, MemoryDialog& view) {
                           warnings = view.form.warnings.size();
