@@ -68,9 +68,9 @@ class TForm1 {
 
   // OK: stores the window position, the selected tab as CurrentPreset and the page on
   // display, writes the settings file and closes the window. If the file could not be read at
-  // opening, or another run has saved it since, it first asks whether to overwrite it. If the file
-  // cannot be written, it says why, and the dialog stays open with every edit, so that the user can
-  // mend the cause and press OK again, or cancel.
+  // opening, or another run has saved it since, it first asks whether to overwrite it. If the
+  // file cannot be written, it says why, and the dialog stays open with every edit, so that the
+  // user can mend the cause and press OK again, or cancel.
   void Button1Click();
   // Cancel (and the close box): closes the window; nothing is stored.
   void Button2Click();
