@@ -1,17 +1,20 @@
-// The order of one run: read, reset, load; then emit, draw and write back.
+// The order of one run: read, reset, load; then emit, draw and write back, or tell why not.
 #include "app/program_run.h"
 
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "app/program_paths.h"
 #include "app/run_mode.h"
+#include "app/unread_file_message.h"
 #include "exchange/reader.h"
 #include "exchange/writer.h"
 #include "multiline/chain_mode.h"
 #include "multiline/construction.h"
 #include "multiline/settings_file.h"
 #include "util/host_limits.h"
+#include "util/system_text.h"
 
 namespace tq58 {
 namespace {
@@ -47,25 +50,45 @@ DrawOperation DrawOperationOf(const TransformOptions& options) {
   return options.Reverse ? DrawReversedChains : DrawChains;
 }
 
+// The message for the host's user when a file of the run is there but could not be read, the
+// exchange file first; none when each was read or is missing.
+std::optional<std::string> UnreadFileMessageOf(const ProgramRun& run, const ProgramFiles& files) {
+  if (run.ExchangeRead.Unreadable()) {
+    return UnreadFileMessage(RunFile::Exchange, MyFunc::PathText(files.ExchangeFile.filename()),
+                             run.ExchangeRead);
+  }
+  if (run.SettingsRead.Unreadable()) {
+    return UnreadFileMessage(RunFile::Settings, MyFunc::PathText(files.SettingsFile.filename()),
+                             run.SettingsRead);
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 void StartProgramRun(ProgramRun& run, const ProgramFiles& files) {
   JwwGaibu::ClearExchangeModel(run.Model, run.Writer);
-  JwwGaibu::ReadExchangeFile(run.Model, files.ExchangeFile);
+  run.ExchangeRead = JwwGaibu::ReadExchangeFile(run.Model, files.ExchangeFile);
   JwwGaibu::ResetWriterState(run.Writer);
-  LoadSettings(run.Store, files.SettingsFile);
+  run.SettingsRead = LoadSettings(run.Store, files.SettingsFile);
 }
 
-void TransformExchangeFile(ProgramRun& run, int32_t runMode,
-                           const std::filesystem::path& exchangeFile, DrawOperation draw) {
+void TransformExchangeFile(ProgramRun& run, int32_t runMode, const ProgramFiles& files,
+                           DrawOperation draw) {
   try {
-    // Forced by ResetWriterState, these two are always the first lines of the output.
-    JwwGaibu::OutLayerGroup(run.Writer, run.Model.HostLayerGroup);
-    JwwGaibu::OutLayer(run.Writer, run.Model.HostLayer);
-    draw(run.Store, run.Model, run.Writer, PointLimitOf(runMode));
-    JwwGaibu::WriteExchangeFile(run.Writer, exchangeFile);
+    if (const std::optional<std::string> message = UnreadFileMessageOf(run, files)) {
+      // Points read up to a failure, or the start values in place of presets never read, are
+      // not what the user asked to draw.
+      JwwGaibu::OutErrorMessage(run.Writer, *message);
+    } else {
+      // Forced by ResetWriterState, these two are always the first lines of the output.
+      JwwGaibu::OutLayerGroup(run.Writer, run.Model.HostLayerGroup);
+      JwwGaibu::OutLayer(run.Writer, run.Model.HostLayer);
+      draw(run.Store, run.Model, run.Writer, PointLimitOf(runMode));
+    }
+    JwwGaibu::WriteExchangeFile(run.Writer, files.ExchangeFile);
   } catch (...) {
-    WriteNothingToDraw(run.Writer, exchangeFile);
+    WriteNothingToDraw(run.Writer, files.ExchangeFile);
   }
 }
 
@@ -87,7 +110,7 @@ void RunTransformation(const ProgramFiles& files, int32_t runMode,
   }
   // For this run only: the store is never saved by a transformation.
   if (options.Preset) run->Store.CurrentPreset = *options.Preset;
-  TransformExchangeFile(*run, runMode, files.ExchangeFile, DrawOperationOf(options));
+  TransformExchangeFile(*run, runMode, files, DrawOperationOf(options));
   EndProgramRun(*run);
 }
 

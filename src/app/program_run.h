@@ -10,14 +10,18 @@
 #include "app/run_mode.h"
 #include "exchange/model.h"
 #include "multiline/presets.h"
+#include "util/text_file.h"
 
 namespace tq58 {
 
-// Everything one run holds: the exchange-file model, the writer's output and the presets.
+// Everything one run holds: the exchange-file model, the writer's output and the presets,
+// and how the start-up read the two files.
 struct ProgramRun {
   JwwGaibu::ExchangeModel Model;
   JwwGaibu::WriterState Writer;
   PresetStore Store;
+  MyFunc::ReadResult ExchangeRead;
+  MyFunc::ReadResult SettingsRead;
 };
 
 // The construction that a transformation runs; a parameter so that a fault can be staged.
@@ -29,9 +33,11 @@ using DrawOperation = void (*)(const PresetStore& store, const JwwGaibu::Exchang
 void StartProgramRun(ProgramRun& run, const ProgramFiles& files);
 
 // The transformation of run mode 1 or 2: the host's layer group and layer, the multi-line
-// of the current preset, then the exchange file replaced by the output. Never throws.
-void TransformExchangeFile(ProgramRun& run, int32_t runMode,
-                           const std::filesystem::path& exchangeFile, DrawOperation draw);
+// of the current preset, then the exchange file replaced by the output. When the start-up
+// found one of `files` there but could not read it, the output is instead one error line
+// that tells the host's user why, and nothing is drawn. Never throws.
+void TransformExchangeFile(ProgramRun& run, int32_t runMode, const ProgramFiles& files,
+                           DrawOperation draw);
 
 // Releases the model's lists and the output at the end of every run.
 void EndProgramRun(ProgramRun& run);

@@ -12,7 +12,7 @@ void RunSettingsMode(const ProgramFiles& files, const SettingsDialog& showDialog
   try {
     auto run = std::make_unique<ProgramRun>();
     StartProgramRun(*run, files);
-    showDialog(run->Store, files.SettingsFile);
+    showDialog(run->Store, files.SettingsFile, run->SettingsRead);
     EndProgramRun(*run);
   } catch (...) {
     // Whatever the start-up, the dialog or the release threw. None of them throws anything of

@@ -7,13 +7,15 @@
 
 #include "app/program_paths.h"
 #include "multiline/presets.h"
+#include "util/text_file.h"
 
 namespace tq58 {
 
-// The settings dialog: opens on `store` and runs until it closes; OK writes the settings file
-// at `settingsFile`.
+// The settings dialog: opens on `store`, loaded from the settings file at `settingsFile` as
+// `settingsRead` says, and runs until it closes; OK writes the file.
 using SettingsDialog =
-    std::function<void(PresetStore& store, const std::filesystem::path& settingsFile)>;
+    std::function<void(PresetStore& store, const std::filesystem::path& settingsFile,
+                       const MyFunc::ReadResult& settingsRead)>;
 
 // The start-up that every run shares (exchange file read, settings loaded), then `showDialog`
 // until it returns, then the run's release. Never throws: a failure before or after the dialog

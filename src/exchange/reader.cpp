@@ -21,16 +21,15 @@ void ApplyLine(ExchangeModel& model, const FieldSplitter& fields) {
 
 }  // namespace
 
-bool ReadExchangeFile(ExchangeModel& model, const std::filesystem::path& path) {
+MyFunc::ReadResult ReadExchangeFile(ExchangeModel& model, const std::filesystem::path& path) {
   WholeFileReservation reservation(path);
   FieldSplitter fields;  // one buffer for every line of the file
-  const MyFunc::ReadResult result = MyFunc::ForEachTextLine(path, [&](std::string_view line) {
+  return MyFunc::ForEachTextLine(path, [&](std::string_view line) {
     fields.Split(line);
     ApplyLine(model, fields);
     reservation.AfterLine(model, line.size());
     return true;
   });
-  return result == MyFunc::ReadResult::Complete;
 }
 
 void ParseExchangeLine(ExchangeModel& model, std::string_view line) {

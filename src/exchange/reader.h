@@ -5,12 +5,14 @@
 #include <string_view>
 
 #include "exchange/model.h"
+#include "util/text_file.h"
 
 namespace JwwGaibu {
 
-// Reads the file at `path` into `model`. False when the file is missing, cannot be opened or
-// a read fails; what was read before a failure stays in the model.
-bool ReadExchangeFile(ExchangeModel& model, const std::filesystem::path& path);
+// Reads the file at `path` into `model`. The result tells a file read whole from a missing
+// one and from one that could not be read, with the reason; what was read before a failure
+// stays in the model.
+MyFunc::ReadResult ReadExchangeFile(ExchangeModel& model, const std::filesystem::path& path);
 
 // Interprets one line (without its line break) into `model`.
 void ParseExchangeLine(ExchangeModel& model, std::string_view line);

@@ -105,7 +105,7 @@ void AppendOptionsBlock(std::string& out, PresetStore& store) {
 
 }  // namespace
 
-void LoadSettings(PresetStore& store, const std::filesystem::path& path) {
+MyFunc::ReadResult LoadSettings(PresetStore& store, const std::filesystem::path& path) {
   store = PresetStore{};
   std::size_t linesRead = 0;
   const MyFunc::ReadResult result = MyFunc::ForEachTextLine(path, [&](std::string_view line) {
@@ -120,10 +120,14 @@ void LoadSettings(PresetStore& store, const std::filesystem::path& path) {
     ApplyOptionsLine(store, index - kSettingsLineCount, line);
     return linesRead < kExtendedLineCount;
   });
-  // A short file reads as if it went on with empty lines; after a read failure the values
-  // not yet read keep their start values instead.
-  if (result != MyFunc::ReadResult::Complete) return;
-  for (; linesRead < kSettingsLineCount; ++linesRead) ApplySettingsLine(store, linesRead, "");
+  // Part of a file is no preset table: a row half read, or preset 3 with preset 2's values
+  // that a save would then make permanent.
+  if (result.Unreadable()) store = PresetStore{};
+  // A short file reads as if it went on with empty lines.
+  if (result) {
+    for (; linesRead < kSettingsLineCount; ++linesRead) ApplySettingsLine(store, linesRead, "");
+  }
+  return result;
 }
 
 MyFunc::WriteResult SaveSettings(PresetStore& store, const std::filesystem::path& path) {

@@ -10,8 +10,9 @@
 namespace tq58 {
 
 // Sets `store` to its start values, then reads the file at `path` if there is one. Missing
-// lines read as empty text; a read failure keeps what was read before it.
-void LoadSettings(PresetStore& store, const std::filesystem::path& path);
+// lines read as empty text. When the file is there but cannot be read whole, `store` holds
+// the start values, none of what was read before the failure, and the result says why.
+MyFunc::ReadResult LoadSettings(PresetStore& store, const std::filesystem::path& path);
 
 // Writes `store` to `path`, replacing the old file atomically and only once the new one is on
 // the disk: on any failure the previous file stays exactly as it was, no temporary file

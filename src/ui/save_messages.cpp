@@ -1,6 +1,8 @@
-// The texts of the message boxes of OK (Shift-JIS; the text in the comment above each).
+// The texts of the message boxes about the settings file (Shift-JIS; the text in the comment
+// above each).
 #include "ui/save_messages.h"
 
+#include <initializer_list>
 #include <string>
 
 #include "util/line_break.h"
@@ -8,6 +10,7 @@
 namespace tq58::ui {
 namespace {
 
+using MyFunc::ReadFailure;
 using MyFunc::WriteFailure;
 
 // clang-format off
@@ -82,6 +85,37 @@ constexpr std::string_view kOverwriteQuestion =
 constexpr std::string_view kOverwriteNoAnswer =
     "\x81\x75\x82\xA2\x82\xA2\x82\xA6\x81\x76\x82\xC5\x81\x41\x95\xDB\x91\xB6\x82\xB9\x82\xB8"
     "\x82\xC9\x82\xB1\x82\xCC\x89\xE6\x96\xCA\x82\xC9\x96\xDF\x82\xE8\x82\xDC\x82\xB7\x81\x42";
+// 設定を読み込めません
+constexpr std::string_view kLoadFailedCaption =
+    "\x90\xDD\x92\xE8\x82\xF0\x93\xC7\x82\xDD\x8D\x9E\x82\xDF\x82\xDC\x82\xB9\x82\xF1";
+// 設定ファイルを読み込めませんでした。
+constexpr std::string_view kLoadFailedLead =
+    "\x90\xDD\x92\xE8\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xF0\x93\xC7\x82\xDD\x8D\x9E\x82\xDF"
+    "\x82\xDC\x82\xB9\x82\xF1\x82\xC5\x82\xB5\x82\xBD\x81\x42";
+// 表示しているのは初期値の設定です。設定ファイルは変更していません。原因を取り除いてから、この
+// 画面を開き直してください。
+constexpr std::string_view kLoadFailedAdvice =
+    "\x95\x5C\x8E\xA6\x82\xB5\x82\xC4\x82\xA2\x82\xE9\x82\xCC\x82\xCD\x8F\x89\x8A\xFA\x92\x6C"
+    "\x82\xCC\x90\xDD\x92\xE8\x82\xC5\x82\xB7\x81\x42\x90\xDD\x92\xE8\x83\x74\x83\x40\x83\x43"
+    "\x83\x8B\x82\xCD\x95\xCF\x8D\x58\x82\xB5\x82\xC4\x82\xA2\x82\xDC\x82\xB9\x82\xF1\x81\x42"
+    "\x8C\xB4\x88\xF6\x82\xF0\x8E\xE6\x82\xE8\x8F\x9C\x82\xA2\x82\xC4\x82\xA9\x82\xE7\x81\x41"
+    "\x82\xB1\x82\xCC\x89\xE6\x96\xCA\x82\xF0\x8A\x4A\x82\xAB\x92\xBC\x82\xB5\x82\xC4\x82\xAD"
+    "\x82\xBE\x82\xB3\x82\xA2\x81\x42";
+// ファイルの読み取りが許可されていません。
+constexpr std::string_view kReadDenied =
+    "\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xCC\x93\xC7\x82\xDD\x8E\xE6\x82\xE8\x82\xAA\x8B\x96"
+    "\x89\xC2\x82\xB3\x82\xEA\x82\xC4\x82\xA2\x82\xDC\x82\xB9\x82\xF1\x81\x42";
+// この画面を開いたときに、設定ファイルを読み込めませんでした。
+constexpr std::string_view kReplaceUnreadLead =
+    "\x82\xB1\x82\xCC\x89\xE6\x96\xCA\x82\xF0\x8A\x4A\x82\xA2\x82\xBD\x82\xC6\x82\xAB\x82\xC9"
+    "\x81\x41\x90\xDD\x92\xE8\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xF0\x93\xC7\x82\xDD\x8D\x9E"
+    "\x82\xDF\x82\xDC\x82\xB9\x82\xF1\x82\xC5\x82\xB5\x82\xBD\x81\x42";
+// 上書きすると、ファイルに保存されていた設定は失われます。上書きしますか？
+constexpr std::string_view kReplaceUnreadQuestion =
+    "\x8F\xE3\x8F\x91\x82\xAB\x82\xB7\x82\xE9\x82\xC6\x81\x41\x83\x74\x83\x40\x83\x43\x83\x8B"
+    "\x82\xC9\x95\xDB\x91\xB6\x82\xB3\x82\xEA\x82\xC4\x82\xA2\x82\xBD\x90\xDD\x92\xE8\x82\xCD"
+    "\x8E\xB8\x82\xED\x82\xEA\x82\xDC\x82\xB7\x81\x42\x8F\xE3\x8F\x91\x82\xAB\x82\xB5\x82\xDC"
+    "\x82\xB7\x82\xA9\x81\x48";
 // clang-format on
 
 std::string_view ReasonText(WriteFailure failure) {
@@ -103,24 +137,55 @@ std::string_view ReasonText(WriteFailure failure) {
   return {};
 }
 
+std::string_view ReasonText(ReadFailure failure) {
+  switch (failure) {
+    case ReadFailure::AccessDenied:
+      return kReadDenied;
+    case ReadFailure::InUse:
+      return kInUse;
+    case ReadFailure::None:
+    case ReadFailure::Missing:
+    case ReadFailure::FolderInTheWay:  // told by the failed save instead
+    case ReadFailure::Other:
+      break;
+  }
+  return {};
+}
+
+// The reason in the plain words of `named`, or else in the system's own words.
+std::string ReasonInWords(std::string_view named, const std::string& systemMessage) {
+  if (!named.empty()) return std::string(named);
+  return systemMessage.empty() ? std::string(kUnknownReason)
+                               : std::string(kSystemMessageLead) + systemMessage;
+}
+
+// The lines of a message box, joined by its line breaks.
+std::string Lines(std::initializer_list<std::string_view> lines) {
+  return MyFunc::JoinedLines({lines.begin(), lines.size()});
+}
+
 }  // namespace
 
 UserMessage SaveFailedMessage(std::string_view settingsFile, const MyFunc::WriteResult& result) {
-  std::string reason(ReasonText(result.Failure));
-  // A reason without a plain-words text of ours is told in the system's own words.
-  if (reason.empty()) {
-    reason = result.SystemMessage.empty() ? std::string(kUnknownReason)
-                                          : std::string(kSystemMessageLead) + result.SystemMessage;
-  }
-  const std::string_view lines[] = {kSaveFailedLead, settingsFile, "",
-                                    reason,          "",           kSaveFailedAdvice};
-  return {std::string(kSaveFailedCaption), MyFunc::JoinedLines(lines)};
+  const std::string reason = ReasonInWords(ReasonText(result.Failure), result.SystemMessage);
+  return {std::string(kSaveFailedCaption),
+          Lines({kSaveFailedLead, settingsFile, "", reason, "", kSaveFailedAdvice})};
+}
+
+UserMessage LoadFailedMessage(std::string_view settingsFile, const MyFunc::ReadResult& result) {
+  const std::string reason = ReasonInWords(ReasonText(result.Failure), result.SystemMessage);
+  return {std::string(kLoadFailedCaption),
+          Lines({kLoadFailedLead, settingsFile, "", reason, "", kLoadFailedAdvice})};
 }
 
 UserMessage OverwriteQuestion(std::string_view settingsFile) {
-  const std::string_view lines[] = {kOverwriteLead, settingsFile, "", kOverwriteQuestion,
-                                    kOverwriteNoAnswer};
-  return {std::string(kOverwriteCaption), MyFunc::JoinedLines(lines)};
+  return {std::string(kOverwriteCaption),
+          Lines({kOverwriteLead, settingsFile, "", kOverwriteQuestion, kOverwriteNoAnswer})};
+}
+
+UserMessage ReplaceUnreadQuestion(std::string_view settingsFile) {
+  return {std::string(kOverwriteCaption), Lines({kReplaceUnreadLead, settingsFile, "",
+                                                 kReplaceUnreadQuestion, kOverwriteNoAnswer})};
 }
 
 }  // namespace tq58::ui

@@ -1,5 +1,6 @@
-// What OK tells the user when it cannot simply save: the reason a save failed, and the
-// question before it overwrites a settings file that another run has saved meanwhile.
+// What the dialog tells the user when it cannot simply load or save: the reason the settings
+// file could not be read or saved, and the questions before OK overwrites a settings file that
+// another run has saved meanwhile or that could not be read.
 #pragma once
 
 #include <string_view>
@@ -16,5 +17,13 @@ UserMessage SaveFailedMessage(std::string_view settingsFile, const MyFunc::Write
 // The question whether to overwrite the settings file at `settingsFile`, which another run
 // has saved since this dialog read it.
 UserMessage OverwriteQuestion(std::string_view settingsFile);
+
+// The warning at opening that the settings file at `settingsFile` is there but could not be
+// read for the reason in `result`, so that the presets shown are the start values.
+UserMessage LoadFailedMessage(std::string_view settingsFile, const MyFunc::ReadResult& result);
+
+// The question whether to overwrite the settings file at `settingsFile`, which this dialog
+// could not read at opening.
+UserMessage ReplaceUnreadQuestion(std::string_view settingsFile);
 
 }  // namespace tq58::ui

@@ -22,8 +22,12 @@ using MyFunc::IsPresetNumber;
 
 }  // namespace
 
-TForm1::TForm1(DialogControls controls, PresetStore& store, std::filesystem::path settingsFileName)
-    : controls_(controls), store_(store), settingsFileName_(std::move(settingsFileName)) {
+TForm1::TForm1(DialogControls controls, PresetStore& store, std::filesystem::path settingsFileName,
+               MyFunc::ReadResult settingsRead)
+    : controls_(controls),
+      store_(store),
+      settingsFileName_(std::move(settingsFileName)),
+      settingsRead_(std::move(settingsRead)) {
   controls_.Memo1.SetText(MyFunc::JoinedLines(kHelpTextLines));
 }
 
@@ -34,6 +38,13 @@ void TForm1::OpenSettings() {
   controls_.TabControl1.SetTabIndex(store_.CurrentPreset - 1);
   ShowPage(store_.CurrentPreset);
   settingsAsRead_ = MyFunc::ReadWholeFile(settingsFileName_);
+}
+
+void TForm1::WindowShown() {
+  if (SettingsFileUnread()) {
+    controls_.Form.ShowWarning(
+        LoadFailedMessage(MyFunc::PathText(settingsFileName_), settingsRead_));
+  }
 }
 
 void TForm1::ReadPage(int number) {
@@ -101,14 +112,23 @@ void TForm1::Button2Click() { controls_.Form.Close(); }
 
 bool TForm1::MayOverwriteSettingsFile() {
   std::optional<std::string> now = MyFunc::ReadWholeFile(settingsFileName_);
-  // A file that is gone or cannot be read holds no other run's presets to lose.
-  if (!now || now == settingsAsRead_) return true;
-  if (!controls_.Form.AskYesNo(OverwriteQuestion(MyFunc::PathText(settingsFileName_)))) {
-    return false;
+  const std::string path = MyFunc::PathText(settingsFileName_);
+  if (SettingsFileUnread()) {
+    // Saving replaces presets that the dialog never showed with the ones on screen.
+    if (!controls_.Form.AskYesNo(ReplaceUnreadQuestion(path))) return false;
+    settingsRead_ = {};
+  } else {
+    // A file that is gone or cannot be read holds no other run's presets to lose.
+    if (!now || now == settingsAsRead_) return true;
+    if (!controls_.Form.AskYesNo(OverwriteQuestion(path))) return false;
   }
   // The user chose to replace this version: OK asks again only if it changes once more.
   settingsAsRead_ = std::move(now);
   return true;
+}
+
+bool TForm1::SettingsFileUnread() const {
+  return settingsRead_.Unreadable() && settingsRead_.Failure != MyFunc::ReadFailure::FolderInTheWay;
 }
 
 int TForm1::SelectedPresetNumber() const {

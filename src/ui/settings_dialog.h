@@ -10,6 +10,7 @@
 #include "ui/controls.h"
 #include "ui/line_row_frame.h"
 #include "ui/preset_options_panel.h"
+#include "util/text_file.h"
 
 namespace tq58::ui {
 
@@ -28,14 +29,20 @@ struct DialogControls {
 // selected tab; every other preset lives only in `store` until OK writes the settings file.
 class TForm1 {
  public:
-  // Puts the help text into Memo1, as the window has it from its creation.
-  TForm1(DialogControls controls, PresetStore& store, std::filesystem::path settingsFileName);
+  // Puts the help text into Memo1, as the window has it from its creation. `settingsRead` is
+  // how loading the settings file into `store` went.
+  TForm1(DialogControls controls, PresetStore& store, std::filesystem::path settingsFileName,
+         MyFunc::ReadResult settingsRead);
 
   // Opening in settings mode: moves the window to the stored position, fills the ten rows and
   // the options' lists, selects the tab of CurrentPreset (raising no tab event) and shows that
   // preset. Notes the settings file's bytes, to tell at OK whether another run has saved it
   // meanwhile.
   void OpenSettings();
+  // After the window has appeared: when the settings file is there but could not be read, says
+  // why and that the presets shown are the start values. A folder at the file's path is told
+  // by OK, which cannot save there.
+  void WindowShown();
 
   // Copies EditC, the ten rows and the options into preset `number` (1..20), applying the
   // range rules of the table; the controls keep what the user typed. Other numbers are ignored.
@@ -60,10 +67,10 @@ class TForm1 {
   void PageEdited();
 
   // OK: stores the window position, the selected tab as CurrentPreset and the page on
-  // display, writes the settings file and closes the window. If another run has saved the
-  // file since the dialog opened, it first asks whether to overwrite that. If the file cannot
-  // be written, it says why, and the dialog stays open with every edit, so that the user can
-  // mend the cause and press OK again, or cancel.
+  // display, writes the settings file and closes the window. If the file could not be read at
+  // opening, or another run has saved it since, it first asks whether to overwrite it. If the
+  // file cannot be written, it says why, and the dialog stays open with every edit, so that the
+  // user can mend the cause and press OK again, or cancel.
   void Button1Click();
   // Cancel (and the close box): closes the window; nothing is stored.
   void Button2Click();
@@ -73,13 +80,17 @@ class TForm1 {
   // The page as the controls hold it, with the range rules of the table applied.
   TLineTable PageOnDisplay() const;
   void RedrawPreview();
-  // True unless the settings file holds bytes that differ from those the dialog read and the
-  // user declines to overwrite them.
+  // True when the settings file was there at opening but could not be read, so that it may
+  // hold presets the dialog never showed; a folder at its path holds none.
+  bool SettingsFileUnread() const;
+  // True unless the settings file could not be read at opening, or holds bytes that differ
+  // from those the dialog read, and the user declines to overwrite it.
   bool MayOverwriteSettingsFile();
 
   DialogControls controls_;
   PresetStore& store_;
   std::filesystem::path settingsFileName_;
+  MyFunc::ReadResult settingsRead_;            // unreadable until the user agrees to replace it
   std::optional<std::string> settingsAsRead_;  // the file's bytes; none when it had none
   // True while the controls are being filled by the program rather than edited by the user.
   bool fillingControls_ = true;

@@ -10,15 +10,33 @@
 
 namespace MyFunc {
 
-enum class ReadResult {
-  Missing,   // no file at the path
-  Failed,    // could not be opened, or a read failed part way (lines before it were given)
-  Complete,  // every line was given
+// Why a file could not be read, in the terms a user can act on.
+enum class ReadFailure {
+  None,            // every line was given
+  Missing,         // no file at the path
+  AccessDenied,    // the user may not read the file
+  InUse,           // another program holds the file (a sharing violation)
+  FolderInTheWay,  // a folder stands at the file's path
+  Other,           // anything else, a read error part way say; SystemMessage says what
+};
+
+struct ReadResult {
+  ReadFailure Failure = ReadFailure::None;
+  // The system's own text for the error, as Shift-JIS bytes; empty unless a file that is there
+  // could not be read.
+  std::string SystemMessage;
+
+  explicit operator bool() const { return Failure == ReadFailure::None; }
+  // A file is there but could not be read whole, so what it holds is unknown.
+  bool Unreadable() const {
+    return Failure != ReadFailure::None && Failure != ReadFailure::Missing;
+  }
 };
 
 // Calls `onLine` with each line of the file, without its line break. A line ends at LF; a CR
 // anywhere in a line is dropped; a Ctrl-Z byte ends the file; lines have no length limit.
-// `onLine` returns false to stop reading early (the result is then Complete).
+// `onLine` returns false to stop reading early (the file then counts as read). After a failure
+// some of the lines before it may have been given.
 ReadResult ForEachTextLine(const std::filesystem::path& path,
                            const std::function<bool(std::string_view)>& onLine);
 

@@ -7,6 +7,7 @@
 
 #include "util/file_handle.h"
 #include "util/text_file.h"
+#include "util/write_faults.h"
 
 namespace MyFunc {
 namespace {
@@ -29,15 +30,25 @@ void AppendWithoutCarriageReturns(std::string& line, std::string_view piece) {
 ReadResult ForEachTextLine(const std::filesystem::path& path,
                            const std::function<bool(std::string_view)>& onLine) {
   std::error_code error;
-  if (!std::filesystem::exists(path, error)) return ReadResult::Missing;
+  // A path whose state cannot be told (in a folder that may not be searched, say) is not taken
+  // for a missing file: opening it then says why it cannot be read.
+  const std::filesystem::file_type type = std::filesystem::status(path, error).type();
+  if (type == std::filesystem::file_type::not_found) return {ReadFailure::Missing, {}};
+  // Windows reports a folder as "access denied", which would send the user looking for a
+  // protection that is not there.
+  if (type == std::filesystem::file_type::directory) return {ReadFailure::FolderInTheWay, {}};
+  ClearSystemError();
   const FileHandle file = OpenFile(path, FileMode::Read);
-  if (!file) return ReadResult::Failed;
+  if (!file) return ReadFailureOf(LastSystemError());
 
   const auto block = std::make_unique<char[]>(kReadBlockSize);
   std::string line;  // the part of the current line read so far
   bool endOfText = false;
   while (!endOfText) {
+    ClearSystemError();
     const std::size_t count = std::fread(block.get(), 1, kReadBlockSize, file.get());
+    // Told at once, while the error is still the one of this read.
+    if (std::ferror(file.get())) return ReadFailureOf(LastSystemError());
     if (count == 0) break;
     std::string_view rest(block.get(), count);
     if (const std::size_t ctrlZ = rest.find(kCtrlZ); ctrlZ != std::string_view::npos) {
@@ -51,19 +62,18 @@ ReadResult ForEachTextLine(const std::filesystem::path& path,
       // A whole line inside the block without another carriage return is given as it lies
       // in the block, without a copy: the usual case.
       if (line.empty() && piece.find('\r') == std::string_view::npos) {
-        if (!onLine(piece)) return ReadResult::Complete;
+        if (!onLine(piece)) return {};
         continue;
       }
       AppendWithoutCarriageReturns(line, piece);
-      if (!onLine(line)) return ReadResult::Complete;
+      if (!onLine(line)) return {};
       line.clear();
     }
     AppendWithoutCarriageReturns(line, rest);
   }
-  if (std::ferror(file.get())) return ReadResult::Failed;
   // The last line counts even without a line feed after it.
-  if (!line.empty() && !onLine(line)) return ReadResult::Complete;
-  return ReadResult::Complete;
+  if (!line.empty()) onLine(line);
+  return {};
 }
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {

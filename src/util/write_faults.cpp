@@ -1,11 +1,11 @@
-// The reasons behind a failed write: errno on every platform, and on Windows the system's own
-// error code, which tells a file held by another program from a protected one.
+// The reasons behind a failed write or read: errno on every platform, and on Windows the
+// system's own error code, which tells a file held by another program from a protected one.
 #include "util/write_faults.h"
 
 #include <cerrno>
 #include <cstdlib>
+#include <string>
 #include <system_error>
-#include <utility>
 
 #include "util/system_text.h"
 
@@ -41,6 +41,12 @@ WriteFailure FailureOfErrno(int error) {
   }
 }
 
+// Reading knows fewer reasons: a missing file and a folder at the path are told apart before
+// the file is opened, and nothing fills up.
+ReadFailure ReadFailureOfErrno(int error) {
+  return error == EACCES || error == EPERM ? ReadFailure::AccessDenied : ReadFailure::Other;
+}
+
 #ifdef _WIN32
 // ERROR_DISK_QUOTA_EXCEEDED, which MinGW's headers lack.
 constexpr unsigned long kDiskQuotaExceeded = 1295;
@@ -67,7 +73,24 @@ WriteFailure FailureOfWindowsCode(unsigned long code) {
       return WriteFailure::Other;
   }
 }
+
+ReadFailure ReadFailureOfWindowsCode(unsigned long code) {
+  switch (code) {
+    case ERROR_ACCESS_DENIED:
+      return ReadFailure::AccessDenied;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      return ReadFailure::InUse;
+    default:
+      return ReadFailure::Other;
+  }
+}
 #endif
+
+// The system's text for `error`; none for a step that failed without saying why.
+std::string ErrnoText(int error) {
+  return error == 0 ? "" : std::generic_category().message(error);
+}
 
 }  // namespace
 
@@ -95,9 +118,16 @@ WriteResult FailureOf(const SystemError& error) {
     return {FailureOfWindowsCode(error.WindowsCode), WindowsErrorText(error.WindowsCode)};
   }
 #endif
-  // A step that failed without saying why has no text to show.
-  std::string message = error.Errno == 0 ? "" : std::generic_category().message(error.Errno);
-  return {FailureOfErrno(error.Errno), std::move(message)};
+  return {FailureOfErrno(error.Errno), ErrnoText(error.Errno)};
+}
+
+ReadResult ReadFailureOf(const SystemError& error) {
+#ifdef _WIN32
+  if (error.WindowsCode != 0) {
+    return {ReadFailureOfWindowsCode(error.WindowsCode), WindowsErrorText(error.WindowsCode)};
+  }
+#endif
+  return {ReadFailureOfErrno(error.Errno), ErrnoText(error.Errno)};
 }
 
 }  // namespace MyFunc

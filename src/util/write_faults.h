@@ -1,5 +1,5 @@
-// Why a write failed: the system's error as the program captured it, and what it means for
-// the user. Used by the file replacement only.
+// Why a write or a read failed: the system's error as the program captured it, and what it
+// means for the user. Used by the file replacement and the line reader.
 #pragma once
 
 #include "util/text_file.h"
@@ -19,7 +19,10 @@ void ClearSystemError();
 // The error of the C library or system call that has just failed.
 SystemError LastSystemError();
 
-// The failure that `error` means, with the system's text for it.
+// The write failure that `error` means, with the system's text for it.
 WriteResult FailureOf(const SystemError& error);
+
+// The read failure that `error` means, with the system's text for it.
+ReadResult ReadFailureOf(const SystemError& error);
 
 }  // namespace MyFunc

@@ -10,10 +10,13 @@
 
 #include "exchange/writer.h"
 #include "support/files.h"
+#include "support/real_faults.h"
+#include "ui/sjis.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using tq58::ui::testing::Sjis;
 using tq58_test::ReadBytes;
 using tq58_test::SettingsRow;
 using tq58_test::WriteBytes;
@@ -47,6 +50,33 @@ TEST_F(ProgramRunTest, DrawsTheCurrentPresetOnTheHostsLayer) {
   EXPECT_EQ(ReadBytes(Files().ExchangeFile), "lgA\r\nly3\r\nlc3\r\nlt1\r\n100 102 110 102\r\n");
 }
 
+// A file that is there but cannot be read draws nothing: the host's user is told which one
+// and why, in one error line.
+TEST_F(ProgramRunTest, AnUnreadableFileDrawsNothingAndTellsWhy) {
+  const std::string points = "hp1 0 0\r\nhp2 10 0\r\n";
+  SettingsRow row;
+  row.DrawOn = "1";
+  const std::string settings = tq58_test::SettingsFileText(1, 1, {row});
+
+  WriteBytes(Files().ExchangeFile, points);
+  fs::create_directory(Files().SettingsFile);
+  tq58::RunTransformation(Files(), 2);
+  EXPECT_EQ(ReadBytes(Files().ExchangeFile),
+            "he" + Sjis("tq58: 設定ファイル tq58.dat を読めません。何も描いていません。"
+                        "理由：同じ名前のフォルダーがあります。\r\n"));
+  EXPECT_TRUE(fs::is_directory(Files().SettingsFile));
+
+  fs::remove(Files().SettingsFile);
+  WriteBytes(Files().SettingsFile, settings);
+  fs::remove(Files().ExchangeFile);
+  fs::create_symlink(tq58::faults::kFailingReadFile, Files().ExchangeFile);
+  tq58::RunTransformation(Files(), 2);
+  EXPECT_EQ(ReadBytes(Files().ExchangeFile),
+            "he" + Sjis("tq58: Jw_cad から渡されたファイル JWC_TEMP.TXT を読めません。"
+                        "何も描いていません。理由：Input/output error\r\n"));
+  EXPECT_EQ(ReadBytes(Files().SettingsFile), settings);
+}
+
 TEST_F(ProgramRunTest, TheRunModeGivesThePointLimit) {
   static int32_t seenLimit = -1;
   const tq58::DrawOperation recordLimit = [](const tq58::PresetStore&,
@@ -55,7 +85,7 @@ TEST_F(ProgramRunTest, TheRunModeGivesThePointLimit) {
   for (const auto& [runMode, limit] : {std::pair{1, 1}, std::pair{2, 98}}) {
     tq58::ProgramRun run;
     tq58::StartProgramRun(run, Files());
-    tq58::TransformExchangeFile(run, runMode, Files().ExchangeFile, recordLimit);
+    tq58::TransformExchangeFile(run, runMode, Files(), recordLimit);
     EXPECT_EQ(seenLimit, limit) << "run mode " << runMode;
   }
 }
@@ -75,7 +105,7 @@ TEST_F(ProgramRunTest, AFaultInTheConstructionLeavesTheHostNothingToDraw) {
     WriteBytes(Files().ExchangeFile, "lg1\r\nhp1 0 0\r\nhp2 5 5\r\n0 0 5 5\r\n");
     tq58::ProgramRun run;
     tq58::StartProgramRun(run, Files());
-    tq58::TransformExchangeFile(run, 2, Files().ExchangeFile, failing);
+    tq58::TransformExchangeFile(run, 2, Files(), failing);
     EXPECT_EQ(ReadBytes(Files().ExchangeFile), "hq\r\n");
   }
 }

@@ -10,6 +10,7 @@
 
 #include "multiline/settings_file.h"
 #include "support/files.h"
+#include "support/real_faults.h"
 #include "ui/memory_controls.h"
 
 namespace {
@@ -20,10 +21,12 @@ using tq58::ui::testing::MemoryDialog;
 // The dialog on controls in memory: it opens as the window does, then `user` acts on it.
 template <typename User>
 tq58::SettingsDialog MemoryDialogRun(User user) {
-  return [user](tq58::PresetStore& store, const std::filesystem::path& settingsFile) {
+  return [user](tq58::PresetStore& store, const std::filesystem::path& settingsFile,
+                const MyFunc::ReadResult& settingsRead) {
     MemoryDialog view;
-    TForm1 dialog(view.Controls(), store, settingsFile);
+    TForm1 dialog(view.Controls(), store, settingsFile, settingsRead);
     dialog.OpenSettings();
+    dialog.WindowShown();
     user(dialog, view);
   };
 }
@@ -67,6 +70,17 @@ TEST(SettingsMode, AFailingDialogIsCaughtAndLeavesBothFilesAsTheyWere) {
   EXPECT_NO_THROW(tq58::RunSettingsMode(files, failing));
   EXPECT_EQ(tq58_test::ReadBytes(files.ExchangeFile), exchange);
   EXPECT_EQ(tq58_test::ReadBytes(files.SettingsFile), settings);
+}
+
+TEST(SettingsMode, TheDialogIsToldThatTheSettingsFileCouldNotBeRead) {
+  const tq58_test::TempFolder folder;
+  const tq58::ProgramFiles files = tq58::ProgramFilesBeside(folder.Path() / "tq58");
+  std::filesystem::create_symlink(tq58::faults::kFailingReadFile, files.SettingsFile);
+  std::size_t warnings = 0;
+  tq58::RunSettingsMode(files, MemoryDialogRun([&](TForm1&, MemoryDialog& view) {
+                          warnings = view.form.warnings.size();
+                        }));
+  EXPECT_EQ(warnings, 1u);
 }
 
 }  // namespace

@@ -47,6 +47,11 @@ TEST_F(WriterOutput, WorkedExampleByteForByte) {
 
 TEST_F(WriterOutput, EmptyListWritesHq) { EXPECT_EQ(Written(), "hq\r\n"); }
 
+TEST_F(WriterOutput, ErrorMessageStaysOneLine) {
+  OutErrorMessage(writer_, "a\r\nb\nc");
+  EXPECT_EQ(Written(), "hea  b c\r\n");
+}
+
 TEST_F(WriterOutput, LineEndingInAQuoteIsJoinedWithTheNext) {
   OutText(writer_, 0, "abc", 10, 20, 1, 0);
   EXPECT_EQ(Written(), "ch 10 20 1 0 \"abc\r\n");

@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   JwwGaibu::WriterState writer;
   JwwGaibu::ExchangeModel fromFile;
   JwwGaibu::ClearExchangeModel(fromFile, writer);
-  Require(JwwGaibu::ReadExchangeFile(fromFile, file), "an existing file is read whole");
+  Require(static_cast<bool>(JwwGaibu::ReadExchangeFile(fromFile, file)),
+          "an existing file is read whole");
 
   JwwGaibu::ExchangeModel byLines;
   JwwGaibu::ClearExchangeModel(byLines, writer);

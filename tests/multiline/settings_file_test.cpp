@@ -6,10 +6,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "support/files.h"
+#include "support/real_faults.h"
 #include "util/real_format.h"
 #include "util/text_convert.h"
 
@@ -119,11 +121,35 @@ class SettingsFile : public testing::Test {
   const fs::path path_ = folder_ / "tq58.dat";
 };
 
-TEST_F(SettingsFile, NoFileGivesStartValues) {
-  const PresetStore store = Load();
-  ExpectSameStore(store, PresetStore{});
-  EXPECT_EQ(store.FormLeft, 100);
-  EXPECT_EQ(store.Preset(20).Lines[9].LineWidth, -1);
+// Only a file read whole gives its values; a missing one gives the start values, and so does
+// one that is there but cannot be read, with the reason.
+TEST_F(SettingsFile, LoadSaysWhetherItReadTheFile) {
+  using MyFunc::ReadFailure;
+  PresetStore saved = VariedStore();
+  const struct {
+    const char* what;
+    std::function<void()> place;
+    ReadFailure failure;
+    const char* systemMessage;
+  } cases[] = {
+      {"saved file", [&] { ASSERT_TRUE(SaveSettings(saved, path_)); }, ReadFailure::None, ""},
+      {"no file", [] {}, ReadFailure::Missing, ""},
+      {"folder", [&] { fs::create_directory(path_); }, ReadFailure::FolderInTheWay, ""},
+      {"write-only file", [&] { fs::create_symlink(faults::kWriteOnlyFile, path_); },
+       ReadFailure::AccessDenied, "Permission denied"},
+      {"failing read", [&] { fs::create_symlink(faults::kFailingReadFile, path_); },
+       ReadFailure::Other, "Input/output error"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::remove_all(path_);
+    c.place();
+    PresetStore store = VariedStore();  // LoadSettings must start from the start values
+    const MyFunc::ReadResult result = LoadSettings(store, path_);
+    EXPECT_EQ(result.Failure, c.failure);
+    EXPECT_EQ(result.SystemMessage, c.systemMessage);
+    ExpectSameStore(store, result ? RoundedTo15Digits(saved) : PresetStore{});
+  }
 }
 
 TEST_F(SettingsFile, SaveThenLoadGivesTheSameTable) {

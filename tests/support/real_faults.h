@@ -1,6 +1,7 @@
-// Making writes fail for real: a file-size limit that the system enforces at any byte, no
-// file descriptor left, a small tmpfs that really fills up or is read-only, and a file that
-// cannot be replaced because something is mounted on it.
+// Making writes and reads fail for real: a file-size limit that the system enforces at any
+// byte, no file descriptor left, a small tmpfs that really fills up or is read-only, a file
+// that cannot be replaced because something is mounted on it, and files the system will not
+// read.
 #pragma once
 
 #include <sys/resource.h>
@@ -9,6 +10,13 @@
 #include <filesystem>
 
 namespace tq58::faults {
+
+// Files that are there but that the system refuses to read, even to root. A link to one
+// stands for an unreadable file; a rename over the link replaces the link, not the file.
+// Only to be written (mode 0200): opening it to read fails (EACCES).
+inline const std::filesystem::path kWriteOnlyFile = "/proc/sys/vm/drop_caches";
+// Opens, but its first read fails (EIO): no process maps the first page of its memory.
+inline const std::filesystem::path kFailingReadFile = "/proc/self/mem";
 
 // While an instance lives, the system refuses to write any file of this process beyond
 // `bytes` (the write fails with EFBIG instead of raising SIGXFSZ).

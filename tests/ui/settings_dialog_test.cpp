@@ -9,6 +9,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "memory_controls.h"
 #include "multiline/settings_file.h"
@@ -34,9 +35,10 @@ class SettingsDialogTest : public ::testing::Test {
   TForm1& Open() {
     view_ = std::make_unique<MemoryDialog>();
     store_ = std::make_unique<PresetStore>();
-    LoadSettings(*store_, settingsFile_);
-    dialog_ = std::make_unique<TForm1>(view_->Controls(), *store_, settingsFile_);
+    MyFunc::ReadResult read = LoadSettings(*store_, settingsFile_);
+    dialog_ = std::make_unique<TForm1>(view_->Controls(), *store_, settingsFile_, std::move(read));
     dialog_->OpenSettings();
+    dialog_->WindowShown();
     return *dialog_;
   }
 
@@ -78,6 +80,7 @@ TEST_F(SettingsDialogTest, OpensWithoutSettingsFileOnTheFirstTabAtTheDefaultPosi
     EXPECT_EQ(row.CB3.Text(), "-1");
   }
   EXPECT_FALSE(std::filesystem::exists(settingsFile_));
+  EXPECT_TRUE(View().form.warnings.empty()) << "a missing file is no fault";
 }
 
 TEST_F(SettingsDialogTest, HelpTextHasItsLinesSeparatedByCrLf) {
@@ -473,7 +476,7 @@ TEST_F(SettingsDialogTest, PreviewFollowsEditsCornerModeAndTabsWithoutStoring) {
 
   MemoryDialog early;
   PresetStore earlyStore;
-  TForm1 notOpened(early.Controls(), earlyStore, settingsFile_);
+  TForm1 notOpened(early.Controls(), earlyStore, settingsFile_, {});
   notOpened.PageEdited();
   EXPECT_TRUE(early.preview.shown.empty()) << "drawn before the first page was shown";
 
@@ -515,8 +518,8 @@ TEST_F(SettingsDialogTest, OkAsksBeforeOverwritingAFileSavedMeanwhile) {
 
   MemoryDialog otherView;
   PresetStore otherStore;
-  LoadSettings(otherStore, settingsFile_);
-  TForm1 other(otherView.Controls(), otherStore, settingsFile_);
+  TForm1 other(otherView.Controls(), otherStore, settingsFile_,
+               LoadSettings(otherStore, settingsFile_));
   other.OpenSettings();
   otherView.comment.SetText("other");
   other.Button1Click();
@@ -536,6 +539,36 @@ TEST_F(SettingsDialogTest, OkAsksBeforeOverwritingAFileSavedMeanwhile) {
   EXPECT_EQ(View().form.questions.size(), 2u);
   EXPECT_TRUE(View().form.Closed());
   EXPECT_EQ(LoadFile().Preset(1).Comment, "first");
+}
+
+// A file that is there but cannot be read is told when the window appears, and its presets
+// are replaced only when the user says so: "no" keeps the file and the dialog with every edit.
+TEST_F(SettingsDialogTest, AnUnreadableFileIsToldAndReplacedOnlyAfterAsking) {
+  std::filesystem::create_symlink(faults::kFailingReadFile, settingsFile_);
+  TForm1& dialog = Open();
+  ASSERT_EQ(View().form.warnings.size(), 1u);
+  const UserMessage& told = View().form.warnings[0];
+  EXPECT_EQ(told.Caption, Sjis("設定を読み込めません"));
+  for (const std::string& part : {settingsFile_.string(), std::string("Input/output error"),
+                                  Sjis("表示しているのは初期値の設定です。")}) {
+    EXPECT_NE(told.Text.find(part), std::string::npos) << told.Text;
+  }
+  EXPECT_EQ(View().form.Left(), 100) << "not at the start values' position";
+
+  View().comment.SetText("edited");
+  View().form.answers = {false};
+  dialog.Button1Click();
+  ASSERT_EQ(View().form.questions.size(), 1u);
+  EXPECT_EQ(View().form.questions[0].Caption, Sjis("設定ファイルの上書き"));
+  EXPECT_NE(View().form.questions[0].Text.find(settingsFile_.string()), std::string::npos);
+  EXPECT_FALSE(View().form.Closed());
+  EXPECT_TRUE(std::filesystem::is_symlink(settingsFile_));
+  EXPECT_EQ(View().comment.Text(), "edited");
+
+  View().form.answers = {true};
+  dialog.Button1Click();
+  EXPECT_TRUE(View().form.Closed());
+  EXPECT_EQ(LoadFile().Preset(1).Comment, "edited");
 }
 
 }  // namespace

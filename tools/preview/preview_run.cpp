@@ -29,14 +29,19 @@ std::string UnreadableReason(const fs::path& path) {
 
 PreviewOutcome Failure(std::string message) { return {false, {}, std::move(message)}; }
 
+// Reads the exchange file at `path` into `model`; why it cannot, or empty when it was read.
+std::string ReadExchangeModel(const fs::path& path, JwwGaibu::ExchangeModel& model) {
+  if (std::string reason = UnreadableReason(path); !reason.empty()) return reason;
+  if (!JwwGaibu::ReadExchangeFile(model, path)) return "cannot read " + path.string();
+  return {};
+}
+
 PreviewOutcome RenderExchangeFiles(const PreviewRequest& request) {
   Scene scene;
   for (std::size_t i = 0; i < request.exchangeFiles.size(); ++i) {
-    const fs::path& path = request.exchangeFiles[i];
-    if (std::string reason = UnreadableReason(path); !reason.empty()) return Failure(reason);
     JwwGaibu::ExchangeModel model;
-    if (!JwwGaibu::ReadExchangeFile(model, path)) {
-      return Failure("cannot read " + path.string());
+    if (std::string reason = ReadExchangeModel(request.exchangeFiles[i], model); !reason.empty()) {
+      return Failure(reason);
     }
     // The first file is the host's: its entities in grey with the indicated points. The
     // second holds what a run wrote back, drawn as the host draws it.
@@ -61,10 +66,10 @@ PreviewOutcome RenderPreset(const PreviewRequest& request) {
   LoadSettings(store, path);
   const int32_t preset = request.preset.value_or(store.CurrentPreset);
   if (request.chainsFile) {
-    const fs::path& selection = *request.chainsFile;
-    if (std::string reason = UnreadableReason(selection); !reason.empty()) return Failure(reason);
     JwwGaibu::ExchangeModel host;
-    if (!JwwGaibu::ReadExchangeFile(host, selection)) return Failure("cannot read " + selection.string());
+    if (std::string reason = ReadExchangeModel(*request.chainsFile, host); !reason.empty()) {
+      return Failure(reason);
+    }
     return {true, RenderSvg(ChainScene(store, preset, host, request.reverse)), {}};
   }
   PreviewOutcome outcome{true, RenderSvg(PresetScene(store, preset)), {}};

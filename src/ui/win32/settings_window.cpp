@@ -64,10 +64,12 @@ auto RowsOf(Make make) {
 
 class SettingsWindow {
  public:
-  SettingsWindow(PresetStore& store, std::filesystem::path settingsFileName)
+  SettingsWindow(PresetStore& store, std::filesystem::path settingsFileName,
+                 MyFunc::ReadResult settingsRead)
       : instance_(GetModuleHandleW(nullptr)),
         store_(store),
-        settingsFileName_(std::move(settingsFileName)) {}
+        settingsFileName_(std::move(settingsFileName)),
+        settingsRead_(std::move(settingsRead)) {}
   SettingsWindow(const SettingsWindow&) = delete;
   SettingsWindow& operator=(const SettingsWindow&) = delete;
 
@@ -88,6 +90,7 @@ class SettingsWindow {
   HINSTANCE instance_;
   PresetStore& store_;
   std::filesystem::path settingsFileName_;
+  MyFunc::ReadResult settingsRead_;
   HWND dialog_ = nullptr;  // destroyed by its own WM_CLOSE
   ScopedFont font_;
   ScopedBrush memoBrush_;
@@ -126,6 +129,7 @@ void SettingsWindow::Run() {
   ShowWindow(application_.get(), SW_SHOWNOACTIVATE);
   ShowWindow(dialog_, SW_SHOW);
   SetForegroundWindow(dialog_);
+  form1_->WindowShown();
 
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -209,7 +213,7 @@ void SettingsWindow::ConnectDialog() {
                                           options_->BaseRadiusEdit, options_->BaseRadiusPaperSize,
                                           options_->StartCapList, options_->EndCapList},
                      *preview_},
-      store_, settingsFileName_);
+      store_, settingsFileName_, settingsRead_);
   keyboard_.emplace(dialog_, Control(kButton1), Control(kButton2), std::move(keyboardTargets_),
                     [this](int step) { SelectTabAsUser(step); });
 }
@@ -354,8 +358,9 @@ LRESULT SettingsWindow::OnApplicationMessage(UINT message, WPARAM wParam, LPARAM
 
 }  // namespace
 
-void RunSettingsDialog(PresetStore& store, const std::filesystem::path& settingsFileName) {
-  SettingsWindow window(store, settingsFileName);
+void RunSettingsDialog(PresetStore& store, const std::filesystem::path& settingsFileName,
+                       const MyFunc::ReadResult& settingsRead) {
+  SettingsWindow window(store, settingsFileName, settingsRead);
   window.Run();
 }
 
