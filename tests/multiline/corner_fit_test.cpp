@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "multiline/multiline_fixture.h"
+#include "multiline/offset_line.h"
 #include "support/sequence.h"
 
 namespace tq58 {
@@ -23,7 +24,6 @@ constexpr double kPi = std::numbers::pi;
 
 Point Minus(Point a, Point b) { return {a.first - b.first, a.second - b.second}; }
 double Dot(Point a, Point b) { return a.first * b.first + a.second * b.second; }
-double Cross(Point a, Point b) { return a.first * b.second - a.second * b.first; }
 bool Near(Point a, Point b, double tolerance) {
   return std::hypot(a.first - b.first, a.second - b.second) <= tolerance;
 }
@@ -41,35 +41,6 @@ std::vector<Point> GeneratedPath(tq58_test::Sequence& random, bool closed) {
   }
   if (closed) p.push_back(p.front());
   return p;
-}
-
-// The corners of the row at `spacing`: each base line moved to its left by the spacing, and
-// consecutive ones intersected (nothing where they are parallel within 1e-9).
-std::vector<Point> OffsetVertices(const std::vector<Point>& p, double spacing, bool closed) {
-  const std::size_t segments = p.size() - 1;
-  const auto moved = [&](std::size_t m) {
-    const Point d = Minus(p[m + 1], p[m]);
-    const double length = std::hypot(d.first, d.second);
-    const Point shift{-d.second * spacing / length, d.first * spacing / length};
-    return std::pair{Point{p[m].first + shift.first, p[m].second + shift.second}, d};
-  };
-  std::vector<Point> v;
-  for (std::size_t m = 0; m < segments; ++m) {
-    const auto [start, direction] = moved(m);
-    v.push_back(start);
-    if (m == 0 && !closed) continue;
-    const auto [previous, previousDirection] = moved(m == 0 ? segments - 1 : m - 1);
-    const double denominator = Cross(previousDirection, direction);
-    if (std::fabs(denominator) < 1e-9) continue;
-    const double t = Cross(Minus(start, previous), direction) / denominator;
-    v.back() = {previous.first + t * previousDirection.first,
-                previous.second + t * previousDirection.second};
-  }
-  const auto [lastStart, lastDirection] = moved(segments - 1);
-  v.push_back(closed ? v.front()
-                     : Point{lastStart.first + lastDirection.first,
-                             lastStart.second + lastDirection.second});
-  return v;
 }
 
 class CornerFit : public MultiLineTest {};
@@ -90,7 +61,11 @@ TEST_F(CornerFit, RoundingKeepsEverySegmentRunningAsItsBaseSegmentAndThePiecesJo
     writer = {};
     JwwGaibu::ResetWriterState(writer);
     const std::vector<OutputItem> pieces = RunGeometry();
-    const std::vector<Point> corners = OffsetVertices(p, spacing, closed);
+    // The row's corners before rounding, from the construction's first step.
+    BasePath path{{}, closed};
+    for (const Point& q : p) path.points.push_back({q.first, q.second});
+    OffsetLineLists lists(p.size());
+    BuildOffsetVertices(path, spacing, lists);
     const std::string where = "trial " + std::to_string(trial);
 
     // The ends of each piece in drawing order; an arc's ends are matched to its neighbours.
@@ -103,7 +78,8 @@ TEST_F(CornerFit, RoundingKeepsEverySegmentRunningAsItsBaseSegmentAndThePiecesJo
         ASSERT_LT(segment, p.size() - 1) << where;
         const Point base = Minus(p[segment + 1], p[segment]);
         // Where the row's own segment runs as its base segment does, the drawn one does too.
-        if (Dot(Minus(corners[segment + 1], corners[segment]), base) > 1e-9) {
+        const MyFunc::PointD a = lists.vertices[segment], b = lists.vertices[segment + 1];
+        if (Dot({b.x - a.x, b.y - a.y}, base) > 1e-9) {
           EXPECT_GT(Dot(Minus(to, from), base), 0) << where << " segment " << segment;
           ++checkedSegments;
         }
