@@ -1,8 +1,10 @@
-// The base polyline of a multi-line: the indicated points up to the first missing one.
+// The base path of a multi-line: the indicated points up to the first missing one, or a chain
+// of selected segments and circular arcs.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "exchange/model.h"
@@ -12,9 +14,24 @@ namespace tq58 {
 
 using MyFunc::PointD;
 
+// A circular arc of a base path as the host wrote it: about `centre`, counterclockwise from
+// `startDeg` to `endDeg` (degrees, a tilt already added; 0 to 360 for a full circle).
+struct BaseArc {
+  PointD centre;
+  double radius = 0.0;
+  double startDeg = 0.0;
+  double endDeg = 0.0;
+  bool clockwise = false;  // the path runs along it from its end to its start
+
+  bool operator==(const BaseArc&) const = default;
+};
+
 struct BasePath {
   std::vector<PointD> points;  // P[1..n] of the indicated points, held from index 0
   bool closed = false;         // the last point repeats the first
+  // Per segment k, from points[k] to points[k + 1]: the arc it runs along, or none for a
+  // straight segment. Empty for a polyline. A closed path of one arc of 360 degrees is a circle.
+  std::vector<std::optional<BaseArc>> arcs;
 };
 
 // Points 1, 2, 3, ... of `hpPoints` up to the first undefined one, looking at no more than

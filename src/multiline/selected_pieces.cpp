@@ -23,7 +23,7 @@ void TakeLine(const JwwGaibu::TJwwEntLine& line, SelectedPieces& selection) {
   for (const double v : values) {
     selection.largestCoordinate = std::max(selection.largestCoordinate, std::fabs(v));
   }
-  selection.pieces.push_back({{line.X1, line.Y1}, {line.X2, line.Y2}});
+  selection.pieces.push_back({{line.X1, line.Y1}, {line.X2, line.Y2}, std::nullopt});
 }
 
 }  // namespace

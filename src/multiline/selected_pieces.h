@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "exchange/model.h"
+#include "multiline/base_path.h"
 #include "util/geometry.h"
 
 namespace tq58 {
@@ -27,10 +28,13 @@ inline constexpr std::size_t kLeftOutReasons = 5;
 // A count per reason, indexed by LeftOut.
 using LeftOutCounts = std::array<int64_t, kLeftOutReasons>;
 
-// A piece that a chain may follow, from its first point to its second as the file gives them.
+// A piece that a chain may follow, from its first point to its second as the file gives them:
+// a straight segment, or a circular arc from its start angle to its end angle (its points at
+// those angles), or a full circle (from 0 to 360 degrees, both points at 0 degrees).
 struct ChainPiece {
   PointD start;
   PointD end;
+  std::optional<BaseArc> arc;  // as read, counterclockwise
 };
 
 struct SelectedPieces {

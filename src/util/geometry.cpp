@@ -63,6 +63,11 @@ double DirectionAngleDeg(double dx, double dy) {
   return RoundFine(DirectionAngle(dx, dy) * 180.0 / pi);
 }
 
+PointD PointAtAngle(PointD centre, double radius, double degrees) {
+  const double t = degrees * pi / 180.0;
+  return {centre.x + radius * PortableCos(t), centre.y + radius * PortableSin(t)};
+}
+
 double RotatedY(PointD p, PointD centre, double t) {
   return centre.y + PortableSin(t) * (p.x - centre.x) + PortableCos(t) * (p.y - centre.y);
 }

@@ -62,7 +62,7 @@ TEST_F(CornerFit, RoundingKeepsEverySegmentRunningAsItsBaseSegmentAndThePiecesJo
     JwwGaibu::ResetWriterState(writer);
     const std::vector<OutputItem> pieces = RunGeometry();
     // The row's corners before rounding, from the construction's first step.
-    BasePath path{{}, closed};
+    BasePath path{{}, closed, {}};
     for (const Point& q : p) path.points.push_back({q.first, q.second});
     OffsetLineLists lists(p.size());
     BuildOffsetVertices(path, spacing, lists);
