@@ -53,6 +53,8 @@ void OutSegment(WriterState& writer, double x1, double y1, double x2, double y2)
 // An arc from `start` to `end` degrees counterclockwise; nothing for r or |flatness| <= 1e-8.
 void OutArc(WriterState& writer, double cx, double cy, double r, double start, double end,
             double flatness, double tilt);
+// A full circle; nothing for r <= 1e-8.
+void OutCircle(WriterState& writer, double cx, double cy, double r);
 // A text at (x, y) in direction (dx, dy); nothing for a null direction or an invisible text.
 void OutText(WriterState& writer, int32_t textKind, std::string_view text, double x, double y,
              double dx, double dy);

@@ -55,6 +55,15 @@ void OutArc(WriterState& writer, double cx, double cy, double r, double start, d
   AddOutputLine(writer, line);
 }
 
+void OutCircle(WriterState& writer, double cx, double cy, double r) {
+  if (!AllFinite({cx, cy, r}) || r <= kDegenerateGeometryTolerance) return;
+  std::string line;
+  line.reserve(kGeometryLineCapacity);
+  line = "ci ";
+  AppendReals(line, {cx, cy, r});
+  AddOutputLine(writer, line);
+}
+
 void OutText(WriterState& writer, int32_t textKind, std::string_view text, double x, double y,
              double dx, double dy) {
   if (!AllFinite({x, y, dx, dy})) return;

@@ -3,9 +3,51 @@
 
 #include <algorithm>
 
+#include <cmath>
+#include <numbers>
+
+#include "util/circle_geometry.h"
+#include "util/portable_math.h"
 #include "util/tolerances.h"
 
 namespace tq58 {
+
+namespace {
+
+// The unit direction of travel at `degrees` on an arc run counterclockwise, or clockwise.
+PointD ArcDirection(const BaseArc& arc, double degrees) {
+  const double t = degrees * std::numbers::pi / 180.0;
+  const double sine = MyFunc::PortableSin(t), cosine = MyFunc::PortableCos(t);
+  return arc.clockwise ? PointD{sine, -cosine} : PointD{-sine, cosine};
+}
+
+const BaseArc* ArcOf(const BasePath& path, std::size_t k) {
+  return k < path.arcs.size() && path.arcs[k] ? &*path.arcs[k] : nullptr;
+}
+
+PointD SegmentDirection(const BasePath& path, std::size_t k) {
+  const PointD a = path.points[k], b = path.points[k + 1];
+  return MyFunc::UnitVector(b.x - a.x, b.y - a.y);
+}
+
+}  // namespace
+
+double ArcSweepDeg(const BaseArc& arc) {
+  const double sweep = std::fmod(arc.endDeg - arc.startDeg, 360.0);
+  return sweep > 0.0 ? sweep : sweep + 360.0;
+}
+
+PointD DirectionAtStart(const BasePath& path, std::size_t k) {
+  const BaseArc* arc = ArcOf(path, k);
+  if (arc == nullptr) return SegmentDirection(path, k);
+  return ArcDirection(*arc, arc->clockwise ? arc->endDeg : arc->startDeg);
+}
+
+PointD DirectionAtEnd(const BasePath& path, std::size_t k) {
+  const BaseArc* arc = ArcOf(path, k);
+  if (arc == nullptr) return SegmentDirection(path, k);
+  return ArcDirection(*arc, arc->clockwise ? arc->startDeg : arc->endDeg);
+}
 
 BasePath TakeBasePath(const std::array<JwwGaibu::THpPoint, JwwGaibu::kHpPointSlots>& hpPoints,
                       int32_t pointLimit) {

@@ -34,6 +34,14 @@ struct BasePath {
   std::vector<std::optional<BaseArc>> arcs;
 };
 
+// The sweep of an arc in degrees, more than 0 and up to 360.
+double ArcSweepDeg(const BaseArc& arc);
+
+// The unit direction in which the path runs at the start (or the end) of segment k: along the
+// segment, or along its arc's tangent there; (0, 0) for a segment of no length.
+PointD DirectionAtStart(const BasePath& path, std::size_t k);
+PointD DirectionAtEnd(const BasePath& path, std::size_t k);
+
 // Points 1, 2, 3, ... of `hpPoints` up to the first undefined one, looking at no more than
 // points 1 .. pointLimit + 1 (and never beyond point 99).
 BasePath TakeBasePath(const std::array<JwwGaibu::THpPoint, JwwGaibu::kHpPointSlots>& hpPoints,

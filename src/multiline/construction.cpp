@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "multiline/corner_radii.h"
+#include "multiline/curved_offset.h"
 #include "multiline/end_caps.h"
 #include "multiline/offset_line.h"
 #include "util/host_limits.h"
@@ -39,6 +40,10 @@ MultiLine BuildMultiLine(const BasePath& path, const TLineTable& table, double s
         concentric
             ? ConcentricCornerRadii(turns, baseRadius, spacing)
             : CornerRadii(path.points.size(), InDrawingUnits(row.Radius, row.PaperSize, scale));
+    if (!path.arcs.empty()) {
+      AppendCurvedOffsetLine(path, spacing, radii, line.pieces);
+      continue;
+    }
     BuildOffsetVertices(path, spacing, lists);
     MarkRoundedCorners(path, radii, reaches, lists);
     AppendOffsetLine(path, radii, lists, line.pieces);

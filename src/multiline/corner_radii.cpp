@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "multiline/curved_offset.h"
 #include "multiline/presets.h"
 #include "util/portable_math.h"
 
@@ -52,7 +53,24 @@ FilletReach ReachAt(PointD a, PointD b, PointD c) {
 
 }  // namespace
 
+// Which way the path turns at each vertex from the directions in which it arrives and leaves,
+// for a path with arcs: no turn where they are tangent.
+std::vector<Side> TangentTurns(const BasePath& path) {
+  const std::size_t n = path.points.size();
+  std::vector<Side> turns(n, Side::On);
+  const auto turnAt = [&](std::size_t before, std::size_t after) {
+    const PointD in = DirectionAtEnd(path, before), out = DirectionAtStart(path, after);
+    const double cross = in.x * out.y - in.y * out.x;
+    if (std::fabs(cross) <= std::sin(kTangentJoinTolerance)) return Side::On;
+    return cross > 0.0 ? Side::Left : Side::Right;
+  };
+  for (std::size_t k = 1; k + 1 < n; ++k) turns[k] = turnAt(k - 1, k);
+  if (path.closed && n >= 3) turns[0] = turns[n - 1] = turnAt(n - 2, 0);
+  return turns;
+}
+
 std::vector<Side> BaseTurns(const BasePath& path) {
+  if (!path.arcs.empty()) return TangentTurns(path);
   return PerCorner(path, Side::On, [](PointD a, PointD b, PointD c) {
     return MyFunc::SideOfLine({a, b}, c);
   });

@@ -16,7 +16,8 @@ namespace tq58 {
 using CornerRadii = std::vector<double>;
 
 // Which way the base path turns at each vertex: Left (counterclockwise), Right, or On where
-// it has no turning direction (straight on, back on itself, and at the ends of an open path).
+// it has no turning direction (straight on, back on itself, and at the ends of an open path);
+// on a path with arcs from the directions in which it arrives and leaves (On where tangent).
 std::vector<MyFunc::Side> BaseTurns(const BasePath& path);
 
 // How far a fillet of radius r at a corner of the base path touches each of its two

@@ -17,18 +17,6 @@ Side FilletSideToward(const SegmentD& segment, PointD inner) {
   return MyFunc::SideOfLine(segment, inner) == Side::Right ? Side::Right : Side::Left;
 }
 
-// The arc from the tangent point on line 1 to the one on line 2, counterclockwise over less
-// than 180 degrees, whichever way the path turns.
-ArcPiece FilletArc(const Fillet& fillet, double r) {
-  const PointD c = fillet.centre;
-  double a = MyFunc::DirectionAngleDeg(fillet.tangent1.x - c.x, fillet.tangent1.y - c.y);
-  double b = MyFunc::DirectionAngleDeg(fillet.tangent2.x - c.x, fillet.tangent2.y - c.y);
-  double sweep = b - a;
-  if (sweep < 0.0) sweep += 360.0;
-  if (sweep >= 180.0) MyFunc::ExchangeReals(a, b);
-  return {c, r, a, b};
-}
-
 }  // namespace
 
 void AppendOffsetLine(const BasePath& path, const CornerRadii& radii, const OffsetLineLists& lists,

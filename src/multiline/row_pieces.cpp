@@ -7,6 +7,16 @@
 
 namespace tq58 {
 
+ArcPiece FilletArc(const MyFunc::Fillet& fillet, double r) {
+  const PointD c = fillet.centre;
+  double a = MyFunc::DirectionAngleDeg(fillet.tangent1.x - c.x, fillet.tangent1.y - c.y);
+  double b = MyFunc::DirectionAngleDeg(fillet.tangent2.x - c.x, fillet.tangent2.y - c.y);
+  double sweep = b - a;
+  if (sweep < 0.0) sweep += 360.0;
+  if (sweep >= 180.0) MyFunc::ExchangeReals(a, b);
+  return {c, r, a, b};
+}
+
 void WriteMultiLine(const JwwGaibu::ExchangeModel& model, JwwGaibu::WriterState& writer,
                     const MultiLine& lines) {
   for (const DrawnLine& line : lines) {
@@ -20,6 +30,9 @@ void WriteMultiLine(const JwwGaibu::ExchangeModel& model, JwwGaibu::WriterState&
                      [&](const ArcPiece& a) {
                        JwwGaibu::OutArc(writer, a.centre.x, a.centre.y, a.radius, a.startDeg,
                                         a.endDeg, 1.0, 0.0);
+                     },
+                     [&](const CirclePiece& c) {
+                       JwwGaibu::OutCircle(writer, c.centre.x, c.centre.y, c.radius);
                      }},
                  piece);
     }

@@ -25,8 +25,20 @@ struct ArcPiece {
   bool operator==(const ArcPiece&) const = default;
 };
 
-// One piece of a drawn line: a straight segment from its start to its end, or an arc.
-using RowPiece = std::variant<SegmentD, ArcPiece>;
+// A full circle.
+struct CirclePiece {
+  PointD centre;
+  double radius = 0.0;
+
+  bool operator==(const CirclePiece&) const = default;
+};
+
+// One piece of a drawn line: a straight segment from its start to its end, an arc, a circle.
+using RowPiece = std::variant<SegmentD, ArcPiece, CirclePiece>;
+
+// The arc of `fillet` (radius r) from its tangent point on line 1 to the one on line 2,
+// counterclockwise over less than 180 degrees, whichever way the path turns.
+ArcPiece FilletArc(const MyFunc::Fillet& fillet, double r);
 
 // One drawn line: its pieces in the attributes of `row`.
 struct DrawnLine {

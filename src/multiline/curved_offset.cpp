@@ -1,0 +1,438 @@
+// The offset line of a base path with arcs. Each base piece gives one offset piece; the
+// pieces are joined pair by pair (two segments as along indicated points; a tangent join
+// without a corner; otherwise at the meeting of the two offsets nearest the base corner);
+// pieces that collapse, that their neighbours' join misses or swallows, are left out and the
+// neighbours joined instead, until every join holds; then the corners are rounded in path
+// order where the fillet fits, and the pieces written.
+#include "multiline/curved_offset.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <optional>
+
+#include "util/circle_geometry.h"
+#include "util/geometry.h"
+#include "util/tolerances.h"
+
+namespace tq58 {
+namespace {
+
+using MyFunc::CircleD;
+using MyFunc::CurveMeeting;
+using MyFunc::Fillet;
+using MyFunc::Side;
+using std::numbers::pi;
+
+constexpr double kFit = MyFunc::kCornerLengthTolerance;
+
+double Dot(PointD a, PointD b) { return a.x * b.x + a.y * b.y; }
+double Cross(PointD a, PointD b) { return a.x * b.y - a.y * b.x; }
+PointD Minus(PointD a, PointD b) { return {a.x - b.x, a.y - b.y}; }
+
+// An angle brought into (-pi, pi].
+double Wrapped(double angle) {
+  while (angle > pi) angle -= 2.0 * pi;
+  while (angle <= -pi) angle += 2.0 * pi;
+  return angle;
+}
+
+// One offset piece of the row and where it starts and ends now.
+struct Curve {
+  std::size_t base = 0;  // its base segment
+  bool arc = false;
+  SegmentD line;         // a segment: its base segment moved by the spacing
+  PointD direction;      // a segment: the unit direction of its base segment
+  BaseArc circle;        // an arc: the base arc with the offset radius
+  double sweep = 0.0;    // an arc: radians, from where the path enters it to where it leaves
+  PointD start, end;     // where it starts and ends: its offset ends, then joins, then fillets
+  bool startMoved = false, endMoved = false;  // an arc's end moved off the host's angle
+  bool plainStart = false, plainEnd = false;  // joined to a neighbouring segment as points are
+  double radiusLeft = 0.0;                    // a segment: length left for the radius test
+
+  // The angle (radians) at which the path enters or leaves the arc.
+  double EntryAngle() const {
+    return (circle.clockwise ? circle.endDeg : circle.startDeg) * pi / 180.0;
+  }
+  double ExitAngle() const {
+    return (circle.clockwise ? circle.startDeg : circle.endDeg) * pi / 180.0;
+  }
+  // Turning counterclockwise positive, in the direction of travel.
+  double Travel(double angle) const { return circle.clockwise ? -angle : angle; }
+
+  // How far along the piece `p` lies: the distance from the offset start on a segment, the
+  // arc length from the entry on an arc (about the entry, or with `nearExit` about the exit).
+  double Along(PointD p, bool nearExit) const {
+    if (!arc) return Dot(Minus(p, line.start), direction);
+    const double angle = MyFunc::DirectionAngle(p.x - circle.centre.x, p.y - circle.centre.y);
+    if (nearExit) return (sweep + Wrapped(Travel(angle - ExitAngle()))) * circle.radius;
+    return Wrapped(Travel(angle - EntryAngle())) * circle.radius;
+  }
+  double Length() const { return Along(end, true) - Along(start, false); }
+
+  CircleD AsCircle() const { return {circle.centre, circle.radius}; }
+};
+
+Curve OffsetOf(const BasePath& path, std::size_t k, double spacing) {
+  Curve c;
+  c.base = k;
+  const PointD a = path.points[k], b = path.points[k + 1];
+  if (k < path.arcs.size() && path.arcs[k]) {
+    c.arc = true;
+    c.circle = *path.arcs[k];
+    // Left of the direction of travel lies the centre on an arc run counterclockwise.
+    c.circle.radius += c.circle.clockwise ? spacing : -spacing;
+    c.sweep = ArcSweepDeg(c.circle) * pi / 180.0;
+    const double entry = c.circle.clockwise ? c.circle.endDeg : c.circle.startDeg;
+    const double exit = c.circle.clockwise ? c.circle.startDeg : c.circle.endDeg;
+    c.start = MyFunc::PointAtAngle(c.circle.centre, c.circle.radius, entry);
+    c.end = MyFunc::PointAtAngle(c.circle.centre, c.circle.radius, exit);
+  } else {
+    c.line = MyFunc::ParallelLine({a, b}, spacing);
+    c.direction = MyFunc::UnitVector(b.x - a.x, b.y - a.y);
+    c.start = c.line.start;
+    c.end = c.line.end;
+  }
+  return c;
+}
+
+bool Collapsed(const Curve& c) {
+  return c.arc && !(c.circle.radius > MyFunc::kDegenerateGeometryTolerance);
+}
+
+// How two neighbouring pieces of the row meet.
+struct Join {
+  enum Kind {
+    Corner,   // at `point`, where a fillet may round it
+    Tangent,  // at `point` without a corner
+    Reversal, // the path turns back: the first piece runs on to the second's start, no fillet
+    Missed,   // the offsets do not meet: a piece has to go
+    Cut,      // nothing is left to join: the row ends here and begins again after
+  } kind = Cut;
+  PointD point;
+};
+
+// The meeting of the two offsets (full lines and circles) nearest `near`.
+std::optional<PointD> MeetingNearest(const Curve& a, const Curve& b, PointD near) {
+  CurveMeeting meeting;
+  if (a.arc && b.arc) {
+    meeting = MyFunc::IntersectCircles(a.AsCircle(), b.AsCircle());
+  } else if (a.arc || b.arc) {
+    meeting = MyFunc::IntersectLineCircle(a.arc ? b.line : a.line, (a.arc ? a : b).AsCircle());
+  } else {
+    const MyFunc::LineIntersection corner = MyFunc::IntersectLines(b.line, a.line);
+    if (corner.kind == MyFunc::Intersection::Parallel) return std::nullopt;
+    return corner.point;
+  }
+  if (meeting.count == 0) return std::nullopt;
+  const auto distance = [&](PointD p) { return MyFunc::PointDistance(p, near); };
+  return distance(meeting.points[0]) <= distance(meeting.points[1]) ? meeting.points[0]
+                                                                     : meeting.points[1];
+}
+
+// The join of piece a and the piece b after it; `adjacent` when no piece between them was
+// left out, so that they meet at base vertex `a.base + 1`.
+Join JoinOf(const BasePath& path, const Curve& a, const Curve& b, bool adjacent) {
+  const PointD corner = path.points[a.base + 1];
+  if (!a.arc && !b.arc) {
+    // Two segments: as along indicated points; across a piece left out, parallel is a cut.
+    const MyFunc::LineIntersection meeting = MyFunc::IntersectLines(b.line, a.line);
+    if (meeting.kind != MyFunc::Intersection::Parallel) return {Join::Corner, meeting.point};
+    return adjacent ? Join{Join::Reversal, b.line.start} : Join{Join::Cut, {}};
+  }
+  if (adjacent) {
+    const PointD in = DirectionAtEnd(path, a.base), out = DirectionAtStart(path, b.base);
+    const double turn = std::atan2(std::fabs(Cross(in, out)), Dot(in, out));
+    if (turn <= kTangentJoinTolerance) return {Join::Tangent, a.end};
+    if (turn >= pi - kTangentJoinTolerance) return {Join::Reversal, b.start};
+  }
+  const PointD near = adjacent ? corner : MyFunc::Midpoint(corner, path.points[b.base]);
+  if (const std::optional<PointD> point = MeetingNearest(a, b, near)) {
+    return {Join::Corner, *point};
+  }
+  return {adjacent ? Join::Missed : Join::Cut, {}};
+}
+
+// The pieces still in the row, as a ring (closed path) or a line, with the join after each.
+class Row {
+ public:
+  Row(const BasePath& path, double spacing) : path_(path), closed_(path.closed) {
+    for (std::size_t k = 0; k + 1 < path.points.size(); ++k) {
+      Curve c = OffsetOf(path, k, spacing);
+      if (!Collapsed(c)) curves_.push_back(c);
+    }
+  }
+
+  // Joins every pair, leaving out what a join misses or swallows, until all joins hold.
+  void JoinPieces() {
+    for (bool changed = true; changed && curves_.size() > 1;) {
+      changed = false;
+      joins_.assign(curves_.size(), {});
+      for (std::size_t i = 0; i < JoinCount(); ++i) joins_[i] = JoinAfter(i);
+      for (std::size_t i = 0; i < JoinCount() && !changed; ++i) {
+        if (joins_[i].kind == Join::Missed) {
+          Remove(WhichToLeaveOut(i));
+          changed = true;
+        }
+      }
+      for (std::size_t i = 0; i < curves_.size() && !changed; ++i) {
+        if (Swallowed(i)) {
+          Remove(i);
+          changed = true;
+        }
+      }
+    }
+    if (curves_.size() <= 1) joins_.assign(curves_.size(), {});
+    ApplyJoins();
+  }
+
+  // Rounds the corners in path order, the closing one last, where the fillet fits.
+  void Round(const CornerRadii& radii) {
+    for (std::size_t i = 0; i < JoinCount(); ++i) {
+      if (joins_[i].kind != Join::Corner) continue;
+      Curve& a = curves_[i];
+      Curve& b = curves_[Next(i)];
+      const double radius = radii[a.base + 1];
+      if (const std::optional<Fillet> fillet = FitFillet(a, b, radius)) {
+        a.end = fillet->tangent1;
+        b.start = fillet->tangent2;
+        a.endMoved = b.startMoved = true;
+        if (!a.arc) a.radiusLeft -= radius;
+        if (!b.arc) b.radiusLeft -= radius;
+        fillets_.push_back({i, *fillet, radius});
+      }
+    }
+  }
+
+  void Write(std::vector<RowPiece>& pieces) const {
+    std::vector<const FilletAt*> byJoin(curves_.size(), nullptr);
+    for (const FilletAt& f : fillets_) byJoin[f.join] = &f;
+    for (std::size_t i = 0; i < curves_.size(); ++i) {
+      const Curve& c = curves_[i];
+      pieces.push_back(PieceOf(c));
+      if (i < JoinCount() && byJoin[i] != nullptr) {
+        pieces.push_back(FilletArc(byJoin[i]->fillet, byJoin[i]->radius));
+      } else if (i < JoinCount() && joins_[i].kind == Join::Reversal && c.arc) {
+        // An arc cannot run on to the next start: a segment takes the row across.
+        pieces.push_back(SegmentD{c.end, joins_[i].point});
+      }
+    }
+  }
+
+ private:
+  struct FilletAt {
+    std::size_t join;
+    Fillet fillet;
+    double radius;
+  };
+
+  std::size_t JoinCount() const {
+    if (curves_.size() < 2) return 0;
+    return closed_ ? curves_.size() : curves_.size() - 1;
+  }
+  std::size_t Next(std::size_t i) const { return (i + 1) % curves_.size(); }
+
+  bool Adjacent(std::size_t i) const {
+    const std::size_t segments = path_.points.size() - 1;
+    return (curves_[i].base + 1) % segments == curves_[Next(i)].base;
+  }
+
+  struct Join JoinAfter(std::size_t i) const {
+    return JoinOf(path_, curves_[i], curves_[Next(i)], Adjacent(i));
+  }
+
+  // Of two pieces whose offsets miss each other, the arc goes (of two arcs, the smaller).
+  std::size_t WhichToLeaveOut(std::size_t i) const {
+    const Curve& a = curves_[i];
+    const Curve& b = curves_[Next(i)];
+    if (a.arc != b.arc) return a.arc ? i : Next(i);
+    return a.circle.radius <= b.circle.radius ? i : Next(i);
+  }
+
+  // A piece whose joins meet it the wrong way round, so that it would run backwards. A segment
+  // joined to segments at both ends stays as along indicated points.
+  bool Swallowed(std::size_t i) const {
+    if (JoinCount() == 0) return false;
+    const Curve& c = curves_[i];
+    const bool hasBefore = closed_ || i > 0;
+    const bool hasAfter = i < JoinCount();
+    const struct Join* before = hasBefore ? &joins_[(i + curves_.size() - 1) % curves_.size()] : nullptr;
+    const struct Join* after = hasAfter ? &joins_[i] : nullptr;
+    const auto plain = [&](const struct Join* j, std::size_t other) {
+      return j == nullptr || (!c.arc && !curves_[other].arc);
+    };
+    if (plain(before, (i + curves_.size() - 1) % curves_.size()) && plain(after, Next(i))) {
+      return false;
+    }
+    // Only a corner moves the piece's end; elsewhere it ends where its offset does.
+    const auto atCorner = [](const struct Join* j) { return j != nullptr && j->kind == Join::Corner; };
+    const double from = atCorner(before) ? c.Along(before->point, false) : c.Along(c.start, false);
+    const double to = atCorner(after) ? c.Along(after->point, true) : c.Along(c.end, true);
+    return !(to - from > MyFunc::kDegenerateGeometryTolerance);
+  }
+
+  void Remove(std::size_t i) { curves_.erase(curves_.begin() + static_cast<std::ptrdiff_t>(i)); }
+
+  // Moves each piece's ends to its joins; a cut leaves them where the offset ends.
+  void ApplyJoins() {
+    for (std::size_t i = 0; i < JoinCount(); ++i) {
+      const struct Join& j = joins_[i];
+      Curve& a = curves_[i];
+      Curve& b = curves_[Next(i)];
+      const bool segments = !a.arc && !b.arc;
+      switch (j.kind) {
+        case Join::Corner:
+          a.end = b.start = j.point;
+          a.endMoved = b.startMoved = true;
+          a.plainEnd = b.plainStart = segments;
+          break;
+        case Join::Tangent:
+          b.start = j.point;
+          break;
+        case Join::Reversal:
+          if (!a.arc) a.end = j.point;
+          a.plainEnd = b.plainStart = segments;
+          break;
+        case Join::Missed:
+        case Join::Cut:
+          break;
+      }
+    }
+    for (Curve& c : curves_) {
+      if (!c.arc) c.radiusLeft = MyFunc::PointDistance(c.start, c.end);
+    }
+  }
+
+  // The fillet of `radius` at the corner where a ends and b starts, if it fits: tangent to both
+  // offsets, on their sides of the corner, the one whose tangent points lie nearest it, each
+  // tangent point on what is left of its piece. Two segments round as along indicated points.
+  std::optional<Fillet> FitFillet(const Curve& a, const Curve& b, double radius) const {
+    if (!(radius > 0.0) || !std::isfinite(radius)) return std::nullopt;
+    std::optional<Fillet> fillet =
+        !a.arc && !b.arc ? LineFillet(a, b, radius) : CurveFillet(a, b, radius);
+    if (!fillet) return std::nullopt;
+    const double aFrom = a.Along(a.start, false), aAt = a.Along(fillet->tangent1, true);
+    const double bTo = b.Along(b.end, true), bAt = b.Along(fillet->tangent2, false);
+    if (!(aAt > aFrom + kFit) || !(bAt + kFit < bTo)) return std::nullopt;
+    if (!a.arc && !(radius + kFit < a.radiusLeft)) return std::nullopt;
+    if (!b.arc && !(radius + kFit < b.radiusLeft)) return std::nullopt;
+    return fillet;
+  }
+
+  static std::optional<Fillet> LineFillet(const Curve& a, const Curve& b, double radius) {
+    const SegmentD current{a.start, a.end}, next{b.start, b.end};
+    const Side side = MyFunc::SideOfLine(current, MyFunc::Midpoint(current.start, next.end)) ==
+                              Side::Right
+                          ? Side::Right
+                          : Side::Left;
+    return MyFunc::FilletCorner(side, side, radius, current, next);
+  }
+
+  // Where a circle of `radius` touching the piece at centre `centre` touches it.
+  static PointD Touching(const Curve& c, PointD centre) {
+    if (!c.arc) {
+      const double t = Dot(Minus(centre, c.line.start), c.direction);
+      return {c.line.start.x + t * c.direction.x, c.line.start.y + t * c.direction.y};
+    }
+    const PointD u = MyFunc::UnitVector(centre.x - c.circle.centre.x, centre.y - c.circle.centre.y);
+    return {c.circle.centre.x + c.circle.radius * u.x, c.circle.centre.y + c.circle.radius * u.y};
+  }
+
+  // The places of fillet centres beside a piece: its line moved by the radius either way, or
+  // its circle grown and shrunk by the radius.
+  struct Beside {
+    bool arc;
+    SegmentD line;
+    CircleD circle;
+  };
+  static std::vector<Beside> BesidePlaces(const Curve& c, double radius) {
+    if (!c.arc) {
+      return {{false, MyFunc::ParallelLine(c.line, radius), {}},
+              {false, MyFunc::ParallelLine(c.line, -radius), {}}};
+    }
+    std::vector<Beside> places = {{true, {}, {c.circle.centre, c.circle.radius + radius}}};
+    if (c.circle.radius > radius) places.push_back({true, {}, {c.circle.centre, c.circle.radius - radius}});
+    return places;
+  }
+
+  static CurveMeeting Meet(const Beside& p, const Beside& q) {
+    if (p.arc && q.arc) return MyFunc::IntersectCircles(p.circle, q.circle);
+    if (p.arc || q.arc) return MyFunc::IntersectLineCircle(p.arc ? q.line : p.line, p.arc ? p.circle : q.circle);
+    const MyFunc::LineIntersection m = MyFunc::IntersectLines(p.line, q.line);
+    if (m.kind == MyFunc::Intersection::Parallel) return {};
+    return {{m.point, m.point}, 1};
+  }
+
+  static std::optional<Fillet> CurveFillet(const Curve& a, const Curve& b, double radius) {
+    const PointD corner = a.end;
+    std::optional<Fillet> best;
+    double bestDistance = 0.0;
+    for (const Beside& p : BesidePlaces(a, radius)) {
+      for (const Beside& q : BesidePlaces(b, radius)) {
+        const CurveMeeting centres = Meet(p, q);
+        for (std::size_t k = 0; k < centres.count; ++k) {
+          const PointD centre = centres.points[k];
+          const Fillet f{centre, Touching(a, centre), Touching(b, centre)};
+          // On a's side of the corner and on b's.
+          if (!(a.Along(f.tangent1, true) <= a.Along(corner, true)) ||
+              !(b.Along(f.tangent2, false) >= b.Along(corner, false))) {
+            continue;
+          }
+          const double distance = MyFunc::PointDistance(f.tangent1, corner) +
+                                  MyFunc::PointDistance(f.tangent2, corner);
+          if (!best || distance < bestDistance) {
+            best = f;
+            bestDistance = distance;
+          }
+        }
+      }
+    }
+    return best;
+  }
+
+  static RowPiece PieceOf(const Curve& c) {
+    if (!c.arc) return SegmentD{c.start, c.end};
+    const auto degrees = [&](PointD p) {
+      return MyFunc::DirectionAngleDeg(p.x - c.circle.centre.x, p.y - c.circle.centre.y);
+    };
+    // The host's own angles where an end has not moved; arcs run counterclockwise.
+    const double entry = c.startMoved ? degrees(c.start)
+                                      : (c.circle.clockwise ? c.circle.endDeg : c.circle.startDeg);
+    const double exit = c.endMoved ? degrees(c.end)
+                                   : (c.circle.clockwise ? c.circle.startDeg : c.circle.endDeg);
+    if (c.circle.clockwise) return ArcPiece{c.circle.centre, c.circle.radius, exit, entry};
+    return ArcPiece{c.circle.centre, c.circle.radius, entry, exit};
+  }
+
+  const BasePath& path_;
+  bool closed_;
+  std::vector<Curve> curves_;
+  std::vector<struct Join> joins_;  // joins_[i]: between curves_[i] and the one after it
+  std::vector<FilletAt> fillets_;
+};
+
+bool IsCircle(const BasePath& path) {
+  return path.closed && path.points.size() == 2 && path.arcs.size() == 1 && path.arcs[0] &&
+         ArcSweepDeg(*path.arcs[0]) >= 360.0;
+}
+
+}  // namespace
+
+void AppendCurvedOffsetLine(const BasePath& path, double spacing, const CornerRadii& radii,
+                            std::vector<RowPiece>& pieces) {
+  if (path.points.size() < 2) return;
+  if (IsCircle(path)) {
+    const BaseArc& circle = *path.arcs[0];
+    const double radius = circle.radius + (circle.clockwise ? spacing : -spacing);
+    if (radius > MyFunc::kDegenerateGeometryTolerance) {
+      pieces.push_back(CirclePiece{circle.centre, radius});
+    }
+    return;
+  }
+  Row row(path, spacing);
+  row.JoinPieces();
+  row.Round(radii);
+  row.Write(pieces);
+}
+
+}  // namespace tq58

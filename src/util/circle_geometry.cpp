@@ -1,0 +1,51 @@
+// Line-circle and circle-circle intersections, worked out about the circle's centre so that
+// coordinates far from the origin lose no digits.
+#include "util/circle_geometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace MyFunc {
+
+PointD UnitVector(double dx, double dy) {
+  const double length = std::hypot(dx, dy);
+  if (!(length > 0.0)) return {0.0, 0.0};
+  return {dx / length, dy / length};
+}
+
+CurveMeeting IntersectLineCircle(const SegmentD& line, const CircleD& circle) {
+  const PointD d = UnitVector(line.end.x - line.start.x, line.end.y - line.start.y);
+  if (d.x == 0.0 && d.y == 0.0) return {};
+  // The line as start + t d, about the centre: t^2 + 2 b t + c = 0.
+  const PointD w{line.start.x - circle.centre.x, line.start.y - circle.centre.y};
+  const double b = d.x * w.x + d.y * w.y;
+  // The squared distance of the line from the centre, without the cancellation of b^2 - w^2.
+  const double across = d.x * w.y - d.y * w.x;
+  const double disc = circle.radius * circle.radius - across * across;
+  if (!(disc >= 0.0) || !(circle.radius > 0.0)) return {};
+  const double half = std::sqrt(disc);
+  CurveMeeting meeting;
+  for (const double t : {-b - half, -b + half}) {
+    meeting.points[meeting.count++] = {line.start.x + t * d.x, line.start.y + t * d.y};
+  }
+  return meeting;
+}
+
+CurveMeeting IntersectCircles(const CircleD& a, const CircleD& b) {
+  const double dx = b.centre.x - a.centre.x, dy = b.centre.y - a.centre.y;
+  const double d = std::hypot(dx, dy);
+  if (!(d > 0.0) || !(a.radius > 0.0) || !(b.radius > 0.0)) return {};
+  if (d > a.radius + b.radius || d < std::fabs(a.radius - b.radius)) return {};
+  // Along the line of centres to the chord's midpoint, then across it.
+  const double along = (a.radius * a.radius - b.radius * b.radius + d * d) / (2.0 * d);
+  const double across = std::sqrt(std::max(0.0, a.radius * a.radius - along * along));
+  const PointD u{dx / d, dy / d};
+  const PointD m{a.centre.x + along * u.x, a.centre.y + along * u.y};
+  CurveMeeting meeting;
+  meeting.points[0] = {m.x - across * u.y, m.y + across * u.x};
+  meeting.points[1] = {m.x + across * u.y, m.y - across * u.x};
+  meeting.count = 2;
+  return meeting;
+}
+
+}  // namespace MyFunc
