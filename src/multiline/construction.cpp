@@ -33,20 +33,24 @@ MultiLine BuildMultiLine(const BasePath& path, const TLineTable& table, double s
     if (!row.DrawOn) continue;
     const double spacing = InDrawingUnits(row.Spacing, row.PaperSize, scale);
     DrawnLine& line = lines.emplace_back(DrawnLine{&row, {}});
-    outermost.Consider(row, spacing);
-    if (path.points.size() < 2) continue;  // nothing to draw but the attributes
+    if (path.points.size() < 2) {
+      outermost.Consider(row, spacing, std::nullopt);
+      continue;  // nothing to draw but the attributes
+    }
 
     const CornerRadii radii =
         concentric
             ? ConcentricCornerRadii(turns, baseRadius, spacing)
             : CornerRadii(path.points.size(), InDrawingUnits(row.Radius, row.PaperSize, scale));
     if (!path.arcs.empty()) {
-      AppendCurvedOffsetLine(path, spacing, radii, line.pieces);
+      outermost.Consider(row, spacing, AppendCurvedOffsetLine(path, spacing, radii, line.pieces));
       continue;
     }
     BuildOffsetVertices(path, spacing, lists);
     MarkRoundedCorners(path, radii, reaches, lists);
     AppendOffsetLine(path, radii, lists, line.pieces);
+    // An open path's row runs from its first vertex to its last, wherever it is rounded.
+    outermost.Consider(row, spacing, RowEnds{lists.vertices[0], lists.vertices[path.points.size() - 1]});
   }
   if (std::optional<DrawnLine> caps = BuildEndCaps(path, options, outermost)) {
     lines.push_back(std::move(*caps));

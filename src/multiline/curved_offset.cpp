@@ -204,6 +204,11 @@ class Row {
     }
   }
 
+  std::optional<RowEnds> Ends() const {
+    if (curves_.empty()) return std::nullopt;
+    return RowEnds{curves_.front().start, curves_.back().end};
+  }
+
   void Write(std::vector<RowPiece>& pieces) const {
     std::vector<const FilletAt*> byJoin(curves_.size(), nullptr);
     for (const FilletAt& f : fillets_) byJoin[f.join] = &f;
@@ -418,21 +423,23 @@ bool IsCircle(const BasePath& path) {
 
 }  // namespace
 
-void AppendCurvedOffsetLine(const BasePath& path, double spacing, const CornerRadii& radii,
-                            std::vector<RowPiece>& pieces) {
-  if (path.points.size() < 2) return;
+std::optional<RowEnds> AppendCurvedOffsetLine(const BasePath& path, double spacing,
+                                              const CornerRadii& radii,
+                                              std::vector<RowPiece>& pieces) {
+  if (path.points.size() < 2) return std::nullopt;
   if (IsCircle(path)) {
     const BaseArc& circle = *path.arcs[0];
     const double radius = circle.radius + (circle.clockwise ? spacing : -spacing);
     if (radius > MyFunc::kDegenerateGeometryTolerance) {
       pieces.push_back(CirclePiece{circle.centre, radius});
     }
-    return;
+    return std::nullopt;
   }
   Row row(path, spacing);
   row.JoinPieces();
   row.Round(radii);
   row.Write(pieces);
+  return row.Ends();
 }
 
 }  // namespace tq58

@@ -4,6 +4,7 @@
 // swallows a piece.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "multiline/base_path.h"
@@ -18,9 +19,11 @@ inline constexpr double kTangentJoinTolerance = 1e-9;
 
 // Appends the pieces of the row at signed distance `spacing` (positive to the left of the
 // direction of travel) along `path`, which has arcs, each corner rounded with its radius in
-// `radii` where the fillet fits. A circle's row is the circle of radius r - s (run
-// counterclockwise; r + s clockwise), none where that is not above 0.
-void AppendCurvedOffsetLine(const BasePath& path, double spacing, const CornerRadii& radii,
-                            std::vector<RowPiece>& pieces);
+// `radii` where the fillet fits; returns where the row starts and ends, nothing when it draws
+// nothing. A circle's row is the circle of radius r - s (run counterclockwise; r + s
+// clockwise), none where that is not above 0.
+std::optional<RowEnds> AppendCurvedOffsetLine(const BasePath& path, double spacing,
+                                              const CornerRadii& radii,
+                                              std::vector<RowPiece>& pieces);
 
 }  // namespace tq58

@@ -22,49 +22,41 @@ void AppendCap(std::vector<RowPiece>& pieces, CapStyle style, PointD from, Point
   }
 }
 
-// Where the row at `spacing` starts (or ends) as the offset lines take their ends: the first
-// (last) base segment moved along its left normal, or its arc's offset at the path's end.
-PointD RowEnd(const BasePath& path, double spacing, bool atStart) {
-  const std::size_t k = atStart ? 0 : path.points.size() - 2;
-  if (k < path.arcs.size() && path.arcs[k]) {
-    const BaseArc& arc = *path.arcs[k];
-    const bool entry = atStart != arc.clockwise;  // the host's start angle, or its end angle
-    return MyFunc::PointAtAngle(arc.centre, arc.radius + (arc.clockwise ? spacing : -spacing),
-                                entry ? arc.startDeg : arc.endDeg);
-  }
-  const SegmentD moved = MyFunc::ParallelLine({path.points[k], path.points[k + 1]}, spacing);
-  return atStart ? moved.start : moved.end;
-}
-
 }  // namespace
 
-void OutermostRows::Consider(const TLineRow& row, double spacing) {
+void OutermostRows::Consider(const TLineRow& row, double spacing,
+                             const std::optional<RowEnds>& ends) {
   if (largest == nullptr) {
     largest = &row;
-    largestSpacing = spacing;
-    smallestSpacing = spacing;
+    largestSpacing = smallestSpacing = spacing;
+    largestEnds = smallestEnds = ends;
     return;
   }
   if (spacing > largestSpacing) {
     largest = &row;
     largestSpacing = spacing;
+    largestEnds = ends;
   }
-  if (spacing < smallestSpacing) smallestSpacing = spacing;
+  if (spacing < smallestSpacing) {
+    smallestSpacing = spacing;
+    smallestEnds = ends;
+  }
 }
 
 std::optional<DrawnLine> BuildEndCaps(const BasePath& path, const TPresetOptions& options,
                                       const OutermostRows& rows) {
   if (options.StartCap == CapStyle::None && options.EndCap == CapStyle::None) return {};
-  if (path.closed || path.points.size() < 2 || rows.largest == nullptr) return {};
+  if (path.closed || rows.largest == nullptr) return {};
   if (!(rows.largestSpacing > rows.smallestSpacing)) return {};  // one spacing: nothing to join
+  if (!rows.largestEnds || !rows.smallestEnds) return {};
+  const RowEnds& left = *rows.largestEnds;  // the largest spacing lies furthest to the left
+  const RowEnds& right = *rows.smallestEnds;
 
   DrawnLine caps{rows.largest, {}};
-  // The largest spacing lies furthest to the left. Counterclockwise from the left end round
-  // the back of the path to the right end, and at the end from the right end round the front.
-  AppendCap(caps.pieces, options.StartCap, RowEnd(path, rows.largestSpacing, true),
-            RowEnd(path, rows.smallestSpacing, true));
-  AppendCap(caps.pieces, options.EndCap, RowEnd(path, rows.smallestSpacing, false),
-            RowEnd(path, rows.largestSpacing, false));
+  // Counterclockwise from the left end round the back of the path to the right end, and at
+  // the end from the right end round the front to the left end.
+  AppendCap(caps.pieces, options.StartCap, left.start, right.start);
+  AppendCap(caps.pieces, options.EndCap, right.end, left.end);
   return caps;
 }
 

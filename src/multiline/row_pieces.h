@@ -40,6 +40,12 @@ using RowPiece = std::variant<SegmentD, ArcPiece, CirclePiece>;
 // counterclockwise over less than 180 degrees, whichever way the path turns.
 ArcPiece FilletArc(const MyFunc::Fillet& fillet, double r);
 
+// Where a drawn row of an open path starts and ends.
+struct RowEnds {
+  PointD start;
+  PointD end;
+};
+
 // One drawn line: its pieces in the attributes of `row`.
 struct DrawnLine {
   const TLineRow* row = nullptr;
