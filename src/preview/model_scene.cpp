@@ -149,25 +149,53 @@ void AddWrittenCommands(const std::vector<std::string>& lines, Scene& scene) {
   AddEntities(written, Layer::Commands, scene);
 }
 
-void AddIndicatedPoints(const ExchangeModel& model, Scene& scene) {
+namespace {
+
+// The base path's dashed grey line, and the dots and numbers of its points.
+Stroke BasePathStroke() {
   Stroke path;
   path.color = kBasePathColor;
   path.dashPx = {6.0, 4.0};
+  return path;
+}
+
+void AddNumberedPoint(PointD at, int number, Scene& scene) {
+  Stroke mark;
+  mark.color = kIndicatedColor;
+  mark.filled = true;
+  scene.Add(Layer::Indicated, DotShape{at, kIndicatedDotPx}, mark);
+  scene.Add(Layer::Indicated, TextShape{at, std::to_string(number)}, mark);
+}
+
+}  // namespace
+
+void AddBasePath(const BasePath& path, Scene& scene) {
+  const std::vector<PointD>& points = path.points;
+  for (std::size_t k = 0; k + 1 < points.size(); ++k) {
+    if (k < path.arcs.size() && path.arcs[k]) {
+      const tq58::BaseArc& arc = *path.arcs[k];
+      scene.Add(Layer::Indicated, ArcShape{arc.centre, arc.radius, arc.startDeg, arc.endDeg},
+                BasePathStroke());
+    } else {
+      scene.Add(Layer::Indicated, SegmentShape{points[k], points[k + 1]}, BasePathStroke());
+    }
+  }
+  const std::size_t numbered = path.closed ? points.size() - 1 : points.size();
+  for (std::size_t k = 0; k < numbered; ++k) {
+    AddNumberedPoint(points[k], static_cast<int>(k + 1), scene);
+  }
+}
+
+void AddIndicatedPoints(const ExchangeModel& model, Scene& scene) {
   // The base path as a polyline run takes it: every point up to the first missing one.
   const std::vector<PointD> points =
       TakeBasePath(model.HpPoints, MyFunc::kPolylinePointLimit).points;
   for (std::size_t i = 1; i < points.size(); ++i) {
-    scene.Add(Layer::Indicated, SegmentShape{points[i - 1], points[i]}, path);
+    scene.Add(Layer::Indicated, SegmentShape{points[i - 1], points[i]}, BasePathStroke());
   }
-
-  Stroke mark;
-  mark.color = kIndicatedColor;
-  mark.filled = true;
   for (int i = 1; i < kHpPointSlots; ++i) {
     const THpPoint& point = model.HpPoints[static_cast<std::size_t>(i)];
-    if (!point.Defined) continue;
-    scene.Add(Layer::Indicated, DotShape{{point.X, point.Y}, kIndicatedDotPx}, mark);
-    scene.Add(Layer::Indicated, TextShape{{point.X, point.Y}, std::to_string(i)}, mark);
+    if (point.Defined) AddNumberedPoint({point.X, point.Y}, i, scene);
   }
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "exchange/model.h"
+#include "multiline/base_path.h"
 #include "preview/scene.h"
 
 namespace tq58::preview {
@@ -18,6 +19,9 @@ void AddEntities(const JwwGaibu::ExchangeModel& model, Layer layer, Scene& scene
 // Adds the commands of `lines` (as a run writes them back) as the host reads and draws them:
 // attribute lines set the drawing state that the segments and arcs after them carry.
 void AddWrittenCommands(const std::vector<std::string>& lines, Scene& scene);
+
+// Adds a base path as a dashed line of its segments and arcs, with its vertices numbered.
+void AddBasePath(const BasePath& path, Scene& scene);
 
 // Adds the indicated points with their numbers, and the base path that a run draws along:
 // the points 1, 2, 3 ... up to the first one missing.

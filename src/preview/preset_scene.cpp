@@ -73,6 +73,24 @@ std::vector<Path> SamplePaths(double leg, double gap) {
   };
 }
 
+// Below the others, a road (a straight, a curve of a quarter turn, a straight) and an S of
+// two curves turning either way, the curves of radius leg / 2, traced from left to right.
+std::vector<BasePath> CurvedSamplePaths(double leg, double gap) {
+  const double r = leg / 2.0;
+  const double road = -(gap + 1.5 * leg);  // the road's bottom; both reach up to -gap
+  const double s = leg + r + gap;          // the S's left end
+  const double sBottom = -(gap + leg);
+  return {
+      {{{0, road}, {leg, road}, {leg + r, road + r}, {leg + r, road + r + leg}},
+       false,
+       {std::nullopt, BaseArc{{leg, road + r}, r, 270, 360, false}, std::nullopt}},
+      {{{s, sBottom}, {s + r, sBottom + r}, {s + 2.0 * r, sBottom + 2.0 * r}},
+       false,
+       {BaseArc{{s, sBottom + r}, r, 270, 360, false},
+        BaseArc{{s + 2.0 * r, sBottom + r}, r, 90, 180, true}}},
+  };
+}
+
 JwwGaibu::ExchangeModel SyntheticHostModel(const Path& path, double scale) {
   JwwGaibu::ExchangeModel model;
   model.LayerGroupScale[static_cast<std::size_t>(model.HostLayerGroup)] = scale;
@@ -105,6 +123,14 @@ Scene SampleScene(const TLineTable& table, double scale) {
     JwwGaibu::WriterState writer;
     DrawMultiLines(drawn, host, writer, MyFunc::kPolylinePointLimit);
     AddIndicatedPoints(host, scene);
+    AddWrittenCommands(writer.OutputLines, scene);
+  }
+  // The curves as chain mode draws along selected arcs.
+  const JwwGaibu::ExchangeModel host = SyntheticHostModel({}, scale);
+  for (const BasePath& path : CurvedSamplePaths(size.leg, size.gap)) {
+    JwwGaibu::WriterState writer;
+    WriteMultiLine(host, writer, BuildMultiLine(path, table, scale));
+    AddBasePath(path, scene);
     AddWrittenCommands(writer.OutputLines, scene);
   }
   return scene;

@@ -105,8 +105,9 @@ TEST(ShiftJisText, ConvertsAndReplacesWhatIsNotShiftJis) {
 }
 
 // One row drawn along the L (2 segments, 1 corner), the U (3, 2), the S (3, 2) and the closed
-// rectangle (4, 4): every corner rounded when the row has a radius.
-TEST(PresetScene, DrawsEveryRowAlongTheFourSamplePaths) {
+// rectangle (4, 4): every corner rounded when the row has a radius; and along the road (2
+// segments and a curve, no corner) and the S of two curves.
+TEST(PresetScene, DrawsEveryRowAlongTheSamplePaths) {
   PresetStore store;
   store.CurrentPreset = 1;
   store.Preset(4).Comment = "\x95\xc7";  // "壁"
@@ -115,8 +116,8 @@ TEST(PresetScene, DrawsEveryRowAlongTheFourSamplePaths) {
 
   const Scene scene = PresetScene(store, 4);
   EXPECT_EQ(scene.title, "Preset 4: \x95\xc7");
-  EXPECT_EQ(CountOf<SegmentShape>(scene.commands), 2 * (2 + 3 + 3 + 4));
-  EXPECT_EQ(CountOf<ArcShape>(scene.commands), 1 + 2 + 2 + 4);
+  EXPECT_EQ(CountOf<SegmentShape>(scene.commands), 2 * (2 + 3 + 3 + 4 + 2));
+  EXPECT_EQ(CountOf<ArcShape>(scene.commands), (1 + 2 + 2 + 4) + 2 * (1 + 2));
   int mappedRow = 0;
   for (const StyledShape& s : scene.commands) {
     ASSERT_TRUE(s.stroke.host);
@@ -127,8 +128,8 @@ TEST(PresetScene, DrawsEveryRowAlongTheFourSamplePaths) {
           std::make_tuple(s.stroke.host->color, s.stroke.host->lineType, s.stroke.host->width),
           std::make_tuple(2, 1, 0));
   }
-  EXPECT_EQ(mappedRow, (2 + 3 + 3 + 4) + (1 + 2 + 2 + 4));
-  EXPECT_EQ(CountOf<DotShape>(scene.indicated), 3 + 4 + 4 + 5);
+  EXPECT_EQ(mappedRow, (2 + 3 + 3 + 4 + 2) + (1 + 2 + 2 + 4 + 1 + 2));
+  EXPECT_EQ(CountOf<DotShape>(scene.indicated), 3 + 4 + 4 + 5 + 4 + 3);
   EXPECT_TRUE(PresetDrawsAnything(store, 4));
   EXPECT_FALSE(PresetDrawsAnything(store, 1));
 }
@@ -145,7 +146,7 @@ TEST(PresetScene, PositiveSpacingLiesLeftOfTheTravelDirection) {
 }
 
 // Concentric corners about a base radius far larger than the rows' spacings: the paths are
-// sized to it, so every corner of both rows is rounded, and the three open paths get a
+// sized to it, so every corner of both rows is rounded, and the five open paths get a
 // half-circle cap at each end.
 TEST(PresetScene, SizesTheSamplePathsToTheBaseRadiusAndDrawsTheCaps) {
   PresetStore store;
@@ -153,7 +154,7 @@ TEST(PresetScene, SizesTheSamplePathsToTheBaseRadiusAndDrawsTheCaps) {
   store.Preset(2).Lines[1] = {true, -5.0, 0.0, false, 1, 1, -1};
   store.Preset(2).Options = {CornerMode::Concentric, 500.0, false, CapStyle::Arc, CapStyle::Arc};
   const Scene scene = PresetScene(store, 2);
-  EXPECT_EQ(CountOf<ArcShape>(scene.commands), 2 * (1 + 2 + 2 + 4) + 2 * 3);
+  EXPECT_EQ(CountOf<ArcShape>(scene.commands), 2 * (1 + 2 + 2 + 4) + 2 * (1 + 2) + 2 * 5);
 }
 
 TEST(PresetScene, HugeSpacingsStillGiveFiniteShapes) {
