@@ -3,7 +3,10 @@
 // allows.
 #include "support/generated_cases.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <optional>
 #include <charconv>
 #include <string_view>
 
@@ -101,26 +104,61 @@ std::string ExchangeText(Sequence& random, const std::vector<Point>& points) {
   return text;
 }
 
+// The unit step from a to b when it is parallel to an axis, else nothing.
+std::optional<Point> AxisStep(Point a, Point b) {
+  if (a.y == b.y && a.x != b.x) return Point{a.x < b.x ? 1.0 : -1.0, 0.0};
+  if (a.x == b.x && a.y != b.y) return Point{0.0, a.y < b.y ? 1.0 : -1.0};
+  return std::nullopt;
+}
+
+// The angle of an axis-parallel unit step, in degrees.
+double AxisAngle(Point u) { return u.x > 0 ? 0.0 : u.x < 0 ? 180.0 : u.y > 0 ? 90.0 : 270.0; }
+
+std::string SegmentText(Point a, Point b) {
+  return Shortest(a.x) + " " + Shortest(a.y) + " " + Shortest(b.x) + " " + Shortest(b.y) + "\r\n";
+}
+
 // The path's segments as the host writes a selection, after the indicated points: in shuffled
 // order, a third of them backwards, some inside "pl" curves, now and then moved by a gap that
-// the join tolerance bridges, beside a circle that chain mode leaves out.
-std::string SelectionText(Sequence& random, const std::vector<Point>& points) {
-  std::vector<std::string> segments;
+// the join tolerance bridges, beside a circle that chain mode leaves out. Half of the square
+// corners of a grid walk become quarter curves, their angles now and then given with a tilt;
+// their ends lie on the axes, so no library mathematics places them.
+std::string SelectionText(Sequence& random, std::vector<Point> points) {
+  std::vector<std::string> pieces;
   for (std::size_t i = 0; i + 1 < points.size(); ++i) {
     Point a = points[i], b = points[i + 1];
+    const std::optional<Point> in = AxisStep(a, b);
+    const std::optional<Point> out =
+        i + 2 < points.size() ? AxisStep(b, points[i + 2]) : std::nullopt;
+    if (in && out && in->x * out->x + in->y * out->y == 0.0 && random.Below(2) == 0) {
+      // A quarter curve of a quarter of the shorter leg, tangent to both.
+      const double r = 0.25 * std::min(std::fabs(b.x - a.x) + std::fabs(b.y - a.y),
+                                       std::fabs(points[i + 2].x - b.x) + std::fabs(points[i + 2].y - b.y));
+      const Point from{b.x - r * in->x, b.y - r * in->y};
+      const Point centre{from.x + r * out->x, from.y + r * out->y};
+      const bool left = in->x * out->y - in->y * out->x > 0;
+      double start = AxisAngle({-out->x, -out->y}), end = AxisAngle(*in);
+      if (!left) std::swap(start, end);
+      const double tilt = random.Below(3) == 0 ? 90.0 : 0.0;
+      pieces.push_back("ci " + Shortest(centre.x) + " " + Shortest(centre.y) + " " + Shortest(r) +
+                       " " + Shortest(start - tilt) + " " + Shortest(end - tilt) + " 1 " +
+                       Shortest(tilt) + "\r\n");
+      pieces.push_back(SegmentText(a, from));
+      points[i + 1] = {b.x + r * out->x, b.y + r * out->y};  // the next segment starts after it
+      continue;
+    }
     if (random.Below(5) == 0) a.x += 1e-7 * random.Signed();
     if (random.Below(3) == 0) std::swap(a, b);
-    segments.push_back(Shortest(a.x) + " " + Shortest(a.y) + " " + Shortest(b.x) + " " +
-                       Shortest(b.y) + "\r\n");
+    pieces.push_back(SegmentText(a, b));
   }
-  for (std::size_t i = segments.size(); i > 1; --i) {
-    std::swap(segments[i - 1], segments[random.Below(i)]);
+  for (std::size_t i = pieces.size(); i > 1; --i) {
+    std::swap(pieces[i - 1], pieces[random.Below(i)]);
   }
   std::string text = "#\r\nci 0 0 1\r\n";
-  for (const std::string& segment : segments) {
-    const bool curve = random.Below(4) == 0;
+  for (const std::string& piece : pieces) {
+    const bool curve = random.Below(4) == 0 && piece.rfind("ci", 0) != 0;
     if (curve) text += "pl\r\n";
-    text += segment;
+    text += piece;
     if (curve) text += "#\r\n";
   }
   return text;
