@@ -103,7 +103,7 @@ std::string ExchangeText(Sequence& random, const std::vector<Point>& points) {
 
 // The path's segments as the host writes a selection, after the indicated points: in shuffled
 // order, a third of them backwards, some inside "pl" curves, now and then moved by a gap that
-// the join tolerance bridges, beside a circle that chain mode leaves out.
+// the join tolerance bridges, beside an ellipse that chain mode leaves out.
 std::string SelectionText(Sequence& random, const std::vector<Point>& points) {
   std::vector<std::string> segments;
   for (std::size_t i = 0; i + 1 < points.size(); ++i) {
@@ -116,7 +116,7 @@ std::string SelectionText(Sequence& random, const std::vector<Point>& points) {
   for (std::size_t i = segments.size(); i > 1; --i) {
     std::swap(segments[i - 1], segments[random.Below(i)]);
   }
-  std::string text = "#\r\nci 0 0 1\r\n";
+  std::string text = "#\r\nci 0 0 1 0 360 0.5 0\r\n";
   for (const std::string& segment : segments) {
     const bool curve = random.Below(4) == 0;
     if (curve) text += "pl\r\n";
