@@ -1,10 +1,13 @@
 // Chain mode on a whole-drawing selection: N segments in N / 10 open chains of 10 (zigzags
 // side by side), in shuffled order and half of them written backwards, chained and drawn with
-// 10 rows. Growth from 2,000 to 20,000 to 200,000 segments shows whether it stays linear.
+// 10 rows; the chaining alone also where every other piece is a half circle instead. Growth
+// from 2,000 to 20,000 to 200,000 pieces shows whether it stays linear.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <numbers>
 #include <vector>
 
 #include "exchange/model.h"
@@ -26,7 +29,9 @@ uint64_t Next(uint64_t& state) {
   return z ^ (z >> 31);
 }
 
-ExchangeModel ShuffledChains(int64_t segments) {
+// With `arcs`, every other zigzag step is the half circle from the segment's first point to
+// its second, counterclockwise, instead of the segment.
+ExchangeModel ShuffledChains(int64_t segments, bool arcs = false) {
   ExchangeModel model;
   std::vector<TJwwEntLine> lines;
   for (int64_t i = 0; i < segments; ++i) {
@@ -47,6 +52,19 @@ ExchangeModel ShuffledChains(int64_t segments) {
     }
   }
   for (const TJwwEntLine& line : lines) {
+    // The odd steps fall from left to right, whichever way they are written.
+    if (arcs && (line.Y2 - line.Y1) * (line.X2 - line.X1) < 0.0) {
+      TJwwEntArc arc;
+      arc.X = (line.X1 + line.X2) / 2.0;
+      arc.Y = (line.Y1 + line.Y2) / 2.0;
+      arc.Radius = std::hypot(line.X2 - line.X1, line.Y2 - line.Y1) / 2.0;
+      arc.StartAngle = std::atan2(line.Y1 - arc.Y, line.X1 - arc.X) * 180.0 / std::numbers::pi;
+      arc.EndAngle = arc.StartAngle + 180.0;
+      arc.Flatness = 1.0;
+      AddEntityOrder(model, KindArc, static_cast<int32_t>(model.ArcList.size()));
+      model.ArcList.push_back(arc);
+      continue;
+    }
     AddEntityOrder(model, KindLine, static_cast<int32_t>(model.LineList.size()));
     model.LineList.push_back(line);
   }
@@ -81,16 +99,23 @@ void BM_ChainMode(benchmark::State& state) {
 }
 BENCHMARK(BM_ChainMode)->Arg(2000)->Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond);
 
-// The chaining alone: the selection taken, the ends joined, the chains followed and turned.
+// The chaining alone: the selection taken, the ends joined, the chains followed and turned;
+// segments only, or half of them half circles.
 void BM_ChainPieces(benchmark::State& state) {
-  const ExchangeModel model = ShuffledChains(state.range(0));
+  const ExchangeModel model = ShuffledChains(state.range(0), state.range(1) != 0);
+  std::size_t chains = 0;
   for (auto _ : state) {
     const tq58::Chaining chaining =
         tq58::ChainPieces(tq58::TakeSelectedPieces(model), tq58::ChainDirection{});
     benchmark::DoNotOptimize(chaining.chains.data());
+    chains = chaining.chains.size();
   }
+  state.counters["chains"] = static_cast<double>(chains);
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_ChainPieces)->Arg(2000)->Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChainPieces)
+    ->ArgsProduct({{2000, 20000, 200000}, {0, 1}})
+    ->ArgNames({"pieces", "arcs"})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -33,8 +33,11 @@ PointD SegmentDirection(const BasePath& path, std::size_t k) {
 }  // namespace
 
 double ArcSweepDeg(const BaseArc& arc) {
-  const double sweep = std::fmod(arc.endDeg - arc.startDeg, 360.0);
-  return sweep > 0.0 ? sweep : sweep + 360.0;
+  // fmod is exact, so every build gives the same sweep.
+  const double difference = arc.endDeg - arc.startDeg;
+  double sweep = std::fmod(difference, 360.0);
+  if (sweep < 0.0) sweep += 360.0;
+  return sweep == 0.0 && difference != 0.0 ? 360.0 : sweep;
 }
 
 PointD DirectionAtStart(const BasePath& path, std::size_t k) {

@@ -34,7 +34,8 @@ struct BasePath {
   std::vector<std::optional<BaseArc>> arcs;
 };
 
-// The sweep of an arc in degrees, more than 0 and up to 360.
+// The angle an arc turns through, in degrees: its end angle less its start angle brought into
+// [0, 360) by whole turns, but a whole number of turns other than none is a full turn, 360.
 double ArcSweepDeg(const BaseArc& arc);
 
 // The unit direction in which the path runs at the start (or the end) of segment k: along the

@@ -34,9 +34,11 @@ constexpr std::string_view kComma = "\x81\x41";
 // ：
 constexpr std::string_view kColon = "\x81\x46";
 
-// Per reason, in the order of LeftOut: 線以外, ブロック内, 座標が範囲外, 長さ0, 重複.
+// Per reason, in the order of LeftOut: 線・円弧以外, 楕円弧, ブロック内, 座標が範囲外, 長さ0,
+// 重複.
 constexpr std::string_view kReasons[kLeftOutReasons] = {
-    "\x90\xFC\x88\xC8\x8A\x4F",
+    "\x90\xFC\x81\x45\x89\x7E\x8C\xCA\x88\xC8\x8A\x4F",
+    "\x91\xC8\x89\x7E\x8C\xCA",
     "\x83\x75\x83\x8D\x83\x62\x83\x4E\x93\xE0",
     "\x8D\xC0\x95\x57\x82\xAA\x94\xCD\x88\xCD\x8A\x4F",
     "\x92\xB7\x82\xB3" "0",
@@ -44,7 +46,8 @@ constexpr std::string_view kReasons[kLeftOutReasons] = {
 };
 // clang-format on
 
-// "選択したM個のうちK個は使っていません（線以外：a、重複：b）。", nothing when none was left out.
+// "選択したM個のうちK個は使っていません（線・円弧以外：a、重複：b）。", nothing when none
+// was left out.
 void AppendLeftOut(std::string& text, int64_t selected, const LeftOutCounts& leftOut) {
   const int64_t total = std::accumulate(leftOut.begin(), leftOut.end(), int64_t{0});
   if (total == 0) return;

@@ -5,10 +5,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <numeric>
+#include <optional>
 #include <tuple>
 #include <unordered_map>
 #include <utility>
+
+#include "util/portable_math.h"
 
 namespace tq58 {
 namespace {
@@ -22,7 +26,21 @@ PointD EndPoint(const std::vector<ChainPiece>& pieces, std::size_t end) {
   return end % 2 == 0 ? piece.start : piece.end;
 }
 
-// Sets of joined ends; each set is named by its smallest end, whatever the order of joining.
+double SweepRadians(const BaseArc& arc) { return ArcSweepDeg(arc) * std::numbers::pi / 180.0; }
+
+// A circle, or an arc of a full turn: a closed chain by itself, whose ends join only those of
+// other full turns.
+bool IsFullTurn(const ChainPiece& piece) { return piece.arc && ArcSweepDeg(*piece.arc) == 360.0; }
+
+// The point halfway along a piece.
+PointD PieceMidpoint(const ChainPiece& piece) {
+  if (!piece.arc) return MyFunc::Midpoint(piece.start, piece.end);
+  const BaseArc& arc = *piece.arc;
+  return MyFunc::PointAtAngle(arc.centre, arc.radius, arc.startDeg + ArcSweepDeg(arc) / 2.0);
+}
+
+// Sets of joined ends (or of pieces the same as each other); each set is named by its smallest
+// member, whatever the order of joining.
 class JoinedEnds {
  public:
   explicit JoinedEnds(std::size_t ends) : parent_(ends) {
@@ -58,40 +76,42 @@ struct CellHash {
   }
 };
 
-// Joins every two ends within `tolerance` of each other. With cells of that width, two such
-// ends lie in the same or in neighbouring cells; each cell is compared with itself and with
-// four of its eight neighbours, so that every pair of cells is looked at once.
-void JoinNearEnds(const std::vector<ChainPiece>& pieces, double tolerance, JoinedEnds& joined) {
-  const std::size_t ends = 2 * pieces.size();
-  std::vector<std::pair<Cell, std::size_t>> byCell(ends);
-  for (std::size_t e = 0; e < ends; ++e) {
+// Calls join(a, b) once for every two of the points 0 .. count - 1 that lie within `tolerance`
+// of each other. With cells of that width, two such points lie in the same or in neighbouring
+// cells; each cell is compared with itself and with four of its eight neighbours, so that
+// every pair of cells is looked at once.
+template <typename PointOf, typename Join>
+void JoinNearPoints(std::size_t count, double tolerance, PointOf pointOf, Join join) {
+  std::vector<std::pair<Cell, std::size_t>> byCell(count);
+  for (std::size_t k = 0; k < count; ++k) {
     // |coordinate| <= 1e9 and tolerance >= 1e-6: the cell numbers stay far within 64 bits.
-    const PointD p = EndPoint(pieces, e);
-    byCell[e] = {{static_cast<int64_t>(std::floor(p.x / tolerance)),
+    const PointD p = pointOf(k);
+    byCell[k] = {{static_cast<int64_t>(std::floor(p.x / tolerance)),
                   static_cast<int64_t>(std::floor(p.y / tolerance))},
-                 e};
+                 k};
   }
   std::sort(byCell.begin(), byCell.end(), [](const auto& a, const auto& b) {
     return std::tie(a.first.x, a.first.y, a.second) < std::tie(b.first.x, b.first.y, b.second);
   });
   std::unordered_map<Cell, std::pair<std::size_t, std::size_t>, CellHash> ranges;
-  for (std::size_t i = 0; i < ends;) {
+  for (std::size_t i = 0; i < count;) {
     std::size_t j = i;
-    while (j < ends && byCell[j].first == byCell[i].first) ++j;
+    while (j < count && byCell[j].first == byCell[i].first) ++j;
     ranges.emplace(byCell[i].first, std::pair{i, j});
     i = j;
   }
   const double limit = tolerance * tolerance;
   const auto near = [&](std::size_t a, std::size_t b) {
-    const PointD p = EndPoint(pieces, a), q = EndPoint(pieces, b);
+    const PointD p = pointOf(a), q = pointOf(b);
     const double dx = q.x - p.x, dy = q.y - p.y;
     return dx * dx + dy * dy <= limit;
   };
-  // Joins the ends of byCell[i] for i in [begin, end) with those of [from, to), each pair once.
-  const auto joinAcross = [&](std::size_t begin, std::size_t end, std::size_t from, std::size_t to) {
+  // Joins the points of byCell[i] for i in [begin, end) with those of [from, to), each pair once.
+  const auto joinAcross = [&](std::size_t begin, std::size_t end, std::size_t from,
+                              std::size_t to) {
     for (std::size_t i = begin; i < end; ++i) {
       for (std::size_t j = std::max(from, i + 1); j < to; ++j) {
-        if (near(byCell[i].second, byCell[j].second)) joined.Join(byCell[i].second, byCell[j].second);
+        if (near(byCell[i].second, byCell[j].second)) join(byCell[i].second, byCell[j].second);
       }
     }
   };
@@ -106,44 +126,114 @@ void JoinNearEnds(const std::vector<ChainPiece>& pieces, double tolerance, Joine
   }
 }
 
-// The pieces that take part, as node pairs, with the pieces at each node.
+// Joins every two ends within `tolerance` of each other, but the ends of full turns only with
+// each other, so that a circle touches no chain and the same circle twice shares its node.
+void JoinNearEnds(const std::vector<ChainPiece>& pieces, double tolerance, JoinedEnds& joined) {
+  std::vector<uint8_t> fullTurn(pieces.size());
+  std::transform(pieces.begin(), pieces.end(), fullTurn.begin(), IsFullTurn);
+  JoinNearPoints(
+      2 * pieces.size(), tolerance, [&](std::size_t end) { return EndPoint(pieces, end); },
+      [&](std::size_t a, std::size_t b) {
+        if (fullTurn[a / 2] == fullTurn[b / 2]) joined.Join(a, b);
+      });
+}
+
+// What a piece is to the chains: none (of no length, or a duplicate), a link of the graph
+// of nodes, or a closed chain by itself (a circle, or an arc whose two ends join).
+enum class PieceRole : uint8_t { None, Linked, Alone };
+
+// The pieces that take part, as node pairs, with the linked pieces at each node.
 struct PieceGraph {
   std::vector<std::size_t> startNode, endNode;  // per piece
-  std::vector<uint8_t> kept;                    // per piece
+  std::vector<PieceRole> role;                  // per piece
   std::vector<std::size_t> firstAtNode;         // per node, into piecesAtNodes; one more at the end
   std::vector<std::size_t> piecesAtNodes;
 
   std::size_t Degree(std::size_t node) const { return firstAtNode[node + 1] - firstAtNode[node]; }
+  std::pair<std::size_t, std::size_t> Nodes(std::size_t piece) const {
+    return std::minmax(startNode[piece], endNode[piece]);
+  }
 };
 
-PieceGraph BuildGraph(const std::vector<ChainPiece>& pieces, JoinedEnds& joined, Chaining& result) {
+// Per piece that takes part: its two nodes, smaller first, and the piece; sorted.
+using NodePairs = std::vector<std::tuple<std::size_t, std::size_t, std::size_t>>;
+
+// Of the pieces between the same two nodes, either way round, the first in the file counts.
+// Two segments there are always the same; where an arc is among them, two pieces are the same
+// only when their midpoints lie within `tolerance` (transitively, as ends join), so that the
+// two halves of a circle, or a segment and an arc over it, both count.
+void MarkDuplicates(const std::vector<ChainPiece>& pieces, const NodePairs& byNodes,
+                    double tolerance, PieceGraph& graph, Chaining& result) {
+  JoinedEnds same(pieces.size());
+  std::vector<std::size_t> compared;  // the pieces of node pairs that hold an arc and more
+  for (std::size_t g = 0; g < byNodes.size();) {
+    std::size_t h = g + 1;
+    while (h < byNodes.size() && std::get<0>(byNodes[h]) == std::get<0>(byNodes[g]) &&
+           std::get<1>(byNodes[h]) == std::get<1>(byNodes[g])) {
+      ++h;
+    }
+    std::optional<std::size_t> firstSegment;
+    bool arcs = false;
+    for (std::size_t k = g; k < h; ++k) {
+      const std::size_t i = std::get<2>(byNodes[k]);
+      if (pieces[i].arc) {
+        arcs = true;
+      } else if (firstSegment) {
+        same.Join(*firstSegment, i);
+      } else {
+        firstSegment = i;
+      }
+    }
+    if (arcs && h - g > 1) {
+      for (std::size_t k = g; k < h; ++k) compared.push_back(std::get<2>(byNodes[k]));
+    }
+    g = h;
+  }
+  std::vector<PointD> midpoints(compared.size());
+  std::transform(compared.begin(), compared.end(), midpoints.begin(),
+                 [&](std::size_t i) { return PieceMidpoint(pieces[i]); });
+  JoinNearPoints(
+      compared.size(), tolerance, [&](std::size_t k) { return midpoints[k]; },
+      [&](std::size_t k, std::size_t l) {
+        if (graph.Nodes(compared[k]) == graph.Nodes(compared[l])) {
+          same.Join(compared[k], compared[l]);
+        }
+      });
+  for (const auto& [low, high, i] : byNodes) {
+    if (same.Node(i) != i) {
+      graph.role[i] = PieceRole::None;
+      ++result.duplicates;
+    }
+  }
+}
+
+PieceGraph BuildGraph(const std::vector<ChainPiece>& pieces, JoinedEnds& joined, double tolerance,
+                      Chaining& result) {
   const std::size_t n = pieces.size();
   PieceGraph graph{std::vector<std::size_t>(n), std::vector<std::size_t>(n),
-                   std::vector<uint8_t>(n, 1), {}, {}};
-  std::vector<std::tuple<std::size_t, std::size_t, std::size_t>> byNodes;
+                   std::vector<PieceRole>(n, PieceRole::Linked), {}, {}};
+  NodePairs byNodes;
   for (std::size_t i = 0; i < n; ++i) {
     graph.startNode[i] = joined.Node(2 * i);
     graph.endNode[i] = joined.Node(2 * i + 1);
     if (graph.startNode[i] == graph.endNode[i]) {
-      graph.kept[i] = 0;
-      ++result.zeroLength;
-      continue;
+      const std::optional<BaseArc>& arc = pieces[i].arc;
+      if (!arc || SweepRadians(*arc) * arc->radius <= tolerance) {
+        graph.role[i] = PieceRole::None;
+        ++result.zeroLength;
+        continue;
+      }
+      graph.role[i] = PieceRole::Alone;
     }
-    byNodes.emplace_back(std::min(graph.startNode[i], graph.endNode[i]),
-                         std::max(graph.startNode[i], graph.endNode[i]), i);
+    const auto [low, high] = graph.Nodes(i);
+    byNodes.emplace_back(low, high, i);
   }
-  // Of the pieces between the same two nodes, either way round, the first in the file counts.
   std::sort(byNodes.begin(), byNodes.end());
-  for (std::size_t k = 1; k < byNodes.size(); ++k) {
-    if (std::get<0>(byNodes[k]) == std::get<0>(byNodes[k - 1]) &&
-        std::get<1>(byNodes[k]) == std::get<1>(byNodes[k - 1])) {
-      graph.kept[std::get<2>(byNodes[k])] = 0;
-      ++result.duplicates;
-    }
-  }
+  MarkDuplicates(pieces, byNodes, tolerance, graph, result);
+  const auto linked = [&](std::size_t i) { return graph.role[i] == PieceRole::Linked; };
   graph.firstAtNode.assign(2 * n + 1, 0);
   for (std::size_t i = 0; i < n; ++i) {
-    if (!graph.kept[i]) continue;
+    if (!linked(i)) continue;
     ++graph.firstAtNode[graph.startNode[i] + 1];
     ++graph.firstAtNode[graph.endNode[i] + 1];
   }
@@ -151,7 +241,7 @@ PieceGraph BuildGraph(const std::vector<ChainPiece>& pieces, JoinedEnds& joined,
   graph.piecesAtNodes.resize(graph.firstAtNode.back());
   std::vector<std::size_t> filled(graph.firstAtNode.begin(), graph.firstAtNode.end() - 1);
   for (std::size_t i = 0; i < n; ++i) {
-    if (!graph.kept[i]) continue;
+    if (!linked(i)) continue;
     graph.piecesAtNodes[filled[graph.startNode[i]]++] = i;
     graph.piecesAtNodes[filled[graph.endNode[i]]++] = i;
   }
@@ -193,14 +283,21 @@ void StartAtFirstPiece(Chain& chain) {
   std::rotate(chain.links.begin(), first, chain.links.end());
 }
 
-// Twice the signed area that a closed chain encloses, about its first vertex so that large
-// coordinates lose no digits: positive when it runs counterclockwise.
+// Twice the signed area that a closed chain encloses, positive when it runs counterclockwise:
+// the polygon of its vertices, about its first vertex so that large coordinates lose no
+// digits, and beside each arc's chord the circular segment, r²(θ − sin θ) twice over for a
+// sweep of θ radians, less than 0 where the chain runs along the arc clockwise.
 double TwiceSignedArea(const Chain& chain, const std::vector<ChainPiece>& pieces) {
   const PointD origin = LinkStart(pieces, chain.links.front());
   double sum = 0.0;
   for (const ChainLink& link : chain.links) {
     const PointD a = LinkStart(pieces, link), b = LinkEnd(pieces, link);
     sum += (a.x - origin.x) * (b.y - origin.y) - (b.x - origin.x) * (a.y - origin.y);
+    if (const std::optional<BaseArc>& arc = pieces[link.piece].arc) {
+      const double theta = SweepRadians(*arc);
+      const double segment = arc->radius * arc->radius * (theta - MyFunc::PortableSin(theta));
+      sum += link.reversed ? -segment : segment;
+    }
   }
   return sum;
 }
@@ -235,12 +332,19 @@ Chaining ChainPieces(const SelectedPieces& selection, const ChainDirection& dire
   const std::vector<ChainPiece>& pieces = selection.pieces;
   Chaining result;
   JoinedEnds joined(2 * pieces.size());
-  JoinNearEnds(pieces, JoinTolerance(selection.largestCoordinate), joined);
-  const PieceGraph graph = BuildGraph(pieces, joined, result);
+  const double tolerance = JoinTolerance(selection.largestCoordinate);
+  JoinNearEnds(pieces, tolerance, joined);
+  const PieceGraph graph = BuildGraph(pieces, joined, tolerance, result);
 
   std::vector<uint8_t> visited(pieces.size(), 0);
   for (std::size_t i = 0; i < pieces.size(); ++i) {
-    if (!graph.kept[i] || visited[i]) continue;
+    if (graph.role[i] == PieceRole::Alone) {
+      Chain alone{{{i, false}}, true};
+      Orient(alone, pieces, direction);
+      result.chains.push_back(std::move(alone));
+      continue;
+    }
+    if (graph.role[i] != PieceRole::Linked || visited[i]) continue;
     visited[i] = 1;
     // Backwards from the piece's start, then forwards from its end.
     std::vector<ChainLink> before;
@@ -269,6 +373,16 @@ BasePath ChainPath(const Chain& chain, const std::vector<ChainPiece>& pieces) {
   path.points.push_back(LinkStart(pieces, chain.links.front()));
   for (const ChainLink& link : chain.links) path.points.push_back(LinkEnd(pieces, link));
   if (chain.closed) path.points.back() = path.points.front();
+  // A chain of segments alone stays a polyline, drawn as the indicated points draw.
+  const auto hasArc = [&](const ChainLink& link) { return pieces[link.piece].arc.has_value(); };
+  if (std::any_of(chain.links.begin(), chain.links.end(), hasArc)) {
+    path.arcs.reserve(chain.links.size());
+    for (const ChainLink& link : chain.links) {
+      std::optional<BaseArc> arc = pieces[link.piece].arc;
+      if (arc) arc->clockwise = link.reversed;
+      path.arcs.push_back(arc);
+    }
+  }
   return path;
 }
 

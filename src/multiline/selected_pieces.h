@@ -1,10 +1,11 @@
 // The selected entities that can carry a multi-line: straight segments, plain or inside "pl"
-// curves, with finite coordinates within the drawing's range; and how many of the others
-// were left out, and why.
+// curves, circular arcs and circles, with finite values within the drawing's range; and how
+// many of the others were left out, and why.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "exchange/model.h"
@@ -17,13 +18,15 @@ using MyFunc::PointD;
 
 // Why a selected entity takes no part in a chain.
 enum class LeftOut : int {
-  OtherKind,   // an entity this mode does not follow: arcs, circles, texts, points, solids, ...
+  OtherKind,   // an entity this mode does not follow: texts, points, solids, ...
+  Ellipse,     // an arc of an ellipse (flatness other than 1), whose offset is no ellipse
   InBlock,     // a member of a block
-  BadValue,    // a coordinate that is not finite or lies beyond the drawing's range
-  ZeroLength,  // its two ends join
-  Duplicate,   // the same two joined ends as an earlier piece, either way round
+  BadValue,    // a value that is not finite, a radius <= 0, or a point beyond the drawing's range
+  ZeroLength,  // its two ends join (an arc: and its length is within the join tolerance)
+  Duplicate,   // the same two joined ends as an earlier piece, either way round (an arc: and
+               // its midpoint within the join tolerance of that piece's)
 };
-inline constexpr std::size_t kLeftOutReasons = 5;
+inline constexpr std::size_t kLeftOutReasons = 6;
 
 // A count per reason, indexed by LeftOut.
 using LeftOutCounts = std::array<int64_t, kLeftOutReasons>;
@@ -40,8 +43,8 @@ struct ChainPiece {
 struct SelectedPieces {
   std::vector<ChainPiece> pieces;  // in file order
   int64_t selected = 0;            // every entity of the selection
-  LeftOutCounts leftOut{};         // so far: other kinds, block members, bad values
-  double largestCoordinate = 0.0;  // the largest |coordinate| among the pieces
+  LeftOutCounts leftOut{};         // so far: other kinds, ellipses, block members, bad values
+  double largestCoordinate = 0.0;  // the largest |coordinate| of the pieces (of arcs: circles)
 };
 
 // Coordinates of a larger magnitude (drawing units) are taken for a mistake, not a drawing.

@@ -57,7 +57,7 @@ std::vector<Point> GeneratedPath(tq58_test::Sequence& random, bool closed) {
 }
 
 // The path's segments as a selection: shuffled, some backwards, some runs inside "pl" curves,
-// a circle and a text among them; and which segment comes first in the file. With `moved`, the
+// an ellipse and a text among them; and which segment comes first in the file. With `moved`, the
 // starts of the segments written forwards but the first are moved by less than the join
 // tolerance, so that the earlier piece's end must give the vertex.
 struct Selection {
@@ -75,7 +75,7 @@ struct Selection {
       std::swap(segments[i - 1], segments[random.Below(i)]);
     }
     first = segments.front().first;
-    lines = {"hs 1", "lg0", "ly0", "lc1", "lt1", "#", "ci 0 0 5", "ch 0 0 1 0 \"text"};
+    lines = {"hs 1", "lg0", "ly0", "lc1", "lt1", "#", "ci 0 0 5 0 360 0.5 0", "ch 0 0 1 0 \"text"};
     for (const auto& segment : segments) {
       const bool curve = random.Below(4) == 0;
       if (curve) lines.push_back("pl");

@@ -88,16 +88,17 @@ class Presets(unittest.TestCase):
         self.assertTrue(title.text.startswith("Preset 3: "), title.text)
         commands = group(root, "commands")
         # Three rows along the L, the U, the S and the rectangle: 2 + 3 + 3 + 4 segments and
-        # 1 + 2 + 2 + 4 rounded corners each.
-        self.assertEqual(tags(commands).count("line"), 3 * 12)
-        self.assertEqual(tags(commands).count("path"), 3 * 9)
+        # 1 + 2 + 2 + 4 rounded corners each; along the road 2 segments and its curve, along
+        # the S of curves its 2 curves.
+        self.assertEqual(tags(commands).count("line"), 3 * (12 + 2))
+        self.assertEqual(tags(commands).count("path"), 3 * (9 + 1 + 2))
         # The centre line is a dash-dot line, the edges are solid.
         dashed = {e.get("data-lt") for e in commands if e.get("stroke-dasharray")}
         self.assertEqual(dashed, {"6"})
         indicated = group(root, "indicated")
         labels = [e.text for e in indicated if e.tag == SVG + "text"]
         self.assertEqual(labels, ["1", "2", "3", "1", "2", "3", "4", "1", "2", "3", "4",
-                                  "1", "2", "3", "4", "5"])
+                                  "1", "2", "3", "4", "5", "1", "2", "3", "4", "1", "2", "3"])
 
     def test_current_preset_by_default(self):
         root = svg_of("--settings", SAMPLE_SETTINGS)

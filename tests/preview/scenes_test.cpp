@@ -52,7 +52,7 @@ TEST(ModelScene, HostEntitiesAreGreyAndCommandsCarryTheirAttributes) {
 }
 
 // The selection in grey, the rows drawn along it by chain mode, and its notice as the title;
-// a selection without lines gets the error as its title and nothing drawn.
+// a selection of nothing chain mode follows gets the error as its title and nothing drawn.
 TEST(ChainScene, DrawsTheRowsOverTheSelectionTitledWithTheNotice) {
   PresetStore store;
   store.Preset(2).Lines[0] = {true, 1, 0, false, 3, 1, -1};
@@ -62,7 +62,7 @@ TEST(ChainScene, DrawsTheRowsOverTheSelectionTitledWithTheNotice) {
   EXPECT_EQ(CountOf<SegmentShape>(scene.commands), 2);
   EXPECT_EQ(ShiftJisToUtf8(scene.title).substr(0, 7), "tq58\xEF\xBC\x9A");
 
-  const Scene nothing = ChainScene(store, 2, ModelOf({"ci 0 0 5"}), true);
+  const Scene nothing = ChainScene(store, 2, ModelOf({"ci 0 0 5 0 360 0.5 0"}), true);
   EXPECT_TRUE(nothing.commands.empty());
   EXPECT_FALSE(nothing.title.empty());
   EXPECT_NE(nothing.title, scene.title);

@@ -120,9 +120,10 @@ std::string SegmentText(Point a, Point b) {
 
 // The path's segments as the host writes a selection, after the indicated points: in shuffled
 // order, a third of them backwards, some inside "pl" curves, now and then moved by a gap that
-// the join tolerance bridges, beside a circle that chain mode leaves out. Half of the square
-// corners of a grid walk become quarter curves, their angles now and then given with a tilt;
-// their ends lie on the axes, so no library mathematics places them.
+// the join tolerance bridges, beside a circle (a chain of its own) and an ellipse that chain
+// mode leaves out. Half of the square corners of a grid walk become quarter curves, their
+// angles now and then given with a tilt; their ends lie on the axes, so no library
+// mathematics places them.
 std::string SelectionText(Sequence& random, std::vector<Point> points) {
   std::vector<std::string> pieces;
   for (std::size_t i = 0; i + 1 < points.size(); ++i) {
@@ -154,7 +155,7 @@ std::string SelectionText(Sequence& random, std::vector<Point> points) {
   for (std::size_t i = pieces.size(); i > 1; --i) {
     std::swap(pieces[i - 1], pieces[random.Below(i)]);
   }
-  std::string text = "#\r\nci 0 0 1\r\n";
+  std::string text = "#\r\nci 0 0 1\r\nci 0 0 5 0 360 0.5 0\r\n";
   for (const std::string& piece : pieces) {
     const bool curve = random.Below(4) == 0 && piece.rfind("ci", 0) != 0;
     if (curve) text += "pl\r\n";
