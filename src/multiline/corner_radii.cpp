@@ -61,7 +61,8 @@ std::vector<Side> TangentTurns(const BasePath& path) {
   const auto turnAt = [&](std::size_t before, std::size_t after) {
     const PointD in = DirectionAtEnd(path, before), out = DirectionAtStart(path, after);
     const double cross = in.x * out.y - in.y * out.x;
-    if (std::fabs(cross) <= std::sin(kTangentJoinTolerance)) return Side::On;
+    // Unit directions: |cross| is the sine of the turn, which is the turn itself this small.
+    if (std::fabs(cross) <= kTangentJoinTolerance) return Side::On;
     return cross > 0.0 ? Side::Left : Side::Right;
   };
   for (std::size_t k = 1; k + 1 < n; ++k) turns[k] = turnAt(k - 1, k);

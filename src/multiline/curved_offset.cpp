@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "util/circle_geometry.h"
+#include "util/portable_math.h"
 #include "util/geometry.h"
 #include "util/tolerances.h"
 
@@ -142,7 +143,7 @@ Join JoinOf(const BasePath& path, const Curve& a, const Curve& b, bool adjacent)
   }
   if (adjacent) {
     const PointD in = DirectionAtEnd(path, a.base), out = DirectionAtStart(path, b.base);
-    const double turn = std::atan2(std::fabs(Cross(in, out)), Dot(in, out));
+    const double turn = MyFunc::PortableAtan2(std::fabs(Cross(in, out)), Dot(in, out));
     if (turn <= kTangentJoinTolerance) return {Join::Tangent, a.end};
     if (turn >= pi - kTangentJoinTolerance) return {Join::Reversal, b.start};
   }

@@ -1,5 +1,6 @@
 // Line-circle and circle-circle intersections, worked out about the circle's centre so that
-// coordinates far from the origin lose no digits.
+// coordinates far from the origin lose no digits. Only +, -, *, / and sqrt, which IEEE rounds
+// correctly, so that every build gets the same bits (no library hypot).
 #include "util/circle_geometry.h"
 
 #include <algorithm>
@@ -8,7 +9,7 @@
 namespace MyFunc {
 
 PointD UnitVector(double dx, double dy) {
-  const double length = std::hypot(dx, dy);
+  const double length = std::sqrt(dx * dx + dy * dy);
   if (!(length > 0.0)) return {0.0, 0.0};
   return {dx / length, dy / length};
 }
@@ -33,7 +34,7 @@ CurveMeeting IntersectLineCircle(const SegmentD& line, const CircleD& circle) {
 
 CurveMeeting IntersectCircles(const CircleD& a, const CircleD& b) {
   const double dx = b.centre.x - a.centre.x, dy = b.centre.y - a.centre.y;
-  const double d = std::hypot(dx, dy);
+  const double d = std::sqrt(dx * dx + dy * dy);
   if (!(d > 0.0) || !(a.radius > 0.0) || !(b.radius > 0.0)) return {};
   if (d > a.radius + b.radius || d < std::fabs(a.radius - b.radius)) return {};
   // Along the line of centres to the chord's midpoint, then across it.
