@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <sstream>
+#include <tuple>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -161,8 +163,52 @@ TEST_F(ChainMode, DrawsWhatThePointModeDrawsAlongTheChainedPoints) {
       std::reverse(p.begin(), p.end());
     }
     EXPECT_EQ(std::vector<std::string>(chains.begin(), chains.end() - 1), DrawPoints(p)) << where;
-
   }
+}
+
+// The shapes of a run as sorted numbers, a segment's ends in either order, the attributes left
+// out: what the host draws, whichever way round the chain ran.
+std::vector<std::vector<double>> Drawing(const std::vector<std::string>& lines) {
+  std::vector<std::vector<double>> shapes;
+  for (const std::string& line : lines) {
+    std::vector<double> v;
+    std::istringstream fields(line.rfind("ci ", 0) == 0 ? line.substr(3) : line);
+    for (double x; fields >> x;) v.push_back(std::round(x * 1e6) / 1e6);
+    if (v.size() == 4 && std::tie(v[2], v[3]) < std::tie(v[0], v[1])) v = {v[2], v[3], v[0], v[1]};
+    if (v.size() >= 4) shapes.push_back(v);
+  }
+  std::sort(shapes.begin(), shapes.end());
+  return shapes;
+}
+
+// A road of two straights and a tangent curve, its three pieces in any order, each either way
+// round (the arc as the host writes it), with and without "/r": with a preset whose rows and
+// caps are the same on both sides, the same drawing every time, its rows parallel segments and
+// concentric arcs with no corner at the tangent points.
+TEST_F(ChainMode, ARoadDrawsTheSameWhateverTheOrderAndDirectionOfItsPieces) {
+  const double spacings[] = {-3, 0, 3};
+  for (std::size_t r = 0; r < 3; ++r) store.Preset(1).Lines[r] = {true, spacings[r], 2, false, 1, 1, -1};
+  store.Preset(1).Options = {CornerMode::PerRow, 0, false, CapStyle::Arc, CapStyle::Arc};
+  std::vector<std::string> pieces = {"0 0 100 0", "ci 100 50 50 270 360 1 0", "150 50 150 150"};
+  std::sort(pieces.begin(), pieces.end());
+  std::vector<std::vector<double>> first;
+  do {
+    for (int flips = 0; flips < 8; ++flips) {
+      std::vector<std::string> lines;
+      for (std::size_t i = 0; i < 3; ++i) {
+        std::istringstream fields(pieces[i]);
+        std::string x1, y1, x2, y2;
+        fields >> x1 >> y1 >> x2 >> y2;
+        const bool flip = (flips >> i & 1) != 0 && pieces[i][0] != 'c';
+        lines.push_back(flip ? x2 + " " + y2 + " " + x1 + " " + y1 : pieces[i]);
+      }
+      const std::vector<std::vector<double>> drawing = Drawing(DrawChains(lines, flips % 3 == 0));
+      // Three rows of three pieces and two half-circle caps: nothing at the tangent points.
+      ASSERT_EQ(drawing.size(), 3u * 3u + 2u);
+      if (first.empty()) first = drawing;
+      EXPECT_EQ(drawing, first) << pieces[0] << " | " << pieces[1] << " | " << pieces[2] << " flips " << flips;
+    }
+  } while (std::next_permutation(pieces.begin(), pieces.end()));
 }
 
 }  // namespace
