@@ -114,6 +114,7 @@ void CheckOutput(std::string_view written, const JwwGaibu::ExchangeModel& input,
 
   std::size_t segments = 0;
   std::size_t arcs = 0;
+  std::size_t circles = 0;  // chain mode's rows along selected circles
   for (std::size_t i = 2; i < lines.size(); ++i) {
     if (IsAttributeLine(lines[i])) {
       if (lines[i].starts_with("lw")) {
@@ -125,15 +126,20 @@ void CheckOutput(std::string_view written, const JwwGaibu::ExchangeModel& input,
     }
     const std::vector<std::string_view> fields = Fields(lines[i]);
     const bool arc = fields.size() == 8 && fields[0] == "ci";
-    Require(arc || fields.size() == 4, "every other line is a segment or an arc");
-    for (std::size_t f = arc ? 1 : 0; f < fields.size(); ++f) RequireWrittenReal(fields[f]);
-    ++(arc ? arcs : segments);
+    const bool circle = chains && fields.size() == 4 && fields[0] == "ci";
+    Require(arc || fields.size() == 4, "every other line is a segment, an arc or a circle");
+    for (std::size_t f = arc || circle ? 1 : 0; f < fields.size(); ++f) {
+      RequireWrittenReal(fields[f]);
+    }
+    ++(arc ? arcs : circle ? circles : segments);
   }
-  // Along points: ten rows of at most 99 points; along chains: ten rows of a segment and an arc
-  // per selected segment, and two caps per chain.
-  const std::size_t limit =
-      chains ? 10 * 2 * input.LineList.size() + 2 * input.LineList.size() : 10 * kMaxShapesPerRow;
-  Require(segments <= limit && arcs <= limit, "no more shapes than the rows of the path give");
+  // Along points: ten rows of at most 99 points; along chains: ten rows of a piece, a corner and
+  // a connector per selected piece, and two caps per chain.
+  const std::size_t pieces =
+      input.LineList.size() + input.ArcList.size() + input.CircleList.size();
+  const std::size_t limit = chains ? 10 * 3 * pieces + 2 * pieces : 10 * kMaxShapesPerRow;
+  Require(segments <= limit && arcs <= limit && circles <= 10 * input.CircleList.size(),
+          "no more shapes than the rows of the path give");
 
   // Our own reader takes the file back as the same layer, segments and arcs, nothing else.
   JwwGaibu::WriterState unused;
@@ -144,8 +150,9 @@ void CheckOutput(std::string_view written, const JwwGaibu::ExchangeModel& input,
   Require(readBack.HostLayerGroup == input.HostLayerGroup && readBack.HostLayer == input.HostLayer,
           "the layer reads back");
   Require(readBack.LineList.size() == segments && readBack.ArcList.size() == arcs &&
-              readBack.EntityOrder.size() == segments + arcs,
-          "the reader finds exactly the segments and arcs written");
+              readBack.CircleList.size() == circles &&
+              readBack.EntityOrder.size() == segments + arcs + circles,
+          "the reader finds exactly the segments, arcs and circles written");
   for (const auto& arc : readBack.ArcList) {
     Require(arc.Radius > 0.0 && arc.Flatness == 1.0 && arc.Tilt == 0.0,
             "arcs are circular with a positive radius");
