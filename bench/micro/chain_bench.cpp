@@ -14,8 +14,8 @@
 #include "exchange/writer.h"
 #include "multiline/chain_mode.h"
 #include "multiline/chaining.h"
-#include "multiline/selected_pieces.h"
 #include "multiline/presets.h"
+#include "multiline/selected_pieces.h"
 
 namespace {
 

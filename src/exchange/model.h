@@ -51,7 +51,7 @@ struct TEntityHeader {
   int32_t Color = 0;
   int32_t LineType = 0;
   int32_t LineWidth = 0;
-  int32_t ZFlags = 0;  // bits 1, 2, 4, 8, 16 for "z1" to "z5"
+  int32_t ZFlags = 0;        // bits 1, 2, 4, 8, 16 for "z1" to "z5"
   bool BlockMember = false;  // read between a "BL" line and the "#" that closes its block
 
   bool operator==(const TEntityHeader&) const = default;

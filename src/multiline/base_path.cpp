@@ -2,7 +2,6 @@
 #include "multiline/base_path.h"
 
 #include <algorithm>
-
 #include <cmath>
 #include <numbers>
 

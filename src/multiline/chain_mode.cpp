@@ -29,8 +29,7 @@ void DrawChainMultiLines(const PresetStore& store, const JwwGaibu::ExchangeModel
   const TLineTable& table = CurrentLineTable(store);
   const double scale = JwwGaibu::LayerGroupScaleOf(model, model.HostLayerGroup);
   for (const Chain& chain : chaining.chains) {
-    WriteMultiLine(model, writer,
-                   BuildMultiLine(ChainPath(chain, selection.pieces), table, scale));
+    WriteMultiLine(model, writer, BuildMultiLine(ChainPath(chain, selection.pieces), table, scale));
   }
   JwwGaibu::OutNotice(writer, ChainNotice(static_cast<int64_t>(chaining.chains.size()),
                                           selection.selected, selection.leftOut));

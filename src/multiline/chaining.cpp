@@ -210,8 +210,11 @@ void MarkDuplicates(const std::vector<ChainPiece>& pieces, const NodePairs& byNo
 PieceGraph BuildGraph(const std::vector<ChainPiece>& pieces, JoinedEnds& joined, double tolerance,
                       Chaining& result) {
   const std::size_t n = pieces.size();
-  PieceGraph graph{std::vector<std::size_t>(n), std::vector<std::size_t>(n),
-                   std::vector<PieceRole>(n, PieceRole::Linked), {}, {}};
+  PieceGraph graph{std::vector<std::size_t>(n),
+                   std::vector<std::size_t>(n),
+                   std::vector<PieceRole>(n, PieceRole::Linked),
+                   {},
+                   {}};
   NodePairs byNodes;
   for (std::size_t i = 0; i < n; ++i) {
     graph.startNode[i] = joined.Node(2 * i);
@@ -278,8 +281,9 @@ void Reverse(Chain& chain) {
 
 // A closed chain starts with its first piece in the file.
 void StartAtFirstPiece(Chain& chain) {
-  const auto first = std::min_element(chain.links.begin(), chain.links.end(),
-                                      [](const auto& a, const auto& b) { return a.piece < b.piece; });
+  const auto first =
+      std::min_element(chain.links.begin(), chain.links.end(),
+                       [](const auto& a, const auto& b) { return a.piece < b.piece; });
   std::rotate(chain.links.begin(), first, chain.links.end());
 }
 

@@ -50,7 +50,8 @@ MultiLine BuildMultiLine(const BasePath& path, const TLineTable& table, double s
     MarkRoundedCorners(path, radii, reaches, lists);
     AppendOffsetLine(path, radii, lists, line.pieces);
     // An open path's row runs from its first vertex to its last, wherever it is rounded.
-    outermost.Consider(row, spacing, RowEnds{lists.vertices[0], lists.vertices[path.points.size() - 1]});
+    outermost.Consider(row, spacing,
+                       RowEnds{lists.vertices[0], lists.vertices[path.points.size() - 1]});
   }
   if (std::optional<DrawnLine> caps = BuildEndCaps(path, options, outermost)) {
     lines.push_back(std::move(*caps));

@@ -41,8 +41,8 @@ FilletReach ReachAt(PointD a, PointD b, PointD c) {
   if (MyFunc::IsNullVector(b.x - a.x, b.y - a.y) || MyFunc::IsNullVector(c.x - b.x, c.y - b.y)) {
     return {};
   }
-  double turn = MyFunc::DirectionAngle(c.x - b.x, c.y - b.y) -
-                MyFunc::DirectionAngle(b.x - a.x, b.y - a.y);
+  double turn =
+      MyFunc::DirectionAngle(c.x - b.x, c.y - b.y) - MyFunc::DirectionAngle(b.x - a.x, b.y - a.y);
   if (turn > pi) turn -= 2.0 * pi;
   if (turn < -pi) turn += 2.0 * pi;
   const double half = std::fabs(turn) / 2.0;

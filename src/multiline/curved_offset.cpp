@@ -12,8 +12,8 @@
 #include <optional>
 
 #include "util/circle_geometry.h"
-#include "util/portable_math.h"
 #include "util/geometry.h"
+#include "util/portable_math.h"
 #include "util/tolerances.h"
 
 namespace tq58 {
@@ -42,11 +42,11 @@ double Wrapped(double angle) {
 struct Curve {
   std::size_t base = 0;  // its base segment
   bool arc = false;
-  SegmentD line;         // a segment: its base segment moved by the spacing
-  PointD direction;      // a segment: the unit direction of its base segment
-  BaseArc circle;        // an arc: the base arc with the offset radius
-  double sweep = 0.0;    // an arc: radians, from where the path enters it to where it leaves
-  PointD start, end;     // where it starts and ends: its offset ends, then joins, then fillets
+  SegmentD line;       // a segment: its base segment moved by the spacing
+  PointD direction;    // a segment: the unit direction of its base segment
+  BaseArc circle;      // an arc: the base arc with the offset radius
+  double sweep = 0.0;  // an arc: radians, from where the path enters it to where it leaves
+  PointD start, end;   // where it starts and ends: its offset ends, then joins, then fillets
   bool startMoved = false, endMoved = false;  // an arc's end moved off the host's angle
   bool plainStart = false, plainEnd = false;  // joined to a neighbouring segment as points are
   double radiusLeft = 0.0;                    // a segment: length left for the radius test
@@ -104,11 +104,11 @@ bool Collapsed(const Curve& c) {
 // How two neighbouring pieces of the row meet.
 struct Join {
   enum Kind {
-    Corner,   // at `point`, where a fillet may round it
-    Tangent,  // at `point` without a corner
-    Reversal, // the path turns back: the first piece runs on to the second's start, no fillet
-    Missed,   // the offsets do not meet: a piece has to go
-    Cut,      // nothing is left to join: the row ends here and begins again after
+    Corner,    // at `point`, where a fillet may round it
+    Tangent,   // at `point` without a corner
+    Reversal,  // the path turns back: the first piece runs on to the second's start, no fillet
+    Missed,    // the offsets do not meet: a piece has to go
+    Cut,       // nothing is left to join: the row ends here and begins again after
   } kind = Cut;
   PointD point;
 };
@@ -128,7 +128,7 @@ std::optional<PointD> MeetingNearest(const Curve& a, const Curve& b, PointD near
   if (meeting.count == 0) return std::nullopt;
   const auto distance = [&](PointD p) { return MyFunc::PointDistance(p, near); };
   return distance(meeting.points[0]) <= distance(meeting.points[1]) ? meeting.points[0]
-                                                                     : meeting.points[1];
+                                                                    : meeting.points[1];
 }
 
 // The join of piece a and the piece b after it; `adjacent` when no piece between them was
@@ -262,7 +262,8 @@ class Row {
     const Curve& c = curves_[i];
     const bool hasBefore = closed_ || i > 0;
     const bool hasAfter = i < JoinCount();
-    const struct Join* before = hasBefore ? &joins_[(i + curves_.size() - 1) % curves_.size()] : nullptr;
+    const struct Join* before =
+        hasBefore ? &joins_[(i + curves_.size() - 1) % curves_.size()] : nullptr;
     const struct Join* after = hasAfter ? &joins_[i] : nullptr;
     const auto plain = [&](const struct Join* j, std::size_t other) {
       return j == nullptr || (!c.arc && !curves_[other].arc);
@@ -271,7 +272,9 @@ class Row {
       return false;
     }
     // Only a corner moves the piece's end; elsewhere it ends where its offset does.
-    const auto atCorner = [](const struct Join* j) { return j != nullptr && j->kind == Join::Corner; };
+    const auto atCorner = [](const struct Join* j) {
+      return j != nullptr && j->kind == Join::Corner;
+    };
     const double from = atCorner(before) ? c.Along(before->point, false) : c.Along(c.start, false);
     const double to = atCorner(after) ? c.Along(after->point, true) : c.Along(c.end, true);
     return !(to - from > MyFunc::kDegenerateGeometryTolerance);
@@ -327,10 +330,10 @@ class Row {
 
   static std::optional<Fillet> LineFillet(const Curve& a, const Curve& b, double radius) {
     const SegmentD current{a.start, a.end}, next{b.start, b.end};
-    const Side side = MyFunc::SideOfLine(current, MyFunc::Midpoint(current.start, next.end)) ==
-                              Side::Right
-                          ? Side::Right
-                          : Side::Left;
+    const Side side =
+        MyFunc::SideOfLine(current, MyFunc::Midpoint(current.start, next.end)) == Side::Right
+            ? Side::Right
+            : Side::Left;
     return MyFunc::FilletCorner(side, side, radius, current, next);
   }
 
@@ -357,13 +360,15 @@ class Row {
               {false, MyFunc::ParallelLine(c.line, -radius), {}}};
     }
     std::vector<Beside> places = {{true, {}, {c.circle.centre, c.circle.radius + radius}}};
-    if (c.circle.radius > radius) places.push_back({true, {}, {c.circle.centre, c.circle.radius - radius}});
+    if (c.circle.radius > radius)
+      places.push_back({true, {}, {c.circle.centre, c.circle.radius - radius}});
     return places;
   }
 
   static CurveMeeting Meet(const Beside& p, const Beside& q) {
     if (p.arc && q.arc) return MyFunc::IntersectCircles(p.circle, q.circle);
-    if (p.arc || q.arc) return MyFunc::IntersectLineCircle(p.arc ? q.line : p.line, p.arc ? p.circle : q.circle);
+    if (p.arc || q.arc)
+      return MyFunc::IntersectLineCircle(p.arc ? q.line : p.line, p.arc ? p.circle : q.circle);
     const MyFunc::LineIntersection m = MyFunc::IntersectLines(p.line, q.line);
     if (m.kind == MyFunc::Intersection::Parallel) return {};
     return {{m.point, m.point}, 1};
@@ -384,8 +389,8 @@ class Row {
               !(b.Along(f.tangent2, false) >= b.Along(corner, false))) {
             continue;
           }
-          const double distance = MyFunc::PointDistance(f.tangent1, corner) +
-                                  MyFunc::PointDistance(f.tangent2, corner);
+          const double distance =
+              MyFunc::PointDistance(f.tangent1, corner) + MyFunc::PointDistance(f.tangent2, corner);
           if (!best || distance < bestDistance) {
             best = f;
             bestDistance = distance;
@@ -404,8 +409,8 @@ class Row {
     // The host's own angles where an end has not moved; arcs run counterclockwise.
     const double entry = c.startMoved ? degrees(c.start)
                                       : (c.circle.clockwise ? c.circle.endDeg : c.circle.startDeg);
-    const double exit = c.endMoved ? degrees(c.end)
-                                   : (c.circle.clockwise ? c.circle.startDeg : c.circle.endDeg);
+    const double exit =
+        c.endMoved ? degrees(c.end) : (c.circle.clockwise ? c.circle.startDeg : c.circle.endDeg);
     if (c.circle.clockwise) return ArcPiece{c.circle.centre, c.circle.radius, exit, entry};
     return ArcPiece{c.circle.centre, c.circle.radius, entry, exit};
   }

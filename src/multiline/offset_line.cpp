@@ -18,8 +18,8 @@ bool BothHaveMoreThan(const std::vector<double>& left, std::size_t before, std::
 // Rounds the corner between segments `before` and `after` when both have more than the
 // radius left and more than the fillet's tangent length: a fillet that reached past what is
 // left of a segment would turn the segment back on itself.
-void MarkCornerIfItFits(std::size_t before, std::size_t after, double radius,
-                        double tangentLength, OffsetLineLists& lists) {
+void MarkCornerIfItFits(std::size_t before, std::size_t after, double radius, double tangentLength,
+                        OffsetLineLists& lists) {
   if (!BothHaveMoreThan(lists.lengths, before, after, radius) ||
       !BothHaveMoreThan(lists.fitLengths, before, after, tangentLength)) {
     return;
@@ -81,8 +81,8 @@ void MarkRoundedCorners(const BasePath& path, const CornerRadii& radii,
     lists.lengths[m] = MyFunc::PointDistance(v[m], v[m + 1]);
     lists.fitLengths[m] = lists.lengths[m];
     lists.cornerFlags[m] = 0;
-    const double along =
-        (v[m + 1].x - v[m].x) * (p[m + 1].x - p[m].x) + (v[m + 1].y - v[m].y) * (p[m + 1].y - p[m].y);
+    const double along = (v[m + 1].x - v[m].x) * (p[m + 1].x - p[m].x) +
+                         (v[m + 1].y - v[m].y) * (p[m + 1].y - p[m].y);
     lists.against[m] = along < 0.0 ? 1 : 0;
   }
   const auto markCorner = [&](std::size_t before, std::size_t after, std::size_t vertex) {

@@ -22,18 +22,18 @@ void WriteMultiLine(const JwwGaibu::ExchangeModel& model, JwwGaibu::WriterState&
   for (const DrawnLine& line : lines) {
     OutRowAttributes(model, writer, *line.row);
     for (const RowPiece& piece : line.pieces) {
-      std::visit(MyFunc::Overloaded{
-                     [&](const SegmentD& s) {
-                       JwwGaibu::OutSegment(writer, s.start.x, s.start.y, s.end.x, s.end.y);
-                     },
-                     // A circular arc: flatness 1, no tilt.
-                     [&](const ArcPiece& a) {
-                       JwwGaibu::OutArc(writer, a.centre.x, a.centre.y, a.radius, a.startDeg,
-                                        a.endDeg, 1.0, 0.0);
-                     },
-                     [&](const CirclePiece& c) {
-                       JwwGaibu::OutCircle(writer, c.centre.x, c.centre.y, c.radius);
-                     }},
+      std::visit(MyFunc::Overloaded{[&](const SegmentD& s) {
+                                      JwwGaibu::OutSegment(writer, s.start.x, s.start.y, s.end.x,
+                                                           s.end.y);
+                                    },
+                                    // A circular arc: flatness 1, no tilt.
+                                    [&](const ArcPiece& a) {
+                                      JwwGaibu::OutArc(writer, a.centre.x, a.centre.y, a.radius,
+                                                       a.startDeg, a.endDeg, 1.0, 0.0);
+                                    },
+                                    [&](const CirclePiece& c) {
+                                      JwwGaibu::OutCircle(writer, c.centre.x, c.centre.y, c.radius);
+                                    }},
                  piece);
     }
   }

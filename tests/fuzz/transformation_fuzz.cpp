@@ -135,8 +135,7 @@ void CheckOutput(std::string_view written, const JwwGaibu::ExchangeModel& input,
   }
   // Along points: ten rows of at most 99 points; along chains: ten rows of a piece, a corner and
   // a connector per selected piece, and two caps per chain.
-  const std::size_t pieces =
-      input.LineList.size() + input.ArcList.size() + input.CircleList.size();
+  const std::size_t pieces = input.LineList.size() + input.ArcList.size() + input.CircleList.size();
   const std::size_t limit = chains ? 10 * 3 * pieces + 2 * pieces : 10 * kMaxShapesPerRow;
   Require(segments <= limit && arcs <= limit && circles <= 10 * input.CircleList.size(),
           "no more shapes than the rows of the path give");

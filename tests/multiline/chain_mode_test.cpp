@@ -3,19 +3,20 @@
 // draw what the point mode draws along the path's points; a closed path runs counterclockwise
 // (by its area, worked out here) from its first piece in the file, so that positive spacings
 // lie inside.
+#include "multiline/chain_mode.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <sstream>
-#include <tuple>
 #include <numbers>
+#include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "exchange/reader.h"
 #include "exchange/writer.h"
-#include "multiline/chain_mode.h"
 #include "multiline/construction.h"
 #include "support/sequence.h"
 
@@ -187,7 +188,8 @@ std::vector<std::vector<double>> Drawing(const std::vector<std::string>& lines) 
 // concentric arcs with no corner at the tangent points.
 TEST_F(ChainMode, ARoadDrawsTheSameWhateverTheOrderAndDirectionOfItsPieces) {
   const double spacings[] = {-3, 0, 3};
-  for (std::size_t r = 0; r < 3; ++r) store.Preset(1).Lines[r] = {true, spacings[r], 2, false, 1, 1, -1};
+  for (std::size_t r = 0; r < 3; ++r)
+    store.Preset(1).Lines[r] = {true, spacings[r], 2, false, 1, 1, -1};
   store.Preset(1).Options = {CornerMode::PerRow, 0, false, CapStyle::Arc, CapStyle::Arc};
   std::vector<std::string> pieces = {"0 0 100 0", "ci 100 50 50 270 360 1 0", "150 50 150 150"};
   std::sort(pieces.begin(), pieces.end());
@@ -206,7 +208,8 @@ TEST_F(ChainMode, ARoadDrawsTheSameWhateverTheOrderAndDirectionOfItsPieces) {
       // Three rows of three pieces and two half-circle caps: nothing at the tangent points.
       ASSERT_EQ(drawing.size(), 3u * 3u + 2u);
       if (first.empty()) first = drawing;
-      EXPECT_EQ(drawing, first) << pieces[0] << " | " << pieces[1] << " | " << pieces[2] << " flips " << flips;
+      EXPECT_EQ(drawing, first) << pieces[0] << " | " << pieces[1] << " | " << pieces[2]
+                                << " flips " << flips;
     }
   } while (std::next_permutation(pieces.begin(), pieces.end()));
 }

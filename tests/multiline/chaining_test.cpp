@@ -1,6 +1,8 @@
 // Chaining selected lines and arcs end to end, as a table: each selection (exchange-file lines)
 // with the chains it gives, as their vertices in chain order with the arc between two of them,
 // and what was left out.
+#include "multiline/chaining.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -10,7 +12,6 @@
 
 #include "exchange/model.h"
 #include "exchange/reader.h"
-#include "multiline/chaining.h"
 #include "multiline/selected_pieces.h"
 
 namespace tq58 {
@@ -19,7 +20,7 @@ namespace {
 struct ChainingCase {
   const char* name;
   std::vector<std::string> lines;  // the selection as the host writes it
-  std::string chains;              // "x,y x,y ..." per chain, "|" between, "closed" after a closed one
+  std::string chains;  // "x,y x,y ..." per chain, "|" between, "closed" after a closed one
   LeftOutCounts leftOut;
   ChainDirection direction = {};
 };
@@ -73,9 +74,13 @@ INSTANTIATE_TEST_SUITE_P(
                      "0,0 10,0 | 10,0 20,0 | 10,0 10,10",
                      {}},
         ChainingCase{"AGapWithinTheToleranceJoinsAtTheEarlierPiecesEnd",
-                     {"0 0 10 0", "10.0000009 0 20 0"}, "0,0 10,0 20,0", {}},
+                     {"0 0 10 0", "10.0000009 0 20 0"},
+                     "0,0 10,0 20,0",
+                     {}},
         ChainingCase{"AGapBeyondItIsNeverBridged",
-                     {"0 0 10 0", "10.0000011 0 20 0"}, "0,0 10,0 | 10.0000011,0 20,0", {}},
+                     {"0 0 10 0", "10.0000011 0 20 0"},
+                     "0,0 10,0 | 10.0000011,0 20,0",
+                     {}},
         ChainingCase{"DuplicatesEitherWayCountOnce",
                      {"0 0 10 0", "10 0 0 0", "0 0 10 0", "10 0 10 10"},
                      "0,0 10,0 10,10",

@@ -112,8 +112,8 @@ TEST_F(MultiLineTest, ASharpTurnWhoseFilletDoesNotFitStaysSharp) {
   SetPoints({{0, 0}, {15, 0}, {7.5, 12.9903810567666}});
   DrawRow(1, 0, 10);
   Run();
-  EXPECT_EQ(writer.OutputLines, (std::vector<std::string>{"lc1", "lt1", "0 0 15 0",
-                                                          "15 0 7.5 12.9903810567666"}));
+  EXPECT_EQ(writer.OutputLines,
+            (std::vector<std::string>{"lc1", "lt1", "0 0 15 0", "15 0 7.5 12.9903810567666"}));
 }
 
 }  // namespace

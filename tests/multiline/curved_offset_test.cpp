@@ -27,7 +27,8 @@ bool Near(PointD a, PointD b) { return std::hypot(a.x - b.x, a.y - b.y) <= kNear
 
 // A road of 2 to 7 pieces: straights and curves of radius 15 to 40 turning 40 to 120 degrees
 // either way; with `angled`, some pieces meet at a turn of 20 to 90 degrees instead of running
-// on tangentially, never so sharp that a row has nothing left to join. Closed: a rectangle with its corners rounded alike, run either way.
+// on tangentially, never so sharp that a row has nothing left to join. Closed: a rectangle with its
+// corners rounded alike, run either way.
 struct Road {
   BasePath path;
   PointD at{0, 0};
@@ -64,7 +65,8 @@ struct Road {
       return;
     }
     for (int k = 0, count = 2 + static_cast<int>(random.Below(6)); k < count; ++k) {
-      if (angled && random.Below(2)) heading += (random.Below(2) ? 1 : -1) * (20 + 70 * random.Unit());
+      if (angled && random.Below(2))
+        heading += (random.Below(2) ? 1 : -1) * (20 + 70 * random.Unit());
       if (random.Below(2)) {
         Straight(30 + 70 * random.Unit());
       } else {
@@ -86,7 +88,8 @@ std::pair<PointD, PointD> Ends(const RowPiece& piece, PointD from) {
 // The ends of every piece in the direction the row runs; the first arc turned to meet the next.
 std::vector<std::pair<PointD, PointD>> RowEnds(const std::vector<RowPiece>& pieces) {
   std::vector<std::pair<PointD, PointD>> ends;
-  for (const RowPiece& piece : pieces) ends.push_back(Ends(piece, ends.empty() ? PointD{} : ends.back().second));
+  for (const RowPiece& piece : pieces)
+    ends.push_back(Ends(piece, ends.empty() ? PointD{} : ends.back().second));
   if (ends.size() > 1) {
     const auto next = Ends(pieces[1], ends[0].first);
     if (Near(next.first, ends[0].first)) {
@@ -108,7 +111,9 @@ bool AtSpacing(const RowPiece& piece, const BasePath& path, double spacing) {
       const auto beside = [&](PointD p) {
         return ((b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x)) / length;
       };
-      if (std::fabs(beside(s->start) - spacing) < kNear && std::fabs(beside(s->end) - spacing) < kNear) return true;
+      if (std::fabs(beside(s->start) - spacing) < kNear &&
+          std::fabs(beside(s->end) - spacing) < kNear)
+        return true;
     }
     if (const auto* arc = std::get_if<ArcPiece>(&piece); arc && path.arcs[k]) {
       const BaseArc& base = *path.arcs[k];
@@ -148,7 +153,8 @@ TEST(CurvedRows, LieAtTheirSpacingAndJoinEndToEndWithTheCapsOnTheOutermostRows) 
         }
       }
       for (std::size_t i = 0; i + 1 < ends.size(); ++i) {
-        EXPECT_TRUE(Near(ends[i].second, ends[i + 1].first)) << where << " row " << r << " piece " << i;
+        EXPECT_TRUE(Near(ends[i].second, ends[i + 1].first))
+            << where << " row " << r << " piece " << i;
       }
       EXPECT_TRUE(!closed || Near(ends.back().second, ends.front().first)) << where;
       // Without an angled join no piece is added: one per base piece.
@@ -160,7 +166,8 @@ TEST(CurvedRows, LieAtTheirSpacingAndJoinEndToEndWithTheCapsOnTheOutermostRows) 
     const std::vector<RowPiece>& caps = lines[4].pieces;
     ASSERT_EQ(caps.size(), 2u) << where;
     const auto start = Ends(caps[0], rowEnds[3].first), end = Ends(caps[1], rowEnds[0].second);
-    EXPECT_TRUE(Near(start.first, rowEnds[3].first) && Near(start.second, rowEnds[0].first)) << where;
+    EXPECT_TRUE(Near(start.first, rowEnds[3].first) && Near(start.second, rowEnds[0].first))
+        << where;
     EXPECT_TRUE(Near(end.first, rowEnds[0].second) && Near(end.second, rowEnds[3].second)) << where;
   }
 }

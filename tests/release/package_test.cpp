@@ -86,9 +86,8 @@ TEST_F(ReleasePackage, HoldsBothProgramsTheKitAndTheLicense) {
   }
   std::sort(files.begin(), files.end());
   EXPECT_EQ(files, (std::vector<std::string>{"LICENSE.txt", "README_ja.txt", "tq58.bat", "tq58.exe",
-                                             "tq58_chain.bat", "tq58_preset.bat",
-                                             "tq58_sample.dat", "tq58_settings.bat",
-                                             "x86/tq58.exe"}));
+                                             "tq58_chain.bat", "tq58_preset.bat", "tq58_sample.dat",
+                                             "tq58_settings.bat", "x86/tq58.exe"}));
   for (const char* name : {"README_ja.txt", "tq58.bat", "tq58_chain.bat", "tq58_preset.bat",
                            "tq58_sample.dat", "tq58_settings.bat"}) {
     EXPECT_EQ(tq58_test::ReadBytes(folder_ / name), tq58_test::ReadBytes(kKit / name)) << name;

@@ -5,9 +5,9 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <optional>
-#include <charconv>
 #include <string_view>
 
 #include "support/files.h"
@@ -133,8 +133,9 @@ std::string SelectionText(Sequence& random, std::vector<Point> points) {
         i + 2 < points.size() ? AxisStep(b, points[i + 2]) : std::nullopt;
     if (in && out && in->x * out->x + in->y * out->y == 0.0 && random.Below(2) == 0) {
       // A quarter curve of a quarter of the shorter leg, tangent to both.
-      const double r = 0.25 * std::min(std::fabs(b.x - a.x) + std::fabs(b.y - a.y),
-                                       std::fabs(points[i + 2].x - b.x) + std::fabs(points[i + 2].y - b.y));
+      const double r =
+          0.25 * std::min(std::fabs(b.x - a.x) + std::fabs(b.y - a.y),
+                          std::fabs(points[i + 2].x - b.x) + std::fabs(points[i + 2].y - b.y));
       const Point from{b.x - r * in->x, b.y - r * in->y};
       const Point centre{from.x + r * out->x, from.y + r * out->y};
       const bool left = in->x * out->y - in->y * out->x > 0;

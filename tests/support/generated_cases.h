@@ -14,7 +14,7 @@ namespace tq58_test {
 enum class CaseDrawing : int32_t { Points = 0, Chains = 1, ReversedChains = 2 };
 
 struct GeneratedCase {
-  int32_t RunMode = 2;   // 1 or 2
+  int32_t RunMode = 2;  // 1 or 2
   CaseDrawing Drawing = CaseDrawing::Points;
   std::string Exchange;  // JWC_TEMP.TXT as the host writes it
   std::string Settings;  // the program's settings file
