@@ -16,6 +16,7 @@
 #include "multiline/chaining.h"
 #include "multiline/presets.h"
 #include "multiline/selected_pieces.h"
+#include "ten_rows.h"
 
 namespace {
 
@@ -71,21 +72,8 @@ ExchangeModel ShuffledChains(int64_t segments, bool arcs = false) {
   return model;
 }
 
-// Ten rows at different spacings and radii, each in its own colour.
-tq58::PresetStore TenRows() {
-  tq58::PresetStore store;
-  for (int r = 0; r < tq58::kRowsPerPreset; ++r) {
-    tq58::TLineRow& row = store.Preset(1).Lines[static_cast<std::size_t>(r)];
-    row.DrawOn = true;
-    row.Spacing = -225.0 + 50.0 * r;
-    row.Radius = 20.0 + 10.0 * r;
-    row.ColorIndex = 1 + r % 9;
-  }
-  return store;
-}
-
 void BM_ChainMode(benchmark::State& state) {
-  const tq58::PresetStore store = TenRows();
+  const tq58::PresetStore store = tq58_bench::TenRows();
   const ExchangeModel model = ShuffledChains(state.range(0), state.range(1) != 0);
   WriterState writer;
   for (auto _ : state) {

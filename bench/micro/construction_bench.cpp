@@ -5,6 +5,7 @@
 #include "exchange/writer.h"
 #include "multiline/construction.h"
 #include "multiline/presets.h"
+#include "ten_rows.h"
 #include "util/host_limits.h"
 
 namespace {
@@ -21,21 +22,8 @@ void IndicateZigzag(ExchangeModel& model) {
   }
 }
 
-// Ten rows at different spacings and radii, each in its own colour.
-tq58::PresetStore TenRows() {
-  tq58::PresetStore store;
-  for (int r = 0; r < tq58::kRowsPerPreset; ++r) {
-    tq58::TLineRow& row = store.Preset(1).Lines[static_cast<std::size_t>(r)];
-    row.DrawOn = true;
-    row.Spacing = -225.0 + 50.0 * r;
-    row.Radius = 20.0 + 10.0 * r;
-    row.ColorIndex = 1 + r % 9;
-  }
-  return store;
-}
-
 void BM_DrawMultiLines(benchmark::State& state) {
-  const tq58::PresetStore store = TenRows();
+  const tq58::PresetStore store = tq58_bench::TenRows();
   ExchangeModel model;
   IndicateZigzag(model);
   WriterState writer;
