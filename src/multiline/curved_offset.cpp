@@ -48,7 +48,6 @@ struct Curve {
   double sweep = 0.0;  // an arc: radians, from where the path enters it to where it leaves
   PointD start, end;   // where it starts and ends: its offset ends, then joins, then fillets
   bool startMoved = false, endMoved = false;  // an arc's end moved off the host's angle
-  bool plainStart = false, plainEnd = false;  // joined to a neighbouring segment as points are
   double radiusLeft = 0.0;                    // a segment: length left for the radius test
 
   // The angle (radians) at which the path enters or leaves the arc.
@@ -69,7 +68,6 @@ struct Curve {
     if (nearExit) return (sweep + Wrapped(Travel(angle - ExitAngle()))) * circle.radius;
     return Wrapped(Travel(angle - EntryAngle())) * circle.radius;
   }
-  double Length() const { return Along(end, true) - Along(start, false); }
 
   CircleD AsCircle() const { return {circle.centre, circle.radius}; }
 };
@@ -288,19 +286,16 @@ class Row {
       const struct Join& j = joins_[i];
       Curve& a = curves_[i];
       Curve& b = curves_[Next(i)];
-      const bool segments = !a.arc && !b.arc;
       switch (j.kind) {
         case Join::Corner:
           a.end = b.start = j.point;
           a.endMoved = b.startMoved = true;
-          a.plainEnd = b.plainStart = segments;
           break;
         case Join::Tangent:
           b.start = j.point;
           break;
         case Join::Reversal:
           if (!a.arc) a.end = j.point;
-          a.plainEnd = b.plainStart = segments;
           break;
         case Join::Missed:
         case Join::Cut:
