@@ -109,4 +109,27 @@ BENCHMARK(BM_ChainPieces)
     ->ArgNames({"pieces", "arcs"})
     ->Unit(benchmark::kMillisecond);
 
+// A fan: N segments from one point, each end at the centre the same place, the others on a
+// circle; the N ends at one place are joined in a row, not compared pair by pair.
+void BM_ChainFan(benchmark::State& state) {
+  ExchangeModel model;
+  const int64_t count = state.range(0);
+  for (int64_t i = 0; i < count; ++i) {
+    const double angle =
+        2.0 * std::numbers::pi * static_cast<double>(i) / static_cast<double>(count);
+    TJwwEntLine line;
+    line.X2 = 1000.0 * std::cos(angle);
+    line.Y2 = 1000.0 * std::sin(angle);
+    AddEntityOrder(model, KindLine, static_cast<int32_t>(model.LineList.size()));
+    model.LineList.push_back(line);
+  }
+  for (auto _ : state) {
+    const tq58::Chaining chaining =
+        tq58::ChainPieces(tq58::TakeSelectedPieces(model), tq58::ChainDirection{});
+    benchmark::DoNotOptimize(chaining.chains.data());
+  }
+  state.SetItemsProcessed(state.iterations() * count);
+}
+BENCHMARK(BM_ChainFan)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond);
+
 }  // namespace

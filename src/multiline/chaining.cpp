@@ -76,42 +76,66 @@ struct CellHash {
   }
 };
 
-// Calls join(a, b) once for every two of the points 0 .. count - 1 that lie within `tolerance`
-// of each other. With cells of that width, two such points lie in the same or in neighbouring
+// Calls join(a, b) for every two of the points 0 .. count - 1 of the same class (classOf) that
+// lie within `tolerance` of each other, or for enough of those pairs that the sets they make
+// are the same. With cells of that width, two such points lie in the same or in neighbouring
 // cells; each cell is compared with itself and with four of its eight neighbours, so that
-// every pair of cells is looked at once.
-template <typename PointOf, typename Join>
-void JoinNearPoints(std::size_t count, double tolerance, PointOf pointOf, Join join) {
-  std::vector<std::pair<Cell, std::size_t>> byCell(count);
+// every pair of cells is looked at once. Points of one class at the very same place (the many
+// ends of a fan) are joined in a row and compared with the others once, not pair by pair.
+template <typename PointOf, typename ClassOf, typename Join>
+void JoinNearPoints(std::size_t count, double tolerance, PointOf pointOf, ClassOf classOf,
+                    Join join) {
+  struct Entry {
+    Cell cell;
+    uint64_t kind;
+    PointD p;
+    std::size_t k;
+  };
+  std::vector<Entry> entries(count);
   for (std::size_t k = 0; k < count; ++k) {
     // |coordinate| <= 1e9 and tolerance >= 1e-6: the cell numbers stay far within 64 bits.
     const PointD p = pointOf(k);
-    byCell[k] = {{static_cast<int64_t>(std::floor(p.x / tolerance)),
-                  static_cast<int64_t>(std::floor(p.y / tolerance))},
-                 k};
+    entries[k] = {{static_cast<int64_t>(std::floor(p.x / tolerance)),
+                   static_cast<int64_t>(std::floor(p.y / tolerance))},
+                  classOf(k),
+                  p,
+                  k};
   }
-  std::sort(byCell.begin(), byCell.end(), [](const auto& a, const auto& b) {
-    return std::tie(a.first.x, a.first.y, a.second) < std::tie(b.first.x, b.first.y, b.second);
+  const auto place = [](const Entry& e) {
+    return std::tie(e.cell.x, e.cell.y, e.kind, e.p.x, e.p.y);
+  };
+  std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+    return std::tuple_cat(place(a), std::tie(a.k)) < std::tuple_cat(place(b), std::tie(b.k));
   });
+  // One entry per place and class; the others there are joined to it at once.
+  std::vector<std::size_t> firsts;
+  for (std::size_t i = 0; i < count; ++i) {
+    if (i > 0 && place(entries[i]) == place(entries[firsts.back()])) {
+      join(entries[firsts.back()].k, entries[i].k);
+    } else {
+      firsts.push_back(i);
+    }
+  }
   std::unordered_map<Cell, std::pair<std::size_t, std::size_t>, CellHash> ranges;
-  for (std::size_t i = 0; i < count;) {
+  for (std::size_t i = 0; i < firsts.size();) {
     std::size_t j = i;
-    while (j < count && byCell[j].first == byCell[i].first) ++j;
-    ranges.emplace(byCell[i].first, std::pair{i, j});
+    while (j < firsts.size() && entries[firsts[j]].cell == entries[firsts[i]].cell) ++j;
+    ranges.emplace(entries[firsts[i]].cell, std::pair{i, j});
     i = j;
   }
   const double limit = tolerance * tolerance;
-  const auto near = [&](std::size_t a, std::size_t b) {
-    const PointD p = pointOf(a), q = pointOf(b);
-    const double dx = q.x - p.x, dy = q.y - p.y;
-    return dx * dx + dy * dy <= limit;
+  const auto near = [&](const Entry& a, const Entry& b) {
+    const double dx = b.p.x - a.p.x, dy = b.p.y - a.p.y;
+    return a.kind == b.kind && dx * dx + dy * dy <= limit;
   };
-  // Joins the points of byCell[i] for i in [begin, end) with those of [from, to), each pair once.
+  // Joins the places of firsts[i] for i in [begin, end) with those of [from, to), each pair once.
   const auto joinAcross = [&](std::size_t begin, std::size_t end, std::size_t from,
                               std::size_t to) {
     for (std::size_t i = begin; i < end; ++i) {
       for (std::size_t j = std::max(from, i + 1); j < to; ++j) {
-        if (near(byCell[i].second, byCell[j].second)) join(byCell[i].second, byCell[j].second);
+        const Entry& a = entries[firsts[i]];
+        const Entry& b = entries[firsts[j]];
+        if (near(a, b)) join(a.k, b.k);
       }
     }
   };
@@ -133,9 +157,8 @@ void JoinNearEnds(const std::vector<ChainPiece>& pieces, double tolerance, Joine
   std::transform(pieces.begin(), pieces.end(), fullTurn.begin(), IsFullTurn);
   JoinNearPoints(
       2 * pieces.size(), tolerance, [&](std::size_t end) { return EndPoint(pieces, end); },
-      [&](std::size_t a, std::size_t b) {
-        if (fullTurn[a / 2] == fullTurn[b / 2]) joined.Join(a, b);
-      });
+      [&](std::size_t end) { return uint64_t{fullTurn[end / 2]}; },
+      [&](std::size_t a, std::size_t b) { joined.Join(a, b); });
 }
 
 // What a piece is to the chains: none (of no length, or a duplicate), a link of the graph
@@ -192,13 +215,15 @@ void MarkDuplicates(const std::vector<ChainPiece>& pieces, const NodePairs& byNo
   std::vector<PointD> midpoints(compared.size());
   std::transform(compared.begin(), compared.end(), midpoints.begin(),
                  [&](std::size_t i) { return PieceMidpoint(pieces[i]); });
+  // A node is the number of an end, far below 2^32 (a selection of 2^31 pieces would not fit
+  // in memory), so a pair of them makes one class.
   JoinNearPoints(
       compared.size(), tolerance, [&](std::size_t k) { return midpoints[k]; },
-      [&](std::size_t k, std::size_t l) {
-        if (graph.Nodes(compared[k]) == graph.Nodes(compared[l])) {
-          same.Join(compared[k], compared[l]);
-        }
-      });
+      [&](std::size_t k) {
+        const auto [low, high] = graph.Nodes(compared[k]);
+        return (uint64_t{low} << 32) | uint64_t{high};
+      },
+      [&](std::size_t k, std::size_t l) { same.Join(compared[k], compared[l]); });
   for (const auto& [low, high, i] : byNodes) {
     if (same.Node(i) != i) {
       graph.role[i] = PieceRole::None;
