@@ -122,6 +122,9 @@ class BadInput(unittest.TestCase):
         with tempfile.TemporaryDirectory() as folder:
             empty = pathlib.Path(folder) / "empty.txt"
             empty.write_bytes(b"")
+            # A settings file there but unreadable, even for root: opening this one fails.
+            locked = pathlib.Path(folder) / "locked.dat"
+            locked.symlink_to("/proc/sys/vm/drop_caches")
             cases = [
                 ([], 2, "no exchange file"),
                 (["--preset", "0", "--settings", SAMPLE_SETTINGS], 2, "1 to 20"),
@@ -129,6 +132,7 @@ class BadInput(unittest.TestCase):
                 ([folder], 1, "not a file"),
                 ([empty], 1, "nothing to draw"),
                 (["--settings", pathlib.Path(folder) / "none.dat"], 1, "no such file"),
+                (["--settings", locked], 1, "cannot read"),
                 (["-o", pathlib.Path(folder) / "no" / "out.svg", DATA / "host.txt"], 1,
                  "cannot write"),
             ]

@@ -63,7 +63,11 @@ PreviewOutcome RenderPreset(const PreviewRequest& request) {
   const fs::path& path = *request.settingsFile;
   if (std::string reason = UnreadableReason(path); !reason.empty()) return Failure(reason);
   PresetStore store;
-  LoadSettings(store, path);
+  // A file that is there but cannot be read would preview as the start values, not its presets.
+  if (const MyFunc::ReadResult read = LoadSettings(store, path); read.Unreadable()) {
+    return Failure("cannot read " + path.string() +
+                   (read.SystemMessage.empty() ? "" : ": " + read.SystemMessage));
+  }
   const int32_t preset = request.preset.value_or(store.CurrentPreset);
   if (request.chainsFile) {
     JwwGaibu::ExchangeModel host;
