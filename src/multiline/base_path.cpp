@@ -42,13 +42,13 @@ double ArcSweepDeg(const BaseArc& arc) {
 PointD DirectionAtStart(const BasePath& path, std::size_t k) {
   const BaseArc* arc = ArcOf(path, k);
   if (arc == nullptr) return SegmentDirection(path, k);
-  return ArcDirection(*arc, arc->clockwise ? arc->endDeg : arc->startDeg);
+  return ArcDirection(*arc, EntryDeg(*arc));
 }
 
 PointD DirectionAtEnd(const BasePath& path, std::size_t k) {
   const BaseArc* arc = ArcOf(path, k);
   if (arc == nullptr) return SegmentDirection(path, k);
-  return ArcDirection(*arc, arc->clockwise ? arc->startDeg : arc->endDeg);
+  return ArcDirection(*arc, ExitDeg(*arc));
 }
 
 BasePath TakeBasePath(const std::array<JwwGaibu::THpPoint, JwwGaibu::kHpPointSlots>& hpPoints,

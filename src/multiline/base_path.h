@@ -34,6 +34,16 @@ struct BasePath {
   std::vector<std::optional<BaseArc>> arcs;
 };
 
+// The angle (degrees, as the host wrote it) at which the path enters the arc, and leaves it.
+inline double EntryDeg(const BaseArc& arc) { return arc.clockwise ? arc.endDeg : arc.startDeg; }
+inline double ExitDeg(const BaseArc& arc) { return arc.clockwise ? arc.startDeg : arc.endDeg; }
+
+// The radius of the arc's offset at signed distance `spacing` to the left of the direction of
+// travel: the centre lies on the left of an arc run counterclockwise.
+inline double OffsetRadius(const BaseArc& arc, double spacing) {
+  return arc.radius + (arc.clockwise ? spacing : -spacing);
+}
+
 // The angle an arc turns through, in degrees: its end angle less its start angle brought into
 // [0, 360) by whole turns, but a whole number of turns other than none is a full turn, 360.
 double ArcSweepDeg(const BaseArc& arc);

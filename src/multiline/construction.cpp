@@ -24,8 +24,11 @@ MultiLine BuildMultiLine(const BasePath& path, const TLineTable& table, double s
   const double baseRadius = InDrawingUnits(options.BaseRadius, options.BaseRadiusPaperSize, scale);
   const std::vector<MyFunc::Side> turns =
       concentric ? BaseTurns(path) : std::vector<MyFunc::Side>{};
-  const std::vector<FilletReach> reaches = FilletReaches(path);
-  OffsetLineLists lists(path.points.size());
+  // A polyline's rows are built in these lists; a path with arcs builds its own.
+  const bool curved = !path.arcs.empty();
+  const std::vector<FilletReach> reaches =
+      curved ? std::vector<FilletReach>{} : FilletReaches(path);
+  OffsetLineLists lists(curved ? 0 : path.points.size());
   OutermostRows outermost;
   MultiLine lines;
 
@@ -42,7 +45,7 @@ MultiLine BuildMultiLine(const BasePath& path, const TLineTable& table, double s
         concentric
             ? ConcentricCornerRadii(turns, baseRadius, spacing)
             : CornerRadii(path.points.size(), InDrawingUnits(row.Radius, row.PaperSize, scale));
-    if (!path.arcs.empty()) {
+    if (curved) {
       outermost.Consider(row, spacing, AppendCurvedOffsetLine(path, spacing, radii, line.pieces));
       continue;
     }

@@ -15,21 +15,29 @@ using MyFunc::Side;
 
 namespace {
 
-// One value per vertex of the base path from `ofCorner`(previous point, corner, next point),
-// `none` at the two ends of an open path; on a closed path vertices 0 and n - 1 both hold the
-// closing corner's, from the last segment (which ends at the first point) into the first.
+// One value per vertex of the base path from `ofCorner`(segment before, segment after), `none`
+// at the two ends of an open path; on a closed path vertices 0 and n - 1 both hold the closing
+// corner's, from the last segment (which ends at the first point) into the first.
 template <typename Value, typename OfCorner>
 std::vector<Value> PerCorner(const BasePath& path, Value none, OfCorner ofCorner) {
-  const std::vector<PointD>& p = path.points;
-  const std::size_t n = p.size();
+  const std::size_t n = path.points.size();
   std::vector<Value> values(n, none);
   if (n < 3) return values;
-  for (std::size_t k = 1; k + 1 < n; ++k) values[k] = ofCorner(p[k - 1], p[k], p[k + 1]);
+  for (std::size_t k = 1; k + 1 < n; ++k) values[k] = ofCorner(k - 1, k);
   if (path.closed) {
-    values[0] = ofCorner(p[n - 2], p[n - 1], p[1]);
+    values[0] = ofCorner(n - 2, 0);
     values[n - 1] = values[0];
   }
   return values;
+}
+
+// The points before, at and after the corner between segments `before` and `after`.
+struct CornerPoints {
+  PointD a, b, c;
+};
+CornerPoints PointsAt(const BasePath& path, std::size_t before, std::size_t after) {
+  const std::vector<PointD>& p = path.points;
+  return {p[before], p[before + 1], p[after + 1]};
 }
 
 // The reach of a fillet at the corner b between segments (a, b) and (b, c), from the turn phi
@@ -53,32 +61,28 @@ FilletReach ReachAt(PointD a, PointD b, PointD c) {
 
 }  // namespace
 
-// Which way the path turns at each vertex from the directions in which it arrives and leaves,
-// for a path with arcs: no turn where they are tangent.
-std::vector<Side> TangentTurns(const BasePath& path) {
-  const std::size_t n = path.points.size();
-  std::vector<Side> turns(n, Side::On);
-  const auto turnAt = [&](std::size_t before, std::size_t after) {
+std::vector<Side> BaseTurns(const BasePath& path) {
+  if (path.arcs.empty()) {
+    return PerCorner(path, Side::On, [&](std::size_t before, std::size_t after) {
+      const auto [a, b, c] = PointsAt(path, before, after);
+      return MyFunc::SideOfLine({a, b}, c);
+    });
+  }
+  // With arcs, from the directions in which the path arrives and leaves: none where tangent.
+  return PerCorner(path, Side::On, [&](std::size_t before, std::size_t after) {
     const PointD in = DirectionAtEnd(path, before), out = DirectionAtStart(path, after);
     const double cross = in.x * out.y - in.y * out.x;
     // Unit directions: |cross| is the sine of the turn, which is the turn itself this small.
     if (std::fabs(cross) <= kTangentJoinTolerance) return Side::On;
     return cross > 0.0 ? Side::Left : Side::Right;
-  };
-  for (std::size_t k = 1; k + 1 < n; ++k) turns[k] = turnAt(k - 1, k);
-  if (path.closed && n >= 3) turns[0] = turns[n - 1] = turnAt(n - 2, 0);
-  return turns;
-}
-
-std::vector<Side> BaseTurns(const BasePath& path) {
-  if (!path.arcs.empty()) return TangentTurns(path);
-  return PerCorner(path, Side::On, [](PointD a, PointD b, PointD c) {
-    return MyFunc::SideOfLine({a, b}, c);
   });
 }
 
 std::vector<FilletReach> FilletReaches(const BasePath& path) {
-  return PerCorner(path, FilletReach{}, ReachAt);
+  return PerCorner(path, FilletReach{}, [&](std::size_t before, std::size_t after) {
+    const auto [a, b, c] = PointsAt(path, before, after);
+    return ReachAt(a, b, c);
+  });
 }
 
 CornerRadii ConcentricCornerRadii(const std::vector<Side>& turns, double baseRadius,

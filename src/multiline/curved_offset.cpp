@@ -11,6 +11,7 @@
 #include <numbers>
 #include <optional>
 
+#include "multiline/offset_line.h"
 #include "util/circle_geometry.h"
 #include "util/geometry.h"
 #include "util/portable_math.h"
@@ -51,12 +52,8 @@ struct Curve {
   double radiusLeft = 0.0;                    // a segment: length left for the radius test
 
   // The angle (radians) at which the path enters or leaves the arc.
-  double EntryAngle() const {
-    return (circle.clockwise ? circle.endDeg : circle.startDeg) * pi / 180.0;
-  }
-  double ExitAngle() const {
-    return (circle.clockwise ? circle.startDeg : circle.endDeg) * pi / 180.0;
-  }
+  double EntryAngle() const { return EntryDeg(circle) * pi / 180.0; }
+  double ExitAngle() const { return ExitDeg(circle) * pi / 180.0; }
   // Turning counterclockwise positive, in the direction of travel.
   double Travel(double angle) const { return circle.clockwise ? -angle : angle; }
 
@@ -79,13 +76,10 @@ Curve OffsetOf(const BasePath& path, std::size_t k, double spacing) {
   if (k < path.arcs.size() && path.arcs[k]) {
     c.arc = true;
     c.circle = *path.arcs[k];
-    // Left of the direction of travel lies the centre on an arc run counterclockwise.
-    c.circle.radius += c.circle.clockwise ? spacing : -spacing;
+    c.circle.radius = OffsetRadius(c.circle, spacing);
     c.sweep = ArcSweepDeg(c.circle) * pi / 180.0;
-    const double entry = c.circle.clockwise ? c.circle.endDeg : c.circle.startDeg;
-    const double exit = c.circle.clockwise ? c.circle.startDeg : c.circle.endDeg;
-    c.start = MyFunc::PointAtAngle(c.circle.centre, c.circle.radius, entry);
-    c.end = MyFunc::PointAtAngle(c.circle.centre, c.circle.radius, exit);
+    c.start = MyFunc::PointAtAngle(c.circle.centre, c.circle.radius, EntryDeg(c.circle));
+    c.end = MyFunc::PointAtAngle(c.circle.centre, c.circle.radius, ExitDeg(c.circle));
   } else {
     c.line = MyFunc::ParallelLine({a, b}, spacing);
     c.direction = MyFunc::UnitVector(b.x - a.x, b.y - a.y);
@@ -111,18 +105,43 @@ struct Join {
   PointD point;
 };
 
+// A line or a circle: a piece's offset, or a place of the centres of fillets beside it.
+struct Place {
+  bool arc = false;
+  SegmentD line;
+  CircleD circle;
+};
+
+Place PlaceOf(const Curve& c) { return {c.arc, c.line, c.AsCircle()}; }
+
+// The places of fillet centres of `radius` beside a piece: its line moved by the radius either
+// way, or its circle grown and shrunk by the radius.
+std::vector<Place> PlacesBeside(const Curve& c, double radius) {
+  if (!c.arc) {
+    return {{false, MyFunc::ParallelLine(c.line, radius), {}},
+            {false, MyFunc::ParallelLine(c.line, -radius), {}}};
+  }
+  std::vector<Place> places = {{true, {}, {c.circle.centre, c.circle.radius + radius}}};
+  if (c.circle.radius > radius) {
+    places.push_back({true, {}, {c.circle.centre, c.circle.radius - radius}});
+  }
+  return places;
+}
+
+// Where two places meet: circles and lines intersected, two lines at most once.
+CurveMeeting Meet(const Place& p, const Place& q) {
+  if (p.arc && q.arc) return MyFunc::IntersectCircles(p.circle, q.circle);
+  if (p.arc || q.arc) {
+    return MyFunc::IntersectLineCircle(p.arc ? q.line : p.line, p.arc ? p.circle : q.circle);
+  }
+  const MyFunc::LineIntersection m = MyFunc::IntersectLines(p.line, q.line);
+  if (m.kind == MyFunc::Intersection::Parallel) return {};
+  return {{m.point, m.point}, 1};
+}
+
 // The meeting of the two offsets (full lines and circles) nearest `near`.
 std::optional<PointD> MeetingNearest(const Curve& a, const Curve& b, PointD near) {
-  CurveMeeting meeting;
-  if (a.arc && b.arc) {
-    meeting = MyFunc::IntersectCircles(a.AsCircle(), b.AsCircle());
-  } else if (a.arc || b.arc) {
-    meeting = MyFunc::IntersectLineCircle(a.arc ? b.line : a.line, (a.arc ? a : b).AsCircle());
-  } else {
-    const MyFunc::LineIntersection corner = MyFunc::IntersectLines(b.line, a.line);
-    if (corner.kind == MyFunc::Intersection::Parallel) return std::nullopt;
-    return corner.point;
-  }
+  const CurveMeeting meeting = Meet(PlaceOf(a), PlaceOf(b));
   if (meeting.count == 0) return std::nullopt;
   const auto distance = [&](PointD p) { return MyFunc::PointDistance(p, near); };
   return distance(meeting.points[0]) <= distance(meeting.points[1]) ? meeting.points[0]
@@ -325,10 +344,7 @@ class Row {
 
   static std::optional<Fillet> LineFillet(const Curve& a, const Curve& b, double radius) {
     const SegmentD current{a.start, a.end}, next{b.start, b.end};
-    const Side side =
-        MyFunc::SideOfLine(current, MyFunc::Midpoint(current.start, next.end)) == Side::Right
-            ? Side::Right
-            : Side::Left;
+    const Side side = FilletSideToward(current, MyFunc::Midpoint(current.start, next.end));
     return MyFunc::FilletCorner(side, side, radius, current, next);
   }
 
@@ -342,39 +358,12 @@ class Row {
     return {c.circle.centre.x + c.circle.radius * u.x, c.circle.centre.y + c.circle.radius * u.y};
   }
 
-  // The places of fillet centres beside a piece: its line moved by the radius either way, or
-  // its circle grown and shrunk by the radius.
-  struct Beside {
-    bool arc;
-    SegmentD line;
-    CircleD circle;
-  };
-  static std::vector<Beside> BesidePlaces(const Curve& c, double radius) {
-    if (!c.arc) {
-      return {{false, MyFunc::ParallelLine(c.line, radius), {}},
-              {false, MyFunc::ParallelLine(c.line, -radius), {}}};
-    }
-    std::vector<Beside> places = {{true, {}, {c.circle.centre, c.circle.radius + radius}}};
-    if (c.circle.radius > radius)
-      places.push_back({true, {}, {c.circle.centre, c.circle.radius - radius}});
-    return places;
-  }
-
-  static CurveMeeting Meet(const Beside& p, const Beside& q) {
-    if (p.arc && q.arc) return MyFunc::IntersectCircles(p.circle, q.circle);
-    if (p.arc || q.arc)
-      return MyFunc::IntersectLineCircle(p.arc ? q.line : p.line, p.arc ? p.circle : q.circle);
-    const MyFunc::LineIntersection m = MyFunc::IntersectLines(p.line, q.line);
-    if (m.kind == MyFunc::Intersection::Parallel) return {};
-    return {{m.point, m.point}, 1};
-  }
-
   static std::optional<Fillet> CurveFillet(const Curve& a, const Curve& b, double radius) {
     const PointD corner = a.end;
     std::optional<Fillet> best;
     double bestDistance = 0.0;
-    for (const Beside& p : BesidePlaces(a, radius)) {
-      for (const Beside& q : BesidePlaces(b, radius)) {
+    for (const Place& p : PlacesBeside(a, radius)) {
+      for (const Place& q : PlacesBeside(b, radius)) {
         const CurveMeeting centres = Meet(p, q);
         for (std::size_t k = 0; k < centres.count; ++k) {
           const PointD centre = centres.points[k];
@@ -402,10 +391,8 @@ class Row {
       return MyFunc::DirectionAngleDeg(p.x - c.circle.centre.x, p.y - c.circle.centre.y);
     };
     // The host's own angles where an end has not moved; arcs run counterclockwise.
-    const double entry = c.startMoved ? degrees(c.start)
-                                      : (c.circle.clockwise ? c.circle.endDeg : c.circle.startDeg);
-    const double exit =
-        c.endMoved ? degrees(c.end) : (c.circle.clockwise ? c.circle.startDeg : c.circle.endDeg);
+    const double entry = c.startMoved ? degrees(c.start) : EntryDeg(c.circle);
+    const double exit = c.endMoved ? degrees(c.end) : ExitDeg(c.circle);
     if (c.circle.clockwise) return ArcPiece{c.circle.centre, c.circle.radius, exit, entry};
     return ArcPiece{c.circle.centre, c.circle.radius, entry, exit};
   }
@@ -430,7 +417,7 @@ std::optional<RowEnds> AppendCurvedOffsetLine(const BasePath& path, double spaci
   if (path.points.size() < 2) return std::nullopt;
   if (IsCircle(path)) {
     const BaseArc& circle = *path.arcs[0];
-    const double radius = circle.radius + (circle.clockwise ? spacing : -spacing);
+    const double radius = OffsetRadius(circle, spacing);
     if (radius > MyFunc::kDegenerateGeometryTolerance) {
       pieces.push_back(CirclePiece{circle.centre, radius});
     }

@@ -48,6 +48,10 @@ void BuildOffsetVertices(const BasePath& path, double spacing, OffsetLineLists& 
 void MarkRoundedCorners(const BasePath& path, const CornerRadii& radii,
                         const std::vector<FilletReach>& reaches, OffsetLineLists& lists);
 
+// The side of the segment where `inner` lies, a point on its line counting as its left: the
+// fillet's centre goes there.
+MyFunc::Side FilletSideToward(const SegmentD& segment, PointD inner);
+
 // Appends every segment of the offset line, each followed by the fillet arc at its end if any.
 void AppendOffsetLine(const BasePath& path, const CornerRadii& radii, const OffsetLineLists& lists,
                       std::vector<RowPiece>& pieces);

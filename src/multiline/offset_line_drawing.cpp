@@ -6,18 +6,12 @@
 
 namespace tq58 {
 
-namespace {
-
 using MyFunc::Fillet;
 using MyFunc::Side;
 
-// The side of the segment where `inner` lies, a point on its line counting as its left: the
-// fillet's centre goes there.
 Side FilletSideToward(const SegmentD& segment, PointD inner) {
   return MyFunc::SideOfLine(segment, inner) == Side::Right ? Side::Right : Side::Left;
 }
-
-}  // namespace
 
 void AppendOffsetLine(const BasePath& path, const CornerRadii& radii, const OffsetLineLists& lists,
                       std::vector<RowPiece>& pieces) {
