@@ -1,0 +1,444 @@
+// Junctions cleaned over a whole network: every band's rows built as along a chain, then each
+// row piece cut where it crosses the boundary of another band's strip and kept where it lies
+// outside (an inner row of a through band also inside the strip of a band that ends on it
+// there), and the corners where two bands' outer rows meet joined and rounded.
+#include "multiline/junction_network.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <unordered_map>
+
+#include "multiline/band_strips.h"
+#include "multiline/chaining.h"
+#include "multiline/construction.h"
+#include "multiline/junction_topology.h"
+#include "multiline/junction_trace.h"
+#include "util/circle_geometry.h"
+#include "util/geometry.h"
+
+namespace tq58 {
+
+namespace {
+
+using MyFunc::Fillet;
+
+constexpr double kFit = MyFunc::kCornerLengthTolerance;
+
+// A kept part of a row piece, from s0 to s1 along it; ends moved to a corner carry the point.
+struct Kept {
+  Kept(double from, double to) : s0(from), s1(to) {}
+  double s0 = 0.0, s1 = 0.0;
+  std::optional<PointD> a, b;
+  bool cut0 = false, cut1 = false;  // the end lies where the piece was cut
+};
+
+struct PieceCut {
+  Trace trace;
+  std::vector<Kept> kept;
+};
+
+struct LineCut {
+  const TLineRow* row = nullptr;
+  bool outer = false;
+  double spacing = 0.0;
+  std::vector<PieceCut> pieces;
+  std::vector<RowPiece> corners;  // corner arcs drawn in this row's attributes
+};
+
+struct BandLines {
+  std::size_t band = 0;
+  MultiLine lines;
+  std::vector<LineCut> cuts;
+};
+
+double LargestCoordinate(const std::vector<BasePath>& chains) {
+  double largest = 0.0;
+  for (const BasePath& path : chains) {
+    for (const PointD& p : path.points) largest = std::max({largest, std::fabs(p.x), std::fabs(p.y)});
+    for (const std::optional<BaseArc>& arc : path.arcs) {
+      if (arc) {
+        largest = std::max({largest, std::fabs(arc->centre.x) + arc->radius,
+                            std::fabs(arc->centre.y) + arc->radius});
+      }
+    }
+  }
+  return largest;
+}
+
+// The drawn rows' spacings in drawing units, smallest and largest.
+std::optional<std::pair<double, double>> OuterSpacings(const TLineTable& table, double scale) {
+  std::optional<std::pair<double, double>> range;
+  for (const TLineRow& row : table.Lines) {
+    if (!row.DrawOn) continue;
+    const double s = InDrawingUnits(row.Spacing, row.PaperSize, scale);
+    range = range ? std::pair{std::min(range->first, s), std::max(range->second, s)}
+                  : std::pair{s, s};
+  }
+  return range;
+}
+
+// The clips of a band's stem ends, added to the strips and set on the band's cells near them.
+std::vector<int> ClipStems(const NetworkBand& band, std::size_t index, double lo, double hi,
+                           BandStrips& strips, std::size_t firstCell, std::size_t lastCell) {
+  std::vector<int> clips;
+  for (const BandEnd* end : {&band.start, &band.end}) {
+    if (!end->stem) continue;
+    const StemEnd& stem = *end->stem;
+    const double reach = stem.runOn + 2.0 * (hi - lo);
+    const int clip = strips.AddClip({stem.at, stem.ray1, stem.ray2, reach, stem.through});
+    clips.push_back(clip);
+    for (std::size_t c = firstCell; c < lastCell; ++c) {
+      const Box& b = strips.Cells()[c].box;
+      const double dx = std::max({b.minX - stem.at.x, 0.0, stem.at.x - b.maxX});
+      const double dy = std::max({b.minY - stem.at.y, 0.0, stem.at.y - b.maxY});
+      if (strips.Cells()[c].band == index && dx * dx + dy * dy <= reach * reach) {
+        strips.ClipCell(c, clip);
+      }
+    }
+  }
+  return clips;
+}
+
+class Network {
+ public:
+  Network(const TLineTable& table, double scale, double lo, double hi, double tolerance)
+      : table_(table), scale_(scale), lo_(lo), hi_(hi), tolerance_(tolerance) {}
+
+  MultiLine Build(const std::vector<BasePath>& chains) {
+    bands_ = ArrangeJunctions(chains, lo_, hi_, tolerance_);
+    const bool strips = hi_ > lo_;
+    ownClips_.resize(bands_.size());
+    if (strips) {
+      for (std::size_t b = 0; b < bands_.size(); ++b) {
+        const std::size_t first = strips_.CellCount();
+        strips_.AddBand(b, bands_[b].path, lo_, hi_);
+        ownClips_[b] = ClipStems(bands_[b], b, lo_, hi_, strips_, first, strips_.CellCount());
+      }
+      strips_.Index();
+    }
+    std::vector<BandLines> drawn;
+    for (std::size_t b = 0; b < bands_.size(); ++b) drawn.push_back(Draw(b));
+    if (strips) {
+      for (BandLines& band : drawn) {
+        for (LineCut& line : band.cuts) Cut(band.band, line);
+      }
+      JoinCorners(drawn);
+    }
+    std::stable_sort(drawn.begin(), drawn.end(), [&](const BandLines& x, const BandLines& y) {
+      return bands_[x.band].order < bands_[y.band].order;
+    });
+    MultiLine out;
+    for (const BandLines& band : drawn) {
+      for (std::size_t l = 0; l < band.lines.size(); ++l) {
+        const DrawnLine& line = band.lines[l];
+        const LineCut& cut = band.cuts[l];
+        DrawnLine& written = out.emplace_back(DrawnLine{line.row, {}});
+        for (std::size_t p = 0; p < line.pieces.size(); ++p) {
+          const PieceCut& piece = cut.pieces[p];
+          for (const Kept& k : piece.kept) {
+            written.pieces.push_back(PieceOf(line.pieces[p], piece.trace, k.s0, k.s1,
+                                             k.a ? &*k.a : nullptr, k.b ? &*k.b : nullptr));
+          }
+        }
+        written.pieces.insert(written.pieces.end(), cut.corners.begin(), cut.corners.end());
+      }
+    }
+    return out;
+  }
+
+ private:
+  // Whether a free end of band b lies inside another band's strip.
+  bool InsideOther(std::size_t b, PointD p) const {
+    for (const std::uint32_t c : strips_.Near({p.x, p.y, p.x, p.y})) {
+      const StripCell& cell = strips_.Cells()[c];
+      if (cell.band != b && strips_.Inside(cell, p, tolerance_)) return true;
+    }
+    return false;
+  }
+
+  // The band's rows as along a chain, no cap at an end that meets another band.
+  BandLines Draw(std::size_t b) {
+    const NetworkBand& band = bands_[b];
+    TLineTable table = table_;
+    const bool strips = hi_ > lo_;
+    const bool open = !band.path.closed && band.path.points.size() >= 2;
+    const auto capped = [&](const BandEnd& end, PointD at) {
+      return !end.junction && !(strips && open && InsideOther(b, at));
+    };
+    if (open && !capped(band.start, band.path.points.front())) table.Options.StartCap = CapStyle::None;
+    if (open && !capped(band.end, band.path.points.back())) table.Options.EndCap = CapStyle::None;
+    BandLines result{b, BuildMultiLine(band.path, table, scale_), {}};
+    for (std::size_t l = 0; l < result.lines.size(); ++l) {
+      DrawnLine& line = result.lines[l];
+      // Back to the preset's own rows, which outlive this copy.
+      line.row = &table_.Lines[static_cast<std::size_t>(line.row - table.Lines.data())];
+      LineCut cut;
+      cut.row = line.row;
+      cut.spacing = InDrawingUnits(line.row->Spacing, line.row->PaperSize, scale_);
+      // The caps, after the rows, close the strip as its outer rows do.
+      cut.outer = l >= DrawnRows() || cut.spacing == lo_ || cut.spacing == hi_;
+      for (const RowPiece& piece : line.pieces) {
+        const Trace trace = TraceOf(piece);
+        cut.pieces.push_back({trace, {Kept(0.0, trace.Length())}});
+      }
+      result.cuts.push_back(std::move(cut));
+    }
+    return result;
+  }
+
+  std::size_t DrawnRows() const {
+    return static_cast<std::size_t>(
+        std::count_if(table_.Lines.begin(), table_.Lines.end(), [](const TLineRow& r) { return r.DrawOn; }));
+  }
+
+  // Whether p lies where a row of band b is not drawn: inside another band's strip (for an
+  // inner row not where that band ends on b), or beyond b's own end on a through band.
+  bool Removed(std::size_t b, bool outer, PointD p, const std::vector<std::uint32_t>& near) const {
+    for (const int c : ownClips_[b]) {
+      if (strips_.Clips()[static_cast<std::size_t>(c)].Beyond(p)) return true;
+    }
+    for (const std::uint32_t c : near) {
+      const StripCell& cell = strips_.Cells()[c];
+      if (cell.band == b || !strips_.Inside(cell, p, tolerance_)) continue;
+      if (!outer && ThroughHere(cell, b, p)) continue;
+      return true;
+    }
+    return false;
+  }
+
+  // Whether the cell belongs to a band that ends on band b near p, which runs through there.
+  bool ThroughHere(const StripCell& cell, std::size_t b, PointD p) const {
+    return std::any_of(cell.clips.begin(), cell.clips.end(), [&](int c) {
+      if (c < 0) return false;
+      const StripClip& clip = strips_.Clips()[static_cast<std::size_t>(c)];
+      return clip.throughBand == b && clip.Near(p);
+    });
+  }
+
+  void Cut(std::size_t b, LineCut& line) {
+    for (PieceCut& piece : line.pieces) {
+      const Trace& trace = piece.trace;
+      const double length = trace.Length();
+      const std::vector<std::uint32_t> near = strips_.Near(BoxOf(trace, tolerance_));
+      std::vector<double> at = {0.0, length};
+      const auto crossings = [&](const Trace& side) {
+        for (const TraceCrossing& x : CrossTraces(trace, side, tolerance_)) at.push_back(x.s);
+      };
+      std::vector<int> clips = ownClips_[b];
+      for (const std::uint32_t c : near) {
+        const StripCell& cell = strips_.Cells()[c];
+        if (cell.band == b) continue;
+        for (const Trace& side : cell.Boundary()) crossings(side);
+        for (const int k : cell.clips) {
+          if (k >= 0) clips.push_back(k);
+        }
+      }
+      for (const int k : clips) {
+        const StripClip& clip = strips_.Clips()[static_cast<std::size_t>(k)];
+        for (const PointD ray : {clip.ray1, clip.ray2}) {
+          crossings(SegmentTrace(clip.at, Plus(clip.at, ray, clip.reach)));
+        }
+      }
+      std::sort(at.begin(), at.end());
+      std::vector<Kept> kept;
+      bool keeping = false;
+      for (std::size_t i = 0; i + 1 < at.size(); ++i) {
+        if (!(at[i + 1] - at[i] > tolerance_)) continue;  // too short to tell
+        const bool keep = !Removed(b, line.outer, trace.At((at[i] + at[i + 1]) / 2.0), near);
+        if (keep && keeping) {
+          kept.back().s1 = at[i + 1];
+        } else if (keep) {
+          kept.emplace_back(at[i], at[i + 1]);
+        }
+        keeping = keep;
+      }
+      for (Kept& k : kept) {
+        k.cut0 = k.s0 > tolerance_;
+        k.cut1 = k.s1 < length - tolerance_;
+        if (k.s0 <= tolerance_) k.s0 = 0.0;
+        if (k.s1 >= length - tolerance_) k.s1 = length;
+      }
+      piece.kept = std::move(kept);
+    }
+  }
+
+  // An end of a kept part where an outer row was cut.
+  struct CutEnd {
+    std::size_t band, line, piece, kept;
+    bool atStart;
+    PointD point;
+  };
+
+  double CornerRadius(const LineCut& a, const LineCut& b) const {
+    const TPresetOptions& options = table_.Options;
+    if (options.Corners == CornerMode::Concentric) {
+      const double base =
+          InDrawingUnits(options.BaseRadius, options.BaseRadiusPaperSize, scale_);
+      return std::max(0.0, base - std::max(std::fabs(a.spacing), std::fabs(b.spacing)));
+    }
+    const auto radius = [&](const LineCut& l) {
+      return InDrawingUnits(l.row->Radius, l.row->PaperSize, scale_);
+    };
+    return std::min(radius(a), radius(b));
+  }
+
+  void JoinCorners(std::vector<BandLines>& drawn) {
+    std::vector<CutEnd> ends;
+    for (std::size_t bi = 0; bi < drawn.size(); ++bi) {
+      for (std::size_t l = 0; l < drawn[bi].cuts.size(); ++l) {
+        const LineCut& line = drawn[bi].cuts[l];
+        if (!line.outer || l >= DrawnRows()) continue;
+        for (std::size_t p = 0; p < line.pieces.size(); ++p) {
+          const PieceCut& piece = line.pieces[p];
+          for (std::size_t k = 0; k < piece.kept.size(); ++k) {
+            const Kept& kept = piece.kept[k];
+            if (kept.cut0) ends.push_back({bi, l, p, k, true, piece.trace.At(kept.s0)});
+            if (kept.cut1) ends.push_back({bi, l, p, k, false, piece.trace.At(kept.s1)});
+          }
+        }
+      }
+    }
+    // Pairs of ends of two bands at one place, in the order of their places.
+    const double near = 10.0 * tolerance_;
+    const auto cellOf = [&](double v) { return static_cast<std::int64_t>(std::floor(v / near)); };
+    std::unordered_map<std::int64_t, std::vector<std::size_t>> grid;
+    for (std::size_t e = 0; e < ends.size(); ++e) {
+      grid[cellOf(ends[e].point.x) * 2654435761LL + cellOf(ends[e].point.y)].push_back(e);
+    }
+    std::vector<std::pair<std::size_t, std::size_t>> pairs;
+    for (std::size_t e = 0; e < ends.size(); ++e) {
+      std::vector<std::size_t> close;
+      for (std::int64_t dx = -1; dx <= 1; ++dx) {
+        for (std::int64_t dy = -1; dy <= 1; ++dy) {
+          const auto it = grid.find((cellOf(ends[e].point.x) + dx) * 2654435761LL +
+                                    cellOf(ends[e].point.y) + dy);
+          if (it == grid.end()) continue;
+          for (const std::size_t f : it->second) {
+            if (f != e && MyFunc::PointDistance(ends[e].point, ends[f].point) <= near) {
+              close.push_back(f);
+            }
+          }
+        }
+      }
+      if (close.size() == 1 && close[0] > e && ends[close[0]].band != ends[e].band) {
+        pairs.push_back({e, close[0]});
+      }
+    }
+    std::sort(pairs.begin(), pairs.end(), [&](const auto& x, const auto& y) {
+      const PointD p = ends[x.first].point, q = ends[y.first].point;
+      return p.x != q.x ? p.x < q.x : p.y < q.y;
+    });
+    for (const auto& [e, f] : pairs) JoinCorner(drawn, ends[e], ends[f]);
+  }
+
+  // Joins two cut ends at the meeting of their rows, rounded where the fillet fits.
+  void JoinCorner(std::vector<BandLines>& drawn, const CutEnd& e, const CutEnd& f) {
+    LineCut& la = drawn[e.band].cuts[e.line];
+    LineCut& lb = drawn[f.band].cuts[f.line];
+    PieceCut& pa = la.pieces[e.piece];
+    PieceCut& pb = lb.pieces[f.piece];
+    Kept& ka = pa.kept[e.kept];
+    Kept& kb = pb.kept[f.kept];
+    const std::optional<PointD> meeting =
+        CarriersMeetNearest(pa.trace, pb.trace, MyFunc::Midpoint(e.point, f.point));
+    if (!meeting || MyFunc::PointDistance(*meeting, e.point) > 10.0 * tolerance_) return;
+    const PointD x = *meeting;
+    const double sa = pa.trace.Along(x), sb = pb.trace.Along(x);
+    // The directions from the corner into each kept part.
+    const auto into = [](const Trace& t, double s, bool atStart) {
+      const PointD d = t.DirectionAt(s);
+      return atStart ? d : PointD{-d.x, -d.y};
+    };
+    const PointD u = into(pa.trace, sa, e.atStart), v = into(pb.trace, sb, f.atStart);
+    const double radius = CornerRadius(la, lb);
+    std::optional<Fillet> fillet;
+    if (radius > 0.0) fillet = FilletBetween(pa.trace, u, pb.trace, v, x, radius);
+    const auto fits = [&](const Kept& k, const Trace& t, PointD tangent, bool atStart) {
+      const double s = t.Along(tangent);
+      return atStart ? s > k.s0 - kFit && s + kFit < k.s1 : s < k.s1 + kFit && s > k.s0 + kFit;
+    };
+    if (fillet && fits(ka, pa.trace, fillet->tangent1, e.atStart) &&
+        fits(kb, pb.trace, fillet->tangent2, f.atStart)) {
+      SetEnd(ka, pa.trace, fillet->tangent1, e.atStart);
+      SetEnd(kb, pb.trace, fillet->tangent2, f.atStart);
+      // In the row that comes first counterclockwise from the corner's inside.
+      const PointD w{u.x + v.x, u.y + v.y};
+      LineCut& first = Cross(w, u) > 0.0 ? la : lb;
+      first.corners.push_back(FilletArc(*fillet, radius));
+      return;
+    }
+    SetEnd(ka, pa.trace, x, e.atStart);
+    SetEnd(kb, pb.trace, x, f.atStart);
+  }
+
+  static void SetEnd(Kept& k, const Trace& t, PointD p, bool atStart) {
+    const double s = std::clamp(t.Along(p), 0.0, t.Length());
+    if (atStart) {
+      k.s0 = s;
+      k.a = p;
+    } else {
+      k.s1 = s;
+      k.b = p;
+    }
+  }
+
+  // The circle of `radius` touching both traces between the directions u and v from x.
+  static std::optional<Fillet> FilletBetween(const Trace& a, PointD u, const Trace& b, PointD v,
+                                             PointD x, double radius) {
+    const double turn = Cross(u, v);
+    if (!(std::fabs(turn) > 1e-12)) return std::nullopt;
+    const auto moved = [&](const Trace& t, PointD dir, double side) -> std::optional<Trace> {
+      if (!t.arc) {
+        const PointD n{-dir.y * side * radius, dir.x * side * radius};
+        return SegmentTrace(Plus(t.start, n, 1.0), Plus(t.end, n, 1.0));
+      }
+      const bool centreOnSide = Cross(dir, Minus(t.centre, x)) * side > 0.0;
+      const double r = centreOnSide ? t.radius - radius : t.radius + radius;
+      if (!(r > 0.0)) return std::nullopt;
+      return ArcTrace(t.centre, r, 0.0, 2.0 * std::numbers::pi);
+    };
+    const double side = turn > 0.0 ? 1.0 : -1.0;
+    const std::optional<Trace> ma = moved(a, u, side), mb = moved(b, v, -side);
+    if (!ma || !mb) return std::nullopt;
+    const std::optional<PointD> centre = CarriersMeetNearest(*ma, *mb, x);
+    if (!centre) return std::nullopt;
+    const auto touching = [&](const Trace& t) {
+      if (!t.arc) return t.At(t.Along(*centre));
+      const PointD d = MyFunc::UnitVector(centre->x - t.centre.x, centre->y - t.centre.y);
+      return Plus(t.centre, d, t.radius);
+    };
+    const Fillet f{*centre, touching(a), touching(b)};
+    // Each tangent point on its kept side of the corner.
+    if (!(Dot(Minus(f.tangent1, x), u) > 0.0) || !(Dot(Minus(f.tangent2, x), v) > 0.0)) {
+      return std::nullopt;
+    }
+    return f;
+  }
+
+  const TLineTable& table_;
+  double scale_, lo_, hi_, tolerance_;
+  std::vector<NetworkBand> bands_;
+  BandStrips strips_;
+  std::vector<std::vector<int>> ownClips_;
+};
+
+}  // namespace
+
+MultiLine BuildJunctionNetwork(const std::vector<BasePath>& chains, const TLineTable& table,
+                               double scale) {
+  const std::optional<std::pair<double, double>> spacings = OuterSpacings(table, scale);
+  MultiLine out;
+  if (!spacings) {
+    for (const BasePath& path : chains) {
+      MultiLine lines = BuildMultiLine(path, table, scale);
+      out.insert(out.end(), lines.begin(), lines.end());
+    }
+    return out;
+  }
+  Network network(table, scale, spacings->first, spacings->second,
+                  JoinTolerance(LargestCoordinate(chains)));
+  return network.Build(chains);
+}
+
+}  // namespace tq58
