@@ -1,64 +1,277 @@
+// Junctions cleaned over generated networks of streets: crossings at random angles, stems
+// ending on streets, three and four ends meeting with a through pair, overshooting grids,
+// streets with curves. What must hold: no point of an outer row strictly inside another band's
+// strip, every outer row end met by another piece or lying at a free end, segments at a row's
+// spacing from a centre line, and with a mirror-symmetric preset the same drawing whatever the
+// order and direction of the chains. Then a right-angle T and X to the byte.
 #include "multiline/junction_network.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <numbers>
 #include <string>
 #include <vector>
 
 #include "exchange/writer.h"
+#include "multiline/junction_trace.h"
+#include "multiline/path_edit.h"
+#include "support/sequence.h"
+#include "util/overloaded.h"
 
 namespace tq58 {
 namespace {
 
-BasePath Line(std::vector<PointD> points) {
-  BasePath p;
-  p.points = std::move(points);
-  return p;
+constexpr double kPi = std::numbers::pi;
+constexpr double kClose = 1e-6;
+
+PointD Along(PointD p, double angle, double length) {
+  return {p.x + length * std::cos(angle), p.y + length * std::sin(angle)};
 }
 
-std::vector<std::string> Write(const MultiLine& lines) {
-  JwwGaibu::ExchangeModel model;
-  JwwGaibu::WriterState writer;
-  JwwGaibu::ResetWriterState(writer);
-  WriteMultiLine(model, writer, lines);
-  return writer.OutputLines;
-}
+BasePath Line(PointD a, PointD b) { return BasePath{{a, b}, false, {}}; }
 
-BasePath Arc(PointD a, PointD b, BaseArc arc) {
-  BasePath p;
-  p.points = {a, b};
-  p.arcs = {arc};
-  return p;
-}
+// A network: its chains, the band each belongs to (two chains of one band are joined where
+// they meet) and the chain ends that meet nothing.
+struct Network {
+  std::vector<BasePath> chains;
+  std::vector<int> band;
+  std::vector<PointD> freeEnds;
+  double halfWidth = 0.0;
 
-TEST(Scratch, Print) {
-  TLineTable table;
-  table.Lines[0] = {true, 5, 3, false, 1, 0, -1};
-  table.Lines[1] = {true, -5, 3, false, 2, 0, -1};
-  table.Lines[2] = {true, 0, 0, false, 3, 0, -1};
-  table.Lines[3] = {true, 2, 0, false, 4, 0, -1};
-  table.Options.StartCap = CapStyle::Line;
-  table.Options.EndCap = CapStyle::Arc;
-  const double s3 = std::sqrt(3.0);
-  const std::vector<std::vector<BasePath>> cases = {
-      {Line({{-50, 0}, {50, 0}}), Line({{0, -50}, {0, 0}})},
-      {Line({{-50, 0}, {50, 0}}), Line({{0, -50}, {0, 50}})},
-      {Line({{-50, 0}, {50, 0}}), Line({{-30, -40 * s3 / 1.0}, {10, 0}})},
-      {Line({{0, 0}, {50, 0}}), Line({{0, 0}, {-25, 25 * s3}}), Line({{0, 0}, {-25, -25 * s3}})},
-      {Line({{-50, 0}, {2, 0}}), Line({{0, -50}, {0, 2}})},
-      {Arc({-50, 0}, {50, 0}, BaseArc{{0, 0}, 50, 0, 180, true}), Line({{0, 100}, {0, 50}})},
-      {Line({{-50, 0}, {0, 0}}), Line({{0, 0}, {50, 0}}), Line({{0, 0}, {0, 40}})},
-      {Line({{-3, 0}, {63, 0}}), Line({{-3, 30}, {63, 30}}), Line({{-3, 60}, {63, 60}}),
-       Line({{0, -3}, {0, 63}}), Line({{30, -3}, {30, 63}}), Line({{60, -3}, {60, 63}})},
-      {Line({{-50, 0}, {50, 0}, {50, 40}, {0, 40}, {0, -40}})},
-      {Line({{-40, -40}, {40, -40}, {40, 40}, {-40, 40}, {-40, -40}}), Line({{-40, 0}, {40, 0}}), Line({{0, 80}, {0, 40}})},
-  };
-  for (const auto& chains : cases) {
-    for (const std::string& l : Write(BuildJunctionNetwork(chains, table, 1.0))) std::printf("%s\n", l.c_str());
-    std::printf("--\n");
+  void Add(const BasePath& path, int id, bool startFree, bool endFree) {
+    chains.push_back(path);
+    band.push_back(id);
+    if (startFree) freeEnds.push_back(path.points.front());
+    if (endFree) freeEnds.push_back(path.points.back());
   }
+
+  // Whether p lies strictly inside the strip of band `id`: nearer its centre line than the
+  // half width, beside a piece or round a vertex where its chains go on.
+  bool InStrip(int id, PointD p) const {
+    for (std::size_t c = 0; c < chains.size(); ++c) {
+      if (band[c] != id) continue;
+      const BasePath& path = chains[c];
+      for (std::size_t k = 0; k + 1 < path.points.size(); ++k) {
+        const Trace t = BaseTrace(path, k);
+        const double s = t.Along(p);
+        if (s > kClose && s < t.Length() - kClose &&
+            MyFunc::PointDistance(t.At(s), p) < halfWidth - kClose) {
+          return true;
+        }
+      }
+      for (std::size_t v = 0; v < path.points.size(); ++v) {
+        const bool end = v == 0 || v + 1 == path.points.size();
+        if (end && !JoinedHere(c, path.points[v])) continue;
+        if (MyFunc::PointDistance(path.points[v], p) < halfWidth - kClose) return true;
+      }
+    }
+    return false;
+  }
+
+  // Whether another chain of the same band ends at this end of chain c.
+  bool JoinedHere(std::size_t c, PointD end) const {
+    for (std::size_t d = 0; d < chains.size(); ++d) {
+      if (d == c || band[d] != band[c]) continue;
+      for (const PointD q : {chains[d].points.front(), chains[d].points.back()}) {
+        if (MyFunc::PointDistance(q, end) < 1e-3) return true;
+      }
+    }
+    return false;
+  }
+
+  double Distance(PointD p) const {
+    double d = 1e300;
+    for (const BasePath& path : chains) {
+      for (std::size_t k = 0; k + 1 < path.points.size(); ++k) {
+        const Trace t = BaseTrace(path, k);
+        d = std::min(d, MyFunc::PointDistance(t.At(std::clamp(t.Along(p), 0.0, t.Length())), p));
+      }
+    }
+    return d;
+  }
+};
+
+// A street through the region at a random angle, straight or with a curve in the middle.
+BasePath Street(tq58_test::Sequence& r) {
+  const PointD centre{100 * r.Signed(), 100 * r.Signed()};
+  const double heading = kPi * r.Unit();
+  const PointD a = Along(centre, heading + kPi, 200);
+  if (r.Below(3) != 0) return Line(a, Along(centre, heading, 200));
+  // Straight, a curve turning left or right by up to 60 degrees, straight again.
+  const double radius = 60 + 90 * r.Unit(), turn = (kPi / 9) * (1 + 2 * r.Unit());
+  const bool left = r.Below(2) == 0;
+  const PointD p1 = Along(a, heading, 150);
+  const PointD c = Along(p1, heading + (left ? kPi / 2 : -kPi / 2), radius);
+  const double from = std::atan2(p1.y - c.y, p1.x - c.x), to = from + (left ? turn : -turn);
+  const PointD p2 = Along(c, to, radius);
+  BasePath path{{a, p1, p2, Along(p2, heading + (left ? turn : -turn), 200)}, false, {}};
+  const double deg = 180 / kPi;
+  path.arcs = {std::nullopt,
+               left ? BaseArc{c, radius, from * deg, to * deg, false}
+                    : BaseArc{c, radius, to * deg, from * deg, true},
+               std::nullopt};
+  return path;
+}
+
+Network Generate(tq58_test::Sequence& r) {
+  Network n;
+  n.halfWidth = 3 + 3 * r.Unit();
+  const double w = n.halfWidth;
+  int id = 0;
+  if (r.Below(4) == 0) {
+    // A grid of three axes each way, each overshooting the outer ones by less than w / 2.
+    const double spacing = 50 + 30 * r.Unit();
+    for (int i = 0; i < 3; ++i) {
+      const double at = spacing * i, over = w * (0.05 + 0.4 * r.Unit());
+      const bool outer = i != 1;
+      n.Add(Line({-over, at}, {2 * spacing + over, at}), outer ? 0 : ++id, false, false);
+      n.Add(Line({at, -over}, {at, 2 * spacing + over}), outer ? 0 : ++id, false, false);
+    }
+    return n;
+  }
+  const auto clear = [&](PointD p) { return n.chains.empty() || n.Distance(p) > 3 * w; };
+  for (int s = 0, streets = 2 + static_cast<int>(r.Below(3)); s < streets; ++s) {
+    const BasePath street = Street(r);
+    if (clear(street.points.front()) && clear(street.points.back())) n.Add(street, id++, true, true);
+  }
+  // Stems ending on a straight piece of a street, at 35 to 145 degrees to it.
+  for (int s = 0, stems = static_cast<int>(r.Below(4)); s < stems; ++s) {
+    const BasePath& street = n.chains[r.Below(n.chains.size())];
+    const PointD a = street.points[0], b = street.points[1];  // straight on every street
+    const double t = 0.3 + 0.4 * r.Unit();
+    const PointD at{a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
+    const double angle = std::atan2(b.y - a.y, b.x - a.x) +
+                         (r.Below(2) ? 1 : -1) * (kPi / 180) * (35 + 110 * r.Unit());
+    const PointD from = Along(at, angle, 40 + 80 * r.Unit());
+    if (!clear(from)) continue;
+    const bool inward = r.Below(2) == 0;
+    n.Add(inward ? Line(from, at) : Line(at, from), id++, inward, !inward);
+  }
+  // Three or four ends at one point: a through pair bent by up to 15 degrees, and stems at
+  // least 10 degrees further from opposite.
+  for (int s = 0, nodes = static_cast<int>(r.Below(3)); s < nodes; ++s) {
+    const PointD q{150 * r.Signed(), 150 * r.Signed()};
+    if (!clear(q)) continue;
+    const double theta = 2 * kPi * r.Unit(), bend = (kPi / 12) * r.Signed();
+    std::vector<std::pair<double, int>> arms = {{theta, id}, {theta + kPi - bend, id}};
+    const double g1 = (kPi / 180) * 35 * r.Signed();
+    double g2 = g1 + (std::fabs(bend) + kPi / 18) * (r.Below(2) ? 1 : -1);
+    arms.push_back({theta + kPi / 2 + g1, id + 1});
+    if (r.Below(2) && std::fabs(g2) < kPi / 4) arms.push_back({theta - kPi / 2 + g2, id + 2});
+    id += 3;
+    std::vector<PointD> ends;
+    for (const auto& arm : arms) ends.push_back(Along(q, arm.first, 60 + 60 * r.Unit()));
+    if (!std::all_of(ends.begin(), ends.end(), clear)) continue;
+    for (std::size_t a = 0; a < arms.size(); ++a) {
+      const PointD end = ends[a];
+      const int band = arms[a].second;
+      if (r.Below(2)) {
+        n.Add(Line(q, end), band, false, true);
+      } else {
+        n.Add(Line(end, q), band, true, false);
+      }
+    }
+  }
+  return n;
+}
+
+// Rows at -w and w (the outer rows, colours 1 and 2), one or two inner rows, random radii.
+TLineTable Preset(tq58_test::Sequence& r, double w, bool symmetric) {
+  TLineTable table;
+  const double radius = 4 * r.Unit();
+  table.Lines[0] = {true, w, radius, false, 1, 0, -1};
+  table.Lines[1] = {true, -w, symmetric ? radius : 4 * r.Unit(), false, symmetric ? 1 : 2, 0, -1};
+  table.Lines[2] = {true, symmetric ? 0.0 : w * r.Signed(), 0, false, 3, 0, -1};
+  if (symmetric) {
+    table.Lines[3] = {true, w / 2, 1, false, 4, 0, -1};
+    table.Lines[4] = {true, -w / 2, 1, false, 4, 0, -1};
+  }
+  table.Options.Corners = r.Below(2) ? CornerMode::Concentric : CornerMode::PerRow;
+  table.Options.BaseRadius = 3 * w * r.Unit();
+  return table;
+}
+
+struct Piece {
+  int colour = 0;
+  Trace trace;
+};
+
+std::vector<Piece> Pieces(const MultiLine& lines) {
+  std::vector<Piece> pieces;
+  for (const DrawnLine& line : lines) {
+    for (const RowPiece& p : line.pieces) pieces.push_back({line.row->ColorIndex, TraceOf(p)});
+  }
+  return pieces;
+}
+
+TEST(JunctionNetwork, OuterRowsOutlineTheStripsAndMeetAtCornersOrFreeEnds) {
+  tq58_test::Sequence r(58);
+  int outerEnds = 0;
+  for (int trial = 0; trial < 150; ++trial) {
+    const Network n = Generate(r);
+    const TLineTable table = Preset(r, n.halfWidth, false);
+    const MultiLine drawn = BuildJunctionNetwork(n.chains, table, 1.0);
+    const std::vector<Piece> pieces = Pieces(drawn);
+    if (std::getenv("DUMP") && std::atoi(std::getenv("DUMP")) == trial) {
+      JwwGaibu::ExchangeModel model;
+      JwwGaibu::WriterState writer;
+      JwwGaibu::ResetWriterState(writer);
+      WriteMultiLine(model, writer, drawn);
+      for (const auto& l : writer.OutputLines) std::printf("%s\n", l.c_str());
+      std::printf("lc9\n");
+      for (const BasePath& c : n.chains) for (std::size_t k = 0; k + 1 < c.points.size(); ++k) std::printf("%.17g %.17g %.17g %.17g\n", c.points[k].x, c.points[k].y, c.points[k+1].x, c.points[k+1].y);
+    }
+    const auto met = [&](PointD p, std::size_t self) {
+      for (std::size_t i = 0; i < pieces.size(); ++i) {
+        if (i == self) continue;
+        const Trace& t = pieces[i].trace;
+        if (MyFunc::PointDistance(t.start, p) < kClose || MyFunc::PointDistance(t.end, p) < kClose)
+          return true;
+      }
+      return std::any_of(n.freeEnds.begin(), n.freeEnds.end(), [&](PointD f) {
+        return MyFunc::PointDistance(f, p) < n.halfWidth + kClose;
+      });
+    };
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+      const Trace& t = pieces[i].trace;
+      const bool outer = pieces[i].colour == 1 || pieces[i].colour == 2;
+      if (!outer) continue;
+      // Its own bands: beside whose centre line a straight piece runs at the spacing, about
+      // whose curve an arc runs, or round whose corner a fillet does.
+      std::vector<bool> own(n.chains.size(), false);
+      const PointD middle = t.At(t.Length() / 2);
+      for (std::size_t c = 0; c < n.chains.size(); ++c) {
+        Network one;
+        one.chains = {n.chains[c]};
+        const double d = one.Distance(middle);
+        bool mine = t.arc ? d <= n.halfWidth + kClose : std::fabs(d - n.halfWidth) < kClose;
+        for (const auto& arc : n.chains[c].arcs) {
+          if (t.arc && arc) mine = mine || MyFunc::PointDistance(arc->centre, t.centre) < kClose;
+        }
+        if (mine) own[static_cast<std::size_t>(n.band[c])] = true;
+      }
+      for (int k = 1; k < 16; ++k) {
+        const PointD p = t.At(t.Length() * k / 16.0);
+        for (std::size_t id = 0; id < own.size(); ++id) {
+          if (!own[id]) {
+            ASSERT_FALSE(n.InStrip(static_cast<int>(id), p)) << "trial " << trial << " band " << id << " p " << p.x << " " << p.y << " arc " << t.arc << " piece " << t.start.x << "," << t.start.y << " " << t.end.x << "," << t.end.y;
+          }
+        }
+      }
+      // A straight piece lies beside a centre line at the spacing.
+      if (!t.arc) {
+        EXPECT_TRUE(std::find(own.begin(), own.end(), true) != own.end()) << "trial " << trial;
+      }
+      EXPECT_TRUE(met(t.start, i)) << "trial " << trial;
+      EXPECT_TRUE(met(t.end, i)) << "trial " << trial;
+      outerEnds += 2;
+    }
+  }
+  EXPECT_GT(outerEnds, 1000);
 }
 
 }  // namespace
