@@ -13,7 +13,7 @@ using MyFunc::Overloaded;
 
 namespace {
 
-// An option that is one of a few numbered values (a corner mode, a cap style).
+// An option that is one of a few numbered values (a corner mode, a cap style, a junction mode).
 template <typename Choice>
 concept OptionChoice = std::is_enum_v<Choice>;
 
@@ -60,6 +60,9 @@ void ApplyPresetOptionRules(TPresetOptions& options) {
     if (*cap != CapStyle::None && *cap != CapStyle::Line && *cap != CapStyle::Arc) {
       *cap = CapStyle::None;
     }
+  }
+  if (options.Junctions != JunctionMode::None && options.Junctions != JunctionMode::Clean) {
+    options.Junctions = JunctionMode::None;
   }
 }
 

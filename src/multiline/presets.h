@@ -42,6 +42,12 @@ enum class CapStyle : int32_t {
   Arc = 2,   // a half circle through them, bulging away from the path
 };
 
+// What is drawn where the chains of chain mode meet.
+enum class JunctionMode : int32_t {
+  None = 0,   // bands simply overlap where chains meet
+  Clean = 1,  // junctions cleaned: the outer rows outline the bands together, corners rounded
+};
+
 // The options of a preset beyond its rows. The defaults draw as a preset always has; the
 // settings file stores the options only when some preset uses one.
 struct TPresetOptions {
@@ -50,6 +56,7 @@ struct TPresetOptions {
   bool BaseRadiusPaperSize = false;  // BaseRadius is paper mm, scaled by the layer group
   CapStyle StartCap = CapStyle::None;
   CapStyle EndCap = CapStyle::None;
+  JunctionMode Junctions = JunctionMode::None;
 
   bool operator==(const TPresetOptions&) const = default;
 };
@@ -104,18 +111,24 @@ void AppendLineRowField(std::string& out, const TLineRow& row, const LineRowFiel
 // Sets the field from text (TextToBool, TextToFloat, TextToInt); no range rule is applied.
 void SetLineRowField(TLineRow& row, const LineRowField& field, std::string_view text);
 
-// A corner mode or cap style outside its values becomes the default; BaseRadius follows the
-// Radius rule.
+// A corner mode, cap style or junction mode outside its values becomes the default;
+// BaseRadius follows the Radius rule.
 void ApplyPresetOptionRules(TPresetOptions& options);
 
 // One option of a preset; the alternative says its kind: a choice, a real or a flag.
-using PresetOptionField = std::variant<CornerMode TPresetOptions::*, double TPresetOptions::*,
-                                       bool TPresetOptions::*, CapStyle TPresetOptions::*>;
+using PresetOptionField =
+    std::variant<CornerMode TPresetOptions::*, double TPresetOptions::*, bool TPresetOptions::*,
+                 CapStyle TPresetOptions::*, JunctionMode TPresetOptions::*>;
 
 // The five options in the order of the settings file.
 inline constexpr std::array<PresetOptionField, 5> kPresetOptionFields = {
     &TPresetOptions::Corners, &TPresetOptions::BaseRadius, &TPresetOptions::BaseRadiusPaperSize,
     &TPresetOptions::StartCap, &TPresetOptions::EndCap};
+
+// The options that came after those five: the settings file keeps them in a block of their
+// own after the five's, and the dialog on a second line.
+inline constexpr std::array<PresetOptionField, 1> kJunctionOptionFields = {
+    &TPresetOptions::Junctions};
 
 // Appends the option's text: a choice as its number, "1"/"0" for a flag, the general real
 // format.

@@ -1,12 +1,17 @@
 // The settings file: 3 header lines, then for each of the 20 presets its comment and the seven
 // lines of each of its 10 rows. A value is known by its line number alone. When some preset
-// uses an option beyond its rows, a marked block of five lines per preset follows; an older
-// program reads the first 1423 lines and never sees it.
+// uses an option beyond its rows, marked blocks of options follow, each with a line per preset
+// and option; a program that knows fewer blocks reads as far as it knows and never sees the
+// rest.
 #include "multiline/settings_file.h"
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "util/line_break.h"
 #include "util/real_format.h"
@@ -22,12 +27,23 @@ constexpr std::size_t kLinesPerPreset = 1 + kRowsPerPreset * kLinesPerRow;  // c
 constexpr std::size_t kSettingsLineCount = kHeaderLines + kPresetCount * kLinesPerPreset;
 static_assert(kSettingsLineCount == 1423);
 
-// The options block: its marker line, then the options of preset 1, 2, ... 20.
-constexpr std::string_view kOptionsMarker = "[tq58 presets v2]";
-constexpr std::size_t kLinesPerOptions = kPresetOptionFields.size();
-constexpr std::size_t kOptionsLineCount = 1 + kPresetCount * kLinesPerOptions;
-constexpr std::size_t kExtendedLineCount = kSettingsLineCount + kOptionsLineCount;
-static_assert(kExtendedLineCount == 1524);
+// An options block: its marker line, then the block's options of preset 1, 2, ... 20.
+struct OptionsBlock {
+  std::string_view marker;
+  std::span<const PresetOptionField> fields;
+
+  constexpr std::size_t LineCount() const { return 1 + kPresetCount * fields.size(); }
+};
+
+// In the order of the file. A block is written when some preset uses one of its options or of
+// a later block's, so that every block always starts on the same line.
+constexpr std::array<OptionsBlock, 2> kOptionsBlocks = {{
+    {"[tq58 presets v2]", kPresetOptionFields},
+    {"[tq58 junctions v1]", kJunctionOptionFields},
+}};
+static_assert(kSettingsLineCount + kOptionsBlocks[0].LineCount() == 1524);
+static_assert(kSettingsLineCount + kOptionsBlocks[0].LineCount() + kOptionsBlocks[1].LineCount() ==
+              1545);
 
 using MyFunc::kLineBreak;
 
@@ -47,12 +63,29 @@ void AppendCommentLine(std::string& out, std::string_view comment) {
   out += kLineBreak;
 }
 
-// Stores the value of the options block's line with zero-based number `index` within it,
-// the marker being line 0.
-void ApplyOptionsLine(PresetStore& store, std::size_t index, std::string_view text) {
-  TPresetOptions& options = store.Presets[(index - 1) / kLinesPerOptions].Options;
-  SetPresetOptionField(options, kPresetOptionFields[(index - 1) % kLinesPerOptions], text);
-  ApplyPresetOptionRules(options);
+// Stores the value of the line with zero-based number `index` after the first 1423. False
+// for a marker line that is not its block's (without the marker, the lines from there on are
+// not ours, and their options keep their defaults) and for a line after the last block.
+bool ApplyOptionsLine(PresetStore& store, std::size_t index, std::string_view text) {
+  for (const OptionsBlock& block : kOptionsBlocks) {
+    if (index >= block.LineCount()) {
+      index -= block.LineCount();
+      continue;
+    }
+    if (index == 0) return text == block.marker;
+    const std::size_t perPreset = block.fields.size();
+    TPresetOptions& options = store.Presets[(index - 1) / perPreset].Options;
+    SetPresetOptionField(options, block.fields[(index - 1) % perPreset], text);
+    ApplyPresetOptionRules(options);
+    return true;
+  }
+  return false;
+}
+
+// True when the option that `field` names is not at its start value.
+bool DiffersFromDefault(const TPresetOptions& options, const PresetOptionField& field) {
+  static constexpr TPresetOptions kDefaults{};
+  return std::visit([&](auto option) { return options.*option != kDefaults.*option; }, field);
 }
 
 // Stores the value of the settings line with zero-based number `index` (of the first 1423).
@@ -84,21 +117,27 @@ void ApplySettingsLine(PresetStore& store, std::size_t index, std::string_view t
   ApplyLineRowRules(row);
 }
 
-// The options block, or nothing when every preset has the default options: a file that uses
-// no option is then exactly what a program without options writes.
-void AppendOptionsBlock(std::string& out, PresetStore& store) {
-  bool anyUsed = false;
+// The options blocks up to the last one that some preset uses, or nothing when every preset
+// has the default options: a file is then exactly what a program that knows only the blocks
+// written, or none, writes.
+void AppendOptionsBlocks(std::string& out, PresetStore& store) {
+  std::size_t blocksUsed = 0;
   for (TLineTable& preset : store.Presets) {
     ApplyPresetOptionRules(preset.Options);
-    anyUsed = anyUsed || preset.Options != TPresetOptions{};
+    for (std::size_t b = 0; b < kOptionsBlocks.size(); ++b) {
+      for (const PresetOptionField& field : kOptionsBlocks[b].fields) {
+        if (DiffersFromDefault(preset.Options, field)) blocksUsed = std::max(blocksUsed, b + 1);
+      }
+    }
   }
-  if (!anyUsed) return;
-  out += kOptionsMarker;
-  out += kLineBreak;
-  for (const TLineTable& preset : store.Presets) {
-    for (const PresetOptionField& field : kPresetOptionFields) {
-      AppendPresetOptionField(out, preset.Options, field);
-      out += kLineBreak;
+  for (std::size_t b = 0; b < blocksUsed; ++b) {
+    out += kOptionsBlocks[b].marker;
+    out += kLineBreak;
+    for (const TLineTable& preset : store.Presets) {
+      for (const PresetOptionField& field : kOptionsBlocks[b].fields) {
+        AppendPresetOptionField(out, preset.Options, field);
+        out += kLineBreak;
+      }
     }
   }
 }
@@ -114,11 +153,8 @@ MyFunc::ReadResult LoadSettings(PresetStore& store, const std::filesystem::path&
       ApplySettingsLine(store, index, line);
       return true;
     }
-    // Without the marker the lines after the layout are not ours: the options keep their
-    // defaults. Missing option lines keep them as well.
-    if (index == kSettingsLineCount) return line == kOptionsMarker;
-    ApplyOptionsLine(store, index - kSettingsLineCount, line);
-    return linesRead < kExtendedLineCount;
+    // Missing option lines keep their defaults; a line after the last block ends the reading.
+    return ApplyOptionsLine(store, index - kSettingsLineCount, line);
   });
   // Part of a file is no preset table: a row half read, or preset 3 with preset 2's values
   // that a save would then make permanent.
@@ -145,7 +181,7 @@ MyFunc::WriteResult SaveSettings(PresetStore& store, const std::filesystem::path
       }
     }
   }
-  AppendOptionsBlock(content, store);
+  AppendOptionsBlocks(content, store);
   // The settings are the user's work of many sessions: they go to the disk before they
   // replace the old file.
   return MyFunc::ReplaceFileContents(path, content, MyFunc::Durability::OnDisk);

@@ -1,5 +1,5 @@
 // The settings file beside the program: 1423 lines, one value each, CR LF, Shift-JIS; 1524
-// when some preset uses an option beyond its rows.
+// when some preset uses an option beyond its rows, 1545 when one uses its junction option.
 #pragma once
 
 #include <filesystem>

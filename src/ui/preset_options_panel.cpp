@@ -1,4 +1,4 @@
-// Each option's control holds its text form in the order of the options' field table, as the
+// Each option's control holds its text form in the order of the options' field tables, as the
 // settings file does; a choice list's entries are its enumeration's values in order.
 #include "ui/preset_options_panel.h"
 
@@ -16,6 +16,9 @@ constexpr std::array<std::string_view, 2> kCornerModeEntries = {
 // "なし", "直線", "円弧": CapStyle 0, 1 and 2.
 constexpr std::array<std::string_view, 3> kCapEntries = {"\x82\xC8\x82\xB5", "\x92\xBC\x90\xFC",
                                                          "\x89\x7E\x8C\xCA"};
+// "重ねる", "整える": JunctionMode 0 and 1.
+constexpr std::array<std::string_view, 2> kJunctionEntries = {"\x8F\x64\x82\xCB\x82\xE9",
+                                                              "\x90\xAE\x82\xA6\x82\xE9"};
 
 template <std::size_t N>
 void FillList(ComboBox& list, const std::array<std::string_view, N>& entries) {
@@ -31,18 +34,27 @@ std::array<FieldControl, kPresetOptionFields.size()> OptionControls(
           SelectedEntry{&controls.EndCapList}};
 }
 
+// The second line's controls in the order of kJunctionOptionFields.
+std::array<FieldControl, kJunctionOptionFields.size()> JunctionControls(
+    const PresetOptionControls& controls) {
+  return {SelectedEntry{&controls.JunctionList}};
+}
+
 }  // namespace
 
 void FillPresetOptionLists(const PresetOptionControls& controls) {
   FillList(controls.CornerModeList, kCornerModeEntries);
   FillList(controls.StartCapList, kCapEntries);
   FillList(controls.EndCapList, kCapEntries);
+  FillList(controls.JunctionList, kJunctionEntries);
   ShowPresetOptions(TPresetOptions{}, controls);
 }
 
 TPresetOptions ReadPresetOptions(const PresetOptionControls& controls) {
   TPresetOptions options;
   ReadFieldControls(options, kPresetOptionFields, OptionControls(controls), SetPresetOptionField);
+  ReadFieldControls(options, kJunctionOptionFields, JunctionControls(controls),
+                    SetPresetOptionField);
   // An unselected list reads as -1, which the rules turn into the default.
   ApplyPresetOptionRules(options);
   return options;
@@ -50,6 +62,8 @@ TPresetOptions ReadPresetOptions(const PresetOptionControls& controls) {
 
 void ShowPresetOptions(const TPresetOptions& options, const PresetOptionControls& controls) {
   ShowFieldControls(options, kPresetOptionFields, OptionControls(controls),
+                    AppendPresetOptionField);
+  ShowFieldControls(options, kJunctionOptionFields, JunctionControls(controls),
                     AppendPresetOptionField);
 }
 

@@ -1,5 +1,6 @@
 // The controls below the tab strip with which the options of the preset on display are edited:
-// corner mode, base radius with its paper-size box, and the cap at each end.
+// corner mode, base radius with its paper-size box, and the cap at each end; on a second line,
+// the junctions.
 #pragma once
 
 #include <span>
@@ -18,9 +19,10 @@ struct PresetOptionControls {
   CheckBox& BaseRadiusPaperSize;  // BaseRadiusPaperSize
   ComboBox& StartCapList;         // StartCap: the selected entry, choice only
   ComboBox& EndCapList;           // EndCap: the selected entry, choice only
+  ComboBox& JunctionList;         // Junctions: the selected entry, choice only
 };
 
-// Fills the three lists afresh (never appending to old entries) and shows the default options.
+// Fills the four lists afresh (never appending to old entries) and shows the default options.
 void FillPresetOptionLists(const PresetOptionControls& controls);
 
 // The options as the controls hold them, with the range rules applied: a list with no entry

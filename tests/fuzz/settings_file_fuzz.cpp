@@ -1,7 +1,8 @@
 // Fuzz target: the settings-file loader over arbitrary bytes. Whatever it reads obeys the
 // range rules of the rows and of the options; saving it and loading it again gives the same
 // table (reals to 15 digits), a second save writes the same bytes as the first, and the saved
-// file holds the options block exactly when some preset uses an option.
+// file holds the options block exactly when some preset uses an option, and the junctions'
+// block after it exactly when some preset cleans its junctions.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -20,6 +21,7 @@ namespace {
 
 constexpr std::size_t kSettingsLineCount = 1423;
 constexpr std::size_t kWithOptionsLineCount = 1524;
+constexpr std::size_t kWithJunctionsLineCount = 1545;
 
 void RequireRules(const tq58::PresetStore& store) {
   Require(store.CurrentPreset >= 1 && store.CurrentPreset <= tq58::kPresetCount,
@@ -44,19 +46,25 @@ void RequireRules(const tq58::PresetStore& store) {
           cap == tq58::CapStyle::None || cap == tq58::CapStyle::Line || cap == tq58::CapStyle::Arc,
           "a cap is 0, 1 or 2");
     }
+    Require(options.Junctions == tq58::JunctionMode::None ||
+                options.Junctions == tq58::JunctionMode::Clean,
+            "a junction mode is 0 or 1");
   }
 }
 
-bool UsesAnOption(const tq58::PresetStore& store) {
+// The lines that a save of `store` writes: 1423, 1524 when some preset uses an option, 1545
+// when some preset cleans its junctions.
+std::size_t SavedLineCount(const tq58::PresetStore& store) {
+  std::size_t count = kSettingsLineCount;
   for (const tq58::TLineTable& preset : store.Presets) {
-    if (preset.Options != tq58::TPresetOptions{}) return true;
+    if (preset.Options.Junctions != tq58::JunctionMode::None) return kWithJunctionsLineCount;
+    if (preset.Options != tq58::TPresetOptions{}) count = kWithOptionsLineCount;
   }
-  return false;
+  return count;
 }
 
-// Every line of a saved file ends in CR LF, and there are exactly 1423 of them, or 1524 with
-// the options block when some preset uses an option.
-void RequireSavedShape(const std::string& bytes, bool withOptions) {
+// Every line of a saved file ends in CR LF, and there are exactly as many as the table needs.
+void RequireSavedShape(const std::string& bytes, std::size_t expectedLines) {
   std::size_t lines = 0;
   for (std::size_t start = 0; start < bytes.size(); ++lines) {
     const std::size_t lf = bytes.find('\n', start);
@@ -65,8 +73,8 @@ void RequireSavedShape(const std::string& bytes, bool withOptions) {
     Require(bytes.find('\r', start) == lf - 1, "no CR inside a saved line");
     start = lf + 1;
   }
-  Require(lines == (withOptions ? kWithOptionsLineCount : kSettingsLineCount),
-          "a saved file has 1423 lines, or 1524 with options");
+  Require(lines == expectedLines,
+          "a saved file has 1423 lines, 1524 with options, 1545 with junctions");
 }
 
 bool SameStore(const tq58::PresetStore& a, const tq58::PresetStore& b) {
@@ -101,7 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   Require(static_cast<bool>(tq58::SaveSettings(toSave, saved)), "the save succeeds");
   Require(SameStore(toSave, loaded), "saving a loaded table changes nothing in it");
   const std::string firstSave = ReadBytes(saved);
-  RequireSavedShape(firstSave, UsesAnOption(loaded));
+  RequireSavedShape(firstSave, SavedLineCount(loaded));
 
   tq58::PresetStore reloaded;
   tq58::LoadSettings(reloaded, saved);

@@ -27,6 +27,9 @@ int CommentLine(int p) { return 4 + 71 * (p - 1); }
 // One-based line number of option `f` (0..4 in file order) of preset `p`, after the marker.
 constexpr int kMarkerLine = 1424;
 int OptionLine(int p, int f) { return kMarkerLine + 1 + 5 * (p - 1) + f; }
+// The same for the junctions of preset `p`, in the block after the options.
+constexpr int kJunctionMarkerLine = 1525;
+int JunctionLine(int p) { return kJunctionMarkerLine + p; }
 
 void ExpectSameStore(const PresetStore& a, const PresetStore& b) {
   EXPECT_EQ(a.FormLeft, b.FormLeft);
@@ -67,6 +70,7 @@ PresetStore VariedStore() {
     options.BaseRadiusPaperSize = p % 3 == 0;
     options.StartCap = static_cast<CapStyle>(p % 3);
     options.EndCap = static_cast<CapStyle>((p / 3) % 3);
+    options.Junctions = static_cast<JunctionMode>((p / 2) % 2);
   }
   return store;
 }
@@ -300,6 +304,8 @@ struct OptionsLoadCase {
   std::string marker;
   std::vector<std::pair<int, std::string>> preset5;  // (option 0..4, text)
   TPresetOptions expected;
+  std::string junctionMarker{};
+  std::string junction5{};  // with it the file has the junctions' block: 1545 lines
 };
 
 void PrintTo(const OptionsLoadCase& c, std::ostream* out) { *out << c.name; }
@@ -310,7 +316,11 @@ TEST_P(OptionsLoad, TakesTheOptionsOfAMarkedBlockWithinTheirRules) {
   const OptionsLoadCase& c = GetParam();
   std::vector<std::pair<int, std::string>> values = {{3, "5"}, {kMarkerLine, c.marker}};
   for (const auto& [field, text] : c.preset5) values.emplace_back(OptionLine(5, field), text);
-  WriteFile(1524, values);
+  if (!c.junction5.empty()) {
+    values.insert(values.end(),
+                  {{kJunctionMarkerLine, c.junctionMarker}, {JunctionLine(5), c.junction5}});
+  }
+  WriteFile(c.junction5.empty() ? 1524 : 1545, values);
   const PresetStore store = Load();
   EXPECT_EQ(store.CurrentPreset, 5);
   for (int p = 1; p <= kPresetCount; ++p) {
@@ -320,8 +330,11 @@ TEST_P(OptionsLoad, TakesTheOptionsOfAMarkedBlockWithinTheirRules) {
 }
 
 constexpr char kMarker[] = "[tq58 presets v2]";
+constexpr char kJunctionMarker[] = "[tq58 junctions v1]";
 const TPresetOptions kEveryOption = {CornerMode::Concentric, 2.5, true, CapStyle::Line,
                                      CapStyle::Arc};
+const TPresetOptions kEveryOptionClean = {
+    CornerMode::Concentric, 2.5, true, CapStyle::Line, CapStyle::Arc, JunctionMode::Clean};
 const std::vector<std::pair<int, std::string>> kEveryOptionText = {
     {0, "1"}, {1, "2.5"}, {2, "1"}, {3, "1"}, {4, "2"}};
 
@@ -337,6 +350,37 @@ INSTANTIATE_TEST_SUITE_P(
                                     {{0, "1"}, {1, "-4"}},
                                     {CornerMode::Concentric}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The junctions' block is ours only right after the options' block and with its own marker;
+// without it the options' block reads as it does alone.
+INSTANTIATE_TEST_SUITE_P(
+    JunctionsBlock, OptionsLoad,
+    testing::Values(
+        OptionsLoadCase{"BothBlocks", kMarker, kEveryOptionText, kEveryOptionClean, kJunctionMarker,
+                        "1"},
+        OptionsLoadCase{"NoJunctionMarker", kMarker, kEveryOptionText, kEveryOption, "", "1"},
+        OptionsLoadCase{"JunctionsWithoutTheOptionsMarker", "", {}, {}, kJunctionMarker, "1"},
+        OptionsLoadCase{"JunctionAboveRange", kMarker, {}, {}, kJunctionMarker, "2"},
+        OptionsLoadCase{"JunctionBelowRange", kMarker, {}, {}, kJunctionMarker, "-1"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Junctions alone write the options' block too, with default options, so that the junctions'
+// block always starts on line 1525.
+TEST_F(SettingsFile, JunctionsFollowTheOptionsBlockEvenWithDefaultOptions) {
+  PresetStore store;
+  store.Preset(9).Options.Junctions = JunctionMode::Clean;
+  store.Preset(11).Options.Junctions = static_cast<JunctionMode>(5);  // the rule makes it None
+  ASSERT_TRUE(SaveSettings(store, path_));
+  const std::vector<std::string> lines = Lines();
+  ASSERT_EQ(lines.size(), 1545u);
+  for (int line = kMarkerLine; line <= 1545; ++line) {
+    const char* expected = line == kMarkerLine           ? kMarker
+                           : line == kJunctionMarkerLine ? kJunctionMarker
+                           : line == JunctionLine(9)     ? "1"
+                                                         : "0";
+    EXPECT_EQ(lines[static_cast<std::size_t>(line - 1)], expected) << line;
+  }
+}
 
 TEST_F(SettingsFile, CommentStaysOnOneLine) {
   PresetStore store;

@@ -165,6 +165,7 @@ struct MemoryOptions {
   MemoryCheckBox BaseRadiusPaperSize;
   MemoryComboBox StartCapList{false};
   MemoryComboBox EndCapList{false};
+  MemoryComboBox JunctionList{false};
 };
 
 // Every control of the dialog, and the user's tab change and choice of corner mode with their
@@ -187,7 +188,8 @@ class MemoryDialog {
             comment,
             std::span<TFrame2, kRowsPerPreset>(frames_.data(), kRowsPerPreset),
             {options.CornerModeList, options.BaseRadiusLabel, options.BaseRadiusEdit,
-             options.BaseRadiusPaperSize, options.StartCapList, options.EndCapList},
+             options.BaseRadiusPaperSize, options.StartCapList, options.EndCapList,
+             options.JunctionList},
             preview};
   }
 

@@ -209,6 +209,7 @@ TEST_F(SettingsDialogTest, OptionsAreThePresetsAndTheCornerModeGreysAtOnce) {
   PresetStore stored;
   stored.CurrentPreset = 2;
   stored.Preset(2).Options = {CornerMode::Concentric, 6000, true, CapStyle::Arc, CapStyle::Line};
+  stored.Preset(2).Options.Junctions = JunctionMode::Clean;
   StoreFile(stored);
 
   TForm1& dialog = Open();
@@ -218,6 +219,7 @@ TEST_F(SettingsDialogTest, OptionsAreThePresetsAndTheCornerModeGreysAtOnce) {
   EXPECT_TRUE(options.BaseRadiusPaperSize.Checked());
   EXPECT_EQ(options.StartCapList.Text(), Sjis("円弧"));
   EXPECT_EQ(options.EndCapList.Text(), Sjis("直線"));
+  EXPECT_EQ(options.JunctionList.Text(), Sjis("整える"));
   ExpectLiveRadiiOf(View(), CornerMode::Concentric);
 
   View().UserSelectsTab(dialog, 0);
@@ -225,6 +227,7 @@ TEST_F(SettingsDialogTest, OptionsAreThePresetsAndTheCornerModeGreysAtOnce) {
   EXPECT_EQ(options.BaseRadiusEdit.Text(), "0");
   EXPECT_FALSE(options.BaseRadiusPaperSize.Checked());
   EXPECT_EQ(options.EndCapList.Text(), Sjis("なし"));
+  EXPECT_EQ(options.JunctionList.Text(), Sjis("重ねる"));
   ExpectLiveRadiiOf(View(), CornerMode::PerRow);
   View().UserSelectsCornerMode(dialog, 1);
   ExpectLiveRadiiOf(View(), CornerMode::Concentric);
@@ -242,12 +245,15 @@ TEST_F(SettingsDialogTest, OkStoresTheOptionsChosenUnderTheirRulesAndTheGreyedRa
   View().options.BaseRadiusPaperSize.SetChecked(true);
   View().options.StartCapList.SetSelectedIndex(2);
   View().options.EndCapList.SetSelectedIndex(1);
+  View().options.JunctionList.SetSelectedIndex(1);
   View().UserSelectsTab(dialog, 1);
   View().UserSelectsCornerMode(dialog, 1);
   View().options.BaseRadiusEdit.SetText("-3");
   Store().Preset(3).Options.EndCap = static_cast<CapStyle>(7);
+  Store().Preset(3).Options.Junctions = static_cast<JunctionMode>(-1);
   View().UserSelectsTab(dialog, 2);
   EXPECT_EQ(View().options.EndCapList.SelectedIndex(), -1);
+  EXPECT_EQ(View().options.JunctionList.SelectedIndex(), -1);
   View().UserSelectsTab(dialog, 0);
   EXPECT_EQ(View().options.BaseRadiusEdit.Text(), "7.5");
   EXPECT_EQ(Store().Preset(2).Options.BaseRadius, 0.0);
@@ -256,7 +262,8 @@ TEST_F(SettingsDialogTest, OkStoresTheOptionsChosenUnderTheirRulesAndTheGreyedRa
 
   const PresetStore saved = LoadFile();
   EXPECT_EQ(saved.Preset(1).Options,
-            (TPresetOptions{CornerMode::Concentric, 7.5, true, CapStyle::Arc, CapStyle::Line}));
+            (TPresetOptions{CornerMode::Concentric, 7.5, true, CapStyle::Arc, CapStyle::Line,
+                            JunctionMode::Clean}));
   EXPECT_EQ(saved.Preset(1).Lines[1].Radius, 4.0);
 }
 
@@ -375,6 +382,7 @@ TEST_P(OkWithoutEditsTest, RewritesTheSameFile) {
   if (GetParam()) {
     stored.Preset(20).Options = {CornerMode::Concentric, 1e-7, true, CapStyle::Arc, CapStyle::Line};
     stored.Preset(5).Options = {CornerMode::PerRow, 2.5, false, CapStyle::None, CapStyle::Arc};
+    stored.Preset(7).Options.Junctions = JunctionMode::Clean;
   }
   StoreFile(stored);
   const std::string before = ReadBytes(settingsFile_);

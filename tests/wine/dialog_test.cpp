@@ -26,6 +26,7 @@ namespace {
 namespace fs = std::filesystem;
 using tq58::CapStyle;
 using tq58::CornerMode;
+using tq58::JunctionMode;
 using tq58::PresetStore;
 using tq58::TLineRow;
 using tq58::ui::testing::Sjis;
@@ -35,7 +36,7 @@ constexpr char kDialogTitle[] = "丸め付マルチライン　設定";
 constexpr char kApplicationTitle[] = "tq58_丸め付マルチライン";
 constexpr char kSaveFailedTitle[] = "設定を保存できません";
 constexpr int kClientWidth = 589;
-constexpr int kClientHeight = 498;
+constexpr int kClientHeight = 526;
 constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
 constexpr Rgb kMemoColour{187, 235, 244};
@@ -65,8 +66,8 @@ constexpr Point kBaseRadiusCorner{243, 312};
 constexpr int kRadiusBoxWidth = 49;
 constexpr int kRadiusBoxHeight = 21;
 
-// The preview area inside its sunken edge, below the options.
-constexpr Point kPreviewCorner{4 + 2, 344 + 2};
+// The preview area inside its sunken edge, below the two lines of options.
+constexpr Point kPreviewCorner{4 + 2, 372 + 2};
 constexpr int kPreviewWidth = 581 - 4;
 constexpr int kPreviewHeight = 150 - 4;
 constexpr Rgb kRed{255, 0, 0};  // colour 8 of the host
@@ -330,9 +331,9 @@ TEST_F(SettingsDialogUnderWine,
   EXPECT_TRUE(Session().WaitForExit());
 }
 
-// The options' line is reached from the last row by Tab and from anywhere by its Alt keys;
+// The options' lines are reached from the last row by Tab and from anywhere by their Alt keys;
 // concentric corners grey each row's radius, which Tab then passes by, and light the base
-// radius. The options of both edited presets reach the file.
+// radius. The options of both edited presets reach the file, the junctions' block included.
 TEST_F(SettingsDialogUnderWine, OptionsAreReachedByTabAndAltKeysAndGreyTheRadii) {
   const WindowPlace dialog = Open();
   ASSERT_FALSE(dialog.Id.empty());
@@ -350,7 +351,7 @@ TEST_F(SettingsDialogUnderWine, OptionsAreReachedByTabAndAltKeysAndGreyTheRadii)
   EXPECT_NE(concentric.second, perRow.second) << "the base radius is still greyed";
   Session().Keys({"Tab"});
   Session().Type("12.5");
-  Session().Keys({"Tab", "space", "Tab", "Down", "Down", "Tab", "Down"});
+  Session().Keys({"Tab", "space", "Tab", "Down", "Down", "Tab", "Down", "Tab", "Down"});
   Retype(dialog, RowControl(1, kSpacing), "5");
   Session().Keys({"Tab", "space"});  // past the greyed radius to the paper-size box
 
@@ -358,14 +359,16 @@ TEST_F(SettingsDialogUnderWine, OptionsAreReachedByTabAndAltKeysAndGreyTheRadii)
   Click(dialog, kCommentBox);
   Session().Keys({"alt+k", "Down", "alt+r"});
   Session().Type("3");
-  Session().Keys({"alt+z", "alt+s", "Down", "alt+e", "Down", "Down", "Tab", "space"});
-  ASSERT_TRUE(Session().WaitForExit()) << "Tab after the end cap did not reach OK";
+  Session().Keys(
+      {"alt+z", "alt+s", "Down", "alt+e", "Down", "Down", "alt+j", "Down", "Tab", "space"});
+  ASSERT_TRUE(Session().WaitForExit()) << "Tab after the junctions did not reach OK";
 
   PresetStore expected;
   expected.CurrentPreset = 2;
   expected.Preset(1).Lines[0] = TLineRow{false, 5.0, 0.0, true, 0, 0, -1};
   expected.Preset(1).Options = {CornerMode::Concentric, 12.5, true, CapStyle::Arc, CapStyle::Line};
   expected.Preset(2).Options = {CornerMode::Concentric, 3.0, true, CapStyle::Line, CapStyle::Arc};
+  for (const int preset : {1, 2}) expected.Preset(preset).Options.Junctions = JunctionMode::Clean;
   ExpectSettingsFile(expected);
 }
 

@@ -50,15 +50,18 @@ constexpr std::array<ControlPlacement, kWindowControlCount> kWindowControls = {{
     {ControlKind::Label, kLabel4, L"線幅", 328, 48, 28, 13, false},
 }};
 
-// The options of the preset on display, in one line below the tab strip and the buttons; in
+// The options of the preset on display, in two lines below the tab strip and the buttons; in
 // tab order after the rows, as they follow them on the screen.
 constexpr int kOptionsTop = 312;
 constexpr int kOptionsLabelTop = kOptionsTop + 4;  // text level with the boxes' text
-constexpr int kOptionControlCount = 9;
+constexpr int kSecondLineTop = kOptionsTop + 28;
+constexpr int kSecondLineLabelTop = kSecondLineTop + 4;
+constexpr int kOptionControlCount = 11;
 
 // Below the options, as wide as the tab strip and the buttons together.
 constexpr ControlPlacement kPreviewPlacement = {
-    ControlKind::PreviewArea, kPreviewArea, nullptr, 4, 344, 581, 150, false};
+    ControlKind::PreviewArea, kPreviewArea, nullptr, 4, 372, 581, 150, false};
+static_assert(kPreviewPlacement.top + kPreviewPlacement.height + 4 == kClientHeight);
 
 constexpr std::array<ControlPlacement, kOptionControlCount> kOptionControls = {{
     {ControlKind::KeyLabel, kCornerModeLabel, L"角の丸め(&K)", 4, kOptionsLabelTop, 77, 13, false},
@@ -70,6 +73,9 @@ constexpr std::array<ControlPlacement, kOptionControlCount> kOptionControls = {{
     {ControlKind::ChoiceList, kStartCapList, nullptr, 419, kOptionsTop, 55, 21, true},
     {ControlKind::KeyLabel, kEndCapLabel, L"終端(&E)", 480, kOptionsLabelTop, 49, 13, false},
     {ControlKind::ChoiceList, kEndCapList, nullptr, 530, kOptionsTop, 55, 21, true},
+    // The second line: its list under the corner mode's.
+    {ControlKind::KeyLabel, kJunctionLabel, L"交差部(&J)", 4, kSecondLineLabelTop, 63, 13, false},
+    {ControlKind::ChoiceList, kJunctionList, nullptr, 82, kSecondLineTop, 92, 21, true},
 }};
 
 constexpr int kControlCount =

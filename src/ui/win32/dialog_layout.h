@@ -9,9 +9,9 @@
 namespace tq58::ui::win32 {
 
 inline constexpr int kClientWidth = 589;
-// 312 for the tab strip and the buttons, one line of 28 for the options below them, and the
+// 312 for the tab strip and the buttons, two lines of 28 for the options below them, and the
 // preview area of 150 below that with a margin of 4 above and below.
-inline constexpr int kClientHeight = 498;
+inline constexpr int kClientHeight = 526;
 inline constexpr int kFontHeight = 13;          // character height in pixels
 inline constexpr int kListItemHeight = 13;      // entries of the row lists
 inline constexpr int kDroppedListHeight = 220;  // a row list opened for choosing
@@ -53,6 +53,8 @@ enum ControlId : int {
   kStartCapList,
   kEndCapLabel,
   kEndCapList,
+  kJunctionLabel,
+  kJunctionList,
   kPreviewArea,
   kFirstRowId = 200,
 };

@@ -50,6 +50,7 @@ struct NativeOptions {
   NativeCheckBox BaseRadiusPaperSize;
   NativeComboBox StartCapList;
   NativeComboBox EndCapList;
+  NativeComboBox JunctionList;
 };
 
 // One element for each line row, `make(1)` .. `make(kRowsPerPreset)`: neither the rows'
@@ -205,13 +206,15 @@ void SettingsWindow::ConnectDialog() {
   options_.emplace(NativeOptions{
       NativeComboBox(Control(kCornerModeList)), NativeLabel(Control(kBaseRadiusLabel)),
       NativeEditBox(Control(kBaseRadiusEdit)), NativeCheckBox(Control(kBaseRadiusPaperSize)),
-      NativeComboBox(Control(kStartCapList)), NativeComboBox(Control(kEndCapList))});
+      NativeComboBox(Control(kStartCapList)), NativeComboBox(Control(kEndCapList)),
+      NativeComboBox(Control(kJunctionList))});
   preview_.emplace(Control(kPreviewArea), font_.get());
   form1_.emplace(
       DialogControls{*form_, *memo_, *tabs_, *comment_, *frames_,
                      PresetOptionControls{options_->CornerModeList, options_->BaseRadiusLabel,
                                           options_->BaseRadiusEdit, options_->BaseRadiusPaperSize,
-                                          options_->StartCapList, options_->EndCapList},
+                                          options_->StartCapList, options_->EndCapList,
+                                          options_->JunctionList},
                      *preview_},
       store_, settingsFileName_, settingsRead_);
   keyboard_.emplace(dialog_, Control(kButton1), Control(kButton2), std::move(keyboardTargets_),
