@@ -1,11 +1,13 @@
 // Chain mode: the selection's pieces chained, each chain drawn as the point mode draws a
-// polyline, and what happened told to the host's user.
+// polyline (or the chains drawn together as one network with its junctions cleaned), and what
+// happened told to the host's user.
 #include "multiline/chain_mode.h"
 
 #include "exchange/writer.h"
 #include "multiline/chain_notice.h"
 #include "multiline/chaining.h"
 #include "multiline/construction.h"
+#include "multiline/junction_network.h"
 #include "multiline/selected_pieces.h"
 
 namespace tq58 {
@@ -28,8 +30,15 @@ void DrawChainMultiLines(const PresetStore& store, const JwwGaibu::ExchangeModel
 
   const TLineTable& table = CurrentLineTable(store);
   const double scale = JwwGaibu::LayerGroupScaleOf(model, model.HostLayerGroup);
-  for (const Chain& chain : chaining.chains) {
-    WriteMultiLine(model, writer, BuildMultiLine(ChainPath(chain, selection.pieces), table, scale));
+  if (table.Options.Junctions == JunctionMode::Clean) {
+    std::vector<BasePath> paths;
+    for (const Chain& chain : chaining.chains) paths.push_back(ChainPath(chain, selection.pieces));
+    WriteMultiLine(model, writer, BuildJunctionNetwork(paths, table, scale));
+  } else {
+    for (const Chain& chain : chaining.chains) {
+      WriteMultiLine(model, writer,
+                     BuildMultiLine(ChainPath(chain, selection.pieces), table, scale));
+    }
   }
   JwwGaibu::OutNotice(writer, ChainNotice(static_cast<int64_t>(chaining.chains.size()),
                                           selection.selected, selection.leftOut));
