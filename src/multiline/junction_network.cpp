@@ -362,9 +362,10 @@ class Network {
         fits(kb, pb.trace, fillet->tangent2, f.atStart)) {
       SetEnd(ka, pa.trace, fillet->tangent1, e.atStart);
       SetEnd(kb, pb.trace, fillet->tangent2, f.atStart);
-      // In the row that comes first counterclockwise from the corner's inside.
+      // In the row that comes first counterclockwise round the junction: the one clockwise of
+      // the corner's middle direction, seen from the corner.
       const PointD w{u.x + v.x, u.y + v.y};
-      LineCut& first = Cross(w, u) > 0.0 ? la : lb;
+      LineCut& first = Cross(w, u) < 0.0 ? la : lb;
       first.corners.push_back(FilletArc(*fillet, radius));
       return;
     }

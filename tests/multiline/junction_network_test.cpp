@@ -83,9 +83,12 @@ struct Network {
     return false;
   }
 
-  double Distance(PointD p) const {
+  // The distance from p to the nearest centre line, but that of chain `except`.
+  double Distance(PointD p, std::size_t except = static_cast<std::size_t>(-1)) const {
     double d = 1e300;
-    for (const BasePath& path : chains) {
+    for (std::size_t c = 0; c < chains.size(); ++c) {
+      if (c == except) continue;
+      const BasePath& path = chains[c];
       for (std::size_t k = 0; k + 1 < path.points.size(); ++k) {
         const Trace t = BaseTrace(path, k);
         d = std::min(d, MyFunc::PointDistance(t.At(std::clamp(t.Along(p), 0.0, t.Length())), p));
@@ -117,6 +120,24 @@ BasePath Street(tq58_test::Sequence& r) {
   return path;
 }
 
+Network Generate(tq58_test::Sequence& r);
+
+// A network whose free ends lie clear of every other chain, so that none is moved.
+Network GenerateClear(tq58_test::Sequence& r) {
+  for (;;) {
+    Network n = Generate(r);
+    bool clear = true;
+    for (std::size_t c = 0; c < n.chains.size(); ++c) {
+      for (const PointD end : {n.chains[c].points.front(), n.chains[c].points.back()}) {
+        const bool free = std::any_of(n.freeEnds.begin(), n.freeEnds.end(),
+                                      [&](PointD f) { return f == end; });
+        clear = clear && (!free || n.Distance(end, c) > 3 * n.halfWidth);
+      }
+    }
+    if (clear) return n;
+  }
+}
+
 Network Generate(tq58_test::Sequence& r) {
   Network n;
   n.halfWidth = 3 + 3 * r.Unit();
@@ -139,15 +160,17 @@ Network Generate(tq58_test::Sequence& r) {
     if (clear(street.points.front()) && clear(street.points.back())) n.Add(street, id++, true, true);
   }
   // Stems ending on a straight piece of a street, at 35 to 145 degrees to it.
-  for (int s = 0, stems = static_cast<int>(r.Below(4)); s < stems; ++s) {
-    const BasePath& street = n.chains[r.Below(n.chains.size())];
+  const std::size_t streets = n.chains.size();
+  for (int s = 0, stems = static_cast<int>(r.Below(4)); s < stems && streets > 0; ++s) {
+    const std::size_t on = r.Below(streets);
+    const BasePath& street = n.chains[on];
     const PointD a = street.points[0], b = street.points[1];  // straight on every street
     const double t = 0.3 + 0.4 * r.Unit();
     const PointD at{a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
     const double angle = std::atan2(b.y - a.y, b.x - a.x) +
                          (r.Below(2) ? 1 : -1) * (kPi / 180) * (35 + 110 * r.Unit());
     const PointD from = Along(at, angle, 40 + 80 * r.Unit());
-    if (!clear(from)) continue;
+    if (!clear(from) || n.Distance(at, on) < 4 * w) continue;
     const bool inward = r.Below(2) == 0;
     n.Add(inward ? Line(from, at) : Line(at, from), id++, inward, !inward);
   }
@@ -211,8 +234,8 @@ std::vector<Piece> Pieces(const MultiLine& lines) {
 TEST(JunctionNetwork, OuterRowsOutlineTheStripsAndMeetAtCornersOrFreeEnds) {
   tq58_test::Sequence r(58);
   int outerEnds = 0;
-  for (int trial = 0; trial < 150; ++trial) {
-    const Network n = Generate(r);
+  for (int trial = 0; trial < 1500; ++trial) {
+    const Network n = GenerateClear(r);
     const TLineTable table = Preset(r, n.halfWidth, false);
     const MultiLine drawn = BuildJunctionNetwork(n.chains, table, 1.0);
     const std::vector<Piece> pieces = Pieces(drawn);
@@ -242,7 +265,7 @@ TEST(JunctionNetwork, OuterRowsOutlineTheStripsAndMeetAtCornersOrFreeEnds) {
       if (!outer) continue;
       // Its own bands: beside whose centre line a straight piece runs at the spacing, about
       // whose curve an arc runs, or round whose corner a fillet does.
-      std::vector<bool> own(n.chains.size(), false);
+      std::vector<bool> own(static_cast<std::size_t>(*std::max_element(n.band.begin(), n.band.end())) + 1, false);
       const PointD middle = t.At(t.Length() / 2);
       for (std::size_t c = 0; c < n.chains.size(); ++c) {
         Network one;
@@ -264,7 +287,7 @@ TEST(JunctionNetwork, OuterRowsOutlineTheStripsAndMeetAtCornersOrFreeEnds) {
       }
       // A straight piece lies beside a centre line at the spacing.
       if (!t.arc) {
-        EXPECT_TRUE(std::find(own.begin(), own.end(), true) != own.end()) << "trial " << trial;
+        EXPECT_TRUE(std::find(own.begin(), own.end(), true) != own.end()) << "trial " << trial << " piece " << t.start.x << "," << t.start.y << " " << t.end.x << "," << t.end.y << " d " << n.Distance(middle) << " w " << n.halfWidth;
       }
       EXPECT_TRUE(met(t.start, i)) << "trial " << trial;
       EXPECT_TRUE(met(t.end, i)) << "trial " << trial;
@@ -272,6 +295,75 @@ TEST(JunctionNetwork, OuterRowsOutlineTheStripsAndMeetAtCornersOrFreeEnds) {
     }
   }
   EXPECT_GT(outerEnds, 1000);
+}
+
+// A drawing as comparable text: each piece with its colour, its ends in either order (an arc
+// also by its centre), rounded to 1e-6, sorted.
+std::vector<std::string> Drawing(const MultiLine& lines) {
+  std::vector<std::string> out;
+  const auto text = [](PointD p) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.6f %.6f", std::round(p.x * 1e6) / 1e6 + 0.0,
+                  std::round(p.y * 1e6) / 1e6 + 0.0);
+    return std::string(buffer);
+  };
+  for (const Piece& p : Pieces(lines)) {
+    std::string a = text(p.trace.start), b = text(p.trace.end);
+    if (b < a) std::swap(a, b);
+    out.push_back(std::to_string(p.colour) + (p.trace.arc ? " arc " + text(p.trace.centre) : "") +
+                  " " + a + " " + b);
+  }
+  std::sort(out.begin(), out.end());
+  return out;
+}
+
+TEST(JunctionNetwork, AMirrorSymmetricPresetDrawsTheSameWhateverTheOrderAndDirection) {
+  tq58_test::Sequence r(5858);
+  for (int trial = 0; trial < 300; ++trial) {
+    Network n = GenerateClear(r);
+    TLineTable table = Preset(r, n.halfWidth, true);
+    table.Options.StartCap = table.Options.EndCap = static_cast<CapStyle>(r.Below(3));
+    const std::vector<std::string> first = Drawing(BuildJunctionNetwork(n.chains, table, 1.0));
+    for (std::size_t i = n.chains.size(); i > 1; --i) {
+      std::swap(n.chains[i - 1], n.chains[r.Below(i)]);
+    }
+    for (BasePath& chain : n.chains) {
+      if (r.Below(2)) chain = Reversed(chain);
+    }
+    EXPECT_EQ(Drawing(BuildJunctionNetwork(n.chains, table, 1.0)), first) << "trial " << trial;
+  }
+}
+
+std::vector<std::string> Written(const MultiLine& lines) {
+  JwwGaibu::ExchangeModel model;
+  JwwGaibu::WriterState writer;
+  JwwGaibu::ResetWriterState(writer);
+  WriteMultiLine(model, writer, lines);
+  return writer.OutputLines;
+}
+
+// A two-row band 10 wide, row 1 (colour 1) on the left.
+TLineTable TwoRows(double radius) {
+  TLineTable table;
+  table.Lines[0] = {true, 5, radius, false, 1, 0, -1};
+  table.Lines[1] = {true, -5, radius, false, 2, 0, -1};
+  return table;
+}
+
+TEST(JunctionNetwork, RightAngleTeeAndCrossToTheByte) {
+  const BasePath street = Line({-50, 0}, {50, 0});
+  EXPECT_EQ(Written(BuildJunctionNetwork({street, Line({0, -50}, {0, 0})}, TwoRows(0), 1.0)),
+            (std::vector<std::string>{"lc1", "lt1", "-50 5 50 5", "lc2", "-50 -5 -5 -5",
+                                      "5 -5 50 -5", "lc1", "-5 -50 -5 -5", "lc2", "5 -50 5 -5"}));
+  EXPECT_EQ(Written(BuildJunctionNetwork({street, Line({0, -50}, {0, 50})}, TwoRows(0), 1.0)),
+            (std::vector<std::string>{"lc1", "lt1", "-50 5 -5 5", "5 5 50 5", "lc2",
+                                      "-50 -5 -5 -5", "5 -5 50 -5", "lc1", "-5 -50 -5 -5",
+                                      "-5 5 -5 50", "lc2", "5 -50 5 -5", "5 5 5 50"}));
+  // Rounded by the smaller radius, the arc in the row first counterclockwise round the corner.
+  EXPECT_EQ(Written(BuildJunctionNetwork({street, Line({0, -50}, {0, 0})}, TwoRows(2), 1.0)),
+            (std::vector<std::string>{"lc1", "lt1", "-50 5 50 5", "lc2", "-50 -5 -7 -5",
+                                      "7 -5 50 -5", "ci -7 -7 2 0 90 1 0", "lc1", "-5 -50 -5 -7",
+                                      "lc2", "5 -50 5 -7", "ci 7 -7 2 90 180 1 0"}));
 }
 
 }  // namespace
