@@ -82,6 +82,9 @@ std::string OptionsBlockText(int32_t preset, const SettingsOptions& options) {
       text += *value + "\r\n";
     }
   }
+  if (options.Junctions == "0") return text;
+  text += "[tq58 junctions v1]\r\n";
+  for (int p = 1; p <= kPresets; ++p) text += (p == preset ? options.Junctions : "0") + "\r\n";
   return text;
 }
 

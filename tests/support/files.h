@@ -63,10 +63,12 @@ struct SettingsOptions {
   std::string BaseRadiusPaperSize = "0";
   std::string StartCap = "0";
   std::string EndCap = "0";
+  std::string Junctions = "0";  // in a block of its own after the others, where not "0"
 };
 
 // The options block that follows line 1423 of a settings file, with CR LF: the marker, then
-// `options` for preset `preset` and the defaults for every other.
+// `options` for preset `preset` and the defaults for every other; then, where `options` has
+// junctions, their block likewise.
 std::string OptionsBlockText(int32_t preset, const SettingsOptions& options);
 
 }  // namespace tq58_test

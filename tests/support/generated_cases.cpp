@@ -178,8 +178,8 @@ std::string RandomRadius(Sequence& random, double size) {
   }
 }
 
-// Options of every kind: mostly concentric corners, caps of each style at either end, and
-// now and then a value out of range (read as the default).
+// Options of every kind: mostly concentric corners, caps of each style at either end, junctions
+// mostly cleaned, and now and then a value out of range (read as the default).
 SettingsOptions RandomOptions(Sequence& random) {
   SettingsOptions options;
   options.Corners = PickFrom(random, std::array<const char*, 4>{"1", "1", "0", "5"});
@@ -189,6 +189,7 @@ SettingsOptions RandomOptions(Sequence& random) {
   constexpr std::array<const char*, 4> kCaps = {"0", "1", "2", "3"};
   options.StartCap = PickFrom(random, kCaps);
   options.EndCap = PickFrom(random, kCaps);
+  options.Junctions = PickFrom(random, std::array<const char*, 4>{"0", "1", "1", "7"});
   return options;
 }
 
@@ -232,8 +233,11 @@ std::vector<GeneratedCase> GeneratedCases(uint64_t seed, int count) {
     for (SettingsRow& row : rows) row = RandomRow(random);
     const int32_t preset = 1 + static_cast<int32_t>(random.Below(20));
     generated.Settings = SettingsFileText(preset, preset, rows);
-    // A third of the presets use the options beyond the rows.
-    if (random.Below(3) == 0) generated.Settings += OptionsBlockText(preset, RandomOptions(random));
+    // A third of the presets use the options beyond the rows, every one that draws along a
+    // selection (so that most of those clean its junctions).
+    if (random.Below(3) == 0 || generated.Drawing != CaseDrawing::Points) {
+      generated.Settings += OptionsBlockText(preset, RandomOptions(random));
+    }
     cases.push_back(std::move(generated));
   }
   return cases;
