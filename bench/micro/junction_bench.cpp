@@ -1,66 +1,76 @@
-// Junctions cleaned over a street grid: 100 whole streets crossing in a 50 x 50 grid (2,500 X
-// junctions), and the same grid split at every crossing (5,100 chains meeting four at a time),
-// 4 rows each; the smaller grids show how the time grows with the number of junctions.
+// Chain mode with junctions cleaned over a street grid, selection to written lines: 100 whole
+// streets crossing in a 50 x 50 grid (2,500 X junctions), and the same grid split at every
+// crossing (5,100 chains meeting four at a time), 4 rows each; smaller grids show how the time
+// grows with the number of junctions.
 #include <benchmark/benchmark.h>
 
-#include <vector>
-
-#include "multiline/junction_network.h"
+#include "exchange/model.h"
+#include "exchange/writer.h"
+#include "multiline/chain_mode.h"
 #include "multiline/presets.h"
 
 namespace {
 
-using tq58::BasePath;
+using namespace JwwGaibu;
 
-BasePath Street(double x1, double y1, double x2, double y2) {
-  BasePath path;
-  path.points = {{x1, y1}, {x2, y2}};
-  return path;
+void AddStreet(ExchangeModel& model, double x1, double y1, double x2, double y2) {
+  TJwwEntLine line;
+  line.X1 = x1;
+  line.Y1 = y1;
+  line.X2 = x2;
+  line.Y2 = y2;
+  AddEntityOrder(model, KindLine, static_cast<int32_t>(model.LineList.size()));
+  model.LineList.push_back(line);
 }
 
 // n streets each way 100 apart, running 100 past the outermost crossings; with `split`, each
-// street cut at every crossing.
-std::vector<BasePath> Grid(int n, bool split) {
-  std::vector<BasePath> streets;
+// street a separate segment between crossings.
+ExchangeModel Grid(int n, bool split) {
+  ExchangeModel model;
   const double last = 100.0 * (n - 1);
   for (int i = 0; i < n; ++i) {
     const double at = 100.0 * i;
     if (!split) {
-      streets.push_back(Street(-100.0, at, last + 100.0, at));
-      streets.push_back(Street(at, -100.0, at, last + 100.0));
+      AddStreet(model, -100.0, at, last + 100.0, at);
+      AddStreet(model, at, -100.0, at, last + 100.0);
       continue;
     }
     for (int k = -1; k < n; ++k) {
-      const double from = 100.0 * k, to = 100.0 * (k + 1);
-      streets.push_back(Street(from, at, to, at));
-      streets.push_back(Street(at, from, at, to));
+      AddStreet(model, 100.0 * k, at, 100.0 * (k + 1), at);
+      AddStreet(model, at, 100.0 * k, at, 100.0 * (k + 1));
     }
   }
-  return streets;
+  return model;
 }
 
-tq58::TLineTable FourRows() {
-  tq58::TLineTable table;
+// Four rows, the curbs at +-6 rounded with 3, the lanes at +-2, junctions cleaned.
+tq58::PresetStore FourRows() {
+  tq58::PresetStore store;
+  tq58::TLineTable& table = store.Preset(1);
   const double spacings[] = {-6.0, -2.0, 2.0, 6.0};
-  for (int r = 0; r < 4; ++r) {
-    tq58::TLineRow& row = table.Lines[static_cast<std::size_t>(r)];
-    row.DrawOn = true;
-    row.Spacing = spacings[r];
-    row.Radius = 3.0;
-    row.ColorIndex = 1 + r;
+  for (std::size_t r = 0; r < 4; ++r) {
+    table.Lines[r].DrawOn = true;
+    table.Lines[r].Spacing = spacings[r];
+    table.Lines[r].Radius = 3.0;
+    table.Lines[r].ColorIndex = 1 + static_cast<int32_t>(r);
   }
-  return table;
+  table.Options.Junctions = tq58::JunctionMode::Clean;
+  return store;
 }
 
 void BM_JunctionGrid(benchmark::State& state) {
-  const std::vector<BasePath> streets =
-      Grid(static_cast<int>(state.range(0)), state.range(1) != 0);
-  const tq58::TLineTable table = FourRows();
+  const tq58::PresetStore store = FourRows();
+  const ExchangeModel model = Grid(static_cast<int>(state.range(0)), state.range(1) != 0);
+  WriterState writer;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(tq58::BuildJunctionNetwork(streets, table, 1.0));
+    writer.OutputLines.clear();
+    ResetWriterState(writer);
+    tq58::DrawChainMultiLines(store, model, writer, false);
+    benchmark::DoNotOptimize(writer.OutputLines.data());
   }
   state.counters["junctions"] = static_cast<double>(state.range(0) * state.range(0));
-  state.counters["chains"] = static_cast<double>(streets.size());
+  state.counters["pieces"] = static_cast<double>(model.LineList.size());
+  state.counters["lines"] = static_cast<double>(writer.OutputLines.size());
 }
 BENCHMARK(BM_JunctionGrid)
     ->ArgsProduct({{12, 25, 50}, {0, 1}})

@@ -85,8 +85,7 @@ std::vector<Trace> StripCell::Boundary() const {
     const PointD n = LeftNormal(direction);
     const PointD a0 = Plus(origin, n, across0), a1 = Plus(origin, n, across1);
     const PointD b0 = Plus(a0, direction, length), b1 = Plus(a1, direction, length);
-    return {SegmentTrace(a0, b0), SegmentTrace(a1, b1), SegmentTrace(a0, a1),
-            SegmentTrace(b0, b1)};
+    return {SegmentTrace(a0, b0), SegmentTrace(a1, b1), SegmentTrace(a0, a1), SegmentTrace(b0, b1)};
   }
   std::vector<Trace> sides = {ArcTrace(centre, radius1, from, sweep)};
   if (radius0 > 0.0) sides.push_back(ArcTrace(centre, radius0, from, sweep));

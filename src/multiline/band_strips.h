@@ -3,8 +3,8 @@
 // side of each corner, found near a point through a grid.
 #pragma once
 
-#include <cstddef>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <unordered_map>
 #include <vector>
@@ -42,7 +42,7 @@ struct StripCell {
   double from = 0.0, sweep = 0.0;
   double radius0 = 0.0, radius1 = 0.0;
   bool openStart = false, openEnd = false;  // an end of the band: closed off there
-  std::array<int, 2> clips{-1, -1};  // the clips of the band's ends that bound it, if any
+  std::array<int, 2> clips{-1, -1};         // the clips of the band's ends that bound it, if any
   Box box;
 
   // Whether p lies inside by more than `tolerance` (drawing units).

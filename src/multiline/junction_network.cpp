@@ -55,7 +55,8 @@ struct BandLines {
 double LargestCoordinate(const std::vector<BasePath>& chains) {
   double largest = 0.0;
   for (const BasePath& path : chains) {
-    for (const PointD& p : path.points) largest = std::max({largest, std::fabs(p.x), std::fabs(p.y)});
+    for (const PointD& p : path.points)
+      largest = std::max({largest, std::fabs(p.x), std::fabs(p.y)});
     for (const std::optional<BaseArc>& arc : path.arcs) {
       if (arc) {
         largest = std::max({largest, std::fabs(arc->centre.x) + arc->radius,
@@ -72,8 +73,8 @@ std::optional<std::pair<double, double>> OuterSpacings(const TLineTable& table, 
   for (const TLineRow& row : table.Lines) {
     if (!row.DrawOn) continue;
     const double s = InDrawingUnits(row.Spacing, row.PaperSize, scale);
-    range = range ? std::pair{std::min(range->first, s), std::max(range->second, s)}
-                  : std::pair{s, s};
+    range =
+        range ? std::pair{std::min(range->first, s), std::max(range->second, s)} : std::pair{s, s};
   }
   return range;
 }
@@ -166,7 +167,8 @@ class Network {
     const auto capped = [&](const BandEnd& end, PointD at) {
       return !end.junction && !(strips && open && InsideOther(b, at));
     };
-    if (open && !capped(band.start, band.path.points.front())) table.Options.StartCap = CapStyle::None;
+    if (open && !capped(band.start, band.path.points.front()))
+      table.Options.StartCap = CapStyle::None;
     if (open && !capped(band.end, band.path.points.back())) table.Options.EndCap = CapStyle::None;
     BandLines result{b, BuildMultiLine(band.path, table, scale_), {}};
     for (std::size_t l = 0; l < result.lines.size(); ++l) {
@@ -188,8 +190,8 @@ class Network {
   }
 
   std::size_t DrawnRows() const {
-    return static_cast<std::size_t>(
-        std::count_if(table_.Lines.begin(), table_.Lines.end(), [](const TLineRow& r) { return r.DrawOn; }));
+    return static_cast<std::size_t>(std::count_if(table_.Lines.begin(), table_.Lines.end(),
+                                                  [](const TLineRow& r) { return r.DrawOn; }));
   }
 
   // Whether p lies where a row of band b is not drawn: inside another band's strip (for an
@@ -273,8 +275,7 @@ class Network {
   double CornerRadius(const LineCut& a, const LineCut& b) const {
     const TPresetOptions& options = table_.Options;
     if (options.Corners == CornerMode::Concentric) {
-      const double base =
-          InDrawingUnits(options.BaseRadius, options.BaseRadiusPaperSize, scale_);
+      const double base = InDrawingUnits(options.BaseRadius, options.BaseRadiusPaperSize, scale_);
       return std::max(0.0, base - std::max(std::fabs(a.spacing), std::fabs(b.spacing)));
     }
     const auto radius = [&](const LineCut& l) {

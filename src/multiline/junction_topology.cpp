@@ -91,8 +91,8 @@ void MoveEndsOntoCentreLines(std::vector<BasePath>& chains,
       };
       for (const std::uint32_t c : near) {
         const StripCell& cell = strips.Cells()[c];
-        if (cell.wedge || std::find(containing.begin(), containing.end(), cell.band) ==
-                              containing.end()) {
+        if (cell.wedge ||
+            std::find(containing.begin(), containing.end(), cell.band) == containing.end()) {
           continue;
         }
         const Trace other = BaseTrace(chains[cell.band], cell.piece);
@@ -160,9 +160,9 @@ struct Passage {
 struct Arm {
   PointD direction;
   std::size_t chain = 0;
-  bool atEnd = false;           // an end arm: which end
-  int passage = -1;             // a passage arm: which passage
-  bool forward = false;         // a passage arm: in the direction of travel
+  bool atEnd = false;    // an end arm: which end
+  int passage = -1;      // a passage arm: which passage
+  bool forward = false;  // a passage arm: in the direction of travel
 };
 
 struct Junction {
@@ -283,7 +283,8 @@ std::vector<BasePath> CutAt(const BasePath& chain,
   for (auto it = splits.rbegin(); it != splits.rend(); ++it) {
     const Place& p = it->first;
     if (p == Place{0, 0.0}) continue;  // the start of a closed chain
-    auto [before, after] = p.along == 0.0 ? SplitAtVertex(rest, p.k) : SplitAt(rest, p.k, it->second);
+    auto [before, after] =
+        p.along == 0.0 ? SplitAtVertex(rest, p.k) : SplitAt(rest, p.k, it->second);
     pieces.push_back(std::move(after));
     rest = std::move(before);
   }
@@ -395,8 +396,8 @@ std::optional<std::pair<std::size_t, std::size_t>> ThroughPair(const std::vector
   return best;
 }
 
-std::vector<NetworkBand> ArrangeJunctions(const std::vector<BasePath>& given, double lo,
-                                          double hi, double tolerance) {
+std::vector<NetworkBand> ArrangeJunctions(const std::vector<BasePath>& given, double lo, double hi,
+                                          double tolerance) {
   SplitChains split = SplitSelfCrossings(given, tolerance);
   std::vector<BasePath>& chains = split.chains;
   const auto seam = [&](const Slot& end) { return split.seams[end.part][end.atEnd ? 1 : 0]; };
@@ -413,7 +414,9 @@ std::vector<NetworkBand> ArrangeJunctions(const std::vector<BasePath>& given, do
   Groups groups(ends.size());
   {
     std::unordered_map<std::int64_t, std::vector<std::size_t>> grid;
-    const auto cellOf = [&](double v) { return static_cast<std::int64_t>(std::floor(v / tolerance)); };
+    const auto cellOf = [&](double v) {
+      return static_cast<std::int64_t>(std::floor(v / tolerance));
+    };
     for (std::size_t e = 0; e < ends.size(); ++e) {
       const PointD p = EndPoint(chains[ends[e].part], ends[e].atEnd);
       const std::int64_t cx = cellOf(p.x), cy = cellOf(p.y);
@@ -447,14 +450,15 @@ std::vector<NetworkBand> ArrangeJunctions(const std::vector<BasePath>& given, do
         junctions.push_back(j);
       }
       Junction& j = junctions[it->second];
-      j.arms.push_back({IntoPath(chains[ends[e].part], ends[e].atEnd), ends[e].part,
-                        ends[e].atEnd, -1, false});
+      j.arms.push_back(
+          {IntoPath(chains[ends[e].part], ends[e].atEnd), ends[e].part, ends[e].atEnd, -1, false});
       junctionOfEnd[e] = static_cast<int>(it->second);
     }
   }
   for (Junction& j : junctions) {
     j.passages = PassagesAt(chains, strips, j.at, tolerance);
-    for (std::size_t q = 0; q < j.passages.size(); ++q) AddPassageArms(chains, j, static_cast<int>(q));
+    for (std::size_t q = 0; q < j.passages.size(); ++q)
+      AddPassageArms(chains, j, static_cast<int>(q));
     if (j.arms.size() < 2) continue;  // a free end
     std::vector<PointD> directions;
     for (const Arm& a : j.arms) directions.push_back(a.direction);

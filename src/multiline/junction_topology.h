@@ -34,8 +34,8 @@ struct NetworkBand {
 // The bands of the network of `chains` whose outer rows lie at signed spacings lo <= hi
 // (drawing units); `tolerance` is the distance within which points join. A chain that
 // crosses itself is split into bands of its own, which meet without caps.
-std::vector<NetworkBand> ArrangeJunctions(const std::vector<BasePath>& chains, double lo,
-                                          double hi, double tolerance);
+std::vector<NetworkBand> ArrangeJunctions(const std::vector<BasePath>& chains, double lo, double hi,
+                                          double tolerance);
 
 // The through pair among directions leaving one point: the two closest to opposite, none
 // where two pairs are as close within 1e-9 radians (or fewer than two directions).

@@ -62,9 +62,7 @@ double Cross(PointD a, PointD b) { return a.x * b.y - a.y * b.x; }
 PointD Minus(PointD a, PointD b) { return {a.x - b.x, a.y - b.y}; }
 PointD Plus(PointD a, PointD b, double scale) { return {a.x + scale * b.x, a.y + scale * b.y}; }
 
-double Trace::Length() const {
-  return arc ? radius * sweep : MyFunc::PointDistance(start, end);
-}
+double Trace::Length() const { return arc ? radius * sweep : MyFunc::PointDistance(start, end); }
 
 PointD Trace::At(double s) const {
   if (arc) return PointAt(centre, radius, from + s / radius);
