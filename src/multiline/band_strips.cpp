@@ -16,18 +16,7 @@ namespace {
 
 using std::numbers::pi;
 
-double AngleAfter(double from, double angle) {
-  double d = std::fmod(angle - from, 2.0 * pi);
-  if (d < 0.0) d += 2.0 * pi;
-  return d;
-}
-
 double AngleOf(PointD v) { return MyFunc::DirectionAngle(v.x, v.y); }
-
-PointD Polar(PointD centre, double radius, double angle) {
-  return {centre.x + radius * MyFunc::PortableCos(angle),
-          centre.y + radius * MyFunc::PortableSin(angle)};
-}
 
 PointD LeftNormal(PointD d) { return {-d.y, d.x}; }
 
@@ -90,7 +79,8 @@ std::vector<Trace> StripCell::Boundary() const {
   std::vector<Trace> sides = {ArcTrace(centre, radius1, from, sweep)};
   if (radius0 > 0.0) sides.push_back(ArcTrace(centre, radius0, from, sweep));
   for (const double angle : {from, from + sweep}) {
-    sides.push_back(SegmentTrace(Polar(centre, radius0, angle), Polar(centre, radius1, angle)));
+    sides.push_back(
+        SegmentTrace(PolarPoint(centre, radius0, angle), PolarPoint(centre, radius1, angle)));
   }
   return sides;
 }

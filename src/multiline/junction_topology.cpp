@@ -600,8 +600,7 @@ std::vector<NetworkBand> ArrangeJunctions(const std::vector<BasePath>& given, do
       StemEnd stem{through, j.at, a.direction, c.direction, 0.0};
       const PointD into = IntoPath(band.path, atEnd);
       const auto ccwFrom = [](PointD from, PointD v) {
-        double t = MyFunc::DirectionAngle(v.x, v.y) - MyFunc::DirectionAngle(from.x, from.y);
-        return t < 0.0 ? t + 2.0 * std::numbers::pi : t;
+        return AngleAfter(MyFunc::DirectionAngle(from.x, from.y), MyFunc::DirectionAngle(v.x, v.y));
       };
       // The far side is the one the band does not come from.
       if (ccwFrom(stem.ray1, into) < ccwFrom(stem.ray1, stem.ray2)) std::swap(stem.ray1, stem.ray2);

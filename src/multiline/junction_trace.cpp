@@ -19,20 +19,8 @@ using std::numbers::pi;
 
 constexpr double kDegrees = 180.0 / pi;
 
-// The counterclockwise angle from `from` to `angle`, in [0, 2 pi).
-double AngleAfter(double from, double angle) {
-  double d = std::fmod(angle - from, 2.0 * pi);
-  if (d < 0.0) d += 2.0 * pi;
-  return d;
-}
-
 double AngleOf(PointD centre, PointD p) {
   return MyFunc::DirectionAngle(p.x - centre.x, p.y - centre.y);
-}
-
-PointD PointAt(PointD centre, double radius, double angle) {
-  return {centre.x + radius * MyFunc::PortableCos(angle),
-          centre.y + radius * MyFunc::PortableSin(angle)};
 }
 
 // Up to two points where the carriers of a and b meet.
@@ -57,6 +45,17 @@ MyFunc::CurveMeeting MeetCarriers(const Trace& a, const Trace& b) {
 
 }  // namespace
 
+double AngleAfter(double from, double angle) {
+  double d = std::fmod(angle - from, 2.0 * pi);
+  if (d < 0.0) d += 2.0 * pi;
+  return d;
+}
+
+PointD PolarPoint(PointD centre, double radius, double angle) {
+  return {centre.x + radius * MyFunc::PortableCos(angle),
+          centre.y + radius * MyFunc::PortableSin(angle)};
+}
+
 double Dot(PointD a, PointD b) { return a.x * b.x + a.y * b.y; }
 double Cross(PointD a, PointD b) { return a.x * b.y - a.y * b.x; }
 PointD Minus(PointD a, PointD b) { return {a.x - b.x, a.y - b.y}; }
@@ -65,7 +64,7 @@ PointD Plus(PointD a, PointD b, double scale) { return {a.x + scale * b.x, a.y +
 double Trace::Length() const { return arc ? radius * sweep : MyFunc::PointDistance(start, end); }
 
 PointD Trace::At(double s) const {
-  if (arc) return PointAt(centre, radius, from + s / radius);
+  if (arc) return PolarPoint(centre, radius, from + s / radius);
   const PointD d = MyFunc::UnitVector(end.x - start.x, end.y - start.y);
   return Plus(start, d, s);
 }
@@ -101,8 +100,8 @@ Trace ArcTrace(PointD centre, double radius, double fromRadians, double sweepRad
   t.radius = radius;
   t.from = fromRadians;
   t.sweep = sweepRadians;
-  t.start = PointAt(centre, radius, fromRadians);
-  t.end = PointAt(centre, radius, fromRadians + sweepRadians);
+  t.start = PolarPoint(centre, radius, fromRadians);
+  t.end = PolarPoint(centre, radius, fromRadians + sweepRadians);
   return t;
 }
 
@@ -166,7 +165,7 @@ Box BoxOf(const Trace& trace, double margin) {
     for (int quarter = 0; quarter < 4; ++quarter) {
       const double angle = quarter * pi / 2.0;
       if (AngleAfter(trace.from, angle) > trace.sweep) continue;
-      const PointD p = PointAt(trace.centre, trace.radius, angle);
+      const PointD p = PolarPoint(trace.centre, trace.radius, angle);
       box = {std::min(box.minX, p.x), std::min(box.minY, p.y), std::max(box.maxX, p.x),
              std::max(box.maxY, p.y)};
     }

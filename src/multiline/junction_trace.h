@@ -57,6 +57,11 @@ struct Box {
 };
 Box BoxOf(const Trace& trace, double margin);
 
+// The counterclockwise angle from `from` to `angle` (radians), in [0, 2 pi).
+double AngleAfter(double from, double angle);
+// The point at `angle` (radians) on the circle of `radius` about `centre`.
+PointD PolarPoint(PointD centre, double radius, double angle);
+
 double Dot(PointD a, PointD b);
 double Cross(PointD a, PointD b);
 PointD Minus(PointD a, PointD b);
