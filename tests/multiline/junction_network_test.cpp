@@ -119,12 +119,12 @@ BasePath Street(tq58_test::Sequence& r) {
   return path;
 }
 
-Network Generate(tq58_test::Sequence& r);
+Network Generate(tq58_test::Sequence& r, bool anyPair);
 
 // A network whose free ends lie clear of every other chain, so that none is moved.
-Network GenerateClear(tq58_test::Sequence& r) {
+Network GenerateClear(tq58_test::Sequence& r, bool anyPair = false) {
   for (;;) {
-    Network n = Generate(r);
+    Network n = Generate(r, anyPair);
     bool clear = true;
     for (std::size_t c = 0; c < n.chains.size(); ++c) {
       for (const PointD end : {n.chains[c].points.front(), n.chains[c].points.back()}) {
@@ -137,7 +137,7 @@ Network GenerateClear(tq58_test::Sequence& r) {
   }
 }
 
-Network Generate(tq58_test::Sequence& r) {
+Network Generate(tq58_test::Sequence& r, bool anyPair) {
   Network n;
   n.halfWidth = 3 + 3 * r.Unit();
   const double w = n.halfWidth;
@@ -164,32 +164,54 @@ Network Generate(tq58_test::Sequence& r) {
   for (int s = 0, stems = static_cast<int>(r.Below(4)); s < stems && streets > 0; ++s) {
     const std::size_t on = r.Below(streets);
     const BasePath& street = n.chains[on];
-    const PointD a = street.points[0], b = street.points[1];  // straight on every street
-    const double t = 0.3 + 0.4 * r.Unit();
-    const PointD at{a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
-    const double angle = std::atan2(b.y - a.y, b.x - a.x) +
-                         (r.Below(2) ? 1 : -1) * (kPi / 180) * (35 + 110 * r.Unit());
+    // On its first piece, straight, or on its curve.
+    PointD at;
+    double along = 0;
+    if (const BaseArc* arc = PathArc(street, 1); arc != nullptr && r.Below(2)) {
+      const double sweep = std::fmod(arc->endDeg - arc->startDeg + 720, 360);
+      const double angle = (arc->startDeg + (0.2 + 0.6 * r.Unit()) * sweep) * kPi / 180;
+      at = Along(arc->centre, angle, arc->radius);
+      along = angle + kPi / 2;
+    } else {
+      const PointD a = street.points[0], b = street.points[1];
+      const double t = 0.3 + 0.4 * r.Unit();
+      at = {a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
+      along = std::atan2(b.y - a.y, b.x - a.x);
+    }
+    const double angle = along + (r.Below(2) ? 1 : -1) * (kPi / 180) * (35 + 110 * r.Unit());
     const PointD from = Along(at, angle, 40 + 80 * r.Unit());
     if (!clear(from) || n.Distance(at, on) < 4 * w) continue;
     const bool inward = r.Below(2) == 0;
     n.Add(inward ? Line(from, at) : Line(at, from), id++, inward, !inward);
   }
-  // Three or four ends at one point: a through pair bent by up to 15 degrees, and stems at
-  // least 10 degrees further from opposite.
+  // Three or four arms at one point: a through pair bent by up to 15 degrees, and stems at
+  // least 10 degrees further from opposite; the through pair two chains that end there, or one
+  // that passes. With `anyPair`, one that passes may bend by 80 degrees where a stem runs on
+  // nearly straight from one of its sides, which then pairs with it.
   for (int s = 0, nodes = static_cast<int>(r.Below(3)); s < nodes; ++s) {
     const PointD q{150 * r.Signed(), 150 * r.Signed()};
     if (!clear(q)) continue;
-    const double theta = 2 * kPi * r.Unit(), bend = (kPi / 12) * r.Signed();
+    const bool passing = r.Below(3) == 0, sidePair = anyPair && passing && r.Below(2);
+    const double theta = 2 * kPi * r.Unit();
+    const double bend = sidePair ? kPi * 4 / 9 : (kPi / 12) * r.Signed();
     std::vector<std::pair<double, int>> arms = {{theta, id}, {theta + kPi - bend, id}};
     const double g1 = (kPi / 180) * 35 * r.Signed();
     double g2 = g1 + (std::fabs(bend) + kPi / 18) * (r.Below(2) ? 1 : -1);
-    arms.push_back({theta + kPi / 2 + g1, id + 1});
-    if (r.Below(2) && std::fabs(g2) < kPi / 4) arms.push_back({theta - kPi / 2 + g2, id + 2});
+    arms.push_back({sidePair ? theta + kPi + (kPi / 36) * r.Signed() : theta + kPi / 2 + g1,
+                    id + 1});
+    if (!sidePair && r.Below(2) && std::fabs(g2) < kPi / 4) {
+      arms.push_back({theta - kPi / 2 + g2, id + 2});
+    }
     id += 3;
     std::vector<PointD> ends;
     for (const auto& arm : arms) ends.push_back(Along(q, arm.first, 60 + 60 * r.Unit()));
     if (!std::all_of(ends.begin(), ends.end(), clear)) continue;
-    for (std::size_t a = 0; a < arms.size(); ++a) {
+    std::size_t a = 0;
+    if (passing) {
+      n.Add(BasePath{{ends[0], q, ends[1]}, false, {}}, arms[0].second, true, true);
+      a = 2;
+    }
+    for (; a < arms.size(); ++a) {
       const PointD end = ends[a];
       const int band = arms[a].second;
       if (r.Below(2)) {
@@ -313,7 +335,7 @@ std::vector<std::string> Drawing(const MultiLine& lines) {
 TEST(JunctionNetwork, AMirrorSymmetricPresetDrawsTheSameWhateverTheOrderAndDirection) {
   tq58_test::Sequence r(5858);
   for (int trial = 0; trial < 300; ++trial) {
-    Network n = GenerateClear(r);
+    Network n = GenerateClear(r, true);
     TLineTable table = Preset(r, n.halfWidth, true);
     table.Options.StartCap = table.Options.EndCap = static_cast<CapStyle>(r.Below(3));
     const std::vector<std::string> first = Drawing(BuildJunctionNetwork(n.chains, table, 1.0));
