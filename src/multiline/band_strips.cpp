@@ -85,12 +85,14 @@ std::vector<Trace> StripCell::Boundary() const {
   return sides;
 }
 
-void BandStrips::AddBand(std::size_t band, const BasePath& path, double lo, double hi) {
+void BandStrips::AddBand(std::size_t band, const BasePath& path, double lo, double hi,
+                         bool innerOnly) {
   const std::size_t n = path.points.size() - 1;
   for (std::size_t k = 0; k < n; ++k) {
     StripCell cell;
     cell.band = band;
     cell.piece = k;
+    cell.innerOnly = innerOnly;
     const bool first = !path.closed && k == 0, last = !path.closed && k + 1 == n;
     if (const BaseArc* arc = PathArc(path, k)) {
       cell.sector = true;

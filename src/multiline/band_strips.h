@@ -42,6 +42,7 @@ struct StripCell {
   double from = 0.0, sweep = 0.0;
   double radius0 = 0.0, radius1 = 0.0;
   bool openStart = false, openEnd = false;  // an end of the band: closed off there
+  bool innerOnly = false;  // closes off a band end at a junction, for inner rows alone
   std::array<int, 2> clips{-1, -1};         // the clips of the band's ends that bound it, if any
   Box box;
 
@@ -54,7 +55,8 @@ struct StripCell {
 class BandStrips {
  public:
   // Adds the cells of a band along `path` between signed spacings lo < hi.
-  void AddBand(std::size_t band, const BasePath& path, double lo, double hi);
+  void AddBand(std::size_t band, const BasePath& path, double lo, double hi,
+               bool innerOnly = false);
   // Adds a band end's clip, returning its index for ClipCell.
   int AddClip(const StripClip& clip);
   // Bounds the cell by the clip as well (a cell takes the clips of its band's two ends).

@@ -115,6 +115,7 @@ class Network {
         const std::size_t first = strips_.CellCount();
         strips_.AddBand(b, bands_[b].path, lo_, hi_);
         ownClips_[b] = ClipStems(bands_[b], b, lo_, hi_, strips_, first, strips_.CellCount());
+        CloseJunctionEnds(b);
       }
       strips_.Index();
     }
@@ -153,9 +154,30 @@ class Network {
   bool InsideOther(std::size_t b, PointD p) const {
     for (const std::uint32_t c : strips_.Near({p.x, p.y, p.x, p.y})) {
       const StripCell& cell = strips_.Cells()[c];
-      if (cell.band != b && strips_.Inside(cell, p, tolerance_)) return true;
+      if (cell.band != b && !cell.innerOnly && strips_.Inside(cell, p, tolerance_)) return true;
     }
     return false;
+  }
+
+  // Where bands meet with no through pair, each one's strip ends across its end point, so that
+  // another's inner rows reach in there up to that line: for them alone, the strip runs on by
+  // half its width, beyond which the others' outer rows close it off.
+  void CloseJunctionEnds(std::size_t b) {
+    const NetworkBand& band = bands_[b];
+    if (band.path.closed || band.path.points.size() < 2) return;
+    const double depth = (hi_ - lo_) / 2.0;
+    for (const bool atEnd : {false, true}) {
+      const BandEnd& end = atEnd ? band.end : band.start;
+      if (!end.junction || end.seam || end.stem) continue;
+      const std::size_t n = band.path.points.size() - 1;
+      const PointD at = atEnd ? band.path.points[n] : band.path.points[0];
+      const PointD d = atEnd ? DirectionAtEnd(band.path, n - 1) : DirectionAtStart(band.path, 0);
+      const BasePath on{atEnd ? std::vector<PointD>{at, Plus(at, d, depth)}
+                              : std::vector<PointD>{Plus(at, d, -depth), at},
+                        false,
+                        {}};
+      strips_.AddBand(b, on, lo_, hi_, true);
+    }
   }
 
   // The band's rows as along a chain, no cap at an end that meets another band.
@@ -202,7 +224,8 @@ class Network {
     }
     for (const std::uint32_t c : near) {
       const StripCell& cell = strips_.Cells()[c];
-      if (cell.band == b || !strips_.Inside(cell, p, tolerance_)) continue;
+      if (cell.band == b || (outer && cell.innerOnly)) continue;
+      if (!strips_.Inside(cell, p, tolerance_)) continue;
       if (!outer && ThroughHere(cell, b, p)) continue;
       return true;
     }

@@ -415,7 +415,7 @@ class Arrangement {
       for (const bool atEnd : {false, true}) {
         const Slot slot = atEnd ? bandSlots_[b].second : bandSlots_[b].first;
         BandEnd& end = atEnd ? bands_[b].end : bands_[b].start;
-        end.junction = seamSlot[SlotKey(slot)];
+        end.seam = end.junction = seamSlot[SlotKey(slot)];
         const int ji = junctionOfSlot_[SlotKey(slot)];
         if (ji < 0) continue;
         end.junction = true;

@@ -21,7 +21,8 @@ struct StemEnd {
 };
 
 struct BandEnd {
-  bool junction = false;  // it meets other bands: no cap
+  bool junction = false;  // it meets other bands (or itself, at a seam): no cap
+  bool seam = false;      // where a chain that crosses itself was split, to go on in another band
   std::optional<StemEnd> stem;
 };
 

@@ -349,6 +349,22 @@ TEST(JunctionNetwork, AMirrorSymmetricPresetDrawsTheSameWhateverTheOrderAndDirec
   }
 }
 
+TEST(JunctionNetwork, TwoStreetsCrossingDrawTheSameWholeOrAsFourArmsFromTheCrossing) {
+  TLineTable table;
+  table.Lines[0] = {true, 4, 2, false, 1, 0, -1};
+  table.Lines[1] = {true, -4, 2, false, 1, 0, -1};
+  table.Lines[2] = {true, 0, 0, false, 2, 0, -1};
+  for (const double angle : {kPi / 2, kPi / 3, 0.4}) {
+    const PointD centre{10, -20}, a = Along(centre, angle, 60), b = Along(centre, angle, -60);
+    const std::vector<BasePath> whole = {Line({-50, -20}, {70, -20}), Line(b, a)};
+    const std::vector<BasePath> arms = {Line(centre, {-50, -20}), Line({70, -20}, centre),
+                                        Line(centre, a), Line(centre, b)};
+    EXPECT_EQ(Drawing(BuildJunctionNetwork(arms, table, 1.0)),
+              Drawing(BuildJunctionNetwork(whole, table, 1.0)))
+        << angle;
+  }
+}
+
 std::vector<std::string> Written(const MultiLine& lines) {
   JwwGaibu::ExchangeModel model;
   JwwGaibu::WriterState writer;
