@@ -120,6 +120,13 @@ std::vector<EndToEndCase> EndToEndCases() {
        TQ58_SAMPLES_DIR "/JWC_TEMP.TXT",
        ConcentricRoadSettings(),
        "sample_chain_reversed.txt"},
+      // A network of chains with its junctions cleaned: T, X, Y, a grid, a junction on a curve.
+      {"JunctionsOfTheBundledNetworks",
+       {"1", "/s"},
+       "tq58",
+       TQ58_SAMPLES_DIR "/junctions.txt",
+       ReadBytes(TQ58_SAMPLES_DIR "/junctions.dat"),
+       "junctions_sample.txt"},
   };
   // "/pN" after the first argument draws preset N for this run; anything else is ignored.
   const std::string twoPresets = TwoPresetSettings();
