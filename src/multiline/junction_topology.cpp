@@ -1,7 +1,7 @@
-// Junctions of a network of chains: the ends that stop within another band's strip (short of
-// its centre line or past it) moved onto that centre line; then, at every point where ends
-// meet or an end lies on another chain, the through pair made one band (a chain split there
-// where one of its sides pairs with an end), and the other ends marked.
+// Junctions of a network of prepared chains: at every point where ends meet or an end lies on
+// another chain, the through pair made one band (a chain split there where one of its sides
+// pairs with an end), and the other ends marked: stems where a band runs through, plain
+// junction ends where none does.
 #include "multiline/junction_topology.h"
 
 #include <algorithm>
