@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 #include <numeric>
 #include <unordered_map>
 
@@ -21,6 +22,7 @@ namespace tq58 {
 namespace {
 
 constexpr double kTieRadians = 1e-9;
+constexpr std::size_t kAllPairsArms = 16;
 
 // Union-find over indices.
 class Groups {
@@ -204,21 +206,46 @@ std::vector<BasePath> CutAt(const BasePath& chain,
 }  // namespace
 
 std::optional<std::pair<std::size_t, std::size_t>> ThroughPair(const std::vector<PointD>& arms) {
+  // The pairs to weigh: all of them among a few arms; among many, each arm with the two whose
+  // directions lie either side of its opposite, one of which is the nearest to it.
+  std::vector<std::pair<std::size_t, std::size_t>> pairs;
+  if (arms.size() <= kAllPairsArms) {
+    for (std::size_t a = 0; a < arms.size(); ++a) {
+      for (std::size_t b = a + 1; b < arms.size(); ++b) pairs.push_back({a, b});
+    }
+  } else {
+    std::vector<std::pair<double, std::size_t>> byAngle;
+    for (std::size_t a = 0; a < arms.size(); ++a) {
+      byAngle.push_back({MyFunc::DirectionAngle(arms[a].x, arms[a].y), a});
+    }
+    std::sort(byAngle.begin(), byAngle.end());
+    const std::size_t n = byAngle.size();
+    for (const auto& [angle, a] : byAngle) {
+      const double opposite = std::fmod(angle + std::numbers::pi, 2.0 * std::numbers::pi);
+      const std::size_t at = static_cast<std::size_t>(
+          std::lower_bound(byAngle.begin(), byAngle.end(), std::pair{opposite, std::size_t{0}}) -
+          byAngle.begin());
+      for (const std::size_t k : {at % n, (at + n - 1) % n}) {
+        const std::size_t b = byAngle[k].second;
+        if (b != a) pairs.push_back({std::min(a, b), std::max(a, b)});
+      }
+    }
+    std::sort(pairs.begin(), pairs.end());
+    pairs.erase(std::unique(pairs.begin(), pairs.end()), pairs.end());
+  }
   std::optional<std::pair<std::size_t, std::size_t>> best;
   double bestAngle = -1.0;
   bool tie = false;
-  for (std::size_t a = 0; a < arms.size(); ++a) {
-    for (std::size_t b = a + 1; b < arms.size(); ++b) {
-      const double angle =
-          MyFunc::PortableAtan2(std::fabs(Cross(arms[a], arms[b])), Dot(arms[a], arms[b]));
-      if (angle > bestAngle + kTieRadians) {
-        best = {a, b};
-        bestAngle = angle;
-        tie = false;
-      } else if (angle >= bestAngle - kTieRadians) {
-        tie = true;
-        bestAngle = std::max(bestAngle, angle);
-      }
+  for (const auto& [a, b] : pairs) {
+    const double angle =
+        MyFunc::PortableAtan2(std::fabs(Cross(arms[a], arms[b])), Dot(arms[a], arms[b]));
+    if (angle > bestAngle + kTieRadians) {
+      best = {a, b};
+      bestAngle = angle;
+      tie = false;
+    } else if (angle >= bestAngle - kTieRadians) {
+      tie = true;
+      bestAngle = std::max(bestAngle, angle);
     }
   }
   if (tie) return std::nullopt;

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "exchange/writer.h"
+#include "multiline/junction_topology.h"
 #include "multiline/junction_trace.h"
 #include "multiline/path_edit.h"
 #include "support/sequence.h"
@@ -362,6 +363,42 @@ TEST(JunctionNetwork, TwoStreetsCrossingDrawTheSameWholeOrAsFourArmsFromTheCross
     EXPECT_EQ(Drawing(BuildJunctionNetwork(arms, table, 1.0)),
               Drawing(BuildJunctionNetwork(whole, table, 1.0)))
         << angle;
+  }
+}
+
+// Among many arms the through pair is found without weighing every pair: the same pair, or
+// the same tie, as weighing them all.
+TEST(JunctionNetwork, ThroughPairOfManyArmsIsThePairClosestToOpposite) {
+  tq58_test::Sequence r(9);
+  for (int trial = 0; trial < 200; ++trial) {
+    std::vector<PointD> arms;
+    for (int k = 0, n = 17 + static_cast<int>(r.Below(40)); k < n; ++k) {
+      const double angle = 2 * kPi * r.Unit();
+      arms.push_back({std::cos(angle), std::sin(angle)});
+    }
+    if (r.Below(3) == 0) arms.push_back({-arms[3].x, -arms[3].y});  // exactly opposite
+    if (r.Below(3) == 0) arms.push_back({-arms[5].x, -arms[5].y});
+    double best = -1, second = -1;
+    std::pair<std::size_t, std::size_t> pair;
+    for (std::size_t a = 0; a < arms.size(); ++a) {
+      for (std::size_t b = a + 1; b < arms.size(); ++b) {
+        const double angle = std::atan2(std::fabs(Cross(arms[a], arms[b])), Dot(arms[a], arms[b]));
+        if (angle > best) {
+          second = best;
+          best = angle;
+          pair = {a, b};
+        } else {
+          second = std::max(second, angle);
+        }
+      }
+    }
+    const auto found = ThroughPair(arms);
+    if (best - second > 1e-7) {
+      ASSERT_TRUE(found.has_value()) << trial;
+      EXPECT_EQ(*found, pair) << trial;
+    } else if (best - second < 1e-11) {
+      EXPECT_FALSE(found.has_value()) << trial;
+    }
   }
 }
 
