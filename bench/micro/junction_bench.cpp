@@ -4,6 +4,8 @@
 // grows with the number of junctions.
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+
 #include "exchange/model.h"
 #include "exchange/writer.h"
 #include "multiline/chain_mode.h"
@@ -76,5 +78,24 @@ BENCHMARK(BM_JunctionGrid)
     ->ArgsProduct({{12, 25, 50}, {0, 1}})
     ->ArgNames({"n", "split"})
     ->Unit(benchmark::kMillisecond);
+
+// A fan: n streets from one point, every end at the hub a junction of all of them.
+void BM_JunctionFan(benchmark::State& state) {
+  const tq58::PresetStore store = FourRows();
+  ExchangeModel model;
+  const int64_t count = state.range(0);
+  for (int64_t i = 0; i < count; ++i) {
+    const double angle = 6.283185307179586 * static_cast<double>(i) / static_cast<double>(count);
+    AddStreet(model, 0.0, 0.0, 1000.0 * std::cos(angle), 1000.0 * std::sin(angle));
+  }
+  WriterState writer;
+  for (auto _ : state) {
+    writer.OutputLines.clear();
+    ResetWriterState(writer);
+    tq58::DrawChainMultiLines(store, model, writer, false);
+    benchmark::DoNotOptimize(writer.OutputLines.data());
+  }
+}
+BENCHMARK(BM_JunctionFan)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -216,22 +216,6 @@ class Network {
                                                   [](const TLineRow& r) { return r.DrawOn; }));
   }
 
-  // Whether p lies where a row of band b is not drawn: inside another band's strip (for an
-  // inner row not where that band ends on b), or beyond b's own end on a through band.
-  bool Removed(std::size_t b, bool outer, PointD p, const std::vector<std::uint32_t>& near) const {
-    for (const int c : ownClips_[b]) {
-      if (strips_.Clips()[static_cast<std::size_t>(c)].Beyond(p)) return true;
-    }
-    for (const std::uint32_t c : near) {
-      const StripCell& cell = strips_.Cells()[c];
-      if (cell.band == b || (outer && cell.innerOnly)) continue;
-      if (!strips_.Inside(cell, p, tolerance_)) continue;
-      if (!outer && ThroughHere(cell, b, p)) continue;
-      return true;
-    }
-    return false;
-  }
-
   // Whether the cell belongs to a band that ends on band b near p, which runs through there.
   bool ThroughHere(const StripCell& cell, std::size_t b, PointD p) const {
     return std::any_of(cell.clips.begin(), cell.clips.end(), [&](int c) {
@@ -241,51 +225,77 @@ class Network {
     });
   }
 
+  // Each piece of the row kept where it is drawn: the parts inside each other band's cell (and
+  // beyond the band's own clips) found cell by cell, between the piece's crossings of that
+  // cell's boundary, so that a piece among many cells costs no more than its crossings.
   void Cut(std::size_t b, LineCut& line) {
     for (PieceCut& piece : line.pieces) {
       const Trace& trace = piece.trace;
       const double length = trace.Length();
-      const std::vector<std::uint32_t> near = strips_.Near(BoxOf(trace, tolerance_));
-      std::vector<double> at = {0.0, length};
-      const auto crossings = [&](const Trace& side) {
-        for (const TraceCrossing& x : CrossTraces(trace, side, tolerance_)) at.push_back(x.s);
+      std::vector<std::pair<double, double>> removed;
+      const auto addInside = [&](const std::vector<Trace>& sides, const auto& inside) {
+        std::vector<double> at = {0.0, length};
+        for (const Trace& side : sides) {
+          for (const TraceCrossing& x : CrossTraces(trace, side, tolerance_)) at.push_back(x.s);
+        }
+        std::sort(at.begin(), at.end());
+        for (std::size_t i = 0; i + 1 < at.size(); ++i) {
+          if (!(at[i + 1] - at[i] > tolerance_)) continue;  // too short to tell
+          if (!inside(trace.At((at[i] + at[i + 1]) / 2.0))) continue;
+          if (!removed.empty() && removed.back().second == at[i]) {
+            removed.back().second = at[i + 1];
+          } else {
+            removed.push_back({at[i], at[i + 1]});
+          }
+        }
       };
-      std::vector<int> clips = ownClips_[b];
-      for (const std::uint32_t c : near) {
+      const auto raysOf = [&](const std::array<int, 2>& clips, std::vector<Trace>& sides) {
+        for (const int k : clips) {
+          if (k < 0) continue;
+          const StripClip& clip = strips_.Clips()[static_cast<std::size_t>(k)];
+          for (const PointD ray : {clip.ray1, clip.ray2}) {
+            sides.push_back(SegmentTrace(clip.at, Plus(clip.at, ray, clip.reach)));
+          }
+        }
+      };
+      for (const std::uint32_t c : strips_.Near(BoxOf(trace, tolerance_))) {
         const StripCell& cell = strips_.Cells()[c];
-        if (cell.band == b) continue;
-        for (const Trace& side : cell.Boundary()) crossings(side);
-        for (const int k : cell.clips) {
-          if (k >= 0) clips.push_back(k);
-        }
+        if (cell.band == b || (line.outer && cell.innerOnly)) continue;
+        std::vector<Trace> sides = cell.Boundary();
+        raysOf(cell.clips, sides);
+        addInside(sides, [&](PointD p) {
+          return strips_.Inside(cell, p, tolerance_) && (line.outer || !ThroughHere(cell, b, p));
+        });
       }
-      for (const int k : clips) {
+      for (const int k : ownClips_[b]) {
+        std::vector<Trace> sides;
+        raysOf({k, -1}, sides);
         const StripClip& clip = strips_.Clips()[static_cast<std::size_t>(k)];
-        for (const PointD ray : {clip.ray1, clip.ray2}) {
-          crossings(SegmentTrace(clip.at, Plus(clip.at, ray, clip.reach)));
-        }
+        addInside(sides, [&](PointD p) { return clip.Beyond(p); });
       }
-      std::sort(at.begin(), at.end());
-      std::vector<Kept> kept;
-      bool keeping = false;
-      for (std::size_t i = 0; i + 1 < at.size(); ++i) {
-        if (!(at[i + 1] - at[i] > tolerance_)) continue;  // too short to tell
-        const bool keep = !Removed(b, line.outer, trace.At((at[i] + at[i + 1]) / 2.0), near);
-        if (keep && keeping) {
-          kept.back().s1 = at[i + 1];
-        } else if (keep) {
-          kept.emplace_back(at[i], at[i + 1]);
-        }
-        keeping = keep;
-      }
-      for (Kept& k : kept) {
-        k.cut0 = k.s0 > tolerance_;
-        k.cut1 = k.s1 < length - tolerance_;
-        if (k.s0 <= tolerance_) k.s0 = 0.0;
-        if (k.s1 >= length - tolerance_) k.s1 = length;
-      }
-      piece.kept = std::move(kept);
+      piece.kept = KeptBetween(std::move(removed), length);
     }
+  }
+
+  // What is left of [0, length] without the removed parts; gaps between them too short to
+  // tell are removed too.
+  std::vector<Kept> KeptBetween(std::vector<std::pair<double, double>> removed,
+                                double length) const {
+    std::sort(removed.begin(), removed.end());
+    std::vector<Kept> kept;
+    double from = 0.0;
+    for (const auto& [a, b] : removed) {
+      if (a - from > tolerance_) kept.emplace_back(from, a);
+      from = std::max(from, b);
+    }
+    if (length - from > tolerance_) kept.emplace_back(from, length);
+    for (Kept& k : kept) {
+      k.cut0 = k.s0 > tolerance_;
+      k.cut1 = k.s1 < length - tolerance_;
+      if (!k.cut0) k.s0 = 0.0;
+      if (!k.cut1) k.s1 = length;
+    }
+    return kept;
   }
 
   // An end of a kept part where an outer row was cut.

@@ -198,8 +198,8 @@ Network Generate(tq58_test::Sequence& r, bool anyPair) {
     std::vector<std::pair<double, int>> arms = {{theta, id}, {theta + kPi - bend, id}};
     const double g1 = (kPi / 180) * 35 * r.Signed();
     double g2 = g1 + (std::fabs(bend) + kPi / 18) * (r.Below(2) ? 1 : -1);
-    arms.push_back({sidePair ? theta + kPi + (kPi / 36) * r.Signed() : theta + kPi / 2 + g1,
-                    id + 1});
+    arms.push_back(
+        {sidePair ? theta + kPi + (kPi / 36) * r.Signed() : theta + kPi / 2 + g1, id + 1});
     if (!sidePair && r.Below(2) && std::fabs(g2) < kPi / 4) {
       arms.push_back({theta - kPi / 2 + g2, id + 2});
     }
