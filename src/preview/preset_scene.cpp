@@ -9,6 +9,7 @@
 
 #include "exchange/writer.h"
 #include "multiline/construction.h"
+#include "multiline/junction_network.h"
 #include "preview/model_scene.h"
 #include "util/host_limits.h"
 
@@ -91,6 +92,24 @@ std::vector<BasePath> CurvedSamplePaths(double leg, double gap) {
   };
 }
 
+// Beside the curves, a small street network as chain mode draws it: a street from left to
+// right, a street ending on it from above (a T) and one crossing it further along (an X), all
+// within the box of the curves' height that ends under the rectangle's right side.
+std::vector<BasePath> JunctionSamplePaths(double leg, double gap) {
+  const double left = 2.5 * leg + 2.0 * gap;  // one gap right of the S of curves
+  const double right = 5.5 * leg + 3.0 * gap;
+  const double top = -gap;
+  const double bottom = -(gap + 1.5 * leg);
+  const double street = (top + bottom) / 2.0;
+  const double tee = left + leg;
+  const double cross = right - leg;
+  return {
+      {{{left, street}, {right, street}}, false, {}},
+      {{{tee, top}, {tee, street}}, false, {}},
+      {{{cross, top}, {cross, bottom}}, false, {}},
+  };
+}
+
 JwwGaibu::ExchangeModel SyntheticHostModel(const Path& path, double scale) {
   JwwGaibu::ExchangeModel model;
   model.LayerGroupScale[static_cast<std::size_t>(model.HostLayerGroup)] = scale;
@@ -133,6 +152,19 @@ Scene SampleScene(const TLineTable& table, double scale) {
     AddBasePath(path, scene);
     AddWrittenCommands(writer.OutputLines, scene);
   }
+  // The network with its junctions as the preset's option has them: cleaned, or each street
+  // drawn on its own so that the bands overlap.
+  const std::vector<BasePath> network = JunctionSamplePaths(size.leg, size.gap);
+  JwwGaibu::WriterState writer;
+  if (table.Options.Junctions == JunctionMode::Clean) {
+    WriteMultiLine(host, writer, BuildJunctionNetwork(network, table, scale));
+  } else {
+    for (const BasePath& path : network) {
+      WriteMultiLine(host, writer, BuildMultiLine(path, table, scale));
+    }
+  }
+  for (const BasePath& path : network) AddBasePath(path, scene);
+  AddWrittenCommands(writer.OutputLines, scene);
   return scene;
 }
 

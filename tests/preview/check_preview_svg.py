@@ -89,8 +89,9 @@ class Presets(unittest.TestCase):
         commands = group(root, "commands")
         # Three rows along the L, the U, the S and the rectangle: 2 + 3 + 3 + 4 segments and
         # 1 + 2 + 2 + 4 rounded corners each; along the road 2 segments and its curve, along
-        # the S of curves its 2 curves.
-        self.assertEqual(tags(commands).count("line"), 3 * (12 + 2))
+        # the S of curves its 2 curves, along the three streets of the network (its junctions
+        # not cleaned) 1 segment each.
+        self.assertEqual(tags(commands).count("line"), 3 * (12 + 2 + 3))
         self.assertEqual(tags(commands).count("path"), 3 * (9 + 1 + 2))
         # The centre line is a dash-dot line, the edges are solid.
         dashed = {e.get("data-lt") for e in commands if e.get("stroke-dasharray")}
@@ -98,7 +99,8 @@ class Presets(unittest.TestCase):
         indicated = group(root, "indicated")
         labels = [e.text for e in indicated if e.tag == SVG + "text"]
         self.assertEqual(labels, ["1", "2", "3", "1", "2", "3", "4", "1", "2", "3", "4",
-                                  "1", "2", "3", "4", "5", "1", "2", "3", "4", "1", "2", "3"])
+                                  "1", "2", "3", "4", "5", "1", "2", "3", "4", "1", "2", "3",
+                                  "1", "2", "1", "2", "1", "2"])
 
     def test_current_preset_by_default(self):
         root = svg_of("--settings", SAMPLE_SETTINGS)

@@ -105,8 +105,9 @@ TEST(ShiftJisText, ConvertsAndReplacesWhatIsNotShiftJis) {
 }
 
 // One row drawn along the L (2 segments, 1 corner), the U (3, 2), the S (3, 2) and the closed
-// rectangle (4, 4): every corner rounded when the row has a radius; and along the road (2
-// segments and a curve, no corner) and the S of two curves.
+// rectangle (4, 4): every corner rounded when the row has a radius; along the road (2
+// segments and a curve, no corner) and the S of two curves; and, its junctions left as they
+// are, along each of the three streets of the network (1 segment each).
 TEST(PresetScene, DrawsEveryRowAlongTheSamplePaths) {
   PresetStore store;
   store.CurrentPreset = 1;
@@ -116,7 +117,7 @@ TEST(PresetScene, DrawsEveryRowAlongTheSamplePaths) {
 
   const Scene scene = PresetScene(store, 4);
   EXPECT_EQ(scene.title, "Preset 4: \x95\xc7");
-  EXPECT_EQ(CountOf<SegmentShape>(scene.commands), 2 * (2 + 3 + 3 + 4 + 2));
+  EXPECT_EQ(CountOf<SegmentShape>(scene.commands), 2 * (2 + 3 + 3 + 4 + 2 + 3));
   EXPECT_EQ(CountOf<ArcShape>(scene.commands), (1 + 2 + 2 + 4) + 2 * (1 + 2));
   int mappedRow = 0;
   for (const StyledShape& s : scene.commands) {
@@ -128,8 +129,8 @@ TEST(PresetScene, DrawsEveryRowAlongTheSamplePaths) {
           std::make_tuple(s.stroke.host->color, s.stroke.host->lineType, s.stroke.host->width),
           std::make_tuple(2, 1, 0));
   }
-  EXPECT_EQ(mappedRow, (2 + 3 + 3 + 4 + 2) + (1 + 2 + 2 + 4 + 1 + 2));
-  EXPECT_EQ(CountOf<DotShape>(scene.indicated), 3 + 4 + 4 + 5 + 4 + 3);
+  EXPECT_EQ(mappedRow, (2 + 3 + 3 + 4 + 2 + 3) + (1 + 2 + 2 + 4 + 1 + 2));
+  EXPECT_EQ(CountOf<DotShape>(scene.indicated), 3 + 4 + 4 + 5 + 4 + 3 + 3 * 2);
   EXPECT_TRUE(PresetDrawsAnything(store, 4));
   EXPECT_FALSE(PresetDrawsAnything(store, 1));
 }
@@ -146,7 +147,7 @@ TEST(PresetScene, PositiveSpacingLiesLeftOfTheTravelDirection) {
 }
 
 // Concentric corners about a base radius far larger than the rows' spacings: the paths are
-// sized to it, so every corner of both rows is rounded, and the five open paths get a
+// sized to it, so every corner of both rows is rounded, and the eight open paths get a
 // half-circle cap at each end.
 TEST(PresetScene, SizesTheSamplePathsToTheBaseRadiusAndDrawsTheCaps) {
   PresetStore store;
@@ -154,7 +155,45 @@ TEST(PresetScene, SizesTheSamplePathsToTheBaseRadiusAndDrawsTheCaps) {
   store.Preset(2).Lines[1] = {true, -5.0, 0.0, false, 1, 1, -1};
   store.Preset(2).Options = {CornerMode::Concentric, 500.0, false, CapStyle::Arc, CapStyle::Arc};
   const Scene scene = PresetScene(store, 2);
-  EXPECT_EQ(CountOf<ArcShape>(scene.commands), 2 * (1 + 2 + 2 + 4) + 2 * (1 + 2) + 2 * 5);
+  EXPECT_EQ(CountOf<ArcShape>(scene.commands), 2 * (1 + 2 + 2 + 4) + 2 * (1 + 2) + 2 * 8);
+}
+
+// How often a segment of the rows in host colour `color` crosses a dashed base line of the
+// scene, the ends of each strictly on either side of the other.
+int RowsCrossingBasePaths(const Scene& scene, int32_t color) {
+  const auto side = [](PointD p, PointD q, PointD r) {
+    return (q.x - p.x) * (r.y - p.y) - (q.y - p.y) * (r.x - p.x);
+  };
+  int crossings = 0;
+  for (const StyledShape& row : scene.commands) {
+    const auto* piece = std::get_if<SegmentShape>(&row.shape);
+    if (piece == nullptr || row.stroke.host->color != color) continue;
+    for (const StyledShape& base : scene.indicated) {
+      const auto* line = std::get_if<SegmentShape>(&base.shape);
+      if (line == nullptr) continue;
+      const PointD a = piece->from, b = piece->to, c = line->from, d = line->to;
+      if (side(a, b, c) * side(a, b, d) < 0.0 && side(c, d, a) * side(c, d, b) < 0.0) ++crossings;
+    }
+  }
+  return crossings;
+}
+
+// The network's junctions as the preset's option has them. Left as they are, the street's
+// outer rows cross the X's centre line and one of them the T's stem, and the X's outer rows
+// cross the street's: five crossings, nowhere else in the scene. Cleaned, the rows are cut
+// where they meet another band and no outer row crosses a centre line.
+TEST(PresetScene, CleanedJunctionsKeepTheOuterRowsOffTheOtherCentreLines) {
+  PresetStore store;
+  store.Preset(1).Lines[0] = {true, 3.0, 1.0, false, 1, 1, -1};
+  store.Preset(1).Lines[1] = {true, -3.0, 1.0, false, 1, 1, -1};
+  store.Preset(1).Lines[2] = {true, 0.0, 0.0, false, 3, 1, -1};
+  const Scene overlapping = PresetScene(store, 1);
+  EXPECT_EQ(RowsCrossingBasePaths(overlapping, 1), 5);
+
+  store.Preset(1).Options.Junctions = JunctionMode::Clean;
+  const Scene cleaned = PresetScene(store, 1);
+  EXPECT_EQ(RowsCrossingBasePaths(cleaned, 1), 0);
+  EXPECT_GT(CountOf<SegmentShape>(cleaned.commands), CountOf<SegmentShape>(overlapping.commands));
 }
 
 TEST(PresetScene, HugeSpacingsStillGiveFiniteShapes) {

@@ -467,8 +467,8 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 // The preview shows the page as the controls hold it: from the opening, after each edit of a
-// value, after a choice of corner mode and on another tab; the store keeps what it had until
-// the tab changes. Edits announced before the first page is shown draw nothing.
+// value, after a choice of corner mode or of junctions and on another tab; the store keeps what
+// it had until the tab changes. Edits announced before the first page is shown draw nothing.
 TEST_F(SettingsDialogTest, PreviewFollowsEditsCornerModeAndTabsWithoutStoring) {
   PresetStore stored;
   stored.Preset(1).Lines[0] = {true, 5, 0, false, 0, 0, -1};
@@ -499,10 +499,15 @@ TEST_F(SettingsDialogTest, PreviewFollowsEditsCornerModeAndTabsWithoutStoring) {
   EXPECT_GT(width(lines()), width(opened)) << "the wider spacing is not drawn";
   EXPECT_EQ(Store().Preset(1).Lines[0].Spacing, 5.0) << "an edit reached the store";
 
+  View().options.JunctionList.SetSelectedIndex(1);
+  dialog.PageEdited();
+  ASSERT_EQ(View().preview.shown.size(), 3u);
+  EXPECT_NE(lines().size(), View().preview.shown[1].commands.size()) << "junctions not cleaned";
+
   View().Row(1).CH1.SetChecked(false);
   View().Row(2).CB1.SetSelectedIndex(3);
   dialog.PageEdited();
-  ASSERT_EQ(View().preview.shown.size(), 3u);
+  ASSERT_EQ(View().preview.shown.size(), 4u);
   for (const preview::StyledShape& shape : lines()) {
     ASSERT_TRUE(shape.stroke.host);
     EXPECT_EQ(shape.stroke.host->color, 3) << "only row 2 is drawn, in its new colour";
@@ -510,8 +515,8 @@ TEST_F(SettingsDialogTest, PreviewFollowsEditsCornerModeAndTabsWithoutStoring) {
 
   View().options.BaseRadiusEdit.SetText("20");
   View().UserSelectsCornerMode(dialog, 1);
-  ASSERT_EQ(View().preview.shown.size(), 4u);
-  EXPECT_NE(lines().size(), View().preview.shown[2].commands.size()) << "no rounded corners";
+  ASSERT_EQ(View().preview.shown.size(), 5u);
+  EXPECT_NE(lines().size(), View().preview.shown[3].commands.size()) << "no rounded corners";
 
   View().UserSelectsTab(dialog, 1);
   EXPECT_TRUE(lines().empty()) << "preset 2 draws no row";

@@ -443,6 +443,7 @@ TEST_F(SettingsDialogUnderWine, CloseBoxInTheTitleBarStoresNothing) {
   stored.Preset(3).Lines[2] = TLineRow{true, -5.0, 2.0, false, 2, 1, -1};
   stored.Preset(3).Lines[3] = TLineRow{true, 3.5, 1.0, false, 12, 21, 25};
   stored.Preset(3).Options = {CornerMode::Concentric, 8.0, false, CapStyle::Arc, CapStyle::Arc};
+  stored.Preset(3).Options.Junctions = JunctionMode::Clean;
   StoreSettings(stored);
   const std::string before = ReadBytes(Session().SettingsFile());
 
