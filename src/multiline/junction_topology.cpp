@@ -476,7 +476,8 @@ class Arrangement {
       const double sine = std::fabs(Cross(into, ray));
       if (sine > 0.01) cot = std::max(cot, std::fabs(Dot(into, ray)) / sine);
     }
-    const double runOn = std::max(std::fabs(lo_), std::fabs(hi_)) * cot;
+    // A band of one spacing has no strip to cut what runs on: it stops where it ends.
+    const double runOn = hi_ > lo_ ? std::max(std::fabs(lo_), std::fabs(hi_)) * cot : 0.0;
     if (runOn > tolerance_) {
       const PointD to = Plus(j.at, Negated(into), runOn);
       path = atEnd ? RunOn(path, to) : Reversed(RunOn(Reversed(path), to));

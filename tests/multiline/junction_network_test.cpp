@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "exchange/writer.h"
+#include "multiline/construction.h"
 #include "multiline/junction_topology.h"
 #include "multiline/junction_trace.h"
 #include "multiline/path_edit.h"
@@ -364,6 +365,18 @@ TEST(JunctionNetwork, TwoStreetsCrossingDrawTheSameWholeOrAsFourArmsFromTheCross
               Drawing(BuildJunctionNetwork(whole, table, 1.0)))
         << angle;
   }
+}
+
+TEST(JunctionNetwork, ABandOfOneRowHasNoStripAndDrawsEachChainWhole) {
+  TLineTable table;
+  table.Lines[0] = {true, 3, 2, false, 1, 0, -1};
+  const std::vector<BasePath> tee = {Line({-50, 0}, {50, 0}), Line({-30, 40}, {5, 0})};
+  MultiLine apart;
+  for (const BasePath& chain : tee) {
+    const MultiLine lines = BuildMultiLine(chain, table, 1.0);
+    apart.insert(apart.end(), lines.begin(), lines.end());
+  }
+  EXPECT_EQ(Drawing(BuildJunctionNetwork(tee, table, 1.0)), Drawing(apart));
 }
 
 // Among many arms the through pair is found without weighing every pair: the same pair, or
