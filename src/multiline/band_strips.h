@@ -42,8 +42,8 @@ struct StripCell {
   double from = 0.0, sweep = 0.0;
   double radius0 = 0.0, radius1 = 0.0;
   bool openStart = false, openEnd = false;  // an end of the band: closed off there
-  bool innerOnly = false;  // closes off a band end at a junction, for inner rows alone
-  std::array<int, 2> clips{-1, -1};         // the clips of the band's ends that bound it, if any
+  bool innerOnly = false;            // closes off a band end at a junction, for inner rows alone
+  std::array<int, 2> clips{-1, -1};  // the clips of the band's ends that bound it, if any
   Box box;
 
   // Whether p lies inside by more than `tolerance` (drawing units).
@@ -76,14 +76,16 @@ class BandStrips {
   bool Inside(const StripCell& cell, PointD p, double tolerance) const;
 
  private:
-  std::int64_t Key(std::int64_t ix, std::int64_t iy) const { return ix * 2654435761LL + iy; }
+  static std::uint64_t Key(std::int64_t ix, std::int64_t iy) {
+    return static_cast<std::uint64_t>(ix) * 2654435761u + static_cast<std::uint64_t>(iy);
+  }
 
   std::vector<StripCell> cells_;
   std::vector<StripClip> clips_;
   double size_ = 1.0;
   double originX_ = 0.0, originY_ = 0.0;
   static constexpr std::int64_t kMostSquares = 4096;
-  std::unordered_map<std::int64_t, std::vector<std::uint32_t>> grid_;
+  std::unordered_map<std::uint64_t, std::vector<std::uint32_t>> grid_;
   std::vector<std::uint32_t> everywhere_;
   mutable std::vector<std::uint32_t> seen_;
   mutable std::uint32_t stamp_ = 0;

@@ -14,6 +14,8 @@
 #include "multiline/construction.h"
 #include "multiline/junction_topology.h"
 #include "multiline/junction_trace.h"
+#include "multiline/point_pairs.h"
+#include "multiline/selected_pieces.h"
 #include "util/circle_geometry.h"
 #include "util/geometry.h"
 
@@ -333,30 +335,20 @@ class Network {
         }
       }
     }
-    // Pairs of ends of two bands at one place, in the order of their places.
-    const double near = 10.0 * tolerance_;
-    const auto cellOf = [&](double v) { return static_cast<std::int64_t>(std::floor(v / near)); };
-    std::unordered_map<std::int64_t, std::vector<std::size_t>> grid;
-    for (std::size_t e = 0; e < ends.size(); ++e) {
-      grid[cellOf(ends[e].point.x) * 2654435761LL + cellOf(ends[e].point.y)].push_back(e);
+    // Pairs of ends of two bands alone at one place, in the order of their places.
+    std::vector<PointD> points;
+    for (const CutEnd& end : ends) points.push_back(end.point);
+    const std::vector<std::pair<std::size_t, std::size_t>> close =
+        PointsWithin(points, 10.0 * tolerance_);
+    std::vector<int> closeCount(ends.size(), 0);
+    for (const auto& [e, f] : close) {
+      ++closeCount[e];
+      ++closeCount[f];
     }
     std::vector<std::pair<std::size_t, std::size_t>> pairs;
-    for (std::size_t e = 0; e < ends.size(); ++e) {
-      std::vector<std::size_t> close;
-      for (std::int64_t dx = -1; dx <= 1; ++dx) {
-        for (std::int64_t dy = -1; dy <= 1; ++dy) {
-          const auto it = grid.find((cellOf(ends[e].point.x) + dx) * 2654435761LL +
-                                    cellOf(ends[e].point.y) + dy);
-          if (it == grid.end()) continue;
-          for (const std::size_t f : it->second) {
-            if (f != e && MyFunc::PointDistance(ends[e].point, ends[f].point) <= near) {
-              close.push_back(f);
-            }
-          }
-        }
-      }
-      if (close.size() == 1 && close[0] > e && ends[close[0]].band != ends[e].band) {
-        pairs.push_back({e, close[0]});
+    for (const auto& [e, f] : close) {
+      if (closeCount[e] == 1 && closeCount[f] == 1 && ends[e].band != ends[f].band) {
+        pairs.push_back({e, f});
       }
     }
     std::sort(pairs.begin(), pairs.end(), [&](const auto& x, const auto& y) {
@@ -463,8 +455,11 @@ class Network {
 MultiLine BuildJunctionNetwork(const std::vector<BasePath>& chains, const TLineTable& table,
                                double scale) {
   const std::optional<std::pair<double, double>> spacings = OuterSpacings(table, scale);
-  MultiLine out;
-  if (!spacings) {
+  // With no row drawn there is nothing to clean; rows beyond the drawing's range are a mistake
+  // to draw, not a plan to clean. Either way each chain is drawn by itself.
+  if (!spacings || !(std::max(std::fabs(spacings->first), std::fabs(spacings->second)) <=
+                     kLargestChainCoordinate)) {
+    MultiLine out;
     for (const BasePath& path : chains) {
       MultiLine lines = BuildMultiLine(path, table, scale);
       out.insert(out.end(), lines.begin(), lines.end());

@@ -14,6 +14,7 @@
 #include "multiline/band_strips.h"
 #include "multiline/network_chains.h"
 #include "multiline/path_edit.h"
+#include "multiline/point_pairs.h"
 #include "util/geometry.h"
 #include "util/portable_math.h"
 
@@ -285,25 +286,10 @@ class Arrangement {
     const auto endPoint = [&](std::size_t e) {
       return EndPoint(chains_[ends[e].part], ends[e].atEnd);
     };
+    std::vector<PointD> points;
+    for (std::size_t e = 0; e < ends.size(); ++e) points.push_back(endPoint(e));
     Groups groups(ends.size());
-    std::unordered_map<std::int64_t, std::vector<std::size_t>> grid;
-    const auto cellOf = [&](double v) {
-      return static_cast<std::int64_t>(std::floor(v / tolerance_));
-    };
-    for (std::size_t e = 0; e < ends.size(); ++e) {
-      const PointD p = endPoint(e);
-      const std::int64_t cx = cellOf(p.x), cy = cellOf(p.y);
-      for (std::int64_t dx = -1; dx <= 1; ++dx) {
-        for (std::int64_t dy = -1; dy <= 1; ++dy) {
-          const auto it = grid.find((cx + dx) * 2654435761LL + (cy + dy));
-          if (it == grid.end()) continue;
-          for (const std::size_t f : it->second) {
-            if (MyFunc::PointDistance(p, endPoint(f)) <= tolerance_) groups.Join(e, f);
-          }
-        }
-      }
-      grid[cx * 2654435761LL + cy].push_back(e);
-    }
+    for (const auto& [e, f] : PointsWithin(points, tolerance_)) groups.Join(e, f);
     std::unordered_map<std::size_t, std::size_t> byRoot;
     for (std::size_t e = 0; e < ends.size(); ++e) {
       auto [it, fresh] = byRoot.try_emplace(groups.Find(e), junctions_.size());
