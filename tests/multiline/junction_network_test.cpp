@@ -367,16 +367,21 @@ TEST(JunctionNetwork, TwoStreetsCrossingDrawTheSameWholeOrAsFourArmsFromTheCross
   }
 }
 
-TEST(JunctionNetwork, ABandOfOneRowHasNoStripAndDrawsEachChainWhole) {
-  TLineTable table;
-  table.Lines[0] = {true, 3, 2, false, 1, 0, -1};
+// A band of one row has no strip; rows beyond the drawing's range are no plan to clean.
+TEST(JunctionNetwork, OneRowOrRowsOutOfRangeDrawEachChainWhole) {
   const std::vector<BasePath> tee = {Line({-50, 0}, {50, 0}), Line({-30, 40}, {5, 0})};
-  MultiLine apart;
-  for (const BasePath& chain : tee) {
-    const MultiLine lines = BuildMultiLine(chain, table, 1.0);
-    apart.insert(apart.end(), lines.begin(), lines.end());
+  TLineTable oneRow, outOfRange;
+  oneRow.Lines[0] = {true, 3, 2, false, 1, 0, -1};
+  outOfRange.Lines[0] = {true, 1e300, 2, false, 1, 0, -1};
+  outOfRange.Lines[1] = {true, -4, 2, false, 1, 0, -1};
+  for (const TLineTable& table : {oneRow, outOfRange}) {
+    MultiLine apart;
+    for (const BasePath& chain : tee) {
+      const MultiLine lines = BuildMultiLine(chain, table, 1.0);
+      apart.insert(apart.end(), lines.begin(), lines.end());
+    }
+    EXPECT_EQ(Drawing(BuildJunctionNetwork(tee, table, 1.0)), Drawing(apart));
   }
-  EXPECT_EQ(Drawing(BuildJunctionNetwork(tee, table, 1.0)), Drawing(apart));
 }
 
 // Among many arms the through pair is found without weighing every pair: the same pair, or
