@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
-#include <unordered_map>
 
 #include "multiline/band_strips.h"
 #include "multiline/chaining.h"

@@ -5,7 +5,6 @@
 #include "multiline/junction_topology.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <numbers>
 #include <numeric>
