@@ -27,13 +27,17 @@ using MyFunc::Side;
 using std::numbers::pi;
 
 constexpr double kFit = MyFunc::kCornerLengthTolerance;
+// Angles (radians) within this many turns are wrapped one turn at a time, as they always were.
+constexpr double kFarAngle = 64.0 * pi;
 
 double Dot(PointD a, PointD b) { return a.x * b.x + a.y * b.y; }
 double Cross(PointD a, PointD b) { return a.x * b.y - a.y * b.x; }
 PointD Minus(PointD a, PointD b) { return {a.x - b.x, a.y - b.y}; }
 
-// An angle brought into (-pi, pi].
+// An angle brought into (-pi, pi]. One of a huge arc angle from the file is first brought near
+// by whole turns, at once, so that no loop turns it back turn by turn.
 double Wrapped(double angle) {
+  if (std::fabs(angle) > kFarAngle) angle = std::fmod(angle, 2.0 * pi);
   while (angle > pi) angle -= 2.0 * pi;
   while (angle <= -pi) angle += 2.0 * pi;
   return angle;
