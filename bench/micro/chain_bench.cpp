@@ -16,6 +16,7 @@
 #include "multiline/chaining.h"
 #include "multiline/presets.h"
 #include "multiline/selected_pieces.h"
+#include "chain_runs.h"
 #include "ten_rows.h"
 
 namespace {
@@ -75,14 +76,7 @@ ExchangeModel ShuffledChains(int64_t segments, bool arcs = false) {
 void BM_ChainMode(benchmark::State& state) {
   const tq58::PresetStore store = tq58_bench::TenRows();
   const ExchangeModel model = ShuffledChains(state.range(0), state.range(1) != 0);
-  WriterState writer;
-  for (auto _ : state) {
-    writer.OutputLines.clear();
-    ResetWriterState(writer);
-    tq58::DrawChainMultiLines(store, model, writer, false);
-    benchmark::DoNotOptimize(writer.OutputLines.data());
-  }
-  state.counters["lines"] = static_cast<double>(writer.OutputLines.size());
+  state.counters["lines"] = static_cast<double>(tq58_bench::TimeChainMode(state, store, model));
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_ChainMode)

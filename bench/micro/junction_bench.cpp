@@ -7,9 +7,8 @@
 #include <cmath>
 
 #include "exchange/model.h"
-#include "exchange/writer.h"
-#include "multiline/chain_mode.h"
 #include "multiline/presets.h"
+#include "chain_runs.h"
 
 namespace {
 
@@ -63,16 +62,10 @@ tq58::PresetStore FourRows() {
 void BM_JunctionGrid(benchmark::State& state) {
   const tq58::PresetStore store = FourRows();
   const ExchangeModel model = Grid(static_cast<int>(state.range(0)), state.range(1) != 0);
-  WriterState writer;
-  for (auto _ : state) {
-    writer.OutputLines.clear();
-    ResetWriterState(writer);
-    tq58::DrawChainMultiLines(store, model, writer, false);
-    benchmark::DoNotOptimize(writer.OutputLines.data());
-  }
+  const std::size_t lines = tq58_bench::TimeChainMode(state, store, model);
   state.counters["junctions"] = static_cast<double>(state.range(0) * state.range(0));
   state.counters["pieces"] = static_cast<double>(model.LineList.size());
-  state.counters["lines"] = static_cast<double>(writer.OutputLines.size());
+  state.counters["lines"] = static_cast<double>(lines);
 }
 BENCHMARK(BM_JunctionGrid)
     ->ArgsProduct({{12, 25, 50}, {0, 1}})
@@ -88,13 +81,7 @@ void BM_JunctionFan(benchmark::State& state) {
     const double angle = 6.283185307179586 * static_cast<double>(i) / static_cast<double>(count);
     AddStreet(model, 0.0, 0.0, 1000.0 * std::cos(angle), 1000.0 * std::sin(angle));
   }
-  WriterState writer;
-  for (auto _ : state) {
-    writer.OutputLines.clear();
-    ResetWriterState(writer);
-    tq58::DrawChainMultiLines(store, model, writer, false);
-    benchmark::DoNotOptimize(writer.OutputLines.data());
-  }
+  tq58_bench::TimeChainMode(state, store, model);
 }
 BENCHMARK(BM_JunctionFan)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
