@@ -20,16 +20,16 @@ PointD ArcDirection(const BaseArc& arc, double degrees) {
   return arc.clockwise ? PointD{sine, -cosine} : PointD{-sine, cosine};
 }
 
-const BaseArc* ArcOf(const BasePath& path, std::size_t k) {
-  return k < path.arcs.size() && path.arcs[k] ? &*path.arcs[k] : nullptr;
-}
-
 PointD SegmentDirection(const BasePath& path, std::size_t k) {
   const PointD a = path.points[k], b = path.points[k + 1];
   return MyFunc::UnitVector(b.x - a.x, b.y - a.y);
 }
 
 }  // namespace
+
+const BaseArc* PathArc(const BasePath& path, std::size_t k) {
+  return k < path.arcs.size() && path.arcs[k] ? &*path.arcs[k] : nullptr;
+}
 
 double ArcSweepDeg(const BaseArc& arc) {
   // fmod is exact, so every build gives the same sweep.
@@ -40,13 +40,13 @@ double ArcSweepDeg(const BaseArc& arc) {
 }
 
 PointD DirectionAtStart(const BasePath& path, std::size_t k) {
-  const BaseArc* arc = ArcOf(path, k);
+  const BaseArc* arc = PathArc(path, k);
   if (arc == nullptr) return SegmentDirection(path, k);
   return ArcDirection(*arc, EntryDeg(*arc));
 }
 
 PointD DirectionAtEnd(const BasePath& path, std::size_t k) {
-  const BaseArc* arc = ArcOf(path, k);
+  const BaseArc* arc = PathArc(path, k);
   if (arc == nullptr) return SegmentDirection(path, k);
   return ArcDirection(*arc, ExitDeg(*arc));
 }

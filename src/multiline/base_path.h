@@ -34,6 +34,9 @@ struct BasePath {
   std::vector<std::optional<BaseArc>> arcs;
 };
 
+// The arc of segment k, or none for a straight segment.
+const BaseArc* PathArc(const BasePath& path, std::size_t k);
+
 // The angle (degrees, as the host wrote it) at which the path enters the arc, and leaves it.
 inline double EntryDeg(const BaseArc& arc) { return arc.clockwise ? arc.endDeg : arc.startDeg; }
 inline double ExitDeg(const BaseArc& arc) { return arc.clockwise ? arc.startDeg : arc.endDeg; }

@@ -105,7 +105,13 @@ std::vector<int> ClipStems(const NetworkBand& band, std::size_t index, double lo
 class Network {
  public:
   Network(const TLineTable& table, double scale, double lo, double hi, double tolerance)
-      : table_(table), scale_(scale), lo_(lo), hi_(hi), tolerance_(tolerance) {}
+      : table_(table),
+        scale_(scale),
+        lo_(lo),
+        hi_(hi),
+        tolerance_(tolerance),
+        drawnRows_(static_cast<std::size_t>(std::count_if(
+            table.Lines.begin(), table.Lines.end(), [](const TLineRow& r) { return r.DrawOn; }))) {}
 
   MultiLine Build(const std::vector<BasePath>& chains) {
     bands_ = ArrangeJunctions(chains, lo_, hi_, tolerance_);
@@ -202,7 +208,7 @@ class Network {
       cut.row = line.row;
       cut.spacing = InDrawingUnits(line.row->Spacing, line.row->PaperSize, scale_);
       // The caps, after the rows, close the strip as its outer rows do.
-      cut.outer = l >= DrawnRows() || cut.spacing == lo_ || cut.spacing == hi_;
+      cut.outer = l >= drawnRows_ || cut.spacing == lo_ || cut.spacing == hi_;
       for (const RowPiece& piece : line.pieces) {
         const Trace trace = TraceOf(piece);
         cut.pieces.push_back({trace, {Kept(0.0, trace.Length())}});
@@ -210,11 +216,6 @@ class Network {
       result.cuts.push_back(std::move(cut));
     }
     return result;
-  }
-
-  std::size_t DrawnRows() const {
-    return static_cast<std::size_t>(std::count_if(table_.Lines.begin(), table_.Lines.end(),
-                                                  [](const TLineRow& r) { return r.DrawOn; }));
   }
 
   // Whether the cell belongs to a band that ends on band b near p, which runs through there.
@@ -323,7 +324,7 @@ class Network {
     for (std::size_t bi = 0; bi < drawn.size(); ++bi) {
       for (std::size_t l = 0; l < drawn[bi].cuts.size(); ++l) {
         const LineCut& line = drawn[bi].cuts[l];
-        if (!line.outer || l >= DrawnRows()) continue;
+        if (!line.outer || l >= drawnRows_) continue;
         for (std::size_t p = 0; p < line.pieces.size(); ++p) {
           const PieceCut& piece = line.pieces[p];
           for (std::size_t k = 0; k < piece.kept.size(); ++k) {
@@ -444,6 +445,7 @@ class Network {
 
   const TLineTable& table_;
   double scale_, lo_, hi_, tolerance_;
+  std::size_t drawnRows_;  // the lines after them are the caps
   std::vector<NetworkBand> bands_;
   BandStrips strips_;
   std::vector<std::vector<int>> ownClips_;

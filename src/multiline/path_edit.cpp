@@ -46,10 +46,6 @@ BasePath Segments(const BasePath& path, std::size_t k, std::size_t to) {
 
 }  // namespace
 
-const BaseArc* PathArc(const BasePath& path, std::size_t k) {
-  return k < path.arcs.size() && path.arcs[k] ? &*path.arcs[k] : nullptr;
-}
-
 BasePath Reversed(const BasePath& path) {
   BasePath r = path;
   r.points.assign(path.points.rbegin(), path.points.rend());

@@ -10,9 +10,6 @@
 
 namespace tq58 {
 
-// The arc of segment k, or none for a straight segment.
-const BaseArc* PathArc(const BasePath& path, std::size_t k);
-
 // The same path run from its end to its start.
 BasePath Reversed(const BasePath& path);
 
