@@ -151,6 +151,10 @@ class Network {
           }
         }
         written.pieces.insert(written.pieces.end(), cut.corners.begin(), cut.corners.end());
+        // A row cut away whole writes not even its attributes.
+        if (std::none_of(written.pieces.begin(), written.pieces.end(), WritesSomething)) {
+          out.pop_back();
+        }
       }
     }
     return out;

@@ -17,25 +17,37 @@ ArcPiece FilletArc(const MyFunc::Fillet& fillet, double r) {
   return {c, r, a, b};
 }
 
+namespace {
+
+void WritePiece(JwwGaibu::WriterState& writer, const RowPiece& piece) {
+  std::visit(MyFunc::Overloaded{[&](const SegmentD& s) {
+                                  JwwGaibu::OutSegment(writer, s.start.x, s.start.y, s.end.x,
+                                                       s.end.y);
+                                },
+                                // A circular arc: flatness 1, no tilt.
+                                [&](const ArcPiece& a) {
+                                  JwwGaibu::OutArc(writer, a.centre.x, a.centre.y, a.radius,
+                                                   a.startDeg, a.endDeg, 1.0, 0.0);
+                                },
+                                [&](const CirclePiece& c) {
+                                  JwwGaibu::OutCircle(writer, c.centre.x, c.centre.y, c.radius);
+                                }},
+             piece);
+}
+
+}  // namespace
+
+bool WritesSomething(const RowPiece& piece) {
+  JwwGaibu::WriterState probe;
+  WritePiece(probe, piece);
+  return !probe.OutputLines.empty();
+}
+
 void WriteMultiLine(const JwwGaibu::ExchangeModel& model, JwwGaibu::WriterState& writer,
                     const MultiLine& lines) {
   for (const DrawnLine& line : lines) {
     OutRowAttributes(model, writer, *line.row);
-    for (const RowPiece& piece : line.pieces) {
-      std::visit(MyFunc::Overloaded{[&](const SegmentD& s) {
-                                      JwwGaibu::OutSegment(writer, s.start.x, s.start.y, s.end.x,
-                                                           s.end.y);
-                                    },
-                                    // A circular arc: flatness 1, no tilt.
-                                    [&](const ArcPiece& a) {
-                                      JwwGaibu::OutArc(writer, a.centre.x, a.centre.y, a.radius,
-                                                       a.startDeg, a.endDeg, 1.0, 0.0);
-                                    },
-                                    [&](const CirclePiece& c) {
-                                      JwwGaibu::OutCircle(writer, c.centre.x, c.centre.y, c.radius);
-                                    }},
-                 piece);
-    }
+    for (const RowPiece& piece : line.pieces) WritePiece(writer, piece);
   }
 }
 

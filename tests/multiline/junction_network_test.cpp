@@ -452,5 +452,23 @@ TEST(JunctionNetwork, RightAngleTeeAndCrossToTheByte) {
                                       "lc2", "5 -50 5 -7", "ci 7 -7 2 90 180 1 0"}));
 }
 
+// Five overlapping parallel streets: most of their rows are cut away whole, and a row that
+// draws nothing writes no attributes either.
+TEST(JunctionNetwork, ARowCutAwayWholeWritesNoAttributes) {
+  TLineTable table;
+  for (int k = 0; k < 3; ++k)
+    table.Lines[static_cast<std::size_t>(k)] = {true, 4.0 * (k - 1), 0, false, k + 1, 0, -1};
+  std::vector<BasePath> streets;
+  for (int k = 0; k < 5; ++k) streets.push_back(Line({0, 1.0 * k}, {100, 1.0 * k}));
+  const std::vector<std::string> lines = Written(BuildJunctionNetwork(streets, table, 1.0));
+  const auto attribute = [](const std::string& line) { return line.rfind("l", 0) == 0; };
+  EXPECT_LT(std::count_if(lines.begin(), lines.end(), attribute), 15);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_FALSE(attribute(lines.back()));
+  for (std::size_t k = 0; k + 1 < lines.size(); ++k) {
+    EXPECT_FALSE(lines[k].rfind("lc", 0) == 0 && lines[k + 1].rfind("lc", 0) == 0) << k;
+  }
+}
+
 }  // namespace
 }  // namespace tq58

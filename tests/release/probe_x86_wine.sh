@@ -18,7 +18,7 @@ decide() {
 }
 
 [ -z "${TQ58_SKIP_32BIT:-}" ] || decide "TQ58_SKIP_32BIT is set"
-[ -x "$loader32" ] || decide "wine32 is not installed (no $loader32)"
+[ -x "$loader32" ] || decide "wine32:i386 is not installed (no $loader32; see scripts/setup.sh's output)"
 if ! error=$("$loader32" --version 2>&1 >/dev/null); then
   decide "this kernel runs no 32-bit program: ${error##*: }"
 fi
