@@ -6,9 +6,8 @@
 #include <vector>
 
 #include "multiline/corner_radii.h"
-#include "multiline/curved_offset.h"
 #include "multiline/end_caps.h"
-#include "multiline/offset_line.h"
+#include "multiline/offset_row.h"
 #include "util/host_limits.h"
 
 namespace tq58 {
@@ -24,11 +23,7 @@ MultiLine BuildMultiLine(const BasePath& path, const TLineTable& table, double s
   const double baseRadius = InDrawingUnits(options.BaseRadius, options.BaseRadiusPaperSize, scale);
   const std::vector<MyFunc::Side> turns =
       concentric ? BaseTurns(path) : std::vector<MyFunc::Side>{};
-  // A polyline's rows are built in these lists; a path with arcs builds its own.
-  const bool curved = !path.arcs.empty();
-  const std::vector<FilletReach> reaches =
-      curved ? std::vector<FilletReach>{} : FilletReaches(path);
-  OffsetLineLists lists(curved ? 0 : path.points.size());
+  const std::vector<FilletReach> reaches = FilletReaches(path);
   OutermostRows outermost;
   MultiLine lines;
 
@@ -45,16 +40,7 @@ MultiLine BuildMultiLine(const BasePath& path, const TLineTable& table, double s
         concentric
             ? ConcentricCornerRadii(turns, baseRadius, spacing)
             : CornerRadii(path.points.size(), InDrawingUnits(row.Radius, row.PaperSize, scale));
-    if (curved) {
-      outermost.Consider(row, spacing, AppendCurvedOffsetLine(path, spacing, radii, line.pieces));
-      continue;
-    }
-    BuildOffsetVertices(path, spacing, lists);
-    MarkRoundedCorners(path, radii, reaches, lists);
-    AppendOffsetLine(path, radii, lists, line.pieces);
-    // An open path's row runs from its first vertex to its last, wherever it is rounded.
-    outermost.Consider(row, spacing,
-                       RowEnds{lists.vertices[0], lists.vertices[path.points.size() - 1]});
+    outermost.Consider(row, spacing, AppendOffsetRow(path, spacing, radii, reaches, line.pieces));
   }
   if (std::optional<DrawnLine> caps = BuildEndCaps(path, options, outermost)) {
     lines.push_back(std::move(*caps));

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "multiline/curved_offset.h"
+#include "multiline/offset_row.h"
 #include "multiline/presets.h"
 #include "util/portable_math.h"
 
@@ -40,17 +40,15 @@ CornerPoints PointsAt(const BasePath& path, std::size_t before, std::size_t afte
   return {p[before], p[before + 1], p[after + 1]};
 }
 
-// The reach of a fillet at the corner b between segments (a, b) and (b, c), from the turn phi
-// of their directions, with our own sine and cosine so that every build gets the same bits.
-// A segment of no length has no direction, so the turn is not known there: no reach, and the
-// corner's length test alone decides.
-FilletReach ReachAt(PointD a, PointD b, PointD c) {
+}  // namespace
+
+// From the turn phi of the two directions, with our own sine and cosine so that every build
+// gets the same bits. A segment of no length has no direction, so the turn is not known there:
+// no reach, and the corner's length test alone decides.
+FilletReach ReachOfTurn(PointD in, PointD out) {
   using std::numbers::pi;
-  if (MyFunc::IsNullVector(b.x - a.x, b.y - a.y) || MyFunc::IsNullVector(c.x - b.x, c.y - b.y)) {
-    return {};
-  }
-  double turn =
-      MyFunc::DirectionAngle(c.x - b.x, c.y - b.y) - MyFunc::DirectionAngle(b.x - a.x, b.y - a.y);
+  if (MyFunc::IsNullVector(in.x, in.y) || MyFunc::IsNullVector(out.x, out.y)) return {};
+  double turn = MyFunc::DirectionAngle(out.x, out.y) - MyFunc::DirectionAngle(in.x, in.y);
   if (turn > pi) turn -= 2.0 * pi;
   if (turn < -pi) turn += 2.0 * pi;
   const double half = std::fabs(turn) / 2.0;
@@ -59,17 +57,13 @@ FilletReach ReachAt(PointD a, PointD b, PointD c) {
   return {sine / cosine, cosine / sine};
 }
 
-}  // namespace
-
 std::vector<Side> BaseTurns(const BasePath& path) {
-  if (path.arcs.empty()) {
-    return PerCorner(path, Side::On, [&](std::size_t before, std::size_t after) {
+  return PerCorner(path, Side::On, [&](std::size_t before, std::size_t after) {
+    if (!PathArc(path, before) && !PathArc(path, after)) {
       const auto [a, b, c] = PointsAt(path, before, after);
       return MyFunc::SideOfLine({a, b}, c);
-    });
-  }
-  // With arcs, from the directions in which the path arrives and leaves: none where tangent.
-  return PerCorner(path, Side::On, [&](std::size_t before, std::size_t after) {
+    }
+    // At an arc, from the directions in which the path arrives and leaves: none where tangent.
     const PointD in = DirectionAtEnd(path, before), out = DirectionAtStart(path, after);
     const double cross = in.x * out.y - in.y * out.x;
     // Unit directions: |cross| is the sine of the turn, which is the turn itself this small.
@@ -81,7 +75,7 @@ std::vector<Side> BaseTurns(const BasePath& path) {
 std::vector<FilletReach> FilletReaches(const BasePath& path) {
   return PerCorner(path, FilletReach{}, [&](std::size_t before, std::size_t after) {
     const auto [a, b, c] = PointsAt(path, before, after);
-    return ReachAt(a, b, c);
+    return ReachOfTurn({b.x - a.x, b.y - a.y}, {c.x - b.x, c.y - b.y});
   });
 }
 

@@ -30,6 +30,10 @@ struct FilletReach {
   double oneReversed = 0.0;
 };
 
+// The reach of a fillet where the path turns from direction `in` to direction `out` (vectors
+// of any length); none where either is a null vector.
+FilletReach ReachOfTurn(PointD in, PointD out);
+
 // The reach at each vertex k, as BaseTurns gives the turns; none at the ends of an open path
 // and where a segment has no length.
 std::vector<FilletReach> FilletReaches(const BasePath& path);

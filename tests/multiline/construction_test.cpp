@@ -138,19 +138,24 @@ TEST_F(MultiLineTest, CollinearPointsGiveSegmentsEndToEndWithoutArc) {
   ExpectSegment(out[1], 5, 1, 10, 1);
 }
 
-// The moved lines of a reversal are parallel, so the shared vertex stays at the moved start
-// of the second segment (10, -1); the corner is still flagged, and the fillet between the
-// segments as built (one now slanted) succeeds: its circle sits deep in the narrow wedge.
-TEST_F(MultiLineTest, ReversalOfDirectionFilletsTheSegmentsAsBuilt) {
-  SetPoints({{0, 0}, {10, 0}, {5, 0}});
-  DrawRow(1, 1, 1);
-  const std::vector<OutputItem> out = RunGeometry();
-  ASSERT_EQ(out.size(), 3u);
-  const double root26 = std::sqrt(26.0);
-  const double cx = 5 - root26;
-  ExpectSegment(out[0], 0, 1, cx + 1 / root26, 5 / root26);
-  ExpectArc(out[1], cx, 0, 1, 270, std::atan2(5.0, 1.0) * 180 / std::numbers::pi);
-  ExpectSegment(out[2], cx, -1, 5, -1);
+// Where the path turns back its moved lines are parallel: the shared vertex stays at the moved
+// start of the second segment, and no fillet turns through 180 degrees, so the corner stays
+// sharp however much length is left for a radius.
+TEST_F(MultiLineTest, AFullReversalStaysSharp) {
+  SetPoints({{0, 0}, {50, 0}, {10, 0}});
+  for (const double radius : {1.0, 20.0}) {
+    store = {};
+    writer = {};
+    JwwGaibu::ResetWriterState(writer);
+    DrawRow(1, -4, radius);
+    DrawRow(2, 4, radius);
+    const std::vector<OutputItem> out = RunGeometry();
+    ASSERT_EQ(out.size(), 4u) << radius;
+    ExpectSegment(out[0], 0, -4, 50, 4);
+    ExpectSegment(out[1], 50, 4, 10, 4);
+    ExpectSegment(out[2], 0, 4, 50, -4);
+    ExpectSegment(out[3], 50, -4, 10, -4);
+  }
 }
 
 TEST_F(MultiLineTest, ReversalWithTooLittleLengthStaysSharp) {

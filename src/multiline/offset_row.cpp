@@ -1,17 +1,18 @@
-// The offset line of a base path with arcs. Each base piece gives one offset piece; the
-// pieces are joined pair by pair (two segments as along indicated points; a tangent join
-// without a corner; otherwise at the meeting of the two offsets nearest the base corner);
-// pieces that collapse, that their neighbours' join misses or swallows, are left out and the
-// neighbours joined instead, until every join holds; then the corners are rounded in path
-// order where the fillet fits, and the pieces written.
-#include "multiline/curved_offset.h"
+// The rows of a base path. Each base piece gives one offset piece; the pieces are joined pair
+// by pair (two segments at the meeting of their moved lines; a tangent join without a corner;
+// otherwise at the meeting of the two offsets nearest the base corner); pieces that collapse,
+// that their neighbours' join misses or swallows, are left out and the neighbours joined
+// instead, until every join holds. Then the corners are rounded in path order, the closing one
+// last, where the fillet fits: between two segments by their lengths left (the radius and the
+// fillet's reach along each, which every rounded corner uses up), elsewhere by where the
+// fillet touches what is left of both pieces; and the pieces are written.
+#include "multiline/offset_row.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <optional>
 
-#include "multiline/offset_line.h"
 #include "util/circle_geometry.h"
 #include "util/geometry.h"
 #include "util/portable_math.h"
@@ -53,7 +54,12 @@ struct Curve {
   double sweep = 0.0;  // an arc: radians, from where the path enters it to where it leaves
   PointD start, end;   // where it starts and ends: its offset ends, then joins, then fillets
   bool startMoved = false, endMoved = false;  // an arc's end moved off the host's angle
-  double radiusLeft = 0.0;                    // a segment: length left for the radius test
+  // A segment's ledger for rounding: the length left for radii and the length left for fillet
+  // tangents, both its length as joined at first; whether it runs against its base segment.
+  double lengthLeft = 0.0, fitLeft = 0.0;
+  bool against = false;
+  // A segment's corner with a neighbouring segment that is to be rounded, with its radius.
+  std::optional<double> roundStart, roundEnd;
 
   // The angle (radians) at which the path enters or leaves the arc.
   double EntryAngle() const { return EntryDeg(circle) * pi / 180.0; }
@@ -91,6 +97,12 @@ Curve OffsetOf(const BasePath& path, std::size_t k, double spacing) {
     c.end = c.line.end;
   }
   return c;
+}
+
+// The side of the segment where `inner` lies, a point on its line counting as its left: the
+// fillet's centre goes there.
+Side FilletSideToward(const SegmentD& segment, PointD inner) {
+  return MyFunc::SideOfLine(segment, inner) == Side::Right ? Side::Right : Side::Left;
 }
 
 bool Collapsed(const Curve& c) {
@@ -154,11 +166,16 @@ std::optional<PointD> MeetingNearest(const Curve& a, const Curve& b, PointD near
 
 // The join of piece a and the piece b after it; `adjacent` when no piece between them was
 // left out, so that they meet at base vertex `a.base + 1`.
-Join JoinOf(const BasePath& path, const Curve& a, const Curve& b, bool adjacent) {
+Join JoinOf(const BasePath& path, double spacing, const Curve& a, const Curve& b, bool adjacent) {
   const PointD corner = path.points[a.base + 1];
   if (!a.arc && !b.arc) {
-    // Two segments: as along indicated points; across a piece left out, parallel is a cut.
-    const MyFunc::LineIntersection meeting = MyFunc::IntersectLines(b.line, a.line);
+    // Two segments meet where their moved lines do; into the closing corner of a closed path
+    // the last segment is taken as ending at the first point. Parallel lines meet at the
+    // second's start, or across a piece left out not at all.
+    const bool closing = path.closed && adjacent && b.base == 0;
+    const SegmentD aLine =
+        closing ? MyFunc::ParallelLine({path.points[a.base], path.points[0]}, spacing) : a.line;
+    const MyFunc::LineIntersection meeting = MyFunc::IntersectLines(b.line, aLine);
     if (meeting.kind != MyFunc::Intersection::Parallel) return {Join::Corner, meeting.point};
     return adjacent ? Join{Join::Reversal, b.line.start} : Join{Join::Cut, {}};
   }
@@ -178,7 +195,8 @@ Join JoinOf(const BasePath& path, const Curve& a, const Curve& b, bool adjacent)
 // The pieces still in the row, as a ring (closed path) or a line, with the join after each.
 class Row {
  public:
-  Row(const BasePath& path, double spacing) : path_(path), closed_(path.closed) {
+  Row(const BasePath& path, double spacing)
+      : path_(path), spacing_(spacing), closed_(path.closed) {
     for (std::size_t k = 0; k + 1 < path.points.size(); ++k) {
       Curve c = OffsetOf(path, k, spacing);
       if (!Collapsed(c)) curves_.push_back(c);
@@ -208,22 +226,30 @@ class Row {
     ApplyJoins();
   }
 
-  // Rounds the corners in path order, the closing one last, where the fillet fits.
-  void Round(const CornerRadii& radii) {
+  // Rounds the corners in path order, the closing one last, where the fillet fits; the
+  // fillets between two segments are worked out once all their corners are known.
+  void Round(const CornerRadii& radii, const std::vector<FilletReach>& reaches) {
     for (std::size_t i = 0; i < JoinCount(); ++i) {
-      if (joins_[i].kind != Join::Corner) continue;
       Curve& a = curves_[i];
       Curve& b = curves_[Next(i)];
       const double radius = radii[a.base + 1];
+      if (!a.arc && !b.arc) {
+        MarkSegmentCorner(i, radius, reaches);
+        continue;
+      }
+      if (joins_[i].kind != Join::Corner) continue;
       if (const std::optional<Fillet> fillet = FitFillet(a, b, radius)) {
         a.end = fillet->tangent1;
         b.start = fillet->tangent2;
         a.endMoved = b.startMoved = true;
-        if (!a.arc) a.radiusLeft -= radius;
-        if (!b.arc) b.radiusLeft -= radius;
+        for (auto [c, tangent] : {std::pair{&a, fillet->tangent1}, {&b, fillet->tangent2}}) {
+          c->lengthLeft -= radius;
+          c->fitLeft -= MyFunc::PointDistance(tangent, joins_[i].point);
+        }
         fillets_.push_back({i, *fillet, radius});
       }
     }
+    RoundSegmentCorners();
   }
 
   std::optional<RowEnds> Ends() const {
@@ -265,7 +291,7 @@ class Row {
   }
 
   struct Join JoinAfter(std::size_t i) const {
-    return JoinOf(path_, curves_[i], curves_[Next(i)], Adjacent(i));
+    return JoinOf(path_, spacing_, curves_[i], curves_[Next(i)], Adjacent(i));
   }
 
   // Of two pieces whose offsets miss each other, the arc goes (of two arcs, the smaller).
@@ -277,7 +303,7 @@ class Row {
   }
 
   // A piece whose joins meet it the wrong way round, so that it would run backwards. A segment
-  // joined to segments at both ends stays as along indicated points.
+  // joined to segments or tangent curves at both ends stays as along indicated points.
   bool Swallowed(std::size_t i) const {
     if (JoinCount() == 0) return false;
     const Curve& c = curves_[i];
@@ -286,8 +312,9 @@ class Row {
     const struct Join* before =
         hasBefore ? &joins_[(i + curves_.size() - 1) % curves_.size()] : nullptr;
     const struct Join* after = hasAfter ? &joins_[i] : nullptr;
+    // A segment joined to a segment, or running on tangentially, keeps its end as it is.
     const auto plain = [&](const struct Join* j, std::size_t other) {
-      return j == nullptr || (!c.arc && !curves_[other].arc);
+      return j == nullptr || (!c.arc && (!curves_[other].arc || j->kind == Join::Tangent));
     };
     if (plain(before, (i + curves_.size() - 1) % curves_.size()) && plain(after, Next(i))) {
       return false;
@@ -326,30 +353,83 @@ class Row {
       }
     }
     for (Curve& c : curves_) {
-      if (!c.arc) c.radiusLeft = MyFunc::PointDistance(c.start, c.end);
+      if (c.arc) continue;
+      c.lengthLeft = c.fitLeft = MyFunc::PointDistance(c.start, c.end);
+      const PointD a = path_.points[c.base], b = path_.points[c.base + 1];
+      c.against = (c.end.x - c.start.x) * (b.x - a.x) + (c.end.y - c.start.y) * (b.y - a.y) < 0.0;
     }
   }
 
-  // The fillet of `radius` at the corner where a ends and b starts, if it fits: tangent to both
-  // offsets, on their sides of the corner, the one whose tangent points lie nearest it, each
-  // tangent point on what is left of its piece. Two segments round as along indicated points.
+  // The fillet of `radius` at the corner where a ends and b starts, an arc among them, if it
+  // fits: tangent to both offsets, on their sides of the corner, the one whose tangent points
+  // lie nearest it, each tangent point on what is left of its piece.
   std::optional<Fillet> FitFillet(const Curve& a, const Curve& b, double radius) const {
     if (!(radius > 0.0) || !std::isfinite(radius)) return std::nullopt;
-    std::optional<Fillet> fillet =
-        !a.arc && !b.arc ? LineFillet(a, b, radius) : CurveFillet(a, b, radius);
+    std::optional<Fillet> fillet = CurveFillet(a, b, radius);
     if (!fillet) return std::nullopt;
     const double aFrom = a.Along(a.start, false), aAt = a.Along(fillet->tangent1, true);
     const double bTo = b.Along(b.end, true), bAt = b.Along(fillet->tangent2, false);
     if (!(aAt > aFrom + kFit) || !(bAt + kFit < bTo)) return std::nullopt;
-    if (!a.arc && !(radius + kFit < a.radiusLeft)) return std::nullopt;
-    if (!b.arc && !(radius + kFit < b.radiusLeft)) return std::nullopt;
+    if (!a.arc && !(radius + kFit < a.lengthLeft)) return std::nullopt;
+    if (!b.arc && !(radius + kFit < b.lengthLeft)) return std::nullopt;
     return fillet;
   }
 
-  static std::optional<Fillet> LineFillet(const Curve& a, const Curve& b, double radius) {
-    const SegmentD current{a.start, a.end}, next{b.start, b.end};
-    const Side side = FilletSideToward(current, MyFunc::Midpoint(current.start, next.end));
-    return MyFunc::FilletCorner(side, side, radius, current, next);
+  // Whether the corner of two segments after piece i is to be rounded, from their ledgers: both
+  // must have more than the radius left and more than the fillet's tangent length (the radius
+  // times its reach there), and rounding uses up both on both. Where the moved lines are
+  // parallel the corner has no tangent length; where the path turns back there it stays sharp,
+  // since no fillet turns through 180 degrees.
+  void MarkSegmentCorner(std::size_t i, double radius, const std::vector<FilletReach>& reaches) {
+    Curve& a = curves_[i];
+    Curve& b = curves_[Next(i)];
+    const Join& join = joins_[i];
+    if (join.kind == Join::Reversal && Dot(a.direction, b.direction) < 0.0) return;
+    if (join.kind != Join::Corner && join.kind != Join::Reversal) return;
+    const FilletReach reach =
+        Adjacent(i) ? reaches[a.base + 1] : ReachOfTurn(a.direction, b.direction);
+    const double factor = a.against == b.against ? reach.alongBase : reach.oneReversed;
+    const double tangentLength = join.kind == Join::Corner ? radius * factor : 0.0;
+    const auto bothHaveMoreThan = [&](double Curve::*left, double needed) {
+      return needed + kFit < a.*left && needed + kFit < b.*left;
+    };
+    if (!bothHaveMoreThan(&Curve::lengthLeft, radius) ||
+        !bothHaveMoreThan(&Curve::fitLeft, tangentLength)) {
+      return;
+    }
+    a.roundEnd = b.roundStart = radius;
+    for (Curve* c : {&a, &b}) {
+      c->lengthLeft -= radius;
+      c->fitLeft -= tangentLength;
+    }
+  }
+
+  // The fillets of the segment corners marked, segment by segment: a segment's start moves to
+  // the fillet of the segments as joined, and its end to the fillet of the segment so far and
+  // the next as joined, whose arc is drawn after it.
+  void RoundSegmentCorners() {
+    std::vector<SegmentD> joined;
+    for (const Curve& c : curves_) joined.push_back({c.start, c.end});
+    for (std::size_t m = 0; m < curves_.size(); ++m) {
+      Curve& c = curves_[m];
+      if (c.roundStart) {
+        const SegmentD& previous = joined[(m + curves_.size() - 1) % curves_.size()];
+        const SegmentD& current = joined[m];
+        const Side side = FilletSideToward(current, MyFunc::Midpoint(previous.start, current.end));
+        if (const auto f = MyFunc::FilletCorner(side, side, *c.roundStart, previous, current)) {
+          c.start = f->tangent2;
+        }
+      }
+      if (c.roundEnd) {
+        const SegmentD current{c.start, c.end};
+        const SegmentD& next = joined[Next(m)];
+        const Side side = FilletSideToward(current, MyFunc::Midpoint(current.start, next.end));
+        if (const auto f = MyFunc::FilletCorner(side, side, *c.roundEnd, current, next)) {
+          c.end = f->tangent1;
+          fillets_.push_back({m, *f, *c.roundEnd});
+        }
+      }
+    }
   }
 
   // Where a circle of `radius` touching the piece at centre `centre` touches it.
@@ -402,6 +482,7 @@ class Row {
   }
 
   const BasePath& path_;
+  double spacing_;
   bool closed_;
   std::vector<Curve> curves_;
   std::vector<struct Join> joins_;  // joins_[i]: between curves_[i] and the one after it
@@ -415,9 +496,10 @@ bool IsCircle(const BasePath& path) {
 
 }  // namespace
 
-std::optional<RowEnds> AppendCurvedOffsetLine(const BasePath& path, double spacing,
-                                              const CornerRadii& radii,
-                                              std::vector<RowPiece>& pieces) {
+std::optional<RowEnds> AppendOffsetRow(const BasePath& path, double spacing,
+                                       const CornerRadii& radii,
+                                       const std::vector<FilletReach>& reaches,
+                                       std::vector<RowPiece>& pieces) {
   if (path.points.size() < 2) return std::nullopt;
   if (IsCircle(path)) {
     const BaseArc& circle = *path.arcs[0];
@@ -429,7 +511,7 @@ std::optional<RowEnds> AppendCurvedOffsetLine(const BasePath& path, double spaci
   }
   Row row(path, spacing);
   row.JoinPieces();
-  row.Round(radii);
+  row.Round(radii, reaches);
   row.Write(pieces);
   return row.Ends();
 }

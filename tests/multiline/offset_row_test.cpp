@@ -2,9 +2,11 @@
 // curves turning either way, joined tangentially or at an angle, open and closed, either
 // corner mode): every piece of a row lies at its spacing from a base piece or rounds a corner,
 // consecutive pieces share their ends, the caps join the outermost rows, and a tangent join
-// adds no piece.
+// adds no piece. Along a path of segments with sharp turns and short legs, a curve appended
+// tangentially after its end changes nothing of what the segments alone draw.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -50,6 +52,7 @@ struct Road {
     heading += turn;
   }
 
+  Road() { path.points = {at}; }
   Road(tq58_test::Sequence& random, bool closed, bool angled) {
     path.points = {at};
     const double way = random.Below(2) ? 1 : -1;
@@ -170,6 +173,47 @@ TEST(CurvedRows, LieAtTheirSpacingAndJoinEndToEndWithTheCapsOnTheOutermostRows) 
         << where;
     EXPECT_TRUE(Near(end.first, rowEnds[0].second) && Near(end.second, rowEnds[3].second)) << where;
   }
+}
+
+// One rule rounds the corners of two segments, whatever else the path holds: every row along
+// the segments alone is what the same row draws before a tangent curve appended to them.
+TEST(OffsetRows, ACurveAppendedTangentiallyChangesNothingOfTheSegmentsBefore) {
+  tq58_test::Sequence random(26);
+  int rounded = 0;
+  for (int trial = 0; trial < 600; ++trial) {
+    Road road;
+    for (int k = 0, count = 3 + static_cast<int>(random.Below(10)); k < count; ++k) {
+      road.Straight(1 + 19 * random.Unit());
+      // Turns up to a full reversal, now and then none.
+      const double turn = random.Below(8) == 0 ? 180.0 * random.Below(2) : 5 + 175 * random.Unit();
+      road.heading += (random.Below(2) ? 1 : -1) * turn;
+    }
+    road.heading = std::atan2(road.path.points.back().y - road.path.points.rbegin()[1].y,
+                              road.path.points.back().x - road.path.points.rbegin()[1].x) *
+                   180 / kPi;
+    const BasePath segments = road.path;
+    road.Curve(3 + 27 * random.Unit(), (random.Below(2) ? 1 : -1) * (30 + 140 * random.Unit()));
+
+    TLineTable table;
+    const std::size_t rows = 1 + random.Below(4);
+    for (std::size_t r = 0; r < rows; ++r)
+      table.Lines[r] = {true, 10 * random.Signed(), 15 * random.Unit(), false, 1, 1, -1};
+    table.Options = {random.Below(2) ? CornerMode::Concentric : CornerMode::PerRow,
+                     15 * random.Unit(), false, CapStyle::Line, CapStyle::Arc};
+    const MultiLine alone = BuildMultiLine(segments, table, 1.0);
+    const MultiLine appended = BuildMultiLine(road.path, table, 1.0);
+    for (std::size_t r = 0; r < rows; ++r) {
+      const std::vector<RowPiece>& before = alone[r].pieces;
+      const std::vector<RowPiece>& after = appended[r].pieces;
+      ASSERT_LE(before.size(), after.size()) << "trial " << trial << " row " << r;
+      EXPECT_TRUE(std::equal(before.begin(), before.end(), after.begin()))
+          << "trial " << trial << " row " << r;
+      rounded += static_cast<int>(std::count_if(before.begin(), before.end(), [](const auto& p) {
+        return std::holds_alternative<ArcPiece>(p);
+      }));
+    }
+  }
+  EXPECT_GT(rounded, 1000);  // the rows do round corners
 }
 
 }  // namespace
