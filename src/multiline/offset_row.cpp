@@ -195,8 +195,7 @@ Join JoinOf(const BasePath& path, double spacing, const Curve& a, const Curve& b
 // The pieces still in the row, as a ring (closed path) or a line, with the join after each.
 class Row {
  public:
-  Row(const BasePath& path, double spacing)
-      : path_(path), spacing_(spacing), closed_(path.closed) {
+  Row(const BasePath& path, double spacing) : path_(path), spacing_(spacing), closed_(path.closed) {
     for (std::size_t k = 0; k + 1 < path.points.size(); ++k) {
       Curve c = OffsetOf(path, k, spacing);
       if (!Collapsed(c)) curves_.push_back(c);

@@ -64,10 +64,10 @@ std::vector<Point> JoinedCorners(const std::vector<Point>& p, bool closed, doubl
     const double t = (w.first * d.second - w.second * d.first) / cross;
     corners.back() = {before.first + t * e.first, before.second + t * e.second};
   }
-  corners.push_back(closed ? corners.front() : Point{moved(segments - 1).first.first +
-                                                         p.back().first - p[segments - 1].first,
-                                                     moved(segments - 1).first.second +
-                                                         p.back().second - p[segments - 1].second});
+  corners.push_back(
+      closed ? corners.front()
+             : Point{moved(segments - 1).first.first + p.back().first - p[segments - 1].first,
+                     moved(segments - 1).first.second + p.back().second - p[segments - 1].second});
   return corners;
 }
 
