@@ -3,7 +3,7 @@
 
 #include "exchange/model.h"
 #include "exchange/writer.h"
-#include "multiline/construction.h"
+#include "multiline/point_mode.h"
 #include "multiline/presets.h"
 #include "ten_rows.h"
 #include "util/host_limits.h"

@@ -11,7 +11,7 @@
 #include "exchange/reader.h"
 #include "exchange/writer.h"
 #include "multiline/chain_mode.h"
-#include "multiline/construction.h"
+#include "multiline/point_mode.h"
 #include "multiline/settings_file.h"
 #include "util/host_limits.h"
 #include "util/system_text.h"

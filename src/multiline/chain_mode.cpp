@@ -8,6 +8,7 @@
 #include "multiline/chaining.h"
 #include "multiline/construction.h"
 #include "multiline/junction_network.h"
+#include "multiline/row_writer.h"
 #include "multiline/selected_pieces.h"
 
 namespace tq58 {

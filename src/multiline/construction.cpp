@@ -1,5 +1,5 @@
-// The multi-line with rounded corners: one offset line per drawn row of a preset, then the
-// caps at the ends of an open path.
+// The multi-line with rounded corners as geometry: one offset row per drawn row of a preset,
+// then the caps at the ends of an open path.
 #include "multiline/construction.h"
 
 #include <optional>
@@ -8,14 +8,8 @@
 #include "multiline/corner_radii.h"
 #include "multiline/end_caps.h"
 #include "multiline/offset_row.h"
-#include "util/host_limits.h"
 
 namespace tq58 {
-
-const TLineTable& CurrentLineTable(const PresetStore& store) {
-  const int32_t number = store.CurrentPreset;
-  return store.Preset(MyFunc::IsPresetNumber(number) ? number : 1);
-}
 
 MultiLine BuildMultiLine(const BasePath& path, const TLineTable& table, double scale) {
   const TPresetOptions& options = table.Options;
@@ -46,13 +40,6 @@ MultiLine BuildMultiLine(const BasePath& path, const TLineTable& table, double s
     lines.push_back(std::move(*caps));
   }
   return lines;
-}
-
-void DrawMultiLines(const PresetStore& store, const JwwGaibu::ExchangeModel& model,
-                    JwwGaibu::WriterState& writer, int32_t pointLimit) {
-  const double scale = JwwGaibu::LayerGroupScaleOf(model, model.HostLayerGroup);
-  const BasePath path = TakeBasePath(model.HpPoints, pointLimit);
-  WriteMultiLine(model, writer, BuildMultiLine(path, CurrentLineTable(store), scale));
 }
 
 }  // namespace tq58

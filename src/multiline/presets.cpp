@@ -9,6 +9,11 @@
 
 namespace tq58 {
 
+const TLineTable& CurrentLineTable(const PresetStore& store) {
+  const int32_t number = store.CurrentPreset;
+  return store.Preset(MyFunc::IsPresetNumber(number) ? number : 1);
+}
+
 using MyFunc::Overloaded;
 
 namespace {

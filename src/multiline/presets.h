@@ -84,6 +84,10 @@ struct PresetStore {
   }
 };
 
+// The preset to draw: the current one, or preset 1 for a number outside 1..20, as loading
+// makes it.
+const TLineTable& CurrentLineTable(const PresetStore& store);
+
 // A spacing or radius in drawing units: paper millimetres (`paperSize`) are multiplied by the
 // scale of the host's layer group, real-size values are taken as they are.
 inline double InDrawingUnits(double value, bool paperSize, double scale) {

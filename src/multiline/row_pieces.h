@@ -5,7 +5,6 @@
 #include <variant>
 #include <vector>
 
-#include "exchange/model.h"
 #include "multiline/presets.h"
 #include "util/geometry.h"
 
@@ -54,13 +53,5 @@ struct DrawnLine {
 
 // The drawn rows in row order, then the caps if there are any.
 using MultiLine = std::vector<DrawnLine>;
-
-// Whether the writer draws the piece: it leaves out what is too small or not finite.
-bool WritesSomething(const RowPiece& piece);
-
-// Emits each line's colour, line type and width, then its pieces; the writer leaves out
-// attributes that have not changed and pieces too small to draw.
-void WriteMultiLine(const JwwGaibu::ExchangeModel& model, JwwGaibu::WriterState& writer,
-                    const MultiLine& lines);
 
 }  // namespace tq58

@@ -10,6 +10,8 @@
 #include "exchange/writer.h"
 #include "multiline/construction.h"
 #include "multiline/junction_network.h"
+#include "multiline/point_mode.h"
+#include "multiline/row_writer.h"
 #include "preview/model_scene.h"
 #include "util/host_limits.h"
 

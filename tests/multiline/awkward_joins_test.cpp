@@ -9,6 +9,7 @@
 #include "exchange/writer.h"
 #include "multiline/construction.h"
 #include "multiline/multiline_fixture.h"
+#include "multiline/row_writer.h"
 
 namespace tq58 {
 namespace {

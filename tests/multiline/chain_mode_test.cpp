@@ -17,8 +17,9 @@
 
 #include "exchange/reader.h"
 #include "exchange/writer.h"
-#include "multiline/construction.h"
+#include "multiline/point_mode.h"
 #include "support/sequence.h"
+#include "util/geometry.h"
 
 namespace tq58 {
 namespace {

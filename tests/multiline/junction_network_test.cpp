@@ -20,6 +20,7 @@
 #include "multiline/junction_topology.h"
 #include "multiline/junction_trace.h"
 #include "multiline/path_edit.h"
+#include "multiline/row_writer.h"
 #include "support/sequence.h"
 #include "util/overloaded.h"
 

@@ -12,7 +12,7 @@
 
 #include "exchange/model.h"
 #include "exchange/writer.h"
-#include "multiline/construction.h"
+#include "multiline/point_mode.h"
 #include "multiline/presets.h"
 
 namespace tq58::testing_support {

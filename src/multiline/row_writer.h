@@ -1,0 +1,23 @@
+// Writing a multi-line to the host: each drawn line's colour, line type and width, then its
+// segments and arcs as drawing commands.
+#pragma once
+
+#include "exchange/model.h"
+#include "multiline/presets.h"
+#include "multiline/row_pieces.h"
+
+namespace tq58 {
+
+// Emits the row's colour, line type and width; the writer leaves out what has not changed.
+void OutRowAttributes(const JwwGaibu::ExchangeModel& model, JwwGaibu::WriterState& writer,
+                      const TLineRow& row);
+
+// Whether the writer draws the piece: it leaves out what is too small or not finite.
+bool WritesSomething(const RowPiece& piece);
+
+// Emits each line's colour, line type and width, then its pieces; the writer leaves out
+// attributes that have not changed and pieces too small to draw.
+void WriteMultiLine(const JwwGaibu::ExchangeModel& model, JwwGaibu::WriterState& writer,
+                    const MultiLine& lines);
+
+}  // namespace tq58
