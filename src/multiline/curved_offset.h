@@ -10,12 +10,11 @@
 #include "multiline/base_path.h"
 #include "multiline/corner_radii.h"
 #include "multiline/row_pieces.h"
+#include "util/tolerances.h"
 
 namespace tq58 {
 
-// Directions of two pieces that differ by less than this (radians) meet without a corner:
-// the host writes about 15 digits, so a tangent join is off by some 1e-13 at most.
-inline constexpr double kTangentJoinTolerance = 1e-9;
+using MyFunc::kTangentJoinTolerance;
 
 // Appends the pieces of the row at signed distance `spacing` (positive to the left of the
 // direction of travel) along `path`, which has arcs, each corner rounded with its radius in
