@@ -10,8 +10,10 @@ namespace MyFunc {
 
 // ---- Points and lines (drawing units, absolute) ----------------------------------------------
 // These do not grow with the drawing. The host writes about 15 significant digits, so each
-// lies well above the rounding of coordinates up to about 10^4 units (1e-10) or 10^6 units
-// (1e-8), and far below anything drawn; in a larger drawing rounding alone may exceed them.
+// lies at least ten times above the last written digit of coordinates below 10^3 units
+// (1e-10) or 10^5 units (1e-8), and far below anything drawn; in a larger drawing the
+// rounding of the coordinates comes nearer to them, and reaches them at about 10^5 or 10^7
+// units.
 
 // Components below this magnitude make a null vector, which has no direction: a hundredth of
 // kPointEqualityTolerance, so that only a vector of rounding noise loses its direction.
@@ -72,8 +74,8 @@ inline constexpr double kLargestChainCoordinate = 1e9;
 // 1000 units, where the relative tolerance would be smaller.
 inline constexpr double kLeastJoinTolerance = 1e-6;
 // The join tolerance's part that grows with the drawing: a billionth of the largest
-// |coordinate|, a million times the last of the about 15 digits the host writes, so that ends
-// written as the same point join however their last digits were rounded.
+// |coordinate|, some 10^5 to 10^6 times the last of the about 15 digits the host writes, so
+// that ends written as the same point join however their last digits were rounded.
 inline constexpr double kRelativeJoinTolerance = 1e-9;
 // Cut ends of two bands' outer rows within this many join tolerances of each other are joined
 // as one corner, and only where their rows' meeting lies as near to the end: cutting places an
