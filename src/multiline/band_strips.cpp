@@ -9,6 +9,7 @@
 #include "util/circle_geometry.h"
 #include "util/geometry.h"
 #include "util/portable_math.h"
+#include "util/tolerances.h"
 
 namespace tq58 {
 
@@ -125,7 +126,7 @@ void BandStrips::AddBand(std::size_t band, const BasePath& path, double lo, doub
   for (std::size_t v = firstCorner; v < n; ++v) {
     const PointD d1 = DirectionAtEnd(path, v == 0 ? n - 1 : v - 1), d2 = DirectionAtStart(path, v);
     const double turn = Cross(d1, d2), straight = Dot(d1, d2);
-    if (!(std::fabs(turn) > 1e-12)) continue;  // straight on, or back on itself
+    if (!(std::fabs(turn) > MyFunc::kParallelSine)) continue;  // straight on, or back on itself
     const bool left = turn > 0.0;
     const double inner = left ? -hi : lo, outer = left ? -lo : hi;
     if (!(outer > 0.0)) continue;
@@ -175,7 +176,8 @@ void BandStrips::Index() {
   originY_ = all.minY;
   // About one cell's size per grid square, but never so many squares that a huge box floods it.
   const double extent = std::max(all.maxX - all.minX, all.maxY - all.minY);
-  size_ = std::max({std::sqrt(area / static_cast<double>(cells_.size())), extent / 1024.0, 1e-9});
+  size_ = std::max({std::sqrt(area / static_cast<double>(cells_.size())), extent / kSquaresAcross,
+                    kSmallestSquare});
   seen_.assign(cells_.size(), 0);
   everywhere_.clear();
   for (std::uint32_t i = 0; i < cells_.size(); ++i) {
@@ -204,7 +206,7 @@ std::vector<std::uint32_t> BandStrips::Near(const Box& box) const {
     found.push_back(i);
   }
   const auto clamp = [&](double v, double origin) {
-    return static_cast<std::int64_t>(std::clamp((v - origin) / size_, -1.0, 1025.0));
+    return static_cast<std::int64_t>(std::clamp((v - origin) / size_, -1.0, kSquaresAcross + 1.0));
   };
   for (std::int64_t ix = clamp(box.minX, originX_); ix <= clamp(box.maxX, originX_); ++ix) {
     for (std::int64_t iy = clamp(box.minY, originY_); iy <= clamp(box.maxY, originY_); ++iy) {

@@ -84,6 +84,13 @@ class BandStrips {
   std::vector<StripClip> clips_;
   double size_ = 1.0;
   double originX_ = 0.0, originY_ = 0.0;
+  // The grid's squares are at least 1 / kSquaresAcross of the cells' largest extent wide, so
+  // a cell lies in squares 0 to kSquaresAcross; a box looked for is clamped to the squares
+  // just outside those, -1 and kSquaresAcross + 1, since nothing lies further out.
+  static constexpr double kSquaresAcross = 1024.0;
+  // Nor narrower than this (drawing units), so that cells of next to no extent still make
+  // squares of some size.
+  static constexpr double kSmallestSquare = 1e-9;
   static constexpr std::int64_t kMostSquares = 4096;
   std::unordered_map<std::uint64_t, std::vector<std::uint32_t>> grid_;
   std::vector<std::uint32_t> everywhere_;

@@ -13,12 +13,10 @@
 #include <utility>
 
 #include "util/portable_math.h"
+#include "util/tolerances.h"
 
 namespace tq58 {
 namespace {
-
-constexpr double kLeastJoinTolerance = 1e-6;     // drawing units
-constexpr double kRelativeJoinTolerance = 1e-9;  // of the largest |coordinate|
 
 // Ends of piece i are numbered 2i (its start) and 2i + 1 (its end).
 PointD EndPoint(const std::vector<ChainPiece>& pieces, std::size_t end) {
@@ -93,7 +91,8 @@ void JoinNearPoints(std::size_t count, double tolerance, PointOf pointOf, ClassO
   };
   std::vector<Entry> entries(count);
   for (std::size_t k = 0; k < count; ++k) {
-    // |coordinate| <= 1e9 and tolerance >= 1e-6: the cell numbers stay far within 64 bits.
+    // |coordinate| <= kLargestChainCoordinate and tolerance >= kLeastJoinTolerance: the cell
+    // numbers stay far within 64 bits.
     const PointD p = pointOf(k);
     entries[k] = {{static_cast<int64_t>(std::floor(p.x / tolerance)),
                    static_cast<int64_t>(std::floor(p.y / tolerance))},
@@ -354,7 +353,7 @@ void Orient(Chain& chain, const std::vector<ChainPiece>& pieces, const ChainDire
 }  // namespace
 
 double JoinTolerance(double largestCoordinate) {
-  return std::max(kLeastJoinTolerance, kRelativeJoinTolerance * largestCoordinate);
+  return std::max(MyFunc::kLeastJoinTolerance, MyFunc::kRelativeJoinTolerance * largestCoordinate);
 }
 
 Chaining ChainPieces(const SelectedPieces& selection, const ChainDirection& direction) {

@@ -31,8 +31,8 @@ struct Chaining {
                               // their midpoints within the tolerance)
 };
 
-// The distance (drawing units) within which two ends join: 1e-6, or a billionth of the
-// largest |coordinate| where that is more, since the host writes about 15 digits.
+// The distance (drawing units) within which two ends join: kLeastJoinTolerance, or
+// kRelativeJoinTolerance times the largest |coordinate| where that is more (util/tolerances.h).
 double JoinTolerance(double largestCoordinate);
 
 // How the chains are turned: an open chain starts at its end nearest `firstPoint` when there

@@ -5,12 +5,13 @@
 #include <cmath>
 #include <numbers>
 
-#include "multiline/offset_row.h"
 #include "multiline/presets.h"
 #include "util/portable_math.h"
+#include "util/tolerances.h"
 
 namespace tq58 {
 
+using MyFunc::kTangentJoinTolerance;
 using MyFunc::Side;
 
 namespace {

@@ -18,6 +18,7 @@
 #include "multiline/selected_pieces.h"
 #include "util/circle_geometry.h"
 #include "util/geometry.h"
+#include "util/tolerances.h"
 
 namespace tq58 {
 
@@ -26,6 +27,9 @@ namespace {
 using MyFunc::Fillet;
 
 constexpr double kFit = MyFunc::kCornerLengthTolerance;
+// A stem end's clip counts within its run-on and this many band widths of the junction point,
+// so that it takes in the end of the stem's strip across the through band with room to spare.
+constexpr double kClipReachInBandWidths = 2.0;
 
 // A kept part of a row piece, from s0 to s1 along it; ends moved to a corner carry the point.
 struct Kept {
@@ -88,7 +92,7 @@ std::vector<int> ClipStems(const NetworkBand& band, std::size_t index, double lo
   for (const BandEnd* end : {&band.start, &band.end}) {
     if (!end->stem) continue;
     const StemEnd& stem = *end->stem;
-    const double reach = stem.runOn + 2.0 * (hi - lo);
+    const double reach = stem.runOn + kClipReachInBandWidths * (hi - lo);
     const int clip = strips.AddClip({stem.at, stem.ray1, stem.ray2, reach, stem.through});
     clips.push_back(clip);
     for (std::size_t c = firstCell; c < lastCell; ++c) {
@@ -305,6 +309,9 @@ class Network {
     return kept;
   }
 
+  // How near two cut ends of outer rows lie, and their rows' meeting to them, to make a corner.
+  double CornerReach() const { return MyFunc::kCutCornerReachInJoinTolerances * tolerance_; }
+
   // An end of a kept part where an outer row was cut.
   struct CutEnd {
     std::size_t band, line, piece, kept;
@@ -344,7 +351,7 @@ class Network {
     std::vector<PointD> points;
     for (const CutEnd& end : ends) points.push_back(end.point);
     const std::vector<std::pair<std::size_t, std::size_t>> close =
-        PointsWithin(points, 10.0 * tolerance_);
+        PointsWithin(points, CornerReach());
     std::vector<int> closeCount(ends.size(), 0);
     for (const auto& [e, f] : close) {
       ++closeCount[e];
@@ -373,7 +380,7 @@ class Network {
     Kept& kb = pb.kept[f.kept];
     const std::optional<PointD> meeting =
         CarriersMeetNearest(pa.trace, pb.trace, MyFunc::Midpoint(e.point, f.point));
-    if (!meeting || MyFunc::PointDistance(*meeting, e.point) > 10.0 * tolerance_) return;
+    if (!meeting || MyFunc::PointDistance(*meeting, e.point) > CornerReach()) return;
     const PointD x = *meeting;
     const double sa = pa.trace.Along(x), sb = pb.trace.Along(x);
     // The directions from the corner into each kept part.
@@ -419,7 +426,7 @@ class Network {
   static std::optional<Fillet> FilletBetween(const Trace& a, PointD u, const Trace& b, PointD v,
                                              PointD x, double radius) {
     const double turn = Cross(u, v);
-    if (!(std::fabs(turn) > 1e-12)) return std::nullopt;
+    if (!(std::fabs(turn) > MyFunc::kParallelSine)) return std::nullopt;
     const auto moved = [&](const Trace& t, PointD dir, double side) -> std::optional<Trace> {
       if (!t.arc) {
         const PointD n{-dir.y * side * radius, dir.x * side * radius};
@@ -464,7 +471,7 @@ MultiLine BuildJunctionNetwork(const std::vector<BasePath>& chains, const TLineT
   // With no row drawn there is nothing to clean; rows beyond the drawing's range are a mistake
   // to draw, not a plan to clean. Either way each chain is drawn by itself.
   if (!spacings || !(std::max(std::fabs(spacings->first), std::fabs(spacings->second)) <=
-                     kLargestChainCoordinate)) {
+                     MyFunc::kLargestChainCoordinate)) {
     MultiLine out;
     for (const BasePath& path : chains) {
       MultiLine lines = BuildMultiLine(path, table, scale);

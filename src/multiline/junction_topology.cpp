@@ -16,12 +16,12 @@
 #include "multiline/point_pairs.h"
 #include "util/geometry.h"
 #include "util/portable_math.h"
+#include "util/tolerances.h"
 
 namespace tq58 {
 
 namespace {
 
-constexpr double kTieRadians = 1e-9;
 constexpr std::size_t kAllPairsArms = 16;
 
 // Union-find over indices.
@@ -197,7 +197,7 @@ std::vector<BasePath> CutAt(const BasePath& chain,
     pieces.front().closed = true;
   } else if (!of.fromVertex0) {
     // The last part runs on through the start into the first.
-    pieces.front() = Joined(pieces.back(), pieces.front(), -1.0);
+    pieces.front() = Joined(pieces.back(), pieces.front());
     pieces.pop_back();
   }
   return pieces;
@@ -239,11 +239,11 @@ std::optional<std::pair<std::size_t, std::size_t>> ThroughPair(const std::vector
   for (const auto& [a, b] : pairs) {
     const double angle =
         MyFunc::PortableAtan2(std::fabs(Cross(arms[a], arms[b])), Dot(arms[a], arms[b]));
-    if (angle > bestAngle + kTieRadians) {
+    if (angle > bestAngle + MyFunc::kThroughPairTieRadians) {
       best = {a, b};
       bestAngle = angle;
       tie = false;
-    } else if (angle >= bestAngle - kTieRadians) {
+    } else if (angle >= bestAngle - MyFunc::kThroughPairTieRadians) {
       tie = true;
       bestAngle = std::max(bestAngle, angle);
     }
@@ -400,7 +400,7 @@ class Arrangement {
       closed = next == first;
       if (closed) break;
       const BasePath& path = parts_[next.part].path;
-      band.path = Joined(band.path, next.atEnd ? Reversed(path) : path, -1.0);
+      band.path = Joined(band.path, next.atEnd ? Reversed(path) : path);
       band.order = std::min(band.order, split_.origin[parts_[next.part].chain]);
       bandOfPart_[next.part] = bands_.size();
       exit = {next.part, !next.atEnd};
@@ -459,7 +459,7 @@ class Arrangement {
     double cot = 0.0;
     for (const PointD ray : {stem.ray1, stem.ray2}) {
       const double sine = std::fabs(Cross(into, ray));
-      if (sine > 0.01) cot = std::max(cot, std::fabs(Dot(into, ray)) / sine);
+      if (sine > MyFunc::kLeastStemRaySine) cot = std::max(cot, std::fabs(Dot(into, ray)) / sine);
     }
     // A band of one spacing has no strip to cut what runs on: it stops where it ends.
     const double runOn = hi_ > lo_ ? std::max(std::fabs(lo_), std::fabs(hi_)) * cot : 0.0;

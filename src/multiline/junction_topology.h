@@ -39,7 +39,7 @@ std::vector<NetworkBand> ArrangeJunctions(const std::vector<BasePath>& chains, d
                                           double tolerance);
 
 // The through pair among directions leaving one point: the two closest to opposite, none
-// where two pairs are as close within 1e-9 radians (or fewer than two directions).
+// where two pairs are as close within kThroughPairTieRadians (or fewer than two directions).
 std::optional<std::pair<std::size_t, std::size_t>> ThroughPair(const std::vector<PointD>& arms);
 
 }  // namespace tq58

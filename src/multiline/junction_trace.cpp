@@ -10,6 +10,7 @@
 #include "util/geometry.h"
 #include "util/overloaded.h"
 #include "util/portable_math.h"
+#include "util/tolerances.h"
 
 namespace tq58 {
 
@@ -37,7 +38,9 @@ MyFunc::CurveMeeting MeetCarriers(const Trace& a, const Trace& b) {
   // exact.
   const PointD d = Minus(a.end, a.start), e = Minus(b.end, b.start);
   const double denominator = Cross(d, e);
-  if (!(std::fabs(denominator) > 1e-12 * std::sqrt(Dot(d, d) * Dot(e, e)))) return {};
+  if (!(std::fabs(denominator) > MyFunc::kParallelSine * std::sqrt(Dot(d, d) * Dot(e, e)))) {
+    return {};
+  }
   const double c = Cross(Minus(b.start, a.start), Minus(b.end, a.start));
   const PointD p{a.start.x + d.x * c / denominator, a.start.y + d.y * c / denominator};
   return {{p, p}, 1};

@@ -27,9 +27,9 @@ using MyFunc::Fillet;
 using MyFunc::Side;
 using std::numbers::pi;
 
+using MyFunc::kFarAngle;
+using MyFunc::kTangentJoinTolerance;
 constexpr double kFit = MyFunc::kCornerLengthTolerance;
-// Angles (radians) within this many turns are wrapped one turn at a time, as they always were.
-constexpr double kFarAngle = 64.0 * pi;
 
 double Dot(PointD a, PointD b) { return a.x * b.x + a.y * b.y; }
 double Cross(PointD a, PointD b) { return a.x * b.y - a.y * b.x; }

@@ -13,10 +13,6 @@
 
 namespace tq58 {
 
-// Directions of two pieces that differ by less than this (radians) meet without a corner:
-// the host writes about 15 digits, so a tangent join is off by some 1e-13 at most.
-inline constexpr double kTangentJoinTolerance = 1e-9;
-
 // Appends the pieces of the row at signed distance `spacing` (positive to the left of the
 // direction of travel) along `path`, each corner rounded with its radius in `radii` where the
 // fillet fits (`reaches` from FilletReaches of the path); returns where the row starts and

@@ -56,7 +56,7 @@ BasePath Reversed(const BasePath& path) {
   return r;
 }
 
-BasePath Joined(const BasePath& a, const BasePath& b, double tolerance) {
+BasePath Joined(const BasePath& a, const BasePath& b) {
   BasePath joined = a;
   if (a.arcs.empty() && !b.arcs.empty()) joined.arcs.resize(a.points.size() - 1);
   joined.points.insert(joined.points.end(), b.points.begin() + 1, b.points.end());
@@ -67,8 +67,7 @@ BasePath Joined(const BasePath& a, const BasePath& b, double tolerance) {
       joined.arcs.insert(joined.arcs.end(), b.arcs.begin(), b.arcs.end());
     }
   }
-  joined.closed = MyFunc::PointDistance(joined.points.front(), joined.points.back()) <= tolerance;
-  if (joined.closed) joined.points.back() = joined.points.front();
+  joined.closed = false;
   return joined;
 }
 
@@ -84,9 +83,7 @@ std::pair<BasePath, BasePath> SplitAt(const BasePath& path, std::size_t k, Point
   }
   if (!path.closed) return {before, after};
   // Round from the cut to the end, then from the start to the cut.
-  BasePath opened = Joined(after, before, 0.0);
-  opened.closed = false;
-  return {BasePath{}, opened};
+  return {BasePath{}, Joined(after, before)};
 }
 
 std::pair<BasePath, BasePath> SplitAtVertex(const BasePath& path, std::size_t v) {

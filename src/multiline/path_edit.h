@@ -13,9 +13,9 @@ namespace tq58 {
 // The same path run from its end to its start.
 BasePath Reversed(const BasePath& path);
 
-// Path a, then b from a's end, which is taken for b's start; closed where b ends where a starts
-// (within `tolerance`).
-BasePath Joined(const BasePath& a, const BasePath& b, double tolerance);
+// Path a, then b from a's end, which is taken for b's start; open, even where b ends where a
+// starts: the caller closes it where it should be closed.
+BasePath Joined(const BasePath& a, const BasePath& b);
 
 // The path up to `at` on segment k and the path from there, for `at` strictly inside the
 // segment (or its arc). A closed path opens there instead: the second part runs from `at`

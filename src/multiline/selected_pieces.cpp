@@ -4,11 +4,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "util/tolerances.h"
+
 namespace tq58 {
 namespace {
 
 // Within the drawing's range: finite and no larger than kLargestChainCoordinate.
-bool UsableCoordinate(double v) { return std::fabs(v) <= kLargestChainCoordinate; }
+bool UsableCoordinate(double v) { return std::fabs(v) <= MyFunc::kLargestChainCoordinate; }
 
 bool FinitePoint(PointD p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 

@@ -47,9 +47,6 @@ struct SelectedPieces {
   double largestCoordinate = 0.0;  // the largest |coordinate| of the pieces (of arcs: circles)
 };
 
-// Coordinates of a larger magnitude (drawing units) are taken for a mistake, not a drawing.
-inline constexpr double kLargestChainCoordinate = 1e9;
-
 // The pieces of the model's entities in file order.
 SelectedPieces TakeSelectedPieces(const JwwGaibu::ExchangeModel& model);
 
