@@ -48,6 +48,12 @@ void OutTextColor(WriterState& writer, int32_t textColor);
 // An empty name or "<>" is the host's font.
 void OutFontName(const ExchangeModel& model, WriterState& writer, std::string_view fontName);
 
+// Whether OutSegment, OutArc and OutCircle write anything for these values.
+bool SegmentIsWritten(double x1, double y1, double x2, double y2);
+bool ArcIsWritten(double cx, double cy, double r, double start, double end, double flatness,
+                  double tilt);
+bool CircleIsWritten(double cx, double cy, double r);
+
 // A straight segment; nothing for one shorter than 1e-8 in both axes.
 void OutSegment(WriterState& writer, double x1, double y1, double x2, double y2);
 // An arc from `start` to `end` degrees counterclockwise; nothing for r or |flatness| <= 1e-8.

@@ -30,12 +30,23 @@ const char* TextKeyword(int32_t textKind) {
 
 }  // namespace
 
+bool SegmentIsWritten(double x1, double y1, double x2, double y2) {
+  return AllFinite({x1, y1, x2, y2}) && !(std::fabs(x2 - x1) < kDegenerateGeometryTolerance &&
+                                          std::fabs(y2 - y1) < kDegenerateGeometryTolerance);
+}
+
+bool ArcIsWritten(double cx, double cy, double r, double start, double end, double flatness,
+                  double tilt) {
+  return AllFinite({cx, cy, r, start, end, flatness, tilt}) && r > kDegenerateGeometryTolerance &&
+         std::fabs(flatness) > kDegenerateGeometryTolerance;
+}
+
+bool CircleIsWritten(double cx, double cy, double r) {
+  return AllFinite({cx, cy, r}) && r > kDegenerateGeometryTolerance;
+}
+
 void OutSegment(WriterState& writer, double x1, double y1, double x2, double y2) {
-  if (!AllFinite({x1, y1, x2, y2})) return;
-  if (std::fabs(x2 - x1) < kDegenerateGeometryTolerance &&
-      std::fabs(y2 - y1) < kDegenerateGeometryTolerance) {
-    return;
-  }
+  if (!SegmentIsWritten(x1, y1, x2, y2)) return;
   std::string line;
   line.reserve(kGeometryLineCapacity);
   AppendReals(line, {x1, y1, x2, y2});
@@ -44,10 +55,7 @@ void OutSegment(WriterState& writer, double x1, double y1, double x2, double y2)
 
 void OutArc(WriterState& writer, double cx, double cy, double r, double start, double end,
             double flatness, double tilt) {
-  if (!AllFinite({cx, cy, r, start, end, flatness, tilt})) return;
-  if (r <= kDegenerateGeometryTolerance || std::fabs(flatness) <= kDegenerateGeometryTolerance) {
-    return;
-  }
+  if (!ArcIsWritten(cx, cy, r, start, end, flatness, tilt)) return;
   std::string line;
   line.reserve(kGeometryLineCapacity);
   line = "ci ";
@@ -56,7 +64,7 @@ void OutArc(WriterState& writer, double cx, double cy, double r, double start, d
 }
 
 void OutCircle(WriterState& writer, double cx, double cy, double r) {
-  if (!AllFinite({cx, cy, r}) || r <= kDegenerateGeometryTolerance) return;
+  if (!CircleIsWritten(cx, cy, r)) return;
   std::string line;
   line.reserve(kGeometryLineCapacity);
   line = "ci ";

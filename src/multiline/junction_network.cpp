@@ -14,7 +14,6 @@
 #include "multiline/junction_topology.h"
 #include "multiline/junction_trace.h"
 #include "multiline/point_pairs.h"
-#include "multiline/row_writer.h"
 #include "multiline/selected_pieces.h"
 #include "util/circle_geometry.h"
 #include "util/geometry.h"

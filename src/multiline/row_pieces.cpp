@@ -1,5 +1,8 @@
-// The arc of a fillet as a piece of a drawn row.
+// Pieces of a drawn row: the arc of a fillet, and whether the host is given a piece.
 #include "multiline/row_pieces.h"
+
+#include "exchange/writer.h"
+#include "util/overloaded.h"
 
 namespace tq58 {
 
@@ -11,6 +14,21 @@ ArcPiece FilletArc(const MyFunc::Fillet& fillet, double r) {
   if (sweep < 0.0) sweep += 360.0;
   if (sweep >= 180.0) MyFunc::ExchangeReals(a, b);
   return {c, r, a, b};
+}
+
+bool WritesSomething(const RowPiece& piece) {
+  return std::visit(MyFunc::Overloaded{
+                        [](const SegmentD& s) {
+                          return JwwGaibu::SegmentIsWritten(s.start.x, s.start.y, s.end.x, s.end.y);
+                        },
+                        [](const ArcPiece& a) {
+                          return JwwGaibu::ArcIsWritten(a.centre.x, a.centre.y, a.radius,
+                                                        a.startDeg, a.endDeg, 1.0, 0.0);
+                        },
+                        [](const CirclePiece& c) {
+                          return JwwGaibu::CircleIsWritten(c.centre.x, c.centre.y, c.radius);
+                        }},
+                    piece);
 }
 
 }  // namespace tq58

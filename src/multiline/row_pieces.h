@@ -39,6 +39,9 @@ using RowPiece = std::variant<SegmentD, ArcPiece, CirclePiece>;
 // counterclockwise over less than 180 degrees, whichever way the path turns.
 ArcPiece FilletArc(const MyFunc::Fillet& fillet, double r);
 
+// Whether the host is given the piece: the writer leaves out what is too small or not finite.
+bool WritesSomething(const RowPiece& piece);
+
 // Where a drawn row of an open path starts and ends.
 struct RowEnds {
   PointD start;

@@ -35,12 +35,6 @@ void WritePiece(JwwGaibu::WriterState& writer, const RowPiece& piece) {
 
 }  // namespace
 
-bool WritesSomething(const RowPiece& piece) {
-  JwwGaibu::WriterState probe;
-  WritePiece(probe, piece);
-  return !probe.OutputLines.empty();
-}
-
 void WriteMultiLine(const JwwGaibu::ExchangeModel& model, JwwGaibu::WriterState& writer,
                     const MultiLine& lines) {
   for (const DrawnLine& line : lines) {

@@ -12,9 +12,6 @@ namespace tq58 {
 void OutRowAttributes(const JwwGaibu::ExchangeModel& model, JwwGaibu::WriterState& writer,
                       const TLineRow& row);
 
-// Whether the writer draws the piece: it leaves out what is too small or not finite.
-bool WritesSomething(const RowPiece& piece);
-
 // Emits each line's colour, line type and width, then its pieces; the writer leaves out
 // attributes that have not changed and pieces too small to draw.
 void WriteMultiLine(const JwwGaibu::ExchangeModel& model, JwwGaibu::WriterState& writer,
