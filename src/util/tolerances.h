@@ -23,4 +23,12 @@ inline constexpr double kCornerLengthTolerance = 1e-8;
 // Segments, arcs and text directions at or below this size are not written (drawing units).
 inline constexpr double kDegenerateGeometryTolerance = 1e-8;
 
+// Directions whose unit vectors' cross product (the sine of the angle between them) is no more
+// than this are parallel: far above rounding, far below any drawn angle (dimensionless).
+inline constexpr double kParallelSine = 1e-12;
+// Fraction of the size of two curves (their largest |coordinate| or radius, at least 1) within
+// which they touch rather than cross or miss, and within which lines or circles are one: rounding
+// is about 1e-16 of that size, so 1e-12 is far above it and below any drawn detail.
+inline constexpr double kRelativeMeetingTolerance = 1e-12;
+
 }  // namespace MyFunc
