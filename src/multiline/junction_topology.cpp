@@ -65,10 +65,10 @@ std::vector<Passage> PassagesAt(const std::vector<BasePath>& chains, const BandS
     const StripCell& cell = strips.Cells()[c];
     if (cell.wedge) continue;
     const BasePath& chain = chains[cell.band];
-    const Curve trace = BaseCurve(chain, cell.piece);
-    const double s = trace.Along(p), length = trace.Length();
+    const Curve curve = BaseCurve(chain, cell.piece);
+    const double s = curve.Along(p), length = curve.Length();
     if (s < -tolerance || s > length + tolerance) continue;
-    if (MyFunc::PointDistance(trace.At(std::clamp(s, 0.0, length)), p) > tolerance) continue;
+    if (MyFunc::PointDistance(curve.At(std::clamp(s, 0.0, length)), p) > tolerance) continue;
     const BaseArc* arc = PathArc(chain, cell.piece);
     const double along = arc != nullptr && arc->clockwise ? length - s : s;
     const std::size_t n = chain.points.size() - 1;
@@ -94,10 +94,10 @@ void AddPassageArms(const std::vector<BasePath>& chains, Junction& j, int index)
     back = Negated(DirectionAtEnd(chain, v == 0 ? n - 1 : v - 1));
     on = DirectionAtStart(chain, v);
   } else {
-    const Curve trace = BaseCurve(chain, q.place.k);
+    const Curve curve = BaseCurve(chain, q.place.k);
     const BaseArc* arc = PathArc(chain, q.place.k);
     const bool cw = arc != nullptr && arc->clockwise;
-    const PointD t = trace.DirectionAt(cw ? trace.Length() - q.place.along : q.place.along);
+    const PointD t = curve.DirectionAt(cw ? curve.Length() - q.place.along : q.place.along);
     on = cw ? Negated(t) : t;
     back = Negated(on);
   }
