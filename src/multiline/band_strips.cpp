@@ -10,16 +10,16 @@
 #include "util/geometry.h"
 #include "util/portable_math.h"
 #include "util/tolerances.h"
+#include "util/vector2.h"
 
 namespace tq58 {
 
 namespace {
 
+using MyFunc::AngleAfter;
 using std::numbers::pi;
 
 double AngleOf(PointD v) { return MyFunc::DirectionAngle(v.x, v.y); }
-
-PointD LeftNormal(PointD d) { return {-d.y, d.x}; }
 
 Box Grown(Box box, PointD p) {
   return {std::min(box.minX, p.x), std::min(box.minY, p.y), std::max(box.maxX, p.x),
@@ -27,9 +27,9 @@ Box Grown(Box box, PointD p) {
 }
 
 Box BoxOfCell(const StripCell& cell) {
-  const std::vector<Trace> sides = cell.Boundary();
+  const std::vector<Curve> sides = cell.Boundary();
   Box box = BoxOf(sides.front(), 0.0);
-  for (const Trace& side : sides) {
+  for (const Curve& side : sides) {
     const Box b = BoxOf(side, 0.0);
     box = Grown(Grown(box, {b.minX, b.minY}), {b.maxX, b.maxY});
   }
@@ -70,18 +70,19 @@ bool StripCell::Contains(PointD p, double tolerance) const {
          after < (openEnd ? sweep - margin : sweep + innerMargin);
 }
 
-std::vector<Trace> StripCell::Boundary() const {
+std::vector<Curve> StripCell::Boundary() const {
   if (!sector) {
     const PointD n = LeftNormal(direction);
     const PointD a0 = Plus(origin, n, across0), a1 = Plus(origin, n, across1);
     const PointD b0 = Plus(a0, direction, length), b1 = Plus(a1, direction, length);
-    return {SegmentTrace(a0, b0), SegmentTrace(a1, b1), SegmentTrace(a0, a1), SegmentTrace(b0, b1)};
+    return {Curve::Segment(a0, b0), Curve::Segment(a1, b1), Curve::Segment(a0, a1),
+            Curve::Segment(b0, b1)};
   }
-  std::vector<Trace> sides = {ArcTrace(centre, radius1, from, sweep)};
-  if (radius0 > 0.0) sides.push_back(ArcTrace(centre, radius0, from, sweep));
+  std::vector<Curve> sides = {Curve::Arc(centre, radius1, from, sweep)};
+  if (radius0 > 0.0) sides.push_back(Curve::Arc(centre, radius0, from, sweep));
   for (const double angle : {from, from + sweep}) {
     sides.push_back(
-        SegmentTrace(PolarPoint(centre, radius0, angle), PolarPoint(centre, radius1, angle)));
+        Curve::Segment(PolarPoint(centre, radius0, angle), PolarPoint(centre, radius1, angle)));
   }
   return sides;
 }

@@ -10,9 +10,12 @@
 #include <vector>
 
 #include "multiline/base_path.h"
-#include "multiline/junction_trace.h"
+#include "util/curve.h"
 
 namespace tq58 {
+
+using MyFunc::Box;
+using MyFunc::Curve;
 
 // Where a band ends on the centre line of a band that runs through: nothing of it counts on
 // the far side, the sector from `ray1` counterclockwise to `ray2` about `at`, within `reach`.
@@ -49,7 +52,7 @@ struct StripCell {
   // Whether p lies inside by more than `tolerance` (drawing units).
   bool Contains(PointD p, double tolerance) const;
   // The curves that bound it.
-  std::vector<Trace> Boundary() const;
+  std::vector<Curve> Boundary() const;
 };
 
 class BandStrips {

@@ -9,11 +9,12 @@
 #include <numeric>
 #include <optional>
 #include <tuple>
-#include <unordered_map>
 #include <utility>
 
+#include "util/point_grid.h"
 #include "util/portable_math.h"
 #include "util/tolerances.h"
+#include "util/union_find.h"
 
 namespace tq58 {
 namespace {
@@ -37,116 +38,46 @@ PointD PieceMidpoint(const ChainPiece& piece) {
   return MyFunc::PointAtAngle(arc.centre, arc.radius, arc.startDeg + ArcSweepDeg(arc) / 2.0);
 }
 
-// Sets of joined ends (or of pieces the same as each other); each set is named by its smallest
-// member, whatever the order of joining.
-class JoinedEnds {
- public:
-  explicit JoinedEnds(std::size_t ends) : parent_(ends) {
-    std::iota(parent_.begin(), parent_.end(), std::size_t{0});
-  }
-
-  std::size_t Node(std::size_t end) {
-    std::size_t root = end;
-    while (parent_[root] != root) root = parent_[root];
-    while (parent_[end] != root) end = std::exchange(parent_[end], root);
-    return root;
-  }
-
-  void Join(std::size_t a, std::size_t b) {
-    const std::size_t ra = Node(a), rb = Node(b);
-    if (ra < rb) parent_[rb] = ra;
-    if (rb < ra) parent_[ra] = rb;
-  }
-
- private:
-  std::vector<std::size_t> parent_;
-};
-
-struct Cell {
-  int64_t x = 0;
-  int64_t y = 0;
-  bool operator==(const Cell&) const = default;
-};
-
-struct CellHash {
-  std::size_t operator()(const Cell& c) const {
-    return std::hash<int64_t>()(c.x * 0x9E3779B97F4A7C15LL ^ c.y);
-  }
-};
+// Sets of joined ends (or of pieces the same as each other), each named by its smallest member.
+using JoinedEnds = MyFunc::UnionFind;
 
 // Calls join(a, b) for every two of the points 0 .. count - 1 of the same class (classOf) that
 // lie within `tolerance` of each other, or for enough of those pairs that the sets they make
-// are the same. With cells of that width, two such points lie in the same or in neighbouring
-// cells; each cell is compared with itself and with four of its eight neighbours, so that
-// every pair of cells is looked at once. Points of one class at the very same place (the many
-// ends of a fan) are joined in a row and compared with the others once, not pair by pair.
+// are the same. Points of one class at the very same place (the many ends of a fan) are joined
+// in a row and compared with the others once, not pair by pair; the others are compared
+// through a grid of cells one tolerance wide.
 template <typename PointOf, typename ClassOf, typename Join>
 void JoinNearPoints(std::size_t count, double tolerance, PointOf pointOf, ClassOf classOf,
                     Join join) {
   struct Entry {
-    Cell cell;
     uint64_t kind;
     PointD p;
     std::size_t k;
   };
   std::vector<Entry> entries(count);
-  for (std::size_t k = 0; k < count; ++k) {
-    // |coordinate| <= kLargestChainCoordinate and tolerance >= kLeastJoinTolerance: the cell
-    // numbers stay far within 64 bits.
-    const PointD p = pointOf(k);
-    entries[k] = {{static_cast<int64_t>(std::floor(p.x / tolerance)),
-                   static_cast<int64_t>(std::floor(p.y / tolerance))},
-                  classOf(k),
-                  p,
-                  k};
-  }
-  const auto place = [](const Entry& e) {
-    return std::tie(e.cell.x, e.cell.y, e.kind, e.p.x, e.p.y);
-  };
+  for (std::size_t k = 0; k < count; ++k) entries[k] = {classOf(k), pointOf(k), k};
+  const auto place = [](const Entry& e) { return std::tie(e.kind, e.p.x, e.p.y); };
   std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
     return std::tuple_cat(place(a), std::tie(a.k)) < std::tuple_cat(place(b), std::tie(b.k));
   });
   // One entry per place and class; the others there are joined to it at once.
-  std::vector<std::size_t> firsts;
+  std::vector<Entry> firsts;
   for (std::size_t i = 0; i < count; ++i) {
-    if (i > 0 && place(entries[i]) == place(entries[firsts.back()])) {
-      join(entries[firsts.back()].k, entries[i].k);
+    if (!firsts.empty() && place(entries[i]) == place(firsts.back())) {
+      join(firsts.back().k, entries[i].k);
     } else {
-      firsts.push_back(i);
+      firsts.push_back(entries[i]);
     }
   }
-  std::unordered_map<Cell, std::pair<std::size_t, std::size_t>, CellHash> ranges;
-  for (std::size_t i = 0; i < firsts.size();) {
-    std::size_t j = i;
-    while (j < firsts.size() && entries[firsts[j]].cell == entries[firsts[i]].cell) ++j;
-    ranges.emplace(entries[firsts[i]].cell, std::pair{i, j});
-    i = j;
-  }
+  std::vector<PointD> points(firsts.size());
+  std::transform(firsts.begin(), firsts.end(), points.begin(), [](const Entry& e) { return e.p; });
   const double limit = tolerance * tolerance;
-  const auto near = [&](const Entry& a, const Entry& b) {
+  MyFunc::PointGrid(points, tolerance).ForEachNearbyPair([&](std::size_t i, std::size_t j) {
+    const Entry& a = firsts[i];
+    const Entry& b = firsts[j];
     const double dx = b.p.x - a.p.x, dy = b.p.y - a.p.y;
-    return a.kind == b.kind && dx * dx + dy * dy <= limit;
-  };
-  // Joins the places of firsts[i] for i in [begin, end) with those of [from, to), each pair once.
-  const auto joinAcross = [&](std::size_t begin, std::size_t end, std::size_t from,
-                              std::size_t to) {
-    for (std::size_t i = begin; i < end; ++i) {
-      for (std::size_t j = std::max(from, i + 1); j < to; ++j) {
-        const Entry& a = entries[firsts[i]];
-        const Entry& b = entries[firsts[j]];
-        if (near(a, b)) join(a.k, b.k);
-      }
-    }
-  };
-  for (const auto& [cell, range] : ranges) {
-    joinAcross(range.first, range.second, range.first, range.second);
-    for (const auto& [dx, dy] : {std::pair{1, -1}, {1, 0}, {1, 1}, {0, 1}}) {
-      const auto other = ranges.find({cell.x + dx, cell.y + dy});
-      if (other != ranges.end()) {
-        joinAcross(range.first, range.second, other->second.first, other->second.second);
-      }
-    }
-  }
+    if (a.kind == b.kind && dx * dx + dy * dy <= limit) join(a.k, b.k);
+  });
 }
 
 // Joins every two ends within `tolerance` of each other, but the ends of full turns only with
@@ -224,7 +155,7 @@ void MarkDuplicates(const std::vector<ChainPiece>& pieces, const NodePairs& byNo
       },
       [&](std::size_t k, std::size_t l) { same.Join(compared[k], compared[l]); });
   for (const auto& [low, high, i] : byNodes) {
-    if (same.Node(i) != i) {
+    if (same.Find(i) != i) {
       graph.role[i] = PieceRole::None;
       ++result.duplicates;
     }
@@ -241,8 +172,8 @@ PieceGraph BuildGraph(const std::vector<ChainPiece>& pieces, JoinedEnds& joined,
                    {}};
   NodePairs byNodes;
   for (std::size_t i = 0; i < n; ++i) {
-    graph.startNode[i] = joined.Node(2 * i);
-    graph.endNode[i] = joined.Node(2 * i + 1);
+    graph.startNode[i] = joined.Find(2 * i);
+    graph.endNode[i] = joined.Find(2 * i + 1);
     if (graph.startNode[i] == graph.endNode[i]) {
       const std::optional<BaseArc>& arc = pieces[i].arc;
       if (!arc || SweepRadians(*arc) * arc->radius <= tolerance) {

@@ -12,18 +12,23 @@
 #include "multiline/chaining.h"
 #include "multiline/construction.h"
 #include "multiline/junction_topology.h"
-#include "multiline/junction_trace.h"
-#include "multiline/point_pairs.h"
+#include "multiline/row_curves.h"
 #include "multiline/selected_pieces.h"
-#include "util/circle_geometry.h"
+#include "util/curve_fillet.h"
+#include "util/curve_meeting.h"
 #include "util/geometry.h"
 #include "util/tolerances.h"
+#include "util/point_grid.h"
+#include "util/vector2.h"
 
 namespace tq58 {
 
 namespace {
 
+using MyFunc::Box;
+using MyFunc::Contact;
 using MyFunc::Fillet;
+using MyFunc::Meeting;
 
 constexpr double kFit = MyFunc::kCornerLengthTolerance;
 // A stem end's clip counts within its run-on and this many band widths of the junction point,
@@ -39,7 +44,7 @@ struct Kept {
 };
 
 struct PieceCut {
-  Trace trace;
+  Curve curve;
   std::vector<Kept> kept;
 };
 
@@ -150,7 +155,7 @@ class Network {
         for (std::size_t p = 0; p < line.pieces.size(); ++p) {
           const PieceCut& piece = cut.pieces[p];
           for (const Kept& k : piece.kept) {
-            written.pieces.push_back(PieceOf(line.pieces[p], piece.trace, k.s0, k.s1,
+            written.pieces.push_back(PieceOf(line.pieces[p], piece.curve, k.s0, k.s1,
                                              k.a ? &*k.a : nullptr, k.b ? &*k.b : nullptr));
           }
         }
@@ -218,8 +223,8 @@ class Network {
       // The caps, after the rows, close the strip as its outer rows do.
       cut.outer = l >= drawnRows_ || cut.spacing == lo_ || cut.spacing == hi_;
       for (const RowPiece& piece : line.pieces) {
-        const Trace trace = TraceOf(piece);
-        cut.pieces.push_back({trace, {Kept(0.0, trace.Length())}});
+        const Curve curve = CurveOf(piece);
+        cut.pieces.push_back({curve, {Kept(0.0, curve.Length())}});
       }
       result.cuts.push_back(std::move(cut));
     }
@@ -240,18 +245,20 @@ class Network {
   // cell's boundary, so that a piece among many cells costs no more than its crossings.
   void Cut(std::size_t b, LineCut& line) {
     for (PieceCut& piece : line.pieces) {
-      const Trace& trace = piece.trace;
-      const double length = trace.Length();
+      const Curve& curve = piece.curve;
+      const double length = curve.Length();
       std::vector<std::pair<double, double>> removed;
-      const auto addInside = [&](const std::vector<Trace>& sides, const auto& inside) {
+      const auto addInside = [&](const std::vector<Curve>& sides, const auto& inside) {
         std::vector<double> at = {0.0, length};
-        for (const Trace& side : sides) {
-          for (const TraceCrossing& x : CrossTraces(trace, side, tolerance_)) at.push_back(x.s);
+        for (const Curve& side : sides) {
+          for (const Meeting& x : MeetCurves(curve, side, tolerance_)) {
+            if (x.contact != Contact::Overlap) at.push_back(x.s);
+          }
         }
         std::sort(at.begin(), at.end());
         for (std::size_t i = 0; i + 1 < at.size(); ++i) {
           if (!(at[i + 1] - at[i] > tolerance_)) continue;  // too short to tell
-          if (!inside(trace.At((at[i] + at[i + 1]) / 2.0))) continue;
+          if (!inside(curve.At((at[i] + at[i + 1]) / 2.0))) continue;
           if (!removed.empty() && removed.back().second == at[i]) {
             removed.back().second = at[i + 1];
           } else {
@@ -259,26 +266,26 @@ class Network {
           }
         }
       };
-      const auto raysOf = [&](const std::array<int, 2>& clips, std::vector<Trace>& sides) {
+      const auto raysOf = [&](const std::array<int, 2>& clips, std::vector<Curve>& sides) {
         for (const int k : clips) {
           if (k < 0) continue;
           const StripClip& clip = strips_.Clips()[static_cast<std::size_t>(k)];
           for (const PointD ray : {clip.ray1, clip.ray2}) {
-            sides.push_back(SegmentTrace(clip.at, Plus(clip.at, ray, clip.reach)));
+            sides.push_back(Curve::Segment(clip.at, Plus(clip.at, ray, clip.reach)));
           }
         }
       };
-      for (const std::uint32_t c : strips_.Near(BoxOf(trace, tolerance_))) {
+      for (const std::uint32_t c : strips_.Near(BoxOf(curve, tolerance_))) {
         const StripCell& cell = strips_.Cells()[c];
         if (cell.band == b || (line.outer && cell.innerOnly)) continue;
-        std::vector<Trace> sides = cell.Boundary();
+        std::vector<Curve> sides = cell.Boundary();
         raysOf(cell.clips, sides);
         addInside(sides, [&](PointD p) {
           return strips_.Inside(cell, p, tolerance_) && (line.outer || !ThroughHere(cell, b, p));
         });
       }
       for (const int k : ownClips_[b]) {
-        std::vector<Trace> sides;
+        std::vector<Curve> sides;
         raysOf({k, -1}, sides);
         const StripClip& clip = strips_.Clips()[static_cast<std::size_t>(k)];
         addInside(sides, [&](PointD p) { return clip.Beyond(p); });
@@ -340,8 +347,8 @@ class Network {
           const PieceCut& piece = line.pieces[p];
           for (std::size_t k = 0; k < piece.kept.size(); ++k) {
             const Kept& kept = piece.kept[k];
-            if (kept.cut0) ends.push_back({bi, l, p, k, true, piece.trace.At(kept.s0)});
-            if (kept.cut1) ends.push_back({bi, l, p, k, false, piece.trace.At(kept.s1)});
+            if (kept.cut0) ends.push_back({bi, l, p, k, true, piece.curve.At(kept.s0)});
+            if (kept.cut1) ends.push_back({bi, l, p, k, false, piece.curve.At(kept.s1)});
           }
         }
       }
@@ -350,7 +357,7 @@ class Network {
     std::vector<PointD> points;
     for (const CutEnd& end : ends) points.push_back(end.point);
     const std::vector<std::pair<std::size_t, std::size_t>> close =
-        PointsWithin(points, CornerReach());
+        MyFunc::PointsWithin(points, CornerReach());
     std::vector<int> closeCount(ends.size(), 0);
     for (const auto& [e, f] : close) {
       ++closeCount[e];
@@ -378,27 +385,27 @@ class Network {
     Kept& ka = pa.kept[e.kept];
     Kept& kb = pb.kept[f.kept];
     const std::optional<PointD> meeting =
-        CarriersMeetNearest(pa.trace, pb.trace, MyFunc::Midpoint(e.point, f.point));
+        CarriersMeetNearest(pa.curve, pb.curve, MyFunc::Midpoint(e.point, f.point));
     if (!meeting || MyFunc::PointDistance(*meeting, e.point) > CornerReach()) return;
     const PointD x = *meeting;
-    const double sa = pa.trace.Along(x), sb = pb.trace.Along(x);
+    const double sa = pa.curve.Along(x), sb = pb.curve.Along(x);
     // The directions from the corner into each kept part.
-    const auto into = [](const Trace& t, double s, bool atStart) {
+    const auto into = [](const Curve& t, double s, bool atStart) {
       const PointD d = t.DirectionAt(s);
       return atStart ? d : PointD{-d.x, -d.y};
     };
-    const PointD u = into(pa.trace, sa, e.atStart), v = into(pb.trace, sb, f.atStart);
+    const PointD u = into(pa.curve, sa, e.atStart), v = into(pb.curve, sb, f.atStart);
     const double radius = CornerRadius(la, lb);
     std::optional<Fillet> fillet;
-    if (radius > 0.0) fillet = FilletBetween(pa.trace, u, pb.trace, v, x, radius);
-    const auto fits = [&](const Kept& k, const Trace& t, PointD tangent, bool atStart) {
+    if (radius > 0.0) fillet = MyFunc::FilletBetween(pa.curve, u, pb.curve, v, x, radius);
+    const auto fits = [&](const Kept& k, const Curve& t, PointD tangent, bool atStart) {
       const double s = t.Along(tangent);
       return atStart ? s > k.s0 - kFit && s + kFit < k.s1 : s < k.s1 + kFit && s > k.s0 + kFit;
     };
-    if (fillet && fits(ka, pa.trace, fillet->tangent1, e.atStart) &&
-        fits(kb, pb.trace, fillet->tangent2, f.atStart)) {
-      SetEnd(ka, pa.trace, fillet->tangent1, e.atStart);
-      SetEnd(kb, pb.trace, fillet->tangent2, f.atStart);
+    if (fillet && fits(ka, pa.curve, fillet->tangent1, e.atStart) &&
+        fits(kb, pb.curve, fillet->tangent2, f.atStart)) {
+      SetEnd(ka, pa.curve, fillet->tangent1, e.atStart);
+      SetEnd(kb, pb.curve, fillet->tangent2, f.atStart);
       // In the row that comes first counterclockwise round the junction: the one clockwise of
       // the corner's middle direction, seen from the corner.
       const PointD w{u.x + v.x, u.y + v.y};
@@ -406,11 +413,11 @@ class Network {
       first.corners.push_back(FilletArc(*fillet, radius));
       return;
     }
-    SetEnd(ka, pa.trace, x, e.atStart);
-    SetEnd(kb, pb.trace, x, f.atStart);
+    SetEnd(ka, pa.curve, x, e.atStart);
+    SetEnd(kb, pb.curve, x, f.atStart);
   }
 
-  static void SetEnd(Kept& k, const Trace& t, PointD p, bool atStart) {
+  static void SetEnd(Kept& k, const Curve& t, PointD p, bool atStart) {
     const double s = std::clamp(t.Along(p), 0.0, t.Length());
     if (atStart) {
       k.s0 = s;
@@ -419,39 +426,6 @@ class Network {
       k.s1 = s;
       k.b = p;
     }
-  }
-
-  // The circle of `radius` touching both traces between the directions u and v from x.
-  static std::optional<Fillet> FilletBetween(const Trace& a, PointD u, const Trace& b, PointD v,
-                                             PointD x, double radius) {
-    const double turn = Cross(u, v);
-    if (!(std::fabs(turn) > MyFunc::kParallelSine)) return std::nullopt;
-    const auto moved = [&](const Trace& t, PointD dir, double side) -> std::optional<Trace> {
-      if (!t.arc) {
-        const PointD n{-dir.y * side * radius, dir.x * side * radius};
-        return SegmentTrace(Plus(t.start, n, 1.0), Plus(t.end, n, 1.0));
-      }
-      const bool centreOnSide = Cross(dir, Minus(t.centre, x)) * side > 0.0;
-      const double r = centreOnSide ? t.radius - radius : t.radius + radius;
-      if (!(r > 0.0)) return std::nullopt;
-      return ArcTrace(t.centre, r, 0.0, 2.0 * std::numbers::pi);
-    };
-    const double side = turn > 0.0 ? 1.0 : -1.0;
-    const std::optional<Trace> ma = moved(a, u, side), mb = moved(b, v, -side);
-    if (!ma || !mb) return std::nullopt;
-    const std::optional<PointD> centre = CarriersMeetNearest(*ma, *mb, x);
-    if (!centre) return std::nullopt;
-    const auto touching = [&](const Trace& t) {
-      if (!t.arc) return t.At(t.Along(*centre));
-      const PointD d = MyFunc::UnitVector(centre->x - t.centre.x, centre->y - t.centre.y);
-      return Plus(t.centre, d, t.radius);
-    };
-    const Fillet f{*centre, touching(a), touching(b)};
-    // Each tangent point on its kept side of the corner.
-    if (!(Dot(Minus(f.tangent1, x), u) > 0.0) || !(Dot(Minus(f.tangent2, x), v) > 0.0)) {
-      return std::nullopt;
-    }
-    return f;
   }
 
   const TLineTable& table_;

@@ -7,40 +7,23 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <numeric>
 #include <unordered_map>
 
 #include "multiline/band_strips.h"
 #include "multiline/network_chains.h"
 #include "multiline/path_edit.h"
-#include "multiline/point_pairs.h"
 #include "util/geometry.h"
+#include "util/point_grid.h"
 #include "util/portable_math.h"
 #include "util/tolerances.h"
+#include "util/union_find.h"
+#include "util/vector2.h"
 
 namespace tq58 {
 
 namespace {
 
 constexpr std::size_t kAllPairsArms = 16;
-
-// Union-find over indices.
-class Groups {
- public:
-  explicit Groups(std::size_t n) : parent_(n) { std::iota(parent_.begin(), parent_.end(), 0); }
-  std::size_t Find(std::size_t i) {
-    while (parent_[i] != i) i = parent_[i] = parent_[parent_[i]];
-    return i;
-  }
-  void Join(std::size_t a, std::size_t b) {
-    a = Find(a);
-    b = Find(b);
-    if (a != b) parent_[std::max(a, b)] = std::min(a, b);
-  }
-
- private:
-  std::vector<std::size_t> parent_;
-};
 
 // A place along a chain: segment k and the distance along it in the direction of travel.
 struct Place {
@@ -82,10 +65,10 @@ std::vector<Passage> PassagesAt(const std::vector<BasePath>& chains, const BandS
     const StripCell& cell = strips.Cells()[c];
     if (cell.wedge) continue;
     const BasePath& chain = chains[cell.band];
-    const Trace trace = BaseTrace(chain, cell.piece);
-    const double s = trace.Along(p), length = trace.Length();
+    const Curve curve = BaseCurve(chain, cell.piece);
+    const double s = curve.Along(p), length = curve.Length();
     if (s < -tolerance || s > length + tolerance) continue;
-    if (MyFunc::PointDistance(trace.At(std::clamp(s, 0.0, length)), p) > tolerance) continue;
+    if (MyFunc::PointDistance(curve.At(std::clamp(s, 0.0, length)), p) > tolerance) continue;
     const BaseArc* arc = PathArc(chain, cell.piece);
     const double along = arc != nullptr && arc->clockwise ? length - s : s;
     const std::size_t n = chain.points.size() - 1;
@@ -111,10 +94,10 @@ void AddPassageArms(const std::vector<BasePath>& chains, Junction& j, int index)
     back = Negated(DirectionAtEnd(chain, v == 0 ? n - 1 : v - 1));
     on = DirectionAtStart(chain, v);
   } else {
-    const Trace trace = BaseTrace(chain, q.place.k);
+    const Curve curve = BaseCurve(chain, q.place.k);
     const BaseArc* arc = PathArc(chain, q.place.k);
     const bool cw = arc != nullptr && arc->clockwise;
-    const PointD t = trace.DirectionAt(cw ? trace.Length() - q.place.along : q.place.along);
+    const PointD t = curve.DirectionAt(cw ? curve.Length() - q.place.along : q.place.along);
     on = cw ? Negated(t) : t;
     back = Negated(on);
   }
@@ -287,8 +270,8 @@ class Arrangement {
     };
     std::vector<PointD> points;
     for (std::size_t e = 0; e < ends.size(); ++e) points.push_back(endPoint(e));
-    Groups groups(ends.size());
-    for (const auto& [e, f] : PointsWithin(points, tolerance_)) groups.Join(e, f);
+    MyFunc::UnionFind groups(ends.size());
+    for (const auto& [e, f] : MyFunc::PointsWithin(points, tolerance_)) groups.Join(e, f);
     std::unordered_map<std::size_t, std::size_t> byRoot;
     for (std::size_t e = 0; e < ends.size(); ++e) {
       auto [it, fresh] = byRoot.try_emplace(groups.Find(e), junctions_.size());
@@ -451,7 +434,8 @@ class Arrangement {
     StemEnd stem{through, j.at, a.direction, c.direction, 0.0};
     const PointD into = IntoPath(path, atEnd);
     const auto ccwFrom = [](PointD from, PointD v) {
-      return AngleAfter(MyFunc::DirectionAngle(from.x, from.y), MyFunc::DirectionAngle(v.x, v.y));
+      return MyFunc::AngleAfter(MyFunc::DirectionAngle(from.x, from.y),
+                                MyFunc::DirectionAngle(v.x, v.y));
     };
     // The far side is the one the band does not come from.
     if (ccwFrom(stem.ray1, into) < ccwFrom(stem.ray1, stem.ray2)) std::swap(stem.ray1, stem.ray2);

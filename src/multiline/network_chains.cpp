@@ -5,19 +5,21 @@
 #include <algorithm>
 #include <optional>
 
-#include "multiline/junction_trace.h"
 #include "multiline/path_edit.h"
+#include "util/curve_meeting.h"
 #include "util/geometry.h"
+#include "util/vector2.h"
 
 namespace tq58 {
 
 namespace {
 
+using MyFunc::Contact;
+using MyFunc::Meeting;
+
 std::size_t LastPiece(const BasePath& path) { return path.points.size() - 2; }
 
 }  // namespace
-
-PointD Negated(PointD v) { return {-v.x, -v.y}; }
 
 PointD EndPoint(const BasePath& path, bool atEnd) {
   return atEnd ? path.points.back() : path.points.front();
@@ -69,8 +71,8 @@ void MoveEndsOntoCentreLines(SplitChains& split, double lo, double hi, double to
         if (cell.band != i && cell.Contains(e, -tolerance)) containing.push_back(cell.band);
       }
       if (containing.empty()) continue;
-      const Trace own = BaseTrace(chain, atEnd ? LastPiece(chain) : 0);
-      const Trace ray = SegmentTrace(e, Plus(e, Negated(IntoPath(chain, atEnd)), reach));
+      const Curve own = BaseCurve(chain, atEnd ? LastPiece(chain) : 0);
+      const Curve ray = Curve::Segment(e, Plus(e, Negated(IntoPath(chain, atEnd)), reach));
       std::optional<Move> best;
       double bestDistance = reach;
       const auto consider = [&](PointD x, bool back) {
@@ -86,11 +88,15 @@ void MoveEndsOntoCentreLines(SplitChains& split, double lo, double hi, double to
             std::find(containing.begin(), containing.end(), cell.band) == containing.end()) {
           continue;
         }
-        const Trace other = BaseTrace(chains[cell.band], cell.piece);
+        const Curve other = BaseCurve(chains[cell.band], cell.piece);
         const double foot = std::clamp(other.Along(e), 0.0, other.Length());
         if (MyFunc::PointDistance(other.At(foot), e) <= tolerance) consider(e, true);
-        for (const TraceCrossing& x : CrossTraces(own, other, tolerance)) consider(x.point, true);
-        for (const TraceCrossing& x : CrossTraces(ray, other, tolerance)) consider(x.point, false);
+        for (const Meeting& x : MeetCurves(own, other, tolerance)) {
+          if (x.contact != Contact::Overlap) consider(x.point, true);
+        }
+        for (const Meeting& x : MeetCurves(ray, other, tolerance)) {
+          if (x.contact != Contact::Overlap) consider(x.point, false);
+        }
       }
       if (best && bestDistance > tolerance) moves.push_back(*best);
     }
@@ -121,13 +127,15 @@ SplitChains SplitSelfCrossings(const std::vector<BasePath>& chains, double toler
     if (cell.wedge) continue;
     const BasePath& chain = chains[cell.band];
     const std::size_t n = chain.points.size() - 1;
-    const Trace a = BaseTrace(chain, cell.piece);
+    const Curve a = BaseCurve(chain, cell.piece);
     for (const std::uint32_t c : pieces.Near(cell.box)) {
       const StripCell& other = pieces.Cells()[c];
       const std::size_t i = cell.piece, j = other.piece;
       if (other.wedge || other.band != cell.band || j < i + 2) continue;
       if (chain.closed && i == 0 && j + 1 == n) continue;  // they follow each other round
-      if (!CrossTraces(a, BaseTrace(chain, j), -tolerance).empty()) {
+      const std::vector<Meeting> meetings = MeetCurves(a, BaseCurve(chain, j), -tolerance);
+      if (std::any_of(meetings.begin(), meetings.end(),
+                      [](const Meeting& m) { return m.contact != Contact::Overlap; })) {
         crossings[cell.band].push_back({i, j});
       }
     }
@@ -146,7 +154,7 @@ SplitChains SplitSelfCrossings(const std::vector<BasePath>& chains, double toler
     BasePath rest = chains[i];
     bool startSeam = false;
     const auto middle = [&](std::size_t k) {
-      const Trace t = BaseTrace(rest, k);
+      const Curve t = BaseCurve(rest, k);
       return t.At(t.Length() / 2.0);
     };
     if (rest.closed && !seams.empty()) {

@@ -12,8 +12,6 @@
 
 namespace tq58 {
 
-PointD Negated(PointD v);
-
 // The first or last point of a path, and the direction from there into the path.
 PointD EndPoint(const BasePath& path, bool atEnd);
 PointD IntoPath(const BasePath& path, bool atEnd);

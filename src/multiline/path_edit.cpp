@@ -90,13 +90,13 @@ std::pair<BasePath, BasePath> SplitAtVertex(const BasePath& path, std::size_t v)
   return {Segments(path, 0, v), Segments(path, v, path.points.size() - 1)};
 }
 
-Trace BaseTrace(const BasePath& path, std::size_t k) {
+Curve BaseCurve(const BasePath& path, std::size_t k) {
   if (const BaseArc* arc = PathArc(path, k)) {
     constexpr double kRadians = std::numbers::pi / 180.0;
-    return ArcTrace(arc->centre, arc->radius, arc->startDeg * kRadians,
-                    ArcSweepDeg(*arc) * kRadians);
+    return Curve::Arc(arc->centre, arc->radius, arc->startDeg * kRadians,
+                      ArcSweepDeg(*arc) * kRadians);
   }
-  return SegmentTrace(path.points[k], path.points[k + 1]);
+  return Curve::Segment(path.points[k], path.points[k + 1]);
 }
 
 BasePath RunOn(const BasePath& path, PointD to) {

@@ -6,9 +6,11 @@
 #include <utility>
 
 #include "multiline/base_path.h"
-#include "multiline/junction_trace.h"
+#include "util/curve.h"
 
 namespace tq58 {
+
+using MyFunc::Curve;
 
 // The same path run from its end to its start.
 BasePath Reversed(const BasePath& path);
@@ -25,8 +27,8 @@ std::pair<BasePath, BasePath> SplitAt(const BasePath& path, std::size_t k, Point
 // The path up to vertex v and the path from there, for an inner vertex of an open path.
 std::pair<BasePath, BasePath> SplitAtVertex(const BasePath& path, std::size_t v);
 
-// The trace of segment k as it lies (an arc counterclockwise, whichever way the path runs it).
-Trace BaseTrace(const BasePath& path, std::size_t k);
+// The curve of segment k as it lies (an arc counterclockwise, whichever way the path runs it).
+Curve BaseCurve(const BasePath& path, std::size_t k);
 
 // The path run on straight from its end to `to`: its last segment lengthened where it is
 // straight, else a segment added.

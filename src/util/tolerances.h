@@ -34,6 +34,11 @@ inline constexpr double kSideTolerance = 1e-8;
 // be rounded: a fillet that would use a segment up to within this leaves nothing to draw.
 inline constexpr double kCornerLengthTolerance = 1e-8;
 
+// Fraction of the size of two curves (their largest |coordinate| or radius, at least 1) within
+// which they touch rather than cross or miss, and within which lines or circles are one: rounding
+// is about 1e-16 of that size, so 1e-12 is far above it and below any drawn detail.
+inline constexpr double kRelativeMeetingTolerance = 1e-12;
+
 // ---- Angles (radians unless said; independent of the size of the drawing) -------------------
 
 // Step (degrees) to which RoundFine rounds direction angles, so that the written angles agree

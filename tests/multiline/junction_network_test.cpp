@@ -18,11 +18,12 @@
 #include "exchange/writer.h"
 #include "multiline/construction.h"
 #include "multiline/junction_topology.h"
-#include "multiline/junction_trace.h"
 #include "multiline/path_edit.h"
 #include "multiline/row_writer.h"
+#include "multiline/row_curves.h"
 #include "support/sequence.h"
 #include "util/overloaded.h"
+#include "util/vector2.h"
 
 namespace tq58 {
 namespace {
@@ -58,7 +59,7 @@ struct Network {
       if (band[c] != id) continue;
       const BasePath& path = chains[c];
       for (std::size_t k = 0; k + 1 < path.points.size(); ++k) {
-        const Trace t = BaseTrace(path, k);
+        const Curve t = BaseCurve(path, k);
         const double s = t.Along(p);
         if (s > kClose && s < t.Length() - kClose &&
             MyFunc::PointDistance(t.At(s), p) < halfWidth - kClose) {
@@ -92,7 +93,7 @@ struct Network {
       if (c == except) continue;
       const BasePath& path = chains[c];
       for (std::size_t k = 0; k + 1 < path.points.size(); ++k) {
-        const Trace t = BaseTrace(path, k);
+        const Curve t = BaseCurve(path, k);
         d = std::min(d, MyFunc::PointDistance(t.At(std::clamp(t.Along(p), 0.0, t.Length())), p));
       }
     }
@@ -245,13 +246,13 @@ TLineTable Preset(tq58_test::Sequence& r, double w, bool symmetric) {
 
 struct Piece {
   int colour = 0;
-  Trace trace;
+  Curve trace;
 };
 
 std::vector<Piece> Pieces(const MultiLine& lines) {
   std::vector<Piece> pieces;
   for (const DrawnLine& line : lines) {
-    for (const RowPiece& p : line.pieces) pieces.push_back({line.row->ColorIndex, TraceOf(p)});
+    for (const RowPiece& p : line.pieces) pieces.push_back({line.row->ColorIndex, CurveOf(p)});
   }
   return pieces;
 }
@@ -267,7 +268,7 @@ TEST(JunctionNetwork, OuterRowsOutlineTheStripsAndMeetAtCornersOrFreeEnds) {
     const auto met = [&](PointD p, std::size_t self) {
       for (std::size_t i = 0; i < pieces.size(); ++i) {
         if (i == self) continue;
-        const Trace& t = pieces[i].trace;
+        const Curve& t = pieces[i].trace;
         if (MyFunc::PointDistance(t.start, p) < kClose || MyFunc::PointDistance(t.end, p) < kClose)
           return true;
       }
@@ -276,7 +277,7 @@ TEST(JunctionNetwork, OuterRowsOutlineTheStripsAndMeetAtCornersOrFreeEnds) {
       });
     };
     for (std::size_t i = 0; i < pieces.size(); ++i) {
-      const Trace& t = pieces[i].trace;
+      const Curve& t = pieces[i].trace;
       const bool outer = pieces[i].colour == 1 || pieces[i].colour == 2;
       if (!outer) continue;
       // Its own bands: beside whose centre line a straight piece runs at the spacing, about
