@@ -14,14 +14,15 @@
 #include <optional>
 
 #include "util/circle_geometry.h"
+#include "util/curve_meeting.h"
 #include "util/geometry.h"
 #include "util/portable_math.h"
 #include "util/tolerances.h"
+#include "util/vector2.h"
 
 namespace tq58 {
 namespace {
 
-using MyFunc::CircleD;
 using MyFunc::CurveMeeting;
 using MyFunc::Fillet;
 using MyFunc::Side;
@@ -31,9 +32,9 @@ using MyFunc::kFarAngle;
 using MyFunc::kTangentJoinTolerance;
 constexpr double kFit = MyFunc::kCornerLengthTolerance;
 
-double Dot(PointD a, PointD b) { return a.x * b.x + a.y * b.y; }
-double Cross(PointD a, PointD b) { return a.x * b.y - a.y * b.x; }
-PointD Minus(PointD a, PointD b) { return {a.x - b.x, a.y - b.y}; }
+using MyFunc::Cross;
+using MyFunc::Dot;
+using MyFunc::Minus;
 
 // An angle brought into (-pi, pi]. One of a huge arc angle from the file is first brought near
 // by whole turns, at once, so that no loop turns it back turn by turn.
@@ -75,8 +76,6 @@ struct Curve {
     if (nearExit) return (sweep + Wrapped(Travel(angle - ExitAngle()))) * circle.radius;
     return Wrapped(Travel(angle - EntryAngle())) * circle.radius;
   }
-
-  CircleD AsCircle() const { return {circle.centre, circle.radius}; }
 };
 
 Curve OffsetOf(const BasePath& path, std::size_t k, double spacing) {
@@ -121,47 +120,29 @@ struct Join {
   PointD point;
 };
 
-// A line or a circle: a piece's offset, or a place of the centres of fillets beside it.
-struct Place {
-  bool arc = false;
-  SegmentD line;
-  CircleD circle;
-};
-
-Place PlaceOf(const Curve& c) { return {c.arc, c.line, c.AsCircle()}; }
+// A piece's offset as a full line or circle.
+MyFunc::Curve CarrierOf(const Curve& c) {
+  if (!c.arc) return MyFunc::Curve::Segment(c.line.start, c.line.end);
+  return MyFunc::Curve::Arc(c.circle.centre, c.circle.radius, 0.0, 2.0 * pi);
+}
 
 // The places of fillet centres of `radius` beside a piece: its line moved by the radius either
 // way, or its circle grown and shrunk by the radius.
-std::vector<Place> PlacesBeside(const Curve& c, double radius) {
+std::vector<MyFunc::Curve> PlacesBeside(const Curve& c, double radius) {
   if (!c.arc) {
-    return {{false, MyFunc::ParallelLine(c.line, radius), {}},
-            {false, MyFunc::ParallelLine(c.line, -radius), {}}};
+    std::vector<MyFunc::Curve> places;
+    for (const double side : {radius, -radius}) {
+      const SegmentD moved = MyFunc::ParallelLine(c.line, side);
+      places.push_back(MyFunc::Curve::Segment(moved.start, moved.end));
+    }
+    return places;
   }
-  std::vector<Place> places = {{true, {}, {c.circle.centre, c.circle.radius + radius}}};
+  std::vector<MyFunc::Curve> places = {
+      MyFunc::Curve::Arc(c.circle.centre, c.circle.radius + radius, 0.0, 2.0 * pi)};
   if (c.circle.radius > radius) {
-    places.push_back({true, {}, {c.circle.centre, c.circle.radius - radius}});
+    places.push_back(MyFunc::Curve::Arc(c.circle.centre, c.circle.radius - radius, 0.0, 2.0 * pi));
   }
   return places;
-}
-
-// Where two places meet: circles and lines intersected, two lines at most once.
-CurveMeeting Meet(const Place& p, const Place& q) {
-  if (p.arc && q.arc) return MyFunc::IntersectCircles(p.circle, q.circle);
-  if (p.arc || q.arc) {
-    return MyFunc::IntersectLineCircle(p.arc ? q.line : p.line, p.arc ? p.circle : q.circle);
-  }
-  const MyFunc::LineIntersection m = MyFunc::IntersectLines(p.line, q.line);
-  if (m.kind == MyFunc::Intersection::Parallel) return {};
-  return {{m.point, m.point}, 1};
-}
-
-// The meeting of the two offsets (full lines and circles) nearest `near`.
-std::optional<PointD> MeetingNearest(const Curve& a, const Curve& b, PointD near) {
-  const CurveMeeting meeting = Meet(PlaceOf(a), PlaceOf(b));
-  if (meeting.count == 0) return std::nullopt;
-  const auto distance = [&](PointD p) { return MyFunc::PointDistance(p, near); };
-  return distance(meeting.points[0]) <= distance(meeting.points[1]) ? meeting.points[0]
-                                                                    : meeting.points[1];
 }
 
 // The join of piece a and the piece b after it; `adjacent` when no piece between them was
@@ -186,7 +167,8 @@ Join JoinOf(const BasePath& path, double spacing, const Curve& a, const Curve& b
     if (turn >= pi - kTangentJoinTolerance) return {Join::Reversal, b.start};
   }
   const PointD near = adjacent ? corner : MyFunc::Midpoint(corner, path.points[b.base]);
-  if (const std::optional<PointD> point = MeetingNearest(a, b, near)) {
+  if (const std::optional<PointD> point =
+          MyFunc::CarriersMeetNearest(CarrierOf(a), CarrierOf(b), near)) {
     return {Join::Corner, *point};
   }
   return {adjacent ? Join::Missed : Join::Cut, {}};
@@ -445,9 +427,9 @@ class Row {
     const PointD corner = a.end;
     std::optional<Fillet> best;
     double bestDistance = 0.0;
-    for (const Place& p : PlacesBeside(a, radius)) {
-      for (const Place& q : PlacesBeside(b, radius)) {
-        const CurveMeeting centres = Meet(p, q);
+    for (const MyFunc::Curve& p : PlacesBeside(a, radius)) {
+      for (const MyFunc::Curve& q : PlacesBeside(b, radius)) {
+        const CurveMeeting centres = MyFunc::MeetCarriers(p, q).meeting;
         for (std::size_t k = 0; k < centres.count; ++k) {
           const PointD centre = centres.points[k];
           const Fillet f{centre, Touching(a, centre), Touching(b, centre)};
