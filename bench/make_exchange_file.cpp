@@ -16,8 +16,8 @@
 #include <string>
 #include <string_view>
 
-#include "multiline/presets.h"
-#include "multiline/settings_file.h"
+#include "presets/presets.h"
+#include "presets/settings_file.h"
 #include "util/real_format.h"
 
 namespace {
@@ -86,9 +86,9 @@ class Generator {
   void WriteIndicatedPoints() {
     for (int i = 1; i <= 99; ++i) {
       std::string line = "hp" + std::to_string(i) + ' ';
-      MyFunc::AppendReal(line, 1200.0 * i);
+      tq58::util::AppendReal(line, 1200.0 * i);
       line += ' ';
-      MyFunc::AppendReal(line, i % 2 == 0 ? 0.0 : 900.0 + 7.25 * (i % 5));
+      tq58::util::AppendReal(line, i % 2 == 0 ? 0.0 : 900.0 + 7.25 * (i % 5));
       Line(line);
     }
   }
@@ -137,7 +137,7 @@ class Generator {
   void AppendReals(std::string& line, std::initializer_list<double> values) {
     for (double value : values) {
       line += ' ';
-      MyFunc::AppendReal(line, value);
+      tq58::util::AppendReal(line, value);
     }
   }
 
@@ -189,7 +189,7 @@ class Generator {
       dy = length;
     }
     std::string line;
-    MyFunc::AppendReal(line, x);
+    tq58::util::AppendReal(line, x);
     AppendReals(line, {y, Coordinate(x + dx), Coordinate(y + dy)});
     Line(line);
   }

@@ -2,7 +2,7 @@
 // widths, rounded corners and both caps, as a full page of the settings dialog.
 #pragma once
 
-#include "multiline/presets.h"
+#include "presets/presets.h"
 
 namespace tq58::bench {
 

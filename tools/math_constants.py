@@ -257,7 +257,7 @@ def main():
     out.append("#include <array>")
     out.append("#include <cstdint>")
     out.append("")
-    out.append("namespace MyFunc::portable_math_constants {")
+    out.append("namespace tq58::util::portable_math_constants {")
     out.append("")
     out.append("struct Pair {")
     out.append("  double hi;")
@@ -351,7 +351,7 @@ def main():
     out.append("inline constexpr int kAtanFastBreakpointsPerUnit = %d;" % ATAN_FAST_BREAKPOINTS)
     pairs("kAtanOfFastBreakpoints", atan_fast_breakpoints)
 
-    out.append("}  // namespace MyFunc::portable_math_constants")
+    out.append("}  // namespace tq58::util::portable_math_constants")
     print("\n".join(out))
 
 

@@ -10,18 +10,18 @@
 #include <numbers>
 #include <vector>
 
+#include "chain_runs.h"
+#include "drawing/chain_mode.h"
 #include "exchange/model.h"
 #include "exchange/writer.h"
-#include "multiline/chain_mode.h"
-#include "multiline/chaining.h"
-#include "multiline/presets.h"
-#include "multiline/selected_pieces.h"
-#include "chain_runs.h"
+#include "path/chaining.h"
+#include "path/selected_pieces.h"
+#include "presets/presets.h"
 #include "ten_rows.h"
 
 namespace {
 
-using namespace JwwGaibu;
+using namespace tq58::exchange;
 
 // SplitMix64: the same shuffled selection on every run.
 uint64_t Next(uint64_t& state) {

@@ -1,16 +1,16 @@
 // The multi-line construction of a full run: 99 indicated points and 10 drawn rows.
 #include <benchmark/benchmark.h>
 
+#include "drawing/point_mode.h"
 #include "exchange/model.h"
 #include "exchange/writer.h"
-#include "multiline/point_mode.h"
-#include "multiline/presets.h"
+#include "presets/presets.h"
 #include "ten_rows.h"
 #include "util/host_limits.h"
 
 namespace {
 
-using namespace JwwGaibu;
+using namespace tq58::exchange;
 
 // A zigzag of 99 points whose corners are long enough to be rounded.
 void IndicateZigzag(ExchangeModel& model) {
@@ -30,7 +30,7 @@ void BM_DrawMultiLines(benchmark::State& state) {
   for (auto _ : state) {
     writer.OutputLines.clear();
     ResetWriterState(writer);
-    tq58::DrawMultiLines(store, model, writer, MyFunc::kPolylinePointLimit);
+    tq58::DrawMultiLines(store, model, writer, tq58::util::kPolylinePointLimit);
     benchmark::DoNotOptimize(writer.OutputLines.data());
   }
   state.counters["lines"] = static_cast<double>(writer.OutputLines.size());

@@ -6,13 +6,13 @@
 
 #include <cmath>
 
-#include "exchange/model.h"
-#include "multiline/presets.h"
 #include "chain_runs.h"
+#include "exchange/model.h"
+#include "presets/presets.h"
 
 namespace {
 
-using namespace JwwGaibu;
+using namespace tq58::exchange;
 
 void AddStreet(ExchangeModel& model, double x1, double y1, double x2, double y2) {
   TJwwEntLine line;

@@ -62,11 +62,11 @@ double StdSin(double x) { return std::sin(x); }
 double StdCos(double x) { return std::cos(x); }
 double StdAtan2(double y, double x) { return std::atan2(y, x); }
 
-BENCHMARK(BM_Angle<MyFunc::PortableSin>)->Name("BM_PortableSin");
+BENCHMARK(BM_Angle<tq58::util::PortableSin>)->Name("BM_PortableSin");
 BENCHMARK(BM_Angle<StdSin>)->Name("BM_StdSin");
-BENCHMARK(BM_Angle<MyFunc::PortableCos>)->Name("BM_PortableCos");
+BENCHMARK(BM_Angle<tq58::util::PortableCos>)->Name("BM_PortableCos");
 BENCHMARK(BM_Angle<StdCos>)->Name("BM_StdCos");
-BENCHMARK(BM_Direction<MyFunc::PortableAtan2>)->Name("BM_PortableAtan2");
+BENCHMARK(BM_Direction<tq58::util::PortableAtan2>)->Name("BM_PortableAtan2");
 BENCHMARK(BM_Direction<StdAtan2>)->Name("BM_StdAtan2");
 
 }  // namespace

@@ -10,7 +10,7 @@
 
 namespace {
 
-using namespace JwwGaibu;
+using namespace tq58::exchange;
 
 struct NamedLine {
   const char* name;

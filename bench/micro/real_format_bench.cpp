@@ -15,10 +15,10 @@ void BM_AppendReal(benchmark::State& state) {
   std::string out;
   for (auto _ : state) {
     out.clear();
-    MyFunc::AppendReal(out, value);
+    tq58::util::AppendReal(out, value);
     benchmark::DoNotOptimize(out.data());
   }
-  state.SetLabel(MyFunc::FormatReal(value));
+  state.SetLabel(tq58::util::FormatReal(value));
 }
 BENCHMARK(BM_AppendReal)->DenseRange(0, std::size(kValues) - 1);
 

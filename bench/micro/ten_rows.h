@@ -2,7 +2,7 @@
 // each in its own colour.
 #pragma once
 
-#include "multiline/presets.h"
+#include "presets/presets.h"
 
 namespace tq58_bench {
 

@@ -14,14 +14,14 @@ constexpr std::string_view kInts[] = {"7", "30000", "-1", "$1A", "x"};
 
 void BM_TextToFloat(benchmark::State& state) {
   const std::string_view text = kReals[state.range(0)];
-  for (auto _ : state) benchmark::DoNotOptimize(MyFunc::TextToFloat(text));
+  for (auto _ : state) benchmark::DoNotOptimize(tq58::util::TextToFloat(text));
   state.SetLabel(std::string(text));
 }
 BENCHMARK(BM_TextToFloat)->DenseRange(0, std::size(kReals) - 1);
 
 void BM_TextToInt(benchmark::State& state) {
   const std::string_view text = kInts[state.range(0)];
-  for (auto _ : state) benchmark::DoNotOptimize(MyFunc::TextToInt(text));
+  for (auto _ : state) benchmark::DoNotOptimize(tq58::util::TextToInt(text));
   state.SetLabel(std::string(text));
 }
 BENCHMARK(BM_TextToInt)->DenseRange(0, std::size(kInts) - 1);

@@ -8,11 +8,11 @@
 #include "app/program_paths.h"
 #include "app/run_mode.h"
 #include "app/unread_file_message.h"
+#include "drawing/chain_mode.h"
+#include "drawing/point_mode.h"
 #include "exchange/reader.h"
 #include "exchange/writer.h"
-#include "multiline/chain_mode.h"
-#include "multiline/point_mode.h"
-#include "multiline/settings_file.h"
+#include "presets/settings_file.h"
 #include "util/host_limits.h"
 #include "util/system_text.h"
 
@@ -21,27 +21,27 @@ namespace {
 
 // Mode 1 draws along the points 1 and 2 only, mode 2 along up to 99 points.
 int32_t PointLimitOf(int32_t runMode) {
-  return runMode == kSegmentMode ? 1 : MyFunc::kPolylinePointLimit;
+  return runMode == kSegmentMode ? 1 : util::kPolylinePointLimit;
 }
 
 // What the host gets when the run fails part way: no command at all ("hq"), rather than a
 // partly drawn multi-line or its own input read back as drawing commands.
-void WriteNothingToDraw(JwwGaibu::WriterState& writer, const std::filesystem::path& file) {
+void WriteNothingToDraw(exchange::WriterState& writer, const std::filesystem::path& file) {
   writer.OutputLines.clear();
   try {
-    JwwGaibu::WriteExchangeFile(writer, file);
+    exchange::WriteExchangeFile(writer, file);
   } catch (...) {
     // The writer leaves no partly written file even when it fails; nothing more to do.
   }
 }
 
 // Chain mode draws along the selection, whatever the point limit.
-void DrawChains(const PresetStore& store, const JwwGaibu::ExchangeModel& model,
-                JwwGaibu::WriterState& writer, int32_t) {
+void DrawChains(const PresetStore& store, const exchange::ExchangeModel& model,
+                exchange::WriterState& writer, int32_t) {
   DrawChainMultiLines(store, model, writer, false);
 }
-void DrawReversedChains(const PresetStore& store, const JwwGaibu::ExchangeModel& model,
-                        JwwGaibu::WriterState& writer, int32_t) {
+void DrawReversedChains(const PresetStore& store, const exchange::ExchangeModel& model,
+                        exchange::WriterState& writer, int32_t) {
   DrawChainMultiLines(store, model, writer, true);
 }
 
@@ -54,11 +54,11 @@ DrawOperation DrawOperationOf(const TransformOptions& options) {
 // exchange file first; none when each was read or is missing.
 std::optional<std::string> UnreadFileMessageOf(const ProgramRun& run, const ProgramFiles& files) {
   if (run.ExchangeRead.Unreadable()) {
-    return UnreadFileMessage(RunFile::Exchange, MyFunc::PathText(files.ExchangeFile.filename()),
+    return UnreadFileMessage(RunFile::Exchange, util::PathText(files.ExchangeFile.filename()),
                              run.ExchangeRead);
   }
   if (run.SettingsRead.Unreadable()) {
-    return UnreadFileMessage(RunFile::Settings, MyFunc::PathText(files.SettingsFile.filename()),
+    return UnreadFileMessage(RunFile::Settings, util::PathText(files.SettingsFile.filename()),
                              run.SettingsRead);
   }
   return std::nullopt;
@@ -67,9 +67,9 @@ std::optional<std::string> UnreadFileMessageOf(const ProgramRun& run, const Prog
 }  // namespace
 
 void StartProgramRun(ProgramRun& run, const ProgramFiles& files) {
-  JwwGaibu::ClearExchangeModel(run.Model, run.Writer);
-  run.ExchangeRead = JwwGaibu::ReadExchangeFile(run.Model, files.ExchangeFile);
-  JwwGaibu::ResetWriterState(run.Writer);
+  exchange::ClearExchangeModel(run.Model, run.Writer);
+  run.ExchangeRead = exchange::ReadExchangeFile(run.Model, files.ExchangeFile);
+  exchange::ResetWriterState(run.Writer);
   run.SettingsRead = LoadSettings(run.Store, files.SettingsFile);
 }
 
@@ -79,20 +79,20 @@ void TransformExchangeFile(ProgramRun& run, int32_t runMode, const ProgramFiles&
     if (const std::optional<std::string> message = UnreadFileMessageOf(run, files)) {
       // Points read up to a failure, or the start values in place of presets never read, are
       // not what the user asked to draw.
-      JwwGaibu::OutErrorMessage(run.Writer, *message);
+      exchange::OutErrorMessage(run.Writer, *message);
     } else {
       // Forced by ResetWriterState, these two are always the first lines of the output.
-      JwwGaibu::OutLayerGroup(run.Writer, run.Model.HostLayerGroup);
-      JwwGaibu::OutLayer(run.Writer, run.Model.HostLayer);
+      exchange::OutLayerGroup(run.Writer, run.Model.HostLayerGroup);
+      exchange::OutLayer(run.Writer, run.Model.HostLayer);
       draw(run.Store, run.Model, run.Writer, PointLimitOf(runMode));
     }
-    JwwGaibu::WriteExchangeFile(run.Writer, files.ExchangeFile);
+    exchange::WriteExchangeFile(run.Writer, files.ExchangeFile);
   } catch (...) {
     WriteNothingToDraw(run.Writer, files.ExchangeFile);
   }
 }
 
-void EndProgramRun(ProgramRun& run) { JwwGaibu::FreeExchangeModel(run.Model, run.Writer); }
+void EndProgramRun(ProgramRun& run) { exchange::FreeExchangeModel(run.Model, run.Writer); }
 
 void RunTransformation(const ProgramFiles& files, int32_t runMode,
                        const TransformOptions& options) {
@@ -104,7 +104,7 @@ void RunTransformation(const ProgramFiles& files, int32_t runMode,
     // Whatever was thrown. The core throws nothing of its own, so this is the standard
     // library's: std::bad_alloc or std::length_error when an exchange file is too large for
     // memory. The input was not read whole and cannot be trusted, so nothing is drawn.
-    JwwGaibu::WriterState empty;
+    exchange::WriterState empty;
     WriteNothingToDraw(empty, files.ExchangeFile);
     return;
   }

@@ -9,7 +9,7 @@
 #include "app/program_paths.h"
 #include "app/run_mode.h"
 #include "exchange/model.h"
-#include "multiline/presets.h"
+#include "presets/presets.h"
 #include "util/text_file.h"
 
 namespace tq58 {
@@ -17,16 +17,16 @@ namespace tq58 {
 // Everything one run holds: the exchange-file model, the writer's output and the presets,
 // and how the start-up read the two files.
 struct ProgramRun {
-  JwwGaibu::ExchangeModel Model;
-  JwwGaibu::WriterState Writer;
+  exchange::ExchangeModel Model;
+  exchange::WriterState Writer;
   PresetStore Store;
-  MyFunc::ReadResult ExchangeRead;
-  MyFunc::ReadResult SettingsRead;
+  util::ReadResult ExchangeRead;
+  util::ReadResult SettingsRead;
 };
 
 // The construction that a transformation runs; a parameter so that a fault can be staged.
-using DrawOperation = void (*)(const PresetStore& store, const JwwGaibu::ExchangeModel& model,
-                               JwwGaibu::WriterState& writer, int32_t pointLimit);
+using DrawOperation = void (*)(const PresetStore& store, const exchange::ExchangeModel& model,
+                               exchange::WriterState& writer, int32_t pointLimit);
 
 // Start-up of every run: clears the model, reads the exchange file, resets the writer and
 // loads the settings. Reads both files and writes neither.

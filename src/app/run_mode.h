@@ -41,9 +41,9 @@ std::optional<int32_t> PresetNumberOf(std::basic_string_view<Char> argument) {
     if (c < Char('0') || c > Char('9')) return std::nullopt;
     number = number * 10 + static_cast<int32_t>(c - Char('0'));
     // Stops at once, so that any number of digits cannot overflow.
-    if (number > MyFunc::kPresetCount) return std::nullopt;
+    if (number > util::kPresetCount) return std::nullopt;
   }
-  if (!MyFunc::IsPresetNumber(number)) return std::nullopt;
+  if (!util::IsPresetNumber(number)) return std::nullopt;
   return number;
 }
 

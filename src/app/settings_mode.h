@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "app/program_paths.h"
-#include "multiline/presets.h"
+#include "presets/presets.h"
 #include "util/text_file.h"
 
 namespace tq58 {
@@ -15,7 +15,7 @@ namespace tq58 {
 // `settingsRead` says, and runs until it closes; OK writes the file.
 using SettingsDialog =
     std::function<void(PresetStore& store, const std::filesystem::path& settingsFile,
-                       const MyFunc::ReadResult& settingsRead)>;
+                       const util::ReadResult& settingsRead)>;
 
 // The start-up that every run shares (exchange file read, settings loaded), then `showDialog`
 // until it returns, then the run's release. Never throws: a failure before or after the dialog

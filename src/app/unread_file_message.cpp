@@ -5,7 +5,7 @@
 namespace tq58 {
 namespace {
 
-using MyFunc::ReadFailure;
+using util::ReadFailure;
 
 // clang-format off
 // 「設定ファイル 」
@@ -34,7 +34,7 @@ constexpr std::string_view kUnknownReason = "\x95\x73\x96\xBE\x82\xC5\x82\xB7\x8
 // clang-format on
 
 // The reason in words, or the system's own text for a reason without a name.
-std::string_view ReasonText(const MyFunc::ReadResult& result) {
+std::string_view ReasonText(const util::ReadResult& result) {
   switch (result.Failure) {
     case ReadFailure::AccessDenied:
       return kReadDenied;
@@ -53,7 +53,7 @@ std::string_view ReasonText(const MyFunc::ReadResult& result) {
 }  // namespace
 
 std::string UnreadFileMessage(RunFile file, std::string_view fileName,
-                              const MyFunc::ReadResult& result) {
+                              const util::ReadResult& result) {
   std::string text = "tq58: ";
   text += file == RunFile::Settings ? kSettingsFile : kExchangeFile;
   text += fileName;

@@ -16,6 +16,6 @@ enum class RunFile { Exchange, Settings };
 // reason in `result`: one line of Shift-JIS, the reason last, where a cut to the host's line
 // limit hurts least.
 std::string UnreadFileMessage(RunFile file, std::string_view fileName,
-                              const MyFunc::ReadResult& result);
+                              const util::ReadResult& result);
 
 }  // namespace tq58

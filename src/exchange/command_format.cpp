@@ -7,7 +7,7 @@
 
 #include "util/real_format.h"
 
-namespace JwwGaibu {
+namespace tq58::exchange {
 
 void AppendHex(std::string& out, int32_t value) {
   std::array<char, 16> buffer;
@@ -23,7 +23,7 @@ void AppendReals(std::string& out, std::initializer_list<double> values) {
   for (const double value : values) {
     if (!first) out += ' ';
     first = false;
-    MyFunc::AppendReal(out, value);
+    util::AppendReal(out, value);
   }
 }
 
@@ -34,4 +34,4 @@ bool AllFinite(std::initializer_list<double> values) {
   return true;
 }
 
-}  // namespace JwwGaibu
+}  // namespace tq58::exchange

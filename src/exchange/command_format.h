@@ -1,12 +1,12 @@
 // Number forms of the drawing commands: hexadecimal integers and runs of reals (decimal
-// integers are MyFunc::AppendDecimal).
+// integers are util::AppendDecimal).
 #pragma once
 
 #include <cstdint>
 #include <initializer_list>
 #include <string>
 
-namespace JwwGaibu {
+namespace tq58::exchange {
 
 // The value as an unsigned 32-bit number in upper-case hexadecimal: 10 gives "A".
 void AppendHex(std::string& out, int32_t value);
@@ -17,4 +17,4 @@ void AppendReals(std::string& out, std::initializer_list<double> values);
 // True when none of the values is infinite or NaN.
 bool AllFinite(std::initializer_list<double> values);
 
-}  // namespace JwwGaibu
+}  // namespace tq58::exchange

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace JwwGaibu {
+namespace tq58::exchange {
 
 // The host's default font, "<ＭＳ ゴシック>" in Shift-JIS.
 inline constexpr char kDefaultFontName[] = "<\x82\x6c\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4e>";
@@ -29,4 +29,4 @@ struct DrawingState {
   bool operator==(const DrawingState&) const = default;
 };
 
-}  // namespace JwwGaibu
+}  // namespace tq58::exchange

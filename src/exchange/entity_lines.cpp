@@ -4,16 +4,16 @@
 #include <string_view>
 #include <vector>
 
-#include "util/geometry.h"
+#include "geometry/geometry.h"
+#include "geometry/tolerances.h"
 #include "util/text_cut.h"
-#include "util/tolerances.h"
 
-namespace JwwGaibu {
+namespace tq58::exchange {
 namespace {
 
 constexpr int32_t kMsgTextKind = 2;  // only a "cs" text completes a "msg" pair
 
-using MyFunc::PointD;
+using geometry::PointD;
 
 // Corner j (from 1) of a solid: fields 2j - 1 and 2j.
 PointD Corner(const FieldSplitter& fields, int j) {
@@ -25,7 +25,9 @@ void Store(PointD p, double& x, double& y) {
   y = p.y;
 }
 
-bool Coincide(PointD a, PointD b) { return MyFunc::SamePoint(a, b, MyFunc::kSolidPointTolerance); }
+bool Coincide(PointD a, PointD b) {
+  return geometry::SamePoint(a, b, geometry::kSolidPointTolerance);
+}
 
 // Records the entity in EntityOrder, appends its record and gives it its header.
 template <typename Record>
@@ -82,8 +84,8 @@ void FillText(const ExchangeModel& model, const FieldSplitter& fields, int32_t t
   text.Y = fields.Real(2);
   text.DirX = fields.Real(3);
   text.DirY = fields.Real(4);
-  text.FontName = MyFunc::CutToByteLimit(reading.CurFontName, kShortTextLimit);
-  text.Text = MyFunc::CutToByteLimit(fields.Field(5), kShortTextLimit);
+  text.FontName = util::CutToByteLimit(reading.CurFontName, kShortTextLimit);
+  text.Text = util::CutToByteLimit(fields.Field(5), kShortTextLimit);
 }
 
 void ApplyText(ExchangeModel& model, const FieldSplitter& fields, int32_t textKind) {
@@ -336,4 +338,4 @@ void ApplyPlainSegment(ExchangeModel& model, const FieldSplitter& fields) {
   ClearPending(model);
 }
 
-}  // namespace JwwGaibu
+}  // namespace tq58::exchange

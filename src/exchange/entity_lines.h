@@ -5,7 +5,7 @@
 #include "exchange/field_splitter.h"
 #include "exchange/model.h"
 
-namespace JwwGaibu {
+namespace tq58::exchange {
 
 // Circles, arcs, texts, points, blocks and solids ("ci", "ch".."c2", "pt", "BL", "sl", "sc",
 // "se", "so", "sg" with a fitting field count). False, with nothing changed, for any other
@@ -16,4 +16,4 @@ bool ApplyEntityLine(ExchangeModel& model, const FieldSplitter& fields);
 // stored, or held for the next "cs" text while a "msg" line is pending.
 void ApplyPlainSegment(ExchangeModel& model, const FieldSplitter& fields);
 
-}  // namespace JwwGaibu
+}  // namespace tq58::exchange

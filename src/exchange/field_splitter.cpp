@@ -8,7 +8,7 @@
 
 #include "util/text_convert.h"
 
-namespace JwwGaibu {
+namespace tq58::exchange {
 namespace {
 
 constexpr unsigned char kQuote = 0x22;
@@ -25,7 +25,7 @@ constexpr std::array<ByteRole, 256> MakeByteRoles() {
   std::array<ByteRole, 256> roles{};
   for (std::size_t b = 0; b < roles.size(); ++b) {
     const auto byte = static_cast<unsigned char>(b);
-    if (MyFunc::IsLeadByte(byte)) {
+    if (util::IsLeadByte(byte)) {
       roles[b] = ByteRole::LeadByte;
     } else if (byte == kBlank || byte == kTab) {
       roles[b] = ByteRole::Separator;
@@ -133,7 +133,7 @@ bool FieldSplitter::SplitInPlace(std::string_view line) {
   // After a quote or an equals sign the rest of the line is one field, blanks included.
   while (i < size) {
     const auto byte = static_cast<unsigned char>(line[i]);
-    if (MyFunc::IsLeadByte(byte)) {
+    if (util::IsLeadByte(byte)) {
       if (i + 1 == size) break;  // half a character at the end of the line
       i += 2;
     } else if (KeptAfterSeparating(byte)) {
@@ -202,7 +202,7 @@ void FieldSplitter::SplitIntoBuffer(std::string_view line) {
   // After a quote or an equals sign the rest of the line is one field, blanks included.
   while (i < size) {
     const auto byte = static_cast<unsigned char>(line[i]);
-    if (MyFunc::IsLeadByte(byte)) {
+    if (util::IsLeadByte(byte)) {
       if (i + 1 == size) break;  // half a character at the end of the line
       out[length++] = line[i++];
       out[length++] = line[i++];
@@ -220,8 +220,8 @@ std::string_view FieldSplitter::Field(int index) const {
   return fields_[static_cast<std::size_t>(index)];
 }
 
-double FieldSplitter::Real(int index) const { return MyFunc::TextToFloat(Field(index)); }
+double FieldSplitter::Real(int index) const { return util::TextToFloat(Field(index)); }
 
-int32_t FieldSplitter::Int(int index) const { return MyFunc::TextToInt(Field(index)); }
+int32_t FieldSplitter::Int(int index) const { return util::TextToInt(Field(index)); }
 
-}  // namespace JwwGaibu
+}  // namespace tq58::exchange

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace JwwGaibu {
+namespace tq58::exchange {
 
 // Splits lines into at most 32 fields. A field is a view into the line itself where it is a
 // plain slice of it, which is nearly always; only a line with a byte to drop from inside a
@@ -52,4 +52,4 @@ class FieldSplitter {
   int count_ = 1;
 };
 
-}  // namespace JwwGaibu
+}  // namespace tq58::exchange

@@ -2,7 +2,7 @@
 // entity record is made with.
 #include "exchange/model.h"
 
-namespace JwwGaibu {
+namespace tq58::exchange {
 namespace {
 
 // Empties a list and gives its storage back (clear() alone keeps the capacity).
@@ -50,4 +50,4 @@ double LayerGroupScaleOf(const ExchangeModel& model, int32_t layerGroup) {
   return model.LayerGroupScale[static_cast<std::size_t>(layerGroup)];
 }
 
-}  // namespace JwwGaibu
+}  // namespace tq58::exchange

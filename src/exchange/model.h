@@ -14,7 +14,7 @@
 #include "exchange/drawing_state.h"
 #include "exchange/writer_state.h"
 
-namespace JwwGaibu {
+namespace tq58::exchange {
 
 inline constexpr int kLayerGroupCount = 16;
 inline constexpr int kLayersPerGroup = 16;
@@ -324,4 +324,4 @@ void AddEntityOrder(ExchangeModel& model, int32_t kind, int32_t index);
 // any other number gives scale 1 rather than a read outside the table.
 double LayerGroupScaleOf(const ExchangeModel& model, int32_t layerGroup);
 
-}  // namespace JwwGaibu
+}  // namespace tq58::exchange

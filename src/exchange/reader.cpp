@@ -7,7 +7,7 @@
 #include "exchange/whole_file_reservation.h"
 #include "util/text_file.h"
 
-namespace JwwGaibu {
+namespace tq58::exchange {
 namespace {
 
 // Applies the first rule that takes the split line.
@@ -21,10 +21,10 @@ void ApplyLine(ExchangeModel& model, const FieldSplitter& fields) {
 
 }  // namespace
 
-MyFunc::ReadResult ReadExchangeFile(ExchangeModel& model, const std::filesystem::path& path) {
+util::ReadResult ReadExchangeFile(ExchangeModel& model, const std::filesystem::path& path) {
   WholeFileReservation reservation(path);
   FieldSplitter fields;  // one buffer for every line of the file
-  return MyFunc::ForEachTextLine(path, [&](std::string_view line) {
+  return util::ForEachTextLine(path, [&](std::string_view line) {
     fields.Split(line);
     ApplyLine(model, fields);
     reservation.AfterLine(model, line.size());
@@ -38,4 +38,4 @@ void ParseExchangeLine(ExchangeModel& model, std::string_view line) {
   ApplyLine(model, fields);
 }
 
-}  // namespace JwwGaibu
+}  // namespace tq58::exchange

@@ -7,10 +7,10 @@
 #include "util/host_limits.h"
 #include "util/text_convert.h"
 
-namespace JwwGaibu {
+namespace tq58::exchange {
 namespace {
 
-using MyFunc::TextToInt;
+using util::TextToInt;
 
 // `text` from its character `position` (counted from 1) to its end; empty when shorter.
 std::string_view From(std::string_view text, std::size_t position) {
@@ -20,7 +20,7 @@ std::string_view From(std::string_view text, std::size_t position) {
 // The character at `position` (from 1) as one hexadecimal digit; 0 when missing or no digit.
 int32_t HexDigitAt(std::string_view text, std::size_t position) {
   if (position > text.size()) return 0;
-  const int digit = MyFunc::HexDigitValue(text[position - 1]);
+  const int digit = util::HexDigitValue(text[position - 1]);
   return digit < 0 ? 0 : digit;
 }
 
@@ -199,7 +199,7 @@ bool ApplyCLine(ExchangeModel& model, const FieldSplitter& fields) {
   } else if (keyword.starts_with("cc")) {
     // Only the one character after "cc" is the colour.
     const int32_t color = TextToInt(keyword.substr(2, 1));
-    model.Reading.CurTextColor = MyFunc::IsTextColor(color) ? color : 0;
+    model.Reading.CurTextColor = util::IsTextColor(color) ? color : 0;
   } else {
     return false;
   }
@@ -281,4 +281,4 @@ bool ApplyStateLine(ExchangeModel& model, const FieldSplitter& fields) {
   }
 }
 
-}  // namespace JwwGaibu
+}  // namespace tq58::exchange

@@ -5,7 +5,7 @@
 #include "exchange/field_splitter.h"
 #include "exchange/model.h"
 
-namespace JwwGaibu {
+namespace tq58::exchange {
 
 // Applies the first of these rules that takes the line, in this order: "file=" anywhere in
 // the first field, "hk", "hs", "hzs", "hcw", "hch", "hcd", "hcc", "bz", "hn", "lgn", "lyn",
@@ -13,4 +13,4 @@ namespace JwwGaibu {
 // "hhp". False, with nothing changed, when none does.
 bool ApplyStateLine(ExchangeModel& model, const FieldSplitter& fields);
 
-}  // namespace JwwGaibu
+}  // namespace tq58::exchange

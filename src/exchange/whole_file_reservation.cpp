@@ -6,7 +6,7 @@
 #include <system_error>
 #include <vector>
 
-namespace JwwGaibu {
+namespace tq58::exchange {
 namespace {
 
 // Bytes read after which the lists are sized; smaller files are not worth it.
@@ -47,4 +47,4 @@ void WholeFileReservation::AfterLine(ExchangeModel& model, std::size_t length) {
   pending_ = false;
 }
 
-}  // namespace JwwGaibu
+}  // namespace tq58::exchange

@@ -6,7 +6,7 @@
 
 #include "exchange/model.h"
 
-namespace JwwGaibu {
+namespace tq58::exchange {
 
 // Gives the lists of a large file room for the whole file once its first megabyte is read,
 // each list by the share of its kind so far. Growing by doubling instead would copy each large
@@ -25,4 +25,4 @@ class WholeFileReservation {
   bool pending_ = false;
 };
 
-}  // namespace JwwGaibu
+}  // namespace tq58::exchange

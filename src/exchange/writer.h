@@ -9,7 +9,7 @@
 
 #include "exchange/model.h"
 
-namespace JwwGaibu {
+namespace tq58::exchange {
 
 // Starts the writer's record afresh: every force flag set, the drawing state at its start
 // values. The output list stays as it is.
@@ -75,4 +75,4 @@ void OutNotice(WriterState& writer, std::string_view text);
 // failure no partly written file remains: the file is removed and the result is false.
 bool WriteExchangeFile(const WriterState& writer, const std::filesystem::path& path);
 
-}  // namespace JwwGaibu
+}  // namespace tq58::exchange

@@ -9,10 +9,10 @@
 #include "util/host_limits.h"
 #include "util/real_format.h"
 
-namespace JwwGaibu {
+namespace tq58::exchange {
 namespace {
 
-using MyFunc::AppendDecimal;
+using util::AppendDecimal;
 
 constexpr int32_t kMaxTextStyle = 10;
 constexpr int32_t kFreeSizeTextStyle = 0;
@@ -96,8 +96,8 @@ void OutLineType(const ExchangeModel& model, WriterState& writer, int32_t lineTy
 void OutLineWidth(const ExchangeModel& model, WriterState& writer, int32_t width) {
   // A host that announced no widths does not understand width commands.
   if (!model.LineWidthSeen) return;
-  int32_t value = width == MyFunc::kHostLineWidth ? model.HostLineWidth : width;
-  if (value < 0 || value > MyFunc::kMaxLineWidth) value = 0;
+  int32_t value = width == util::kHostLineWidth ? model.HostLineWidth : width;
+  if (value < 0 || value > util::kMaxLineWidth) value = 0;
   EmitAttribute(writer, "lw", NumberForm::Decimal, value, writer.Emitted.CurLineWidth,
                 writer.Emitted.ForceLineWidth);
 }
@@ -142,7 +142,7 @@ void OutTextStyle(const ExchangeModel& model, WriterState& writer, int32_t style
 }
 
 void OutTextColor(WriterState& writer, int32_t textColor) {
-  const int32_t value = MyFunc::IsTextColor(textColor) ? textColor : 0;
+  const int32_t value = util::IsTextColor(textColor) ? textColor : 0;
   EmitAttribute(writer, "cc", NumberForm::Decimal, value, writer.Emitted.CurTextColor,
                 writer.Emitted.ForceTextColor);
 }
@@ -158,4 +158,4 @@ void OutFontName(const ExchangeModel& model, WriterState& writer, std::string_vi
   emitted.ForceFontName = false;
 }
 
-}  // namespace JwwGaibu
+}  // namespace tq58::exchange

@@ -6,13 +6,13 @@
 
 #include "exchange/command_format.h"
 #include "exchange/writer.h"
+#include "geometry/tolerances.h"
 #include "util/text_convert.h"
-#include "util/tolerances.h"
 
-namespace JwwGaibu {
+namespace tq58::exchange {
 namespace {
 
-using MyFunc::kDegenerateGeometryTolerance;
+using geometry::kDegenerateGeometryTolerance;
 
 // Room for a segment or arc line at once, so that appending its numbers does not reallocate.
 constexpr std::size_t kGeometryLineCapacity = 160;
@@ -79,7 +79,7 @@ void OutText(WriterState& writer, int32_t textKind, std::string_view text, doubl
       std::fabs(dy) <= kDegenerateGeometryTolerance) {
     return;
   }
-  if (MyFunc::RemoveBlanks(text).empty()) return;
+  if (util::RemoveBlanks(text).empty()) return;
   // The position line ends in a double quote; the file joins the text line onto it, so the
   // text keeps a whole line of 255 bytes for itself.
   std::string line = TextKeyword(textKind);
@@ -90,4 +90,4 @@ void OutText(WriterState& writer, int32_t textKind, std::string_view text, doubl
   AddOutputLine(writer, text);
 }
 
-}  // namespace JwwGaibu
+}  // namespace tq58::exchange

@@ -8,10 +8,10 @@
 #include "util/text_cut.h"
 #include "util/text_file.h"
 
-namespace JwwGaibu {
+namespace tq58::exchange {
 namespace {
 
-using MyFunc::kLineBreak;
+using util::kLineBreak;
 
 constexpr std::size_t kMaxLineBytes = 255;  // longest line the host reads
 constexpr char kEmptyOutput[] = "hq";
@@ -35,7 +35,7 @@ std::string FileContents(const std::vector<std::string>& lines) {
 }  // namespace
 
 void AddOutputLine(WriterState& writer, std::string_view line) {
-  writer.OutputLines.emplace_back(MyFunc::CutToByteLimit(line, kMaxLineBytes));
+  writer.OutputLines.emplace_back(util::CutToByteLimit(line, kMaxLineBytes));
 }
 
 namespace {
@@ -60,11 +60,11 @@ void OutErrorMessage(WriterState& writer, std::string_view text) {
 void OutNotice(WriterState& writer, std::string_view text) { AddMessageLine(writer, "h#", text); }
 
 bool WriteExchangeFile(const WriterState& writer, const std::filesystem::path& path) {
-  if (MyFunc::ReplaceFileContents(path, FileContents(writer.OutputLines))) return true;
+  if (util::ReplaceFileContents(path, FileContents(writer.OutputLines))) return true;
   // The host would read its own input back as commands; no file is better than that.
   std::error_code ignored;
   std::filesystem::remove(path, ignored);
   return false;
 }
 
-}  // namespace JwwGaibu
+}  // namespace tq58::exchange

@@ -7,7 +7,7 @@
 
 #include "exchange/drawing_state.h"
 
-namespace JwwGaibu {
+namespace tq58::exchange {
 
 // The values the writer emitted last, and per attribute a force flag: while it is set, the
 // next command of that attribute is emitted even for an unchanged value. A fresh one, every
@@ -30,4 +30,4 @@ struct WriterState {
   EmittedState Emitted;
 };
 
-}  // namespace JwwGaibu
+}  // namespace tq58::exchange

@@ -3,18 +3,18 @@
 
 #include <string>
 
+#include "drawing/chain_mode.h"
 #include "exchange/writer.h"
-#include "multiline/chain_mode.h"
 #include "preview/model_scene.h"
 
 namespace tq58::preview {
 
-Scene ChainScene(const PresetStore& store, int32_t preset, const JwwGaibu::ExchangeModel& host,
+Scene ChainScene(const PresetStore& store, int32_t preset, const exchange::ExchangeModel& host,
                  bool reverse) {
   PresetStore drawn = store;
   drawn.CurrentPreset = preset;
-  JwwGaibu::WriterState writer;
-  JwwGaibu::ResetWriterState(writer);
+  exchange::WriterState writer;
+  exchange::ResetWriterState(writer);
   DrawChainMultiLines(drawn, host, writer, reverse);
 
   Scene scene;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "exchange/reader.h"
-#include "multiline/base_path.h"
+#include "path/base_path.h"
 #include "preview/host_palette.h"
 #include "util/host_limits.h"
 
@@ -15,7 +15,7 @@ namespace tq58::preview {
 
 namespace {
 
-using namespace JwwGaibu;
+using namespace tq58::exchange;
 
 constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
 constexpr char kIndicatedColor[] = "#e06000";
@@ -188,8 +188,7 @@ void AddBasePath(const BasePath& path, Scene& scene) {
 
 void AddIndicatedPoints(const ExchangeModel& model, Scene& scene) {
   // The base path as a polyline run takes it: every point up to the first missing one.
-  const std::vector<PointD> points =
-      TakeBasePath(model.HpPoints, MyFunc::kPolylinePointLimit).points;
+  const std::vector<PointD> points = TakeBasePath(model.HpPoints, util::kPolylinePointLimit).points;
   for (std::size_t i = 1; i < points.size(); ++i) {
     scene.Add(Layer::Indicated, SegmentShape{points[i - 1], points[i]}, BasePathStroke());
   }

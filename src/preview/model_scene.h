@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "exchange/model.h"
-#include "multiline/base_path.h"
+#include "path/base_path.h"
 #include "preview/scene.h"
 
 namespace tq58::preview {
@@ -14,7 +14,7 @@ namespace tq58::preview {
 // Adds every entity of `model` to `layer`: in the host's grey for Layer::Host, otherwise in
 // the colour, line type and width that the entity carries. Ring and band solids ("so", "sg")
 // have no outline of their own and are left out.
-void AddEntities(const JwwGaibu::ExchangeModel& model, Layer layer, Scene& scene);
+void AddEntities(const exchange::ExchangeModel& model, Layer layer, Scene& scene);
 
 // Adds the commands of `lines` (as a run writes them back) as the host reads and draws them:
 // attribute lines set the drawing state that the segments and arcs after them carry.
@@ -25,6 +25,6 @@ void AddBasePath(const BasePath& path, Scene& scene);
 
 // Adds the indicated points with their numbers, and the base path that a run draws along:
 // the points 1, 2, 3 ... up to the first one missing.
-void AddIndicatedPoints(const JwwGaibu::ExchangeModel& model, Scene& scene);
+void AddIndicatedPoints(const exchange::ExchangeModel& model, Scene& scene);
 
 }  // namespace tq58::preview

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "drawing/point_mode.h"
+#include "drawing/row_writer.h"
 #include "exchange/writer.h"
-#include "multiline/construction.h"
-#include "multiline/junction_network.h"
-#include "multiline/point_mode.h"
-#include "multiline/row_writer.h"
+#include "network/junction_network.h"
 #include "preview/model_scene.h"
+#include "rows/construction.h"
 #include "util/host_limits.h"
 
 namespace tq58::preview {
@@ -112,15 +112,15 @@ std::vector<BasePath> JunctionSamplePaths(double leg, double gap) {
   };
 }
 
-JwwGaibu::ExchangeModel SyntheticHostModel(const Path& path, double scale) {
-  JwwGaibu::ExchangeModel model;
+exchange::ExchangeModel SyntheticHostModel(const Path& path, double scale) {
+  exchange::ExchangeModel model;
   model.LayerGroupScale[static_cast<std::size_t>(model.HostLayerGroup)] = scale;
   model.HostLineColor = kSampleHostColor;
   model.HostLineType = kSampleHostLineType;
   model.HostLineWidth = kSampleHostWidth;
   model.LineWidthSeen = true;  // the host announces widths, so rows draw with their own
   for (std::size_t i = 0; i < path.size(); ++i) {
-    model.HpPoints[i + 1] = {true, path[i].x, path[i].y, JwwGaibu::HpPlain};
+    model.HpPoints[i + 1] = {true, path[i].x, path[i].y, exchange::HpPlain};
   }
   return model;
 }
@@ -140,16 +140,16 @@ Scene SampleScene(const TLineTable& table, double scale) {
 
   Scene scene;
   for (const Path& path : SamplePaths(size.leg, size.gap)) {
-    JwwGaibu::ExchangeModel host = SyntheticHostModel(path, scale);
-    JwwGaibu::WriterState writer;
-    DrawMultiLines(drawn, host, writer, MyFunc::kPolylinePointLimit);
+    exchange::ExchangeModel host = SyntheticHostModel(path, scale);
+    exchange::WriterState writer;
+    DrawMultiLines(drawn, host, writer, util::kPolylinePointLimit);
     AddIndicatedPoints(host, scene);
     AddWrittenCommands(writer.OutputLines, scene);
   }
   // The curves as chain mode draws along selected arcs.
-  const JwwGaibu::ExchangeModel host = SyntheticHostModel({}, scale);
+  const exchange::ExchangeModel host = SyntheticHostModel({}, scale);
   for (const BasePath& path : CurvedSamplePaths(size.leg, size.gap)) {
-    JwwGaibu::WriterState writer;
+    exchange::WriterState writer;
     WriteMultiLine(host, writer, BuildMultiLine(path, table, scale));
     AddBasePath(path, scene);
     AddWrittenCommands(writer.OutputLines, scene);
@@ -157,7 +157,7 @@ Scene SampleScene(const TLineTable& table, double scale) {
   // The network with its junctions as the preset's option has them: cleaned, or each street
   // drawn on its own so that the bands overlap.
   const std::vector<BasePath> network = JunctionSamplePaths(size.leg, size.gap);
-  JwwGaibu::WriterState writer;
+  exchange::WriterState writer;
   if (table.Options.Junctions == JunctionMode::Clean) {
     WriteMultiLine(host, writer, BuildJunctionNetwork(network, table, scale));
   } else {

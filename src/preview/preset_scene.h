@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "multiline/presets.h"
+#include "presets/presets.h"
 #include "preview/scene.h"
 
 namespace tq58::preview {

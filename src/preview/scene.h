@@ -10,11 +10,11 @@
 #include <variant>
 #include <vector>
 
-#include "util/geometry.h"
+#include "geometry/geometry.h"
 
 namespace tq58::preview {
 
-using MyFunc::PointD;
+using geometry::PointD;
 
 // The host's numbers of a command's colour, line type and width.
 struct HostAttributes {

@@ -6,12 +6,12 @@
 
 namespace tq58::ui {
 
-using MyFunc::Overloaded;
+using util::Overloaded;
 
 std::string ControlText(const FieldControl& control) {
   return std::visit(
       Overloaded{
-          [](CheckBox* box) { return MyFunc::BoolToText(box->Checked()); },
+          [](CheckBox* box) { return util::BoolToText(box->Checked()); },
           [](EditBox* edit) { return edit->Text(); },
           [](ComboBox* list) { return list->Text(); },
           [](SelectedEntry entry) { return std::to_string(entry.list->SelectedIndex()); },
@@ -21,11 +21,11 @@ std::string ControlText(const FieldControl& control) {
 
 void ShowControlText(const FieldControl& control, std::string_view text) {
   std::visit(Overloaded{
-                 [&](CheckBox* box) { box->SetChecked(MyFunc::TextToBool(text)); },
+                 [&](CheckBox* box) { box->SetChecked(util::TextToBool(text)); },
                  [&](EditBox* edit) { edit->SetText(text); },
                  [&](ComboBox* list) { list->SetText(text); },
                  [&](SelectedEntry entry) {
-                   const int32_t index = MyFunc::TextToInt(text);
+                   const int32_t index = util::TextToInt(text);
                    const bool listed = index >= 0 && index < entry.list->ItemCount();
                    entry.list->SetSelectedIndex(listed ? index : -1);
                  },

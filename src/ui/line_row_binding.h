@@ -2,7 +2,7 @@
 // order of the row's field table, which the settings file follows as well.
 #pragma once
 
-#include "multiline/presets.h"
+#include "presets/presets.h"
 #include "ui/line_row_frame.h"
 
 namespace tq58::ui {

@@ -1,7 +1,7 @@
 // What the dialog's preview area shows of the page on display.
 #pragma once
 
-#include "multiline/presets.h"
+#include "presets/presets.h"
 #include "preview/scene.h"
 
 namespace tq58::ui {

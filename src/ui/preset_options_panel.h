@@ -5,7 +5,7 @@
 
 #include <span>
 
-#include "multiline/presets.h"
+#include "presets/presets.h"
 #include "ui/controls.h"
 #include "ui/line_row_frame.h"
 

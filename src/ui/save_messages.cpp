@@ -10,8 +10,8 @@
 namespace tq58::ui {
 namespace {
 
-using MyFunc::ReadFailure;
-using MyFunc::WriteFailure;
+using util::ReadFailure;
+using util::WriteFailure;
 
 // clang-format off
 // 設定を保存できません
@@ -161,18 +161,18 @@ std::string ReasonInWords(std::string_view named, const std::string& systemMessa
 
 // The lines of a message box, joined by its line breaks.
 std::string Lines(std::initializer_list<std::string_view> lines) {
-  return MyFunc::JoinedLines({lines.begin(), lines.size()});
+  return util::JoinedLines({lines.begin(), lines.size()});
 }
 
 }  // namespace
 
-UserMessage SaveFailedMessage(std::string_view settingsFile, const MyFunc::WriteResult& result) {
+UserMessage SaveFailedMessage(std::string_view settingsFile, const util::WriteResult& result) {
   const std::string reason = ReasonInWords(ReasonText(result.Failure), result.SystemMessage);
   return {std::string(kSaveFailedCaption),
           Lines({kSaveFailedLead, settingsFile, "", reason, "", kSaveFailedAdvice})};
 }
 
-UserMessage LoadFailedMessage(std::string_view settingsFile, const MyFunc::ReadResult& result) {
+UserMessage LoadFailedMessage(std::string_view settingsFile, const util::ReadResult& result) {
   const std::string reason = ReasonInWords(ReasonText(result.Failure), result.SystemMessage);
   return {std::string(kLoadFailedCaption),
           Lines({kLoadFailedLead, settingsFile, "", reason, "", kLoadFailedAdvice})};

@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "multiline/settings_file.h"
+#include "presets/settings_file.h"
 #include "ui/help_text.h"
 #include "ui/line_row_binding.h"
 #include "ui/page_preview.h"
@@ -18,17 +18,17 @@
 namespace tq58::ui {
 namespace {
 
-using MyFunc::IsPresetNumber;
+using util::IsPresetNumber;
 
 }  // namespace
 
 TForm1::TForm1(DialogControls controls, PresetStore& store, std::filesystem::path settingsFileName,
-               MyFunc::ReadResult settingsRead)
+               util::ReadResult settingsRead)
     : controls_(controls),
       store_(store),
       settingsFileName_(std::move(settingsFileName)),
       settingsRead_(std::move(settingsRead)) {
-  controls_.Memo1.SetText(MyFunc::JoinedLines(kHelpTextLines));
+  controls_.Memo1.SetText(util::JoinedLines(kHelpTextLines));
 }
 
 void TForm1::OpenSettings() {
@@ -37,13 +37,12 @@ void TForm1::OpenSettings() {
   FillPresetOptionLists(controls_.Options);
   controls_.TabControl1.SetTabIndex(store_.CurrentPreset - 1);
   ShowPage(store_.CurrentPreset);
-  settingsAsRead_ = MyFunc::ReadWholeFile(settingsFileName_);
+  settingsAsRead_ = util::ReadWholeFile(settingsFileName_);
 }
 
 void TForm1::WindowShown() {
   if (SettingsFileUnread()) {
-    controls_.Form.ShowWarning(
-        LoadFailedMessage(MyFunc::PathText(settingsFileName_), settingsRead_));
+    controls_.Form.ShowWarning(LoadFailedMessage(util::PathText(settingsFileName_), settingsRead_));
   }
 }
 
@@ -99,10 +98,10 @@ void TForm1::Button1Click() {
   store_.CurrentPreset = SelectedPresetNumber();
   ReadPage(store_.CurrentPreset);
   if (!MayOverwriteSettingsFile()) return;
-  const MyFunc::WriteResult saved = SaveSettings(store_, settingsFileName_);
+  const util::WriteResult saved = SaveSettings(store_, settingsFileName_);
   if (!saved) {
     // The previous file is as it was, and every edit is still in the dialog.
-    controls_.Form.ShowWarning(SaveFailedMessage(MyFunc::PathText(settingsFileName_), saved));
+    controls_.Form.ShowWarning(SaveFailedMessage(util::PathText(settingsFileName_), saved));
     return;
   }
   controls_.Form.Close();
@@ -111,8 +110,8 @@ void TForm1::Button1Click() {
 void TForm1::Button2Click() { controls_.Form.Close(); }
 
 bool TForm1::MayOverwriteSettingsFile() {
-  std::optional<std::string> now = MyFunc::ReadWholeFile(settingsFileName_);
-  const std::string path = MyFunc::PathText(settingsFileName_);
+  std::optional<std::string> now = util::ReadWholeFile(settingsFileName_);
+  const std::string path = util::PathText(settingsFileName_);
   if (SettingsFileUnread()) {
     // Saving replaces presets that the dialog never showed with the ones on screen.
     if (!controls_.Form.AskYesNo(ReplaceUnreadQuestion(path))) return false;
@@ -128,7 +127,7 @@ bool TForm1::MayOverwriteSettingsFile() {
 }
 
 bool TForm1::SettingsFileUnread() const {
-  return settingsRead_.Unreadable() && settingsRead_.Failure != MyFunc::ReadFailure::FolderInTheWay;
+  return settingsRead_.Unreadable() && settingsRead_.Failure != util::ReadFailure::FolderInTheWay;
 }
 
 int TForm1::SelectedPresetNumber() const {

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "multiline/presets.h"
+#include "presets/presets.h"
 #include "ui/controls.h"
 #include "ui/line_row_frame.h"
 #include "ui/preset_options_panel.h"
@@ -32,7 +32,7 @@ class TForm1 {
   // Puts the help text into Memo1, as the window has it from its creation. `settingsRead` is
   // how loading the settings file into `store` went.
   TForm1(DialogControls controls, PresetStore& store, std::filesystem::path settingsFileName,
-         MyFunc::ReadResult settingsRead);
+         util::ReadResult settingsRead);
 
   // Opening in settings mode: moves the window to the stored position, fills the ten rows and
   // the options' lists, selects the tab of CurrentPreset (raising no tab event) and shows that
@@ -90,7 +90,7 @@ class TForm1 {
   DialogControls controls_;
   PresetStore& store_;
   std::filesystem::path settingsFileName_;
-  MyFunc::ReadResult settingsRead_;            // unreadable until the user agrees to replace it
+  util::ReadResult settingsRead_;              // unreadable until the user agrees to replace it
   std::optional<std::string> settingsAsRead_;  // the file's bytes; none when it had none
   // True while the controls are being filled by the program rather than edited by the user.
   bool fillingControls_ = true;

@@ -1,7 +1,7 @@
 // Opening files by std::filesystem path on both platforms.
 #include "util/file_handle.h"
 
-namespace MyFunc {
+namespace tq58::util {
 
 FileHandle OpenFile(const std::filesystem::path& path, FileMode mode) {
 #ifdef _WIN32
@@ -11,4 +11,4 @@ FileHandle OpenFile(const std::filesystem::path& path, FileMode mode) {
 #endif
 }
 
-}  // namespace MyFunc
+}  // namespace tq58::util

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <memory>
 
-namespace MyFunc {
+namespace tq58::util {
 
 struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
@@ -18,4 +18,4 @@ enum class FileMode { Read, Write };
 // empty on failure.
 FileHandle OpenFile(const std::filesystem::path& path, FileMode mode);
 
-}  // namespace MyFunc
+}  // namespace tq58::util

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace MyFunc {
+namespace tq58::util {
 
 // A line width that stands for the host's current width.
 inline constexpr int32_t kHostLineWidth = -1;
@@ -23,4 +23,4 @@ inline constexpr int32_t kPolylinePointLimit = 98;
 inline constexpr int kPresetCount = 20;
 constexpr bool IsPresetNumber(int32_t number) { return number >= 1 && number <= kPresetCount; }
 
-}  // namespace MyFunc
+}  // namespace tq58::util

@@ -1,7 +1,7 @@
 // Lines joined into one text with the program's line break.
 #include "util/line_break.h"
 
-namespace MyFunc {
+namespace tq58::util {
 
 std::string JoinedLines(std::span<const std::string_view> lines) {
   std::string text;
@@ -12,4 +12,4 @@ std::string JoinedLines(std::span<const std::string_view> lines) {
   return text;
 }
 
-}  // namespace MyFunc
+}  // namespace tq58::util

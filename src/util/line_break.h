@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace MyFunc {
+namespace tq58::util {
 
 // CR LF, as the host and Windows' multi-line edit controls expect.
 inline constexpr char kLineBreak[] = "\r\n";
@@ -13,4 +13,4 @@ inline constexpr char kLineBreak[] = "\r\n";
 // `lines` with kLineBreak between each two, none after the last.
 std::string JoinedLines(std::span<const std::string_view> lines);
 
-}  // namespace MyFunc
+}  // namespace tq58::util

@@ -1,7 +1,7 @@
 // A visitor for std::visit made of one lambda per alternative.
 #pragma once
 
-namespace MyFunc {
+namespace tq58::util {
 
 template <class... Handlers>
 struct Overloaded : Handlers... {
@@ -10,4 +10,4 @@ struct Overloaded : Handlers... {
 template <class... Handlers>
 Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
-}  // namespace MyFunc
+}  // namespace tq58::util

@@ -13,7 +13,7 @@
 #include "util/portable_math_constants.h"
 #include "util/portable_math_internal.h"
 
-namespace MyFunc {
+namespace tq58::util {
 
 namespace {
 
@@ -454,4 +454,4 @@ double PortableAtan2(double y, double x) {
   return portable_math_internal::ExactAtan2(y, x);
 }
 
-}  // namespace MyFunc
+}  // namespace tq58::util

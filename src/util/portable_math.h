@@ -6,7 +6,7 @@
 // wherever its error bound proves it rounds to that same double.
 #pragma once
 
-namespace MyFunc {
+namespace tq58::util {
 
 // sin(x) for x in radians, any finite x (the reduction by pi/2 is exact for every double);
 // NaN for an infinite or NaN x; -0 for -0.
@@ -20,4 +20,4 @@ double PortableCos(double x);
 // (±0, -0) gives ±pi; infinities give the multiples of pi/4 of their directions.
 double PortableAtan2(double y, double x);
 
-}  // namespace MyFunc
+}  // namespace tq58::util

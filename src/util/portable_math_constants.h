@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-namespace MyFunc::portable_math_constants {
+namespace tq58::util::portable_math_constants {
 
 struct Pair {
   double hi;
@@ -403,4 +403,4 @@ inline constexpr std::array<Pair, 129> kAtanOfFastBreakpoints = {{
     {0x1.921fb54442d18p-1, 0x1.1a62633145c07p-55},
 }};
 
-}  // namespace MyFunc::portable_math_constants
+}  // namespace tq58::util::portable_math_constants

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-namespace MyFunc::portable_math_internal {
+namespace tq58::util::portable_math_internal {
 
 // The exact path: the argument reduced exactly, the series summed with about 100 bits; the
 // special values as documented in portable_math.h.
@@ -20,4 +20,4 @@ std::optional<double> FastSin(double x);
 std::optional<double> FastCos(double x);
 std::optional<double> FastAtan2(double y, double x);
 
-}  // namespace MyFunc::portable_math_internal
+}  // namespace tq58::util::portable_math_internal

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace MyFunc {
+namespace tq58::util {
 namespace {
 
 constexpr int kSignificantDigits = 15;
@@ -278,4 +278,4 @@ void AppendDecimal(std::string& out, int64_t value) {
   out.append(buffer.data(), result.ptr);
 }
 
-}  // namespace MyFunc
+}  // namespace tq58::util

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace MyFunc {
+namespace tq58::util {
 
 // Appends `value` rounded to 15 significant digits (half away from zero), trailing zeros
 // dropped, "." as point; fixed notation for 1E-4 <= |v| < 1E15, otherwise "1.5E-7" form.
@@ -18,4 +18,4 @@ std::string FormatReal(double value);
 // Appends an optional "-" and the decimal digits without leading zeros: "0", "25", "-1".
 void AppendDecimal(std::string& out, int64_t value);
 
-}  // namespace MyFunc
+}  // namespace tq58::util

@@ -13,7 +13,7 @@
 #include <memory>
 #endif
 
-namespace MyFunc {
+namespace tq58::util {
 
 #ifdef _WIN32
 namespace {
@@ -94,4 +94,4 @@ std::wstring ShiftJisToWide(std::string_view bytes) {
 }
 #endif
 
-}  // namespace MyFunc
+}  // namespace tq58::util

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace MyFunc {
+namespace tq58::util {
 
 // Shift-JIS bytes as wide text (UTF-16 on Windows, UTF-32 elsewhere); a byte sequence that is
 // not Shift-JIS becomes a replacement character: the code page's own on Windows, U+FFFD
@@ -17,4 +17,4 @@ std::wstring ShiftJisToWide(std::string_view bytes);
 std::string WideToShiftJis(std::wstring_view text);
 #endif
 
-}  // namespace MyFunc
+}  // namespace tq58::util

@@ -10,7 +10,7 @@
 #include "util/shift_jis_text.h"
 #endif
 
-namespace MyFunc {
+namespace tq58::util {
 
 #ifdef _WIN32
 std::string PathText(const std::filesystem::path& path) { return WideToShiftJis(path.native()); }
@@ -27,4 +27,4 @@ std::string WindowsErrorText(unsigned long code) {
 std::string PathText(const std::filesystem::path& path) { return path.string(); }
 #endif
 
-}  // namespace MyFunc
+}  // namespace tq58::util

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-namespace MyFunc {
+namespace tq58::util {
 
 // `path` as Shift-JIS bytes for a message; on Windows a character that Shift-JIS cannot hold
 // becomes "?". Elsewhere the path's own bytes.
@@ -17,4 +17,4 @@ std::string PathText(const std::filesystem::path& path);
 std::string WindowsErrorText(unsigned long code);
 #endif
 
-}  // namespace MyFunc
+}  // namespace tq58::util

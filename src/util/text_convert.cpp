@@ -6,7 +6,7 @@
 #include <cmath>
 #include <system_error>
 
-namespace MyFunc {
+namespace tq58::util {
 namespace {
 
 constexpr unsigned char kSpace = 0x20;
@@ -181,4 +181,4 @@ double TextToFloat(std::string_view text) {
   return negative ? -value : value;
 }
 
-}  // namespace MyFunc
+}  // namespace tq58::util

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace MyFunc {
+namespace tq58::util {
 
 // True for the first byte of a Shift-JIS double-byte character (0x80-0x9F, 0xE0-0xFD).
 constexpr bool IsLeadByte(unsigned char byte) {
@@ -31,4 +31,4 @@ int32_t TextToInt(std::string_view text);
 // Decimal real with "." as the point; 0.0 for anything malformed or beyond a double's range.
 double TextToFloat(std::string_view text);
 
-}  // namespace MyFunc
+}  // namespace tq58::util

@@ -3,7 +3,7 @@
 
 #include "util/text_convert.h"
 
-namespace MyFunc {
+namespace tq58::util {
 
 std::string_view CutToByteLimit(std::string_view text, std::size_t limit) {
   if (text.size() <= limit) return text;
@@ -18,4 +18,4 @@ std::string_view CutToByteLimit(std::string_view text, std::size_t limit) {
   return text.substr(0, kept);
 }
 
-}  // namespace MyFunc
+}  // namespace tq58::util

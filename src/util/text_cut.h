@@ -4,10 +4,10 @@
 #include <cstddef>
 #include <string_view>
 
-namespace MyFunc {
+namespace tq58::util {
 
 // The longest start of `text` of at most `limit` bytes that does not end in the first byte of
 // a double-byte character: a pair that would straddle the limit is left out whole.
 std::string_view CutToByteLimit(std::string_view text, std::size_t limit);
 
-}  // namespace MyFunc
+}  // namespace tq58::util

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace MyFunc {
+namespace tq58::util {
 
 // Why a file could not be read, in the terms a user can act on.
 enum class ReadFailure {
@@ -75,4 +75,4 @@ enum class Durability {
 WriteResult ReplaceFileContents(const std::filesystem::path& path, std::string_view content,
                                 Durability durability = Durability::Cached);
 
-}  // namespace MyFunc
+}  // namespace tq58::util

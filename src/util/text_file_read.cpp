@@ -9,7 +9,7 @@
 #include "util/text_file.h"
 #include "util/write_faults.h"
 
-namespace MyFunc {
+namespace tq58::util {
 namespace {
 
 constexpr std::size_t kReadBlockSize = 1 << 16;
@@ -88,4 +88,4 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
   return bytes;
 }
 
-}  // namespace MyFunc
+}  // namespace tq58::util

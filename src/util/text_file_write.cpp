@@ -22,7 +22,7 @@
 #include <unistd.h>
 #endif
 
-namespace MyFunc {
+namespace tq58::util {
 namespace {
 
 // Names tried for the temporary file before giving up (each is taken only if it is free).
@@ -149,4 +149,4 @@ WriteResult ReplaceFileContents(const std::filesystem::path& path, std::string_v
   return result;
 }
 
-}  // namespace MyFunc
+}  // namespace tq58::util

@@ -13,7 +13,7 @@
 #include <windows.h>
 #endif
 
-namespace MyFunc {
+namespace tq58::util {
 namespace {
 
 WriteFailure FailureOfErrno(int error) {
@@ -130,4 +130,4 @@ ReadResult ReadFailureOf(const SystemError& error) {
   return {ReadFailureOfErrno(error.Errno), ErrnoText(error.Errno)};
 }
 
-}  // namespace MyFunc
+}  // namespace tq58::util

@@ -4,7 +4,7 @@
 
 #include "util/text_file.h"
 
-namespace MyFunc {
+namespace tq58::util {
 
 // An error of a failed system call: the C library's errno, and on Windows also the system's
 // own error code where the call gave one (0 when only errno is known; always 0 elsewhere).
@@ -25,4 +25,4 @@ WriteResult FailureOf(const SystemError& error);
 // The read failure that `error` means, with the system's text for it.
 ReadResult ReadFailureOf(const SystemError& error);
 
-}  // namespace MyFunc
+}  // namespace tq58::util

@@ -79,9 +79,9 @@ TEST_F(ProgramRunTest, AnUnreadableFileDrawsNothingAndTellsWhy) {
 
 TEST_F(ProgramRunTest, TheRunModeGivesThePointLimit) {
   static int32_t seenLimit = -1;
-  const tq58::DrawOperation recordLimit = [](const tq58::PresetStore&,
-                                             const JwwGaibu::ExchangeModel&, JwwGaibu::WriterState&,
-                                             int32_t pointLimit) { seenLimit = pointLimit; };
+  const tq58::DrawOperation recordLimit =
+      [](const tq58::PresetStore&, const tq58::exchange::ExchangeModel&,
+         tq58::exchange::WriterState&, int32_t pointLimit) { seenLimit = pointLimit; };
   for (const auto& [runMode, limit] : {std::pair{1, 1}, std::pair{2, 98}}) {
     tq58::ProgramRun run;
     tq58::StartProgramRun(run, Files());
@@ -92,9 +92,9 @@ TEST_F(ProgramRunTest, TheRunModeGivesThePointLimit) {
 
 // A construction that emits a segment and then fails.
 template <typename Fault>
-void FailAfterOneSegment(const tq58::PresetStore&, const JwwGaibu::ExchangeModel&,
-                         JwwGaibu::WriterState& writer, int32_t) {
-  JwwGaibu::OutSegment(writer, 0, 0, 10, 10);
+void FailAfterOneSegment(const tq58::PresetStore&, const tq58::exchange::ExchangeModel&,
+                         tq58::exchange::WriterState& writer, int32_t) {
+  tq58::exchange::OutSegment(writer, 0, 0, 10, 10);
   throw Fault();
 }
 

@@ -8,7 +8,7 @@
 #include <new>
 #include <string>
 
-#include "multiline/settings_file.h"
+#include "presets/settings_file.h"
 #include "support/files.h"
 #include "support/real_faults.h"
 #include "ui/memory_controls.h"
@@ -22,7 +22,7 @@ using tq58::ui::testing::MemoryDialog;
 template <typename User>
 tq58::SettingsDialog MemoryDialogRun(User user) {
   return [user](tq58::PresetStore& store, const std::filesystem::path& settingsFile,
-                const MyFunc::ReadResult& settingsRead) {
+                const tq58::util::ReadResult& settingsRead) {
     MemoryDialog view;
     TForm1 dialog(view.Controls(), store, settingsFile, settingsRead);
     dialog.OpenSettings();

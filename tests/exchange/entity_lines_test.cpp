@@ -9,7 +9,7 @@
 
 namespace {
 
-using namespace JwwGaibu;
+using namespace tq58::exchange;
 using reader_test::Parsed;
 using Order = std::vector<TEntityOrderItem>;
 

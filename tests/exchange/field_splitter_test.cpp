@@ -9,7 +9,7 @@
 
 namespace {
 
-using JwwGaibu::FieldSplitter;
+using tq58::exchange::FieldSplitter;
 using Fields = std::vector<std::string>;
 
 Fields FieldsOf(FieldSplitter& splitter, std::string_view line) {

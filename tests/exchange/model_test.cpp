@@ -7,7 +7,7 @@
 
 namespace {
 
-using namespace JwwGaibu;
+using namespace tq58::exchange;
 
 TEST(ExchangeModel, StartsWithTheDocumentedValues) {
   const ExchangeModel model;

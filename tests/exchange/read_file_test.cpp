@@ -12,7 +12,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using namespace JwwGaibu;
+using namespace tq58::exchange;
 
 class ReadExchangeFileTest : public testing::Test {
  protected:

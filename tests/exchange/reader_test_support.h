@@ -8,9 +8,9 @@
 
 namespace reader_test {
 
-inline JwwGaibu::ExchangeModel Parsed(std::initializer_list<std::string_view> lines) {
-  JwwGaibu::ExchangeModel model;
-  for (std::string_view line : lines) JwwGaibu::ParseExchangeLine(model, line);
+inline tq58::exchange::ExchangeModel Parsed(std::initializer_list<std::string_view> lines) {
+  tq58::exchange::ExchangeModel model;
+  for (std::string_view line : lines) tq58::exchange::ParseExchangeLine(model, line);
   return model;
 }
 

@@ -8,7 +8,7 @@
 
 namespace {
 
-using namespace JwwGaibu;
+using namespace tq58::exchange;
 using reader_test::Parsed;
 
 TEST(StateLines, BlankLinesChangeNothing) {

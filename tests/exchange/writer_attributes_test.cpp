@@ -9,7 +9,7 @@
 
 #include "exchange/writer.h"
 
-namespace JwwGaibu {
+namespace tq58::exchange {
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -207,4 +207,4 @@ TEST_F(WriterAttributes, FontNameWithItsPrefixAndHostFallback) {
 }
 
 }  // namespace
-}  // namespace JwwGaibu
+}  // namespace tq58::exchange

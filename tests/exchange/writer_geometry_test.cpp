@@ -8,7 +8,7 @@
 
 #include "exchange/writer.h"
 
-namespace JwwGaibu {
+namespace tq58::exchange {
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -82,4 +82,4 @@ TEST(WriterGeometry, LongTextKeepsItsFirst255Bytes) {
 }
 
 }  // namespace
-}  // namespace JwwGaibu
+}  // namespace tq58::exchange

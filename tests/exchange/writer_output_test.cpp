@@ -9,7 +9,7 @@
 #include "exchange/writer.h"
 #include "support/files.h"
 
-namespace JwwGaibu {
+namespace tq58::exchange {
 namespace {
 
 namespace fs = std::filesystem;
@@ -114,4 +114,4 @@ TEST_F(WriterOutput, UnwritableFolderReportsFalse) {
 }
 
 }  // namespace
-}  // namespace JwwGaibu
+}  // namespace tq58::exchange

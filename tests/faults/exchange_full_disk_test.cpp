@@ -11,7 +11,7 @@
 #include "support/files.h"
 #include "support/real_faults.h"
 
-namespace JwwGaibu {
+namespace tq58::exchange {
 namespace {
 
 namespace fs = std::filesystem;
@@ -111,4 +111,4 @@ TEST_F(ExchangeOnAFullDisk, FullTmpfsLeavesNoFile) {
 }
 
 }  // namespace
-}  // namespace JwwGaibu
+}  // namespace tq58::exchange

@@ -15,9 +15,9 @@
 namespace {
 
 namespace fs = std::filesystem;
-using MyFunc::Durability;
-using MyFunc::WriteFailure;
-using MyFunc::WriteResult;
+using tq58::util::Durability;
+using tq58::util::WriteFailure;
+using tq58::util::WriteResult;
 
 constexpr char kOld[] = "old contents\r\n";
 constexpr char kNew[] = "new contents, longer than the old ones\r\n";
@@ -26,8 +26,8 @@ class ReplacementFaults : public testing::Test {
  protected:
   // Replaces `target` in both durabilities; call it while the fault is armed.
   static std::vector<WriteResult> ReplaceBothWays(const fs::path& target) {
-    return {MyFunc::ReplaceFileContents(target, kNew, Durability::Cached),
-            MyFunc::ReplaceFileContents(target, kNew, Durability::OnDisk)};
+    return {tq58::util::ReplaceFileContents(target, kNew, Durability::Cached),
+            tq58::util::ReplaceFileContents(target, kNew, Durability::OnDisk)};
   }
 
   // Each result reports `reason` with the system's text, and `target` is as it was, alone in

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "multiline/settings_file.h"
+#include "presets/settings_file.h"
 #include "support/files.h"
 #include "support/real_faults.h"
 
@@ -53,12 +53,12 @@ TEST_F(SettingsOnAFullDisk, EveryByteAtWhichTheDiskFillsKeepsThePreviousFile) {
   fs::remove_all(reference.parent_path());
 
   for (std::size_t limit = 0; limit < expected.size(); ++limit) {
-    MyFunc::WriteResult saved;
+    util::WriteResult saved;
     {
       const faults::ScopedFileSizeLimit full(limit);
       saved = SaveSettings(store, path);
     }
-    ASSERT_EQ(saved.Failure, MyFunc::WriteFailure::DiskFull) << "disk full after " << limit;
+    ASSERT_EQ(saved.Failure, util::WriteFailure::DiskFull) << "disk full after " << limit;
     ASSERT_TRUE(tq58_test::ReadBytes(path) == previous) << "disk full after " << limit << " bytes";
     ASSERT_EQ(tq58_test::EntryCount(folder_), 1u) << "disk full after " << limit << " bytes";
   }
@@ -86,7 +86,7 @@ TEST_F(SettingsOnAFullDisk, FullTmpfsKeepsThePreviousFile) {
 
   for (std::size_t freePages = 0; freePages < pagesNeeded; ++freePages) {
     disk.LeaveFree(freePages);
-    EXPECT_EQ(SaveSettings(store, path).Failure, MyFunc::WriteFailure::DiskFull)
+    EXPECT_EQ(SaveSettings(store, path).Failure, util::WriteFailure::DiskFull)
         << freePages << " pages free";
     EXPECT_TRUE(tq58_test::ReadBytes(path) == previous) << freePages << " pages free";
     EXPECT_EQ(tq58_test::EntryCount(disk.Folder()), 2u) << "only the settings file and the filler";

@@ -15,15 +15,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   static const std::filesystem::path file = ScratchPath("JWC_TEMP.TXT");
   WriteBytes(file, bytes);
 
-  JwwGaibu::WriterState writer;
-  JwwGaibu::ExchangeModel fromFile;
-  JwwGaibu::ClearExchangeModel(fromFile, writer);
-  Require(static_cast<bool>(JwwGaibu::ReadExchangeFile(fromFile, file)),
+  tq58::exchange::WriterState writer;
+  tq58::exchange::ExchangeModel fromFile;
+  tq58::exchange::ClearExchangeModel(fromFile, writer);
+  Require(static_cast<bool>(tq58::exchange::ReadExchangeFile(fromFile, file)),
           "an existing file is read whole");
 
-  JwwGaibu::ExchangeModel byLines;
-  JwwGaibu::ClearExchangeModel(byLines, writer);
-  ForEachLine(bytes, [&](std::string_view line) { JwwGaibu::ParseExchangeLine(byLines, line); });
+  tq58::exchange::ExchangeModel byLines;
+  tq58::exchange::ClearExchangeModel(byLines, writer);
+  ForEachLine(bytes,
+              [&](std::string_view line) { tq58::exchange::ParseExchangeLine(byLines, line); });
   Require(fromFile == byLines, "the file and its lines one by one give the same model");
 
   RequireModelInvariants(fromFile);

@@ -11,7 +11,7 @@
 namespace tq58::fuzz {
 namespace {
 
-using namespace JwwGaibu;
+using namespace tq58::exchange;
 
 constexpr int kKindCount = 15;
 

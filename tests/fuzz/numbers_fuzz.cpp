@@ -105,7 +105,7 @@ int32_t ExpectedInt(std::string_view text) {
 bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 void CheckReal(const std::string& text) {
-  const double value = MyFunc::TextToFloat(text);
+  const double value = tq58::util::TextToFloat(text);
   if (!RealGrammarAccepts(text)) {
     Require(SameBits(value, 0.0), "a text outside the real grammar reads as 0.0");
     return;
@@ -121,23 +121,23 @@ void CheckReal(const std::string& text) {
   Require(SameBits(value, reference), "TextToFloat rounds as strtod does");
 
   // The general format reads back to the same 15 significant digits.
-  const std::string written = MyFunc::FormatReal(value);
+  const std::string written = tq58::util::FormatReal(value);
   Require(RealGrammarAccepts(written), "the general format is in the real grammar");
-  const double readBack = MyFunc::TextToFloat(written);
+  const double readBack = tq58::util::TextToFloat(written);
   Require(std::fabs(readBack - value) <= 6e-15 * std::fabs(value),
           "the general format keeps 15 significant digits");
-  Require(MyFunc::FormatReal(readBack) == written, "the general format is a fixed point");
+  Require(tq58::util::FormatReal(readBack) == written, "the general format is a fixed point");
 }
 
 void CheckInt(std::string_view text) {
-  Require(MyFunc::TextToInt(text) == ExpectedInt(text), "TextToInt gives the exact value");
+  Require(tq58::util::TextToInt(text) == ExpectedInt(text), "TextToInt gives the exact value");
 }
 
 void CheckRemoveBlanks(std::string_view text) {
-  const std::string kept = MyFunc::RemoveBlanks(text);
+  const std::string kept = tq58::util::RemoveBlanks(text);
   for (std::size_t i = 0; i < kept.size(); ++i) {
     const auto byte = static_cast<unsigned char>(kept[i]);
-    if (MyFunc::IsLeadByte(byte)) {
+    if (tq58::util::IsLeadByte(byte)) {
       Require(i + 1 == kept.size() || byte != 0x81 || kept[i + 1] != 0x40,
               "no full-width space is kept");
       ++i;
@@ -145,7 +145,7 @@ void CheckRemoveBlanks(std::string_view text) {
       Require(byte > 0x20, "no blank or control byte is kept");
     }
   }
-  Require(MyFunc::RemoveBlanks(kept) == kept, "RemoveBlanks leaves nothing to remove");
+  Require(tq58::util::RemoveBlanks(kept) == kept, "RemoveBlanks leaves nothing to remove");
 }
 
 }  // namespace

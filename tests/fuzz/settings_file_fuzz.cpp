@@ -9,8 +9,8 @@
 #include <string>
 
 #include "fuzz_support.h"
-#include "multiline/presets.h"
-#include "multiline/settings_file.h"
+#include "presets/presets.h"
+#include "presets/settings_file.h"
 #include "util/host_limits.h"
 #include "util/real_format.h"
 #include "util/text_convert.h"
@@ -32,7 +32,7 @@ void RequireRules(const tq58::PresetStore& store) {
     for (const tq58::TLineRow& row : preset.Lines) {
       Require(std::isfinite(row.Spacing) && std::isfinite(row.Radius), "reals are finite");
       Require(row.Radius >= 0.0, "a radius is never negative");
-      Require(row.LineWidth >= tq58::kHostLineWidth && row.LineWidth <= MyFunc::kMaxLineWidth,
+      Require(row.LineWidth >= tq58::kHostLineWidth && row.LineWidth <= tq58::util::kMaxLineWidth,
               "a width is -1..30000");
     }
     const tq58::TPresetOptions& options = preset.Options;
@@ -86,10 +86,11 @@ bool SameStore(const tq58::PresetStore& a, const tq58::PresetStore& b) {
 tq58::PresetStore RoundedTo15Digits(tq58::PresetStore store) {
   for (tq58::TLineTable& preset : store.Presets) {
     for (tq58::TLineRow& row : preset.Lines) {
-      row.Spacing = MyFunc::TextToFloat(MyFunc::FormatReal(row.Spacing));
-      row.Radius = MyFunc::TextToFloat(MyFunc::FormatReal(row.Radius));
+      row.Spacing = tq58::util::TextToFloat(tq58::util::FormatReal(row.Spacing));
+      row.Radius = tq58::util::TextToFloat(tq58::util::FormatReal(row.Radius));
     }
-    preset.Options.BaseRadius = MyFunc::TextToFloat(MyFunc::FormatReal(preset.Options.BaseRadius));
+    preset.Options.BaseRadius =
+        tq58::util::TextToFloat(tq58::util::FormatReal(preset.Options.BaseRadius));
   }
   return store;
 }

@@ -94,8 +94,8 @@ std::vector<std::string_view> SplitWrittenLines(std::string_view bytes) {
   return lines;
 }
 
-void CheckOutput(std::string_view written, const JwwGaibu::ExchangeModel& input, bool lwAllowed,
-                 bool chains) {
+void CheckOutput(std::string_view written, const tq58::exchange::ExchangeModel& input,
+                 bool lwAllowed, bool chains) {
   std::vector<std::string_view> lines = SplitWrittenLines(written);
   if (chains) {
     // Chain mode tells how it went in its last line: a notice, or an error with nothing drawn.
@@ -119,7 +119,7 @@ void CheckOutput(std::string_view written, const JwwGaibu::ExchangeModel& input,
     if (IsAttributeLine(lines[i])) {
       if (lines[i].starts_with("lw")) {
         Require(lwAllowed, "widths only when the host gave one");
-        const int32_t width = MyFunc::TextToInt(lines[i].substr(2));
+        const int32_t width = tq58::util::TextToInt(lines[i].substr(2));
         Require(width >= 0 && width <= 30000, "a width is 0..30000");
       }
       continue;
@@ -141,10 +141,10 @@ void CheckOutput(std::string_view written, const JwwGaibu::ExchangeModel& input,
           "no more shapes than the rows of the path give");
 
   // Our own reader takes the file back as the same layer, segments and arcs, nothing else.
-  JwwGaibu::WriterState unused;
-  JwwGaibu::ExchangeModel readBack;
-  JwwGaibu::ClearExchangeModel(readBack, unused);
-  for (const std::string_view line : lines) JwwGaibu::ParseExchangeLine(readBack, line);
+  tq58::exchange::WriterState unused;
+  tq58::exchange::ExchangeModel readBack;
+  tq58::exchange::ClearExchangeModel(readBack, unused);
+  for (const std::string_view line : lines) tq58::exchange::ParseExchangeLine(readBack, line);
   RequireModelInvariants(readBack);
   Require(readBack.HostLayerGroup == input.HostLayerGroup && readBack.HostLayer == input.HostLayer,
           "the layer reads back");
@@ -178,10 +178,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   WriteBytes(files.ExchangeFile, exchange);
 
   // The input as the run reads it, for the layer and the widths it must write.
-  JwwGaibu::WriterState unused;
-  JwwGaibu::ExchangeModel input;
-  JwwGaibu::ClearExchangeModel(input, unused);
-  JwwGaibu::ReadExchangeFile(input, files.ExchangeFile);
+  tq58::exchange::WriterState unused;
+  tq58::exchange::ExchangeModel input;
+  tq58::exchange::ClearExchangeModel(input, unused);
+  tq58::exchange::ReadExchangeFile(input, files.ExchangeFile);
   RequireModelInvariants(input);
 
   tq58::RunTransformation(files, mode, options);

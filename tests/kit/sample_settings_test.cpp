@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "multiline/settings_file.h"
+#include "presets/settings_file.h"
 #include "support/files.h"
 
 namespace {

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "drawing/row_writer.h"
 #include "exchange/writer.h"
-#include "multiline/construction.h"
 #include "multiline/multiline_fixture.h"
-#include "multiline/row_writer.h"
+#include "rows/construction.h"
 
 namespace tq58 {
 namespace {
@@ -37,8 +37,8 @@ TEST_P(AwkwardJoins, DrawTheRowAsTheJoinRulesSay) {
   const AwkwardCase& c = GetParam();
   TLineTable table;
   table.Lines[0] = {true, c.spacing, c.radius, false, 1, 1, -1};
-  JwwGaibu::ExchangeModel model;
-  JwwGaibu::WriterState writer;
+  exchange::ExchangeModel model;
+  exchange::WriterState writer;
   WriteMultiLine(model, writer, BuildMultiLine(c.path, table, 1.0));
   std::vector<OutputItem> drawn;
   for (const std::string& line : writer.OutputLines) {

@@ -3,7 +3,7 @@
 // draw what the point mode draws along the path's points; a closed path runs counterclockwise
 // (by its area, worked out here) from its first piece in the file, so that positive spacings
 // lie inside.
-#include "multiline/chain_mode.h"
+#include "drawing/chain_mode.h"
 
 #include <gtest/gtest.h>
 
@@ -15,16 +15,16 @@
 #include <tuple>
 #include <vector>
 
+#include "drawing/point_mode.h"
 #include "exchange/reader.h"
 #include "exchange/writer.h"
-#include "multiline/point_mode.h"
+#include "geometry/geometry.h"
 #include "support/sequence.h"
-#include "util/geometry.h"
 
 namespace tq58 {
 namespace {
 
-using Point = MyFunc::PointD;
+using Point = geometry::PointD;
 
 std::string Text(double v) {
   char buffer[32];
@@ -92,21 +92,21 @@ struct Selection {
 class ChainMode : public ::testing::Test {
  protected:
   std::vector<std::string> DrawChains(const std::vector<std::string>& lines, bool reverse) {
-    JwwGaibu::ExchangeModel model;
-    for (const std::string& line : lines) JwwGaibu::ParseExchangeLine(model, line);
-    JwwGaibu::WriterState writer;
-    JwwGaibu::ResetWriterState(writer);
+    exchange::ExchangeModel model;
+    for (const std::string& line : lines) exchange::ParseExchangeLine(model, line);
+    exchange::WriterState writer;
+    exchange::ResetWriterState(writer);
     DrawChainMultiLines(store, model, writer, reverse);
     return writer.OutputLines;
   }
 
   std::vector<std::string> DrawPoints(const std::vector<Point>& points) {
-    JwwGaibu::ExchangeModel model;
+    exchange::ExchangeModel model;
     for (std::size_t i = 0; i < points.size(); ++i) {
-      JwwGaibu::ParseExchangeLine(model, "hp" + std::to_string(i + 1) + " " + Text(points[i]));
+      exchange::ParseExchangeLine(model, "hp" + std::to_string(i + 1) + " " + Text(points[i]));
     }
-    JwwGaibu::WriterState writer;
-    JwwGaibu::ResetWriterState(writer);
+    exchange::WriterState writer;
+    exchange::ResetWriterState(writer);
     DrawMultiLines(store, model, writer, 98);
     return writer.OutputLines;
   }

@@ -1,7 +1,7 @@
 // Chaining selected lines and arcs end to end, as a table: each selection (exchange-file lines)
 // with the chains it gives, as their vertices in chain order with the arc between two of them,
 // and what was left out.
-#include "multiline/chaining.h"
+#include "path/chaining.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 
 #include "exchange/model.h"
 #include "exchange/reader.h"
-#include "multiline/selected_pieces.h"
+#include "path/selected_pieces.h"
 
 namespace tq58 {
 namespace {
@@ -50,8 +50,8 @@ std::string Describe(const Chaining& chaining, const std::vector<ChainPiece>& pi
 class Chainings : public ::testing::TestWithParam<ChainingCase> {};
 
 TEST_P(Chainings, FollowTheJoinedEnds) {
-  JwwGaibu::ExchangeModel model;
-  for (const std::string& line : GetParam().lines) JwwGaibu::ParseExchangeLine(model, line);
+  exchange::ExchangeModel model;
+  for (const std::string& line : GetParam().lines) exchange::ParseExchangeLine(model, line);
   SelectedPieces selection = TakeSelectedPieces(model);
   const Chaining chaining = ChainPieces(selection, GetParam().direction);
   selection.leftOut[static_cast<std::size_t>(LeftOut::ZeroLength)] = chaining.zeroLength;

@@ -146,7 +146,7 @@ TEST_F(MultiLineTest, AFullReversalStaysSharp) {
   for (const double radius : {1.0, 20.0}) {
     store = {};
     writer = {};
-    JwwGaibu::ResetWriterState(writer);
+    exchange::ResetWriterState(writer);
     DrawRow(1, -4, radius);
     DrawRow(2, 4, radius);
     const std::vector<OutputItem> out = RunGeometry();

@@ -82,12 +82,12 @@ TEST_F(CornerFit, RoundingKeepsEverySegmentRunningAsItsBaseSegmentAndThePiecesJo
     const double spacing = trial % 5 == 0 ? 0.0 : 4 * random.Signed();
     const double radius = 12 * random.Unit();
     store = {};
-    for (JwwGaibu::THpPoint& hp : model.HpPoints) hp.Defined = false;
+    for (exchange::THpPoint& hp : model.HpPoints) hp.Defined = false;
     SetPoints(p);
     DrawRow(1, spacing, radius);
     if (trial % 2 == 1) store.Preset(1).Options = {CornerMode::Concentric, radius};
     writer = {};
-    JwwGaibu::ResetWriterState(writer);
+    exchange::ResetWriterState(writer);
     const std::vector<OutputItem> pieces = RunGeometry();
     const std::vector<Point> corners = JoinedCorners(p, closed, spacing);
     const std::string where = "trial " + std::to_string(trial);

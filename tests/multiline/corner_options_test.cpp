@@ -114,13 +114,13 @@ class CornerOptions : public MultiLineTest {
 
   // The points 1, 2, ... and no others.
   void SetPath(const std::vector<Point>& points) {
-    for (JwwGaibu::THpPoint& hp : model.HpPoints) hp.Defined = false;
+    for (exchange::THpPoint& hp : model.HpPoints) hp.Defined = false;
     SetPoints(points);
   }
 
   std::vector<OutputItem> RunAfresh() {
     writer = {};
-    JwwGaibu::ResetWriterState(writer);
+    exchange::ResetWriterState(writer);
     return Run();
   }
 };

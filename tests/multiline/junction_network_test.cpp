@@ -4,7 +4,7 @@
 // strip, every outer row end met by another piece or lying at a free end, segments at a row's
 // spacing from a centre line, and with a mirror-symmetric preset the same drawing whatever the
 // order and direction of the chains. Then a right-angle T and X to the byte.
-#include "multiline/junction_network.h"
+#include "network/junction_network.h"
 
 #include <gtest/gtest.h>
 
@@ -15,15 +15,15 @@
 #include <string>
 #include <vector>
 
+#include "drawing/row_writer.h"
 #include "exchange/writer.h"
-#include "multiline/construction.h"
-#include "multiline/junction_topology.h"
-#include "multiline/path_edit.h"
-#include "multiline/row_writer.h"
-#include "multiline/row_curves.h"
+#include "geometry/vector2.h"
+#include "network/junction_topology.h"
+#include "path/path_edit.h"
+#include "rows/construction.h"
+#include "rows/row_curves.h"
 #include "support/sequence.h"
 #include "util/overloaded.h"
-#include "util/vector2.h"
 
 namespace tq58 {
 namespace {
@@ -62,14 +62,14 @@ struct Network {
         const Curve t = BaseCurve(path, k);
         const double s = t.Along(p);
         if (s > kClose && s < t.Length() - kClose &&
-            MyFunc::PointDistance(t.At(s), p) < halfWidth - kClose) {
+            geometry::PointDistance(t.At(s), p) < halfWidth - kClose) {
           return true;
         }
       }
       for (std::size_t v = 0; v < path.points.size(); ++v) {
         const bool end = v == 0 || v + 1 == path.points.size();
         if (end && !JoinedHere(c, path.points[v])) continue;
-        if (MyFunc::PointDistance(path.points[v], p) < halfWidth - kClose) return true;
+        if (geometry::PointDistance(path.points[v], p) < halfWidth - kClose) return true;
       }
     }
     return false;
@@ -80,7 +80,7 @@ struct Network {
     for (std::size_t d = 0; d < chains.size(); ++d) {
       if (d == c || band[d] != band[c]) continue;
       for (const PointD q : {chains[d].points.front(), chains[d].points.back()}) {
-        if (MyFunc::PointDistance(q, end) < 1e-3) return true;
+        if (geometry::PointDistance(q, end) < 1e-3) return true;
       }
     }
     return false;
@@ -94,7 +94,7 @@ struct Network {
       const BasePath& path = chains[c];
       for (std::size_t k = 0; k + 1 < path.points.size(); ++k) {
         const Curve t = BaseCurve(path, k);
-        d = std::min(d, MyFunc::PointDistance(t.At(std::clamp(t.Along(p), 0.0, t.Length())), p));
+        d = std::min(d, geometry::PointDistance(t.At(std::clamp(t.Along(p), 0.0, t.Length())), p));
       }
     }
     return d;
@@ -269,11 +269,12 @@ TEST(JunctionNetwork, OuterRowsOutlineTheStripsAndMeetAtCornersOrFreeEnds) {
       for (std::size_t i = 0; i < pieces.size(); ++i) {
         if (i == self) continue;
         const Curve& t = pieces[i].trace;
-        if (MyFunc::PointDistance(t.start, p) < kClose || MyFunc::PointDistance(t.end, p) < kClose)
+        if (geometry::PointDistance(t.start, p) < kClose ||
+            geometry::PointDistance(t.end, p) < kClose)
           return true;
       }
       return std::any_of(n.freeEnds.begin(), n.freeEnds.end(), [&](PointD f) {
-        return MyFunc::PointDistance(f, p) < n.halfWidth + kClose;
+        return geometry::PointDistance(f, p) < n.halfWidth + kClose;
       });
     };
     for (std::size_t i = 0; i < pieces.size(); ++i) {
@@ -291,7 +292,7 @@ TEST(JunctionNetwork, OuterRowsOutlineTheStripsAndMeetAtCornersOrFreeEnds) {
         const double d = one.Distance(middle);
         bool mine = t.arc ? d <= n.halfWidth + kClose : std::fabs(d - n.halfWidth) < kClose;
         for (const auto& arc : n.chains[c].arcs) {
-          if (t.arc && arc) mine = mine || MyFunc::PointDistance(arc->centre, t.centre) < kClose;
+          if (t.arc && arc) mine = mine || geometry::PointDistance(arc->centre, t.centre) < kClose;
         }
         if (mine) own[static_cast<std::size_t>(n.band[c])] = true;
       }
@@ -423,9 +424,9 @@ TEST(JunctionNetwork, ThroughPairOfManyArmsIsThePairClosestToOpposite) {
 }
 
 std::vector<std::string> Written(const MultiLine& lines) {
-  JwwGaibu::ExchangeModel model;
-  JwwGaibu::WriterState writer;
-  JwwGaibu::ResetWriterState(writer);
+  exchange::ExchangeModel model;
+  exchange::WriterState writer;
+  exchange::ResetWriterState(writer);
   WriteMultiLine(model, writer, lines);
   return writer.OutputLines;
 }

@@ -10,10 +10,10 @@
 #include <utility>
 #include <vector>
 
+#include "drawing/point_mode.h"
 #include "exchange/model.h"
 #include "exchange/writer.h"
-#include "multiline/point_mode.h"
-#include "multiline/presets.h"
+#include "presets/presets.h"
 
 namespace tq58::testing_support {
 
@@ -76,14 +76,14 @@ inline void ExpectArc(const OutputItem& item, double cx, double cy, double r, do
 class MultiLineTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    JwwGaibu::ClearExchangeModel(model, writer);
-    JwwGaibu::ResetWriterState(writer);
+    exchange::ClearExchangeModel(model, writer);
+    exchange::ResetWriterState(writer);
   }
 
   // Defines hp1, hp2, ... as the given points.
   void SetPoints(const std::vector<std::pair<double, double>>& points) {
     for (std::size_t i = 0; i < points.size(); ++i) {
-      JwwGaibu::THpPoint& hp = model.HpPoints[i + 1];
+      exchange::THpPoint& hp = model.HpPoints[i + 1];
       hp.Defined = true;
       hp.X = points[i].first;
       hp.Y = points[i].second;
@@ -115,8 +115,8 @@ class MultiLineTest : public ::testing::Test {
     return geometry;
   }
 
-  JwwGaibu::ExchangeModel model;
-  JwwGaibu::WriterState writer;
+  exchange::ExchangeModel model;
+  exchange::WriterState writer;
   PresetStore store;
 };
 

@@ -13,7 +13,7 @@
 #include <variant>
 #include <vector>
 
-#include "multiline/construction.h"
+#include "rows/construction.h"
 #include "support/sequence.h"
 
 namespace tq58 {

@@ -1,5 +1,5 @@
 // Range rules of a preset row and the text form of its seven fields.
-#include "multiline/presets.h"
+#include "presets/presets.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The settings file: its line layout, round trips, short and malformed files. Failed saves
 // are tested with real faults in tests/faults.
-#include "multiline/settings_file.h"
+#include "presets/settings_file.h"
 
 #include <gtest/gtest.h>
 
@@ -79,10 +79,10 @@ PresetStore VariedStore() {
 PresetStore RoundedTo15Digits(PresetStore store) {
   for (TLineTable& preset : store.Presets) {
     for (TLineRow& row : preset.Lines) {
-      row.Spacing = MyFunc::TextToFloat(MyFunc::FormatReal(row.Spacing));
-      row.Radius = MyFunc::TextToFloat(MyFunc::FormatReal(row.Radius));
+      row.Spacing = util::TextToFloat(util::FormatReal(row.Spacing));
+      row.Radius = util::TextToFloat(util::FormatReal(row.Radius));
     }
-    preset.Options.BaseRadius = MyFunc::TextToFloat(MyFunc::FormatReal(preset.Options.BaseRadius));
+    preset.Options.BaseRadius = util::TextToFloat(util::FormatReal(preset.Options.BaseRadius));
   }
   return store;
 }
@@ -128,7 +128,7 @@ class SettingsFile : public testing::Test {
 // Only a file read whole gives its values; a missing one gives the start values, and so does
 // one that is there but cannot be read, with the reason.
 TEST_F(SettingsFile, LoadSaysWhetherItReadTheFile) {
-  using MyFunc::ReadFailure;
+  using util::ReadFailure;
   PresetStore saved = VariedStore();
   const struct {
     const char* what;
@@ -149,7 +149,7 @@ TEST_F(SettingsFile, LoadSaysWhetherItReadTheFile) {
     fs::remove_all(path_);
     c.place();
     PresetStore store = VariedStore();  // LoadSettings must start from the start values
-    const MyFunc::ReadResult result = LoadSettings(store, path_);
+    const util::ReadResult result = LoadSettings(store, path_);
     EXPECT_EQ(result.Failure, c.failure);
     EXPECT_EQ(result.SystemMessage, c.systemMessage);
     ExpectSameStore(store, result ? RoundedTo15Digits(saved) : PresetStore{});

@@ -14,9 +14,9 @@
 namespace tq58::preview {
 namespace {
 
-JwwGaibu::ExchangeModel ModelOf(std::initializer_list<std::string_view> lines) {
-  JwwGaibu::ExchangeModel model;
-  for (std::string_view line : lines) JwwGaibu::ParseExchangeLine(model, line);
+exchange::ExchangeModel ModelOf(std::initializer_list<std::string_view> lines) {
+  exchange::ExchangeModel model;
+  for (std::string_view line : lines) exchange::ParseExchangeLine(model, line);
   return model;
 }
 

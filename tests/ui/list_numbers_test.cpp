@@ -12,14 +12,14 @@
 namespace tq58::ui {
 namespace {
 
-using JwwGaibu::MapColorNumber;
-using JwwGaibu::MapLineTypeNumber;
+using exchange::MapColorNumber;
+using exchange::MapLineTypeNumber;
 using testing::Sjis;
 
 // The SXF user entries "SXF-N" are drawn in the palette's one user colour, which no named
 // entry has; the number after the last entry is no colour of the palette's.
 TEST(ListNumbers, ColourEntriesAreDrawnInTheColourOfTheirKind) {
-  const JwwGaibu::ExchangeModel model;
+  const exchange::ExchangeModel model;
   const auto& entries = ColorListEntries();
   const auto rgb = [&](std::size_t i) { return preview::HostColorRgb(MapColorNumber(model, i)); };
   const std::string userColour = rgb(entries.size() - 1);
@@ -32,7 +32,7 @@ TEST(ListNumbers, ColourEntriesAreDrawnInTheColourOfTheirKind) {
 // Drawn solid: what its name calls solid, the random lines, the reserved type and the SXF
 // user types; every other entry with a dash pattern.
 TEST(ListNumbers, LineTypeEntriesAreDashedAsTheirNamesSay) {
-  const JwwGaibu::ExchangeModel model;
+  const exchange::ExchangeModel model;
   const auto& entries = LineTypeListEntries();
   for (std::size_t i = 1; i < entries.size(); ++i) {
     const std::string& entry = entries[i];

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "multiline/presets.h"
+#include "presets/presets.h"
 #include "ui/controls.h"
 #include "ui/line_row_frame.h"
 #include "ui/settings_dialog.h"

@@ -12,7 +12,7 @@
 #include <utility>
 
 #include "memory_controls.h"
-#include "multiline/settings_file.h"
+#include "presets/settings_file.h"
 #include "sjis.h"
 #include "support/files.h"
 #include "support/real_faults.h"
@@ -35,7 +35,7 @@ class SettingsDialogTest : public ::testing::Test {
   TForm1& Open() {
     view_ = std::make_unique<MemoryDialog>();
     store_ = std::make_unique<PresetStore>();
-    MyFunc::ReadResult read = LoadSettings(*store_, settingsFile_);
+    util::ReadResult read = LoadSettings(*store_, settingsFile_);
     dialog_ = std::make_unique<TForm1>(view_->Controls(), *store_, settingsFile_, std::move(read));
     dialog_->OpenSettings();
     dialog_->WindowShown();

@@ -1,6 +1,6 @@
 // Where segments and arcs meet, told apart as crossing, touching or overlap: each row as given,
 // with both pieces run backwards, and with the two pieces swapped.
-#include "util/curve_meeting.h"
+#include "geometry/curve_meeting.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +11,10 @@
 
 namespace {
 
-using MyFunc::Contact;
-using MyFunc::Curve;
-using MyFunc::PointD;
 using std::numbers::pi;
+using tq58::geometry::Contact;
+using tq58::geometry::Curve;
+using tq58::geometry::PointD;
 
 constexpr double kFar = 1e8;
 
@@ -35,16 +35,17 @@ void PrintTo(const MeetingCase& c, std::ostream* os) { *os << c.name; }
 
 // Each expected meeting found once, at its place on both pieces, and nothing else.
 void ExpectMeetings(const Curve& a, const Curve& b, const std::vector<Expected>& expected) {
-  const std::vector<MyFunc::Meeting> found = MyFunc::MeetCurves(a, b, 0.0);
+  const std::vector<tq58::geometry::Meeting> found = tq58::geometry::MeetCurves(a, b, 0.0);
   ASSERT_EQ(found.size(), expected.size());
   for (const Expected& e : expected) {
     const double close = 1e-9 * std::max({1.0, std::fabs(e.point.x), std::fabs(e.point.y)});
-    const auto match = std::find_if(found.begin(), found.end(), [&](const MyFunc::Meeting& m) {
-      return m.contact == e.contact && MyFunc::PointDistance(m.point, e.point) <= close;
-    });
+    const auto match =
+        std::find_if(found.begin(), found.end(), [&](const tq58::geometry::Meeting& m) {
+          return m.contact == e.contact && tq58::geometry::PointDistance(m.point, e.point) <= close;
+        });
     ASSERT_NE(match, found.end()) << e.point.x << " " << e.point.y;
-    EXPECT_LE(MyFunc::PointDistance(a.At(match->s), e.point), close);
-    EXPECT_LE(MyFunc::PointDistance(b.At(match->t), e.point), close);
+    EXPECT_LE(tq58::geometry::PointDistance(a.At(match->s), e.point), close);
+    EXPECT_LE(tq58::geometry::PointDistance(b.At(match->t), e.point), close);
   }
 }
 

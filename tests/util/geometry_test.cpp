@@ -1,5 +1,5 @@
 // Plane geometry: angles, rounding, intersections, sides of lines and fillet corners.
-#include "util/geometry.h"
+#include "geometry/geometry.h"
 
 #include <gtest/gtest.h>
 
@@ -11,17 +11,17 @@
 
 namespace {
 
-using MyFunc::DirectionAngle;
-using MyFunc::DirectionAngleDeg;
-using MyFunc::FilletCorner;
-using MyFunc::Intersection;
-using MyFunc::IntersectLines;
-using MyFunc::PointD;
-using MyFunc::RoundFine;
-using MyFunc::SegmentD;
-using MyFunc::Side;
-using MyFunc::SideOfLine;
 using std::numbers::pi;
+using tq58::geometry::DirectionAngle;
+using tq58::geometry::DirectionAngleDeg;
+using tq58::geometry::FilletCorner;
+using tq58::geometry::Intersection;
+using tq58::geometry::IntersectLines;
+using tq58::geometry::PointD;
+using tq58::geometry::RoundFine;
+using tq58::geometry::SegmentD;
+using tq58::geometry::Side;
+using tq58::geometry::SideOfLine;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -93,17 +93,17 @@ TEST(RoundFine, KeepsNonFiniteAndHugeValuesInDouble) {
 }
 
 TEST(SamePoint, AcceptsDifferencesUpToTheToleranceInEachAxis) {
-  EXPECT_TRUE(MyFunc::SamePoint({0, 0}, {1e-8, -1e-8}));
-  EXPECT_FALSE(MyFunc::SamePoint({0, 0}, {1.1e-8, 0}));
-  EXPECT_FALSE(MyFunc::SamePoint({0, 0}, {0, -1.1e-8}));
-  EXPECT_TRUE(MyFunc::SamePoint({0, 0}, {1e-10, -1e-10}, 1e-10));
-  EXPECT_FALSE(MyFunc::SamePoint({0, 0}, {1.1e-10, 0}, 1e-10));
+  EXPECT_TRUE(tq58::geometry::SamePoint({0, 0}, {1e-8, -1e-8}));
+  EXPECT_FALSE(tq58::geometry::SamePoint({0, 0}, {1.1e-8, 0}));
+  EXPECT_FALSE(tq58::geometry::SamePoint({0, 0}, {0, -1.1e-8}));
+  EXPECT_TRUE(tq58::geometry::SamePoint({0, 0}, {1e-10, -1e-10}, 1e-10));
+  EXPECT_FALSE(tq58::geometry::SamePoint({0, 0}, {1.1e-10, 0}, 1e-10));
 }
 
 TEST(RotatedY, TurnsAboutTheCentre) {
-  EXPECT_DOUBLE_EQ(MyFunc::RotatedY({1, 0}, {0, 0}, pi / 2), 1.0);
-  EXPECT_NEAR(MyFunc::RotatedY({0, 1}, {0, 0}, pi / 2), 0.0, 1e-15);
-  EXPECT_DOUBLE_EQ(MyFunc::RotatedY({3, 2}, {2, 2}, pi / 2), 3.0);
+  EXPECT_DOUBLE_EQ(tq58::geometry::RotatedY({1, 0}, {0, 0}, pi / 2), 1.0);
+  EXPECT_NEAR(tq58::geometry::RotatedY({0, 1}, {0, 0}, pi / 2), 0.0, 1e-15);
+  EXPECT_DOUBLE_EQ(tq58::geometry::RotatedY({3, 2}, {2, 2}, pi / 2), 3.0);
 }
 
 struct IntersectCase {
@@ -117,7 +117,7 @@ class IntersectLinesCases : public testing::TestWithParam<IntersectCase> {};
 
 TEST_P(IntersectLinesCases, FindsThePointOrReportsParallel) {
   const IntersectCase& c = GetParam();
-  const MyFunc::LineIntersection result =
+  const tq58::geometry::LineIntersection result =
       IntersectLines({{c.x1, c.y1}, {c.x2, c.y2}}, {{c.x3, c.y3}, {c.x4, c.y4}});
   EXPECT_EQ(result.kind, c.result);
   if (c.result != Intersection::Parallel) {
@@ -223,23 +223,23 @@ TEST(ParallelLine, KeepsTheDirectionAtTheDistanceOnTheSideOfItsSign) {
     const SegmentD line{{coordinate(random), coordinate(random)},
                         {coordinate(random), coordinate(random)}};
     const double d = distance(random);
-    const SegmentD moved = MyFunc::ParallelLine(line, d);
-    EXPECT_NEAR(MyFunc::PointDistance(moved.start, moved.end),
-                MyFunc::PointDistance(line.start, line.end), 1e-9);
-    EXPECT_NEAR(MyFunc::PointDistance(line.start, moved.start), std::fabs(d), 1e-9);
+    const SegmentD moved = tq58::geometry::ParallelLine(line, d);
+    EXPECT_NEAR(tq58::geometry::PointDistance(moved.start, moved.end),
+                tq58::geometry::PointDistance(line.start, line.end), 1e-9);
+    EXPECT_NEAR(tq58::geometry::PointDistance(line.start, moved.start), std::fabs(d), 1e-9);
     const Side side = d > 0 ? kLeft : kRight;
     EXPECT_EQ(SideOfLine(line, moved.start), side);
     EXPECT_EQ(SideOfLine(line, moved.end), side);
   }
 }
 
-std::optional<MyFunc::Fillet> FilletOf(Side side1, Side side2, double r, double x1, double y1,
-                                       double x2, double y2, double x3, double y3, double x4,
-                                       double y4) {
+std::optional<tq58::geometry::Fillet> FilletOf(Side side1, Side side2, double r, double x1,
+                                               double y1, double x2, double y2, double x3,
+                                               double y3, double x4, double y4) {
   return FilletCorner(side1, side2, r, {{x1, y1}, {x2, y2}}, {{x3, y3}, {x4, y4}});
 }
 
-void ExpectFillet(const std::optional<MyFunc::Fillet>& f, double cx, double cy, double t1x,
+void ExpectFillet(const std::optional<tq58::geometry::Fillet>& f, double cx, double cy, double t1x,
                   double t1y, double t2x, double t2y) {
   ASSERT_TRUE(f.has_value());
   EXPECT_NEAR(f->centre.x, cx, 1e-12);
@@ -286,8 +286,8 @@ TEST(FilletCorner, TouchesBothLinesAtTheRadius) {
     const auto f = FilletCorner(side, side, r, {a, corner}, {corner, b});
     if (!f) continue;
     const double scale = 1e-9 * (1.0 + std::fabs(f->centre.x) + std::fabs(f->centre.y));
-    EXPECT_NEAR(MyFunc::PointDistance(f->centre, f->tangent1), r, scale);
-    EXPECT_NEAR(MyFunc::PointDistance(f->centre, f->tangent2), r, scale);
+    EXPECT_NEAR(tq58::geometry::PointDistance(f->centre, f->tangent1), r, scale);
+    EXPECT_NEAR(tq58::geometry::PointDistance(f->centre, f->tangent2), r, scale);
     // The centre lies on the requested side of both lines.
     EXPECT_EQ(SideOfLine({a, corner}, f->centre), side);
     EXPECT_EQ(SideOfLine({corner, b}, f->centre), side);

@@ -12,17 +12,17 @@
 #include <numbers>
 #include <optional>
 
+#include "geometry/geometry.h"
 #include "mpfr_reference.h"
 #include "support/sequence.h"
-#include "util/geometry.h"
 #include "util/portable_math_internal.h"
 
 namespace {
 
-using MyFunc::PortableAtan2;
-using MyFunc::PortableCos;
-using MyFunc::PortableSin;
 using std::numbers::pi;
+using tq58::util::PortableAtan2;
+using tq58::util::PortableCos;
+using tq58::util::PortableSin;
 using tq58_test::CorrectlyRoundedAtan2;
 using tq58_test::CorrectlyRoundedCos;
 using tq58_test::CorrectlyRoundedSin;
@@ -181,7 +181,8 @@ TEST(PortableAtan2, MakesWholeDegreesOfEveryMultipleOfFifteenDegrees) {
   for (int degrees = 0; degrees < 360; degrees += 15) {
     const double t = degrees * pi / 180.0;
     for (const double length : {1.0, 7.3, 1e-6, 4e6}) {
-      EXPECT_EQ(MyFunc::DirectionAngleDeg(length * std::cos(t), length * std::sin(t)), degrees)
+      EXPECT_EQ(tq58::geometry::DirectionAngleDeg(length * std::cos(t), length * std::sin(t)),
+                degrees)
           << length;
     }
   }
@@ -189,7 +190,7 @@ TEST(PortableAtan2, MakesWholeDegreesOfEveryMultipleOfFifteenDegrees) {
 
 // --- The fast path against the exact path ---
 
-namespace internal = MyFunc::portable_math_internal;
+namespace internal = tq58::util::portable_math_internal;
 
 using tq58_test::Sequence;
 

@@ -22,7 +22,7 @@ struct RealCase {
 class RealFormat : public testing::TestWithParam<RealCase> {};
 
 TEST_P(RealFormat, WritesGeneralFormat) {
-  EXPECT_EQ(MyFunc::FormatReal(GetParam().value), GetParam().text);
+  EXPECT_EQ(tq58::util::FormatReal(GetParam().value), GetParam().text);
 }
 
 const RealCase kRealCases[] = {
@@ -72,16 +72,16 @@ INSTANTIATE_TEST_SUITE_P(Cases, RealFormat, testing::ValuesIn(kRealCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RealFormatNonFinite, WritesZeroForInfinityAndNan) {
-  EXPECT_EQ(MyFunc::FormatReal(std::numeric_limits<double>::infinity()), "0");
-  EXPECT_EQ(MyFunc::FormatReal(-std::numeric_limits<double>::infinity()), "0");
-  EXPECT_EQ(MyFunc::FormatReal(std::nan("")), "0");
+  EXPECT_EQ(tq58::util::FormatReal(std::numeric_limits<double>::infinity()), "0");
+  EXPECT_EQ(tq58::util::FormatReal(-std::numeric_limits<double>::infinity()), "0");
+  EXPECT_EQ(tq58::util::FormatReal(std::nan("")), "0");
 }
 
 TEST(RealFormatAppend, AppendsToWhatIsThere) {
   std::string text = "ci ";
-  MyFunc::AppendReal(text, 10.0);
+  tq58::util::AppendReal(text, 10.0);
   text += ' ';
-  MyFunc::AppendReal(text, -0.5);
+  tq58::util::AppendReal(text, -0.5);
   EXPECT_EQ(text, "ci 10 -0.5");
 }
 
@@ -146,7 +146,7 @@ Shown Read(std::string text) {
 // rounded value.
 void CheckAgainstExpansion(double value) {
   if (value == 0.0) return;
-  const std::string text = MyFunc::FormatReal(value);
+  const std::string text = tq58::util::FormatReal(value);
   const auto [digits, exponent] = ExactlyRounded(value);
   const Shown shown = Read(text);
   EXPECT_EQ(shown.digits, digits) << text;

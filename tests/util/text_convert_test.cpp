@@ -13,16 +13,18 @@
 
 namespace {
 
-using MyFunc::BoolToText;
-using MyFunc::RemoveBlanks;
-using MyFunc::TextToBool;
-using MyFunc::TextToFloat;
-using MyFunc::TextToInt;
+using tq58::util::BoolToText;
+using tq58::util::RemoveBlanks;
+using tq58::util::TextToBool;
+using tq58::util::TextToFloat;
+using tq58::util::TextToInt;
 
 TEST(RemoveBlanks, DropsBlanksControlBytesAndFullWidthSpacesEverywhere) {
   EXPECT_EQ(RemoveBlanks("T R U E"), "TRUE");
   EXPECT_EQ(RemoveBlanks("a\tb"), "ab");
-  EXPECT_EQ(RemoveBlanks("a\x81\x40" "b"), "ab");  // full-width space
+  EXPECT_EQ(RemoveBlanks("a\x81\x40"
+                         "b"),
+            "ab");  // full-width space
   EXPECT_EQ(RemoveBlanks(std::string("a\0b\x1F", 4)), "ab");
   EXPECT_EQ(RemoveBlanks(""), "");
 }
@@ -71,18 +73,17 @@ TEST_P(TextToIntCases, Converts) {
 
 INSTANTIATE_TEST_SUITE_P(
     Grammar, TextToIntCases,
-    testing::Values(IntCase{"12", 12}, IntCase{"  -7", -7}, IntCase{"+3", 3},
-                    IntCase{"$1F", 31}, IntCase{"0x10", 16}, IntCase{"0X10", 16},
-                    IntCase{"x1f", 31}, IntCase{"X1F", 31}, IntCase{"-$10", -16},
-                    IntCase{"$FFFFFFFF", -1}, IntCase{"$000000010", 16},
-                    IntCase{"$100000000", 0}, IntCase{"-$80000000", INT32_MIN},
-                    IntCase{"2147483647", INT32_MAX}, IntCase{"-2147483648", INT32_MIN},
-                    IntCase{"2147483648", 0}, IntCase{"-2147483649", 0},
-                    IntCase{"99999999999999999999999", 0}, IntCase{"007", 7},
-                    IntCase{"", 0}, IntCase{"0", 0}, IntCase{"-0", 0}, IntCase{"$", 0},
-                    IntCase{"-", 0}, IntCase{"0x", 0}, IntCase{"12 ", 0}, IntCase{"1.5", 0},
-                    IntCase{"\t5", 0}, IntCase{"- 5", 0}, IntCase{"+-5", 0}, IntCase{"$G", 0},
-                    IntCase{"\x82\x50", 0}, IntCase{"5\x82", 0}));
+    testing::Values(IntCase{"12", 12}, IntCase{"  -7", -7}, IntCase{"+3", 3}, IntCase{"$1F", 31},
+                    IntCase{"0x10", 16}, IntCase{"0X10", 16}, IntCase{"x1f", 31},
+                    IntCase{"X1F", 31}, IntCase{"-$10", -16}, IntCase{"$FFFFFFFF", -1},
+                    IntCase{"$000000010", 16}, IntCase{"$100000000", 0},
+                    IntCase{"-$80000000", INT32_MIN}, IntCase{"2147483647", INT32_MAX},
+                    IntCase{"-2147483648", INT32_MIN}, IntCase{"2147483648", 0},
+                    IntCase{"-2147483649", 0}, IntCase{"99999999999999999999999", 0},
+                    IntCase{"007", 7}, IntCase{"", 0}, IntCase{"0", 0}, IntCase{"-0", 0},
+                    IntCase{"$", 0}, IntCase{"-", 0}, IntCase{"0x", 0}, IntCase{"12 ", 0},
+                    IntCase{"1.5", 0}, IntCase{"\t5", 0}, IntCase{"- 5", 0}, IntCase{"+-5", 0},
+                    IntCase{"$G", 0}, IntCase{"\x82\x50", 0}, IntCase{"5\x82", 0}));
 
 struct FloatCase {
   const char* text;
@@ -100,7 +101,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(FloatCase{"2.5", 2.5}, FloatCase{" -0.125", -0.125}, FloatCase{"1e3", 1000.0},
                     FloatCase{"1E-2", 0.01}, FloatCase{"+4", 4.0}, FloatCase{"5.", 5.0},
                     FloatCase{".5", 0.5}, FloatCase{"5.25", 5.25}, FloatCase{"1e+2", 100.0},
-                    FloatCase{"0.1", 0.1}, FloatCase{"123456789012345678901234", 1.2345678901234568e23},
+                    FloatCase{"0.1", 0.1},
+                    FloatCase{"123456789012345678901234", 1.2345678901234568e23},
                     FloatCase{"1.7976931348623157e308", std::numeric_limits<double>::max()},
                     FloatCase{"1e400", 0.0}, FloatCase{"-1e400", 0.0}, FloatCase{"1e-400", 0.0},
                     FloatCase{"", 0.0}, FloatCase{".", 0.0}, FloatCase{"-", 0.0},

@@ -5,7 +5,7 @@
 
 namespace {
 
-using MyFunc::CutToByteLimit;
+using tq58::util::CutToByteLimit;
 
 TEST(CutToByteLimit, KeepsShortTextsAndCutsLongOnes) {
   EXPECT_EQ(CutToByteLimit("", 3), "");

@@ -15,11 +15,12 @@ namespace fs = std::filesystem;
 
 class TextFileRead : public testing::Test {
  protected:
-  std::vector<std::string> LinesOf(const std::string& bytes, MyFunc::ReadResult* result = nullptr) {
+  std::vector<std::string> LinesOf(const std::string& bytes,
+                                   tq58::util::ReadResult* result = nullptr) {
     const fs::path path = folder_ / "file.txt";
     std::ofstream(path, std::ios::binary) << bytes;
     std::vector<std::string> lines;
-    const auto r = MyFunc::ForEachTextLine(path, [&](std::string_view line) {
+    const auto r = tq58::util::ForEachTextLine(path, [&](std::string_view line) {
       lines.emplace_back(line);
       return true;
     });
@@ -56,23 +57,23 @@ TEST_F(TextFileRead, KeepsNulBytesAndVeryLongLines) {
 }
 
 TEST_F(TextFileRead, ReportsMissingFileAndStopsWhenAsked) {
-  EXPECT_EQ(
-      MyFunc::ForEachTextLine(folder_ / "none.txt", [](std::string_view) { return true; }).Failure,
-      MyFunc::ReadFailure::Missing);
+  EXPECT_EQ(tq58::util::ForEachTextLine(folder_ / "none.txt", [](std::string_view) { return true; })
+                .Failure,
+            tq58::util::ReadFailure::Missing);
   const fs::path path = folder_ / "file.txt";
   std::ofstream(path, std::ios::binary) << "1\n2\n3\n";
   int calls = 0;
-  EXPECT_TRUE(MyFunc::ForEachTextLine(path, [&](std::string_view) { return ++calls < 2; }));
+  EXPECT_TRUE(tq58::util::ForEachTextLine(path, [&](std::string_view) { return ++calls < 2; }));
   EXPECT_EQ(calls, 2);
 }
 
 TEST_F(TextFileRead, WholeFileGivesTheBytesOrNothing) {
   const fs::path file = folder_ / "a.dat";
-  EXPECT_EQ(MyFunc::ReadWholeFile(file), std::nullopt);
+  EXPECT_EQ(tq58::util::ReadWholeFile(file), std::nullopt);
   const std::string bytes = std::string("\r\n\x1A\0", 4) + std::string(70000, 'z');
   tq58_test::WriteBytes(file, bytes);
-  EXPECT_EQ(MyFunc::ReadWholeFile(file), bytes);
-  EXPECT_EQ(MyFunc::ReadWholeFile(folder_), std::nullopt);  // a folder reads as none
+  EXPECT_EQ(tq58::util::ReadWholeFile(file), bytes);
+  EXPECT_EQ(tq58::util::ReadWholeFile(folder_), std::nullopt);  // a folder reads as none
 }
 
 }  // namespace

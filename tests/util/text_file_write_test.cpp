@@ -11,9 +11,9 @@
 namespace {
 
 namespace fs = std::filesystem;
-using MyFunc::Durability;
-using MyFunc::ReplaceFileContents;
-using MyFunc::WriteFailure;
+using tq58::util::Durability;
+using tq58::util::ReplaceFileContents;
+using tq58::util::WriteFailure;
 
 class TextFileWrite : public testing::TestWithParam<Durability> {
  protected:
@@ -55,7 +55,7 @@ TEST_P(TextFileWrite, UnreachableTargetsReportWhy) {
       {folder_ / std::string(300, 'n'), WriteFailure::Other},  // a name longer than allowed
   };
   for (const auto& c : cases) {
-    const MyFunc::WriteResult result = ReplaceFileContents(c.target, "x", GetParam());
+    const tq58::util::WriteResult result = ReplaceFileContents(c.target, "x", GetParam());
     EXPECT_FALSE(result) << c.target;
     EXPECT_EQ(result.Failure, c.reason) << c.target;
     EXPECT_FALSE(result.SystemMessage.empty()) << c.target;

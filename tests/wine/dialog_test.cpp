@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "dialog_driver.h"
-#include "multiline/settings_file.h"
+#include "presets/settings_file.h"
 #include "support/files.h"
 #include "ui/sjis.h"
 

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "geometry/geometry.h"
 #include "support/end_to_end.h"
 #include "support/files.h"
 #include "support/generated_cases.h"
 #include "support/sequence.h"
-#include "util/geometry.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ constexpr char kWine[] = "/usr/lib/wine/wine64";
 using tq58_test::Sequence;
 using tq58_test::Shortest;
 
-using MyFunc::PointD;
+using tq58::geometry::PointD;
 
 // One input: the base points and the ten rows of the current preset.
 struct IdentityCase {

@@ -15,7 +15,7 @@ std::optional<int32_t> PresetNumber(const std::string& text) {
   const char* end = text.data() + text.size();
   const auto [stop, error] = std::from_chars(text.data(), end, value);
   if (text.empty() || text[0] == '-' || error != std::errc() || stop != end) return std::nullopt;
-  if (!MyFunc::IsPresetNumber(value)) return std::nullopt;
+  if (!util::IsPresetNumber(value)) return std::nullopt;
   return value;
 }
 

@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
   if (!outcome.ok) return kFailed;
 
   if (request.output) {
-    if (!MyFunc::ReplaceFileContents(*request.output, outcome.svg)) {
+    if (!tq58::util::ReplaceFileContents(*request.output, outcome.svg)) {
       std::cerr << "tq58-preview: cannot write " << request.output->string() << "\n";
       return kFailed;
     }

@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "exchange/reader.h"
-#include "multiline/settings_file.h"
+#include "presets/settings_file.h"
 #include "preview/chain_scene.h"
 #include "preview/model_scene.h"
 #include "preview/preset_scene.h"
@@ -30,16 +30,16 @@ std::string UnreadableReason(const fs::path& path) {
 PreviewOutcome Failure(std::string message) { return {false, {}, std::move(message)}; }
 
 // Reads the exchange file at `path` into `model`; why it cannot, or empty when it was read.
-std::string ReadExchangeModel(const fs::path& path, JwwGaibu::ExchangeModel& model) {
+std::string ReadExchangeModel(const fs::path& path, exchange::ExchangeModel& model) {
   if (std::string reason = UnreadableReason(path); !reason.empty()) return reason;
-  if (!JwwGaibu::ReadExchangeFile(model, path)) return "cannot read " + path.string();
+  if (!exchange::ReadExchangeFile(model, path)) return "cannot read " + path.string();
   return {};
 }
 
 PreviewOutcome RenderExchangeFiles(const PreviewRequest& request) {
   Scene scene;
   for (std::size_t i = 0; i < request.exchangeFiles.size(); ++i) {
-    JwwGaibu::ExchangeModel model;
+    exchange::ExchangeModel model;
     if (std::string reason = ReadExchangeModel(request.exchangeFiles[i], model); !reason.empty()) {
       return Failure(reason);
     }
@@ -64,13 +64,13 @@ PreviewOutcome RenderPreset(const PreviewRequest& request) {
   if (std::string reason = UnreadableReason(path); !reason.empty()) return Failure(reason);
   PresetStore store;
   // A file that is there but cannot be read would preview as the start values, not its presets.
-  if (const MyFunc::ReadResult read = LoadSettings(store, path); read.Unreadable()) {
+  if (const util::ReadResult read = LoadSettings(store, path); read.Unreadable()) {
     return Failure("cannot read " + path.string() +
                    (read.SystemMessage.empty() ? "" : ": " + read.SystemMessage));
   }
   const int32_t preset = request.preset.value_or(store.CurrentPreset);
   if (request.chainsFile) {
-    JwwGaibu::ExchangeModel host;
+    exchange::ExchangeModel host;
     if (std::string reason = ReadExchangeModel(*request.chainsFile, host); !reason.empty()) {
       return Failure(reason);
     }

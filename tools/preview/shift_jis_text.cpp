@@ -9,7 +9,7 @@ namespace tq58::preview {
 
 std::string ShiftJisToUtf8(std::string_view text) {
   std::string utf8;
-  for (const wchar_t character : MyFunc::ShiftJisToWide(text)) {
+  for (const wchar_t character : util::ShiftJisToWide(text)) {
     const auto code = static_cast<uint32_t>(character);
     // Code page 932 holds characters of the Basic Multilingual Plane only: three bytes at most.
     if (code < 0x80) {

@@ -7,7 +7,7 @@
 
 #include <cwchar>
 
-#include "multiline/presets.h"
+#include "presets/presets.h"
 #include "ui/win32/dialog_layout.h"
 #include "ui/win32/preview_area.h"
 #include "ui/win32/scoped_handles.h"

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <array>
 
-#include "multiline/presets.h"
+#include "presets/presets.h"
 
 namespace tq58::ui::win32 {
 namespace {
@@ -134,8 +134,8 @@ ValueChange ValueChangeOf(int id, unsigned code) {
 const wchar_t kDialogTitle[] = L"丸め付マルチライン　設定";
 const wchar_t kApplicationTitle[] = L"tq58_丸め付マルチライン";
 const wchar_t kFontFace[] = L"ＭＳ ゴシック";
-const wchar_t* const kTabCaptions[MyFunc::kPresetCount] = {L"①", L"②", L"③", L"④", L"⑤", L"⑥", L"⑦",
-                                                           L"⑧", L"⑨", L"⑩", L"⑪", L"⑫", L"⑬", L"⑭",
-                                                           L"⑮", L"⑯", L"⑰", L"⑱", L"⑲", L"⑳"};
+const wchar_t* const kTabCaptions[util::kPresetCount] = {L"①", L"②", L"③", L"④", L"⑤", L"⑥", L"⑦",
+                                                         L"⑧", L"⑨", L"⑩", L"⑪", L"⑫", L"⑬", L"⑭",
+                                                         L"⑮", L"⑯", L"⑰", L"⑱", L"⑲", L"⑳"};
 
 }  // namespace tq58::ui::win32

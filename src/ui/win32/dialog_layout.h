@@ -89,6 +89,6 @@ extern const wchar_t kDialogTitle[];
 extern const wchar_t kApplicationTitle[];
 extern const wchar_t kFontFace[];
 // The captions of the tabs, one a preset: "①" to "⑳".
-extern const wchar_t* const kTabCaptions[MyFunc::kPresetCount];
+extern const wchar_t* const kTabCaptions[util::kPresetCount];
 
 }  // namespace tq58::ui::win32

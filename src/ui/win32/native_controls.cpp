@@ -11,8 +11,8 @@
 namespace tq58::ui::win32 {
 namespace {
 
-using MyFunc::ShiftJisToWide;
-using MyFunc::WideToShiftJis;
+using util::ShiftJisToWide;
+using util::WideToShiftJis;
 
 ScreenRect ToScreenRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 

@@ -14,8 +14,8 @@
 namespace tq58::ui::win32 {
 namespace {
 
-using MyFunc::ShiftJisToWide;
 using preview::PointD;
+using util::ShiftJisToWide;
 
 constexpr int kMarginPx = 14;     // room for the labels beside the points on the border
 constexpr int kTitleBandPx = 18;  // the title's line above the drawing

@@ -66,7 +66,7 @@ auto RowsOf(Make make) {
 class SettingsWindow {
  public:
   SettingsWindow(PresetStore& store, std::filesystem::path settingsFileName,
-                 MyFunc::ReadResult settingsRead)
+                 util::ReadResult settingsRead)
       : instance_(GetModuleHandleW(nullptr)),
         store_(store),
         settingsFileName_(std::move(settingsFileName)),
@@ -91,7 +91,7 @@ class SettingsWindow {
   HINSTANCE instance_;
   PresetStore& store_;
   std::filesystem::path settingsFileName_;
-  MyFunc::ReadResult settingsRead_;
+  util::ReadResult settingsRead_;
   HWND dialog_ = nullptr;  // destroyed by its own WM_CLOSE
   ScopedFont font_;
   ScopedBrush memoBrush_;
@@ -362,7 +362,7 @@ LRESULT SettingsWindow::OnApplicationMessage(UINT message, WPARAM wParam, LPARAM
 }  // namespace
 
 void RunSettingsDialog(PresetStore& store, const std::filesystem::path& settingsFileName,
-                       const MyFunc::ReadResult& settingsRead) {
+                       const util::ReadResult& settingsRead) {
   SettingsWindow window(store, settingsFileName, settingsRead);
   window.Run();
 }

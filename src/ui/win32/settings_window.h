@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "multiline/presets.h"
+#include "presets/presets.h"
 #include "util/text_file.h"
 
 namespace tq58::ui::win32 {
@@ -12,6 +12,6 @@ namespace tq58::ui::win32 {
 // as `settingsRead` says, and runs it until OK, cancel or the close box; OK writes the file.
 // Returns when the window has closed.
 void RunSettingsDialog(PresetStore& store, const std::filesystem::path& settingsFileName,
-                       const MyFunc::ReadResult& settingsRead);
+                       const util::ReadResult& settingsRead);
 
 }  // namespace tq58::ui::win32

@@ -1,0 +1,16 @@
+// The point mode: the multi-line along the indicated points.
+#pragma once
+
+#include <cstdint>
+
+#include "exchange/model.h"
+#include "presets/presets.h"
+
+namespace tq58 {
+
+// Emits, for every drawn row of the current preset, its attributes and the segments and
+// fillet arcs of its offset line along the indicated points 1 .. pointLimit + 1.
+void DrawMultiLines(const PresetStore& store, const exchange::ExchangeModel& model,
+                    exchange::WriterState& writer, int32_t pointLimit);
+
+}  // namespace tq58

@@ -1,0 +1,45 @@
+// Where the chains of a network meet: ends moved onto the centre lines that they stop short of
+// or overshoot, the through pair of each junction made one band, and for every band end
+// whether it is free, meets other bands where none runs through, or ends on a band that does.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+#include "path/base_path.h"
+
+namespace tq58 {
+
+// A band end on the centre line of a band that runs through there.
+struct StemEnd {
+  std::size_t through = 0;  // index of that band
+  PointD at;                // where it ends on its centre line
+  PointD ray1, ray2;        // that band's two directions from `at`; from ray1 counterclockwise
+                            // to ray2 lies the far side, away from this band
+  double runOn = 0.0;       // how far the band was run on straight beyond `at`
+};
+
+struct BandEnd {
+  bool junction = false;  // it meets other bands (or itself, at a seam): no cap
+  bool seam = false;      // where a chain that crosses itself was split, to go on in another band
+  std::optional<StemEnd> stem;
+};
+
+struct NetworkBand {
+  BasePath path;
+  std::size_t order = 0;  // the first of its chains in the given order
+  BandEnd start, end;
+};
+
+// The bands of the network of `chains` whose outer rows lie at signed spacings lo <= hi
+// (drawing units); `tolerance` is the distance within which points join. A chain that
+// crosses itself is split into bands of its own, which meet without caps.
+std::vector<NetworkBand> ArrangeJunctions(const std::vector<BasePath>& chains, double lo, double hi,
+                                          double tolerance);
+
+// The through pair among directions leaving one point: the two closest to opposite, none
+// where two pairs are as close within kThroughPairTieRadians (or fewer than two directions).
+std::optional<std::pair<std::size_t, std::size_t>> ThroughPair(const std::vector<PointD>& arms);
+
+}  // namespace tq58

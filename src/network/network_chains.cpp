@@ -1,0 +1,185 @@
+// Chains made ready for their junctions: seams where a chain crosses itself, and ends moved
+// onto the centre lines that they stop short of or overshoot.
+#include "network/network_chains.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "geometry/curve_meeting.h"
+#include "geometry/geometry.h"
+#include "geometry/vector2.h"
+#include "path/path_edit.h"
+
+namespace tq58 {
+
+namespace {
+
+using geometry::Contact;
+using geometry::Meeting;
+
+std::size_t LastPiece(const BasePath& path) { return path.points.size() - 2; }
+
+}  // namespace
+
+PointD EndPoint(const BasePath& path, bool atEnd) {
+  return atEnd ? path.points.back() : path.points.front();
+}
+
+// The direction from an end into the path.
+PointD IntoPath(const BasePath& path, bool atEnd) {
+  return atEnd ? Negated(DirectionAtEnd(path, LastPiece(path))) : DirectionAtStart(path, 0);
+}
+
+bool IsOpenPath(const BasePath& path) { return !path.closed && path.points.size() >= 2; }
+
+BandStrips CentreLineStrips(const std::vector<BasePath>& chains, double lo, double hi,
+                            double tolerance) {
+  BandStrips strips;
+  for (std::size_t i = 0; i < chains.size(); ++i) {
+    if (chains[i].points.size() >= 2) {
+      strips.AddBand(i, chains[i], std::min(lo, -tolerance), std::max(hi, tolerance));
+    }
+  }
+  strips.Index();
+  return strips;
+}
+
+Box BoxAround(PointD p, double r) { return {p.x - r, p.y - r, p.x + r, p.y + r}; }
+
+void MoveEndsOntoCentreLines(SplitChains& split, double lo, double hi, double tolerance) {
+  std::vector<BasePath>& chains = split.chains;
+  const std::vector<std::array<bool, 2>>& seams = split.seams;
+  const BandStrips strips = CentreLineStrips(chains, lo, hi, tolerance);
+  const double reach = std::max(hi - lo, tolerance);
+  struct Move {
+    std::size_t chain;
+    bool atEnd;
+    PointD to;
+    bool back;  // on its own last piece
+  };
+  std::vector<Move> moves;
+  for (std::size_t i = 0; i < chains.size(); ++i) {
+    const BasePath& chain = chains[i];
+    if (!IsOpenPath(chain)) continue;
+    for (const bool atEnd : {false, true}) {
+      if (seams[i][atEnd ? 1 : 0]) continue;
+      const PointD e = EndPoint(chain, atEnd);
+      const std::vector<std::uint32_t> near = strips.Near(BoxAround(e, tolerance));
+      std::vector<std::size_t> containing;
+      for (const std::uint32_t c : near) {
+        const StripCell& cell = strips.Cells()[c];
+        if (cell.band != i && cell.Contains(e, -tolerance)) containing.push_back(cell.band);
+      }
+      if (containing.empty()) continue;
+      const Curve own = BaseCurve(chain, atEnd ? LastPiece(chain) : 0);
+      const Curve ray = Curve::Segment(e, Plus(e, Negated(IntoPath(chain, atEnd)), reach));
+      std::optional<Move> best;
+      double bestDistance = reach;
+      const auto consider = [&](PointD x, bool back) {
+        const double d = geometry::PointDistance(x, e);
+        if (d <= bestDistance) {
+          bestDistance = d;
+          best = Move{i, atEnd, x, back};
+        }
+      };
+      for (const std::uint32_t c : near) {
+        const StripCell& cell = strips.Cells()[c];
+        if (cell.wedge ||
+            std::find(containing.begin(), containing.end(), cell.band) == containing.end()) {
+          continue;
+        }
+        const Curve other = BaseCurve(chains[cell.band], cell.piece);
+        const double foot = std::clamp(other.Along(e), 0.0, other.Length());
+        if (geometry::PointDistance(other.At(foot), e) <= tolerance) consider(e, true);
+        for (const Meeting& x : MeetCurves(own, other, tolerance)) {
+          if (x.contact != Contact::Overlap) consider(x.point, true);
+        }
+        for (const Meeting& x : MeetCurves(ray, other, tolerance)) {
+          if (x.contact != Contact::Overlap) consider(x.point, false);
+        }
+      }
+      if (best && bestDistance > tolerance) moves.push_back(*best);
+    }
+  }
+  for (const Move& m : moves) {
+    BasePath& chain = chains[m.chain];
+    if (!m.back) {
+      chain = m.atEnd ? RunOn(chain, m.to) : Reversed(RunOn(Reversed(chain), m.to));
+      continue;
+    }
+    // Cut back on the end piece, at its far vertex where the point lies on it.
+    const std::size_t k = m.atEnd ? LastPiece(chain) : 0;
+    const PointD farVertex = chain.points[m.atEnd ? k : k + 1];
+    if (geometry::PointDistance(farVertex, m.to) <= tolerance) {
+      if (chain.points.size() < 3) continue;  // nothing would be left
+      chain = m.atEnd ? SplitAtVertex(chain, k).first : SplitAtVertex(chain, 1).second;
+    } else {
+      chain = m.atEnd ? SplitAt(chain, k, m.to).first : SplitAt(chain, 0, m.to).second;
+    }
+  }
+}
+
+SplitChains SplitSelfCrossings(const std::vector<BasePath>& chains, double tolerance) {
+  SplitChains out;
+  const BandStrips pieces = CentreLineStrips(chains, -tolerance, tolerance, tolerance);
+  std::vector<std::vector<std::pair<std::size_t, std::size_t>>> crossings(chains.size());
+  for (const StripCell& cell : pieces.Cells()) {
+    if (cell.wedge) continue;
+    const BasePath& chain = chains[cell.band];
+    const std::size_t n = chain.points.size() - 1;
+    const Curve a = BaseCurve(chain, cell.piece);
+    for (const std::uint32_t c : pieces.Near(cell.box)) {
+      const StripCell& other = pieces.Cells()[c];
+      const std::size_t i = cell.piece, j = other.piece;
+      if (other.wedge || other.band != cell.band || j < i + 2) continue;
+      if (chain.closed && i == 0 && j + 1 == n) continue;  // they follow each other round
+      const std::vector<Meeting> meetings = MeetCurves(a, BaseCurve(chain, j), -tolerance);
+      if (std::any_of(meetings.begin(), meetings.end(),
+                      [](const Meeting& m) { return m.contact != Contact::Overlap; })) {
+        crossings[cell.band].push_back({i, j});
+      }
+    }
+  }
+  for (std::size_t i = 0; i < chains.size(); ++i) {
+    auto& pairs = crossings[i];
+    std::sort(pairs.begin(), pairs.end(), [](const auto& x, const auto& y) {
+      return x.second != y.second ? x.second < y.second : x.first < y.first;
+    });
+    // The fewest seams: each as late as the earliest-ending pair without one allows.
+    std::vector<std::size_t> seams;
+    for (const auto& [first, second] : pairs) {
+      if (!seams.empty() && seams.back() > first) continue;
+      seams.push_back(second - 1);
+    }
+    BasePath rest = chains[i];
+    bool startSeam = false;
+    const auto middle = [&](std::size_t k) {
+      const Curve t = BaseCurve(rest, k);
+      return t.At(t.Length() / 2.0);
+    };
+    if (rest.closed && !seams.empty()) {
+      // Opened at its last seam; the pieces before it now follow those after.
+      const std::size_t last = seams.back(), n = rest.points.size() - 1;
+      seams.pop_back();
+      rest = SplitAt(rest, last, middle(last)).second;
+      for (std::size_t& seam : seams) seam += n - last;
+      startSeam = true;
+    }
+    std::vector<BasePath> parts;  // from the last to the first
+    for (auto it = seams.rbegin(); it != seams.rend(); ++it) {
+      auto [before, after] = SplitAt(rest, *it, middle(*it));
+      parts.push_back(std::move(after));
+      rest = std::move(before);
+    }
+    parts.push_back(rest);
+    std::reverse(parts.begin(), parts.end());
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+      out.chains.push_back(parts[k]);
+      out.seams.push_back({k > 0 || startSeam, k + 1 < parts.size() || startSeam});
+      out.origin.push_back(i);
+    }
+  }
+  return out;
+}
+
+}  // namespace tq58

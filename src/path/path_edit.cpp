@@ -1,0 +1,113 @@
+// Editing base paths of segments and arcs; an arc cut at a point takes that point's angle.
+#include "path/path_edit.h"
+
+#include <numbers>
+
+#include "geometry/geometry.h"
+
+namespace tq58 {
+
+namespace {
+
+// Makes `arcs` hold one entry per segment once any of the path's segments is an arc.
+void PadArcs(BasePath& path) {
+  if (!path.arcs.empty()) path.arcs.resize(path.points.size() - 1);
+}
+
+double DegreesAt(const BaseArc& arc, PointD p) {
+  return geometry::DirectionAngleDeg(p.x - arc.centre.x, p.y - arc.centre.y);
+}
+
+// The arc from where the path enters it up to `at`, and from `at` on.
+std::pair<BaseArc, BaseArc> SplitArc(const BaseArc& arc, PointD at) {
+  const double cut = DegreesAt(arc, at);
+  BaseArc before = arc, after = arc;
+  if (arc.clockwise) {
+    before.startDeg = cut;
+    after.endDeg = cut;
+  } else {
+    before.endDeg = cut;
+    after.startDeg = cut;
+  }
+  return {before, after};
+}
+
+// The segments k .. to of `path` (to exclusive) as a path of their own.
+BasePath Segments(const BasePath& path, std::size_t k, std::size_t to) {
+  BasePath part;
+  part.points.assign(path.points.begin() + static_cast<std::ptrdiff_t>(k),
+                     path.points.begin() + static_cast<std::ptrdiff_t>(to + 1));
+  if (!path.arcs.empty()) {
+    part.arcs.assign(path.arcs.begin() + static_cast<std::ptrdiff_t>(k),
+                     path.arcs.begin() + static_cast<std::ptrdiff_t>(to));
+  }
+  return part;
+}
+
+}  // namespace
+
+BasePath Reversed(const BasePath& path) {
+  BasePath r = path;
+  r.points.assign(path.points.rbegin(), path.points.rend());
+  r.arcs.assign(path.arcs.rbegin(), path.arcs.rend());
+  for (std::optional<BaseArc>& arc : r.arcs) {
+    if (arc) arc->clockwise = !arc->clockwise;
+  }
+  return r;
+}
+
+BasePath Joined(const BasePath& a, const BasePath& b) {
+  BasePath joined = a;
+  if (a.arcs.empty() && !b.arcs.empty()) joined.arcs.resize(a.points.size() - 1);
+  joined.points.insert(joined.points.end(), b.points.begin() + 1, b.points.end());
+  if (!joined.arcs.empty()) {
+    if (b.arcs.empty()) {
+      joined.arcs.resize(joined.points.size() - 1);
+    } else {
+      joined.arcs.insert(joined.arcs.end(), b.arcs.begin(), b.arcs.end());
+    }
+  }
+  joined.closed = false;
+  return joined;
+}
+
+std::pair<BasePath, BasePath> SplitAt(const BasePath& path, std::size_t k, PointD at) {
+  const std::size_t n = path.points.size() - 1;
+  BasePath before = Segments(path, 0, k + 1), after = Segments(path, k, n);
+  before.points.back() = at;
+  after.points.front() = at;
+  if (const BaseArc* arc = PathArc(path, k)) {
+    auto [first, second] = SplitArc(*arc, at);
+    before.arcs.back() = first;
+    after.arcs.front() = second;
+  }
+  if (!path.closed) return {before, after};
+  // Round from the cut to the end, then from the start to the cut.
+  return {BasePath{}, Joined(after, before)};
+}
+
+std::pair<BasePath, BasePath> SplitAtVertex(const BasePath& path, std::size_t v) {
+  return {Segments(path, 0, v), Segments(path, v, path.points.size() - 1)};
+}
+
+Curve BaseCurve(const BasePath& path, std::size_t k) {
+  if (const BaseArc* arc = PathArc(path, k)) {
+    constexpr double kRadians = std::numbers::pi / 180.0;
+    return Curve::Arc(arc->centre, arc->radius, arc->startDeg * kRadians,
+                      ArcSweepDeg(*arc) * kRadians);
+  }
+  return Curve::Segment(path.points[k], path.points[k + 1]);
+}
+
+BasePath RunOn(const BasePath& path, PointD to) {
+  BasePath on = path;
+  if (PathArc(path, path.points.size() - 2) == nullptr) {
+    on.points.back() = to;
+    return on;
+  }
+  on.points.push_back(to);
+  PadArcs(on);
+  return on;
+}
+
+}  // namespace tq58

@@ -1,0 +1,45 @@
+// The multi-line with rounded corners as geometry: one offset row per drawn row of a preset,
+// then the caps at the ends of an open path.
+#include "rows/construction.h"
+
+#include <optional>
+#include <vector>
+
+#include "rows/corner_radii.h"
+#include "rows/end_caps.h"
+#include "rows/offset_row.h"
+
+namespace tq58 {
+
+MultiLine BuildMultiLine(const BasePath& path, const TLineTable& table, double scale) {
+  const TPresetOptions& options = table.Options;
+  const bool concentric = options.Corners == CornerMode::Concentric;
+  const double baseRadius = InDrawingUnits(options.BaseRadius, options.BaseRadiusPaperSize, scale);
+  const std::vector<geometry::Side> turns =
+      concentric ? BaseTurns(path) : std::vector<geometry::Side>{};
+  const std::vector<FilletReach> reaches = FilletReaches(path);
+  OutermostRows outermost;
+  MultiLine lines;
+
+  for (const TLineRow& row : table.Lines) {
+    if (!row.DrawOn) continue;
+    const double spacing = InDrawingUnits(row.Spacing, row.PaperSize, scale);
+    DrawnLine& line = lines.emplace_back(DrawnLine{&row, {}});
+    if (path.points.size() < 2) {
+      outermost.Consider(row, spacing, std::nullopt);
+      continue;  // nothing to draw but the attributes
+    }
+
+    const CornerRadii radii =
+        concentric
+            ? ConcentricCornerRadii(turns, baseRadius, spacing)
+            : CornerRadii(path.points.size(), InDrawingUnits(row.Radius, row.PaperSize, scale));
+    outermost.Consider(row, spacing, AppendOffsetRow(path, spacing, radii, reaches, line.pieces));
+  }
+  if (std::optional<DrawnLine> caps = BuildEndCaps(path, options, outermost)) {
+    lines.push_back(std::move(*caps));
+  }
+  return lines;
+}
+
+}  // namespace tq58

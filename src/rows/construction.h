@@ -1,0 +1,15 @@
+// The multi-line with rounded corners as geometry: offset rows along a base path.
+#pragma once
+
+#include "path/base_path.h"
+#include "presets/presets.h"
+#include "rows/row_pieces.h"
+
+namespace tq58 {
+
+// For every drawn row of `table` (in row order) its offset line along `path`, its corners
+// rounded by the preset's corner rule; then the end caps of an open path, if any. `scale` is
+// the layer group's, for paper-size values.
+MultiLine BuildMultiLine(const BasePath& path, const TLineTable& table, double scale);
+
+}  // namespace tq58
