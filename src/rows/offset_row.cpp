@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "geometry/circle_geometry.h"
+#include "geometry/curve_fillet.h"
 #include "geometry/curve_meeting.h"
 #include "geometry/geometry.h"
 #include "geometry/tolerances.h"
@@ -124,26 +125,6 @@ struct Join {
 geometry::Curve CarrierOf(const Curve& c) {
   if (!c.arc) return geometry::Curve::Segment(c.line.start, c.line.end);
   return geometry::Curve::Arc(c.circle.centre, c.circle.radius, 0.0, 2.0 * pi);
-}
-
-// The places of fillet centres of `radius` beside a piece: its line moved by the radius either
-// way, or its circle grown and shrunk by the radius.
-std::vector<geometry::Curve> PlacesBeside(const Curve& c, double radius) {
-  if (!c.arc) {
-    std::vector<geometry::Curve> places;
-    for (const double side : {radius, -radius}) {
-      const SegmentD moved = geometry::ParallelLine(c.line, side);
-      places.push_back(geometry::Curve::Segment(moved.start, moved.end));
-    }
-    return places;
-  }
-  std::vector<geometry::Curve> places = {
-      geometry::Curve::Arc(c.circle.centre, c.circle.radius + radius, 0.0, 2.0 * pi)};
-  if (c.circle.radius > radius) {
-    places.push_back(
-        geometry::Curve::Arc(c.circle.centre, c.circle.radius - radius, 0.0, 2.0 * pi));
-  }
-  return places;
 }
 
 // The join of piece a and the piece b after it; `adjacent` when no piece between them was
@@ -415,42 +396,18 @@ class Row {
     }
   }
 
-  // Where a circle of `radius` touching the piece at centre `centre` touches it.
-  static PointD Touching(const Curve& c, PointD centre) {
-    if (!c.arc) {
-      const double t = Dot(Minus(centre, c.line.start), c.direction);
-      return {c.line.start.x + t * c.direction.x, c.line.start.y + t * c.direction.y};
-    }
-    const PointD u =
-        geometry::UnitVector(centre.x - c.circle.centre.x, centre.y - c.circle.centre.y);
-    return {c.circle.centre.x + c.circle.radius * u.x, c.circle.centre.y + c.circle.radius * u.y};
+  // The unit direction in which the row runs along piece c at p, a point of it.
+  static PointD TravelAt(const Curve& c, PointD p) {
+    if (!c.arc) return c.direction;
+    const PointD d = geometry::UnitVector(p.x - c.circle.centre.x, p.y - c.circle.centre.y);
+    return c.circle.clockwise ? PointD{d.y, -d.x} : PointD{-d.y, d.x};
   }
 
+  // The fillet of `radius` between a and b at the corner where they are joined.
   static std::optional<Fillet> CurveFillet(const Curve& a, const Curve& b, double radius) {
     const PointD corner = a.end;
-    std::optional<Fillet> best;
-    double bestDistance = 0.0;
-    for (const geometry::Curve& p : PlacesBeside(a, radius)) {
-      for (const geometry::Curve& q : PlacesBeside(b, radius)) {
-        const CurveMeeting centres = geometry::MeetCarriers(p, q).meeting;
-        for (std::size_t k = 0; k < centres.count; ++k) {
-          const PointD centre = centres.points[k];
-          const Fillet f{centre, Touching(a, centre), Touching(b, centre)};
-          // On a's side of the corner and on b's.
-          if (!(a.Along(f.tangent1, true) <= a.Along(corner, true)) ||
-              !(b.Along(f.tangent2, false) >= b.Along(corner, false))) {
-            continue;
-          }
-          const double distance = geometry::PointDistance(f.tangent1, corner) +
-                                  geometry::PointDistance(f.tangent2, corner);
-          if (!best || distance < bestDistance) {
-            best = f;
-            bestDistance = distance;
-          }
-        }
-      }
-    }
-    return best;
+    return geometry::FilletBetween(CarrierOf(a), geometry::Negated(TravelAt(a, corner)),
+                                   CarrierOf(b), TravelAt(b, corner), corner, radius);
   }
 
   static RowPiece PieceOf(const Curve& c) {
