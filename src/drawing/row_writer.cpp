@@ -18,19 +18,18 @@ void OutRowAttributes(const exchange::ExchangeModel& model, exchange::WriterStat
 namespace {
 
 void WritePiece(exchange::WriterState& writer, const RowPiece& piece) {
-  std::visit(util::Overloaded{[&](const SegmentD& s) {
-                                exchange::OutSegment(writer, s.start.x, s.start.y, s.end.x,
-                                                     s.end.y);
-                              },
-                              // A circular arc: flatness 1, no tilt.
-                              [&](const ArcPiece& a) {
-                                exchange::OutArc(writer, a.centre.x, a.centre.y, a.radius,
-                                                 a.startDeg, a.endDeg, 1.0, 0.0);
-                              },
-                              [&](const CirclePiece& c) {
-                                exchange::OutCircle(writer, c.centre.x, c.centre.y, c.radius);
-                              }},
-             piece);
+  std::visit(
+      util::Overloaded{
+          [&](const SegmentD& s) {
+            exchange::OutSegment(writer, s.start.x, s.start.y, s.end.x, s.end.y);
+          },
+          // A circular arc: flatness 1, no tilt.
+          [&](const HostArc& a) {
+            exchange::OutArc(writer, a.centre.x, a.centre.y, a.radius, a.startDeg, a.endDeg, 1.0,
+                             0.0);
+          },
+          [&](const CircleD& c) { exchange::OutCircle(writer, c.centre.x, c.centre.y, c.radius); }},
+      piece);
 }
 
 }  // namespace

@@ -8,19 +8,16 @@
 #include <vector>
 
 #include "exchange/model.h"
+#include "geometry/circle_geometry.h"
 #include "geometry/geometry.h"
 
 namespace tq58 {
 
 using geometry::PointD;
 
-// A circular arc of a base path as the host wrote it: about `centre`, counterclockwise from
-// `startDeg` to `endDeg` (degrees, a tilt already added; 0 to 360 for a full circle).
-struct BaseArc {
-  PointD centre;
-  double radius = 0.0;
-  double startDeg = 0.0;
-  double endDeg = 0.0;
+// A circular arc of a base path as the host wrote it (a tilt already added to its angles; 0 to
+// 360 for a full circle), and which way the path runs along it.
+struct BaseArc : geometry::HostArc {
   bool clockwise = false;  // the path runs along it from its end to its start
 
   bool operator==(const BaseArc&) const = default;

@@ -52,16 +52,16 @@ void TakeArcPiece(const BaseArc& arc, SelectedPieces& selection) {
 void TakeCircle(const exchange::TJwwEntCircle& circle, SelectedPieces& selection) {
   if (circle.Header.BlockMember) return Count(selection, LeftOut::InBlock);
   if (!UsableCircle(circle.X, circle.Y, circle.Radius)) return Count(selection, LeftOut::BadValue);
-  TakeArcPiece({{circle.X, circle.Y}, circle.Radius, 0.0, 360.0, false}, selection);
+  TakeArcPiece({{{circle.X, circle.Y}, circle.Radius, 0.0, 360.0}, false}, selection);
 }
 
 // An arc record is circular only with a flatness of exactly 1; its tilt then only turns it.
 void TakeArc(const exchange::TJwwEntArc& record, SelectedPieces& selection) {
   if (record.Header.BlockMember) return Count(selection, LeftOut::InBlock);
-  const BaseArc arc{{record.X, record.Y},
-                    record.Radius,
-                    record.StartAngle + record.Tilt,
-                    record.EndAngle + record.Tilt,
+  const BaseArc arc{{{record.X, record.Y},
+                     record.Radius,
+                     record.StartAngle + record.Tilt,
+                     record.EndAngle + record.Tilt},
                     false};
   if (!UsableCircle(record.X, record.Y, record.Radius) || !std::isfinite(record.Flatness) ||
       !std::isfinite(arc.startDeg) || !std::isfinite(arc.endDeg)) {

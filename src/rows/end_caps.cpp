@@ -18,7 +18,7 @@ void AppendCap(std::vector<RowPiece>& pieces, CapStyle style, PointD from, Point
     const PointD centre = geometry::Midpoint(from, to);
     const double a = geometry::DirectionAngleDeg(from.x - centre.x, from.y - centre.y);
     const double b = geometry::DirectionAngleDeg(to.x - centre.x, to.y - centre.y);
-    pieces.push_back(ArcPiece{centre, geometry::PointDistance(from, to) / 2.0, a, b});
+    pieces.push_back(HostArc{centre, geometry::PointDistance(from, to) / 2.0, a, b});
   }
 }
 

@@ -418,8 +418,8 @@ class Row {
     // The host's own angles where an end has not moved; arcs run counterclockwise.
     const double entry = c.startMoved ? degrees(c.start) : EntryDeg(c.circle);
     const double exit = c.endMoved ? degrees(c.end) : ExitDeg(c.circle);
-    if (c.circle.clockwise) return ArcPiece{c.circle.centre, c.circle.radius, exit, entry};
-    return ArcPiece{c.circle.centre, c.circle.radius, entry, exit};
+    if (c.circle.clockwise) return HostArc{c.circle.centre, c.circle.radius, exit, entry};
+    return HostArc{c.circle.centre, c.circle.radius, entry, exit};
   }
 
   const BasePath& path_;
@@ -446,7 +446,7 @@ std::optional<RowEnds> AppendOffsetRow(const BasePath& path, double spacing,
     const BaseArc& circle = *path.arcs[0];
     const double radius = OffsetRadius(circle, spacing);
     if (radius > geometry::kDegenerateGeometryTolerance) {
-      pieces.push_back(CirclePiece{circle.centre, radius});
+      pieces.push_back(CircleD{circle.centre, radius});
     }
     return std::nullopt;
   }

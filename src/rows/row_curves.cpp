@@ -21,12 +21,12 @@ Curve CurveOf(const RowPiece& piece) {
   return std::visit(
       util::Overloaded{
           [](const SegmentD& s) { return Curve::Segment(s.start, s.end); },
-          [](const ArcPiece& a) {
+          [](const HostArc& a) {
             double sweep = std::fmod(a.endDeg - a.startDeg, 360.0);
             if (sweep <= 0.0) sweep += 360.0;
             return Curve::Arc(a.centre, a.radius, a.startDeg / kDegrees, sweep / kDegrees);
           },
-          [](const CirclePiece& c) { return Curve::Arc(c.centre, c.radius, 0.0, 2.0 * pi); }},
+          [](const CircleD& c) { return Curve::Arc(c.centre, c.radius, 0.0, 2.0 * pi); }},
       piece);
 }
 
@@ -41,10 +41,10 @@ RowPiece PieceOf(const RowPiece& whole, const Curve& curve, double s0, double s1
   const auto degrees = [&](PointD x) {
     return geometry::DirectionAngleDeg(x.x - curve.centre.x, x.y - curve.centre.y);
   };
-  const ArcPiece* arc = std::get_if<ArcPiece>(&whole);
+  const HostArc* arc = std::get_if<HostArc>(&whole);
   const double startDeg = fromStart && arc != nullptr ? arc->startDeg : degrees(p);
   const double endDeg = toEnd && arc != nullptr ? arc->endDeg : degrees(q);
-  return ArcPiece{curve.centre, curve.radius, startDeg, endDeg};
+  return HostArc{curve.centre, curve.radius, startDeg, endDeg};
 }
 
 }  // namespace tq58

@@ -6,7 +6,7 @@
 
 namespace tq58 {
 
-ArcPiece FilletArc(const geometry::Fillet& fillet, double r) {
+HostArc FilletArc(const geometry::Fillet& fillet, double r) {
   const PointD c = fillet.centre;
   double a = geometry::DirectionAngleDeg(fillet.tangent1.x - c.x, fillet.tangent1.y - c.y);
   double b = geometry::DirectionAngleDeg(fillet.tangent2.x - c.x, fillet.tangent2.y - c.y);
@@ -21,11 +21,11 @@ bool WritesSomething(const RowPiece& piece) {
       util::Overloaded{[](const SegmentD& s) {
                          return exchange::SegmentIsWritten(s.start.x, s.start.y, s.end.x, s.end.y);
                        },
-                       [](const ArcPiece& a) {
+                       [](const HostArc& a) {
                          return exchange::ArcIsWritten(a.centre.x, a.centre.y, a.radius, a.startDeg,
                                                        a.endDeg, 1.0, 0.0);
                        },
-                       [](const CirclePiece& c) {
+                       [](const CircleD& c) {
                          return exchange::CircleIsWritten(c.centre.x, c.centre.y, c.radius);
                        }},
       piece);

@@ -5,6 +5,7 @@
 #include <variant>
 #include <vector>
 
+#include "geometry/circle_geometry.h"
 #include "geometry/geometry.h"
 #include "presets/presets.h"
 
@@ -13,31 +14,16 @@ namespace tq58 {
 using geometry::PointD;
 using geometry::SegmentD;
 
-// A circular arc counterclockwise from `startDeg` to `endDeg`, degrees as the host writes
-// them (drawing units for the centre and the radius).
-struct ArcPiece {
-  PointD centre;
-  double radius = 0.0;
-  double startDeg = 0.0;
-  double endDeg = 0.0;
+using geometry::CircleD;
+using geometry::HostArc;
 
-  bool operator==(const ArcPiece&) const = default;
-};
-
-// A full circle.
-struct CirclePiece {
-  PointD centre;
-  double radius = 0.0;
-
-  bool operator==(const CirclePiece&) const = default;
-};
-
-// One piece of a drawn line: a straight segment from its start to its end, an arc, a circle.
-using RowPiece = std::variant<SegmentD, ArcPiece, CirclePiece>;
+// One piece of a drawn line: a straight segment from its start to its end, an arc as the host
+// writes it, a full circle.
+using RowPiece = std::variant<SegmentD, HostArc, CircleD>;
 
 // The arc of `fillet` (radius r) from its tangent point on line 1 to the one on line 2,
 // counterclockwise over less than 180 degrees, whichever way the path turns.
-ArcPiece FilletArc(const geometry::Fillet& fillet, double r);
+HostArc FilletArc(const geometry::Fillet& fillet, double r);
 
 // Whether the host is given the piece: the writer leaves out what is too small or not finite.
 bool WritesSomething(const RowPiece& piece);

@@ -117,8 +117,8 @@ BasePath Street(tq58_test::Sequence& r) {
   BasePath path{{a, p1, p2, Along(p2, heading + (left ? turn : -turn), 200)}, false, {}};
   const double deg = 180 / kPi;
   path.arcs = {std::nullopt,
-               left ? BaseArc{c, radius, from * deg, to * deg, false}
-                    : BaseArc{c, radius, to * deg, from * deg, true},
+               left ? BaseArc{{c, radius, from * deg, to * deg}, false}
+                    : BaseArc{{c, radius, to * deg, from * deg}, true},
                std::nullopt};
   return path;
 }

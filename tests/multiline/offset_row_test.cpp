@@ -45,8 +45,8 @@ struct Road {
     const double side = turn > 0 ? 90 : -90;
     const PointD centre = At(at, radius, heading + side);
     const double entry = heading - side, exit = entry + turn;
-    path.arcs.push_back(turn > 0 ? BaseArc{centre, radius, entry, exit, false}
-                                 : BaseArc{centre, radius, exit, entry, true});
+    path.arcs.push_back(turn > 0 ? BaseArc{{centre, radius, entry, exit}, false}
+                                 : BaseArc{{centre, radius, exit, entry}, true});
     at = At(centre, radius, exit);
     path.points.push_back(at);
     heading += turn;
@@ -83,7 +83,7 @@ struct Road {
 // the other way round where its end meets `from`, the end of the piece before.
 std::pair<PointD, PointD> Ends(const RowPiece& piece, PointD from) {
   if (const auto* s = std::get_if<SegmentD>(&piece)) return {s->start, s->end};
-  const ArcPiece& a = std::get<ArcPiece>(piece);
+  const HostArc& a = std::get<HostArc>(piece);
   const PointD p = At(a.centre, a.radius, a.startDeg), q = At(a.centre, a.radius, a.endDeg);
   return Near(q, from) ? std::pair{q, p} : std::pair{p, q};
 }
@@ -118,7 +118,7 @@ bool AtSpacing(const RowPiece& piece, const BasePath& path, double spacing) {
           std::fabs(beside(s->end) - spacing) < kNear)
         return true;
     }
-    if (const auto* arc = std::get_if<ArcPiece>(&piece); arc && path.arcs[k]) {
+    if (const auto* arc = std::get_if<HostArc>(&piece); arc && path.arcs[k]) {
       const BaseArc& base = *path.arcs[k];
       if (Near(arc->centre, base.centre) &&
           std::fabs(arc->radius - (base.radius + (base.clockwise ? spacing : -spacing))) < kNear) {
@@ -152,7 +152,7 @@ TEST(CurvedRows, LieAtTheirSpacingAndJoinEndToEndWithTheCapsOnTheOutermostRows) 
         if (!AtSpacing(piece, road.path, spacings[r])) {
           // Not at the spacing: a fillet, which rounds an angled corner.
           EXPECT_TRUE(angled) << where;
-          EXPECT_TRUE(std::holds_alternative<ArcPiece>(piece)) << where << " row " << r;
+          EXPECT_TRUE(std::holds_alternative<HostArc>(piece)) << where << " row " << r;
         }
       }
       for (std::size_t i = 0; i + 1 < ends.size(); ++i) {
@@ -209,7 +209,7 @@ TEST(OffsetRows, ACurveAppendedTangentiallyChangesNothingOfTheSegmentsBefore) {
       EXPECT_TRUE(std::equal(before.begin(), before.end(), after.begin()))
           << "trial " << trial << " row " << r;
       rounded += static_cast<int>(std::count_if(before.begin(), before.end(), [](const auto& p) {
-        return std::holds_alternative<ArcPiece>(p);
+        return std::holds_alternative<HostArc>(p);
       }));
     }
   }
