@@ -47,7 +47,7 @@ double Wrapped(double angle) {
 }
 
 // One offset piece of the row and where it starts and ends now.
-struct Curve {
+struct OffsetPiece {
   std::size_t base = 0;  // its base segment
   bool arc = false;
   SegmentD line;       // a segment: its base segment moved by the spacing
@@ -79,8 +79,8 @@ struct Curve {
   }
 };
 
-Curve OffsetOf(const BasePath& path, std::size_t k, double spacing) {
-  Curve c;
+OffsetPiece OffsetOf(const BasePath& path, std::size_t k, double spacing) {
+  OffsetPiece c;
   c.base = k;
   const PointD a = path.points[k], b = path.points[k + 1];
   if (k < path.arcs.size() && path.arcs[k]) {
@@ -105,7 +105,7 @@ Side FilletSideToward(const SegmentD& segment, PointD inner) {
   return geometry::SideOfLine(segment, inner) == Side::Right ? Side::Right : Side::Left;
 }
 
-bool Collapsed(const Curve& c) {
+bool Collapsed(const OffsetPiece& c) {
   return c.arc && !(c.circle.radius > geometry::kDegenerateGeometryTolerance);
 }
 
@@ -122,14 +122,15 @@ struct Join {
 };
 
 // A piece's offset as a full line or circle.
-geometry::Curve CarrierOf(const Curve& c) {
+geometry::Curve CarrierOf(const OffsetPiece& c) {
   if (!c.arc) return geometry::Curve::Segment(c.line.start, c.line.end);
   return geometry::Curve::Arc(c.circle.centre, c.circle.radius, 0.0, 2.0 * pi);
 }
 
 // The join of piece a and the piece b after it; `adjacent` when no piece between them was
 // left out, so that they meet at base vertex `a.base + 1`.
-Join JoinOf(const BasePath& path, double spacing, const Curve& a, const Curve& b, bool adjacent) {
+Join JoinOf(const BasePath& path, double spacing, const OffsetPiece& a, const OffsetPiece& b,
+            bool adjacent) {
   const PointD corner = path.points[a.base + 1];
   if (!a.arc && !b.arc) {
     // Two segments meet where their moved lines do; into the closing corner of a closed path
@@ -161,7 +162,7 @@ class Row {
  public:
   Row(const BasePath& path, double spacing) : path_(path), spacing_(spacing), closed_(path.closed) {
     for (std::size_t k = 0; k + 1 < path.points.size(); ++k) {
-      Curve c = OffsetOf(path, k, spacing);
+      OffsetPiece c = OffsetOf(path, k, spacing);
       if (!Collapsed(c)) curves_.push_back(c);
     }
   }
@@ -193,8 +194,8 @@ class Row {
   // fillets between two segments are worked out once all their corners are known.
   void Round(const CornerRadii& radii, const std::vector<FilletReach>& reaches) {
     for (std::size_t i = 0; i < JoinCount(); ++i) {
-      Curve& a = curves_[i];
-      Curve& b = curves_[Next(i)];
+      OffsetPiece& a = curves_[i];
+      OffsetPiece& b = curves_[Next(i)];
       const double radius = radii[a.base + 1];
       if (!a.arc && !b.arc) {
         MarkSegmentCorner(i, radius, reaches);
@@ -224,7 +225,7 @@ class Row {
     std::vector<const FilletAt*> byJoin(curves_.size(), nullptr);
     for (const FilletAt& f : fillets_) byJoin[f.join] = &f;
     for (std::size_t i = 0; i < curves_.size(); ++i) {
-      const Curve& c = curves_[i];
+      const OffsetPiece& c = curves_[i];
       pieces.push_back(PieceOf(c));
       if (i < JoinCount() && byJoin[i] != nullptr) {
         pieces.push_back(FilletArc(byJoin[i]->fillet, byJoin[i]->radius));
@@ -259,8 +260,8 @@ class Row {
 
   // Of two pieces whose offsets miss each other, the arc goes (of two arcs, the smaller).
   std::size_t WhichToLeaveOut(std::size_t i) const {
-    const Curve& a = curves_[i];
-    const Curve& b = curves_[Next(i)];
+    const OffsetPiece& a = curves_[i];
+    const OffsetPiece& b = curves_[Next(i)];
     if (a.arc != b.arc) return a.arc ? i : Next(i);
     return a.circle.radius <= b.circle.radius ? i : Next(i);
   }
@@ -269,7 +270,7 @@ class Row {
   // joined to segments or tangent curves at both ends stays as along indicated points.
   bool Swallowed(std::size_t i) const {
     if (JoinCount() == 0) return false;
-    const Curve& c = curves_[i];
+    const OffsetPiece& c = curves_[i];
     const bool hasBefore = closed_ || i > 0;
     const bool hasAfter = i < JoinCount();
     const struct Join* before =
@@ -297,8 +298,8 @@ class Row {
   void ApplyJoins() {
     for (std::size_t i = 0; i < JoinCount(); ++i) {
       const struct Join& j = joins_[i];
-      Curve& a = curves_[i];
-      Curve& b = curves_[Next(i)];
+      OffsetPiece& a = curves_[i];
+      OffsetPiece& b = curves_[Next(i)];
       switch (j.kind) {
         case Join::Corner:
           a.end = b.start = j.point;
@@ -315,7 +316,7 @@ class Row {
           break;
       }
     }
-    for (Curve& c : curves_) {
+    for (OffsetPiece& c : curves_) {
       if (c.arc) continue;
       c.lengthLeft = c.fitLeft = geometry::PointDistance(c.start, c.end);
       const PointD a = path_.points[c.base], b = path_.points[c.base + 1];
@@ -326,7 +327,7 @@ class Row {
   // The fillet of `radius` at the corner where a ends and b starts, an arc among them, if it
   // fits: tangent to both offsets, on their sides of the corner, the one whose tangent points
   // lie nearest it, each tangent point on what is left of its piece.
-  std::optional<Fillet> FitFillet(const Curve& a, const Curve& b, double radius) const {
+  std::optional<Fillet> FitFillet(const OffsetPiece& a, const OffsetPiece& b, double radius) const {
     if (!(radius > 0.0) || !std::isfinite(radius)) return std::nullopt;
     std::optional<Fillet> fillet = CurveFillet(a, b, radius);
     if (!fillet) return std::nullopt;
@@ -344,8 +345,8 @@ class Row {
   // parallel the corner has no tangent length; where the path turns back there it stays sharp,
   // since no fillet turns through 180 degrees.
   void MarkSegmentCorner(std::size_t i, double radius, const std::vector<FilletReach>& reaches) {
-    Curve& a = curves_[i];
-    Curve& b = curves_[Next(i)];
+    OffsetPiece& a = curves_[i];
+    OffsetPiece& b = curves_[Next(i)];
     const Join& join = joins_[i];
     if (join.kind == Join::Reversal && Dot(a.direction, b.direction) < 0.0) return;
     if (join.kind != Join::Corner && join.kind != Join::Reversal) return;
@@ -353,15 +354,15 @@ class Row {
         Adjacent(i) ? reaches[a.base + 1] : ReachOfTurn(a.direction, b.direction);
     const double factor = a.against == b.against ? reach.alongBase : reach.oneReversed;
     const double tangentLength = join.kind == Join::Corner ? radius * factor : 0.0;
-    const auto bothHaveMoreThan = [&](double Curve::*left, double needed) {
+    const auto bothHaveMoreThan = [&](double OffsetPiece::*left, double needed) {
       return needed + kFit < a.*left && needed + kFit < b.*left;
     };
-    if (!bothHaveMoreThan(&Curve::lengthLeft, radius) ||
-        !bothHaveMoreThan(&Curve::fitLeft, tangentLength)) {
+    if (!bothHaveMoreThan(&OffsetPiece::lengthLeft, radius) ||
+        !bothHaveMoreThan(&OffsetPiece::fitLeft, tangentLength)) {
       return;
     }
     a.roundEnd = b.roundStart = radius;
-    for (Curve* c : {&a, &b}) {
+    for (OffsetPiece* c : {&a, &b}) {
       c->lengthLeft -= radius;
       c->fitLeft -= tangentLength;
     }
@@ -372,9 +373,9 @@ class Row {
   // the next as joined, whose arc is drawn after it.
   void RoundSegmentCorners() {
     std::vector<SegmentD> joined;
-    for (const Curve& c : curves_) joined.push_back({c.start, c.end});
+    for (const OffsetPiece& c : curves_) joined.push_back({c.start, c.end});
     for (std::size_t m = 0; m < curves_.size(); ++m) {
-      Curve& c = curves_[m];
+      OffsetPiece& c = curves_[m];
       if (c.roundStart) {
         const SegmentD& previous = joined[(m + curves_.size() - 1) % curves_.size()];
         const SegmentD& current = joined[m];
@@ -397,20 +398,21 @@ class Row {
   }
 
   // The unit direction in which the row runs along piece c at p, a point of it.
-  static PointD TravelAt(const Curve& c, PointD p) {
+  static PointD TravelAt(const OffsetPiece& c, PointD p) {
     if (!c.arc) return c.direction;
     const PointD d = geometry::UnitVector(p.x - c.circle.centre.x, p.y - c.circle.centre.y);
     return c.circle.clockwise ? PointD{d.y, -d.x} : PointD{-d.y, d.x};
   }
 
   // The fillet of `radius` between a and b at the corner where they are joined.
-  static std::optional<Fillet> CurveFillet(const Curve& a, const Curve& b, double radius) {
+  static std::optional<Fillet> CurveFillet(const OffsetPiece& a, const OffsetPiece& b,
+                                           double radius) {
     const PointD corner = a.end;
     return geometry::FilletBetween(CarrierOf(a), geometry::Negated(TravelAt(a, corner)),
                                    CarrierOf(b), TravelAt(b, corner), corner, radius);
   }
 
-  static RowPiece PieceOf(const Curve& c) {
+  static RowPiece PieceOf(const OffsetPiece& c) {
     if (!c.arc) return SegmentD{c.start, c.end};
     const auto degrees = [&](PointD p) {
       return geometry::DirectionAngleDeg(p.x - c.circle.centre.x, p.y - c.circle.centre.y);
@@ -425,7 +427,7 @@ class Row {
   const BasePath& path_;
   double spacing_;
   bool closed_;
-  std::vector<Curve> curves_;
+  std::vector<OffsetPiece> curves_;
   std::vector<struct Join> joins_;  // joins_[i]: between curves_[i] and the one after it
   std::vector<FilletAt> fillets_;
 };
