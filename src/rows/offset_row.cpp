@@ -112,11 +112,13 @@ bool Collapsed(const OffsetPiece& c) {
 // How two neighbouring pieces of the row meet.
 struct Join {
   enum Kind {
-    Corner,    // at `point`, where a fillet may round it
-    Tangent,   // at `point` without a corner
-    Reversal,  // the path turns back: the first piece runs on to the second's start, no fillet
-    Missed,    // the offsets do not meet: a piece has to go
-    Cut,       // nothing is left to join: the row ends here and begins again after
+    Corner,   // at `point`, where a fillet may round it
+    Tangent,  // at `point` without a corner
+    // Two segments whose moved lines are parallel (the path goes straight on or turns back), or
+    // an arc where the path turns back: the first piece runs on to the second's start.
+    Reversal,
+    Missed,  // the offsets do not meet: a piece has to go
+    Cut,     // nothing is left to join: the row ends here and begins again after
   } kind = Cut;
   PointD point;
 };
@@ -325,8 +327,8 @@ class Row {
   }
 
   // The fillet of `radius` at the corner where a ends and b starts, an arc among them, if it
-  // fits: tangent to both offsets, on their sides of the corner, the one whose tangent points
-  // lie nearest it, each tangent point on what is left of its piece.
+  // fits: tangent to both offsets on the inner side of the turn, each tangent point on what is
+  // left of its piece.
   std::optional<Fillet> FitFillet(const OffsetPiece& a, const OffsetPiece& b, double radius) const {
     if (!(radius > 0.0) || !std::isfinite(radius)) return std::nullopt;
     std::optional<Fillet> fillet = CurveFillet(a, b, radius);
@@ -404,7 +406,8 @@ class Row {
     return c.circle.clockwise ? PointD{d.y, -d.x} : PointD{-d.y, d.x};
   }
 
-  // The fillet of `radius` between a and b at the corner where they are joined.
+  // The fillet of `radius` between a and b at the corner where they are joined, between the
+  // directions back along a and on along b.
   static std::optional<Fillet> CurveFillet(const OffsetPiece& a, const OffsetPiece& b,
                                            double radius) {
     const PointD corner = a.end;
