@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "multiline/multiline_fixture.h"
+#include "rows/multiline_fixture.h"
 
 namespace tq58 {
 namespace {

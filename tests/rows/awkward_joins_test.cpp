@@ -8,7 +8,7 @@
 
 #include "drawing/row_writer.h"
 #include "exchange/writer.h"
-#include "multiline/multiline_fixture.h"
+#include "rows/multiline_fixture.h"
 #include "rows/construction.h"
 
 namespace tq58 {

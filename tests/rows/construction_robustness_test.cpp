@@ -10,7 +10,7 @@
 #include <tuple>
 #include <vector>
 
-#include "multiline/multiline_fixture.h"
+#include "rows/multiline_fixture.h"
 
 namespace tq58 {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "multiline/multiline_fixture.h"
+#include "rows/multiline_fixture.h"
 #include "support/sequence.h"
 
 namespace tq58 {
