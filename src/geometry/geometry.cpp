@@ -67,9 +67,12 @@ double DirectionAngleDeg(double dx, double dy) {
   return RoundFine(DirectionAngle(dx, dy) * 180.0 / pi);
 }
 
+PointD PolarPoint(PointD centre, double radius, double angle) {
+  return {centre.x + radius * PortableCos(angle), centre.y + radius * PortableSin(angle)};
+}
+
 PointD PointAtAngle(PointD centre, double radius, double degrees) {
-  const double t = degrees * pi / 180.0;
-  return {centre.x + radius * PortableCos(t), centre.y + radius * PortableSin(t)};
+  return PolarPoint(centre, radius, degrees * pi / 180.0);
 }
 
 double RotatedY(PointD p, PointD centre, double t) {

@@ -56,7 +56,9 @@ double DirectionAngle(const SegmentD& line);
 // Direction of the vector (dx, dy) in degrees, 0 to 360, rounded with RoundFine.
 double DirectionAngleDeg(double dx, double dy);
 
-// The point at `degrees` (counterclockwise from +x) on the circle of `radius` about `centre`.
+// The point at `angle` (radians, counterclockwise from +x) on the circle of `radius` about
+// `centre`; PointAtAngle takes the angle in degrees.
+PointD PolarPoint(PointD centre, double radius, double angle);
 PointD PointAtAngle(PointD centre, double radius, double degrees);
 
 // The y coordinate of p after turning it about `centre` by t radians.

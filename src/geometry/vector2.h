@@ -20,8 +20,4 @@ inline PointD LeftNormal(PointD v) { return {-v.y, v.x}; }
 // The counterclockwise angle from `from` to `angle` (radians), in [0, 2 pi).
 double AngleAfter(double from, double angle);
 
-// The point at `angle` (radians, counterclockwise from +x) on the circle of `radius` about
-// `centre`.
-PointD PolarPoint(PointD centre, double radius, double angle);
-
 }  // namespace tq58::geometry

@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "geometry/tolerances.h"
+#include "geometry/vector2.h"
 #include "presets/presets.h"
 #include "util/portable_math.h"
 
@@ -66,7 +67,7 @@ std::vector<Side> BaseTurns(const BasePath& path) {
     }
     // At an arc, from the directions in which the path arrives and leaves: none where tangent.
     const PointD in = DirectionAtEnd(path, before), out = DirectionAtStart(path, after);
-    const double cross = in.x * out.y - in.y * out.x;
+    const double cross = geometry::Cross(in, out);
     // Unit directions: |cross| is the sine of the turn, which is the turn itself this small.
     if (std::fabs(cross) <= kTangentJoinTolerance) return Side::On;
     return cross > 0.0 ? Side::Left : Side::Right;

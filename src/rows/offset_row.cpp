@@ -322,7 +322,7 @@ class Row {
       if (c.arc) continue;
       c.lengthLeft = c.fitLeft = geometry::PointDistance(c.start, c.end);
       const PointD a = path_.points[c.base], b = path_.points[c.base + 1];
-      c.against = (c.end.x - c.start.x) * (b.x - a.x) + (c.end.y - c.start.y) * (b.y - a.y) < 0.0;
+      c.against = Dot(Minus(c.end, c.start), Minus(b, a)) < 0.0;
     }
   }
 
