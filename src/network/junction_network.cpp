@@ -89,28 +89,6 @@ std::optional<std::pair<double, double>> OuterSpacings(const TLineTable& table, 
   return range;
 }
 
-// The clips of a band's stem ends, added to the strips and set on the band's cells near them.
-std::vector<int> ClipStems(const NetworkBand& band, std::size_t index, double lo, double hi,
-                           BandStrips& strips, std::size_t firstCell, std::size_t lastCell) {
-  std::vector<int> clips;
-  for (const BandEnd* end : {&band.start, &band.end}) {
-    if (!end->stem) continue;
-    const StemEnd& stem = *end->stem;
-    const double reach = stem.runOn + kClipReachInBandWidths * (hi - lo);
-    const int clip = strips.AddClip({stem.at, stem.ray1, stem.ray2, reach, stem.through});
-    clips.push_back(clip);
-    for (std::size_t c = firstCell; c < lastCell; ++c) {
-      const Box& b = strips.Cells()[c].box;
-      const double dx = std::max({b.minX - stem.at.x, 0.0, stem.at.x - b.maxX});
-      const double dy = std::max({b.minY - stem.at.y, 0.0, stem.at.y - b.maxY});
-      if (strips.Cells()[c].band == index && dx * dx + dy * dy <= reach * reach) {
-        strips.ClipCell(c, clip);
-      }
-    }
-  }
-  return clips;
-}
-
 class Network {
  public:
   Network(const TLineTable& table, double scale, double lo, double hi, double tolerance)
@@ -128,9 +106,7 @@ class Network {
     ownClips_.resize(bands_.size());
     if (strips) {
       for (std::size_t b = 0; b < bands_.size(); ++b) {
-        const std::size_t first = strips_.CellCount();
         strips_.AddBand(b, bands_[b].path, lo_, hi_);
-        ownClips_[b] = ClipStems(bands_[b], b, lo_, hi_, strips_, first, strips_.CellCount());
         CloseJunctionEnds(b);
       }
       strips_.Index();
@@ -188,7 +164,7 @@ class Network {
     const double depth = (hi_ - lo_) / 2.0;
     for (const bool atEnd : {false, true}) {
       const BandEnd& end = atEnd ? band.end : band.start;
-      if (!end.junction || end.seam || end.stem) continue;
+      if (!end.junction || end.seam || !end.throughs.empty()) continue;
       const std::size_t n = band.path.points.size() - 1;
       const PointD at = atEnd ? band.path.points[n] : band.path.points[0];
       const PointD d = atEnd ? DirectionAtEnd(band.path, n - 1) : DirectionAtStart(band.path, 0);

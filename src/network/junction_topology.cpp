@@ -415,44 +415,17 @@ class Arrangement {
         if (ji < 0) continue;
         end.junction = true;
         const Junction& j = junctions_[static_cast<std::size_t>(ji)];
-        if (j.pair) end.stem = RunStemOn(bands_[b].path, atEnd, j);
+        if (j.pair) end.throughs.push_back(ThroughBand(j));
       }
     }
   }
 
-  // The stem end of `path` at junction j, the path run on across the through band.
-  StemEnd RunStemOn(BasePath& path, bool atEnd, const Junction& j) const {
+  // The band that runs through junction j along its pair.
+  std::size_t ThroughBand(const Junction& j) const {
     const Arm& a = j.arms[j.pair->first];
-    const Arm& c = j.arms[j.pair->second];
-    std::size_t through = kNoPart;
-    if (const std::optional<Slot> s = SlotOf(j, a)) {
-      through = bandOfPart_[s->part];
-    } else {
-      const Passage& q = j.passages[static_cast<std::size_t>(a.passage)];
-      through = bandOfPart_[partsOf_[q.chain].PartAt(q.place)];
-    }
-    StemEnd stem{through, j.at, a.direction, c.direction, 0.0};
-    const PointD into = IntoPath(path, atEnd);
-    const auto ccwFrom = [](PointD from, PointD v) {
-      return geometry::AngleAfter(geometry::DirectionAngle(from.x, from.y),
-                                  geometry::DirectionAngle(v.x, v.y));
-    };
-    // The far side is the one the band does not come from.
-    if (ccwFrom(stem.ray1, into) < ccwFrom(stem.ray1, stem.ray2)) std::swap(stem.ray1, stem.ray2);
-    // Far enough for every row to reach the through band's centre line.
-    double cot = 0.0;
-    for (const PointD ray : {stem.ray1, stem.ray2}) {
-      const double sine = std::fabs(Cross(into, ray));
-      if (sine > geometry::kLeastStemRaySine) cot = std::max(cot, std::fabs(Dot(into, ray)) / sine);
-    }
-    // A band of one spacing has no strip to cut what runs on: it stops where it ends.
-    const double runOn = hi_ > lo_ ? std::max(std::fabs(lo_), std::fabs(hi_)) * cot : 0.0;
-    if (runOn > tolerance_) {
-      const PointD to = Plus(j.at, Negated(into), runOn);
-      path = atEnd ? RunOn(path, to) : Reversed(RunOn(Reversed(path), to));
-      stem.runOn = runOn;
-    }
-    return stem;
+    if (const std::optional<Slot> s = SlotOf(j, a)) return bandOfPart_[s->part];
+    const Passage& q = j.passages[static_cast<std::size_t>(a.passage)];
+    return bandOfPart_[partsOf_[q.chain].PartAt(q.place)];
   }
 
   SplitChains split_;

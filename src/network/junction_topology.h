@@ -11,19 +11,11 @@
 
 namespace tq58 {
 
-// A band end on the centre line of a band that runs through there.
-struct StemEnd {
-  std::size_t through = 0;  // index of that band
-  PointD at;                // where it ends on its centre line
-  PointD ray1, ray2;        // that band's two directions from `at`; from ray1 counterclockwise
-                            // to ray2 lies the far side, away from this band
-  double runOn = 0.0;       // how far the band was run on straight beyond `at`
-};
-
 struct BandEnd {
-  bool junction = false;  // it meets other bands (or itself, at a seam): no cap
-  bool seam = false;      // where a chain that crosses itself was split, to go on in another band
-  std::optional<StemEnd> stem;
+  bool junction = false;  // it meets other bands (or itself): no cap
+  bool seam = false;      // where a band was split to go on in another band: nothing closes it
+  // The bands that run through the junction where it ends (it is a stem on them), if any.
+  std::vector<std::size_t> throughs;
 };
 
 struct NetworkBand {
