@@ -1,23 +1,26 @@
-// Junctions cleaned over a whole network: every band's rows built as along a chain, then each
-// row piece cut where it crosses the boundary of another band's strip and kept where it lies
-// outside (an inner row of a through band also inside the strip of a band that ends on it
-// there), and the corners where two bands' outer rows meet joined and rounded.
+// Junctions cleaned over a whole network: every band's rows built as along a chain, its region
+// taken from its own outer rows as drawn, then each row piece cut where it crosses another
+// band's region outline and kept where it lies outside (an inner row of a through band also
+// inside the region of a band that ends on it there), and the corners where two bands' outer
+// rows cross joined at that crossing and rounded.
 #include "network/junction_network.h"
 
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <unordered_map>
 
+#include "geometry/box_index.h"
 #include "geometry/curve_fillet.h"
 #include "geometry/curve_meeting.h"
 #include "geometry/geometry.h"
-#include "geometry/point_grid.h"
 #include "geometry/tolerances.h"
 #include "geometry/vector2.h"
-#include "network/band_strips.h"
+#include "geometry/winding.h"
+#include "network/band_region.h"
 #include "network/junction_topology.h"
 #include "path/chaining.h"
-#include "path/selected_pieces.h"
+#include "path/path_edit.h"
 #include "rows/construction.h"
 #include "rows/row_curves.h"
 
@@ -29,22 +32,27 @@ using geometry::Box;
 using geometry::Contact;
 using geometry::Fillet;
 using geometry::Meeting;
+using geometry::Where;
 
 constexpr double kFit = geometry::kCornerLengthTolerance;
-// A stem end's clip counts within its run-on and this many band widths of the junction point,
-// so that it takes in the end of the stem's strip across the through band with room to spare.
-constexpr double kClipReachInBandWidths = 2.0;
+constexpr long kUncut = -1;
 
-// A kept part of a row piece, from s0 to s1 along it; ends moved to a corner carry the point.
-struct Kept {
-  Kept(double from, double to) : s0(from), s1(to) {}
+// A part of a piece from s0 to s1 along it, and the outline curves whose crossings bound it.
+struct Span {
   double s0 = 0.0, s1 = 0.0;
+  long cause0 = kUncut, cause1 = kUncut;
+};
+
+// A kept part of a row piece; ends moved to a corner carry the point.
+struct Kept {
+  double s0 = 0.0, s1 = 0.0;
+  long cause0 = kUncut, cause1 = kUncut;  // the outline curve that cut the end there, if any
   std::optional<PointD> a, b;
-  bool cut0 = false, cut1 = false;  // the end lies where the piece was cut
 };
 
 struct PieceCut {
   Curve curve;
+  long outline = kUncut;  // the region outline curve that the piece draws, if any
   std::vector<Kept> kept;
 };
 
@@ -57,9 +65,11 @@ struct LineCut {
 };
 
 struct BandLines {
-  std::size_t band = 0;
   MultiLine lines;
+  std::vector<std::optional<RowEnds>> rowEnds;
   std::vector<LineCut> cuts;
+  BandRegion region;
+  bool covered = false;  // its centre line lies inside another band's region: it adds nothing
 };
 
 double LargestCoordinate(const std::vector<BasePath>& chains) {
@@ -102,191 +112,238 @@ class Network {
 
   MultiLine Build(const std::vector<BasePath>& chains) {
     bands_ = ArrangeJunctions(chains, lo_, hi_, tolerance_);
-    const bool strips = hi_ > lo_;
-    ownClips_.resize(bands_.size());
-    if (strips) {
+    drawn_.resize(bands_.size());
+    for (std::size_t b = 0; b < bands_.size(); ++b) Draw(b);
+    if (hi_ > lo_) {
+      IndexRegions();
+      FindCoveredBands();
       for (std::size_t b = 0; b < bands_.size(); ++b) {
-        strips_.AddBand(b, bands_[b].path, lo_, hi_);
-        CloseJunctionEnds(b);
+        if (drawn_[b].covered) continue;
+        for (LineCut& line : drawn_[b].cuts) Cut(b, line);
       }
-      strips_.Index();
+      JoinCorners();
     }
-    std::vector<BandLines> drawn;
-    for (std::size_t b = 0; b < bands_.size(); ++b) drawn.push_back(Draw(b));
-    if (strips) {
-      for (BandLines& band : drawn) {
-        for (LineCut& line : band.cuts) Cut(band.band, line);
-      }
-      JoinCorners(drawn);
-    }
-    std::stable_sort(drawn.begin(), drawn.end(), [&](const BandLines& x, const BandLines& y) {
-      return bands_[x.band].order < bands_[y.band].order;
-    });
-    MultiLine out;
-    for (const BandLines& band : drawn) {
-      for (std::size_t l = 0; l < band.lines.size(); ++l) {
-        const DrawnLine& line = band.lines[l];
-        const LineCut& cut = band.cuts[l];
-        DrawnLine& written = out.emplace_back(DrawnLine{line.row, {}});
-        for (std::size_t p = 0; p < line.pieces.size(); ++p) {
-          const PieceCut& piece = cut.pieces[p];
-          for (const Kept& k : piece.kept) {
-            written.pieces.push_back(PieceOf(line.pieces[p], piece.curve, k.s0, k.s1,
-                                             k.a ? &*k.a : nullptr, k.b ? &*k.b : nullptr));
-          }
-        }
-        written.pieces.insert(written.pieces.end(), cut.corners.begin(), cut.corners.end());
-        // A row cut away whole writes not even its attributes.
-        if (std::none_of(written.pieces.begin(), written.pieces.end(), WritesSomething)) {
-          out.pop_back();
-        }
-      }
-    }
-    return out;
+    return Written();
   }
 
  private:
-  // Whether a free end of band b lies inside another band's strip.
-  bool InsideOther(std::size_t b, PointD p) const {
-    for (const std::uint32_t c : strips_.Near({p.x, p.y, p.x, p.y})) {
-      const StripCell& cell = strips_.Cells()[c];
-      if (cell.band != b && !cell.innerOnly && strips_.Inside(cell, p, tolerance_)) return true;
+  // The band's rows as along a chain, no cap at an end that meets another band; its region.
+  void Draw(std::size_t b) {
+    const NetworkBand& band = bands_[b];
+    BandLines& out = drawn_[b];
+    TLineTable table = table_;
+    const bool open = !band.path.closed && band.path.points.size() >= 2;
+    if (open && band.start.junction) table.Options.StartCap = CapStyle::None;
+    if (open && band.end.junction) table.Options.EndCap = CapStyle::None;
+    out.lines = BuildMultiLine(band.path, table, scale_, &out.rowEnds);
+    for (DrawnLine& line : out.lines) {
+      // Back to the preset's own rows, which outlive this copy.
+      line.row = &table_.Lines[static_cast<std::size_t>(line.row - table.Lines.data())];
+    }
+    if (hi_ > lo_ && band.path.points.size() >= 2) out.region = Region(b, table.Options);
+    for (std::size_t l = 0; l < out.lines.size(); ++l) {
+      LineCut cut;
+      cut.row = out.lines[l].row;
+      cut.spacing = InDrawingUnits(cut.row->Spacing, cut.row->PaperSize, scale_);
+      // The caps, after the rows, close the band as its outer rows do.
+      cut.outer = l >= drawnRows_ || cut.spacing == lo_ || cut.spacing == hi_;
+      for (const RowPiece& piece : out.lines[l].pieces) {
+        const Curve curve = CurveOf(piece);
+        cut.pieces.push_back({curve, kUncut, {Kept{0.0, curve.Length(), kUncut, kUncut, {}, {}}}});
+      }
+      out.cuts.push_back(std::move(cut));
+    }
+  }
+
+  BandRegion Region(std::size_t b, const TPresetOptions& options) {
+    const NetworkBand& band = bands_[b];
+    BandLines& out = drawn_[b];
+    DrawnBand drawn;
+    drawn.path = &band.path;
+    drawn.lines = &out.lines;
+    drawn.rowEnds = &out.rowEnds;
+    drawn.smallest = LineAt(out, lo_);
+    drawn.largest = LineAt(out, hi_);
+    drawn.capsLine = drawnRows_;
+    const bool caps = out.lines.size() > drawnRows_;
+    const auto closing = [&](const BandEnd& end, CapStyle cap) {
+      if (end.seam) return EndClosing::Open;
+      if (end.junction) return EndClosing::Junction;
+      return caps && cap != CapStyle::None ? EndClosing::Cap : EndClosing::Open;
+    };
+    drawn.start = closing(band.start, options.StartCap);
+    drawn.end = closing(band.end, options.EndCap);
+    return BuildBandRegion(drawn, tolerance_);
+  }
+
+  // The first drawn row at the spacing.
+  std::size_t LineAt(const BandLines& out, double spacing) const {
+    for (std::size_t l = 0; l < drawnRows_; ++l) {
+      const TLineRow& row = *out.lines[l].row;
+      if (InDrawingUnits(row.Spacing, row.PaperSize, scale_) == spacing) return l;
+    }
+    return 0;
+  }
+
+  void IndexRegions() {
+    for (std::size_t b = 0; b < bands_.size(); ++b) {
+      BandLines& band = drawn_[b];
+      regionIndex_.Add(band.region.outline.empty() ? Box{1.0, 1.0, -1.0, -1.0} : band.region.box);
+      for (std::size_t k = 0; k < band.region.outline.size(); ++k) {
+        const OutlineCurve& c = band.region.outline[k];
+        const long id = static_cast<long>(curveIndex_.Add(BoxOf(c.curve, tolerance_)));
+        outlineBand_.push_back(b);
+        outlineCurves_.push_back(&band.region.outline[k].curve);
+        if (c.line >= 0) {
+          band.cuts[static_cast<std::size_t>(c.line)].pieces[static_cast<std::size_t>(c.piece)]
+              .outline = id;
+        }
+      }
+    }
+    regionIndex_.Index();
+    curveIndex_.Index();
+  }
+
+  bool InsideRegion(std::size_t b, PointD p) const {
+    return Locate(drawn_[b].region.curves, p, tolerance_) == Where::Inside;
+  }
+
+  // A band whose centre line lies wholly inside one other band's region draws nothing.
+  void FindCoveredBands() {
+    for (std::size_t b = 0; b < bands_.size(); ++b) {
+      const BasePath& path = bands_[b].path;
+      if (path.points.size() < 2) continue;
+      std::vector<PointD> samples = {path.points.back()};
+      for (std::size_t k = 0; k + 1 < path.points.size(); ++k) {
+        const Curve t = BaseCurve(path, k);
+        samples.push_back(t.start);
+        samples.push_back(t.At(t.Length() / 2.0));
+      }
+      const PointD p = samples.front();
+      for (const std::uint32_t s : regionIndex_.Near({p.x, p.y, p.x, p.y})) {
+        if (s == b || drawn_[s].covered) continue;
+        if (std::all_of(samples.begin(), samples.end(),
+                        [&](PointD q) { return InsideRegion(s, q); })) {
+          drawn_[b].covered = true;
+          break;
+        }
+      }
+    }
+  }
+
+  // Whether band s ends where band b runs through, near p: b's inner rows run on across it.
+  bool EndsOnBandNear(std::size_t s, std::size_t b, const Curve& part) const {
+    const NetworkBand& band = bands_[s];
+    if (band.path.closed) return false;
+    const double reach = 2.0 * (hi_ - lo_);
+    for (const bool atEnd : {false, true}) {
+      const BandEnd& end = atEnd ? band.end : band.start;
+      if (std::find(end.throughs.begin(), end.throughs.end(), b) == end.throughs.end()) continue;
+      const PointD at = atEnd ? band.path.points.back() : band.path.points.front();
+      if (geometry::PointDistance(part.NearestPoint(at), at) <= reach) return true;
     }
     return false;
   }
 
-  // Where bands meet with no through pair, each one's strip ends across its end point, so that
-  // another's inner rows reach in there up to that line: for them alone, the strip runs on by
-  // half its width, beyond which the others' outer rows close it off.
-  void CloseJunctionEnds(std::size_t b) {
-    const NetworkBand& band = bands_[b];
-    if (band.path.closed || band.path.points.size() < 2) return;
-    const double depth = (hi_ - lo_) / 2.0;
-    for (const bool atEnd : {false, true}) {
-      const BandEnd& end = atEnd ? band.end : band.start;
-      if (!end.junction || end.seam || !end.throughs.empty()) continue;
-      const std::size_t n = band.path.points.size() - 1;
-      const PointD at = atEnd ? band.path.points[n] : band.path.points[0];
-      const PointD d = atEnd ? DirectionAtEnd(band.path, n - 1) : DirectionAtStart(band.path, 0);
-      const BasePath on{atEnd ? std::vector<PointD>{at, Plus(at, d, depth)}
-                              : std::vector<PointD>{Plus(at, d, -depth), at},
-                        false,
-                        {}};
-      strips_.AddBand(b, on, lo_, hi_, true);
-    }
-  }
-
-  // The band's rows as along a chain, no cap at an end that meets another band.
-  BandLines Draw(std::size_t b) {
-    const NetworkBand& band = bands_[b];
-    TLineTable table = table_;
-    const bool strips = hi_ > lo_;
-    const bool open = !band.path.closed && band.path.points.size() >= 2;
-    const auto capped = [&](const BandEnd& end, PointD at) {
-      return !end.junction && !(strips && open && InsideOther(b, at));
-    };
-    if (open && !capped(band.start, band.path.points.front()))
-      table.Options.StartCap = CapStyle::None;
-    if (open && !capped(band.end, band.path.points.back())) table.Options.EndCap = CapStyle::None;
-    BandLines result{b, BuildMultiLine(band.path, table, scale_), {}};
-    for (std::size_t l = 0; l < result.lines.size(); ++l) {
-      DrawnLine& line = result.lines[l];
-      // Back to the preset's own rows, which outlive this copy.
-      line.row = &table_.Lines[static_cast<std::size_t>(line.row - table.Lines.data())];
-      LineCut cut;
-      cut.row = line.row;
-      cut.spacing = InDrawingUnits(line.row->Spacing, line.row->PaperSize, scale_);
-      // The caps, after the rows, close the strip as its outer rows do.
-      cut.outer = l >= drawnRows_ || cut.spacing == lo_ || cut.spacing == hi_;
-      for (const RowPiece& piece : line.pieces) {
-        const Curve curve = CurveOf(piece);
-        cut.pieces.push_back({curve, {Kept(0.0, curve.Length())}});
+  // The places where `curve` crosses the given outline curves, with the ends of the curve.
+  std::vector<std::pair<double, long>> Crossings(const Curve& curve,
+                                                 const std::vector<long>& outline,
+                                                 long except) const {
+    std::vector<std::pair<double, long>> at = {{0.0, kUncut}, {curve.Length(), kUncut}};
+    for (const long id : outline) {
+      if (id == except) continue;
+      for (const Meeting& x : MeetCurves(curve, *outlineCurves_[static_cast<std::size_t>(id)],
+                                         tolerance_)) {
+        if (x.contact != Contact::Overlap) at.push_back({x.s, id});
       }
-      result.cuts.push_back(std::move(cut));
     }
-    return result;
+    std::sort(at.begin(), at.end());
+    return at;
   }
 
-  // Whether the cell belongs to a band that ends on band b near p, which runs through there.
-  bool ThroughHere(const StripCell& cell, std::size_t b, PointD p) const {
-    return std::any_of(cell.clips.begin(), cell.clips.end(), [&](int c) {
-      if (c < 0) return false;
-      const StripClip& clip = strips_.Clips()[static_cast<std::size_t>(c)];
-      return clip.throughBand == b && clip.Near(p);
-    });
+  // Adds to `removed` the parts of the curve between its crossings that `inside` takes.
+  template <typename Inside>
+  void RemoveWhere(const std::vector<std::pair<double, long>>& at,
+                   const Inside& inside, std::vector<Span>& removed) const {
+    for (std::size_t i = 0; i + 1 < at.size(); ++i) {
+      if (!(at[i + 1].first - at[i].first > tolerance_)) continue;  // too short to tell
+      if (!inside(at[i].first, at[i + 1].first)) continue;
+      if (!removed.empty() && removed.back().s1 == at[i].first) {
+        removed.back().s1 = at[i + 1].first;
+        removed.back().cause1 = at[i + 1].second;
+      } else {
+        removed.push_back({at[i].first, at[i + 1].first, at[i].second, at[i + 1].second});
+      }
+    }
   }
 
-  // Each piece of the row kept where it is drawn: the parts inside each other band's cell (and
-  // beyond the band's own clips) found cell by cell, between the piece's crossings of that
-  // cell's boundary, so that a piece among many cells costs no more than its crossings.
+  // Each piece of the row kept where it is drawn: outside every other band's region (an inner
+  // row of a through band also inside the region of a band that ends on it there), region by
+  // region between the piece's crossings of its outline; an outer row also not where its own
+  // band's region lies on both sides of it.
   void Cut(std::size_t b, LineCut& line) {
     for (PieceCut& piece : line.pieces) {
       const Curve& curve = piece.curve;
-      const double length = curve.Length();
-      std::vector<std::pair<double, double>> removed;
-      const auto addInside = [&](const std::vector<Curve>& sides, const auto& inside) {
-        std::vector<double> at = {0.0, length};
-        for (const Curve& side : sides) {
-          for (const Meeting& x : MeetCurves(curve, side, tolerance_)) {
-            if (x.contact != Contact::Overlap) at.push_back(x.s);
-          }
-        }
-        std::sort(at.begin(), at.end());
-        for (std::size_t i = 0; i + 1 < at.size(); ++i) {
-          if (!(at[i + 1] - at[i] > tolerance_)) continue;  // too short to tell
-          if (!inside(curve.At((at[i] + at[i + 1]) / 2.0))) continue;
-          if (!removed.empty() && removed.back().second == at[i]) {
-            removed.back().second = at[i + 1];
-          } else {
-            removed.push_back({at[i], at[i + 1]});
-          }
-        }
-      };
-      const auto raysOf = [&](const std::array<int, 2>& clips, std::vector<Curve>& sides) {
-        for (const int k : clips) {
-          if (k < 0) continue;
-          const StripClip& clip = strips_.Clips()[static_cast<std::size_t>(k)];
-          for (const PointD ray : {clip.ray1, clip.ray2}) {
-            sides.push_back(Curve::Segment(clip.at, Plus(clip.at, ray, clip.reach)));
-          }
-        }
-      };
-      for (const std::uint32_t c : strips_.Near(BoxOf(curve, tolerance_))) {
-        const StripCell& cell = strips_.Cells()[c];
-        if (cell.band == b || (line.outer && cell.innerOnly)) continue;
-        std::vector<Curve> sides = cell.Boundary();
-        raysOf(cell.clips, sides);
-        addInside(sides, [&](PointD p) {
-          return strips_.Inside(cell, p, tolerance_) && (line.outer || !ThroughHere(cell, b, p));
-        });
+      const Box box = BoxOf(curve, tolerance_);
+      std::unordered_map<std::size_t, std::vector<long>> nearOf;
+      for (const std::uint32_t id : curveIndex_.Near(box)) {
+        nearOf[outlineBand_[id]].push_back(static_cast<long>(id));
       }
-      for (const int k : ownClips_[b]) {
-        std::vector<Curve> sides;
-        raysOf({k, -1}, sides);
-        const StripClip& clip = strips_.Clips()[static_cast<std::size_t>(k)];
-        addInside(sides, [&](PointD p) { return clip.Beyond(p); });
+      std::vector<Span> removed;
+      std::vector<std::uint32_t> regions = regionIndex_.Near(box);
+      std::sort(regions.begin(), regions.end());
+      for (const std::uint32_t s : regions) {
+        if (s == b || drawn_[s].covered) continue;
+        const auto at = Crossings(curve, nearOf[s], kUncut);
+        RemoveWhere(
+            at,
+            [&](double s0, double s1) {
+              if (!InsideRegion(s, curve.At((s0 + s1) / 2.0))) return false;
+              return line.outer || !EndsOnBandNear(s, b, curve.Part(s0, s1));
+            },
+            removed);
       }
-      piece.kept = KeptBetween(std::move(removed), length);
+      if (line.outer && !drawn_[b].region.curves.empty()) {
+        const auto at = Crossings(curve, nearOf[b], piece.outline);
+        const double offset = 4.0 * tolerance_;
+        RemoveWhere(
+            at,
+            [&](double s0, double s1) {
+              const double s = (s0 + s1) / 2.0;
+              const PointD p = curve.At(s), n = LeftNormal(curve.DirectionAt(s));
+              return InsideRegion(b, Plus(p, n, offset)) && InsideRegion(b, Plus(p, n, -offset));
+            },
+            removed);
+      }
+      piece.kept = KeptBetween(std::move(removed), curve.Length());
     }
   }
 
-  // What is left of [0, length] without the removed parts; gaps between them too short to
-  // tell are removed too.
-  std::vector<Kept> KeptBetween(std::vector<std::pair<double, double>> removed,
-                                double length) const {
-    std::sort(removed.begin(), removed.end());
+  // What is left of [0, length] without the removed parts, each end with what cut it there;
+  // gaps between them too short to tell are removed too.
+  std::vector<Kept> KeptBetween(std::vector<Span> removed, double length) const {
+    std::sort(removed.begin(), removed.end(),
+              [](const Span& x, const Span& y) { return x.s0 < y.s0; });
     std::vector<Kept> kept;
     double from = 0.0;
-    for (const auto& [a, b] : removed) {
-      if (a - from > tolerance_) kept.emplace_back(from, a);
-      from = std::max(from, b);
+    long cause = kUncut;
+    for (const Span& r : removed) {
+      if (r.s0 - from > tolerance_) kept.push_back({from, r.s0, cause, r.cause0, {}, {}});
+      if (r.s1 > from) {
+        from = r.s1;
+        cause = r.cause1;
+      }
     }
-    if (length - from > tolerance_) kept.emplace_back(from, length);
+    if (length - from > tolerance_) kept.push_back({from, length, cause, kUncut, {}, {}});
     for (Kept& k : kept) {
-      k.cut0 = k.s0 > tolerance_;
-      k.cut1 = k.s1 < length - tolerance_;
-      if (!k.cut0) k.s0 = 0.0;
-      if (!k.cut1) k.s1 = length;
+      if (!(k.s0 > tolerance_)) {
+        k.s0 = 0.0;
+        k.cause0 = kUncut;
+      }
+      if (!(k.s1 < length - tolerance_)) {
+        k.s1 = length;
+        k.cause1 = kUncut;
+      }
     }
     return kept;
   }
@@ -294,11 +351,12 @@ class Network {
   // How near two cut ends of outer rows lie, and their rows' meeting to them, to make a corner.
   double CornerReach() const { return geometry::kCutCornerReachInJoinTolerances * tolerance_; }
 
-  // An end of a kept part where an outer row was cut.
+  // An end of a kept part of an outer row where an outline curve cut it.
   struct CutEnd {
     std::size_t band, line, piece, kept;
     bool atStart;
     PointD point;
+    long own, cause;
   };
 
   double CornerRadius(const LineCut& a, const LineCut& b) const {
@@ -313,49 +371,56 @@ class Network {
     return std::min(radius(a), radius(b));
   }
 
-  void JoinCorners(std::vector<BandLines>& drawn) {
+  // Two outer rows that cut each other where they cross meet at that crossing: the ends that
+  // each cut the other, near each other, in the order of their places.
+  void JoinCorners() {
     std::vector<CutEnd> ends;
-    for (std::size_t bi = 0; bi < drawn.size(); ++bi) {
-      for (std::size_t l = 0; l < drawn[bi].cuts.size(); ++l) {
-        const LineCut& line = drawn[bi].cuts[l];
-        if (!line.outer || l >= drawnRows_) continue;
+    std::unordered_map<long, std::vector<std::size_t>> byOwn;
+    for (std::size_t b = 0; b < drawn_.size(); ++b) {
+      for (std::size_t l = 0; l < drawn_[b].cuts.size(); ++l) {
+        const LineCut& line = drawn_[b].cuts[l];
+        if (!line.outer) continue;
         for (std::size_t p = 0; p < line.pieces.size(); ++p) {
           const PieceCut& piece = line.pieces[p];
+          if (piece.outline == kUncut) continue;
           for (std::size_t k = 0; k < piece.kept.size(); ++k) {
             const Kept& kept = piece.kept[k];
-            if (kept.cut0) ends.push_back({bi, l, p, k, true, piece.curve.At(kept.s0)});
-            if (kept.cut1) ends.push_back({bi, l, p, k, false, piece.curve.At(kept.s1)});
+            for (const bool atStart : {true, false}) {
+              const long cause = atStart ? kept.cause0 : kept.cause1;
+              if (cause == kUncut) continue;
+              byOwn[piece.outline].push_back(ends.size());
+              ends.push_back({b, l, p, k, atStart, piece.curve.At(atStart ? kept.s0 : kept.s1),
+                              piece.outline, cause});
+            }
           }
         }
       }
     }
-    // Pairs of ends of two bands alone at one place, in the order of their places.
-    std::vector<PointD> points;
-    for (const CutEnd& end : ends) points.push_back(end.point);
-    const std::vector<std::pair<std::size_t, std::size_t>> close =
-        geometry::PointsWithin(points, CornerReach());
-    std::vector<int> closeCount(ends.size(), 0);
-    for (const auto& [e, f] : close) {
-      ++closeCount[e];
-      ++closeCount[f];
-    }
     std::vector<std::pair<std::size_t, std::size_t>> pairs;
-    for (const auto& [e, f] : close) {
-      if (closeCount[e] == 1 && closeCount[f] == 1 && ends[e].band != ends[f].band) {
+    std::vector<bool> paired(ends.size(), false);
+    for (std::size_t e = 0; e < ends.size(); ++e) {
+      if (paired[e]) continue;
+      const auto partners = byOwn.find(ends[e].cause);
+      if (partners == byOwn.end()) continue;
+      for (const std::size_t f : partners->second) {
+        if (paired[f] || ends[f].cause != ends[e].own || ends[f].band == ends[e].band) continue;
+        if (geometry::PointDistance(ends[e].point, ends[f].point) > CornerReach()) continue;
+        paired[e] = paired[f] = true;
         pairs.push_back({e, f});
+        break;
       }
     }
     std::sort(pairs.begin(), pairs.end(), [&](const auto& x, const auto& y) {
       const PointD p = ends[x.first].point, q = ends[y.first].point;
       return p.x != q.x ? p.x < q.x : p.y < q.y;
     });
-    for (const auto& [e, f] : pairs) JoinCorner(drawn, ends[e], ends[f]);
+    for (const auto& [e, f] : pairs) JoinCorner(ends[e], ends[f]);
   }
 
   // Joins two cut ends at the meeting of their rows, rounded where the fillet fits.
-  void JoinCorner(std::vector<BandLines>& drawn, const CutEnd& e, const CutEnd& f) {
-    LineCut& la = drawn[e.band].cuts[e.line];
-    LineCut& lb = drawn[f.band].cuts[f.line];
+  void JoinCorner(const CutEnd& e, const CutEnd& f) {
+    LineCut& la = drawn_[e.band].cuts[e.line];
+    LineCut& lb = drawn_[f.band].cuts[f.line];
     PieceCut& pa = la.pieces[e.piece];
     PieceCut& pb = lb.pieces[f.piece];
     Kept& ka = pa.kept[e.kept];
@@ -404,12 +469,47 @@ class Network {
     }
   }
 
+  // The bands in the order of their first chains, each line's kept parts and then its corners;
+  // a line cut away whole writes not even its attributes.
+  MultiLine Written() const {
+    std::vector<std::size_t> order(bands_.size());
+    for (std::size_t b = 0; b < order.size(); ++b) order[b] = b;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t x, std::size_t y) {
+      return bands_[x].order < bands_[y].order;
+    });
+    MultiLine out;
+    for (const std::size_t b : order) {
+      const BandLines& band = drawn_[b];
+      if (band.covered) continue;
+      for (std::size_t l = 0; l < band.lines.size(); ++l) {
+        const DrawnLine& line = band.lines[l];
+        const LineCut& cut = band.cuts[l];
+        DrawnLine& written = out.emplace_back(DrawnLine{line.row, {}});
+        for (std::size_t p = 0; p < line.pieces.size(); ++p) {
+          const PieceCut& piece = cut.pieces[p];
+          for (const Kept& k : piece.kept) {
+            written.pieces.push_back(PieceOf(line.pieces[p], piece.curve, k.s0, k.s1,
+                                             k.a ? &*k.a : nullptr, k.b ? &*k.b : nullptr));
+          }
+        }
+        written.pieces.insert(written.pieces.end(), cut.corners.begin(), cut.corners.end());
+        if (std::none_of(written.pieces.begin(), written.pieces.end(), WritesSomething)) {
+          out.pop_back();
+        }
+      }
+    }
+    return out;
+  }
+
   const TLineTable& table_;
   double scale_, lo_, hi_, tolerance_;
   std::size_t drawnRows_;  // the lines after them are the caps
   std::vector<NetworkBand> bands_;
-  BandStrips strips_;
-  std::vector<std::vector<int>> ownClips_;
+  std::vector<BandLines> drawn_;
+  geometry::BoxIndex regionIndex_;  // per band, its region's box
+  geometry::BoxIndex curveIndex_;   // per outline curve of every band
+  std::vector<std::size_t> outlineBand_;
+  std::vector<const Curve*> outlineCurves_;
 };
 
 }  // namespace

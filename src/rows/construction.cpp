@@ -11,7 +11,8 @@
 
 namespace tq58 {
 
-MultiLine BuildMultiLine(const BasePath& path, const TLineTable& table, double scale) {
+MultiLine BuildMultiLine(const BasePath& path, const TLineTable& table, double scale,
+                         std::vector<std::optional<RowEnds>>* rowEnds) {
   const TPresetOptions& options = table.Options;
   const bool concentric = options.Corners == CornerMode::Concentric;
   const double baseRadius = InDrawingUnits(options.BaseRadius, options.BaseRadiusPaperSize, scale);
@@ -27,6 +28,7 @@ MultiLine BuildMultiLine(const BasePath& path, const TLineTable& table, double s
     DrawnLine& line = lines.emplace_back(DrawnLine{&row, {}});
     if (path.points.size() < 2) {
       outermost.Consider(row, spacing, std::nullopt);
+      if (rowEnds != nullptr) rowEnds->push_back(std::nullopt);
       continue;  // nothing to draw but the attributes
     }
 
@@ -34,7 +36,9 @@ MultiLine BuildMultiLine(const BasePath& path, const TLineTable& table, double s
         concentric
             ? ConcentricCornerRadii(turns, baseRadius, spacing)
             : CornerRadii(path.points.size(), InDrawingUnits(row.Radius, row.PaperSize, scale));
-    outermost.Consider(row, spacing, AppendOffsetRow(path, spacing, radii, reaches, line.pieces));
+    const std::optional<RowEnds> ends = AppendOffsetRow(path, spacing, radii, reaches, line.pieces);
+    outermost.Consider(row, spacing, ends);
+    if (rowEnds != nullptr) rowEnds->push_back(ends);
   }
   if (std::optional<DrawnLine> caps = BuildEndCaps(path, options, outermost)) {
     lines.push_back(std::move(*caps));

@@ -9,7 +9,9 @@ namespace tq58 {
 
 // For every drawn row of `table` (in row order) its offset line along `path`, its corners
 // rounded by the preset's corner rule; then the end caps of an open path, if any. `scale` is
-// the layer group's, for paper-size values.
-MultiLine BuildMultiLine(const BasePath& path, const TLineTable& table, double scale);
+// the layer group's, for paper-size values. With `rowEnds`, where each drawn row starts and ends
+// (none where it draws nothing), in row order.
+MultiLine BuildMultiLine(const BasePath& path, const TLineTable& table, double scale,
+                         std::vector<std::optional<RowEnds>>* rowEnds = nullptr);
 
 }  // namespace tq58

@@ -1,0 +1,138 @@
+// A band's region outline: the row of smallest spacing forward, the closing of the end, the row
+// of largest spacing backward, the closing of the start; each curve turned to run on from where
+// the one before ended.
+#include "network/band_region.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "geometry/geometry.h"
+#include "path/path_edit.h"
+#include "rows/row_curves.h"
+
+namespace tq58 {
+
+namespace {
+
+using geometry::PointDistance;
+
+class OutlineBuilder {
+ public:
+  OutlineBuilder(const DrawnBand& band, double tolerance) : band_(band), tolerance_(tolerance) {}
+
+  BandRegion Build() {
+    const BasePath& path = *band_.path;
+    const bool open = !path.closed;
+    const auto& ends = *band_.rowEnds;
+    const std::optional<RowEnds>& lo = ends[band_.smallest];
+    const std::optional<RowEnds>& hi = ends[band_.largest];
+    const PointD loStart = lo ? lo->start : path.points.front();
+    const PointD loEnd = lo ? lo->end : path.points.back();
+    const PointD hiStart = hi ? hi->start : path.points.front();
+    const PointD hiEnd = hi ? hi->end : path.points.back();
+
+    // An open band's outline is one loop; a closed band's two, its rings.
+    at_ = loStart;
+    AddRow(band_.smallest, lo.has_value(), true);
+    if (open) {
+      Close(band_.end, false, loEnd, hiEnd);
+    } else {
+      // A closed row runs from its start round to its start again.
+      Bridge(loStart);
+      at_ = hiStart;
+    }
+    AddRow(band_.largest, hi.has_value(), false);
+    if (open) Close(band_.start, true, hiStart, loStart);
+    Bridge(open ? loStart : hiStart);
+
+    if (region_.outline.empty()) return std::move(region_);
+    region_.box = BoxOf(region_.outline.front().curve, 0.0);
+    for (const OutlineCurve& c : region_.outline) {
+      region_.curves.push_back(c.curve);
+      const geometry::Box b = BoxOf(c.curve, 0.0);
+      region_.box = {std::min(region_.box.minX, b.minX), std::min(region_.box.minY, b.minY),
+                     std::max(region_.box.maxX, b.maxX), std::max(region_.box.maxY, b.maxY)};
+    }
+    return std::move(region_);
+  }
+
+ private:
+  // A row's pieces in travel order (or against it), or the centre line where it draws nothing.
+  void AddRow(std::size_t line, bool drawn, bool forward) {
+    const BasePath& path = *band_.path;
+    std::vector<OutlineCurve> curves;
+    if (drawn) {
+      const std::vector<RowPiece>& pieces = (*band_.lines)[line].pieces;
+      for (std::size_t k = 0; k < pieces.size(); ++k) {
+        curves.push_back({CurveOf(pieces[k]), static_cast<int>(line), static_cast<int>(k)});
+      }
+    } else {
+      for (std::size_t k = 0; k + 1 < path.points.size(); ++k) {
+        curves.push_back({BaseCurve(path, k), -1, -1});
+      }
+    }
+    if (!forward) std::reverse(curves.begin(), curves.end());
+    // A full circle has no ends to tell its sense by: it runs as the path does.
+    const BaseArc* arc = PathArc(path, 0);
+    const bool clockwise = arc != nullptr && arc->clockwise;
+    for (OutlineCurve& c : curves) {
+      const bool full = c.curve.arc && std::fabs(c.curve.sweep) >= 2.0 * std::numbers::pi;
+      if (full) {
+        if (clockwise == forward) c.curve = c.curve.Reversed();
+      } else if (PointDistance(c.curve.end, at_) < PointDistance(c.curve.start, at_)) {
+        c.curve = c.curve.Reversed();
+      }
+      Bridge(c.curve.start);
+      at_ = c.curve.end;
+      region_.outline.push_back(c);
+    }
+  }
+
+  // From the outer row ending at `from` to the one at `to`; at the start from the row of
+  // largest spacing to that of smallest.
+  void Close(EndClosing closing, bool atStart, PointD from, PointD to) {
+    Bridge(from);
+    if (closing == EndClosing::Cap) {
+      const std::vector<RowPiece>& caps = (*band_.lines)[band_.capsLine].pieces;
+      const std::size_t k = atStart || band_.start != EndClosing::Cap ? 0 : 1;
+      if (k < caps.size()) {
+        region_.outline.push_back(
+            {CurveOf(caps[k]), static_cast<int>(band_.capsLine), static_cast<int>(k)});
+        at_ = region_.outline.back().curve.end;
+      }
+    } else if (closing == EndClosing::Junction) {
+      const PointD middle = geometry::Midpoint(from, to);
+      AddClosing(atStart ? band_.largest : band_.smallest, from, middle);
+      AddClosing(atStart ? band_.smallest : band_.largest, middle, to);
+    }
+    Bridge(to);
+  }
+
+  void AddClosing(std::size_t line, PointD from, PointD to) {
+    std::vector<RowPiece>& pieces = (*band_.lines)[line].pieces;
+    pieces.push_back(SegmentD{from, to});
+    region_.outline.push_back({Curve::Segment(from, to), static_cast<int>(line),
+                               static_cast<int>(pieces.size() - 1)});
+    at_ = to;
+  }
+
+  // A segment drawn by none over a gap from where the outline has got to.
+  void Bridge(PointD to) {
+    if (PointDistance(at_, to) > tolerance_) region_.outline.push_back({Curve::Segment(at_, to)});
+    at_ = to;
+  }
+
+  const DrawnBand& band_;
+  double tolerance_;
+  PointD at_;
+  BandRegion region_;
+};
+
+}  // namespace
+
+BandRegion BuildBandRegion(const DrawnBand& band, double tolerance) {
+  return OutlineBuilder(band, tolerance).Build();
+}
+
+}  // namespace tq58

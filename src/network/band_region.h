@@ -1,0 +1,52 @@
+// A band's region: the area that its own outer rows enclose as they are drawn, closed at each
+// end by its cap, or by the segment between its outer rows' ends.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+#include "geometry/curve.h"
+#include "path/base_path.h"
+#include "rows/row_pieces.h"
+
+namespace tq58 {
+
+using geometry::Curve;
+
+// How one end of an open band is closed.
+enum class EndClosing {
+  Cap,      // by the preset's cap, drawn in the caps line
+  Open,     // by a segment drawn nowhere: a free end without a cap, or a seam
+  Junction  // by a segment drawn where no other band covers it, in the outer rows' attributes
+};
+
+// One curve of a region's outline, in the outline's direction, and what draws it.
+struct OutlineCurve {
+  Curve curve;
+  int line = -1;   // the drawn line and its piece that draw it; -1: drawn by none
+  int piece = -1;
+};
+
+struct BandRegion {
+  std::vector<OutlineCurve> outline;
+  std::vector<Curve> curves;  // the same curves, to locate points against
+  geometry::Box box;
+};
+
+// The rows of a band as drawn, with what the region needs to know of them.
+struct DrawnBand {
+  const BasePath* path = nullptr;
+  MultiLine* lines = nullptr;
+  const std::vector<std::optional<RowEnds>>* rowEnds = nullptr;  // per drawn row
+  std::size_t smallest = 0, largest = 0;  // the lines of the outer rows
+  std::size_t capsLine = 0;               // where the caps line is, if any is drawn
+  EndClosing start = EndClosing::Open, end = EndClosing::Open;
+};
+
+// The band's region. A junction end's closing segment is added to the outer rows' lines in two
+// halves, each in the attributes of the row whose end it leaves, to be drawn where it is not
+// covered; a row that draws nothing is stood in for by the centre line, drawn by none.
+BandRegion BuildBandRegion(const DrawnBand& band, double tolerance);
+
+}  // namespace tq58
