@@ -36,6 +36,10 @@ using geometry::Where;
 
 constexpr double kFit = geometry::kCornerLengthTolerance;
 constexpr long kUncut = -1;
+// A corner whose fillet does not fit on the pieces cut there looks this many pieces on along
+// each row, and for their carriers' meeting within this many radii of the crossing.
+constexpr std::size_t kCornerWalkPieces = 2;
+constexpr double kCornerWalkReach = 4.0;
 
 // A part of a piece from s0 to s1 along it, and the outline curves whose crossings bound it.
 struct Span {
@@ -48,6 +52,7 @@ struct Kept {
   double s0 = 0.0, s1 = 0.0;
   long cause0 = kUncut, cause1 = kUncut;  // the outline curve that cut the end there, if any
   std::optional<PointD> a, b;
+  bool swallowed = false;  // by the fillet of a corner next to it
 };
 
 struct PieceCut {
@@ -149,7 +154,7 @@ class Network {
       cut.outer = l >= drawnRows_ || cut.spacing == lo_ || cut.spacing == hi_;
       for (const RowPiece& piece : out.lines[l].pieces) {
         const Curve curve = CurveOf(piece);
-        cut.pieces.push_back({curve, kUncut, {Kept{0.0, curve.Length(), kUncut, kUncut, {}, {}}}});
+        cut.pieces.push_back({curve, kUncut, {Kept{0.0, curve.Length(), kUncut, kUncut, {}, {}, false}}});
       }
       out.cuts.push_back(std::move(cut));
     }
@@ -328,13 +333,13 @@ class Network {
     double from = 0.0;
     long cause = kUncut;
     for (const Span& r : removed) {
-      if (r.s0 - from > tolerance_) kept.push_back({from, r.s0, cause, r.cause0, {}, {}});
+      if (r.s0 - from > tolerance_) kept.push_back({from, r.s0, cause, r.cause0, {}, {}, false});
       if (r.s1 > from) {
         from = r.s1;
         cause = r.cause1;
       }
     }
-    if (length - from > tolerance_) kept.push_back({from, length, cause, kUncut, {}, {}});
+    if (length - from > tolerance_) kept.push_back({from, length, cause, kUncut, {}, {}, false});
     for (Kept& k : kept) {
       if (!(k.s0 > tolerance_)) {
         k.s0 = 0.0;
@@ -417,46 +422,115 @@ class Network {
     for (const auto& [e, f] : pairs) JoinCorner(ends[e], ends[f]);
   }
 
-  // Joins two cut ends at the meeting of their rows, rounded where the fillet fits.
+  // A kept part of a row piece at a corner, and which of its ends lies there.
+  struct Side {
+    std::size_t band, line, piece, kept;
+    bool atStart;
+  };
+
+  Kept& KeptOf(const Side& side) {
+    return drawn_[side.band].cuts[side.line].pieces[side.piece].kept[side.kept];
+  }
+  const Curve& CurveAt(const Side& side) const {
+    return drawn_[side.band].cuts[side.line].pieces[side.piece].curve;
+  }
+
+  // The kept part that the row runs on into from the far end of `side`, where that end is the
+  // piece's own, uncut; its end there then lies at the corner.
+  std::optional<Side> NextAlong(const Side& side) {
+    const Kept& k = KeptOf(side);
+    const Curve& curve = CurveAt(side);
+    const bool toEnd = side.atStart;
+    if (toEnd ? k.s1 < curve.Length() : k.s0 > 0.0) return std::nullopt;
+    const PointD far = toEnd ? curve.end : curve.start;
+    const LineCut& line = drawn_[side.band].cuts[side.line];
+    for (std::size_t p = 0; p < line.pieces.size(); ++p) {
+      if (p == side.piece) continue;
+      const PieceCut& piece = line.pieces[p];
+      for (std::size_t q = 0; q < piece.kept.size(); ++q) {
+        const Kept& next = piece.kept[q];
+        if (next.s0 == 0.0 && geometry::PointDistance(piece.curve.start, far) <= tolerance_) {
+          return Side{side.band, side.line, p, q, true};
+        }
+        if (next.s1 == piece.curve.Length() &&
+            geometry::PointDistance(piece.curve.end, far) <= tolerance_) {
+          return Side{side.band, side.line, p, q, false};
+        }
+      }
+    }
+    return std::nullopt;
+  }
+
+  // The direction from the corner into a side's kept part.
+  PointD Into(const Side& side, PointD corner) const {
+    const Curve& t = CurveAt(side);
+    const PointD d = t.DirectionAt(t.Along(corner));
+    return side.atStart ? d : Negated(d);
+  }
+
+  // Whether a fillet's tangent point lies within the side's kept part.
+  bool Fits(const Side& side, PointD tangent) {
+    const Kept& k = KeptOf(side);
+    const double s = CurveAt(side).Along(tangent);
+    return side.atStart ? s > k.s0 - kFit && s + kFit < k.s1 : s < k.s1 + kFit && s > k.s0 + kFit;
+  }
+
+  // The fillet of the corner between two sides, where it fits on both.
+  std::optional<Fillet> FitFillet(const Side& a, const Side& b, PointD near, double radius) {
+    const std::optional<PointD> x = CarriersMeetNearest(CurveAt(a), CurveAt(b), near);
+    if (!x || geometry::PointDistance(*x, near) > kCornerWalkReach * radius + CornerReach()) {
+      return std::nullopt;
+    }
+    const std::optional<Fillet> fillet =
+        geometry::FilletBetween(CurveAt(a), Into(a, *x), CurveAt(b), Into(b, *x), *x, radius);
+    if (!fillet || !Fits(a, fillet->tangent1) || !Fits(b, fillet->tangent2)) return std::nullopt;
+    return fillet;
+  }
+
+  // Joins two cut ends at the meeting of their rows, rounded where the fillet fits: on the
+  // pieces cut there, or, where a piece there is too short for it, on a piece that the row runs
+  // on into (a bend of a row next to the junction), the short piece then swallowed.
   void JoinCorner(const CutEnd& e, const CutEnd& f) {
-    LineCut& la = drawn_[e.band].cuts[e.line];
-    LineCut& lb = drawn_[f.band].cuts[f.line];
-    PieceCut& pa = la.pieces[e.piece];
-    PieceCut& pb = lb.pieces[f.piece];
-    Kept& ka = pa.kept[e.kept];
-    Kept& kb = pb.kept[f.kept];
+    const Side first{e.band, e.line, e.piece, e.kept, e.atStart};
+    const Side second{f.band, f.line, f.piece, f.kept, f.atStart};
     const std::optional<PointD> meeting =
-        CarriersMeetNearest(pa.curve, pb.curve, geometry::Midpoint(e.point, f.point));
+        CarriersMeetNearest(CurveAt(first), CurveAt(second), geometry::Midpoint(e.point, f.point));
     if (!meeting || geometry::PointDistance(*meeting, e.point) > CornerReach()) return;
     const PointD x = *meeting;
-    const double sa = pa.curve.Along(x), sb = pb.curve.Along(x);
-    // The directions from the corner into each kept part.
-    const auto into = [](const Curve& t, double s, bool atStart) {
-      const PointD d = t.DirectionAt(s);
-      return atStart ? d : PointD{-d.x, -d.y};
-    };
-    const PointD u = into(pa.curve, sa, e.atStart), v = into(pb.curve, sb, f.atStart);
+    LineCut& la = drawn_[e.band].cuts[e.line];
+    LineCut& lb = drawn_[f.band].cuts[f.line];
     const double radius = CornerRadius(la, lb);
-    std::optional<Fillet> fillet;
-    if (radius > 0.0) fillet = geometry::FilletBetween(pa.curve, u, pb.curve, v, x, radius);
-    const auto fits = [&](const Kept& k, const Curve& t, PointD tangent, bool atStart) {
-      const double s = t.Along(tangent);
-      return atStart ? s > k.s0 - kFit && s + kFit < k.s1 : s < k.s1 + kFit && s > k.s0 + kFit;
-    };
-    if (fillet && fits(ka, pa.curve, fillet->tangent1, e.atStart) &&
-        fits(kb, pb.curve, fillet->tangent2, f.atStart)) {
-      SetEnd(ka, pa.curve, fillet->tangent1, e.atStart);
-      SetEnd(kb, pb.curve, fillet->tangent2, f.atStart);
-      // In the row that comes first counterclockwise round the junction: the one clockwise of
-      // the corner's middle direction, seen from the corner.
-      const PointD w{u.x + v.x, u.y + v.y};
-      LineCut& first = Cross(w, u) < 0.0 ? la : lb;
-      first.corners.push_back(FilletArc(*fillet, radius));
-      return;
+    if (radius > 0.0) {
+      std::vector<Side> as = {first}, bs = {second};
+      for (std::size_t k = 0; k < kCornerWalkPieces; ++k) {
+        if (const std::optional<Side> next = NextAlong(as.back())) as.push_back(*next);
+        if (const std::optional<Side> next = NextAlong(bs.back())) bs.push_back(*next);
+      }
+      // The fewest pieces swallowed first.
+      for (std::size_t steps = 0; steps < as.size() + bs.size() - 1; ++steps) {
+        for (std::size_t i = 0; i <= steps; ++i) {
+          const std::size_t j = steps - i;
+          if (i >= as.size() || j >= bs.size()) continue;
+          const std::optional<Fillet> fillet = FitFillet(as[i], bs[j], x, radius);
+          if (!fillet) continue;
+          for (std::size_t k = 0; k < i; ++k) Swallow(as[k]);
+          for (std::size_t k = 0; k < j; ++k) Swallow(bs[k]);
+          SetEnd(KeptOf(as[i]), CurveAt(as[i]), fillet->tangent1, as[i].atStart);
+          SetEnd(KeptOf(bs[j]), CurveAt(bs[j]), fillet->tangent2, bs[j].atStart);
+          // In the row that comes first counterclockwise round the junction: the one clockwise
+          // of the corner's middle direction, seen from the corner.
+          const PointD u = Into(as[i], x), v = Into(bs[j], x);
+          const PointD w{u.x + v.x, u.y + v.y};
+          (Cross(w, u) < 0.0 ? la : lb).corners.push_back(FilletArc(*fillet, radius));
+          return;
+        }
+      }
     }
-    SetEnd(ka, pa.curve, x, e.atStart);
-    SetEnd(kb, pb.curve, x, f.atStart);
+    SetEnd(KeptOf(first), CurveAt(first), x, e.atStart);
+    SetEnd(KeptOf(second), CurveAt(second), x, f.atStart);
   }
+
+  void Swallow(const Side& side) { KeptOf(side).swallowed = true; }
 
   static void SetEnd(Kept& k, const Curve& t, PointD p, bool atStart) {
     const double s = std::clamp(t.Along(p), 0.0, t.Length());
@@ -488,6 +562,7 @@ class Network {
         for (std::size_t p = 0; p < line.pieces.size(); ++p) {
           const PieceCut& piece = cut.pieces[p];
           for (const Kept& k : piece.kept) {
+            if (k.swallowed) continue;
             written.pieces.push_back(PieceOf(line.pieces[p], piece.curve, k.s0, k.s1,
                                              k.a ? &*k.a : nullptr, k.b ? &*k.b : nullptr));
           }
