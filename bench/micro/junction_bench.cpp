@@ -1,11 +1,13 @@
 // Chain mode with junctions cleaned over a street grid, selection to written lines: 100 whole
 // streets crossing in a 50 x 50 grid (2,500 X junctions), and the same grid split at every
 // crossing (5,100 chains meeting four at a time), 4 rows each; smaller grids show how the time
-// grows with the number of junctions.
+// grows with the number of junctions. Wide bands of three rows over a star of long streets and
+// over short pieces scattered at random show the cost where many bands overlap.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 
+#include "../../tests/support/sequence.h"
 #include "chain_runs.h"
 #include "exchange/model.h"
 #include "presets/presets.h"
@@ -59,6 +61,20 @@ tq58::PresetStore FourRows() {
   return store;
 }
 
+// Three rows 600 apart, real size (drawing units at any scale), no rounding, junctions cleaned.
+tq58::PresetStore ThreeWideRows() {
+  tq58::PresetStore store;
+  tq58::TLineTable& table = store.Preset(1);
+  const double spacings[] = {-600.0, 0.0, 600.0};
+  for (std::size_t r = 0; r < 3; ++r) {
+    table.Lines[r].DrawOn = true;
+    table.Lines[r].Spacing = spacings[r];
+    table.Lines[r].ColorIndex = 1 + static_cast<int32_t>(r);
+  }
+  table.Options.Junctions = tq58::JunctionMode::Clean;
+  return store;
+}
+
 void BM_JunctionGrid(benchmark::State& state) {
   const tq58::PresetStore store = FourRows();
   const ExchangeModel model = Grid(static_cast<int>(state.range(0)), state.range(1) != 0);
@@ -84,5 +100,44 @@ void BM_JunctionFan(benchmark::State& state) {
   tq58_bench::TimeChainMode(state, store, model);
 }
 BENCHMARK(BM_JunctionFan)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// A star: n streets 10,000 long from one point, evenly spread, 1,200 wide bands.
+void BM_JunctionStar(benchmark::State& state) {
+  const tq58::PresetStore store = ThreeWideRows();
+  ExchangeModel model;
+  const int64_t count = state.range(0);
+  for (int64_t i = 0; i < count; ++i) {
+    const double angle = 6.283185307179586 * static_cast<double>(i) / static_cast<double>(count);
+    AddStreet(model, 0.0, 0.0, 10000.0 * std::cos(angle), 10000.0 * std::sin(angle));
+  }
+  state.counters["lines"] = static_cast<double>(tq58_bench::TimeChainMode(state, store, model));
+}
+BENCHMARK(BM_JunctionStar)->Arg(300)->Arg(3000)->Unit(benchmark::kMillisecond);
+
+// n pieces 800 long, centred at random over a square `side` wide, in random directions (the
+// same pieces on every run), 1,200 wide bands.
+void BM_JunctionScatter(benchmark::State& state) {
+  const tq58::PresetStore store = ThreeWideRows();
+  ExchangeModel model;
+  const double side = static_cast<double>(state.range(1));
+  tq58_test::Sequence random(58);
+  for (int64_t i = 0; i < state.range(0); ++i) {
+    const double x = side * random.Unit();
+    const double y = side * random.Unit();
+    const double angle = 3.141592653589793 * random.Signed();
+    const double dx = 400.0 * std::cos(angle);
+    const double dy = 400.0 * std::sin(angle);
+    AddStreet(model, x - dx, y - dy, x + dx, y + dy);
+  }
+  state.counters["lines"] = static_cast<double>(tq58_bench::TimeChainMode(state, store, model));
+}
+// 16,000 pieces over 20,000 x 20,000, then the same density (side growing with the square root
+// of n) with twice and four times the pieces.
+BENCHMARK(BM_JunctionScatter)
+    ->Args({16000, 20000})
+    ->Args({32000, 28284})
+    ->Args({64000, 40000})
+    ->ArgNames({"n", "side"})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
