@@ -33,13 +33,19 @@ double SweptAngle(const Curve& c, PointD p) {
 
 }  // namespace
 
-Where Locate(const std::vector<Curve>& outline, PointD p, double tolerance) {
+int WindingNumber(const std::vector<Curve>& outline, PointD p) {
   double turned = 0.0;
+  for (const Curve& c : outline) turned += SweptAngle(c, p);
+  return static_cast<int>(std::lround(turned / (2.0 * std::numbers::pi)));
+}
+
+Where Locate(const std::vector<Curve>& outline, PointD p, double tolerance) {
+  // Far from the outline as most points are, the winding number alone tells.
+  if (WindingNumber(outline, p) == 0) return Where::Outside;
   for (const Curve& c : outline) {
     if (PointDistance(c.NearestPoint(p), p) <= tolerance) return Where::OnOutline;
-    turned += SweptAngle(c, p);
   }
-  return std::fabs(turned) > std::numbers::pi ? Where::Inside : Where::Outside;
+  return Where::Inside;
 }
 
 }  // namespace tq58::geometry

@@ -1,5 +1,5 @@
 // Where a point lies against a closed outline of segments and arcs: inside by the non-zero
-// winding rule, outside, or on the outline itself.
+// winding rule (clear of the outline itself), or not.
 #pragma once
 
 #include <vector>
@@ -10,8 +10,12 @@ namespace tq58::geometry {
 
 enum class Where { Outside, OnOutline, Inside };
 
-// `outline` runs round one or more closed loops, each curve in the direction of travel; a point
-// within `tolerance` of a curve is on the outline.
+// How many times `outline` (one or more closed loops, each curve in the direction of travel)
+// winds counterclockwise round p.
+int WindingNumber(const std::vector<Curve>& outline, PointD p);
+
+// Where p lies against the outline: inside where the outline winds round it and it lies further
+// than `tolerance` from every curve, on the outline where it winds round it but lies nearer.
 Where Locate(const std::vector<Curve>& outline, PointD p, double tolerance);
 
 }  // namespace tq58::geometry

@@ -40,6 +40,11 @@ constexpr long kUncut = -1;
 // each row, and for their carriers' meeting within this many radii of the crossing.
 constexpr std::size_t kCornerWalkPieces = 2;
 constexpr double kCornerWalkReach = 4.0;
+// An outer row lies inside its own band's region where points this many join tolerances to
+// either side of it both do.
+constexpr double kOwnSideOffsetInTolerances = 4.0;
+// An outline of at most this many curves is looked at whole for where it crosses itself.
+constexpr std::size_t kFewOutlineCurves = 32;
 
 // A part of a piece from s0 to s1 along it, and the outline curves whose crossings bound it.
 struct Span {
@@ -75,6 +80,9 @@ struct BandLines {
   std::vector<LineCut> cuts;
   BandRegion region;
   bool covered = false;  // its centre line lies inside another band's region: it adds nothing
+  // Its outline crosses nowhere and runs counterclockwise, its region on the left of every
+  // curve: a row passing one of them passes into the region or out of it.
+  bool simple = false;
 };
 
 double LargestCoordinate(const std::vector<BasePath>& chains) {
@@ -193,6 +201,7 @@ class Network {
   void IndexRegions() {
     for (std::size_t b = 0; b < bands_.size(); ++b) {
       BandLines& band = drawn_[b];
+      firstOutline_.push_back(static_cast<long>(curveIndex_.Size()));
       regionIndex_.Add(band.region.outline.empty() ? Box{1.0, 1.0, -1.0, -1.0} : band.region.box);
       for (std::size_t k = 0; k < band.region.outline.size(); ++k) {
         const OutlineCurve& c = band.region.outline[k];
@@ -207,6 +216,51 @@ class Network {
     }
     regionIndex_.Index();
     curveIndex_.Index();
+    for (std::size_t b = 0; b < bands_.size(); ++b) drawn_[b].simple = SimpleOutline(b);
+  }
+
+  bool SimpleOutline(std::size_t b) const {
+    const std::vector<OutlineCurve>& outline = drawn_[b].region.outline;
+    if (outline.empty()) return false;
+    const Curve& first = outline.front().curve;
+    const double half = first.Length() / 2.0;
+    const PointD left = Plus(first.At(half), LeftNormal(first.DirectionAt(half)),
+                             kOwnSideOffsetInTolerances * tolerance_);
+    if (geometry::WindingNumber(drawn_[b].region.curves, left) != 1) return false;
+    const long firstId = firstOutline_[b];
+    const auto crosses = [&](std::size_t k, std::size_t m) {
+      const Curve& c = outline[k].curve;
+      const Curve& other = outline[m].curve;
+      if (!MayMeet(c, other)) return false;
+      for (const Meeting& x : MeetCurves(c, other, tolerance_)) {
+        // Curves that follow each other meet where one ends and the other starts.
+        const bool joint = (geometry::PointDistance(x.point, c.end) <= tolerance_ ||
+                            geometry::PointDistance(x.point, c.start) <= tolerance_) &&
+                           (geometry::PointDistance(x.point, other.start) <= tolerance_ ||
+                            geometry::PointDistance(x.point, other.end) <= tolerance_);
+        if (!joint) return true;
+      }
+      return false;
+    };
+    // Every two curves of a short outline; those of a long one found near each other.
+    if (outline.size() <= kFewOutlineCurves) {
+      for (std::size_t k = 0; k < outline.size(); ++k) {
+        for (std::size_t m = k + 1; m < outline.size(); ++m) {
+          if (crosses(k, m)) return false;
+        }
+      }
+      return true;
+    }
+    for (std::size_t k = 0; k < outline.size(); ++k) {
+      for (const std::uint32_t id : curveIndex_.Near(BoxOf(outline[k].curve, tolerance_))) {
+        const long m = static_cast<long>(id) - firstId;
+        if (outlineBand_[id] == b && m > static_cast<long>(k) &&
+            crosses(k, static_cast<std::size_t>(m))) {
+          return false;
+        }
+      }
+    }
+    return true;
   }
 
   bool InsideRegion(std::size_t b, PointD p) const {
@@ -250,77 +304,147 @@ class Network {
     return false;
   }
 
-  // The places where `curve` crosses the given outline curves, with the ends of the curve.
-  std::vector<std::pair<double, long>> Crossings(const Curve& curve,
-                                                 const std::vector<long>& outline,
-                                                 long except) const {
-    std::vector<std::pair<double, long>> at = {{0.0, kUncut}, {curve.Length(), kUncut}};
-    for (const long id : outline) {
-      if (id == except) continue;
-      for (const Meeting& x : MeetCurves(curve, *outlineCurves_[static_cast<std::size_t>(id)],
-                                         tolerance_)) {
-        if (x.contact != Contact::Overlap) at.push_back({x.s, id});
-      }
-    }
-    std::sort(at.begin(), at.end());
-    return at;
+  // Whether two curves may meet within the tolerance: segments each of whose ends lie clear on
+  // one side of the other's line cannot. A quick test before the exact one.
+  bool MayMeet(const Curve& a, const Curve& b) const {
+    if (a.arc || b.arc) return true;
+    const auto clear = [&](const Curve& l, const Curve& m) {
+      const PointD d = Minus(l.end, l.start);
+      const double margin = tolerance_ * std::hypot(d.x, d.y);
+      const double s1 = Cross(d, Minus(m.start, l.start)), s2 = Cross(d, Minus(m.end, l.start));
+      return (s1 > margin && s2 > margin) || (s1 < -margin && s2 < -margin);
+    };
+    return !clear(a, b) && !clear(b, a);
   }
 
-  // Adds to `removed` the parts of the curve between its crossings that `inside` takes.
-  template <typename Inside>
-  void RemoveWhere(const std::vector<std::pair<double, long>>& at,
-                   const Inside& inside, std::vector<Span>& removed) const {
-    for (std::size_t i = 0; i + 1 < at.size(); ++i) {
-      if (!(at[i + 1].first - at[i].first > tolerance_)) continue;  // too short to tell
-      if (!inside(at[i].first, at[i + 1].first)) continue;
-      if (!removed.empty() && removed.back().s1 == at[i].first) {
-        removed.back().s1 = at[i + 1].first;
-        removed.back().cause1 = at[i + 1].second;
-      } else {
-        removed.push_back({at[i].first, at[i + 1].first, at[i].second, at[i + 1].second});
+  // A place where a piece crosses a region's outline: the curve there, and whether the piece
+  // passes into the region (+1, the region lying left of its outline), out of it (-1), or
+  // both at once where it passes a corner of the outline (0).
+  struct Passing {
+    double s = 0.0;
+    long curve = kUncut;
+    int into = 0;
+  };
+
+  // Where `curve` crosses the outlines of other bands near it, band by band along it; the
+  // curves of its own band's outline other than its own, for an outer row.
+  std::vector<std::pair<std::size_t, Passing>> Passings(std::size_t b, const PieceCut& piece,
+                                                        bool outer, std::vector<long>& own) const {
+    const Curve& curve = piece.curve;
+    std::vector<std::pair<std::size_t, Passing>> found;
+    for (const std::uint32_t id : curveIndex_.Near(BoxOf(curve, tolerance_))) {
+      const std::size_t s = outlineBand_[id];
+      if (drawn_[s].covered) continue;
+      if (s == b) {
+        if (outer && static_cast<long>(id) != piece.outline) own.push_back(static_cast<long>(id));
+        continue;
       }
+      const Curve& other = *outlineCurves_[id];
+      if (!MayMeet(curve, other)) continue;
+      for (const Meeting& x : MeetCurves(curve, other, tolerance_)) {
+        if (x.contact == Contact::Touching) continue;
+        // Along the outline the piece neither passes in nor out: where it runs, only the
+        // points themselves tell.
+        int into = 0;
+        if (x.contact == Contact::Crossing) {
+          into = Cross(other.DirectionAt(x.t), curve.DirectionAt(x.s)) > 0.0 ? 1 : -1;
+        }
+        found.push_back({s, {x.s, static_cast<long>(id), into}});
+      }
+    }
+    std::sort(found.begin(), found.end(), [](const auto& x, const auto& y) {
+      return x.first != y.first ? x.first < y.first : x.second.s < y.second.s;
+    });
+    // Passings of one band within the tolerance are one, passing a corner of its outline.
+    std::vector<std::pair<std::size_t, Passing>> merged;
+    for (const auto& [s, x] : found) {
+      if (!merged.empty() && merged.back().first == s &&
+          x.s - merged.back().second.s <= tolerance_) {
+        if (merged.back().second.into != x.into) merged.back().second.into = 0;
+        continue;
+      }
+      merged.push_back({s, x});
+    }
+    return merged;
+  }
+
+  // Adds the parts of the piece inside region s between its passings of that region's outline
+  // (all of it where it passes none): inside where it passed in or is about to pass out, or,
+  // where those do not tell, where the middle of the part lies inside.
+  template <typename Exempt>
+  void RemoveInside(std::size_t s, const Curve& curve, const std::vector<Passing>& at,
+                    const Exempt& exempt, std::vector<Span>& removed) const {
+    const double length = curve.Length();
+    for (std::size_t i = 0; i <= at.size(); ++i) {
+      const double s0 = i == 0 ? 0.0 : at[i - 1].s, s1 = i == at.size() ? length : at[i].s;
+      if (!(s1 - s0 > tolerance_)) continue;  // too short to tell
+      const bool simple = drawn_[s].simple;
+      const int before = i == 0 || !simple ? 0 : at[i - 1].into;
+      const int after = i == at.size() || !simple ? 0 : -at[i].into;
+      bool inside = before > 0 || after > 0;
+      if (before * after < 0 || (before == 0 && after == 0)) {
+        inside = InsideRegion(s, curve.At((s0 + s1) / 2.0));
+      }
+      if (!inside || exempt(s, s0, s1)) continue;
+      removed.push_back(
+          {s0, s1, i == 0 ? kUncut : at[i - 1].curve, i == at.size() ? kUncut : at[i].curve});
     }
   }
 
   // Each piece of the row kept where it is drawn: outside every other band's region (an inner
   // row of a through band also inside the region of a band that ends on it there), region by
-  // region between the piece's crossings of its outline; an outer row also not where its own
+  // region between the piece's passings of its outline; an outer row also not where its own
   // band's region lies on both sides of it.
   void Cut(std::size_t b, LineCut& line) {
     for (PieceCut& piece : line.pieces) {
       const Curve& curve = piece.curve;
-      const Box box = BoxOf(curve, tolerance_);
-      std::unordered_map<std::size_t, std::vector<long>> nearOf;
-      for (const std::uint32_t id : curveIndex_.Near(box)) {
-        nearOf[outlineBand_[id]].push_back(static_cast<long>(id));
-      }
+      std::vector<long> own;
+      const auto passings = Passings(b, piece, line.outer, own);
+      const auto exempt = [&](std::size_t s, double s0, double s1) {
+        return !line.outer && EndsOnBandNear(s, b, curve.Part(s0, s1));
+      };
       std::vector<Span> removed;
-      std::vector<std::uint32_t> regions = regionIndex_.Near(box);
-      std::sort(regions.begin(), regions.end());
-      for (const std::uint32_t s : regions) {
+      std::vector<Passing> at;
+      for (std::size_t i = 0; i < passings.size(); ++i) {
+        at.push_back(passings[i].second);
+        if (i + 1 < passings.size() && passings[i + 1].first == passings[i].first) continue;
+        RemoveInside(passings[i].first, curve, at, exempt, removed);
+        at.clear();
+      }
+      // The regions near it whose outlines it does not pass: inside all along, or not at all.
+      for (const std::uint32_t s : regionIndex_.Near(BoxOf(curve, tolerance_))) {
         if (s == b || drawn_[s].covered) continue;
-        const auto at = Crossings(curve, nearOf[s], kUncut);
-        RemoveWhere(
-            at,
-            [&](double s0, double s1) {
-              if (!InsideRegion(s, curve.At((s0 + s1) / 2.0))) return false;
-              return line.outer || !EndsOnBandNear(s, b, curve.Part(s0, s1));
-            },
-            removed);
+        const bool passed = std::binary_search(
+            passings.begin(), passings.end(), std::pair<std::size_t, Passing>{s, {}},
+            [](const auto& x, const auto& y) { return x.first < y.first; });
+        if (!passed) RemoveInside(s, curve, {}, exempt, removed);
       }
-      if (line.outer && !drawn_[b].region.curves.empty()) {
-        const auto at = Crossings(curve, nearOf[b], piece.outline);
-        const double offset = 4.0 * tolerance_;
-        RemoveWhere(
-            at,
-            [&](double s0, double s1) {
-              const double s = (s0 + s1) / 2.0;
-              const PointD p = curve.At(s), n = LeftNormal(curve.DirectionAt(s));
-              return InsideRegion(b, Plus(p, n, offset)) && InsideRegion(b, Plus(p, n, -offset));
-            },
-            removed);
-      }
+      if (line.outer && !own.empty()) RemoveOwnInterior(b, piece, own, removed);
       piece.kept = KeptBetween(std::move(removed), curve.Length());
+    }
+  }
+
+  // An outer row's parts, between its meetings with the rest of its band's outline, that have
+  // the band's region on both sides: where the band's outline folds over itself.
+  void RemoveOwnInterior(std::size_t b, const PieceCut& piece, const std::vector<long>& own,
+                         std::vector<Span>& removed) const {
+    const Curve& curve = piece.curve;
+    std::vector<double> at = {0.0, curve.Length()};
+    for (const long id : own) {
+      for (const Meeting& x :
+           MeetCurves(curve, *outlineCurves_[static_cast<std::size_t>(id)], tolerance_)) {
+        if (x.contact != Contact::Overlap) at.push_back(x.s);
+      }
+    }
+    std::sort(at.begin(), at.end());
+    const double offset = kOwnSideOffsetInTolerances * tolerance_;
+    for (std::size_t i = 0; i + 1 < at.size(); ++i) {
+      if (!(at[i + 1] - at[i] > tolerance_)) continue;
+      const double s = (at[i] + at[i + 1]) / 2.0;
+      const PointD p = curve.At(s), n = LeftNormal(curve.DirectionAt(s));
+      if (InsideRegion(b, Plus(p, n, offset)) && InsideRegion(b, Plus(p, n, -offset))) {
+        removed.push_back({at[i], at[i + 1], kUncut, kUncut});
+      }
     }
   }
 
@@ -584,6 +708,7 @@ class Network {
   geometry::BoxIndex regionIndex_;  // per band, its region's box
   geometry::BoxIndex curveIndex_;   // per outline curve of every band
   std::vector<std::size_t> outlineBand_;
+  std::vector<long> firstOutline_;  // per band, the number of its first outline curve
   std::vector<const Curve*> outlineCurves_;
 };
 
