@@ -14,7 +14,7 @@
 #include "geometry/tolerances.h"
 #include "geometry/union_find.h"
 #include "geometry/vector2.h"
-#include "network/band_strips.h"
+#include "network/centre_line_index.h"
 #include "network/network_chains.h"
 #include "path/path_edit.h"
 #include "util/portable_math.h"
@@ -58,30 +58,32 @@ struct Junction {
 };
 
 // The chains that pass through `p` within the tolerance, other than at an open end.
-std::vector<Passage> PassagesAt(const std::vector<BasePath>& chains, const BandStrips& strips,
-                                PointD p, double tolerance) {
+std::vector<Passage> PassagesAt(const std::vector<BasePath>& chains,
+                                const CentreLineIndex& pieces, PointD p, double tolerance) {
   std::vector<Passage> found;
-  for (const std::uint32_t c : strips.Near(BoxAround(p, tolerance))) {
-    const StripCell& cell = strips.Cells()[c];
-    if (cell.wedge) continue;
-    const BasePath& chain = chains[cell.band];
-    const Curve curve = BaseCurve(chain, cell.piece);
+  for (const CentrePiece& piece : pieces.Near(BoxAround(p, tolerance))) {
+    const BasePath& chain = chains[piece.chain];
+    const Curve curve = BaseCurve(chain, piece.k);
     const double s = curve.Along(p), length = curve.Length();
     if (s < -tolerance || s > length + tolerance) continue;
     if (geometry::PointDistance(curve.At(std::clamp(s, 0.0, length)), p) > tolerance) continue;
-    const BaseArc* arc = PathArc(chain, cell.piece);
+    const BaseArc* arc = PathArc(chain, piece.k);
     const double along = arc != nullptr && arc->clockwise ? length - s : s;
     const std::size_t n = chain.points.size() - 1;
-    Place place{cell.piece, along};
-    if (along <= tolerance) place = {cell.piece, 0.0};
-    if (along >= length - tolerance) place = {cell.piece + 1, 0.0};
+    Place place{piece.k, along};
+    if (along <= tolerance) place = {piece.k, 0.0};
+    if (along >= length - tolerance) place = {piece.k + 1, 0.0};
     if (place.along == 0.0 && place.k == n) place.k = chain.closed ? 0 : n;
     if (!chain.closed && place.along == 0.0 && (place.k == 0 || place.k == n)) continue;
     const bool known = std::any_of(found.begin(), found.end(), [&](const Passage& q) {
-      return q.chain == cell.band && q.place == place;
+      return q.chain == piece.chain && q.place == place;
     });
-    if (!known) found.push_back({cell.band, place, false});
+    if (!known) found.push_back({piece.chain, place, false});
   }
+  // In the order of the chains and along them, whatever order the index found them in.
+  std::sort(found.begin(), found.end(), [](const Passage& a, const Passage& b) {
+    return a.chain != b.chain ? a.chain < b.chain : a.place < b.place;
+  });
   return found;
 }
 
@@ -240,8 +242,8 @@ namespace {
 // The steps from the prepared chains to the bands, each on what the ones before found.
 class Arrangement {
  public:
-  Arrangement(SplitChains split, double lo, double hi, double tolerance)
-      : split_(std::move(split)), chains_(split_.chains), lo_(lo), hi_(hi), tolerance_(tolerance) {}
+  Arrangement(SplitChains split, double tolerance)
+      : split_(std::move(split)), chains_(split_.chains), tolerance_(tolerance) {}
 
   std::vector<NetworkBand> Bands() {
     FindJunctions();
@@ -279,9 +281,9 @@ class Arrangement {
       junctions_[it->second].arms.push_back(
           {IntoPath(chains_[ends[e].part], ends[e].atEnd), ends[e].part, ends[e].atEnd, -1, false});
     }
-    const BandStrips strips = CentreLineStrips(chains_, lo_, hi_, tolerance_);
+    const CentreLineIndex pieces(chains_, tolerance_);
     for (Junction& j : junctions_) {
-      j.passages = PassagesAt(chains_, strips, j.at, tolerance_);
+      j.passages = PassagesAt(chains_, pieces, j.at, tolerance_);
       for (std::size_t q = 0; q < j.passages.size(); ++q) {
         AddPassageArms(chains_, j, static_cast<int>(q));
       }
@@ -430,7 +432,7 @@ class Arrangement {
 
   SplitChains split_;
   std::vector<BasePath>& chains_;
-  double lo_, hi_, tolerance_;
+  double tolerance_;
   std::vector<Junction> junctions_;
   std::vector<Part> parts_;
   std::vector<PartsOfChain> partsOf_;
@@ -447,7 +449,7 @@ std::vector<NetworkBand> ArrangeJunctions(const std::vector<BasePath>& chains, d
                                           double tolerance) {
   SplitChains split = SplitSelfCrossings(chains, tolerance);
   MoveEndsOntoCentreLines(split, lo, hi, tolerance);
-  return Arrangement(std::move(split), lo, hi, tolerance).Bands();
+  return Arrangement(std::move(split), tolerance).Bands();
 }
 
 }  // namespace tq58

@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <vector>
 
-#include "network/band_strips.h"
 #include "path/base_path.h"
 
 namespace tq58 {
@@ -18,13 +17,6 @@ PointD IntoPath(const BasePath& path, bool atEnd);
 
 // Whether the path has two ends: not closed, at least one piece.
 bool IsOpenPath(const BasePath& path);
-
-// The cells of every chain's strip between spacings lo and hi, at least as wide as `tolerance`
-// either side of its centre line, indexed: to find the chains near a point.
-BandStrips CentreLineStrips(const std::vector<BasePath>& chains, double lo, double hi,
-                            double tolerance);
-
-Box BoxAround(PointD p, double r);
 
 // The chains with each one that crosses itself split at seams, each in the middle of a piece,
 // so that of every two of its pieces that cross (and do not follow each other) one lies before
