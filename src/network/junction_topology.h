@@ -4,7 +4,7 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
+#include <utility>
 #include <vector>
 
 #include "path/base_path.h"
@@ -30,8 +30,9 @@ struct NetworkBand {
 std::vector<NetworkBand> ArrangeJunctions(const std::vector<BasePath>& chains, double lo, double hi,
                                           double tolerance);
 
-// The through pair among directions leaving one point: the two closest to opposite, none
-// where two pairs are as close within kThroughPairTieRadians (or fewer than two directions).
-std::optional<std::pair<std::size_t, std::size_t>> ThroughPair(const std::vector<PointD>& arms);
+// The through pairs among directions leaving one point, in order: pairs within
+// kThroughPairAngle of opposite, taken closest first, each direction in one pair at most; a
+// direction with two partners as close within kThroughPairTieRadians pairs with none.
+std::vector<std::pair<std::size_t, std::size_t>> ThroughPairs(const std::vector<PointD>& arms);
 
 }  // namespace tq58

@@ -105,6 +105,43 @@ void MoveEndsOntoCentreLines(SplitChains& split, double lo, double hi, double to
   }
 }
 
+std::vector<std::size_t> SeamPieces(std::vector<std::pair<std::size_t, std::size_t>> ranges) {
+  std::sort(ranges.begin(), ranges.end(), [](const auto& x, const auto& y) {
+    return x.second != y.second ? x.second < y.second : x.first < y.first;
+  });
+  // The fewest seams: each as late as the earliest-ending range without one allows.
+  std::vector<std::size_t> seams;
+  for (const auto& [first, last] : ranges) {
+    if (!seams.empty() && seams.back() >= first) continue;
+    seams.push_back(last);
+  }
+  return seams;
+}
+
+std::vector<BasePath> SplitInMiddles(const BasePath& path, std::vector<std::size_t> seams) {
+  BasePath rest = path;
+  const auto middle = [&](std::size_t k) {
+    const Curve t = BaseCurve(rest, k);
+    return t.At(t.Length() / 2.0);
+  };
+  if (rest.closed && !seams.empty()) {
+    // Opened at its last seam; the pieces before it now follow those after.
+    const std::size_t last = seams.back(), n = rest.points.size() - 1;
+    seams.pop_back();
+    rest = SplitAt(rest, last, middle(last)).second;
+    for (std::size_t& seam : seams) seam += n - last;
+  }
+  std::vector<BasePath> parts;  // from the last to the first
+  for (auto it = seams.rbegin(); it != seams.rend(); ++it) {
+    auto [before, after] = SplitAt(rest, *it, middle(*it));
+    parts.push_back(std::move(after));
+    rest = std::move(before);
+  }
+  parts.push_back(std::move(rest));
+  std::reverse(parts.begin(), parts.end());
+  return parts;
+}
+
 SplitChains SplitSelfCrossings(const std::vector<BasePath>& chains, double tolerance) {
   SplitChains out;
   const CentreLineIndex pieces(chains, tolerance);
@@ -127,41 +164,14 @@ SplitChains SplitSelfCrossings(const std::vector<BasePath>& chains, double toler
     }
   }
   for (std::size_t i = 0; i < chains.size(); ++i) {
-    auto& pairs = crossings[i];
-    std::sort(pairs.begin(), pairs.end(), [](const auto& x, const auto& y) {
-      return x.second != y.second ? x.second < y.second : x.first < y.first;
-    });
-    // The fewest seams: each as late as the earliest-ending pair without one allows.
-    std::vector<std::size_t> seams;
-    for (const auto& [first, second] : pairs) {
-      if (!seams.empty() && seams.back() > first) continue;
-      seams.push_back(second - 1);
-    }
-    BasePath rest = chains[i];
-    bool startSeam = false;
-    const auto middle = [&](std::size_t k) {
-      const Curve t = BaseCurve(rest, k);
-      return t.At(t.Length() / 2.0);
-    };
-    if (rest.closed && !seams.empty()) {
-      // Opened at its last seam; the pieces before it now follow those after.
-      const std::size_t last = seams.back(), n = rest.points.size() - 1;
-      seams.pop_back();
-      rest = SplitAt(rest, last, middle(last)).second;
-      for (std::size_t& seam : seams) seam += n - last;
-      startSeam = true;
-    }
-    std::vector<BasePath> parts;  // from the last to the first
-    for (auto it = seams.rbegin(); it != seams.rend(); ++it) {
-      auto [before, after] = SplitAt(rest, *it, middle(*it));
-      parts.push_back(std::move(after));
-      rest = std::move(before);
-    }
-    parts.push_back(rest);
-    std::reverse(parts.begin(), parts.end());
+    // A seam strictly between the two pieces of each pair.
+    std::vector<std::pair<std::size_t, std::size_t>> ranges;
+    for (const auto& [first, second] : crossings[i]) ranges.push_back({first + 1, second - 1});
+    const std::vector<BasePath> parts = SplitInMiddles(chains[i], SeamPieces(std::move(ranges)));
+    const bool opened = chains[i].closed && !parts.front().closed;
     for (std::size_t k = 0; k < parts.size(); ++k) {
       out.chains.push_back(parts[k]);
-      out.seams.push_back({k > 0 || startSeam, k + 1 < parts.size() || startSeam});
+      out.seams.push_back({k > 0 || opened, k + 1 < parts.size() || opened});
       out.origin.push_back(i);
     }
   }

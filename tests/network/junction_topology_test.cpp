@@ -1,0 +1,97 @@
+// The bands that ArrangeJunctions hands the network: how many, how long, and what each end
+// meets (free, a junction, a seam, or a stem on so many through bands), for junctions of
+// arms drawn apart or passing, folds, a band that comes back to its own junction, and streets
+// drawn twice.
+#include "network/junction_topology.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "path/path_edit.h"
+
+namespace tq58 {
+namespace {
+
+BasePath Polyline(std::vector<PointD> points) { return BasePath{std::move(points), false, {}}; }
+
+// A chain from the origin 100 long at `degrees`.
+BasePath Arm(double degrees) {
+  const double a = degrees * std::numbers::pi / 180;
+  return Polyline({{0, 0}, {100 * std::cos(a), 100 * std::sin(a)}});
+}
+
+std::string EndCode(const BandEnd& end) {
+  if (end.seam) return "s";
+  if (!end.junction) return "f";
+  return end.throughs.empty() ? "j" : "t" + std::to_string(end.throughs.size());
+}
+
+// Each band as its length (measured piece by piece) and its two end codes in sorted order, the
+// bands sorted: independent of the order and direction in which they come.
+std::vector<std::string> Summary(const std::vector<BasePath>& chains) {
+  std::vector<std::string> bands;
+  for (const NetworkBand& band : ArrangeJunctions(chains, -5, 5, 1e-6)) {
+    double length = 0;
+    for (std::size_t k = 0; k + 1 < band.path.points.size(); ++k) {
+      length += geometry::PointDistance(band.path.points[k], band.path.points[k + 1]);
+    }
+    std::string a = EndCode(band.start), b = EndCode(band.end);
+    if (band.path.closed) a = b = "o";
+    bands.push_back(std::to_string(std::lround(length)) + " " + std::min(a, b) + " " +
+                    std::max(a, b));
+  }
+  std::sort(bands.begin(), bands.end());
+  return bands;
+}
+
+struct Case {
+  const char* name;
+  std::vector<BasePath> chains;
+  std::vector<std::string> bands;
+};
+
+TEST(JunctionTopology, ArmsPairWithinTheAngleClosestFirstEachOnce) {
+  const double bend = 40 * std::numbers::pi / 180;
+  const std::vector<Case> cases = {
+      {"X as four arms", {Arm(0), Arm(90), Arm(180), Arm(270)}, {"200 f f", "200 f f"}},
+      {"X bent 0.01 degrees", {Arm(0), Arm(90.01), Arm(180), Arm(270)}, {"200 f f", "200 f f"}},
+      {"X as two passing chains",
+       {Polyline({{-100, 0}, {100, 0}}), Polyline({{0, -100}, {0, 100}})},
+       {"200 f f", "200 f f"}},
+      {"symmetric Y", {Arm(90), Arm(210), Arm(330)}, {"100 f j", "100 f j", "100 f j"}},
+      {"an arm between two as close", {Arm(0), Arm(175), Arm(185)},
+       {"100 f j", "100 f j", "100 f j"}},
+      {"Y of the sample", {Arm(180), Arm(15), Arm(-60)}, {"100 f t1", "200 f f"}},
+      {"five arms, two pairs", {Arm(0), Arm(190), Arm(60), Arm(255), Arm(120)},
+       {"100 f t2", "200 f f", "200 f f"}},
+      {"a bent passage runs on",
+       {Polyline({{-100, 0}, {0, 0}, {100 * std::cos(bend), 100 * std::sin(bend)}}), Arm(290)},
+       {"100 f t1", "200 f f"}},
+      {"two ends at a right angle", {Arm(0), Arm(90)}, {"200 f f"}},
+      {"two ends folding back", {Arm(0), Arm(20)}, {"100 f j", "100 f j"}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Summary(c.chains), c.bands) << c.name;
+}
+
+// A street S ending in a turning loop L: S runs on straight into L, and the band comes back to
+// its own junction, so it is split in L's last piece; the rest ends there as a stem on it.
+// The same whether the loop is a chain of its own or S and L are one chain.
+TEST(JunctionTopology, ABandThatComesBackToItsJunctionIsSplitAtASeam) {
+  const std::vector<PointD> loop = {{0, 0}, {50, 0}, {50, 50}, {0, 0}};
+  const std::vector<std::string> bands = {"235 f s", "35 s t1"};
+  EXPECT_EQ(Summary({Polyline({{-100, 0}, {0, 0}}), Polyline(loop)}), bands);
+  std::vector<PointD> lollipop = {{-100, 0}};
+  lollipop.insert(lollipop.end(), loop.begin(), loop.end());
+  EXPECT_EQ(Summary({Polyline(lollipop)}), bands);
+  // Both ends of the loop at the stem's junction, the stem pairing with neither.
+  EXPECT_EQ(Summary({Polyline({{0, -100}, {0, 0}}), Polyline(loop)}),
+            (std::vector<std::string>{"100 f j", "135 j s", "35 j s"}));
+}
+
+}  // namespace
+}  // namespace tq58
