@@ -19,6 +19,7 @@
 #include "geometry/union_find.h"
 #include "geometry/vector2.h"
 #include "network/centre_line_index.h"
+#include "network/chain_folds.h"
 #include "network/network_chains.h"
 #include "path/path_edit.h"
 #include "util/portable_math.h"
@@ -620,6 +621,7 @@ class Arrangement {
 std::vector<NetworkBand> ArrangeJunctions(const std::vector<BasePath>& chains, double lo, double hi,
                                           double tolerance) {
   SplitChains split = SplitSelfCrossings(chains, tolerance);
+  SplitAtFolds(split);
   MoveEndsOntoCentreLines(split, lo, hi, tolerance);
   return Arrangement(std::move(split), tolerance).Bands();
 }

@@ -78,19 +78,33 @@ TEST(JunctionTopology, ArmsPairWithinTheAngleClosestFirstEachOnce) {
   for (const Case& c : cases) EXPECT_EQ(Summary(c.chains), c.bands) << c.name;
 }
 
+// A chain that turns back by more than 120 degrees is split there into two that meet as
+// junction ends; a closed one is opened there; by less it turns a corner.
+TEST(JunctionTopology, AChainFoldsWhereItTurnsBackByMoreThanTheFoldAngle) {
+  const double a = 110 * std::numbers::pi / 180;
+  EXPECT_EQ(Summary({Polyline({{-100, 0}, {0, 0}, {-100, 30}})}),
+            (std::vector<std::string>{"100 f j", "104 f j"}));
+  BasePath triangle = Polyline({{0, 0}, {100, 0}, {0, 30}, {0, 0}});
+  triangle.closed = true;
+  // Opened, both its ends meet at the fold: it comes back to its own junction (below).
+  EXPECT_EQ(Summary({triangle}), (std::vector<std::string>{"184 j s", "50 j s"}));
+  EXPECT_EQ(Summary({Polyline({{-100, 0}, {0, 0}, {100 * std::cos(a), 100 * std::sin(a)}})}),
+            (std::vector<std::string>{"200 f f"}));
+}
+
 // A street S ending in a turning loop L: S runs on straight into L, and the band comes back to
 // its own junction, so it is split in L's last piece; the rest ends there as a stem on it.
 // The same whether the loop is a chain of its own or S and L are one chain.
 TEST(JunctionTopology, ABandThatComesBackToItsJunctionIsSplitAtASeam) {
-  const std::vector<PointD> loop = {{0, 0}, {50, 0}, {50, 50}, {0, 0}};
-  const std::vector<std::string> bands = {"235 f s", "35 s t1"};
+  const std::vector<PointD> loop = {{0, 0}, {50, 0}, {50, 50}, {0, 50}, {0, 0}};
+  const std::vector<std::string> bands = {"25 s t1", "275 f s"};
   EXPECT_EQ(Summary({Polyline({{-100, 0}, {0, 0}}), Polyline(loop)}), bands);
   std::vector<PointD> lollipop = {{-100, 0}};
   lollipop.insert(lollipop.end(), loop.begin(), loop.end());
   EXPECT_EQ(Summary({Polyline(lollipop)}), bands);
   // Both ends of the loop at the stem's junction, the stem pairing with neither.
-  EXPECT_EQ(Summary({Polyline({{0, -100}, {0, 0}}), Polyline(loop)}),
-            (std::vector<std::string>{"100 f j", "135 j s", "35 j s"}));
+  EXPECT_EQ(Summary({Arm(225), Polyline(loop)}),
+            (std::vector<std::string>{"100 f j", "175 j s", "25 j s"}));
 }
 
 }  // namespace
