@@ -60,7 +60,17 @@ void MoveEndsOntoCentreLines(SplitChains& split, double lo, double hi, double to
           containing.push_back(c.chain);
         }
       }
-      if (containing.empty()) continue;
+      std::sort(containing.begin(), containing.end());
+      const auto contains = [&](const CentrePiece& c) {
+        return std::binary_search(containing.begin(), containing.end(), c.chain);
+      };
+      // An end on such a chain's centre line already stays (as at a star of many ends).
+      const bool on = std::any_of(near.begin(), near.end(), [&](const CentrePiece& c) {
+        const Curve other = BaseCurve(chains[c.chain], c.k);
+        const double foot = std::clamp(other.Along(e), 0.0, other.Length());
+        return contains(c) && geometry::PointDistance(other.At(foot), e) <= tolerance;
+      });
+      if (containing.empty() || on) continue;
       const Curve own = BaseCurve(chain, atEnd ? LastPiece(chain) : 0);
       const Curve ray = Curve::Segment(e, Plus(e, Negated(IntoPath(chain, atEnd)), reach));
       std::optional<Move> best;
@@ -73,10 +83,8 @@ void MoveEndsOntoCentreLines(SplitChains& split, double lo, double hi, double to
         }
       };
       for (const CentrePiece& c : near) {
-        if (std::find(containing.begin(), containing.end(), c.chain) == containing.end()) continue;
+        if (!contains(c)) continue;
         const Curve other = BaseCurve(chains[c.chain], c.k);
-        const double foot = std::clamp(other.Along(e), 0.0, other.Length());
-        if (geometry::PointDistance(other.At(foot), e) <= tolerance) consider(e, true);
         for (const Meeting& x : MeetCurves(own, other, tolerance)) {
           if (x.contact != Contact::Overlap) consider(x.point, true);
         }
