@@ -20,6 +20,7 @@
 #include "geometry/vector2.h"
 #include "network/centre_line_index.h"
 #include "network/chain_folds.h"
+#include "network/chain_overlaps.h"
 #include "network/network_chains.h"
 #include "path/path_edit.h"
 #include "util/portable_math.h"
@@ -622,6 +623,7 @@ std::vector<NetworkBand> ArrangeJunctions(const std::vector<BasePath>& chains, d
                                           double tolerance) {
   SplitChains split = SplitSelfCrossings(chains, tolerance);
   SplitAtFolds(split);
+  RemoveOverlaps(split, tolerance);
   MoveEndsOntoCentreLines(split, lo, hi, tolerance);
   return Arrangement(std::move(split), tolerance).Bands();
 }

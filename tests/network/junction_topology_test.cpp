@@ -107,5 +107,21 @@ TEST(JunctionTopology, ABandThatComesBackToItsJunctionIsSplitAtASeam) {
             (std::vector<std::string>{"100 f j", "175 j s", "25 j s"}));
 }
 
+// A stretch of a chain along an earlier one is drawn once: the rest of the later chain ends on
+// the earlier, running on from its end or as a stem on it.
+TEST(JunctionTopology, CentreLinesDrawnTwiceCountOnce) {
+  const BasePath street = Polyline({{0, 0}, {200, 0}});
+  const std::vector<Case> cases = {
+      {"the same street twice", {street, street}, {"200 f f"}},
+      {"the other way round", {street, Reversed(street)}, {"200 f f"}},
+      {"running on beyond its end", {street, Polyline({{50, 0}, {300, 0}})}, {"300 f f"}},
+      {"turning off from its middle",
+       {street, Polyline({{50, 0}, {150, 0}, {150, 100}})},
+       {"100 f t1", "200 f f"}},
+      {"a chain back over itself", {Polyline({{0, 0}, {200, 0}, {100, 0}})}, {"200 f f"}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Summary(c.chains), c.bands) << c.name;
+}
+
 }  // namespace
 }  // namespace tq58
