@@ -1,7 +1,7 @@
 // Junctions of a network of prepared chains: at every point where ends meet or an end lies on
-// another chain, the through pair made one band (a chain split there where one of its sides
-// pairs with an end), and the other ends marked: stems where a band runs through, plain
-// junction ends where none does.
+// another chain, each through pair made one band (a chain split there where one of its sides
+// pairs with another arm), bands that come back to a junction split at seams, and the other
+// ends marked: stems on every band that runs through, plain junction ends where none does.
 #include "network/junction_topology.h"
 
 #include <algorithm>
@@ -298,8 +298,8 @@ struct Visit {
   bool through = false;  // it runs on through there, along one of the junction's pairs
 };
 
-// The first and the last piece that may be split between two visits: those after the first
-// and before the second.
+// The first piece after a visit, and how many pieces lie before one: a seam between visits x
+// and y lies in one of the pieces FirstPieceAfter(x) to PiecesBefore(y) - 1.
 std::size_t FirstPieceAfter(const Visit& v) { return (v.at + 1) / 2; }
 std::size_t PiecesBefore(const Visit& v) { return v.at / 2; }
 

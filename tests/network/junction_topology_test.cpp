@@ -8,11 +8,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
 #include <string>
 #include <vector>
 
 #include "path/path_edit.h"
+#include "support/sequence.h"
 
 namespace tq58 {
 namespace {
@@ -31,11 +33,33 @@ std::string EndCode(const BandEnd& end) {
   return end.throughs.empty() ? "j" : "t" + std::to_string(end.throughs.size());
 }
 
+double Distance(const BasePath& path, PointD p) {
+  double d = 1e300;
+  for (std::size_t k = 0; k + 1 < path.points.size(); ++k) {
+    d = std::min(d, geometry::PointDistance(BaseCurve(path, k).NearestPoint(p), p));
+  }
+  return d;
+}
+
 // Each band as its length (measured piece by piece) and its two end codes in sorted order, the
-// bands sorted: independent of the order and direction in which they come.
+// bands sorted: independent of the order and direction in which they come. Only a junction end
+// names bands, other than its own, each once and in order, each running through the end.
 std::vector<std::string> Summary(const std::vector<BasePath>& chains) {
   std::vector<std::string> bands;
-  for (const NetworkBand& band : ArrangeJunctions(chains, -5, 5, 1e-6)) {
+  const std::vector<NetworkBand> arranged = ArrangeJunctions(chains, -5, 5, 1e-6);
+  for (std::size_t b = 0; b < arranged.size(); ++b) {
+    const NetworkBand& band = arranged[b];
+    for (const bool atEnd : {false, true}) {
+      const BandEnd& end = atEnd ? band.end : band.start;
+      const std::vector<std::size_t>& t = end.throughs;
+      EXPECT_TRUE(t.empty() || (end.junction && !end.seam));
+      EXPECT_EQ(std::adjacent_find(t.begin(), t.end(), std::greater_equal<>()), t.end());
+      EXPECT_EQ(std::count(t.begin(), t.end(), b), 0);
+      for (const std::size_t through : t) {
+        const PointD p = atEnd ? band.path.points.back() : band.path.points.front();
+        EXPECT_LT(Distance(arranged.at(through).path, p), 1e-6);
+      }
+    }
     double length = 0;
     for (std::size_t k = 0; k + 1 < band.path.points.size(); ++k) {
       length += geometry::PointDistance(band.path.points[k], band.path.points[k + 1]);
@@ -102,6 +126,10 @@ TEST(JunctionTopology, ABandThatComesBackToItsJunctionIsSplitAtASeam) {
   std::vector<PointD> lollipop = {{-100, 0}};
   lollipop.insert(lollipop.end(), loop.begin(), loop.end());
   EXPECT_EQ(Summary({Polyline(lollipop)}), bands);
+  BasePath second = Polyline(lollipop);
+  for (PointD& p : second.points) p.y += 100;
+  EXPECT_EQ(Summary({Polyline(lollipop), second}),
+            (std::vector<std::string>{"25 s t1", "25 s t1", "275 f s", "275 f s"}));
   // Both ends of the loop at the stem's junction, the stem pairing with neither.
   EXPECT_EQ(Summary({Arm(225), Polyline(loop)}),
             (std::vector<std::string>{"100 f j", "175 j s", "25 j s"}));
@@ -121,6 +149,21 @@ TEST(JunctionTopology, CentreLinesDrawnTwiceCountOnce) {
       {"a chain back over itself", {Polyline({{0, 0}, {200, 0}, {100, 0}})}, {"200 f f"}},
   };
   for (const Case& c : cases) EXPECT_EQ(Summary(c.chains), c.bands) << c.name;
+}
+
+// Over random arms and passing chains at three points, the stems' bands as Summary checks them.
+TEST(JunctionTopology, StemsNameOtherBandsThroughTheirEndsEachOnce) {
+  tq58_test::Sequence r(3);
+  for (int trial = 0; trial < 300; ++trial) {
+    std::vector<BasePath> chains;
+    for (int k = 0, n = 2 + static_cast<int>(r.Below(7)); k < n; ++k) {
+      const PointD at{50.0 * static_cast<double>(r.Below(3)), 0};
+      const PointD d = Arm(360 * r.Unit()).points.back();
+      chains.push_back(r.Below(3) ? Polyline({at, {at.x + d.x, d.y}})
+                                  : Polyline({{at.x - d.x, -d.y}, at, {at.x + d.x, d.y}}));
+    }
+    Summary(chains);
+  }
 }
 
 }  // namespace
