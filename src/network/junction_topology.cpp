@@ -62,8 +62,8 @@ struct Junction {
 };
 
 // The chains that pass through `p` within the tolerance, other than at an open end.
-std::vector<Passage> PassagesAt(const std::vector<BasePath>& chains,
-                                const CentreLineIndex& pieces, PointD p, double tolerance) {
+std::vector<Passage> PassagesAt(const std::vector<BasePath>& chains, const CentreLineIndex& pieces,
+                                PointD p, double tolerance) {
   std::vector<Passage> found;
   for (const CentrePiece& piece : pieces.Near(BoxAround(p, tolerance))) {
     const BasePath& chain = chains[piece.chain];
@@ -213,7 +213,8 @@ class FreeArms {
 
   // The free arms within kThroughPairAngle of opposite arm a, but a and `except`, closest
   // first: the nearest either side of its opposite, one of which is the closest of all.
-  std::vector<std::pair<double, std::size_t>> NearOpposite(std::size_t a, std::size_t except) const {
+  std::vector<std::pair<double, std::size_t>> NearOpposite(std::size_t a,
+                                                           std::size_t except) const {
     std::vector<std::pair<double, std::size_t>> found;
     const auto take = [&](auto it, auto step) {
       for (std::size_t seen = 0; seen < byAngle_.size(); ++seen, step(it)) {
@@ -486,9 +487,9 @@ class Arrangement {
       const std::size_t m = path.points.size() - 1;
       band.path = band.path.points.empty() ? path : Joined(band.path, path);
       for (const auto& [j, place] : passagesOfPart_[p]) {
-        const std::size_t at =
-            place.along == 0.0 ? 2 * (offset + (reversed ? m - place.k : place.k))
-                               : 2 * (offset + (reversed ? m - 1 - place.k : place.k)) + 1;
+        const std::size_t at = place.along == 0.0
+                                   ? 2 * (offset + (reversed ? m - place.k : place.k))
+                                   : 2 * (offset + (reversed ? m - 1 - place.k : place.k)) + 1;
         visits.push_back({j, at, true});
       }
       band.order = std::min(band.order, split_.origin[parts_[p].chain]);
@@ -610,8 +611,8 @@ class Arrangement {
   std::vector<std::vector<std::pair<std::size_t, Place>>> passagesOfPart_;
   std::vector<NetworkBand> bands_;  // as followed through the pairs
   std::vector<std::size_t> bandOfPart_;
-  std::vector<std::pair<Slot, Slot>> bandSlots_;  // per band: the part slots of its two ends
-  std::vector<std::vector<Visit>> visits_;        // per band: its junctions in order along it
+  std::vector<std::pair<Slot, Slot>> bandSlots_;   // per band: the part slots of its two ends
+  std::vector<std::vector<Visit>> visits_;         // per band: its junctions in order along it
   std::vector<std::vector<std::size_t>> seamsOf_;  // per band: the pieces it was split in
   std::vector<std::size_t> firstOf_;               // per band: the first band it was split into
   std::vector<NetworkBand> finalBands_;

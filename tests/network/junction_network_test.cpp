@@ -404,7 +404,8 @@ TEST(JunctionNetwork, ThroughPairsOfManyArmsAreThoseOfAllPairsClosestFirst) {
     std::vector<std::tuple<double, std::size_t, std::size_t>> all;
     for (std::size_t a = 0; a < arms.size(); ++a) {
       for (std::size_t b = a + 1; b < arms.size(); ++b) {
-        const double off = kPi - std::atan2(std::fabs(Cross(arms[a], arms[b])), Dot(arms[a], arms[b]));
+        const double off =
+            kPi - std::atan2(std::fabs(Cross(arms[a], arms[b])), Dot(arms[a], arms[b]));
         if (off <= kPi / 9) all.push_back({off, a, b});
       }
     }
