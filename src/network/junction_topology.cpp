@@ -545,7 +545,8 @@ class Arrangement {
 
   // A band that comes back to a junction it has passed or ended at is split between the two
   // visits, in the middle of a piece, at seams: so that no band is a stem on itself or meets
-  // itself in a junction.
+  // itself in a junction. A closed band is left whole; visits with no whole piece between
+  // them (both inside one piece) cannot be told apart and are left too.
   void SplitRevisits() {
     for (std::size_t b = 0; b < bands_.size(); ++b) {
       std::vector<Visit>& visits = visits_[b];
