@@ -54,10 +54,18 @@ inline constexpr double kTangentJoinTolerance = 1e-9;
 // unit apart at this angle would meet 1e12 units away, beyond kLargestChainCoordinate, and it
 // is still ten thousand times the rounding of a product of unit vectors (some 1e-16).
 inline constexpr double kParallelSine = 1e-12;
-// Pairs of directions at a junction whose angles (the pair closest to opposite is its through
-// pair) differ by at most this are a tie, and the junction then has no through pair: as
+// Two pairs of directions at a junction that share a direction and whose angles from opposite
+// differ by at most this are a tie, and that direction then pairs with none: as
 // kTangentJoinTolerance, a difference that rounding of the written coordinates can make.
 inline constexpr double kThroughPairTieRadians = 1e-9;
+// Two directions leaving a junction pair as a through band where they are at most this far
+// (20 degrees) from opposite: so that a Y whose straight pair bends a little keeps it, while
+// arms at 120 degrees to each other (a symmetric Y) pair with none.
+inline constexpr double kThroughPairAngle = 20.0 * std::numbers::pi / 180.0;
+// A chain that turns back by more than this (120 degrees) at a corner folds there: it is split
+// into two chains that meet there as junction ends, and two ends that meet alone are joined
+// as a corner only where they turn by less.
+inline constexpr double kFoldTurn = 120.0 * std::numbers::pi / 180.0;
 // A ray of the through band at a stem's end whose sine with the stem is at most this (some 0.57
 // degrees) sets no run-on: the stem then runs on by less than 1 / 0.01 = 100 times its largest
 // |spacing|, never on and on along a band that it nearly follows.

@@ -1,12 +1,16 @@
 // Junctions of a network of prepared chains: at every point where ends meet or an end lies on
-// another chain, the through pair made one band (a chain split there where one of its sides
-// pairs with an end), and the other ends marked: stems where a band runs through, plain
-// junction ends where none does.
+// another chain, each through pair made one band (a chain split there where one of its sides
+// pairs with another arm), bands that come back to a junction split at seams, and the other
+// ends marked: stems on every band that runs through, plain junction ends where none does.
 #include "network/junction_topology.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
+#include <queue>
+#include <set>
+#include <tuple>
 #include <unordered_map>
 
 #include "geometry/geometry.h"
@@ -14,7 +18,9 @@
 #include "geometry/tolerances.h"
 #include "geometry/union_find.h"
 #include "geometry/vector2.h"
-#include "network/band_strips.h"
+#include "network/centre_line_index.h"
+#include "network/chain_folds.h"
+#include "network/chain_overlaps.h"
 #include "network/network_chains.h"
 #include "path/path_edit.h"
 #include "util/portable_math.h"
@@ -22,8 +28,6 @@
 namespace tq58 {
 
 namespace {
-
-constexpr std::size_t kAllPairsArms = 16;
 
 // A place along a chain: segment k and the distance along it in the direction of travel.
 struct Place {
@@ -54,34 +58,36 @@ struct Junction {
   PointD at;
   std::vector<Arm> arms;
   std::vector<Passage> passages;
-  std::optional<std::pair<std::size_t, std::size_t>> pair;
+  std::vector<std::pair<std::size_t, std::size_t>> pairs;  // of arms, each a through band
 };
 
 // The chains that pass through `p` within the tolerance, other than at an open end.
-std::vector<Passage> PassagesAt(const std::vector<BasePath>& chains, const BandStrips& strips,
+std::vector<Passage> PassagesAt(const std::vector<BasePath>& chains, const CentreLineIndex& pieces,
                                 PointD p, double tolerance) {
   std::vector<Passage> found;
-  for (const std::uint32_t c : strips.Near(BoxAround(p, tolerance))) {
-    const StripCell& cell = strips.Cells()[c];
-    if (cell.wedge) continue;
-    const BasePath& chain = chains[cell.band];
-    const Curve curve = BaseCurve(chain, cell.piece);
+  for (const CentrePiece& piece : pieces.Near(BoxAround(p, tolerance))) {
+    const BasePath& chain = chains[piece.chain];
+    const Curve curve = BaseCurve(chain, piece.k);
     const double s = curve.Along(p), length = curve.Length();
     if (s < -tolerance || s > length + tolerance) continue;
     if (geometry::PointDistance(curve.At(std::clamp(s, 0.0, length)), p) > tolerance) continue;
-    const BaseArc* arc = PathArc(chain, cell.piece);
+    const BaseArc* arc = PathArc(chain, piece.k);
     const double along = arc != nullptr && arc->clockwise ? length - s : s;
     const std::size_t n = chain.points.size() - 1;
-    Place place{cell.piece, along};
-    if (along <= tolerance) place = {cell.piece, 0.0};
-    if (along >= length - tolerance) place = {cell.piece + 1, 0.0};
+    Place place{piece.k, along};
+    if (along <= tolerance) place = {piece.k, 0.0};
+    if (along >= length - tolerance) place = {piece.k + 1, 0.0};
     if (place.along == 0.0 && place.k == n) place.k = chain.closed ? 0 : n;
     if (!chain.closed && place.along == 0.0 && (place.k == 0 || place.k == n)) continue;
     const bool known = std::any_of(found.begin(), found.end(), [&](const Passage& q) {
-      return q.chain == cell.band && q.place == place;
+      return q.chain == piece.chain && q.place == place;
     });
-    if (!known) found.push_back({cell.band, place, false});
+    if (!known) found.push_back({piece.chain, place, false});
   }
+  // In the order of the chains and along them, whatever order the index found them in.
+  std::sort(found.begin(), found.end(), [](const Passage& a, const Passage& b) {
+    return a.chain != b.chain ? a.chain < b.chain : a.place < b.place;
+  });
   return found;
 }
 
@@ -109,6 +115,7 @@ void AddPassageArms(const std::vector<BasePath>& chains, Junction& j, int index)
 struct Part {
   BasePath path;
   std::size_t chain = 0;
+  std::size_t start = 0;  // the piece of the chain it starts in
 };
 
 // One end of a part.
@@ -186,62 +193,122 @@ std::vector<BasePath> CutAt(const BasePath& chain,
   return pieces;
 }
 
+// How far two directions are from opposite (radians): 0 for a straight pair.
+double FromOpposite(PointD a, PointD b) {
+  return std::numbers::pi - util::PortableAtan2(std::fabs(Cross(a, b)), Dot(a, b));
+}
+
+// The arms not yet paired, by the angle of their directions, to find those nearest the
+// opposite of an arm without weighing every pair (a junction may have thousands of arms).
+class FreeArms {
+ public:
+  explicit FreeArms(const std::vector<PointD>& arms) : arms_(arms) {
+    for (std::size_t a = 0; a < arms.size(); ++a) {
+      angles_.push_back(geometry::DirectionAngle(arms[a].x, arms[a].y));
+      byAngle_.insert({angles_[a], a});
+    }
+  }
+
+  void Remove(std::size_t a) { byAngle_.erase({angles_[a], a}); }
+
+  // The free arms within kThroughPairAngle of opposite arm a, but a and `except`, closest
+  // first: the nearest either side of its opposite, one of which is the closest of all.
+  std::vector<std::pair<double, std::size_t>> NearOpposite(std::size_t a,
+                                                           std::size_t except) const {
+    std::vector<std::pair<double, std::size_t>> found;
+    const auto take = [&](auto it, auto step) {
+      for (std::size_t seen = 0; seen < byAngle_.size(); ++seen, step(it)) {
+        const std::size_t b = it->second;
+        if (b == a || b == except) continue;
+        const double closeness = FromOpposite(arms_[a], arms_[b]);
+        if (closeness <= geometry::kThroughPairAngle) found.push_back({closeness, b});
+        return;
+      }
+    };
+    if (byAngle_.empty()) return found;
+    const double opposite = std::fmod(angles_[a] + std::numbers::pi, 2.0 * std::numbers::pi);
+    const auto up = byAngle_.lower_bound({opposite, 0});
+    take(up == byAngle_.end() ? byAngle_.begin() : up, [&](auto& it) {
+      if (++it == byAngle_.end()) it = byAngle_.begin();
+    });
+    take(up == byAngle_.begin() ? std::prev(byAngle_.end()) : std::prev(up), [&](auto& it) {
+      it = it == byAngle_.begin() ? std::prev(byAngle_.end()) : std::prev(it);
+    });
+    std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    return found;
+  }
+
+ private:
+  const std::vector<PointD>& arms_;
+  std::vector<double> angles_;
+  std::set<std::pair<double, std::size_t>> byAngle_;
+};
+
 }  // namespace
 
-std::optional<std::pair<std::size_t, std::size_t>> ThroughPair(const std::vector<PointD>& arms) {
-  // The pairs to weigh: all of them among a few arms; among many, each arm with the two whose
-  // directions lie either side of its opposite, one of which is the nearest to it.
+std::vector<std::pair<std::size_t, std::size_t>> ThroughPairs(const std::vector<PointD>& arms) {
+  // Closest to opposite first: each arm's nearest free partner waits in the queue, and is
+  // looked for again where that partner was taken first.
+  FreeArms free(arms);
+  using Candidate = std::tuple<double, std::size_t, std::size_t>;
+  std::priority_queue<Candidate, std::vector<Candidate>, std::greater<>> queue;
+  std::vector<bool> done(arms.size(), false);
+  const auto offer = [&](std::size_t a) {
+    const auto near = free.NearOpposite(a, a);
+    if (!near.empty()) queue.push({near[0].first, a, near[0].second});
+  };
+  for (std::size_t a = 0; a < arms.size(); ++a) offer(a);
   std::vector<std::pair<std::size_t, std::size_t>> pairs;
-  if (arms.size() <= kAllPairsArms) {
-    for (std::size_t a = 0; a < arms.size(); ++a) {
-      for (std::size_t b = a + 1; b < arms.size(); ++b) pairs.push_back({a, b});
+  while (!queue.empty()) {
+    const auto [closeness, a, b] = queue.top();
+    queue.pop();
+    if (done[a] || done[b]) {
+      for (const std::size_t x : {a, b}) {
+        if (!done[x]) offer(x);
+      }
+      continue;
     }
-  } else {
-    std::vector<std::pair<double, std::size_t>> byAngle;
-    for (std::size_t a = 0; a < arms.size(); ++a) {
-      byAngle.push_back({geometry::DirectionAngle(arms[a].x, arms[a].y), a});
-    }
-    std::sort(byAngle.begin(), byAngle.end());
-    const std::size_t n = byAngle.size();
-    for (const auto& [angle, a] : byAngle) {
-      const double opposite = std::fmod(angle + std::numbers::pi, 2.0 * std::numbers::pi);
-      const std::size_t at = static_cast<std::size_t>(
-          std::lower_bound(byAngle.begin(), byAngle.end(), std::pair{opposite, std::size_t{0}}) -
-          byAngle.begin());
-      for (const std::size_t k : {at % n, (at + n - 1) % n}) {
-        const std::size_t b = byAngle[k].second;
-        if (b != a) pairs.push_back({std::min(a, b), std::max(a, b)});
+    // An arm with another partner as close is a tie: it pairs with none.
+    const auto tied = [&](std::size_t x, std::size_t y) {
+      const auto near = free.NearOpposite(x, y);
+      return !near.empty() && near[0].first <= closeness + geometry::kThroughPairTieRadians;
+    };
+    const bool tieA = tied(a, b), tieB = tied(b, a);
+    for (const auto& [x, tie] : {std::pair{a, tieA}, std::pair{b, tieB}}) {
+      if (tie || !(tieA || tieB)) {
+        done[x] = true;
+        free.Remove(x);
+      } else {
+        offer(x);
       }
     }
-    std::sort(pairs.begin(), pairs.end());
-    pairs.erase(std::unique(pairs.begin(), pairs.end()), pairs.end());
+    if (!(tieA || tieB)) pairs.push_back({std::min(a, b), std::max(a, b)});
   }
-  std::optional<std::pair<std::size_t, std::size_t>> best;
-  double bestAngle = -1.0;
-  bool tie = false;
-  for (const auto& [a, b] : pairs) {
-    const double angle =
-        util::PortableAtan2(std::fabs(Cross(arms[a], arms[b])), Dot(arms[a], arms[b]));
-    if (angle > bestAngle + geometry::kThroughPairTieRadians) {
-      best = {a, b};
-      bestAngle = angle;
-      tie = false;
-    } else if (angle >= bestAngle - geometry::kThroughPairTieRadians) {
-      tie = true;
-      bestAngle = std::max(bestAngle, angle);
-    }
-  }
-  if (tie) return std::nullopt;
-  return best;
+  std::sort(pairs.begin(), pairs.end());
+  return pairs;
 }
 
 namespace {
 
+// Where a band passes or ends at a junction: as a place along it, twice the vertex or twice
+// the piece and one for a place inside a piece, so that places sort in order along it.
+struct Visit {
+  std::size_t junction = 0;
+  std::size_t at = 0;
+  bool through = false;  // it runs on through there, along one of the junction's pairs
+};
+
+// The first piece after a visit, and how many pieces lie before one: a seam between visits x
+// and y lies in one of the pieces FirstPieceAfter(x) to PiecesBefore(y) - 1.
+std::size_t FirstPieceAfter(const Visit& v) { return (v.at + 1) / 2; }
+std::size_t PiecesBefore(const Visit& v) { return v.at / 2; }
+
 // The steps from the prepared chains to the bands, each on what the ones before found.
 class Arrangement {
  public:
-  Arrangement(SplitChains split, double lo, double hi, double tolerance)
-      : split_(std::move(split)), chains_(split_.chains), lo_(lo), hi_(hi), tolerance_(tolerance) {}
+  Arrangement(SplitChains split, double tolerance)
+      : split_(std::move(split)), chains_(split_.chains), tolerance_(tolerance) {}
 
   std::vector<NetworkBand> Bands() {
     FindJunctions();
@@ -249,14 +316,16 @@ class Arrangement {
     JoinThroughPairs();
     FollowBands();
     MarkBandEnds();
-    return std::move(bands_);
+    SplitRevisits();
+    MarkStems();
+    return std::move(finalBands_);
   }
 
  private:
   bool Seam(std::size_t chain, bool atEnd) const { return split_.seams[chain][atEnd ? 1 : 0]; }
 
   // The open ends grouped where they meet, each group with the chains that pass through it
-  // and its through pair.
+  // and its through pairs.
   void FindJunctions() {
     std::vector<Slot> ends;  // as slots of the chains before any split
     for (std::size_t i = 0; i < chains_.size(); ++i) {
@@ -275,23 +344,42 @@ class Arrangement {
     std::unordered_map<std::size_t, std::size_t> byRoot;
     for (std::size_t e = 0; e < ends.size(); ++e) {
       auto [it, fresh] = byRoot.try_emplace(groups.Find(e), junctions_.size());
-      if (fresh) junctions_.push_back(Junction{endPoint(e), {}, {}, std::nullopt});
+      if (fresh) junctions_.push_back(Junction{endPoint(e), {}, {}, {}});
       junctions_[it->second].arms.push_back(
           {IntoPath(chains_[ends[e].part], ends[e].atEnd), ends[e].part, ends[e].atEnd, -1, false});
     }
-    const BandStrips strips = CentreLineStrips(chains_, lo_, hi_, tolerance_);
+    const CentreLineIndex pieces(chains_, tolerance_);
     for (Junction& j : junctions_) {
-      j.passages = PassagesAt(chains_, strips, j.at, tolerance_);
+      j.passages = PassagesAt(chains_, pieces, j.at, tolerance_);
       for (std::size_t q = 0; q < j.passages.size(); ++q) {
         AddPassageArms(chains_, j, static_cast<int>(q));
       }
-      if (j.arms.size() < 2) continue;  // a free end
-      std::vector<PointD> directions;
-      for (const Arm& a : j.arms) directions.push_back(a.direction);
-      j.pair = ThroughPair(directions);
-      if (!j.pair) continue;
-      const Arm& a = j.arms[j.pair->first];
-      const Arm& b = j.arms[j.pair->second];
+      if (j.arms.size() >= 2) PairArms(j);
+    }
+  }
+
+  void PairArms(Junction& j) const {
+    std::vector<PointD> directions;
+    for (const Arm& a : j.arms) directions.push_back(a.direction);
+    j.pairs = ThroughPairs(directions);
+    std::vector<bool> paired(j.arms.size(), false);
+    for (const auto& [a, b] : j.pairs) paired[a] = paired[b] = true;
+    // A chain that passes with neither side paired runs on through: it turns there by less
+    // than kFoldTurn, since it was split where it folds.
+    for (std::size_t a = 0; a + 1 < j.arms.size(); ++a) {
+      if (j.arms[a].passage >= 0 && j.arms[a].passage == j.arms[a + 1].passage && !paired[a] &&
+          !paired[a + 1]) {
+        j.pairs.push_back({a, a + 1});
+      }
+    }
+    // Two ends alone make a corner, but where the chain folds back.
+    if (j.arms.size() == 2 && j.pairs.empty() &&
+        FromOpposite(j.arms[0].direction, j.arms[1].direction) < geometry::kFoldTurn) {
+      j.pairs.push_back({0, 1});
+    }
+    for (const auto& [x, y] : j.pairs) {
+      const Arm& a = j.arms[x];
+      const Arm& b = j.arms[y];
       if (a.passage >= 0 && a.passage == b.passage) continue;  // the chain runs on through
       for (const Arm* arm : {&a, &b}) {
         if (arm->passage >= 0) j.passages[static_cast<std::size_t>(arm->passage)].split = true;
@@ -320,7 +408,15 @@ class Arrangement {
       of.closed = chains_[i].closed;
       for (const auto& split : splits) of.places.push_back(split.first);
       of.fromVertex0 = of.closed && !splits.empty() && splits.front().first == Place{0, 0.0};
-      for (BasePath& piece : CutAt(chains_[i], splits, of)) parts_.push_back({std::move(piece), i});
+      // The piece of the chain each part starts in.
+      std::vector<std::size_t> starts;
+      if (!of.closed || of.places.empty()) starts.push_back(0);
+      if (of.closed && !of.fromVertex0 && !of.places.empty()) starts.push_back(of.places.back().k);
+      for (const Place& place : of.places) starts.push_back(place.k);
+      std::size_t k = 0;
+      for (BasePath& piece : CutAt(chains_[i], splits, of)) {
+        parts_.push_back({std::move(piece), i, starts[k++]});
+      }
     }
   }
 
@@ -336,6 +432,7 @@ class Arrangement {
   void JoinThroughPairs() {
     partner_.assign(parts_.size() * 2, Slot{kNoPart, false});
     junctionOfSlot_.assign(parts_.size() * 2, -1);
+    passagesOfPart_.resize(parts_.size());
     for (std::size_t ji = 0; ji < junctions_.size(); ++ji) {
       const Junction& j = junctions_[ji];
       if (j.arms.size() < 2) continue;
@@ -344,12 +441,21 @@ class Arrangement {
           junctionOfSlot_[SlotKey(*slot)] = static_cast<int>(ji);
         }
       }
-      if (!j.pair) continue;
-      const std::optional<Slot> a = SlotOf(j, j.arms[j.pair->first]);
-      const std::optional<Slot> b = SlotOf(j, j.arms[j.pair->second]);
-      if (!a || !b) continue;
-      partner_[SlotKey(*a)] = *b;
-      partner_[SlotKey(*b)] = *a;
+      for (const auto& [x, y] : j.pairs) {
+        const std::optional<Slot> a = SlotOf(j, j.arms[x]);
+        const std::optional<Slot> b = SlotOf(j, j.arms[y]);
+        if (a && b) {
+          partner_[SlotKey(*a)] = *b;
+          partner_[SlotKey(*b)] = *a;
+          continue;
+        }
+        // A chain that runs on through: where along its part it passes.
+        const Passage& q = j.passages[static_cast<std::size_t>(j.arms[x].passage)];
+        const std::size_t part = partsOf_[q.chain].PartAt(q.place);
+        const std::size_t n = chains_[q.chain].points.size() - 1;
+        passagesOfPart_[part].push_back(
+            {ji, Place{(q.place.k + n - parts_[part].start) % n, q.place.along}});
+      }
     }
   }
 
@@ -371,32 +477,53 @@ class Arrangement {
 
   void Follow(std::size_t part, bool forward) {
     NetworkBand band;
+    std::vector<Visit> visits;
     band.order = split_.origin[parts_[part].chain];
+    const auto pieces = [&] { return band.path.points.size() - 1; };
+    // Appends a part, run from its end where reversed, with the junctions it runs through.
+    const auto append = [&](std::size_t p, bool reversed) {
+      const BasePath path = reversed ? Reversed(parts_[p].path) : parts_[p].path;
+      const std::size_t offset = band.path.points.empty() ? 0 : pieces();
+      const std::size_t m = path.points.size() - 1;
+      band.path = band.path.points.empty() ? path : Joined(band.path, path);
+      for (const auto& [j, place] : passagesOfPart_[p]) {
+        const std::size_t at = place.along == 0.0
+                                   ? 2 * (offset + (reversed ? m - place.k : place.k))
+                                   : 2 * (offset + (reversed ? m - 1 - place.k : place.k)) + 1;
+        visits.push_back({j, at, true});
+      }
+      band.order = std::min(band.order, split_.origin[parts_[p].chain]);
+      bandOfPart_[p] = bands_.size();
+    };
+    const auto junctionOf = [&](const Slot& slot) { return junctionOfSlot_[SlotKey(slot)]; };
     const Slot first{part, !forward};
+    if (junctionOf(first) >= 0) {
+      visits.push_back({static_cast<std::size_t>(junctionOf(first)), 0, false});
+    }
+    append(part, !forward);
     Slot exit{part, forward};
-    band.path = forward ? parts_[part].path : Reversed(parts_[part].path);
-    bandOfPart_[part] = bands_.size();
     bool closed = parts_[part].path.closed;
     while (!closed) {
       const Slot next = partner_[SlotKey(exit)];
       if (next.part == kNoPart) break;
+      visits.push_back({static_cast<std::size_t>(junctionOf(exit)), 2 * pieces(), true});
       closed = next == first;
       if (closed) break;
-      const BasePath& path = parts_[next.part].path;
-      band.path = Joined(band.path, next.atEnd ? Reversed(path) : path);
-      band.order = std::min(band.order, split_.origin[parts_[next.part].chain]);
-      bandOfPart_[next.part] = bands_.size();
+      append(next.part, next.atEnd);
       exit = {next.part, !next.atEnd};
     }
     if (closed) {
       band.path.closed = true;
       band.path.points.back() = band.path.points.front();
+    } else if (junctionOf(exit) >= 0) {
+      visits.push_back({static_cast<std::size_t>(junctionOf(exit)), 2 * pieces(), false});
     }
     bands_.push_back(std::move(band));
     bandSlots_.push_back({first, exit});
+    visits_.push_back(std::move(visits));
   }
 
-  // What each band end meets; a band that ends where another runs through is a stem there.
+  // What each band end meets: other bands (at a junction), or its own other part (a seam).
   void MarkBandEnds() {
     std::vector<bool> seamSlot(parts_.size() * 2, false);
     for (std::size_t i = 0; i < chains_.size(); ++i) {
@@ -411,34 +538,85 @@ class Arrangement {
         const Slot slot = atEnd ? bandSlots_[b].second : bandSlots_[b].first;
         BandEnd& end = atEnd ? bands_[b].end : bands_[b].start;
         end.seam = end.junction = seamSlot[SlotKey(slot)];
-        const int ji = junctionOfSlot_[SlotKey(slot)];
-        if (ji < 0) continue;
-        end.junction = true;
-        const Junction& j = junctions_[static_cast<std::size_t>(ji)];
-        if (j.pair) end.throughs.push_back(ThroughBand(j));
+        if (junctionOfSlot_[SlotKey(slot)] >= 0) end.junction = true;
       }
     }
   }
 
-  // The band that runs through junction j along its pair.
-  std::size_t ThroughBand(const Junction& j) const {
-    const Arm& a = j.arms[j.pair->first];
-    if (const std::optional<Slot> s = SlotOf(j, a)) return bandOfPart_[s->part];
-    const Passage& q = j.passages[static_cast<std::size_t>(a.passage)];
-    return bandOfPart_[partsOf_[q.chain].PartAt(q.place)];
+  // A band that comes back to a junction it has passed or ended at is split between the two
+  // visits, in the middle of a piece, at seams: so that no band is a stem on itself or meets
+  // itself in a junction. A closed band is left whole; visits with no whole piece between
+  // them (both inside one piece) cannot be told apart and are left too.
+  void SplitRevisits() {
+    for (std::size_t b = 0; b < bands_.size(); ++b) {
+      std::vector<Visit>& visits = visits_[b];
+      std::sort(visits.begin(), visits.end(), [](const Visit& x, const Visit& y) {
+        return x.junction != y.junction ? x.junction < y.junction : x.at < y.at;
+      });
+      std::vector<std::pair<std::size_t, std::size_t>> ranges;
+      for (std::size_t v = 0; v + 1 < visits.size() && !bands_[b].path.closed; ++v) {
+        const Visit &x = visits[v], &y = visits[v + 1];
+        if (x.junction == y.junction && PiecesBefore(y) > FirstPieceAfter(x)) {
+          ranges.push_back({FirstPieceAfter(x), PiecesBefore(y) - 1});
+        }
+      }
+      seamsOf_.push_back(SeamPieces(std::move(ranges)));
+      firstOf_.push_back(finalBands_.size());
+      const std::vector<BasePath> parts = SplitInMiddles(bands_[b].path, seamsOf_.back());
+      for (std::size_t k = 0; k < parts.size(); ++k) {
+        const BandEnd seam{true, true, {}};
+        finalBands_.push_back({parts[k], bands_[b].order, k == 0 ? bands_[b].start : seam,
+                               k + 1 == parts.size() ? bands_[b].end : seam});
+      }
+    }
+  }
+
+  // Every band end at a junction is a stem on each band that runs through it there.
+  void MarkStems() {
+    std::vector<std::vector<std::size_t>> throughs(junctions_.size());
+    std::vector<std::array<int, 2>> endsOf(finalBands_.size(), {-1, -1});
+    for (std::size_t b = 0; b < bands_.size(); ++b) {
+      const std::vector<std::size_t>& seams = seamsOf_[b];
+      for (const Visit& v : visits_[b]) {
+        const auto before = static_cast<std::size_t>(
+            std::lower_bound(seams.begin(), seams.end(), PiecesBefore(v)) - seams.begin());
+        const std::size_t band = firstOf_[b] + before;
+        if (v.through) {
+          throughs[v.junction].push_back(band);
+        } else {
+          endsOf[band][v.at == 0 ? 0 : 1] = static_cast<int>(v.junction);
+        }
+      }
+    }
+    for (std::vector<std::size_t>& t : throughs) {
+      std::sort(t.begin(), t.end());
+      t.erase(std::unique(t.begin(), t.end()), t.end());
+    }
+    for (std::size_t b = 0; b < finalBands_.size(); ++b) {
+      for (const bool atEnd : {false, true}) {
+        const int j = endsOf[b][atEnd ? 1 : 0];
+        if (j >= 0) (atEnd ? finalBands_[b].end : finalBands_[b].start).throughs = throughs[j];
+      }
+    }
   }
 
   SplitChains split_;
   std::vector<BasePath>& chains_;
-  double lo_, hi_, tolerance_;
+  double tolerance_;
   std::vector<Junction> junctions_;
   std::vector<Part> parts_;
   std::vector<PartsOfChain> partsOf_;
   std::vector<Slot> partner_;        // per part slot: the slot it is joined to
   std::vector<int> junctionOfSlot_;  // per part slot: its junction, -1 for a free end
-  std::vector<NetworkBand> bands_;
+  // Per part: the junctions where its chain runs on through, and where along the part.
+  std::vector<std::vector<std::pair<std::size_t, Place>>> passagesOfPart_;
+  std::vector<NetworkBand> bands_;  // as followed through the pairs
   std::vector<std::size_t> bandOfPart_;
-  std::vector<std::pair<Slot, Slot>> bandSlots_;  // per band: the part slots of its two ends
+  std::vector<std::pair<Slot, Slot>> bandSlots_;   // per band: the part slots of its two ends
+  std::vector<std::vector<Visit>> visits_;         // per band: its junctions in order along it
+  std::vector<std::vector<std::size_t>> seamsOf_;  // per band: the pieces it was split in
+  std::vector<std::size_t> firstOf_;               // per band: the first band it was split into
+  std::vector<NetworkBand> finalBands_;
 };
 
 }  // namespace
@@ -446,8 +624,10 @@ class Arrangement {
 std::vector<NetworkBand> ArrangeJunctions(const std::vector<BasePath>& chains, double lo, double hi,
                                           double tolerance) {
   SplitChains split = SplitSelfCrossings(chains, tolerance);
+  SplitAtFolds(split);
+  RemoveOverlaps(split, tolerance);
   MoveEndsOntoCentreLines(split, lo, hi, tolerance);
-  return Arrangement(std::move(split), lo, hi, tolerance).Bands();
+  return Arrangement(std::move(split), tolerance).Bands();
 }
 
 }  // namespace tq58

@@ -1,10 +1,11 @@
-// Where the chains of a network meet: ends moved onto the centre lines that they stop short of
-// or overshoot, the through pair of each junction made one band, and for every band end
-// whether it is free, meets other bands where none runs through, or ends on a band that does.
+// Where the chains of a network meet: chains split where they fold or cross themselves, a
+// centre line drawn twice counted once, ends moved onto the centre lines that they stop short
+// of or overshoot, the through pairs of each junction made bands, and for every band end
+// whether it is free, meets other bands where none runs through, or ends on bands that do.
 #pragma once
 
 #include <cstddef>
-#include <optional>
+#include <utility>
 #include <vector>
 
 #include "path/base_path.h"
@@ -26,12 +27,14 @@ struct NetworkBand {
 
 // The bands of the network of `chains` whose outer rows lie at signed spacings lo <= hi
 // (drawing units); `tolerance` is the distance within which points join. A chain that
-// crosses itself is split into bands of its own, which meet without caps.
+// crosses itself, or a band that comes back to a junction it has passed or ended at, is split
+// into bands that meet at seams, without caps; the throughs of an end are in increasing order.
 std::vector<NetworkBand> ArrangeJunctions(const std::vector<BasePath>& chains, double lo, double hi,
                                           double tolerance);
 
-// The through pair among directions leaving one point: the two closest to opposite, none
-// where two pairs are as close within kThroughPairTieRadians (or fewer than two directions).
-std::optional<std::pair<std::size_t, std::size_t>> ThroughPair(const std::vector<PointD>& arms);
+// The through pairs among directions leaving one point, in order: pairs within
+// kThroughPairAngle of opposite, taken closest first, each direction in one pair at most; a
+// direction with two partners as close within kThroughPairTieRadians pairs with none.
+std::vector<std::pair<std::size_t, std::size_t>> ThroughPairs(const std::vector<PointD>& arms);
 
 }  // namespace tq58

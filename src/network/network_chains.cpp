@@ -8,6 +8,7 @@
 #include "geometry/curve_meeting.h"
 #include "geometry/geometry.h"
 #include "geometry/vector2.h"
+#include "network/centre_line_index.h"
 #include "path/path_edit.h"
 
 namespace tq58 {
@@ -32,24 +33,12 @@ PointD IntoPath(const BasePath& path, bool atEnd) {
 
 bool IsOpenPath(const BasePath& path) { return !path.closed && path.points.size() >= 2; }
 
-BandStrips CentreLineStrips(const std::vector<BasePath>& chains, double lo, double hi,
-                            double tolerance) {
-  BandStrips strips;
-  for (std::size_t i = 0; i < chains.size(); ++i) {
-    if (chains[i].points.size() >= 2) {
-      strips.AddBand(i, chains[i], std::min(lo, -tolerance), std::max(hi, tolerance));
-    }
-  }
-  strips.Index();
-  return strips;
-}
-
-Box BoxAround(PointD p, double r) { return {p.x - r, p.y - r, p.x + r, p.y + r}; }
-
 void MoveEndsOntoCentreLines(SplitChains& split, double lo, double hi, double tolerance) {
   std::vector<BasePath>& chains = split.chains;
   const std::vector<std::array<bool, 2>>& seams = split.seams;
-  const BandStrips strips = CentreLineStrips(chains, lo, hi, tolerance);
+  // The strip at least `tolerance` wide either side of the centre line.
+  const double low = std::min(lo, -tolerance), high = std::max(hi, tolerance);
+  const CentreLineIndex pieces(chains, std::max(-low, high) + tolerance);
   const double reach = std::max(hi - lo, tolerance);
   struct Move {
     std::size_t chain;
@@ -64,13 +53,24 @@ void MoveEndsOntoCentreLines(SplitChains& split, double lo, double hi, double to
     for (const bool atEnd : {false, true}) {
       if (seams[i][atEnd ? 1 : 0]) continue;
       const PointD e = EndPoint(chain, atEnd);
-      const std::vector<std::uint32_t> near = strips.Near(BoxAround(e, tolerance));
+      const std::vector<CentrePiece> near = pieces.Near(BoxAround(e, tolerance));
       std::vector<std::size_t> containing;
-      for (const std::uint32_t c : near) {
-        const StripCell& cell = strips.Cells()[c];
-        if (cell.band != i && cell.Contains(e, -tolerance)) containing.push_back(cell.band);
+      for (const CentrePiece& c : near) {
+        if (c.chain != i && InStripOfPiece(chains[c.chain], c.k, e, low, high, tolerance)) {
+          containing.push_back(c.chain);
+        }
       }
-      if (containing.empty()) continue;
+      std::sort(containing.begin(), containing.end());
+      const auto contains = [&](const CentrePiece& c) {
+        return std::binary_search(containing.begin(), containing.end(), c.chain);
+      };
+      // An end on such a chain's centre line already stays (as at a star of many ends).
+      const bool on = std::any_of(near.begin(), near.end(), [&](const CentrePiece& c) {
+        const Curve other = BaseCurve(chains[c.chain], c.k);
+        const double foot = std::clamp(other.Along(e), 0.0, other.Length());
+        return contains(c) && geometry::PointDistance(other.At(foot), e) <= tolerance;
+      });
+      if (containing.empty() || on) continue;
       const Curve own = BaseCurve(chain, atEnd ? LastPiece(chain) : 0);
       const Curve ray = Curve::Segment(e, Plus(e, Negated(IntoPath(chain, atEnd)), reach));
       std::optional<Move> best;
@@ -82,15 +82,9 @@ void MoveEndsOntoCentreLines(SplitChains& split, double lo, double hi, double to
           best = Move{i, atEnd, x, back};
         }
       };
-      for (const std::uint32_t c : near) {
-        const StripCell& cell = strips.Cells()[c];
-        if (cell.wedge ||
-            std::find(containing.begin(), containing.end(), cell.band) == containing.end()) {
-          continue;
-        }
-        const Curve other = BaseCurve(chains[cell.band], cell.piece);
-        const double foot = std::clamp(other.Along(e), 0.0, other.Length());
-        if (geometry::PointDistance(other.At(foot), e) <= tolerance) consider(e, true);
+      for (const CentrePiece& c : near) {
+        if (!contains(c)) continue;
+        const Curve other = BaseCurve(chains[c.chain], c.k);
         for (const Meeting& x : MeetCurves(own, other, tolerance)) {
           if (x.contact != Contact::Overlap) consider(x.point, true);
         }
@@ -119,63 +113,73 @@ void MoveEndsOntoCentreLines(SplitChains& split, double lo, double hi, double to
   }
 }
 
+std::vector<std::size_t> SeamPieces(std::vector<std::pair<std::size_t, std::size_t>> ranges) {
+  std::sort(ranges.begin(), ranges.end(), [](const auto& x, const auto& y) {
+    return x.second != y.second ? x.second < y.second : x.first < y.first;
+  });
+  // The fewest seams: each as late as the earliest-ending range without one allows.
+  std::vector<std::size_t> seams;
+  for (const auto& [first, last] : ranges) {
+    if (!seams.empty() && seams.back() >= first) continue;
+    seams.push_back(last);
+  }
+  return seams;
+}
+
+std::vector<BasePath> SplitInMiddles(const BasePath& path, std::vector<std::size_t> seams) {
+  BasePath rest = path;
+  const auto middle = [&](std::size_t k) {
+    const Curve t = BaseCurve(rest, k);
+    return t.At(t.Length() / 2.0);
+  };
+  if (rest.closed && !seams.empty()) {
+    // Opened at its last seam; the pieces before it now follow those after.
+    const std::size_t last = seams.back(), n = rest.points.size() - 1;
+    seams.pop_back();
+    rest = SplitAt(rest, last, middle(last)).second;
+    for (std::size_t& seam : seams) seam += n - last;
+  }
+  std::vector<BasePath> parts;  // from the last to the first
+  for (auto it = seams.rbegin(); it != seams.rend(); ++it) {
+    auto [before, after] = SplitAt(rest, *it, middle(*it));
+    parts.push_back(std::move(after));
+    rest = std::move(before);
+  }
+  parts.push_back(std::move(rest));
+  std::reverse(parts.begin(), parts.end());
+  return parts;
+}
+
 SplitChains SplitSelfCrossings(const std::vector<BasePath>& chains, double tolerance) {
   SplitChains out;
-  const BandStrips pieces = CentreLineStrips(chains, -tolerance, tolerance, tolerance);
+  const CentreLineIndex pieces(chains, tolerance);
   std::vector<std::vector<std::pair<std::size_t, std::size_t>>> crossings(chains.size());
-  for (const StripCell& cell : pieces.Cells()) {
-    if (cell.wedge) continue;
-    const BasePath& chain = chains[cell.band];
+  for (std::size_t c = 0; c < chains.size(); ++c) {
+    const BasePath& chain = chains[c];
     const std::size_t n = chain.points.size() - 1;
-    const Curve a = BaseCurve(chain, cell.piece);
-    for (const std::uint32_t c : pieces.Near(cell.box)) {
-      const StripCell& other = pieces.Cells()[c];
-      const std::size_t i = cell.piece, j = other.piece;
-      if (other.wedge || other.band != cell.band || j < i + 2) continue;
-      if (chain.closed && i == 0 && j + 1 == n) continue;  // they follow each other round
-      const std::vector<Meeting> meetings = MeetCurves(a, BaseCurve(chain, j), -tolerance);
-      if (std::any_of(meetings.begin(), meetings.end(),
-                      [](const Meeting& m) { return m.contact != Contact::Overlap; })) {
-        crossings[cell.band].push_back({i, j});
+    for (std::size_t i = 0; i + 1 < chain.points.size(); ++i) {
+      const Curve a = BaseCurve(chain, i);
+      for (const CentrePiece& other : pieces.Near(geometry::BoxOf(a, tolerance))) {
+        const std::size_t j = other.k;
+        if (other.chain != c || j < i + 2) continue;
+        if (chain.closed && i == 0 && j + 1 == n) continue;  // they follow each other round
+        const std::vector<Meeting> meetings = MeetCurves(a, BaseCurve(chain, j), -tolerance);
+        if (std::any_of(meetings.begin(), meetings.end(),
+                        [](const Meeting& m) { return m.contact != Contact::Overlap; })) {
+          crossings[c].push_back({i, j});
+        }
       }
     }
   }
   for (std::size_t i = 0; i < chains.size(); ++i) {
-    auto& pairs = crossings[i];
-    std::sort(pairs.begin(), pairs.end(), [](const auto& x, const auto& y) {
-      return x.second != y.second ? x.second < y.second : x.first < y.first;
-    });
-    // The fewest seams: each as late as the earliest-ending pair without one allows.
-    std::vector<std::size_t> seams;
-    for (const auto& [first, second] : pairs) {
-      if (!seams.empty() && seams.back() > first) continue;
-      seams.push_back(second - 1);
-    }
-    BasePath rest = chains[i];
-    bool startSeam = false;
-    const auto middle = [&](std::size_t k) {
-      const Curve t = BaseCurve(rest, k);
-      return t.At(t.Length() / 2.0);
-    };
-    if (rest.closed && !seams.empty()) {
-      // Opened at its last seam; the pieces before it now follow those after.
-      const std::size_t last = seams.back(), n = rest.points.size() - 1;
-      seams.pop_back();
-      rest = SplitAt(rest, last, middle(last)).second;
-      for (std::size_t& seam : seams) seam += n - last;
-      startSeam = true;
-    }
-    std::vector<BasePath> parts;  // from the last to the first
-    for (auto it = seams.rbegin(); it != seams.rend(); ++it) {
-      auto [before, after] = SplitAt(rest, *it, middle(*it));
-      parts.push_back(std::move(after));
-      rest = std::move(before);
-    }
-    parts.push_back(rest);
-    std::reverse(parts.begin(), parts.end());
+    // A seam strictly between the two pieces of each pair.
+    std::vector<std::pair<std::size_t, std::size_t>> ranges;
+    for (const auto& [first, second] : crossings[i]) ranges.push_back({first + 1, second - 1});
+    const std::vector<BasePath> parts = SplitInMiddles(chains[i], SeamPieces(std::move(ranges)));
+    const bool opened = chains[i].closed && !parts.front().closed;
     for (std::size_t k = 0; k < parts.size(); ++k) {
       out.chains.push_back(parts[k]);
-      out.seams.push_back({k > 0 || startSeam, k + 1 < parts.size() || startSeam});
+      out.seams.push_back({k > 0 || opened, k + 1 < parts.size() || opened});
       out.origin.push_back(i);
     }
   }

@@ -5,9 +5,9 @@
 
 #include <array>
 #include <cstddef>
+#include <utility>
 #include <vector>
 
-#include "network/band_strips.h"
 #include "path/base_path.h"
 
 namespace tq58 {
@@ -19,12 +19,13 @@ PointD IntoPath(const BasePath& path, bool atEnd);
 // Whether the path has two ends: not closed, at least one piece.
 bool IsOpenPath(const BasePath& path);
 
-// The cells of every chain's strip between spacings lo and hi, at least as wide as `tolerance`
-// either side of its centre line, indexed: to find the chains near a point.
-BandStrips CentreLineStrips(const std::vector<BasePath>& chains, double lo, double hi,
-                            double tolerance);
+// The fewest pieces to split in the middle so that each range [first, last] of pieces holds
+// one of them, in order: each as late as the earliest-ending range without one allows.
+std::vector<std::size_t> SeamPieces(std::vector<std::pair<std::size_t, std::size_t>> ranges);
 
-Box BoxAround(PointD p, double r);
+// The path split in the middle of each of the pieces `seams` (in order), its parts in order; a
+// closed path is opened in the middle of the last, its first part running on from there.
+std::vector<BasePath> SplitInMiddles(const BasePath& path, std::vector<std::size_t> seams);
 
 // The chains with each one that crosses itself split at seams, each in the middle of a piece,
 // so that of every two of its pieces that cross (and do not follow each other) one lies before

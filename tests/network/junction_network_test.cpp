@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "drawing/row_writer.h"
@@ -227,9 +228,10 @@ TEST(JunctionNetwork, OneRowOrRowsOutOfRangeDrawEachChainWhole) {
   }
 }
 
-// Among many arms the through pair is found without weighing every pair: the same pair, or
-// the same tie, as weighing them all.
-TEST(JunctionNetwork, ThroughPairOfManyArmsIsThePairClosestToOpposite) {
+// Among many arms the through pairs are found without weighing every pair: the same pairs as
+// going through all pairs within 20 degrees of opposite, closest first, each arm once, and none
+// for an arm with two partners as close.
+TEST(JunctionNetwork, ThroughPairsOfManyArmsAreThoseOfAllPairsClosestFirst) {
   tq58_test::Sequence r(9);
   for (int trial = 0; trial < 200; ++trial) {
     std::vector<PointD> arms;
@@ -238,28 +240,34 @@ TEST(JunctionNetwork, ThroughPairOfManyArmsIsThePairClosestToOpposite) {
       arms.push_back({std::cos(angle), std::sin(angle)});
     }
     if (r.Below(3) == 0) arms.push_back({-arms[3].x, -arms[3].y});  // exactly opposite
-    if (r.Below(3) == 0) arms.push_back({-arms[5].x, -arms[5].y});
-    double best = -1, second = -1;
-    std::pair<std::size_t, std::size_t> pair;
+    if (r.Below(3) == 0) arms.push_back({-arms[3].x, -arms[3].y});  // a tie for arm 3
+    std::vector<std::tuple<double, std::size_t, std::size_t>> all;
     for (std::size_t a = 0; a < arms.size(); ++a) {
       for (std::size_t b = a + 1; b < arms.size(); ++b) {
-        const double angle = std::atan2(std::fabs(Cross(arms[a], arms[b])), Dot(arms[a], arms[b]));
-        if (angle > best) {
-          second = best;
-          best = angle;
-          pair = {a, b};
-        } else {
-          second = std::max(second, angle);
-        }
+        const double off =
+            kPi - std::atan2(std::fabs(Cross(arms[a], arms[b])), Dot(arms[a], arms[b]));
+        if (off <= kPi / 9) all.push_back({off, a, b});
       }
     }
-    const auto found = ThroughPair(arms);
-    if (best - second > 1e-7) {
-      ASSERT_TRUE(found.has_value()) << trial;
-      EXPECT_EQ(*found, pair) << trial;
-    } else if (best - second < 1e-11) {
-      EXPECT_FALSE(found.has_value()) << trial;
+    std::sort(all.begin(), all.end());
+    std::vector<bool> out(arms.size(), false);
+    std::vector<std::pair<std::size_t, std::size_t>> expected;
+    for (const auto& [off, a, b] : all) {
+      if (out[a] || out[b]) continue;
+      const auto tied = [&](std::size_t x, std::size_t y) {
+        return std::any_of(all.begin(), all.end(), [&](const auto& other) {
+          const auto& [off2, c, d] = other;
+          const std::size_t partner = c == x ? d : d == x ? c : y;
+          return partner != y && !out[partner] && std::fabs(off2 - off) < 1e-9;
+        });
+      };
+      const bool tieA = tied(a, b), tieB = tied(b, a);
+      out[a] = tieA || !tieB;
+      out[b] = tieB || !tieA;
+      if (!tieA && !tieB) expected.push_back({a, b});
     }
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(ThroughPairs(arms), expected) << trial;
   }
 }
 

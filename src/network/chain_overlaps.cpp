@@ -1,0 +1,123 @@
+// Overlaps found between pieces through MeetCurves, and the rest of each chain cut out by
+// places along it: a piece's number plus the fraction of its length travelled.
+#include "network/chain_overlaps.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <tuple>
+#include <utility>
+
+#include "geometry/curve_meeting.h"
+#include "network/centre_line_index.h"
+#include "path/path_edit.h"
+
+namespace tq58 {
+
+namespace {
+
+using geometry::Contact;
+using geometry::Meeting;
+using Stretch = std::pair<double, double>;  // from and to, as places along a chain
+
+bool Backwards(const BasePath& path, std::size_t k) {
+  const BaseArc* arc = PathArc(path, k);
+  return arc != nullptr && arc->clockwise;
+}
+
+// The stretches of piece k of chain c that overlap an earlier piece by more than `tolerance`.
+std::vector<Stretch> OverlapsOfPiece(const std::vector<BasePath>& chains,
+                                     const CentreLineIndex& pieces, std::size_t c, std::size_t k,
+                                     double tolerance) {
+  std::vector<Stretch> found;
+  const Curve a = BaseCurve(chains[c], k);
+  const double length = a.Length();
+  for (const CentrePiece& other : pieces.Near(geometry::BoxOf(a, tolerance))) {
+    if (other.chain > c || (other.chain == c && other.k >= k)) continue;
+    double from = std::numeric_limits<double>::infinity(), to = -from;
+    for (const Meeting& m : MeetCurves(a, BaseCurve(chains[other.chain], other.k), tolerance)) {
+      if (m.contact != Contact::Overlap) continue;
+      from = std::min(from, m.s);
+      to = std::max(to, m.s);
+    }
+    if (!(to - from > tolerance)) continue;
+    if (from <= tolerance) from = 0.0;
+    if (to >= length - tolerance) to = length;
+    if (Backwards(chains[c], k)) std::tie(from, to) = std::pair{length - to, length - from};
+    found.push_back({k + from / length, k + to / length});
+  }
+  return found;
+}
+
+PointD PointAtPlace(const BasePath& path, double place) {
+  const auto k = static_cast<std::size_t>(place);
+  const Curve curve = BaseCurve(path, k);
+  const double s = (place - static_cast<double>(k)) * curve.Length();
+  return curve.At(Backwards(path, k) ? curve.Length() - s : s);
+}
+
+// The open path up to (or from) a place along it.
+BasePath Cut(const BasePath& path, double place, PointD at, bool keepBefore) {
+  const auto k = static_cast<std::size_t>(place);
+  const std::size_t n = path.points.size() - 1;
+  if (place == static_cast<double>(k)) {
+    if (k == (keepBefore ? n : 0)) return path;
+    return keepBefore ? SplitAtVertex(path, k).first : SplitAtVertex(path, k).second;
+  }
+  return keepBefore ? SplitAt(path, k, at).first : SplitAt(path, k, at).second;
+}
+
+BasePath StretchOf(BasePath path, const Stretch& stretch) {
+  path.closed = false;
+  const PointD from = PointAtPlace(path, stretch.first), to = PointAtPlace(path, stretch.second);
+  return Cut(Cut(path, stretch.second, to, true), stretch.first, from, false);
+}
+
+}  // namespace
+
+void RemoveOverlaps(SplitChains& split, double tolerance) {
+  const CentreLineIndex pieces(split.chains, tolerance);
+  SplitChains out;
+  for (std::size_t c = 0; c < split.chains.size(); ++c) {
+    const BasePath& chain = split.chains[c];
+    const auto n = static_cast<double>(chain.points.size() - 1);
+    std::vector<Stretch> gone;
+    for (std::size_t k = 0; k + 1 < chain.points.size(); ++k) {
+      for (const Stretch& s : OverlapsOfPiece(split.chains, pieces, c, k, tolerance)) {
+        gone.push_back(s);
+      }
+    }
+    if (gone.empty()) {
+      out.chains.push_back(chain);
+      out.seams.push_back(split.seams[c]);
+      out.origin.push_back(split.origin[c]);
+      continue;
+    }
+    std::sort(gone.begin(), gone.end());
+    std::vector<Stretch> kept;
+    double at = 0.0;
+    for (const Stretch& s : gone) {
+      if (s.first > at) kept.push_back({at, s.first});
+      at = std::max(at, s.second);
+    }
+    if (at < n) kept.push_back({at, n});
+    std::vector<BasePath> parts;
+    for (const Stretch& s : kept) parts.push_back(StretchOf(chain, s));
+    // A closed chain runs on from its last stretch into its first through its start.
+    if (chain.closed && parts.size() >= 2 && kept.front().first == 0.0 && kept.back().second == n) {
+      parts.front() = Joined(parts.back(), parts.front());
+      parts.pop_back();
+      kept.pop_back();
+    }
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+      const bool start = !chain.closed && kept[k].first == 0.0 && split.seams[c][0];
+      const bool end = !chain.closed && kept[k].second == n && split.seams[c][1];
+      out.chains.push_back(std::move(parts[k]));
+      out.seams.push_back({start, end});
+      out.origin.push_back(split.origin[c]);
+    }
+  }
+  split = std::move(out);
+}
+
+}  // namespace tq58
