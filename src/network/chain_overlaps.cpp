@@ -120,4 +120,41 @@ void RemoveOverlaps(SplitChains& split, double tolerance) {
   split = std::move(out);
 }
 
+void RemoveCoveredChains(SplitChains& split, double lo, double hi, double tolerance) {
+  const std::vector<BasePath>& chains = split.chains;
+  const CentreLineIndex pieces(chains, std::max({std::fabs(lo), std::fabs(hi), tolerance}));
+  std::vector<bool> covered(chains.size(), false);
+  for (std::size_t c = 0; c < chains.size(); ++c) {
+    if (split.seams[c][0] || split.seams[c][1] || chains[c].points.size() < 2) continue;
+    std::vector<PointD> samples = chains[c].points;
+    for (std::size_t k = 0; k + 1 < chains[c].points.size(); ++k) {
+      const Curve t = BaseCurve(chains[c], k);
+      samples.push_back(t.At(t.Length() / 2.0));
+    }
+    // Strictly inside: by more than the tolerance.
+    const auto inside = [&](std::size_t other, PointD p) {
+      for (std::size_t k = 0; k + 1 < chains[other].points.size(); ++k) {
+        if (InStripOfPiece(chains[other], k, p, lo, hi, -tolerance)) return true;
+      }
+      return false;
+    };
+    for (const CentrePiece& near : pieces.Near(BoxAround(samples.front(), tolerance))) {
+      if (near.chain == c || covered[near.chain]) continue;
+      if (std::all_of(samples.begin(), samples.end(),
+                      [&](PointD p) { return inside(near.chain, p); })) {
+        covered[c] = true;
+        break;
+      }
+    }
+  }
+  SplitChains kept;
+  for (std::size_t c = 0; c < chains.size(); ++c) {
+    if (covered[c]) continue;
+    kept.chains.push_back(chains[c]);
+    kept.seams.push_back(split.seams[c]);
+    kept.origin.push_back(split.origin[c]);
+  }
+  split = std::move(kept);
+}
+
 }  // namespace tq58

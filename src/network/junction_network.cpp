@@ -74,13 +74,10 @@ class Network {
     bands_ = ArrangeJunctions(chains, lo_, hi_, tolerance_);
     drawn_.resize(bands_.size());
     cuts_.resize(bands_.size());
-    uncovered_.assign(bands_.size(), true);
     for (std::size_t b = 0; b < bands_.size(); ++b) Draw(b);
     if (hi_ > lo_) {
       IndexRegions();
-      FindCoveredBands();
       for (std::size_t b = 0; b < bands_.size(); ++b) {
-        if (!uncovered_[b]) continue;
         for (LineCut& line : cuts_[b]) Cut(b, line);
       }
       JoinOutlineCorners(
@@ -164,29 +161,6 @@ class Network {
     regions_.Index();
   }
 
-  // A band whose centre line lies wholly inside one other band's region draws nothing.
-  void FindCoveredBands() {
-    for (std::size_t b = 0; b < bands_.size(); ++b) {
-      const BasePath& path = bands_[b].path;
-      if (path.points.size() < 2) continue;
-      std::vector<PointD> samples = {path.points.back()};
-      for (std::size_t k = 0; k + 1 < path.points.size(); ++k) {
-        const Curve t = BaseCurve(path, k);
-        samples.push_back(t.start);
-        samples.push_back(t.At(t.Length() / 2.0));
-      }
-      const PointD p = samples.front();
-      for (const std::uint32_t s : regions_.BandsNear({p.x, p.y, p.x, p.y})) {
-        if (s == b || !uncovered_[s]) continue;
-        if (std::all_of(samples.begin(), samples.end(),
-                        [&](PointD q) { return regions_.Inside(s, q); })) {
-          uncovered_[b] = false;
-          break;
-        }
-      }
-    }
-  }
-
   // Whether band s ends where band b runs through, near p: b's inner rows run on across it.
   bool EndsOnBandNear(std::size_t s, std::size_t b, const Curve& part) const {
     const NetworkBand& band = bands_[s];
@@ -208,7 +182,7 @@ class Network {
       return !line.outer && EndsOnBandNear(s, band, part);
     };
     for (PieceCut& piece : line.pieces) {
-      piece.kept = CutPiece(regions_, uncovered_, b, piece, line.outer, exempt, tolerance_);
+      piece.kept = CutPiece(regions_, b, piece, line.outer, exempt, tolerance_);
     }
   }
 
@@ -234,7 +208,6 @@ class Network {
     });
     MultiLine out;
     for (const std::size_t b : order) {
-      if (!uncovered_[b]) continue;
       const BandLines& band = drawn_[b];
       for (std::size_t l = 0; l < band.lines.size(); ++l) {
         const DrawnLine& line = band.lines[l];
@@ -264,8 +237,6 @@ class Network {
   std::vector<BandLines> drawn_;
   std::vector<std::vector<LineCut>> cuts_;  // per band and line
   NetworkRegions regions_;
-  // Per band: false where its centre line lies inside another band's region: it adds nothing.
-  std::vector<bool> uncovered_;
 };
 
 }  // namespace

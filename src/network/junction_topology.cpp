@@ -626,6 +626,7 @@ std::vector<NetworkBand> ArrangeJunctions(const std::vector<BasePath>& chains, d
   SplitChains split = SplitSelfCrossings(chains, tolerance);
   SplitAtFolds(split);
   RemoveOverlaps(split, tolerance);
+  RemoveCoveredChains(split, lo, hi, tolerance);
   MoveEndsOntoCentreLines(split, lo, hi, tolerance);
   return Arrangement(std::move(split), tolerance).Bands();
 }

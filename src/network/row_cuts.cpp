@@ -37,10 +37,9 @@ struct Passing {
 
 class PieceCutter {
  public:
-  PieceCutter(const NetworkRegions& regions, const std::vector<bool>& drawn, std::size_t band,
-              const PieceCut& piece, bool outer, const InsideExempt& exempt, double tolerance)
+  PieceCutter(const NetworkRegions& regions, std::size_t band, const PieceCut& piece, bool outer,
+              const InsideExempt& exempt, double tolerance)
       : regions_(regions),
-        drawn_(drawn),
         band_(band),
         piece_(piece),
         curve_(piece.curve),
@@ -60,7 +59,7 @@ class PieceCutter {
     }
     // The regions near it whose outlines it does not pass: inside all along, or not at all.
     for (const std::uint32_t s : regions_.BandsNear(box)) {
-      if (s == band_ || !drawn_[s]) continue;
+      if (s == band_) continue;
       const bool passed = std::binary_search(
           passings.begin(), passings.end(), std::pair<std::size_t, Passing>{s, {}},
           [](const auto& x, const auto& y) { return x.first < y.first; });
@@ -77,7 +76,6 @@ class PieceCutter {
     std::vector<std::pair<std::size_t, Passing>> found;
     for (const std::uint32_t id : regions_.CurvesNear(box)) {
       const std::size_t s = regions_.BandOf(id);
-      if (!drawn_[s]) continue;
       if (s == band_) {
         if (outer_ && static_cast<long>(id) != piece_.outline) own_.push_back(id);
         continue;
@@ -182,7 +180,6 @@ class PieceCutter {
   }
 
   const NetworkRegions& regions_;
-  const std::vector<bool>& drawn_;
   std::size_t band_;
   const PieceCut& piece_;
   const Curve& curve_;
@@ -195,10 +192,9 @@ class PieceCutter {
 
 }  // namespace
 
-std::vector<Kept> CutPiece(const NetworkRegions& regions, const std::vector<bool>& drawn,
-                           std::size_t b, const PieceCut& piece, bool outer,
-                           const InsideExempt& exempt, double tolerance) {
-  return PieceCutter(regions, drawn, b, piece, outer, exempt, tolerance).Cut();
+std::vector<Kept> CutPiece(const NetworkRegions& regions, std::size_t b, const PieceCut& piece,
+                           bool outer, const InsideExempt& exempt, double tolerance) {
+  return PieceCutter(regions, b, piece, outer, exempt, tolerance).Cut();
 }
 
 }  // namespace tq58

@@ -42,11 +42,10 @@ struct LineCut {
 // band that runs through where s ends); given s, b and the part.
 using InsideExempt = std::function<bool(std::size_t, std::size_t, const Curve&)>;
 
-// The parts of a piece of band b to keep: outside the regions of the other bands that are
-// drawn (`drawn` per band) but where `exempt` says; an outer row also not where its own band's
-// region lies on both sides of it (its outline folding over itself).
-std::vector<Kept> CutPiece(const NetworkRegions& regions, const std::vector<bool>& drawn,
-                           std::size_t b, const PieceCut& piece, bool outer,
-                           const InsideExempt& exempt, double tolerance);
+// The parts of a piece of band b to keep: outside the regions of the other bands but where
+// `exempt` says; an outer row also not where its own band's region lies on both sides of it
+// (its outline folding over itself).
+std::vector<Kept> CutPiece(const NetworkRegions& regions, std::size_t b, const PieceCut& piece,
+                           bool outer, const InsideExempt& exempt, double tolerance);
 
 }  // namespace tq58
