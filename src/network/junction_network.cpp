@@ -77,6 +77,7 @@ class Network {
     for (std::size_t b = 0; b < bands_.size(); ++b) Draw(b);
     if (hi_ > lo_) {
       IndexRegions();
+      cutter_.emplace(regions_, tolerance_);
       for (std::size_t b = 0; b < bands_.size(); ++b) {
         for (LineCut& line : cuts_[b]) Cut(b, line);
       }
@@ -178,12 +179,11 @@ class Network {
   // Each piece of the row kept where it is drawn: outside every other band's region, but
   // an inner row of a through band also inside the region of a band that ends on it there.
   void Cut(std::size_t b, LineCut& line) {
-    const InsideExempt exempt = [&](std::size_t s, std::size_t band, const Curve& part) {
-      return !line.outer && EndsOnBandNear(s, band, part);
+    const InsideExempt exempt = line.outer ? InsideExempt{} : [&](std::size_t s, std::size_t band,
+                                                                  const Curve& part) {
+      return EndsOnBandNear(s, band, part);
     };
-    for (PieceCut& piece : line.pieces) {
-      piece.kept = CutPiece(regions_, b, piece, line.outer, exempt, tolerance_);
-    }
+    for (PieceCut& piece : line.pieces) piece.kept = cutter_->Cut(b, piece, line.outer, exempt);
   }
 
   double CornerRadius(const LineCut& a, const LineCut& b) const {
@@ -237,6 +237,7 @@ class Network {
   std::vector<BandLines> drawn_;
   std::vector<std::vector<LineCut>> cuts_;  // per band and line
   NetworkRegions regions_;
+  std::optional<RowCutter> cutter_;
 };
 
 }  // namespace

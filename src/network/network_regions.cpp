@@ -29,6 +29,7 @@ std::uint32_t NetworkRegions::Add(const BandRegion& region) {
     curveIndex_.Add(BoxOf(c.curve, tolerance_));
     bandOf_.push_back(band);
     curves_.push_back(&c.curve);
+    lengths_.push_back(c.curve.Length());
   }
   return firstCurve_.back();
 }

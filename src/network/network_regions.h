@@ -35,6 +35,7 @@ class NetworkRegions {
   }
   std::size_t BandOf(std::uint32_t curve) const { return bandOf_[curve]; }
   const Curve& CurveAt(std::uint32_t curve) const { return *curves_[curve]; }
+  double LengthAt(std::uint32_t curve) const { return lengths_[curve]; }
 
   // Whether two curves may meet within the tolerance: segments each of whose ends lie clear on
   // one side of the other's line cannot. A quick test before the exact one.
@@ -49,6 +50,7 @@ class NetworkRegions {
   std::vector<bool> simple_;
   std::vector<std::size_t> bandOf_;
   std::vector<const Curve*> curves_;
+  std::vector<double> lengths_;
   geometry::BoxIndex bandIndex_;   // per band, its region's box
   geometry::BoxIndex curveIndex_;  // per curve of every outline
 };
