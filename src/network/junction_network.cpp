@@ -72,6 +72,8 @@ class Network {
 
   MultiLine Build(const std::vector<BasePath>& chains) {
     bands_ = ArrangeJunctions(chains, lo_, hi_, tolerance_);
+    // Parts joined straight on at a junction draw as the line drawn whole would.
+    for (NetworkBand& band : bands_) band.path = WithoutStraightJoints(band.path);
     drawn_.resize(bands_.size());
     cuts_.resize(bands_.size());
     for (std::size_t b = 0; b < bands_.size(); ++b) Draw(b);

@@ -1,9 +1,12 @@
 // Editing base paths of segments and arcs; an arc cut at a point takes that point's angle.
 #include "path/path_edit.h"
 
+#include <cmath>
 #include <numbers>
 
 #include "geometry/geometry.h"
+#include "geometry/tolerances.h"
+#include "geometry/vector2.h"
 
 namespace tq58 {
 
@@ -108,6 +111,24 @@ BasePath RunOn(const BasePath& path, PointD to) {
   on.points.push_back(to);
   PadArcs(on);
   return on;
+}
+
+BasePath WithoutStraightJoints(const BasePath& path) {
+  BasePath out = path;
+  out.points = {path.points.front()};
+  out.arcs.clear();
+  for (std::size_t v = 1; v < path.points.size(); ++v) {
+    const bool inner = v + 1 < path.points.size();
+    const bool straight =
+        inner && PathArc(path, v - 1) == nullptr && PathArc(path, v) == nullptr &&
+        geometry::Dot(DirectionAtEnd(path, v - 1), DirectionAtStart(path, v)) > 0.0 &&
+        std::fabs(geometry::Cross(DirectionAtEnd(path, v - 1), DirectionAtStart(path, v))) <=
+            geometry::kParallelSine;
+    if (straight) continue;
+    out.points.push_back(path.points[v]);
+    if (!path.arcs.empty()) out.arcs.push_back(path.arcs[v - 1]);
+  }
+  return out;
 }
 
 }  // namespace tq58

@@ -27,6 +27,10 @@ std::pair<BasePath, BasePath> SplitAt(const BasePath& path, std::size_t k, Point
 // The path up to vertex v and the path from there, for an inner vertex of an open path.
 std::pair<BasePath, BasePath> SplitAtVertex(const BasePath& path, std::size_t v);
 
+// The path without its inner vertices where a straight segment runs straight on into another
+// (the sine of their turn within kParallelSine): one segment, as a line drawn whole.
+BasePath WithoutStraightJoints(const BasePath& path);
+
 // The curve of segment k as it lies (an arc counterclockwise, whichever way the path runs it).
 Curve BaseCurve(const BasePath& path, std::size_t k);
 
