@@ -58,9 +58,11 @@ class OutlineBuilder {
   }
 
  private:
-  // A row's pieces in travel order (or against it), or the centre line where it draws nothing.
+  // A row's pieces in travel order (or against it), or the centre line where it draws nothing;
+  // on a closed band nothing there: its region is then all within the other ring.
   void AddRow(std::size_t line, bool drawn, bool forward) {
     const BasePath& path = *band_.path;
+    if (!drawn && path.closed) return;
     std::vector<OutlineCurve> curves;
     if (drawn) {
       const std::vector<RowPiece>& pieces = (*band_.lines)[line].pieces;

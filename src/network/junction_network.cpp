@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 #include "geometry/tolerances.h"
@@ -23,6 +24,10 @@
 namespace tq58 {
 
 namespace {
+
+// A row of a closed band lies inside out where its pieces lie nearer the centre line than its
+// spacing by more than this many join tolerances.
+constexpr double kRingInsideOutInTolerances = 4.0;
 
 // A band's rows as drawn, and its region.
 struct BandLines {
@@ -104,6 +109,7 @@ class Network {
       // Back to the preset's own rows, which outlive this copy.
       line.row = &table_.Lines[static_cast<std::size_t>(line.row - table.Lines.data())];
     }
+    if (band.path.closed) DropInvertedRings(band.path, out);
     if (hi_ > lo_ && band.path.points.size() >= 2) out.region = Region(b, table.Options);
     for (std::size_t l = 0; l < out.lines.size(); ++l) {
       LineCut cut;
@@ -116,6 +122,34 @@ class Network {
         cut.pieces.push_back({curve, kUncut, {Kept{0.0, curve.Length(), kUncut, kUncut, {}, {}}}});
       }
       cuts_[b].push_back(std::move(cut));
+    }
+  }
+
+  // A loop smaller than its band turns the rows on its inner side inside out: every piece of
+  // such a ring lies nearer the centre line than the row's spacing. It draws nothing.
+  void DropInvertedRings(const BasePath& path, BandLines& out) const {
+    std::vector<Curve> centre;
+    for (std::size_t k = 0; k + 1 < path.points.size(); ++k) centre.push_back(BaseCurve(path, k));
+    const auto distance = [&](PointD p) {
+      double d = std::numeric_limits<double>::infinity();
+      for (const Curve& c : centre) d = std::min(d, geometry::PointDistance(c.NearestPoint(p), p));
+      return d;
+    };
+    for (std::size_t l = 0; l < drawnRows_; ++l) {
+      DrawnLine& line = out.lines[l];
+      const double spacing =
+          std::fabs(InDrawingUnits(line.row->Spacing, line.row->PaperSize, scale_));
+      const bool inverted =
+          !line.pieces.empty() && std::all_of(line.pieces.begin(), line.pieces.end(),
+                                              [&](const RowPiece& piece) {
+                                                const Curve c = CurveOf(piece);
+                                                return distance(c.At(c.Length() / 2.0)) <
+                                                       spacing - kRingInsideOutInTolerances *
+                                                                     tolerance_;
+                                              });
+      if (!inverted) continue;
+      line.pieces.clear();
+      out.rowEnds[l].reset();
     }
   }
 
