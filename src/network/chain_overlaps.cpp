@@ -34,8 +34,12 @@ std::vector<Stretch> OverlapsOfPiece(const std::vector<BasePath>& chains,
   const double length = a.Length();
   for (const CentrePiece& other : pieces.Near(geometry::BoxOf(a, tolerance))) {
     if (other.chain > c || (other.chain == c && other.k >= k)) continue;
+    // Only pieces on one line or one circle overlap: the carriers tell at once, where many
+    // pieces leave one point.
+    const Curve b = BaseCurve(chains[other.chain], other.k);
+    if (geometry::MeetCarriers(a, b).contact != Contact::Overlap) continue;
     double from = std::numeric_limits<double>::infinity(), to = -from;
-    for (const Meeting& m : MeetCurves(a, BaseCurve(chains[other.chain], other.k), tolerance)) {
+    for (const Meeting& m : MeetCurves(a, b, tolerance)) {
       if (m.contact != Contact::Overlap) continue;
       from = std::min(from, m.s);
       to = std::max(to, m.s);
@@ -47,6 +51,16 @@ std::vector<Stretch> OverlapsOfPiece(const std::vector<BasePath>& chains,
     found.push_back({k + from / length, k + to / length});
   }
   return found;
+}
+
+Box Union(const Box& a, const Box& b) {
+  return {std::min(a.minX, b.minX), std::min(a.minY, b.minY), std::max(a.maxX, b.maxX),
+          std::max(a.maxY, b.maxY)};
+}
+
+bool Within(const Box& inner, const Box& outer) {
+  return inner.minX >= outer.minX && inner.minY >= outer.minY && inner.maxX <= outer.maxX &&
+         inner.maxY <= outer.maxY;
 }
 
 PointD PointAtPlace(const BasePath& path, double place) {
@@ -122,7 +136,18 @@ void RemoveOverlaps(SplitChains& split, double tolerance) {
 
 void RemoveCoveredChains(SplitChains& split, double lo, double hi, double tolerance) {
   const std::vector<BasePath>& chains = split.chains;
-  const CentreLineIndex pieces(chains, std::max({std::fabs(lo), std::fabs(hi), tolerance}));
+  const double margin = std::max({std::fabs(lo), std::fabs(hi), tolerance});
+  const CentreLineIndex pieces(chains, margin);
+  // The strip lies within `margin` of the pieces: a chain with a point outside another's boxes
+  // so grown (and by the tolerance more, for rounding) is not inside it, which spares the
+  // strip test of most chains near a point where many meet.
+  std::vector<Box> reach(chains.size());
+  for (std::size_t c = 0; c < chains.size(); ++c) {
+    for (std::size_t k = 0; k + 1 < chains[c].points.size(); ++k) {
+      const Box box = geometry::BoxOf(BaseCurve(chains[c], k), margin + tolerance);
+      reach[c] = k == 0 ? box : Union(reach[c], box);
+    }
+  }
   std::vector<bool> covered(chains.size(), false);
   for (std::size_t c = 0; c < chains.size(); ++c) {
     if (split.seams[c][0] || split.seams[c][1] || chains[c].points.size() < 2) continue;
@@ -131,6 +156,8 @@ void RemoveCoveredChains(SplitChains& split, double lo, double hi, double tolera
       const Curve t = BaseCurve(chains[c], k);
       samples.push_back(t.At(t.Length() / 2.0));
     }
+    Box extent = BoxAround(samples.front(), 0.0);
+    for (const PointD p : samples) extent = Union(extent, BoxAround(p, 0.0));
     // Strictly inside: by more than the tolerance.
     const auto inside = [&](std::size_t other, PointD p) {
       for (std::size_t k = 0; k + 1 < chains[other].points.size(); ++k) {
@@ -139,7 +166,7 @@ void RemoveCoveredChains(SplitChains& split, double lo, double hi, double tolera
       return false;
     };
     for (const CentrePiece& near : pieces.Near(BoxAround(samples.front(), tolerance))) {
-      if (near.chain == c || covered[near.chain]) continue;
+      if (near.chain == c || covered[near.chain] || !Within(extent, reach[near.chain])) continue;
       if (std::all_of(samples.begin(), samples.end(),
                       [&](PointD p) { return inside(near.chain, p); })) {
         covered[c] = true;
