@@ -44,10 +44,15 @@ class BoxIndex {
   static constexpr double kSmallestSquare = 1e-9;
   // A box over more squares than this is looked at for every box looked for instead.
   static constexpr std::int64_t kMostSquares = 4096;
-  std::unordered_map<std::uint64_t, std::vector<std::uint32_t>> grid_;
+  // A box as filed under a square: a copy, so that a square's boxes are read in one run, and the
+  // first square it is filed under, so that a box over several squares is found once.
+  struct Filed {
+    Box box;
+    std::uint32_t id = 0;
+    std::int32_t firstX = 0, firstY = 0;
+  };
+  std::unordered_map<std::uint64_t, std::vector<Filed>> grid_;
   std::vector<std::uint32_t> everywhere_;
-  mutable std::vector<std::uint32_t> seen_;
-  mutable std::uint32_t stamp_ = 0;
 };
 
 }  // namespace tq58::geometry
