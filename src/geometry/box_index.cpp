@@ -19,6 +19,7 @@ std::uint32_t BoxIndex::Add(const Box& box) {
 void BoxIndex::Index() {
   grid_.clear();
   everywhere_.clear();
+  first_.assign(boxes_.size(), {0, 0});
   if (boxes_.empty()) return;
   Box all = boxes_.front();
   double area = 0.0;
@@ -43,11 +44,9 @@ void BoxIndex::Index() {
       everywhere_.push_back(i);
       continue;
     }
+    first_[i] = {static_cast<std::int32_t>(x0), static_cast<std::int32_t>(y0)};
     for (std::int64_t ix = x0; ix <= x1; ++ix) {
-      for (std::int64_t iy = y0; iy <= y1; ++iy) {
-        grid_[Key(ix, iy)].push_back(
-            {b, i, static_cast<std::int32_t>(x0), static_cast<std::int32_t>(y0)});
-      }
+      for (std::int64_t iy = y0; iy <= y1; ++iy) grid_[Key(ix, iy)].push_back(i);
     }
   }
 }
@@ -66,17 +65,19 @@ std::vector<std::uint32_t> BoxIndex::Near(const Box& box) const {
     for (std::int64_t iy = y0; iy <= y1; ++iy) {
       const auto it = grid_.find(Key(ix, iy));
       if (it == grid_.end()) continue;
-      // Written past the end and kept or not by the test: without a branch to mispredict, as
-      // most of a square's boxes miss a small box looked for.
-      const std::vector<Filed>& filed = it->second;
+      // Written past the end and kept or not by the overlap test: without a branch to
+      // mispredict, as most of a square's boxes miss a small box looked for.
+      const std::vector<std::uint32_t>& filed = it->second;
       std::size_t count = found.size();
       found.resize(count + filed.size());
-      for (const Filed& f : filed) {
+      for (const std::uint32_t i : filed) {
         // Taken in the first of the looked-at squares that it is filed under: found once.
-        const bool first = (ix == std::max<std::int64_t>(f.firstX, x0)) &
-                           (iy == std::max<std::int64_t>(f.firstY, y0));
-        found[count] = f.id;
-        count += static_cast<std::size_t>(first & Overlap(f.box, box));
+        if (ix != std::max<std::int64_t>(first_[i].first, x0) ||
+            iy != std::max<std::int64_t>(first_[i].second, y0)) {
+          continue;
+        }
+        found[count] = i;
+        count += static_cast<std::size_t>(Overlap(boxes_[i], box));
       }
       found.resize(count);
     }
