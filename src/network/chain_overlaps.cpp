@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "geometry/curve_meeting.h"
+#include "geometry/place_order.h"
 #include "network/centre_line_index.h"
 #include "path/path_edit.h"
 
@@ -53,6 +54,14 @@ std::vector<Stretch> OverlapsOfPiece(const std::vector<BasePath>& chains,
   return found;
 }
 
+std::vector<PointD> Starts(const std::vector<BasePath>& chains) {
+  std::vector<PointD> starts;
+  for (const BasePath& chain : chains) {
+    starts.push_back(chain.points.empty() ? PointD{} : chain.points.front());
+  }
+  return starts;
+}
+
 Box Union(const Box& a, const Box& b) {
   return {std::min(a.minX, b.minX), std::min(a.minY, b.minY), std::max(a.maxX, b.maxX),
           std::max(a.maxY, b.maxY)};
@@ -91,16 +100,20 @@ BasePath StretchOf(BasePath path, const Stretch& stretch) {
 
 void RemoveOverlaps(SplitChains& split, double tolerance) {
   const CentreLineIndex pieces(split.chains, tolerance);
+  // Found in the Z-order of the chains' starts, as near chains read much the same pieces.
+  std::vector<std::vector<Stretch>> goneOf(split.chains.size());
+  for (const std::size_t c : geometry::ZOrder(Starts(split.chains))) {
+    for (std::size_t k = 0; k + 1 < split.chains[c].points.size(); ++k) {
+      for (const Stretch& s : OverlapsOfPiece(split.chains, pieces, c, k, tolerance)) {
+        goneOf[c].push_back(s);
+      }
+    }
+  }
   SplitChains out;
   for (std::size_t c = 0; c < split.chains.size(); ++c) {
     const BasePath& chain = split.chains[c];
     const auto n = static_cast<double>(chain.points.size() - 1);
-    std::vector<Stretch> gone;
-    for (std::size_t k = 0; k + 1 < chain.points.size(); ++k) {
-      for (const Stretch& s : OverlapsOfPiece(split.chains, pieces, c, k, tolerance)) {
-        gone.push_back(s);
-      }
-    }
+    std::vector<Stretch>& gone = goneOf[c];
     if (gone.empty()) {
       out.chains.push_back(chain);
       out.seams.push_back(split.seams[c]);
@@ -148,8 +161,10 @@ void RemoveCoveredChains(SplitChains& split, double lo, double hi, double tolera
       reach[c] = k == 0 ? box : Union(reach[c], box);
     }
   }
-  std::vector<bool> covered(chains.size(), false);
-  for (std::size_t c = 0; c < chains.size(); ++c) {
+  // The chains that hold each chain inside their strips: found in the Z-order of the chains'
+  // starts, since near chains then read much the same pieces, and the order changes nothing.
+  std::vector<std::vector<std::size_t>> holders(chains.size());
+  for (const std::size_t c : geometry::ZOrder(Starts(chains))) {
     if (split.seams[c][0] || split.seams[c][1] || chains[c].points.size() < 2) continue;
     std::vector<PointD> samples = chains[c].points;
     for (std::size_t k = 0; k + 1 < chains[c].points.size(); ++k) {
@@ -166,13 +181,19 @@ void RemoveCoveredChains(SplitChains& split, double lo, double hi, double tolera
       return false;
     };
     for (const CentrePiece& near : pieces.Near(BoxAround(samples.front(), tolerance))) {
-      if (near.chain == c || covered[near.chain] || !Within(extent, reach[near.chain])) continue;
+      if (near.chain == c || !Within(extent, reach[near.chain])) continue;
       if (std::all_of(samples.begin(), samples.end(),
                       [&](PointD p) { return inside(near.chain, p); })) {
-        covered[c] = true;
-        break;
+        holders[c].push_back(near.chain);
       }
     }
+  }
+  // In the order given, a chain is left out where a holder is kept: one before it as decided,
+  // one after it as not yet left out.
+  std::vector<bool> covered(chains.size(), false);
+  for (std::size_t c = 0; c < chains.size(); ++c) {
+    covered[c] = std::any_of(holders[c].begin(), holders[c].end(),
+                             [&](std::size_t holder) { return !covered[holder]; });
   }
   SplitChains kept;
   for (std::size_t c = 0; c < chains.size(); ++c) {
