@@ -8,7 +8,7 @@
 namespace tq58::geometry {
 
 bool Overlap(const Box& a, const Box& b) {
-  return a.minX <= b.maxX && b.minX <= a.maxX && a.minY <= b.maxY && b.minY <= a.maxY;
+  return (a.minX <= b.maxX) & (b.minX <= a.maxX) & (a.minY <= b.maxY) & (b.minY <= a.maxY);
 }
 
 std::uint32_t BoxIndex::Add(const Box& box) {
@@ -19,7 +19,7 @@ std::uint32_t BoxIndex::Add(const Box& box) {
 void BoxIndex::Index() {
   grid_.clear();
   everywhere_.clear();
-  seen_.assign(boxes_.size(), 0);
+  first_.assign(boxes_.size(), {0, 0});
   if (boxes_.empty()) return;
   Box all = boxes_.front();
   double area = 0.0;
@@ -44,6 +44,7 @@ void BoxIndex::Index() {
       everywhere_.push_back(i);
       continue;
     }
+    first_[i] = {static_cast<std::int32_t>(x0), static_cast<std::int32_t>(y0)};
     for (std::int64_t ix = x0; ix <= x1; ++ix) {
       for (std::int64_t iy = y0; iy <= y1; ++iy) grid_[Key(ix, iy)].push_back(i);
     }
@@ -52,24 +53,33 @@ void BoxIndex::Index() {
 
 std::vector<std::uint32_t> BoxIndex::Near(const Box& box) const {
   std::vector<std::uint32_t> found;
-  ++stamp_;
   for (const std::uint32_t i : everywhere_) {
-    if (!Overlap(boxes_[i], box)) continue;
-    seen_[i] = stamp_;
-    found.push_back(i);
+    if (Overlap(boxes_[i], box)) found.push_back(i);
   }
   const auto clamp = [&](double v, double origin) {
     return static_cast<std::int64_t>(std::clamp((v - origin) / size_, -1.0, kSquaresAcross + 1.0));
   };
-  for (std::int64_t ix = clamp(box.minX, originX_); ix <= clamp(box.maxX, originX_); ++ix) {
-    for (std::int64_t iy = clamp(box.minY, originY_); iy <= clamp(box.maxY, originY_); ++iy) {
+  const std::int64_t x0 = clamp(box.minX, originX_), x1 = clamp(box.maxX, originX_);
+  const std::int64_t y0 = clamp(box.minY, originY_), y1 = clamp(box.maxY, originY_);
+  for (std::int64_t ix = x0; ix <= x1; ++ix) {
+    for (std::int64_t iy = y0; iy <= y1; ++iy) {
       const auto it = grid_.find(Key(ix, iy));
       if (it == grid_.end()) continue;
-      for (const std::uint32_t i : it->second) {
-        if (seen_[i] == stamp_ || !Overlap(boxes_[i], box)) continue;
-        seen_[i] = stamp_;
-        found.push_back(i);
+      // Written past the end and kept or not by the overlap test: without a branch to
+      // mispredict, as most of a square's boxes miss a small box looked for.
+      const std::vector<std::uint32_t>& filed = it->second;
+      std::size_t count = found.size();
+      found.resize(count + filed.size());
+      for (const std::uint32_t i : filed) {
+        // Taken in the first of the looked-at squares that it is filed under: found once.
+        if (ix != std::max<std::int64_t>(first_[i].first, x0) ||
+            iy != std::max<std::int64_t>(first_[i].second, y0)) {
+          continue;
+        }
+        found[count] = i;
+        count += static_cast<std::size_t>(Overlap(boxes_[i], box));
       }
+      found.resize(count);
     }
   }
   return found;

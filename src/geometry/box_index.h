@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "geometry/curve.h"
@@ -44,10 +45,11 @@ class BoxIndex {
   static constexpr double kSmallestSquare = 1e-9;
   // A box over more squares than this is looked at for every box looked for instead.
   static constexpr std::int64_t kMostSquares = 4096;
+  // Per box, the first square it is filed under, so that a box over several squares is found
+  // once.
+  std::vector<std::pair<std::int32_t, std::int32_t>> first_;
   std::unordered_map<std::uint64_t, std::vector<std::uint32_t>> grid_;
   std::vector<std::uint32_t> everywhere_;
-  mutable std::vector<std::uint32_t> seen_;
-  mutable std::uint32_t stamp_ = 0;
 };
 
 }  // namespace tq58::geometry

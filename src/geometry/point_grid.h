@@ -2,6 +2,7 @@
 // cells through a hash, never by comparing every two.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <unordered_map>
@@ -21,21 +22,30 @@ class PointGrid {
   // among them every two within `size` of each other.
   template <typename Visit>
   void ForEachNearbyPair(Visit visit) const {
-    for (const Cell& cell : cells_) {
-      const std::vector<std::size_t>& own = cell.members;
+    for (std::size_t c = 0; c < cells_.size(); ++c) {
+      const std::vector<std::size_t>& own = cells_[c].members;
       for (std::size_t m = 0; m < own.size(); ++m) {
         for (std::size_t n = m + 1; n < own.size(); ++n) visit(own[m], own[n]);
       }
-      // Four of the eight neighbours, so that each two cells are looked at once.
-      for (const auto& [dx, dy] : {std::pair{1, -1}, {1, 0}, {1, 1}, {0, 1}}) {
-        const auto other = index_.find({cell.x + dx, cell.y + dy});
-        if (other == index_.end()) continue;
+      ForEachNeighbour(c, [&](std::size_t other) {
         for (const std::size_t i : own) {
-          for (const std::size_t j : cells_[other->second].members) {
-            visit(std::min(i, j), std::max(i, j));
-          }
+          for (const std::size_t j : cells_[other].members) visit(std::min(i, j), std::max(i, j));
         }
-      }
+      });
+    }
+  }
+
+  std::size_t CellCount() const { return cells_.size(); }
+  // The points of a cell, ascending.
+  const std::vector<std::size_t>& Members(std::size_t cell) const { return cells_[cell].members; }
+
+  // Calls visit(other) for the filled cells among four of the eight neighbours of `cell`, so
+  // that each two neighbouring cells are looked at once.
+  template <typename Visit>
+  void ForEachNeighbour(std::size_t cell, Visit visit) const {
+    for (const auto& [dx, dy] : {std::pair{1, -1}, {1, 0}, {1, 1}, {0, 1}}) {
+      const auto other = index_.find({cells_[cell].x + dx, cells_[cell].y + dy});
+      if (other != index_.end()) visit(other->second);
     }
   }
 
@@ -60,9 +70,9 @@ class PointGrid {
   std::unordered_map<Key, std::size_t, KeyHash> index_;  // into cells_
 };
 
-// Every two of `points` within `distance` of each other, each pair once, the smaller index
-// first, in the order of the first point then the second.
-std::vector<std::pair<std::size_t, std::size_t>> PointsWithin(const std::vector<PointD>& points,
-                                                              double distance);
+// For each of `points`, the smallest index among the points joined to it through steps of at
+// most `distance` (each step between points in the same or neighbouring cells), found without
+// weighing every two points of a crowded cell.
+std::vector<std::size_t> GroupsWithin(const std::vector<PointD>& points, double distance);
 
 }  // namespace tq58::geometry

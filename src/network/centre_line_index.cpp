@@ -36,8 +36,8 @@ namespace {
 // Beside the piece: the foot of p on it and p's signed distance from its line or circle.
 bool BesidePiece(const BasePath& chain, std::size_t k, PointD p, double lo, double hi,
                  double tolerance) {
-  const Curve curve = BaseCurve(chain, k);
   if (const BaseArc* arc = PathArc(chain, k)) {
+    const Curve curve = BaseCurve(chain, k);
     const double rho = geometry::PointDistance(p, arc->centre);
     const double spacing = arc->clockwise ? rho - arc->radius : arc->radius - rho;
     if (spacing < lo - tolerance || spacing > hi + tolerance) return false;

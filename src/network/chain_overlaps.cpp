@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "geometry/curve_meeting.h"
+#include "geometry/place_order.h"
 #include "network/centre_line_index.h"
 #include "path/path_edit.h"
 
@@ -34,8 +35,12 @@ std::vector<Stretch> OverlapsOfPiece(const std::vector<BasePath>& chains,
   const double length = a.Length();
   for (const CentrePiece& other : pieces.Near(geometry::BoxOf(a, tolerance))) {
     if (other.chain > c || (other.chain == c && other.k >= k)) continue;
+    // Only pieces on one line or one circle overlap: the carriers tell at once, where many
+    // pieces leave one point.
+    const Curve b = BaseCurve(chains[other.chain], other.k);
+    if (geometry::MeetCarriers(a, b).contact != Contact::Overlap) continue;
     double from = std::numeric_limits<double>::infinity(), to = -from;
-    for (const Meeting& m : MeetCurves(a, BaseCurve(chains[other.chain], other.k), tolerance)) {
+    for (const Meeting& m : MeetCurves(a, b, tolerance)) {
       if (m.contact != Contact::Overlap) continue;
       from = std::min(from, m.s);
       to = std::max(to, m.s);
@@ -47,6 +52,24 @@ std::vector<Stretch> OverlapsOfPiece(const std::vector<BasePath>& chains,
     found.push_back({k + from / length, k + to / length});
   }
   return found;
+}
+
+std::vector<PointD> Starts(const std::vector<BasePath>& chains) {
+  std::vector<PointD> starts;
+  for (const BasePath& chain : chains) {
+    starts.push_back(chain.points.empty() ? PointD{} : chain.points.front());
+  }
+  return starts;
+}
+
+Box Union(const Box& a, const Box& b) {
+  return {std::min(a.minX, b.minX), std::min(a.minY, b.minY), std::max(a.maxX, b.maxX),
+          std::max(a.maxY, b.maxY)};
+}
+
+bool Within(const Box& inner, const Box& outer) {
+  return inner.minX >= outer.minX && inner.minY >= outer.minY && inner.maxX <= outer.maxX &&
+         inner.maxY <= outer.maxY;
 }
 
 PointD PointAtPlace(const BasePath& path, double place) {
@@ -77,16 +100,20 @@ BasePath StretchOf(BasePath path, const Stretch& stretch) {
 
 void RemoveOverlaps(SplitChains& split, double tolerance) {
   const CentreLineIndex pieces(split.chains, tolerance);
+  // Found in the Z-order of the chains' starts, as near chains read much the same pieces.
+  std::vector<std::vector<Stretch>> goneOf(split.chains.size());
+  for (const std::size_t c : geometry::ZOrder(Starts(split.chains))) {
+    for (std::size_t k = 0; k + 1 < split.chains[c].points.size(); ++k) {
+      for (const Stretch& s : OverlapsOfPiece(split.chains, pieces, c, k, tolerance)) {
+        goneOf[c].push_back(s);
+      }
+    }
+  }
   SplitChains out;
   for (std::size_t c = 0; c < split.chains.size(); ++c) {
     const BasePath& chain = split.chains[c];
     const auto n = static_cast<double>(chain.points.size() - 1);
-    std::vector<Stretch> gone;
-    for (std::size_t k = 0; k + 1 < chain.points.size(); ++k) {
-      for (const Stretch& s : OverlapsOfPiece(split.chains, pieces, c, k, tolerance)) {
-        gone.push_back(s);
-      }
-    }
+    std::vector<Stretch>& gone = goneOf[c];
     if (gone.empty()) {
       out.chains.push_back(chain);
       out.seams.push_back(split.seams[c]);
@@ -122,15 +149,30 @@ void RemoveOverlaps(SplitChains& split, double tolerance) {
 
 void RemoveCoveredChains(SplitChains& split, double lo, double hi, double tolerance) {
   const std::vector<BasePath>& chains = split.chains;
-  const CentreLineIndex pieces(chains, std::max({std::fabs(lo), std::fabs(hi), tolerance}));
-  std::vector<bool> covered(chains.size(), false);
+  const double margin = std::max({std::fabs(lo), std::fabs(hi), tolerance});
+  const CentreLineIndex pieces(chains, margin);
+  // The strip lies within `margin` of the pieces: a chain with a point outside another's boxes
+  // so grown (and by the tolerance more, for rounding) is not inside it, which spares the
+  // strip test of most chains near a point where many meet.
+  std::vector<Box> reach(chains.size());
   for (std::size_t c = 0; c < chains.size(); ++c) {
+    for (std::size_t k = 0; k + 1 < chains[c].points.size(); ++k) {
+      const Box box = geometry::BoxOf(BaseCurve(chains[c], k), margin + tolerance);
+      reach[c] = k == 0 ? box : Union(reach[c], box);
+    }
+  }
+  // The chains that hold each chain inside their strips: found in the Z-order of the chains'
+  // starts, since near chains then read much the same pieces, and the order changes nothing.
+  std::vector<std::vector<std::size_t>> holders(chains.size());
+  for (const std::size_t c : geometry::ZOrder(Starts(chains))) {
     if (split.seams[c][0] || split.seams[c][1] || chains[c].points.size() < 2) continue;
     std::vector<PointD> samples = chains[c].points;
     for (std::size_t k = 0; k + 1 < chains[c].points.size(); ++k) {
       const Curve t = BaseCurve(chains[c], k);
       samples.push_back(t.At(t.Length() / 2.0));
     }
+    Box extent = BoxAround(samples.front(), 0.0);
+    for (const PointD p : samples) extent = Union(extent, BoxAround(p, 0.0));
     // Strictly inside: by more than the tolerance.
     const auto inside = [&](std::size_t other, PointD p) {
       for (std::size_t k = 0; k + 1 < chains[other].points.size(); ++k) {
@@ -139,13 +181,19 @@ void RemoveCoveredChains(SplitChains& split, double lo, double hi, double tolera
       return false;
     };
     for (const CentrePiece& near : pieces.Near(BoxAround(samples.front(), tolerance))) {
-      if (near.chain == c || covered[near.chain]) continue;
+      if (near.chain == c || !Within(extent, reach[near.chain])) continue;
       if (std::all_of(samples.begin(), samples.end(),
                       [&](PointD p) { return inside(near.chain, p); })) {
-        covered[c] = true;
-        break;
+        holders[c].push_back(near.chain);
       }
     }
+  }
+  // In the order given, a chain is left out where a holder is kept: one before it as decided,
+  // one after it as not yet left out.
+  std::vector<bool> covered(chains.size(), false);
+  for (std::size_t c = 0; c < chains.size(); ++c) {
+    covered[c] = std::any_of(holders[c].begin(), holders[c].end(),
+                             [&](std::size_t holder) { return !covered[holder]; });
   }
   SplitChains kept;
   for (std::size_t c = 0; c < chains.size(); ++c) {

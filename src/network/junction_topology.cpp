@@ -16,7 +16,6 @@
 #include "geometry/geometry.h"
 #include "geometry/point_grid.h"
 #include "geometry/tolerances.h"
-#include "geometry/union_find.h"
 #include "geometry/vector2.h"
 #include "network/centre_line_index.h"
 #include "network/chain_folds.h"
@@ -339,11 +338,10 @@ class Arrangement {
     };
     std::vector<PointD> points;
     for (std::size_t e = 0; e < ends.size(); ++e) points.push_back(endPoint(e));
-    geometry::UnionFind groups(ends.size());
-    for (const auto& [e, f] : geometry::PointsWithin(points, tolerance_)) groups.Join(e, f);
+    const std::vector<std::size_t> groups = geometry::GroupsWithin(points, tolerance_);
     std::unordered_map<std::size_t, std::size_t> byRoot;
     for (std::size_t e = 0; e < ends.size(); ++e) {
-      auto [it, fresh] = byRoot.try_emplace(groups.Find(e), junctions_.size());
+      auto [it, fresh] = byRoot.try_emplace(groups[e], junctions_.size());
       if (fresh) junctions_.push_back(Junction{endPoint(e), {}, {}, {}});
       junctions_[it->second].arms.push_back(
           {IntoPath(chains_[ends[e].part], ends[e].atEnd), ends[e].part, ends[e].atEnd, -1, false});

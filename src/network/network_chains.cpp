@@ -54,23 +54,30 @@ void MoveEndsOntoCentreLines(SplitChains& split, double lo, double hi, double to
       if (seams[i][atEnd ? 1 : 0]) continue;
       const PointD e = EndPoint(chain, atEnd);
       const std::vector<CentrePiece> near = pieces.Near(BoxAround(e, tolerance));
+      const auto inStrip = [&](const CentrePiece& c) {
+        return c.chain != i && InStripOfPiece(chains[c.chain], c.k, e, low, high, tolerance);
+      };
+      // An end on the centre line of a chain whose strip holds it stays (as at a star of many
+      // ends). Told first, piece by piece, so that such an end weighs no more pieces than it
+      // must: the piece it lies on nearly always holds it itself.
+      const bool on = std::any_of(near.begin(), near.end(), [&](const CentrePiece& c) {
+        const Curve other = BaseCurve(chains[c.chain], c.k);
+        const double foot = std::clamp(other.Along(e), 0.0, other.Length());
+        if (geometry::PointDistance(other.At(foot), e) > tolerance) return false;
+        return inStrip(c) || std::any_of(near.begin(), near.end(), [&](const CentrePiece& d) {
+                 return d.chain == c.chain && inStrip(d);
+               });
+      });
+      if (on) continue;
       std::vector<std::size_t> containing;
       for (const CentrePiece& c : near) {
-        if (c.chain != i && InStripOfPiece(chains[c.chain], c.k, e, low, high, tolerance)) {
-          containing.push_back(c.chain);
-        }
+        if (inStrip(c)) containing.push_back(c.chain);
       }
+      if (containing.empty()) continue;
       std::sort(containing.begin(), containing.end());
       const auto contains = [&](const CentrePiece& c) {
         return std::binary_search(containing.begin(), containing.end(), c.chain);
       };
-      // An end on such a chain's centre line already stays (as at a star of many ends).
-      const bool on = std::any_of(near.begin(), near.end(), [&](const CentrePiece& c) {
-        const Curve other = BaseCurve(chains[c.chain], c.k);
-        const double foot = std::clamp(other.Along(e), 0.0, other.Length());
-        return contains(c) && geometry::PointDistance(other.At(foot), e) <= tolerance;
-      });
-      if (containing.empty() || on) continue;
       const Curve own = BaseCurve(chain, atEnd ? LastPiece(chain) : 0);
       const Curve ray = Curve::Segment(e, Plus(e, Negated(IntoPath(chain, atEnd)), reach));
       std::optional<Move> best;
@@ -156,6 +163,7 @@ SplitChains SplitSelfCrossings(const std::vector<BasePath>& chains, double toler
   std::vector<std::vector<std::pair<std::size_t, std::size_t>>> crossings(chains.size());
   for (std::size_t c = 0; c < chains.size(); ++c) {
     const BasePath& chain = chains[c];
+    if (chain.points.size() < 4) continue;  // no two pieces with one between them
     const std::size_t n = chain.points.size() - 1;
     for (std::size_t i = 0; i + 1 < chain.points.size(); ++i) {
       const Curve a = BaseCurve(chain, i);
