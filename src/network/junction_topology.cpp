@@ -545,6 +545,34 @@ class Arrangement {
   // visits, in the middle of a piece, at seams: so that no band is a stem on itself or meets
   // itself in a junction. A closed band is left whole; visits with no whole piece between
   // them (both inside one piece) cannot be told apart and are left too.
+  // The path split halfway along its pieces first to last, the same place whichever way it
+  // runs: at a vertex, or inside a piece. Also the piece it is split in, as SplitInMiddles
+  // numbers its seams (at a vertex, the piece before it).
+  static std::pair<std::vector<BasePath>, std::size_t> SplitHalfway(
+      const BasePath& path, const std::pair<std::size_t, std::size_t>& range, double tolerance) {
+    double total = 0.0;
+    for (std::size_t k = range.first; k <= range.second; ++k) total += BaseCurve(path, k).Length();
+    double along = total / 2.0;
+    std::size_t k = range.first;
+    for (; k < range.second && along > BaseCurve(path, k).Length(); ++k) {
+      along -= BaseCurve(path, k).Length();
+    }
+    const Curve piece = BaseCurve(path, k);
+    const double length = piece.Length();
+    if (along <= tolerance && k > 0) {
+      auto [before, after] = SplitAtVertex(path, k);
+      return {{before, after}, k - 1};
+    }
+    if (length - along <= tolerance && k + 1 < path.points.size() - 1) {
+      auto [before, after] = SplitAtVertex(path, k + 1);
+      return {{before, after}, k};
+    }
+    const BaseArc* arc = PathArc(path, k);
+    const PointD at = piece.At(arc != nullptr && arc->clockwise ? length - along : along);
+    auto [before, after] = SplitAt(path, k, at);
+    return {{before, after}, k};
+  }
+
   void SplitRevisits() {
     for (std::size_t b = 0; b < bands_.size(); ++b) {
       std::vector<Visit>& visits = visits_[b];
@@ -558,9 +586,18 @@ class Arrangement {
           ranges.push_back({FirstPieceAfter(x), PiecesBefore(y) - 1});
         }
       }
-      seamsOf_.push_back(SeamPieces(std::move(ranges)));
+      // One return is split halfway round, the same whichever way the band runs; more take
+      // the fewest seams, each in the middle of a piece.
+      std::vector<BasePath> parts;
+      if (ranges.size() == 1) {
+        auto [halves, seam] = SplitHalfway(bands_[b].path, ranges[0], tolerance_);
+        parts = std::move(halves);
+        seamsOf_.push_back({seam});
+      } else {
+        seamsOf_.push_back(SeamPieces(std::move(ranges)));
+        parts = SplitInMiddles(bands_[b].path, seamsOf_.back());
+      }
       firstOf_.push_back(finalBands_.size());
-      const std::vector<BasePath> parts = SplitInMiddles(bands_[b].path, seamsOf_.back());
       for (std::size_t k = 0; k < parts.size(); ++k) {
         const BandEnd seam{true, true, {}};
         finalBands_.push_back({parts[k], bands_[b].order, k == 0 ? bands_[b].start : seam,

@@ -112,18 +112,19 @@ TEST(JunctionTopology, AChainFoldsWhereItTurnsBackByMoreThanTheFoldAngle) {
             (std::vector<std::string>{"100 f j", "104 f j"}));
   BasePath triangle = Polyline({{0, 0}, {100, 0}, {0, 30}, {0, 0}});
   triangle.closed = true;
-  // Opened, both its ends meet at the fold: it comes back to its own junction (below).
-  EXPECT_EQ(Summary({triangle}), (std::vector<std::string>{"184 j s", "50 j s"}));
+  // Opened, both its ends meet at the fold: it comes back to its own junction (below), and is
+  // split halfway round.
+  EXPECT_EQ(Summary({triangle}), (std::vector<std::string>{"117 j s", "117 j s"}));
   EXPECT_EQ(Summary({Polyline({{-100, 0}, {0, 0}, {100 * std::cos(a), 100 * std::sin(a)}})}),
             (std::vector<std::string>{"200 f f"}));
 }
 
 // A street S ending in a turning loop L: S runs on straight into L, and the band comes back to
-// its own junction, so it is split in L's last piece; the rest ends there as a stem on it.
+// its own junction, so it is split halfway round L; the rest ends there as a stem on it.
 // The same whether the loop is a chain of its own or S and L are one chain.
 TEST(JunctionTopology, ABandThatComesBackToItsJunctionIsSplitAtASeam) {
   const std::vector<PointD> loop = {{0, 0}, {50, 0}, {50, 50}, {0, 50}, {0, 0}};
-  const std::vector<std::string> bands = {"25 s t1", "275 f s"};
+  const std::vector<std::string> bands = {"100 s t1", "200 f s"};
   EXPECT_EQ(Summary({Polyline({{-100, 0}, {0, 0}}), Polyline(loop)}), bands);
   std::vector<PointD> lollipop = {{-100, 0}};
   lollipop.insert(lollipop.end(), loop.begin(), loop.end());
@@ -131,10 +132,10 @@ TEST(JunctionTopology, ABandThatComesBackToItsJunctionIsSplitAtASeam) {
   BasePath second = Polyline(lollipop);
   for (PointD& p : second.points) p.y += 100;
   EXPECT_EQ(Summary({Polyline(lollipop), second}),
-            (std::vector<std::string>{"25 s t1", "25 s t1", "275 f s", "275 f s"}));
+            (std::vector<std::string>{"100 s t1", "100 s t1", "200 f s", "200 f s"}));
   // Both ends of the loop at the stem's junction, the stem pairing with neither.
   EXPECT_EQ(Summary({Arm(225), Polyline(loop)}),
-            (std::vector<std::string>{"100 f j", "175 j s", "25 j s"}));
+            (std::vector<std::string>{"100 f j", "100 j s", "100 j s"}));
 }
 
 // A stretch of a chain along an earlier one is drawn once: the rest of the later chain ends on
