@@ -660,8 +660,10 @@ std::vector<NetworkBand> ArrangeJunctions(const std::vector<BasePath>& chains, d
                                           double tolerance) {
   SplitChains split = SplitSelfCrossings(chains, tolerance);
   SplitAtFolds(split);
-  RemoveOverlaps(split, tolerance);
+  // A chain lying wholly inside another band goes first: left to the overlaps, it could take a
+  // stretch from a street that it runs along and then go itself.
   RemoveCoveredChains(split, lo, hi, tolerance);
+  RemoveOverlaps(split, tolerance);
   MoveEndsOntoCentreLines(split, lo, hi, tolerance);
   return Arrangement(std::move(split), tolerance).Bands();
 }

@@ -82,10 +82,13 @@ struct Network {
   }
 };
 
-enum Kind { kLoop, kRoundabout, kBend, kCorner, kNearEnd, kOverlap, kStray, kBentX, kKinds };
+enum Kind {
+  kLoop, kRoundabout, kBend, kCorner, kNearEnd, kOverlap, kStray, kHairpin, kBentX, kKinds
+};
 const char* const kKindNames[] = {
     "turning loop",     "roundabout",        "bend near a junction", "side near a corner",
-    "side near an end", "collinear overlap", "stray piece",          "X of four arms, one bent"};
+    "side near an end", "collinear overlap", "stray piece",          "hairpin narrower than its band",
+    "X of four arms, one bent"};
 
 // An angle of lo to hi degrees either way.
 double Either(Sequence& r, double lo, double hi) {
@@ -209,6 +212,11 @@ Network Generate(Sequence& r, int kind) {
       const PointD s = Along(o, theta, 20 * r.Signed());
       split(Line(a, b), s, true, true);
       add(Line(s, Along(s, theta, w * (0.3 + 1.7 * r.Unit()))), false, false);
+      break;
+    }
+    case kHairpin: {  // turning back by two right angles, the legs closer than the band is wide
+      const PointD v = Along(o, theta + Either(r, 90, 90), w * (0.6 + r.Unit()));
+      add(Open({a, o, v, Along(v, theta + kPi, 60 + 30 * r.Unit())}), true, true);
       break;
     }
     default: {  // four arms, one turning by 0.01 degrees halfway along
@@ -419,8 +427,9 @@ TEST(JunctionOutline, AMirrorSymmetricPresetDrawsTheSameWhateverTheOrderAndDirec
     Sequence r(580000 + static_cast<uint64_t>(trial));
     Network n = GenerateClear(r, trial % kKinds);
     TLineTable table = Preset(r, n.w, true);
-    if (n.kind == kKindNames[kLoop] || n.kind == kKindNames[kRoundabout]) {
-      // Fillets small enough not to share a polygon's short sides: where they do, the row
+    if (n.kind == kKindNames[kLoop] || n.kind == kKindNames[kRoundabout] ||
+        n.kind == kKindNames[kHairpin]) {
+      // Fillets small enough not to share short sides: where they do, the row
       // builder gives a side to the fillet first along the path, even with no junction.
       table.Options.Corners = CornerMode::PerRow;
       for (TLineRow& row : table.Lines) row.Radius = std::min(row.Radius, n.w / 4);
