@@ -10,6 +10,7 @@
 #include <limits>
 #include <optional>
 
+#include "geometry/place_order.h"
 #include "geometry/tolerances.h"
 #include "network/band_region.h"
 #include "network/junction_topology.h"
@@ -85,7 +86,13 @@ class Network {
     if (hi_ > lo_) {
       IndexRegions();
       cutter_.emplace(regions_, tolerance_);
-      for (std::size_t b = 0; b < bands_.size(); ++b) {
+      // Band after band in place order, so that what one reads its neighbours find at hand.
+      std::vector<PointD> places;
+      for (const BandLines& band : drawn_) {
+        const geometry::Box& box = band.region.box;
+        places.push_back({(box.minX + box.maxX) / 2.0, (box.minY + box.maxY) / 2.0});
+      }
+      for (const std::size_t b : geometry::ZOrder(places)) {
         for (LineCut& line : cuts_[b]) Cut(b, line);
       }
       JoinOutlineCorners(
