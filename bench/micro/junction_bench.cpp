@@ -88,29 +88,26 @@ BENCHMARK(BM_JunctionGrid)
     ->ArgNames({"n", "split"})
     ->Unit(benchmark::kMillisecond);
 
-// A fan: n streets from one point, every end at the hub a junction of all of them.
-void BM_JunctionFan(benchmark::State& state) {
-  const tq58::PresetStore store = FourRows();
+// n streets of `length` from the origin, evenly spread in angle.
+ExchangeModel StreetsFromOnePoint(int64_t count, double length) {
   ExchangeModel model;
-  const int64_t count = state.range(0);
   for (int64_t i = 0; i < count; ++i) {
     const double angle = 6.283185307179586 * static_cast<double>(i) / static_cast<double>(count);
-    AddStreet(model, 0.0, 0.0, 1000.0 * std::cos(angle), 1000.0 * std::sin(angle));
+    AddStreet(model, 0.0, 0.0, length * std::cos(angle), length * std::sin(angle));
   }
-  tq58_bench::TimeChainMode(state, store, model);
+  return model;
+}
+
+// A fan: n streets from one point, every end at the hub a junction of all of them.
+void BM_JunctionFan(benchmark::State& state) {
+  tq58_bench::TimeChainMode(state, FourRows(), StreetsFromOnePoint(state.range(0), 1000.0));
 }
 BENCHMARK(BM_JunctionFan)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 // A star: n streets 10,000 long from one point, evenly spread, 1,200 wide bands.
 void BM_JunctionStar(benchmark::State& state) {
-  const tq58::PresetStore store = ThreeWideRows();
-  ExchangeModel model;
-  const int64_t count = state.range(0);
-  for (int64_t i = 0; i < count; ++i) {
-    const double angle = 6.283185307179586 * static_cast<double>(i) / static_cast<double>(count);
-    AddStreet(model, 0.0, 0.0, 10000.0 * std::cos(angle), 10000.0 * std::sin(angle));
-  }
-  state.counters["lines"] = static_cast<double>(tq58_bench::TimeChainMode(state, store, model));
+  state.counters["lines"] = static_cast<double>(tq58_bench::TimeChainMode(
+      state, ThreeWideRows(), StreetsFromOnePoint(state.range(0), 10000.0)));
 }
 BENCHMARK(BM_JunctionStar)->Arg(300)->Arg(3000)->Unit(benchmark::kMillisecond);
 

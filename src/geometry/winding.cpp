@@ -27,7 +27,8 @@ double SweptAngle(const Curve& c, PointD p) {
   const double arcSide = Cross(chord, Minus(middle, c.start));
   // A full circle's chord has no length: all of its disc lies between the two.
   const bool full = std::fabs(c.sweep) >= 2.0 * std::numbers::pi;
-  if (full || (side > 0.0) == (arcSide > 0.0)) angle += std::copysign(2.0 * std::numbers::pi, c.sweep);
+  if (full || (side > 0.0) == (arcSide > 0.0))
+    angle += std::copysign(2.0 * std::numbers::pi, c.sweep);
   return angle;
 }
 

@@ -114,8 +114,8 @@ class OutlineBuilder {
   void AddClosing(std::size_t line, PointD from, PointD to) {
     std::vector<RowPiece>& pieces = (*band_.lines)[line].pieces;
     pieces.push_back(SegmentD{from, to});
-    region_.outline.push_back({Curve::Segment(from, to), static_cast<int>(line),
-                               static_cast<int>(pieces.size() - 1)});
+    region_.outline.push_back(
+        {Curve::Segment(from, to), static_cast<int>(line), static_cast<int>(pieces.size() - 1)});
     at_ = to;
   }
 

@@ -24,7 +24,7 @@ enum class EndClosing {
 // One curve of a region's outline, in the outline's direction, and what draws it.
 struct OutlineCurve {
   Curve curve;
-  int line = -1;   // the drawn line and its piece that draw it; -1: drawn by none
+  int line = -1;  // the drawn line and its piece that draw it; -1: drawn by none
   int piece = -1;
 };
 
@@ -39,8 +39,8 @@ struct DrawnBand {
   const BasePath* path = nullptr;
   MultiLine* lines = nullptr;
   const std::vector<std::optional<RowEnds>>* rowEnds = nullptr;  // per drawn row
-  std::size_t smallest = 0, largest = 0;  // the lines of the outer rows
-  std::size_t capsLine = 0;               // where the caps line is, if any is drawn
+  std::size_t smallest = 0, largest = 0;                         // the lines of the outer rows
+  std::size_t capsLine = 0;  // where the caps line is, if any is drawn
   EndClosing start = EndClosing::Open, end = EndClosing::Open;
 };
 

@@ -147,13 +147,12 @@ class Network {
       const double spacing =
           std::fabs(InDrawingUnits(line.row->Spacing, line.row->PaperSize, scale_));
       const bool inverted =
-          !line.pieces.empty() && std::all_of(line.pieces.begin(), line.pieces.end(),
-                                              [&](const RowPiece& piece) {
-                                                const Curve c = CurveOf(piece);
-                                                return distance(c.At(c.Length() / 2.0)) <
-                                                       spacing - kRingInsideOutInTolerances *
-                                                                     tolerance_;
-                                              });
+          !line.pieces.empty() &&
+          std::all_of(line.pieces.begin(), line.pieces.end(), [&](const RowPiece& piece) {
+            const Curve c = CurveOf(piece);
+            return distance(c.At(c.Length() / 2.0)) <
+                   spacing - kRingInsideOutInTolerances * tolerance_;
+          });
       if (!inverted) continue;
       line.pieces.clear();
       out.rowEnds[l].reset();
@@ -197,7 +196,8 @@ class Network {
       for (std::size_t k = 0; k < region.outline.size(); ++k) {
         const OutlineCurve& c = region.outline[k];
         if (c.line >= 0) {
-          cuts_[b][static_cast<std::size_t>(c.line)].pieces[static_cast<std::size_t>(c.piece)]
+          cuts_[b][static_cast<std::size_t>(c.line)]
+              .pieces[static_cast<std::size_t>(c.piece)]
               .outline = static_cast<long>(first + k);
         }
       }
@@ -222,10 +222,10 @@ class Network {
   // Each piece of the row kept where it is drawn: outside every other band's region, but
   // an inner row of a through band also inside the region of a band that ends on it there.
   void Cut(std::size_t b, LineCut& line) {
-    const InsideExempt exempt = line.outer ? InsideExempt{} : [&](std::size_t s, std::size_t band,
-                                                                  const Curve& part) {
-      return EndsOnBandNear(s, band, part);
-    };
+    const InsideExempt exempt =
+        line.outer ? InsideExempt{} : [&](std::size_t s, std::size_t band, const Curve& part) {
+          return EndsOnBandNear(s, band, part);
+        };
     for (PieceCut& piece : line.pieces) piece.kept = cutter_->Cut(b, piece, line.outer, exempt);
   }
 

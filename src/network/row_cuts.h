@@ -81,10 +81,10 @@ class RowCutter {
   const NetworkRegions& regions_;
   double tolerance_;
   // Kept from piece to piece, so that cutting many pieces allocates little.
-  std::vector<int> groupOfBand_;                // per band: its group of passings, or -1
-  std::vector<std::size_t> groupBands_;         // per group: its band
-  std::vector<std::vector<Passing>> groups_;    // per group: its passings
-  std::vector<std::uint32_t> own_;              // the own outline's other curves near the piece
+  std::vector<int> groupOfBand_;              // per band: its group of passings, or -1
+  std::vector<std::size_t> groupBands_;       // per group: its band
+  std::vector<std::vector<Passing>> groups_;  // per group: its passings
+  std::vector<std::uint32_t> own_;            // the own outline's other curves near the piece
   std::vector<Span> removed_;
 };
 

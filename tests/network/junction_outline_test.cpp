@@ -83,12 +83,26 @@ struct Network {
 };
 
 enum Kind {
-  kLoop, kRoundabout, kBend, kCorner, kNearEnd, kOverlap, kStray, kHairpin, kBentX, kKinds
+  kLoop,
+  kRoundabout,
+  kBend,
+  kCorner,
+  kNearEnd,
+  kOverlap,
+  kStray,
+  kHairpin,
+  kBentX,
+  kKinds
 };
-const char* const kKindNames[] = {
-    "turning loop",     "roundabout",        "bend near a junction", "side near a corner",
-    "side near an end", "collinear overlap", "stray piece",          "hairpin narrower than its band",
-    "X of four arms, one bent"};
+const char* const kKindNames[] = {"turning loop",
+                                  "roundabout",
+                                  "bend near a junction",
+                                  "side near a corner",
+                                  "side near an end",
+                                  "collinear overlap",
+                                  "stray piece",
+                                  "hairpin narrower than its band",
+                                  "X of four arms, one bent"};
 
 // An angle of lo to hi degrees either way.
 double Either(Sequence& r, double lo, double hi) {
