@@ -72,8 +72,9 @@ bool Within(const Box& inner, const Box& outer) {
          inner.maxY <= outer.maxY;
 }
 
+// The point at a place; the path's end is the end of its last piece.
 PointD PointAtPlace(const BasePath& path, double place) {
-  const auto k = static_cast<std::size_t>(place);
+  const auto k = std::min(static_cast<std::size_t>(place), path.points.size() - 2);
   const Curve curve = BaseCurve(path, k);
   const double s = (place - static_cast<double>(k)) * curve.Length();
   return curve.At(Backwards(path, k) ? curve.Length() - s : s);
