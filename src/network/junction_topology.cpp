@@ -269,9 +269,10 @@ std::vector<std::pair<std::size_t, std::size_t>> ThroughPairs(const std::vector<
       continue;
     }
     // An arm with another partner as close is a tie: it pairs with none.
+    const double tieLimit = closeness + geometry::kThroughPairTieRadians;
     const auto tied = [&](std::size_t x, std::size_t y) {
       const auto near = free.NearOpposite(x, y);
-      return !near.empty() && near[0].first <= closeness + geometry::kThroughPairTieRadians;
+      return !near.empty() && near[0].first <= tieLimit;
     };
     const bool tieA = tied(a, b), tieB = tied(b, a);
     for (const auto& [x, tie] : {std::pair{a, tieA}, std::pair{b, tieB}}) {

@@ -254,11 +254,12 @@ TEST(JunctionNetwork, ThroughPairsOfManyArmsAreThoseOfAllPairsClosestFirst) {
     std::vector<std::pair<std::size_t, std::size_t>> expected;
     for (const auto& [off, a, b] : all) {
       if (out[a] || out[b]) continue;
+      const double closeness = off;
       const auto tied = [&](std::size_t x, std::size_t y) {
         return std::any_of(all.begin(), all.end(), [&](const auto& other) {
           const auto& [off2, c, d] = other;
           const std::size_t partner = c == x ? d : d == x ? c : y;
-          return partner != y && !out[partner] && std::fabs(off2 - off) < 1e-9;
+          return partner != y && !out[partner] && std::fabs(off2 - closeness) < 1e-9;
         });
       };
       const bool tieA = tied(a, b), tieB = tied(b, a);

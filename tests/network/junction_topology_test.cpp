@@ -64,10 +64,10 @@ std::vector<std::string> Summary(const std::vector<BasePath>& chains) {
     for (std::size_t k = 0; k + 1 < band.path.points.size(); ++k) {
       length += geometry::PointDistance(band.path.points[k], band.path.points[k + 1]);
     }
-    std::string a = EndCode(band.start), b = EndCode(band.end);
-    if (band.path.closed) a = b = "o";
-    bands.push_back(std::to_string(std::lround(length)) + " " + std::min(a, b) + " " +
-                    std::max(a, b));
+    std::string first = EndCode(band.start), second = EndCode(band.end);
+    if (band.path.closed) first = second = "o";
+    bands.push_back(std::to_string(std::lround(length)) + " " + std::min(first, second) + " " +
+                    std::max(first, second));
   }
   std::sort(bands.begin(), bands.end());
   return bands;
