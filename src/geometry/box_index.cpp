@@ -24,8 +24,7 @@ void BoxIndex::Index() {
   Box all = boxes_.front();
   double area = 0.0;
   for (const Box& b : boxes_) {
-    all = {std::min(all.minX, b.minX), std::min(all.minY, b.minY), std::max(all.maxX, b.maxX),
-           std::max(all.maxY, b.maxY)};
+    all = Union(all, b);
     area += (b.maxX - b.minX) * (b.maxY - b.minY);
   }
   originX_ = all.minX;

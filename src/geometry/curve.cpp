@@ -94,6 +94,11 @@ Curve Curve::Part(double s0, double s1) const {
   return part;
 }
 
+Box Union(const Box& a, const Box& b) {
+  return {std::min(a.minX, b.minX), std::min(a.minY, b.minY), std::max(a.maxX, b.maxX),
+          std::max(a.maxY, b.maxY)};
+}
+
 Box BoxOf(const Curve& curve, double margin) {
   Box box{std::min(curve.start.x, curve.end.x), std::min(curve.start.y, curve.end.y),
           std::max(curve.start.x, curve.end.x), std::max(curve.start.y, curve.end.y)};

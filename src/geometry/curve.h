@@ -42,6 +42,9 @@ struct Box {
   double minX = 0.0, minY = 0.0, maxX = 0.0, maxY = 0.0;
 };
 
+// The smallest box holding both.
+Box Union(const Box& a, const Box& b);
+
 // The box of a curve, grown by `margin`.
 Box BoxOf(const Curve& curve, double margin);
 

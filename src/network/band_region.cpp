@@ -50,9 +50,7 @@ class OutlineBuilder {
     region_.box = BoxOf(region_.outline.front().curve, 0.0);
     for (const OutlineCurve& c : region_.outline) {
       region_.curves.push_back(c.curve);
-      const geometry::Box b = BoxOf(c.curve, 0.0);
-      region_.box = {std::min(region_.box.minX, b.minX), std::min(region_.box.minY, b.minY),
-                     std::max(region_.box.maxX, b.maxX), std::max(region_.box.maxY, b.maxY)};
+      region_.box = geometry::Union(region_.box, BoxOf(c.curve, 0.0));
     }
     return std::move(region_);
   }

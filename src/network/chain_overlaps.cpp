@@ -62,11 +62,6 @@ std::vector<PointD> Starts(const std::vector<BasePath>& chains) {
   return starts;
 }
 
-Box Union(const Box& a, const Box& b) {
-  return {std::min(a.minX, b.minX), std::min(a.minY, b.minY), std::max(a.maxX, b.maxX),
-          std::max(a.maxY, b.maxY)};
-}
-
 bool Within(const Box& inner, const Box& outer) {
   return inner.minX >= outer.minX && inner.minY >= outer.minY && inner.maxX <= outer.maxX &&
          inner.maxY <= outer.maxY;
