@@ -62,12 +62,16 @@ void ApplyPresetOptionRules(TPresetOptions& options) {
   }
   options.BaseRadius = ApplyRadiusRule(options.BaseRadius);
   for (CapStyle* cap : {&options.StartCap, &options.EndCap}) {
-    if (*cap != CapStyle::None && *cap != CapStyle::Line && *cap != CapStyle::Arc) {
+    if (*cap != CapStyle::None && *cap != CapStyle::Line && *cap != CapStyle::Arc &&
+        *cap != CapStyle::ConcentricArc) {
       *cap = CapStyle::None;
     }
   }
   if (options.Junctions != JunctionMode::None && options.Junctions != JunctionMode::Clean) {
     options.Junctions = JunctionMode::None;
+  }
+  if (options.FillColor < 0 || options.FillColor > kLargestFillColor) {
+    options.FillColor = kDefaultFillColor;
   }
 }
 
@@ -79,6 +83,9 @@ void AppendPresetOptionField(std::string& out, const TPresetOptions& options,
                  },
                  [&](double TPresetOptions::*real) { util::AppendReal(out, options.*real); },
                  [&](bool TPresetOptions::*flag) { out += util::BoolToText(options.*flag); },
+                 [&](int32_t TPresetOptions::*integer) {
+                   util::AppendDecimal(out, options.*integer);
+                 },
              },
              field);
 }
@@ -93,6 +100,9 @@ void SetPresetOptionField(TPresetOptions& options, const PresetOptionField& fiel
                  },
                  [&](double TPresetOptions::*real) { options.*real = util::TextToFloat(text); },
                  [&](bool TPresetOptions::*flag) { options.*flag = util::TextToBool(text); },
+                 [&](int32_t TPresetOptions::*integer) {
+                   options.*integer = util::TextToInt(text);
+                 },
              },
              field);
 }

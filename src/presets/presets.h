@@ -40,7 +40,12 @@ enum class CapStyle : int32_t {
   None = 0,
   Line = 1,  // a segment joining the end points of the outermost drawn rows
   Arc = 2,   // a half circle through them, bulging away from the path
+  ConcentricArc = 3,  // pairs of rows joined from the outside in by half circles
 };
+
+// A light grey, as R + 256 G + 65536 B.
+inline constexpr int32_t kDefaultFillColor = 12632256;
+inline constexpr int32_t kLargestFillColor = 16777215;
 
 // What is drawn where the chains of chain mode meet.
 enum class JunctionMode : int32_t {
@@ -57,6 +62,8 @@ struct TPresetOptions {
   CapStyle StartCap = CapStyle::None;
   CapStyle EndCap = CapStyle::None;
   JunctionMode Junctions = JunctionMode::None;
+  bool Fill = false;  // the band between the outermost rows is filled with host solids
+  int32_t FillColor = kDefaultFillColor;  // R + 256 G + 65536 B; kept while Fill is off
 
   bool operator==(const TPresetOptions&) const = default;
 };
@@ -115,14 +122,15 @@ void AppendLineRowField(std::string& out, const TLineRow& row, const LineRowFiel
 // Sets the field from text (TextToBool, TextToFloat, TextToInt); no range rule is applied.
 void SetLineRowField(TLineRow& row, const LineRowField& field, std::string_view text);
 
-// A corner mode, cap style or junction mode outside its values becomes the default;
-// BaseRadius follows the Radius rule.
+// A corner mode, cap style or junction mode outside its values becomes the default, and so does
+// a fill colour outside 0..16777215; BaseRadius follows the Radius rule.
 void ApplyPresetOptionRules(TPresetOptions& options);
 
 // One option of a preset; the alternative says its kind: a choice, a real or a flag.
 using PresetOptionField =
     std::variant<CornerMode TPresetOptions::*, double TPresetOptions::*, bool TPresetOptions::*,
-                 CapStyle TPresetOptions::*, JunctionMode TPresetOptions::*>;
+                 CapStyle TPresetOptions::*, JunctionMode TPresetOptions::*,
+                 int32_t TPresetOptions::*>;
 
 // The five options in the order of the settings file.
 inline constexpr std::array<PresetOptionField, 5> kPresetOptionFields = {
@@ -133,6 +141,10 @@ inline constexpr std::array<PresetOptionField, 5> kPresetOptionFields = {
 // own after the five's, and the dialog on a second line.
 inline constexpr std::array<PresetOptionField, 1> kJunctionOptionFields = {
     &TPresetOptions::Junctions};
+
+// The fill, in a block after the junctions' block.
+inline constexpr std::array<PresetOptionField, 2> kFillOptionFields = {&TPresetOptions::Fill,
+                                                                       &TPresetOptions::FillColor};
 
 // Appends the option's text: a choice as its number, "1"/"0" for a flag, the general real
 // format.
