@@ -122,8 +122,9 @@ class Network {
       LineCut cut;
       cut.row = out.lines[l].row;
       cut.spacing = InDrawingUnits(cut.row->Spacing, cut.row->PaperSize, scale_);
-      // The caps, after the rows, close the band as its outer rows do.
-      cut.outer = l >= drawnRows_ || cut.spacing == lo_ || cut.spacing == hi_;
+      // The first caps line, after the rows, joins the outer rows and closes the band as they
+      // do; the caps lines of the pairs further in lie inside it as the inner rows do.
+      cut.outer = l == drawnRows_ || cut.spacing == lo_ || cut.spacing == hi_;
       for (const RowPiece& piece : out.lines[l].pieces) {
         const Curve curve = CurveOf(piece);
         cut.pieces.push_back({curve, kUncut, {Kept{0.0, curve.Length(), kUncut, kUncut, {}, {}}}});
@@ -275,7 +276,7 @@ class Network {
 
   const TLineTable& table_;
   double scale_, lo_, hi_, tolerance_;
-  std::size_t drawnRows_;  // the lines after them are the caps
+  std::size_t drawnRows_;  // the lines after them are the caps, the outermost pair's first
   std::vector<NetworkBand> bands_;
   std::vector<BandLines> drawn_;
   std::vector<std::vector<LineCut>> cuts_;  // per band and line

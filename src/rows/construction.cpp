@@ -19,7 +19,7 @@ MultiLine BuildMultiLine(const BasePath& path, const TLineTable& table, double s
   const std::vector<geometry::Side> turns =
       concentric ? BaseTurns(path) : std::vector<geometry::Side>{};
   const std::vector<FilletReach> reaches = FilletReaches(path);
-  OutermostRows outermost;
+  std::vector<CapRow> capRows;
   MultiLine lines;
 
   for (const TLineRow& row : table.Lines) {
@@ -27,7 +27,7 @@ MultiLine BuildMultiLine(const BasePath& path, const TLineTable& table, double s
     const double spacing = InDrawingUnits(row.Spacing, row.PaperSize, scale);
     DrawnLine& line = lines.emplace_back(DrawnLine{&row, {}});
     if (path.points.size() < 2) {
-      outermost.Consider(row, spacing, std::nullopt);
+      capRows.push_back({&row, spacing, std::nullopt});
       if (rowEnds != nullptr) rowEnds->push_back(std::nullopt);
       continue;  // nothing to draw but the attributes
     }
@@ -37,12 +37,10 @@ MultiLine BuildMultiLine(const BasePath& path, const TLineTable& table, double s
             ? ConcentricCornerRadii(turns, baseRadius, spacing)
             : CornerRadii(path.points.size(), InDrawingUnits(row.Radius, row.PaperSize, scale));
     const std::optional<RowEnds> ends = AppendOffsetRow(path, spacing, radii, reaches, line.pieces);
-    outermost.Consider(row, spacing, ends);
+    capRows.push_back({&row, spacing, ends});
     if (rowEnds != nullptr) rowEnds->push_back(ends);
   }
-  if (std::optional<DrawnLine> caps = BuildEndCaps(path, options, outermost)) {
-    lines.push_back(std::move(*caps));
-  }
+  for (DrawnLine& caps : BuildEndCaps(path, options, capRows)) lines.push_back(std::move(caps));
   return lines;
 }
 

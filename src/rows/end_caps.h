@@ -1,8 +1,10 @@
 // The caps that close the ends of an open multi-line: a segment or a half circle joining the
-// ends of the two outermost drawn rows.
+// ends of the two outermost drawn rows, and with concentric arc caps half circles joining the
+// rows inside them pair by pair.
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "path/base_path.h"
 #include "presets/presets.h"
@@ -10,23 +12,21 @@
 
 namespace tq58 {
 
-// The drawn rows with the largest and the smallest spacing (drawing units, after the
-// paper-size scaling) and their ends; of rows with equal spacing the first counts.
-struct OutermostRows {
-  const TLineRow* largest = nullptr;  // none before the first drawn row
-  double largestSpacing = 0.0;
-  double smallestSpacing = 0.0;
-  std::optional<RowEnds> largestEnds, smallestEnds;  // none for a row with nothing drawn
-
-  // Takes a drawn row into account, in row order.
-  void Consider(const TLineRow& row, double spacing, const std::optional<RowEnds>& ends);
+// A drawn row as the caps see it: its spacing (drawing units, after the paper-size scaling) and
+// its ends, none where it draws nothing.
+struct CapRow {
+  const TLineRow* row = nullptr;
+  double spacing = 0.0;
+  std::optional<RowEnds> ends;
 };
 
-// The preset's start and end caps joining the ends of the rows with the largest and the
-// smallest spacing, in the attributes of the first: none on a closed path, where the drawn
-// rows have fewer than two distinct spacings or one of those draws nothing, or where the preset
-// has no cap at either end.
-std::optional<DrawnLine> BuildEndCaps(const BasePath& path, const TPresetOptions& options,
-                                      const OutermostRows& rows);
+// The caps lines after the drawn rows (given in row order): none on a closed path, where the
+// rows have fewer than two distinct spacings, where a row with the largest or the smallest
+// spacing draws nothing, or where the preset has no cap at either end. Otherwise the first line
+// joins the rows with the largest and the smallest spacing, in the attributes of the first: the
+// start cap, then the end cap. An end with concentric arc caps closes each pair further in with
+// a half circle too, one line per pair, outermost first.
+std::vector<DrawnLine> BuildEndCaps(const BasePath& path, const TPresetOptions& options,
+                                    const std::vector<CapRow>& rows);
 
 }  // namespace tq58
