@@ -37,13 +37,21 @@ struct OptionsBlock {
 
 // In the order of the file. A block is written when some preset uses one of its options or of
 // a later block's, so that every block always starts on the same line.
-constexpr std::array<OptionsBlock, 2> kOptionsBlocks = {{
+constexpr std::array<OptionsBlock, 3> kOptionsBlocks = {{
     {"[tq58 presets v2]", kPresetOptionFields},
     {"[tq58 junctions v1]", kJunctionOptionFields},
+    {"[tq58 fill v1]", kFillOptionFields},
 }};
-static_assert(kSettingsLineCount + kOptionsBlocks[0].LineCount() == 1524);
-static_assert(kSettingsLineCount + kOptionsBlocks[0].LineCount() + kOptionsBlocks[1].LineCount() ==
-              1545);
+
+// The file's length when blocks 0 to `last` are written.
+constexpr std::size_t LinesThroughBlock(std::size_t last) {
+  std::size_t lines = kSettingsLineCount;
+  for (std::size_t b = 0; b <= last; ++b) lines += kOptionsBlocks[b].LineCount();
+  return lines;
+}
+static_assert(LinesThroughBlock(0) == 1524);
+static_assert(LinesThroughBlock(1) == 1545);
+static_assert(LinesThroughBlock(2) == 1586);
 
 using util::kLineBreak;
 

@@ -30,6 +30,9 @@ int OptionLine(int p, int f) { return kMarkerLine + 1 + 5 * (p - 1) + f; }
 // The same for the junctions of preset `p`, in the block after the options.
 constexpr int kJunctionMarkerLine = 1525;
 int JunctionLine(int p) { return kJunctionMarkerLine + p; }
+// The same for the fill (f = 0) and its colour (f = 1) of preset `p`, in the block after that.
+constexpr int kFillMarkerLine = 1546;
+int FillLine(int p, int f) { return kFillMarkerLine + 1 + 2 * (p - 1) + f; }
 
 void ExpectSameStore(const PresetStore& a, const PresetStore& b) {
   EXPECT_EQ(a.FormLeft, b.FormLeft);
@@ -68,9 +71,11 @@ PresetStore VariedStore() {
     options.Corners = static_cast<CornerMode>(p % 2);
     options.BaseRadius = p % 4 == 0 ? 0.0 : p * 1000.0 / 3.0;
     options.BaseRadiusPaperSize = p % 3 == 0;
-    options.StartCap = static_cast<CapStyle>(p % 3);
+    options.StartCap = static_cast<CapStyle>(p % 4);
     options.EndCap = static_cast<CapStyle>((p / 3) % 3);
     options.Junctions = static_cast<JunctionMode>((p / 2) % 2);
+    options.Fill = p % 4 < 2;
+    options.FillColor = p * 838861 % 16777216;  // from black to almost white
   }
   return store;
 }
@@ -343,7 +348,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(OptionsLoadCase{"Marked", kMarker, kEveryOptionText, kEveryOption},
                     OptionsLoadCase{"NoMarker", "", kEveryOptionText, {}},
                     OptionsLoadCase{"AnotherMarker", "[tq58 presets v3]", kEveryOptionText, {}},
-                    OptionsLoadCase{"OutOfRange", kMarker, {{0, "2"}, {3, "3"}, {4, "-1"}}, {}},
+                    OptionsLoadCase{"OutOfRange", kMarker, {{0, "2"}, {3, "4"}, {4, "-1"}}, {}},
                     OptionsLoadCase{"Unreadable", kMarker, {{0, "x"}, {1, "abc"}, {3, "1.5"}}, {}},
                     OptionsLoadCase{"NegativeRadiusReadsZero",
                                     kMarker,
@@ -379,6 +384,76 @@ TEST_F(SettingsFile, JunctionsFollowTheOptionsBlockEvenWithDefaultOptions) {
                            : line == JunctionLine(9)     ? "1"
                                                          : "0";
     EXPECT_EQ(lines[static_cast<std::size_t>(line - 1)], expected) << line;
+  }
+}
+
+// Fill alone writes the blocks before its own, with their defaults, so that the fill's block
+// always starts on line 1546.
+TEST_F(SettingsFile, FillFollowsTheJunctionsBlockEvenWithDefaultOptions) {
+  PresetStore store;
+  store.Preset(3).Options.Fill = true;
+  store.Preset(20).Options.FillColor = 255;
+  store.Preset(8).Options.FillColor = -5;  // the rule makes it the default
+  ASSERT_TRUE(SaveSettings(store, path_));
+  const std::vector<std::string> lines = Lines();
+  ASSERT_EQ(lines.size(), 1586u);
+  EXPECT_EQ(lines[kMarkerLine - 1], kMarker);
+  EXPECT_EQ(lines[kJunctionMarkerLine - 1], kJunctionMarker);
+  EXPECT_EQ(lines[kFillMarkerLine - 1], "[tq58 fill v1]");
+  for (int p = 1; p <= kPresetCount; ++p) {
+    EXPECT_EQ(lines[FillLine(p, 0) - 1], p == 3 ? "1" : "0") << p;
+    EXPECT_EQ(lines[FillLine(p, 1) - 1], p == 20 ? "255" : "12632256") << p;
+  }
+}
+
+// Files written before the fill existed load as they did, with the default fill, and an OK
+// that changes nothing writes them again byte for byte.
+TEST_F(SettingsFile, FilesWithoutTheFillBlockKeepTheirBytes) {
+  PresetStore rowsOnly = VariedStore();
+  for (TLineTable& preset : rowsOnly.Presets) preset.Options = {};
+  PresetStore withOptions = rowsOnly;
+  withOptions.Preset(2).Options.EndCap = CapStyle::Arc;
+  PresetStore withJunctions = withOptions;
+  withJunctions.Preset(5).Options.Junctions = JunctionMode::Clean;
+  const std::pair<PresetStore*, std::size_t> cases[] = {
+      {&rowsOnly, 1423}, {&withOptions, 1524}, {&withJunctions, 1545}};
+  for (const auto& [store, lineCount] : cases) {
+    ASSERT_TRUE(SaveSettings(*store, path_));
+    ASSERT_EQ(Lines().size(), lineCount);
+    const std::string saved = Bytes();
+    PresetStore loaded = Load();
+    ExpectSameStore(loaded, RoundedTo15Digits(*store));
+    ASSERT_TRUE(SaveSettings(loaded, path_));
+    EXPECT_EQ(Bytes(), saved) << lineCount << " lines";
+  }
+}
+
+// The fill's lines of preset 5 as text, and the options they give.
+TEST_F(SettingsFile, FillBlockIsReadWithinItsRules) {
+  const struct {
+    const char* marker;
+    const char* fill;
+    const char* color;
+    bool expectedFill;
+    int32_t expectedColor;
+  } cases[] = {
+      {"[tq58 fill v1]", "1", "255", true, 255},
+      {"[tq58 fill v1]", "TRUE", "0", true, 0},
+      {"[tq58 fill v1]", "0", "16777215", false, 16777215},
+      {"[tq58 fill v1]", "1", "16777216", true, kDefaultFillColor},
+      {"[tq58 fill v1]", "1", "-1", true, kDefaultFillColor},
+      {"[tq58 fill v2]", "1", "255", false, kDefaultFillColor},
+      {"", "1", "255", false, kDefaultFillColor},
+  };
+  for (const auto& c : cases) {
+    WriteFile(1586, {{kMarkerLine, kMarker},
+                     {kJunctionMarkerLine, kJunctionMarker},
+                     {kFillMarkerLine, c.marker},
+                     {FillLine(5, 0), c.fill},
+                     {FillLine(5, 1), c.color}});
+    const TPresetOptions options = Load().Preset(5).Options;
+    EXPECT_EQ(options.Fill, c.expectedFill) << c.marker << " " << c.fill << " " << c.color;
+    EXPECT_EQ(options.FillColor, c.expectedColor) << c.marker << " " << c.fill << " " << c.color;
   }
 }
 
