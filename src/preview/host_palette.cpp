@@ -22,6 +22,8 @@ constexpr std::array<const char*, 16> kSxfColors = {
 constexpr char kSxfUserColor[] = "#3050a0";
 constexpr char kUnknownColor[] = "#000000";
 constexpr char kHostEntityColor[] = "#a0a0a0";
+constexpr int32_t kSolidOwnColor = 10;  // the colour number that gives a solid its own RGB
+constexpr char kSolidFallbackColor[] = "#808080";
 
 constexpr double kDot = 1.5;    // pixels of a dot
 constexpr double kGap = 3.0;    // pixels between dashes and dots
@@ -52,6 +54,18 @@ std::string HostColorRgb(int32_t color) {
   if (color >= 101 && color <= 116) return kSxfColors[static_cast<std::size_t>(color - 101)];
   if (color >= 117 && color <= 356) return kSxfUserColor;
   return kUnknownColor;
+}
+
+std::string SolidColorRgb(int32_t color, int32_t rgb) {
+  if (color != kSolidOwnColor) return HostColorRgb(color);
+  if (rgb < 0 || rgb > 0xFFFFFF) return kSolidFallbackColor;
+  constexpr char kHex[] = "0123456789abcdef";
+  std::string out = "#";
+  for (const int32_t byte : {rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF}) {
+    out += kHex[byte >> 4];
+    out += kHex[byte & 0xF];
+  }
+  return out;
 }
 
 std::vector<double> HostDashPattern(int32_t lineType) {

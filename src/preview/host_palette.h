@@ -15,6 +15,10 @@ namespace tq58::preview {
 // any other number is drawn black.
 std::string HostColorRgb(int32_t color);
 
+// "#rrggbb" of a solid: with colour 10, the solid's own `rgb` (R + 256 G + 65536 B; a
+// middle grey when out of range), with any other colour the line colour's.
+std::string SolidColorRgb(int32_t color, int32_t rgb);
+
 // Dash pattern in screen pixels of a host line type: 2..9 the host's dotted and chain lines,
 // 16..19 their double-length forms, 32..45 the SXF line types; an empty pattern (solid) for
 // 1, 31, the random lines 11..15 and every other number.

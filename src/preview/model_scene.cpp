@@ -3,12 +3,14 @@
 
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "exchange/reader.h"
 #include "path/base_path.h"
 #include "preview/host_palette.h"
+#include "preview/solid_shapes.h"
 #include "util/host_limits.h"
 
 namespace tq58::preview {
@@ -22,6 +24,16 @@ constexpr char kIndicatedColor[] = "#e06000";
 constexpr char kBasePathColor[] = "#808080";
 constexpr double kIndicatedDotPx = 3.5;
 constexpr double kBlockDotPx = 3.0;
+constexpr double kSolidEdgePx = 1.0;
+
+// "sc" and "so" fields 1 to 7: centre, radius, flatness, tilt, start and sweep in radians
+// (the reader keeps those of "sc" under an arc's names, in the same order).
+SolidArc SolidArcOf(const TJwwEntSolidArc& s) {
+  return {{s.X, s.Y}, s.Radius, s.StartAngle, s.EndAngle, s.Flatness, s.Tilt};
+}
+SolidArc SolidArcOf(const TJwwEntSolidValues& s) {
+  return {{s.V[0], s.V[1]}, s.V[2], s.V[3], s.V[4], s.V[5], s.V[6]};
+}
 
 // Adds the shapes of one layer, each entity with the stroke its header asks for.
 class EntityAdder {
@@ -42,6 +54,23 @@ class EntityAdder {
     if (radius > 0.0 && flatness != 0.0) {
       Add(header, ArcShape{{x, y}, radius, start, end, flatness, tilt});
     }
+  }
+
+  // A solid in its own colour; a polygon filled. It has no outline: a hairline of its own
+  // colour only closes the seams that anti-aliasing leaves between neighbouring solids.
+  void AddSolid(const TEntityHeader& header, int32_t rgb, Shape shape, bool filled) {
+    Stroke stroke = HostEntityStroke();
+    if (layer_ != Layer::Host) {
+      stroke.color = SolidColorRgb(header.Color, rgb);
+      stroke.widthPx = kSolidEdgePx;
+      stroke.host = HostAttributes{header.Color, header.LineType, header.LineWidth};
+    }
+    stroke.filled = filled;
+    scene_.Add(layer_, std::move(shape), std::move(stroke));
+  }
+
+  void AddSolid(const TEntityHeader& header, int32_t rgb, std::optional<PolygonShape> polygon) {
+    if (polygon) AddSolid(header, rgb, std::move(*polygon), true);
   }
 
   // A text at its size in the drawing: the style's height is paper millimetres, scaled by
@@ -115,29 +144,39 @@ void AddEntities(const ExchangeModel& model, Layer layer, Scene& scene) {
         adder.Add(block.Header, TextShape{{block.X, block.Y}, block.Name}, true);
         break;
       }
-      case KindSolid2: {
-        const TJwwEntSolid2& solid = model.Solid2List.at(i);
-        adder.Add(solid.Header, SegmentShape{{solid.X1, solid.Y1}, {solid.X2, solid.Y2}});
+      case KindSolid2: {  // a line-shaped solid
+        const TJwwEntSolid2& s = model.Solid2List.at(i);
+        adder.AddSolid(s.Header, s.SolidColor, SegmentShape{{s.X1, s.Y1}, {s.X2, s.Y2}}, false);
         break;
       }
       case KindSolid3: {
         const TJwwEntSolid3& s = model.Solid3List.at(i);
-        adder.Add(s.Header, PolygonShape{{{s.X1, s.Y1}, {s.X2, s.Y2}, {s.X3, s.Y3}}}, true);
+        adder.AddSolid(s.Header, s.SolidColor,
+                       CornerPolygon({{s.X1, s.Y1}, {s.X2, s.Y2}, {s.X3, s.Y3}}));
         break;
       }
       case KindSolid4: {
         const TJwwEntSolid4& s = model.Solid4List.at(i);
-        adder.Add(s.Header, PolygonShape{{{s.X1, s.Y1}, {s.X2, s.Y2}, {s.X3, s.Y3}, {s.X4, s.Y4}}},
-                  true);
+        adder.AddSolid(s.Header, s.SolidColor,
+                       CornerPolygon({{s.X1, s.Y1}, {s.X2, s.Y2}, {s.X3, s.Y3}, {s.X4, s.Y4}}));
         break;
       }
-      case KindSc:
+      case KindSc: {
+        const TJwwEntSolidArc& s = model.ScList.at(i);
+        adder.AddSolid(s.Header, s.SolidColor, SolidArcPolygon(SolidArcOf(s), s.Code));
+        break;
+      }
+      case KindSo: {  // field 8 is the inner radius
+        const TJwwEntSolidValues& s = model.SoList.at(i);
+        adder.AddSolid(s.Header, s.SolidColor, RingSectorPolygon(SolidArcOf(s), s.V[7]));
+        break;
+      }
       case KindSe: {
-        const TJwwEntSolidArc& s = (item.Kind == KindSc ? model.ScList : model.SeList).at(i);
+        const TJwwEntSolidArc& s = model.SeList.at(i);
         adder.AddArc(s.Header, s.X, s.Y, s.Radius, s.StartAngle, s.EndAngle, s.Flatness, s.Tilt);
         break;
       }
-      default:  // "so" and "sg": no outline of their own
+      default:  // "sg": not drawn
         break;
     }
   }

@@ -12,8 +12,8 @@
 namespace tq58::preview {
 
 // Adds every entity of `model` to `layer`: in the host's grey for Layer::Host, otherwise in
-// the colour, line type and width that the entity carries. Ring and band solids ("so", "sg")
-// have no outline of their own and are left out.
+// the colour, line type and width that the entity carries. Solids ("sl", "sc", "so") are
+// filled polygons in their solid colour, those without area left out; "sg" is left out.
 void AddEntities(const exchange::ExchangeModel& model, Layer layer, Scene& scene);
 
 // Adds the commands of `lines` (as a run writes them back) as the host reads and draws them:

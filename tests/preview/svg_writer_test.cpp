@@ -70,6 +70,15 @@ TEST(SvgWriter, AFullTurnIsAWholeEllipse) {
       << svg;
 }
 
+// Solids are opaque, as the host fills them, so nothing below shows through.
+TEST(SvgWriter, FilledPolygonsAreOpaqueInTheirStrokeColour) {
+  Scene scene = OneShape(PolygonShape{{{0, 0}, {10, 0}, {0, 10}}});
+  scene.commands.front().stroke.filled = true;
+  const std::string polygon = Between(RenderSvg(scene), "<polygon points=\"0,0 10,0 0,-10\"", "/>");
+  EXPECT_NE(polygon.find(" fill=\"#ff0000\""), std::string::npos) << polygon;
+  EXPECT_EQ(polygon.find("opacity"), std::string::npos) << polygon;
+}
+
 TEST(SvgWriter, TextsAreEscapedAndControlCharactersDropped) {
   Scene scene = OneShape(TextShape{{0, 0}, "a<b>&\"c'\x01", 2.5});
   scene.title = "x&y";

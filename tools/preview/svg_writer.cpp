@@ -19,7 +19,6 @@ constexpr double kTitleBandPx = 28.0;
 constexpr double kTitleFontPx = 16.0;
 constexpr double kLabelFontPx = 12.0;
 constexpr double kLabelOffsetPx = 5.0;
-constexpr double kFillOpacity = 0.35;
 constexpr char kFontFamily[] = "IPAGothic, 'MS Gothic', sans-serif";
 constexpr int kDigits = 10;  // significant digits of a number: far finer than a pixel
 // Values below this share of a pixel are rounding noise (cos 90 degrees is 6E-17, not 0).
@@ -112,9 +111,7 @@ class SvgBuilder {
       for (std::size_t i = 0; i < s.dashPx.size(); ++i) a += (i ? " " : "") + Num(Px(s.dashPx[i]));
       a += "\"";
     }
-    if (s.filled) {
-      a += " fill=\"" + s.color + "\" fill-opacity=\"" + FormatNumber(kFillOpacity) + "\"";
-    }
+    if (s.filled) a += " fill=\"" + s.color + "\"";  // opaque, as the host fills solids
     if (s.host) {
       a += " data-lc=\"" + std::to_string(s.host->color) + "\" data-lt=\"" +
            std::to_string(s.host->lineType) + "\" data-lw=\"" + std::to_string(s.host->width) +
