@@ -16,8 +16,13 @@ using util::WideToShiftJis;
 
 ScreenRect ToScreenRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
-BOOL CALLBACK CollectMonitor(HMONITOR, HDC, LPRECT rect, LPARAM list) {
-  reinterpret_cast<std::vector<ScreenRect>*>(list)->push_back(ToScreenRect(*rect));
+BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT rect, LPARAM list) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  // A monitor without its information is taken as all work area.
+  const RECT work = GetMonitorInfoW(monitor, &info) ? info.rcWork : *rect;
+  reinterpret_cast<std::vector<MonitorArea>*>(list)->push_back(
+      {ToScreenRect(*rect), ToScreenRect(work)});
   return TRUE;
 }
 
@@ -122,11 +127,11 @@ void NativeFormWindow::MoveTo(int left, int top) {
   ClientToScreen(hwnd_, &clientOrigin);
   // Everything above the client area: the border and the caption.
   const int titleBarHeight = clientOrigin.y - window.top;
-  std::vector<ScreenRect> monitors;
+  std::vector<MonitorArea> monitors;
   EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
-  const ScreenPoint placed = PositionWithVisibleTitleBar({left, top}, window.right - window.left,
-                                                         window.bottom - window.top, titleBarHeight,
-                                                         monitors, PrimaryWorkArea());
+  const ScreenPoint placed =
+      OpeningPosition({left, top}, window.right - window.left, window.bottom - window.top,
+                      titleBarHeight, monitors, PrimaryWorkArea());
   SetWindowPos(hwnd_, nullptr, placed.Left, placed.Top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

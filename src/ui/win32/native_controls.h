@@ -81,8 +81,8 @@ class NativeMemo : public Memo {
   HWND hwnd_;
 };
 
-// The dialog's top-level window. Moving it keeps its title bar on a monitor; its messages
-// are message boxes that it owns.
+// The dialog's top-level window. Moving it keeps its title bar on a monitor and its bottom
+// above the task bar; its messages are message boxes that it owns.
 class NativeFormWindow : public FormWindow {
  public:
   explicit NativeFormWindow(HWND hwnd) : hwnd_(hwnd) {}
