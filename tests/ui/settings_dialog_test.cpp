@@ -94,12 +94,14 @@ TEST_F(SettingsDialogTest, HelpTextHasItsLinesSeparatedByCrLf) {
   EXPECT_EQ(kHelpTextLines[18], Sjis("◆角の丸め「線ごとのＲ」"));
   EXPECT_EQ(kHelpTextLines[20], Sjis("◆「同心円」は全線の角を"));
   EXPECT_EQ(kHelpTextLines[29], Sjis("◆始端・終端：開いた線の"));
-  EXPECT_EQ(kHelpTextLines[33], Sjis("◆交差部「整える」は"));
-  EXPECT_EQ(kHelpTextLines[36], Sjis("◆角の丸め・始端・終端・"));
-  EXPECT_EQ(kHelpTextLines[38], Sjis("　タブごとの設定です"));
-  EXPECT_EQ(kHelpTextLines[39], Sjis("　"));
-  EXPECT_EQ(kHelpTextLines[45], Sjis("　Jw_cadのインストール・"));
-  EXPECT_EQ(kHelpTextLines[48], Sjis("　場合があります。"));
+  EXPECT_EQ(kHelpTextLines[33], Sjis("　「同心円弧」は外側から"));
+  EXPECT_EQ(kHelpTextLines[36], Sjis("◆交差部「整える」は"));
+  EXPECT_EQ(kHelpTextLines[39], Sjis("◆塗り：チェックすると"));
+  EXPECT_EQ(kHelpTextLines[44], Sjis("◆角の丸め・始端・終端・"));
+  EXPECT_EQ(kHelpTextLines[45], Sjis("　交差部・塗りも"));
+  EXPECT_EQ(kHelpTextLines[47], Sjis("　"));
+  EXPECT_EQ(kHelpTextLines[53], Sjis("　Jw_cadのインストール・"));
+  EXPECT_EQ(kHelpTextLines[56], Sjis("　場合があります。"));
 }
 
 TEST_F(SettingsDialogTest, OpensOnTheStoredTabAndPositionWithoutTouchingOtherPresets) {
