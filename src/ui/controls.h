@@ -2,6 +2,8 @@
 // native Win32 controls, one in memory for tests. Texts cross it as Shift-JIS bytes.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -49,6 +51,14 @@ class ComboBox {
   virtual void SetText(std::string_view text) = 0;
 };
 
+// A small area painted in one colour, R + 256 G + 65536 B (0..16777215), as the fill's sample.
+class ColorSwatch {
+ public:
+  virtual ~ColorSwatch() = default;
+  virtual int32_t Color() const = 0;
+  virtual void SetColor(int32_t color) = 0;
+};
+
 // A strip of tabs over one shared page area; tab indexes count from 0.
 class TabStrip {
  public:
@@ -79,7 +89,7 @@ struct UserMessage {
 };
 
 // The window itself: its outer top-left corner on the screen, in pixels, closing it, and the
-// message boxes it owns.
+// message boxes and colour chooser it owns.
 class FormWindow {
  public:
   virtual ~FormWindow() = default;
@@ -93,6 +103,9 @@ class FormWindow {
   virtual void ShowWarning(const UserMessage& message) = 0;
   // Asks `message` as a question with a warning sign, "no" preselected; true for "yes".
   virtual bool AskYesNo(const UserMessage& message) = 0;
+  // Opens the system's colour chooser in front of the window at `initial` (R + 256 G + 65536 B)
+  // and returns when the user has closed it: the colour chosen, or none when cancelled.
+  virtual std::optional<int32_t> PickColor(int32_t initial) = 0;
 };
 
 }  // namespace tq58::ui

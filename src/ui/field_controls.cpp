@@ -1,4 +1,4 @@
-// The text form of a field, read from and shown in the four kinds of field control.
+// The text form of a field, read from and shown in the five kinds of field control.
 #include "ui/field_controls.h"
 
 #include "util/overloaded.h"
@@ -15,6 +15,7 @@ std::string ControlText(const FieldControl& control) {
           [](EditBox* edit) { return edit->Text(); },
           [](ComboBox* list) { return list->Text(); },
           [](SelectedEntry entry) { return std::to_string(entry.list->SelectedIndex()); },
+          [](ColorSwatch* swatch) { return std::to_string(swatch->Color()); },
       },
       control);
 }
@@ -29,6 +30,7 @@ void ShowControlText(const FieldControl& control, std::string_view text) {
                    const bool listed = index >= 0 && index < entry.list->ItemCount();
                    entry.list->SetSelectedIndex(listed ? index : -1);
                  },
+                 [&](ColorSwatch* swatch) { swatch->SetColor(util::TextToInt(text)); },
              },
              control);
 }

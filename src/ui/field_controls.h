@@ -1,5 +1,6 @@
 // A control that holds one field of a preset in its text form: a check box as "1" or "0", an
-// edit box or an editable list as its text, a choice list as the index of its selected entry.
+// edit box or an editable list as its text, a choice list as the index of its selected entry,
+// a colour swatch as its colour in decimal.
 // Binding a table of fields to controls is then one loop in each direction.
 #pragma once
 
@@ -18,7 +19,7 @@ struct SelectedEntry {
   ComboBox* list;
 };
 
-using FieldControl = std::variant<CheckBox*, EditBox*, ComboBox*, SelectedEntry>;
+using FieldControl = std::variant<CheckBox*, EditBox*, ComboBox*, SelectedEntry, ColorSwatch*>;
 
 // The field's text as the control holds it; an unselected choice list gives "-1".
 std::string ControlText(const FieldControl& control);

@@ -13,9 +13,9 @@ namespace {
 // "線ごとのＲ", "同心円": CornerMode 0 and 1.
 constexpr std::array<std::string_view, 2> kCornerModeEntries = {
     "\x90\xFC\x82\xB2\x82\xC6\x82\xCC\x82\x71", "\x93\xAF\x90\x53\x89\x7E"};
-// "なし", "直線", "円弧": CapStyle 0, 1 and 2.
-constexpr std::array<std::string_view, 3> kCapEntries = {"\x82\xC8\x82\xB5", "\x92\xBC\x90\xFC",
-                                                         "\x89\x7E\x8C\xCA"};
+// "なし", "直線", "円弧", "同心円弧": CapStyle 0 to 3.
+constexpr std::array<std::string_view, 4> kCapEntries = {
+    "\x82\xC8\x82\xB5", "\x92\xBC\x90\xFC", "\x89\x7E\x8C\xCA", "\x93\xAF\x90\x53\x89\x7E\x8C\xCA"};
 // "重ねる", "整える": JunctionMode 0 and 1.
 constexpr std::array<std::string_view, 2> kJunctionEntries = {"\x8F\x64\x82\xCB\x82\xE9",
                                                               "\x90\xAE\x82\xA6\x82\xE9"};
@@ -40,6 +40,12 @@ std::array<FieldControl, kJunctionOptionFields.size()> JunctionControls(
   return {SelectedEntry{&controls.JunctionList}};
 }
 
+// The fill's controls in the order of kFillOptionFields.
+std::array<FieldControl, kFillOptionFields.size()> FillControls(
+    const PresetOptionControls& controls) {
+  return {&controls.FillBox, &controls.FillColorSwatch};
+}
+
 }  // namespace
 
 void FillPresetOptionLists(const PresetOptionControls& controls) {
@@ -55,6 +61,7 @@ TPresetOptions ReadPresetOptions(const PresetOptionControls& controls) {
   ReadFieldControls(options, kPresetOptionFields, OptionControls(controls), SetPresetOptionField);
   ReadFieldControls(options, kJunctionOptionFields, JunctionControls(controls),
                     SetPresetOptionField);
+  ReadFieldControls(options, kFillOptionFields, FillControls(controls), SetPresetOptionField);
   // An unselected list reads as -1, which the rules turn into the default.
   ApplyPresetOptionRules(options);
   return options;
@@ -65,6 +72,7 @@ void ShowPresetOptions(const TPresetOptions& options, const PresetOptionControls
                     AppendPresetOptionField);
   ShowFieldControls(options, kJunctionOptionFields, JunctionControls(controls),
                     AppendPresetOptionField);
+  ShowFieldControls(options, kFillOptionFields, FillControls(controls), AppendPresetOptionField);
 }
 
 void GreyUnusedRadii(const PresetOptionControls& controls,

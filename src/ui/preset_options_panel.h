@@ -1,6 +1,6 @@
 // The controls below the tab strip with which the options of the preset on display are edited:
-// corner mode, base radius with its paper-size box, and the cap at each end; on a second line,
-// the junctions.
+// corner mode, base radius with its paper-size box, and the fill with its colour; on a second
+// line, the cap at each end and the junctions.
 #pragma once
 
 #include <span>
@@ -20,6 +20,8 @@ struct PresetOptionControls {
   ComboBox& StartCapList;         // StartCap: the selected entry, choice only
   ComboBox& EndCapList;           // EndCap: the selected entry, choice only
   ComboBox& JunctionList;         // Junctions: the selected entry, choice only
+  CheckBox& FillBox;              // Fill
+  ColorSwatch& FillColorSwatch;   // FillColor, which a button beside it lets the user choose
 };
 
 // Fills the four lists afresh (never appending to old entries) and shows the default options.

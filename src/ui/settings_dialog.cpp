@@ -86,6 +86,14 @@ void TForm1::CornerModeListChange() {
   RedrawPreview();
 }
 
+void TForm1::FillColorButtonClick() {
+  ColorSwatch& swatch = controls_.Options.FillColorSwatch;
+  const std::optional<int32_t> chosen = controls_.Form.PickColor(swatch.Color());
+  if (!chosen) return;
+  swatch.SetColor(*chosen);
+  RedrawPreview();
+}
+
 void TForm1::PageEdited() {
   if (!fillingControls_) RedrawPreview();
 }

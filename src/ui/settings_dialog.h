@@ -61,6 +61,11 @@ class TForm1 {
   // draws the page anew, at once.
   void CornerModeListChange();
 
+  // The fill colour's button: opens the colour chooser at the colour in the swatch; a colour
+  // chosen goes into the swatch and the preview at once, and cancelling changes nothing. The
+  // fill box is left as it is: a colour may be chosen before the fill is ticked.
+  void FillColorButtonClick();
+
   // After the user changed any value of the page (typed, ticked or chose): draws the page as
   // the controls hold it now, without storing it. Ignored while the program itself fills the
   // controls, before the first page is shown and within ShowPage.

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -86,6 +88,15 @@ class MemoryComboBox : public ComboBox {
   std::string text_;
 };
 
+class MemoryColorSwatch : public ColorSwatch {
+ public:
+  int32_t Color() const override { return color_; }
+  void SetColor(int32_t color) override { color_ = color; }
+
+ private:
+  int32_t color_ = 0;
+};
+
 class MemoryTabStrip : public TabStrip {
  public:
   int TabIndex() const override { return index_; }
@@ -127,10 +138,23 @@ class MemoryFormWindow : public FormWindow {
     answers.pop_front();
     return answer;
   }
+  // Takes the next of `colorAnswers`; a colour chooser nobody expected fails the test.
+  std::optional<int32_t> PickColor(int32_t initial) override {
+    colorsShownFirst.push_back(initial);
+    if (colorAnswers.empty()) {
+      ADD_FAILURE() << "unexpected colour chooser";
+      return std::nullopt;
+    }
+    const std::optional<int32_t> answer = colorAnswers.front();
+    colorAnswers.pop_front();
+    return answer;
+  }
 
-  std::vector<UserMessage> warnings;   // every warning shown, in order
-  std::vector<UserMessage> questions;  // every question asked, in order
-  std::deque<bool> answers;            // what the user answers to the coming questions
+  std::vector<UserMessage> warnings;                // every warning shown, in order
+  std::vector<UserMessage> questions;               // every question asked, in order
+  std::deque<bool> answers;                         // what the user answers to the coming questions
+  std::vector<int32_t> colorsShownFirst;            // the colour each chooser opened at, in order
+  std::deque<std::optional<int32_t>> colorAnswers;  // the colours chosen, none for cancel
 
  private:
   int left_ = 202;  // the position the window is designed at
@@ -166,6 +190,8 @@ struct MemoryOptions {
   MemoryComboBox StartCapList{false};
   MemoryComboBox EndCapList{false};
   MemoryComboBox JunctionList{false};
+  MemoryCheckBox FillBox;
+  MemoryColorSwatch FillColorSwatch;
 };
 
 // Every control of the dialog, and the user's tab change and choice of corner mode with their
@@ -189,7 +215,7 @@ class MemoryDialog {
             std::span<TFrame2, kRowsPerPreset>(frames_.data(), kRowsPerPreset),
             {options.CornerModeList, options.BaseRadiusLabel, options.BaseRadiusEdit,
              options.BaseRadiusPaperSize, options.StartCapList, options.EndCapList,
-             options.JunctionList},
+             options.JunctionList, options.FillBox, options.FillColorSwatch},
             preview};
   }
 

@@ -212,8 +212,9 @@ void ExpectLiveRadiiOf(const MemoryDialog& view, CornerMode mode) {
 TEST_F(SettingsDialogTest, OptionsAreThePresetsAndTheCornerModeGreysAtOnce) {
   PresetStore stored;
   stored.CurrentPreset = 2;
-  stored.Preset(2).Options = {CornerMode::Concentric, 6000, true, CapStyle::Arc, CapStyle::Line};
-  stored.Preset(2).Options.Junctions = JunctionMode::Clean;
+  stored.Preset(2).Options = {
+      CornerMode::Concentric, 6000, true, CapStyle::Arc, CapStyle::ConcentricArc,
+      JunctionMode::Clean,    true, 255};
   StoreFile(stored);
 
   TForm1& dialog = Open();
@@ -222,8 +223,10 @@ TEST_F(SettingsDialogTest, OptionsAreThePresetsAndTheCornerModeGreysAtOnce) {
   EXPECT_EQ(options.BaseRadiusEdit.Text(), "6000");
   EXPECT_TRUE(options.BaseRadiusPaperSize.Checked());
   EXPECT_EQ(options.StartCapList.Text(), Sjis("円弧"));
-  EXPECT_EQ(options.EndCapList.Text(), Sjis("直線"));
+  EXPECT_EQ(options.EndCapList.Text(), Sjis("同心円弧"));
   EXPECT_EQ(options.JunctionList.Text(), Sjis("整える"));
+  EXPECT_TRUE(options.FillBox.Checked());
+  EXPECT_EQ(options.FillColorSwatch.Color(), 255);
   ExpectLiveRadiiOf(View(), CornerMode::Concentric);
 
   View().UserSelectsTab(dialog, 0);
@@ -232,6 +235,8 @@ TEST_F(SettingsDialogTest, OptionsAreThePresetsAndTheCornerModeGreysAtOnce) {
   EXPECT_FALSE(options.BaseRadiusPaperSize.Checked());
   EXPECT_EQ(options.EndCapList.Text(), Sjis("なし"));
   EXPECT_EQ(options.JunctionList.Text(), Sjis("重ねる"));
+  EXPECT_FALSE(options.FillBox.Checked());
+  EXPECT_EQ(options.FillColorSwatch.Color(), kDefaultFillColor);
   ExpectLiveRadiiOf(View(), CornerMode::PerRow);
   View().UserSelectsCornerMode(dialog, 1);
   ExpectLiveRadiiOf(View(), CornerMode::Concentric);
@@ -269,6 +274,42 @@ TEST_F(SettingsDialogTest, OkStoresTheOptionsChosenUnderTheirRulesAndTheGreyedRa
             (TPresetOptions{CornerMode::Concentric, 7.5, true, CapStyle::Arc, CapStyle::Line,
                             JunctionMode::Clean}));
   EXPECT_EQ(saved.Preset(1).Lines[1].Radius, 4.0);
+}
+
+// The colour button opens the chooser at the swatch's colour; a choice reaches the swatch and
+// the preview at once and is kept with the fill box off, cancelling changes nothing.
+TEST_F(SettingsDialogTest, FillColorIsChosenApartFromTheFillBox) {
+  TForm1& dialog = Open();
+  MemoryDialog& view = View();
+  auto& form = view.form;
+  form.colorAnswers = {std::nullopt, 0x00FF00, 0x0000FF};
+  const std::size_t drawn = view.preview.shown.size();
+  dialog.FillColorButtonClick();
+  EXPECT_EQ(view.options.FillColorSwatch.Color(), kDefaultFillColor);
+  EXPECT_EQ(view.preview.shown.size(), drawn) << "drawn anew after a cancel";
+  dialog.FillColorButtonClick();
+  EXPECT_EQ(view.options.FillColorSwatch.Color(), 0x00FF00);
+  EXPECT_EQ(view.preview.shown.size(), drawn + 1);
+  EXPECT_FALSE(view.options.FillBox.Checked());
+
+  view.UserSelectsTab(dialog, 1);
+  view.options.FillBox.SetChecked(true);
+  dialog.FillColorButtonClick();
+  view.options.EndCapList.SetSelectedIndex(3);
+  view.UserSelectsTab(dialog, 0);
+  EXPECT_EQ(view.options.FillColorSwatch.Color(), 0x00FF00) << "not kept on the tab";
+  form.colorAnswers = {std::nullopt};
+  dialog.FillColorButtonClick();
+  EXPECT_EQ(form.colorsShownFirst, (std::vector<int32_t>{kDefaultFillColor, kDefaultFillColor,
+                                                         kDefaultFillColor, 0x00FF00}));
+  dialog.Button1Click();
+
+  const PresetStore saved = LoadFile();
+  EXPECT_FALSE(saved.Preset(1).Options.Fill);
+  EXPECT_EQ(saved.Preset(1).Options.FillColor, 0x00FF00);
+  EXPECT_TRUE(saved.Preset(2).Options.Fill);
+  EXPECT_EQ(saved.Preset(2).Options.FillColor, 0x0000FF);
+  EXPECT_EQ(saved.Preset(2).Options.EndCap, CapStyle::ConcentricArc);
 }
 
 TEST_F(SettingsDialogTest, OkOnTabSevenStoresPresetPositionAndPage) {
@@ -387,6 +428,8 @@ TEST_P(OkWithoutEditsTest, RewritesTheSameFile) {
     stored.Preset(20).Options = {CornerMode::Concentric, 1e-7, true, CapStyle::Arc, CapStyle::Line};
     stored.Preset(5).Options = {CornerMode::PerRow, 2.5, false, CapStyle::None, CapStyle::Arc};
     stored.Preset(7).Options.Junctions = JunctionMode::Clean;
+    stored.Preset(9).Options.Fill = true;
+    stored.Preset(5).Options.FillColor = 1234567;
   }
   StoreFile(stored);
   const std::string before = ReadBytes(settingsFile_);

@@ -8,6 +8,7 @@
 #include <cwchar>
 
 #include "presets/presets.h"
+#include "ui/win32/color_swatch.h"
 #include "ui/win32/dialog_layout.h"
 #include "ui/win32/preview_area.h"
 #include "ui/win32/scoped_handles.h"
@@ -51,6 +52,8 @@ NativeKind NativeKindOf(ControlKind kind) {
       return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0};
     case ControlKind::PreviewArea:
       return {kPreviewAreaClass, 0, WS_EX_CLIENTEDGE};
+    case ControlKind::ColorSwatch:
+      return {kColorSwatchClass, 0, WS_EX_CLIENTEDGE};
   }
   return {L"STATIC", 0, 0};
 }

@@ -13,6 +13,12 @@ namespace {
 
 bool KeyIsDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
+bool IsPushButton(HWND control) {
+  if (control == nullptr || !HasClass(control, L"Button")) return false;
+  const auto type = static_cast<DWORD>(GetWindowLongPtrW(control, GWL_STYLE)) & BS_TYPEMASK;
+  return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+}
+
 // Focuses `control`; as in every dialog, an edit field reached by the keyboard has its text
 // selected for retyping.
 void FocusControl(HWND control) {
@@ -50,7 +56,8 @@ bool DialogKeyboard::PreTranslate(const MSG& message) {
       return true;
     case VK_RETURN:
       if (IsDroppedList(focused)) return false;  // Enter picks the entry and closes the list
-      Press(focused == cancel_ ? cancel_ : ok_);
+      // As in every dialog, Enter presses the push button that has the focus, else OK.
+      Press(IsPushButton(focused) ? focused : ok_);
       return true;
     case VK_ESCAPE:
       if (IsDroppedList(focused)) return false;  // Esc closes the open list first

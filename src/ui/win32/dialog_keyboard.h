@@ -1,5 +1,6 @@
 // The dialog's keyboard: Tab and Shift+Tab in the layout's tab order, Ctrl+Tab through the
-// preset tabs, Enter for the default button, Esc for cancel, and the Alt keys of the captions.
+// preset tabs, Enter for the focused push button or else the default one, Esc for cancel, and the
+// Alt keys of the captions.
 #pragma once
 
 #include <windows.h>

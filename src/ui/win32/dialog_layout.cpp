@@ -51,16 +51,18 @@ constexpr std::array<ControlPlacement, kWindowControlCount> kWindowControls = {{
 }};
 
 // The options of the preset on display, in two lines below the tab strip and the buttons; in
-// tab order after the rows, as they follow them on the screen.
+// tab order after the rows, as they follow them on the screen. The second line's controls stand
+// under the first line's, column by column.
 constexpr int kOptionsTop = 312;
 constexpr int kOptionsLabelTop = kOptionsTop + 4;  // text level with the boxes' text
 constexpr int kSecondLineTop = kOptionsTop + 28;
 constexpr int kSecondLineLabelTop = kSecondLineTop + 4;
-constexpr int kOptionControlCount = 11;
+constexpr int kCapListWidth = 84;  // wide enough for 「同心円弧」
+constexpr int kOptionControlCount = 14;
 
 // Below the options, as wide as the tab strip and the buttons together.
 constexpr ControlPlacement kPreviewPlacement = {
-    ControlKind::PreviewArea, kPreviewArea, nullptr, 4, 372, 581, 150, false};
+    ControlKind::PreviewArea, kPreviewArea, nullptr, 4, 372, 581, 300, false};
 static_assert(kPreviewPlacement.top + kPreviewPlacement.height + 4 == kClientHeight);
 
 constexpr std::array<ControlPlacement, kOptionControlCount> kOptionControls = {{
@@ -69,13 +71,15 @@ constexpr std::array<ControlPlacement, kOptionControlCount> kOptionControls = {{
     {ControlKind::KeyLabel, kBaseRadiusLabel, L"基準Ｒ(&R)", 179, kOptionsLabelTop, 63, 13, false},
     {ControlKind::NumberEdit, kBaseRadiusEdit, nullptr, 243, kOptionsTop, 49, 21, true},
     {ControlKind::CheckBox, kBaseRadiusPaperSize, L"図寸(&Z)", 297, kOptionsTop + 2, 66, 17, true},
-    {ControlKind::KeyLabel, kStartCapLabel, L"始端(&S)", 369, kOptionsLabelTop, 49, 13, false},
-    {ControlKind::ChoiceList, kStartCapList, nullptr, 419, kOptionsTop, 55, 21, true},
-    {ControlKind::KeyLabel, kEndCapLabel, L"終端(&E)", 480, kOptionsLabelTop, 49, 13, false},
-    {ControlKind::ChoiceList, kEndCapList, nullptr, 530, kOptionsTop, 55, 21, true},
-    // The second line: its list under the corner mode's.
-    {ControlKind::KeyLabel, kJunctionLabel, L"交差部(&J)", 4, kSecondLineLabelTop, 63, 13, false},
-    {ControlKind::ChoiceList, kJunctionList, nullptr, 82, kSecondLineTop, 92, 21, true},
+    {ControlKind::CheckBox, kFillBox, L"塗り(&F)", 369, kOptionsTop + 2, 66, 17, true},
+    {ControlKind::Button, kFillColorButton, L"塗り色(&C)...", 440, kOptionsTop, 91, 21, true},
+    {ControlKind::ColorSwatch, kFillColorSwatch, nullptr, 536, kOptionsTop, 49, 21, false},
+    {ControlKind::KeyLabel, kStartCapLabel, L"始端(&S)", 4, kSecondLineLabelTop, 77, 13, false},
+    {ControlKind::ChoiceList, kStartCapList, nullptr, 82, kSecondLineTop, kCapListWidth, 21, true},
+    {ControlKind::KeyLabel, kEndCapLabel, L"終端(&E)", 179, kSecondLineLabelTop, 63, 13, false},
+    {ControlKind::ChoiceList, kEndCapList, nullptr, 243, kSecondLineTop, kCapListWidth, 21, true},
+    {ControlKind::KeyLabel, kJunctionLabel, L"交差部(&J)", 369, kSecondLineLabelTop, 63, 13, false},
+    {ControlKind::ChoiceList, kJunctionList, nullptr, 433, kSecondLineTop, 92, 21, true},
 }};
 
 constexpr int kControlCount =

@@ -10,8 +10,9 @@ namespace tq58::ui::win32 {
 
 inline constexpr int kClientWidth = 589;
 // 312 for the tab strip and the buttons, two lines of 28 for the options below them, and the
-// preview area of 150 below that with a margin of 4 above and below.
-inline constexpr int kClientHeight = 526;
+// preview area of 300 below that with a margin of 4 above and below: with its title bar and
+// borders the window still fits a screen of 768 pixels less a task bar.
+inline constexpr int kClientHeight = 676;
 inline constexpr int kFontHeight = 13;          // character height in pixels
 inline constexpr int kListItemHeight = 13;      // entries of the row lists
 inline constexpr int kDroppedListHeight = 220;  // a row list opened for choosing
@@ -31,6 +32,7 @@ enum class ControlKind {
   ChoiceList,    // drop-down list, choice only, input method off
   EditableList,  // drop-down list with an edit field, input method off
   PreviewArea,   // draws the page on display; takes no input
+  ColorSwatch,   // shows a colour; takes no input
 };
 
 // Control ids; a row's controls are kFirstRowId + 10 * (row - 1) + column (0..6).
@@ -55,6 +57,9 @@ enum ControlId : int {
   kEndCapList,
   kJunctionLabel,
   kJunctionList,
+  kFillBox,
+  kFillColorButton,
+  kFillColorSwatch,
   kPreviewArea,
   kFirstRowId = 200,
 };

@@ -2,6 +2,8 @@
 #include "ui/win32/native_controls.h"
 
 #include <commctrl.h>
+// Not in windows.h with WIN32_LEAN_AND_MEAN; -mwindows links its library.
+#include <commdlg.h>
 
 #include <vector>
 
@@ -13,6 +15,8 @@ namespace {
 
 using util::ShiftJisToWide;
 using util::WideToShiftJis;
+
+constexpr COLORREF kUnusedCustomColor = RGB(255, 255, 255);  // as Windows shows an empty one
 
 ScreenRect ToScreenRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
@@ -108,6 +112,10 @@ void NativeMemo::SetText(std::string_view text) {
   SetWindowTextW(hwnd_, ShiftJisToWide(text).c_str());
 }
 
+NativeFormWindow::NativeFormWindow(HWND hwnd) : hwnd_(hwnd) {
+  customColors_.fill(kUnusedCustomColor);
+}
+
 int NativeFormWindow::Left() const {
   RECT rect{};
   GetWindowRect(hwnd_, &rect);
@@ -148,6 +156,18 @@ bool NativeFormWindow::AskYesNo(const UserMessage& message) {
   return MessageBoxW(hwnd_, ShiftJisToWide(message.Text).c_str(),
                      ShiftJisToWide(message.Caption).c_str(),
                      MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+}
+
+std::optional<int32_t> NativeFormWindow::PickColor(int32_t initial) {
+  CHOOSECOLORW chooser{};
+  chooser.lStructSize = sizeof chooser;
+  chooser.hwndOwner = hwnd_;
+  // R + 256 G + 65536 B is a COLORREF as it stands.
+  chooser.rgbResult = static_cast<COLORREF>(initial) & 0xFFFFFF;
+  chooser.lpCustColors = customColors_.data();
+  chooser.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
+  if (!ChooseColorW(&chooser)) return std::nullopt;
+  return static_cast<int32_t>(chooser.rgbResult & 0xFFFFFF);
 }
 
 }  // namespace tq58::ui::win32

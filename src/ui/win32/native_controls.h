@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <string>
 
 #include "ui/controls.h"
@@ -82,19 +83,24 @@ class NativeMemo : public Memo {
 };
 
 // The dialog's top-level window. Moving it keeps its title bar on a monitor and its bottom
-// above the task bar; its messages are message boxes that it owns.
+// above the task bar; its messages are message boxes that it owns, and so is its colour chooser.
 class NativeFormWindow : public FormWindow {
  public:
-  explicit NativeFormWindow(HWND hwnd) : hwnd_(hwnd) {}
+  explicit NativeFormWindow(HWND hwnd);
   int Left() const override;
   int Top() const override;
   void MoveTo(int left, int top) override;
   void Close() override;
   void ShowWarning(const UserMessage& message) override;
   bool AskYesNo(const UserMessage& message) override;
+  // The chooser opens with its custom colours part shown, where a colour is typed as red, green
+  // and blue.
+  std::optional<int32_t> PickColor(int32_t initial) override;
 
  private:
   HWND hwnd_;
+  // The chooser's 16 custom colours, kept from one opening to the next while the dialog runs.
+  std::array<COLORREF, 16> customColors_;
 };
 
 // The text of any window as UTF-16.

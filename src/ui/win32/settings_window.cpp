@@ -12,6 +12,7 @@
 
 #include "ui/line_row_frame.h"
 #include "ui/settings_dialog.h"
+#include "ui/win32/color_swatch.h"
 #include "ui/win32/dialog_controls.h"
 #include "ui/win32/dialog_keyboard.h"
 #include "ui/win32/dialog_layout.h"
@@ -51,6 +52,8 @@ struct NativeOptions {
   NativeComboBox StartCapList;
   NativeComboBox EndCapList;
   NativeComboBox JunctionList;
+  NativeCheckBox FillBox;
+  NativeColorSwatch FillColorSwatch;
 };
 
 // One element for each line row, `make(1)` .. `make(kRowsPerPreset)`: neither the rows'
@@ -163,6 +166,7 @@ void SettingsWindow::RegisterClasses() {
   RegisterClassExW(&windowClass);
 
   RegisterPreviewAreaClass(instance_);
+  RegisterColorSwatchClass(instance_);
 }
 
 bool SettingsWindow::CreateWindows() {
@@ -207,15 +211,17 @@ void SettingsWindow::ConnectDialog() {
       NativeComboBox(Control(kCornerModeList)), NativeLabel(Control(kBaseRadiusLabel)),
       NativeEditBox(Control(kBaseRadiusEdit)), NativeCheckBox(Control(kBaseRadiusPaperSize)),
       NativeComboBox(Control(kStartCapList)), NativeComboBox(Control(kEndCapList)),
-      NativeComboBox(Control(kJunctionList))});
+      NativeComboBox(Control(kJunctionList)), NativeCheckBox(Control(kFillBox)),
+      NativeColorSwatch(Control(kFillColorSwatch))});
   preview_.emplace(Control(kPreviewArea), font_.get());
   form1_.emplace(
-      DialogControls{*form_, *memo_, *tabs_, *comment_, *frames_,
-                     PresetOptionControls{options_->CornerModeList, options_->BaseRadiusLabel,
-                                          options_->BaseRadiusEdit, options_->BaseRadiusPaperSize,
-                                          options_->StartCapList, options_->EndCapList,
-                                          options_->JunctionList},
-                     *preview_},
+      DialogControls{
+          *form_, *memo_, *tabs_, *comment_, *frames_,
+          PresetOptionControls{options_->CornerModeList, options_->BaseRadiusLabel,
+                               options_->BaseRadiusEdit, options_->BaseRadiusPaperSize,
+                               options_->StartCapList, options_->EndCapList, options_->JunctionList,
+                               options_->FillBox, options_->FillColorSwatch},
+          *preview_},
       store_, settingsFileName_, settingsRead_);
   keyboard_.emplace(dialog_, Control(kButton1), Control(kButton2), std::move(keyboardTargets_),
                     [this](int step) { SelectTabAsUser(step); });
@@ -259,6 +265,7 @@ LRESULT SettingsWindow::OnDialogMessage(UINT message, WPARAM wParam, LPARAM lPar
       if (form1_ && HIWORD(wParam) == BN_CLICKED) {
         if (LOWORD(wParam) == kButton1) form1_->Button1Click();
         if (LOWORD(wParam) == kButton2) form1_->Button2Click();
+        if (LOWORD(wParam) == kFillColorButton) form1_->FillColorButtonClick();
       }
       // Sent for the user's choice only, by mouse or keyboard; never for the program's.
       if (form1_ && HIWORD(wParam) == CBN_SELCHANGE && LOWORD(wParam) == kCornerModeList) {
