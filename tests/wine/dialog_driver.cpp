@@ -193,7 +193,7 @@ DialogSession::~DialogSession() {
 void DialogSession::Start(const std::string& desktopName) {
   std::vector<std::string> command{kWine};
   if (!desktopName.empty()) {
-    command.insert(command.end(), {"explorer", "/desktop=" + desktopName + ",800x640"});
+    command.insert(command.end(), {"explorer", "/desktop=" + desktopName + ",1024x768"});
   }
   command.push_back("tq58.exe");
   program_ = std::make_unique<BackgroundProcess>(

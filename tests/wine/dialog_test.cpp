@@ -1,6 +1,7 @@
 // The Windows program's settings dialog under Wine, used as a person uses it: clicks on tabs
 // and boxes, typed text with Japanese characters, Enter, Esc, Tab and the Alt keys, the close
-// box, the message of an OK that cannot save. The settings file it leaves is checked line by line.
+// box, the message of an OK that cannot save, the colour chooser of the fill. The settings file
+// it leaves is checked line by line.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -35,8 +36,9 @@ using namespace tq58_dialog_test;
 constexpr char kDialogTitle[] = "丸め付マルチライン　設定";
 constexpr char kApplicationTitle[] = "tq58_丸め付マルチライン";
 constexpr char kSaveFailedTitle[] = "設定を保存できません";
+constexpr char kColorChooserTitle[] = "Color";  // Wine's, in English
 constexpr int kClientWidth = 589;
-constexpr int kClientHeight = 526;
+constexpr int kClientHeight = 676;
 constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
 constexpr Rgb kMemoColour{187, 235, 244};
@@ -66,10 +68,15 @@ constexpr Point kBaseRadiusCorner{243, 312};
 constexpr int kRadiusBoxWidth = 49;
 constexpr int kRadiusBoxHeight = 21;
 
+// The fill colour's swatch inside its sunken edge, at the end of the first line of options.
+constexpr Point kSwatchCorner{536 + 2, 312 + 2};
+constexpr int kSwatchWidth = 49 - 4;
+constexpr int kSwatchHeight = 21 - 4;
+
 // The preview area inside its sunken edge, below the two lines of options.
 constexpr Point kPreviewCorner{4 + 2, 372 + 2};
 constexpr int kPreviewWidth = 581 - 4;
-constexpr int kPreviewHeight = 150 - 4;
+constexpr int kPreviewHeight = 300 - 4;
 constexpr Rgb kRed{255, 0, 0};  // colour 8 of the host
 
 // The tab strip's row of tabs, for comparing which tab is shown.
@@ -164,6 +171,13 @@ class SettingsDialogUnderWine : public ::testing::Test {
     ASSERT_TRUE(tq58::SaveSettings(store, session_->SettingsFile()));
   }
 
+  // The presets of the settings file as the program left it.
+  PresetStore SavedStore() {
+    PresetStore saved;
+    tq58::LoadSettings(saved, session_->SettingsFile());
+    return saved;
+  }
+
   // The settings file as the program left it, line by line against `expected` saved by the
   // core's own SaveSettings.
   void ExpectSettingsFile(PresetStore expected) {
@@ -196,6 +210,10 @@ TEST_F(SettingsDialogUnderWine, OpensWithoutSettingsFileAndOkStoresTheEditedTabs
   EXPECT_EQ(dialog.Height, kClientHeight);
   EXPECT_FALSE(Session().FindWindow(kApplicationTitle).Id.empty())
       << "no application window titled " << kApplicationTitle;
+  // At the start position, 100/100, the window would reach below the screen: it opens moved
+  // up just far enough to show whole.
+  EXPECT_LE(dialog.Y + kClientHeight, kScreenHeight);
+  EXPECT_GT(dialog.Y + kClientHeight, kScreenHeight - 10);
   const Screenshot opened = Capture("opened.png");
   ASSERT_FALSE(opened.Pixels.empty());
   EXPECT_GT(opened.Count(dialog.X + 400, dialog.Y, 185, 233, kMemoColour), kMemoColourMinimum);
@@ -222,6 +240,8 @@ TEST_F(SettingsDialogUnderWine, OpensWithoutSettingsFileAndOkStoresTheEditedTabs
   ASSERT_TRUE(Session().WaitForExit()) << "OK did not end the program";
 
   PresetStore expected;
+  expected.FormTop = SavedStore().FormTop;  // where the window was moved, checked above
+  EXPECT_LT(expected.FormTop, 100);
   expected.CurrentPreset = 7;
   expected.Preset(3).Comment = Sjis("外壁 ?");
   expected.Preset(3).Lines[0] = TLineRow{true, 2.5, 0.0, true, 3, 1, -1};
@@ -333,8 +353,12 @@ TEST_F(SettingsDialogUnderWine,
 
 // The options' lines are reached from the last row by Tab and from anywhere by their Alt keys;
 // concentric corners grey each row's radius, which Tab then passes by, and light the base
-// radius. The options of both edited presets reach the file, the junctions' block included.
+// radius. The options of both edited presets reach the file, the junctions' block included,
+// and 「同心円弧」, the fourth entry of a cap list, as 3.
 TEST_F(SettingsDialogUnderWine, OptionsAreReachedByTabAndAltKeysAndGreyTheRadii) {
+  PresetStore stored;
+  stored.FormTop = 20;  // where the whole window shows
+  StoreSettings(stored);
   const WindowPlace dialog = Open();
   ASSERT_FALSE(dialog.Id.empty());
   const auto radiusBoxes = [&](const Screenshot& shot) {
@@ -351,7 +375,9 @@ TEST_F(SettingsDialogUnderWine, OptionsAreReachedByTabAndAltKeysAndGreyTheRadii)
   EXPECT_NE(concentric.second, perRow.second) << "the base radius is still greyed";
   Session().Keys({"Tab"});
   Session().Type("12.5");
-  Session().Keys({"Tab", "space", "Tab", "Down", "Down", "Tab", "Down", "Tab", "Down"});
+  // Past the fill and its colour to the caps and the junctions.
+  Session().Keys(
+      {"Tab", "space", "Tab", "Tab", "Tab", "Down", "Down", "Tab", "Down", "Tab", "Down"});
   Retype(dialog, RowControl(1, kSpacing), "5");
   Session().Keys({"Tab", "space"});  // past the greyed radius to the paper-size box
 
@@ -360,16 +386,82 @@ TEST_F(SettingsDialogUnderWine, OptionsAreReachedByTabAndAltKeysAndGreyTheRadii)
   Session().Keys({"alt+k", "Down", "alt+r"});
   Session().Type("3");
   Session().Keys(
-      {"alt+z", "alt+s", "Down", "alt+e", "Down", "Down", "alt+j", "Down", "Tab", "space"});
+      {"alt+z", "alt+s", "Down", "alt+e", "Down", "Down", "Down", "alt+j", "Down", "Tab", "space"});
   ASSERT_TRUE(Session().WaitForExit()) << "Tab after the junctions did not reach OK";
 
-  PresetStore expected;
+  PresetStore expected = stored;
   expected.CurrentPreset = 2;
   expected.Preset(1).Lines[0] = TLineRow{false, 5.0, 0.0, true, 0, 0, -1};
   expected.Preset(1).Options = {CornerMode::Concentric, 12.5, true, CapStyle::Arc, CapStyle::Line};
-  expected.Preset(2).Options = {CornerMode::Concentric, 3.0, true, CapStyle::Line, CapStyle::Arc};
+  expected.Preset(2).Options = {CornerMode::Concentric, 3.0, true, CapStyle::Line,
+                                CapStyle::ConcentricArc};
   for (const int preset : {1, 2}) expected.Preset(preset).Options.Junctions = JunctionMode::Clean;
   ExpectSettingsFile(expected);
+  // Preset 2's end cap, the last of its five options in the first block.
+  EXPECT_EQ(CrLfLines(ReadBytes(Session().SettingsFile())).at(1424 + 5 + 5 - 1), "3");
+}
+
+// The fill by the keyboard alone: Tab from the corner mode passes the greyed base radius to the
+// fill box, and the colour button opens the system's colour chooser at the preset's colour,
+// where red, green and blue are typed; the swatch shows the colour chosen. On the next preset
+// Alt+F ticks the box and Alt+C opens the chooser, which Esc cancels. OK stores the fill's block.
+TEST_F(SettingsDialogUnderWine, FillAndItsColourAreSetByKeysAlone) {
+  PresetStore stored;
+  stored.FormTop = 20;
+  stored.CurrentPreset = 4;
+  StoreSettings(stored);
+  const WindowPlace dialog = Open();
+  ASSERT_FALSE(dialog.Id.empty());
+  Session().Keys({"alt+k", "Tab", "space", "Tab", "space"});
+  const WindowPlace chooser = Session().FindWindow(kColorChooserTitle);
+  ASSERT_FALSE(chooser.Id.empty()) << "the colour button opened no chooser";
+  Session().Focus(chooser);
+  Capture("fill-colour-chooser.png");
+  // The program asks for the chooser's custom colour part at once: Alt+R reaches the red field,
+  // and Tab the green and the blue after it, each with its text selected for retyping.
+  Session().Keys({"alt+r", "End", "shift+Home"});
+  Session().Type("10");
+  Session().Keys({"Tab"});
+  Session().Type("20");
+  Session().Keys({"Tab"});
+  Session().Type("30");
+  Session().Keys({"Return"});
+  ASSERT_TRUE(Session().WaitUntilGone(kColorChooserTitle)) << "Enter did not close the chooser";
+  const auto swatchShows = [&](Rgb colour) {
+    return [&dialog, colour](const Screenshot& shot) {
+      return shot.Count(dialog.X + kSwatchCorner.X, dialog.Y + kSwatchCorner.Y, kSwatchWidth,
+                        kSwatchHeight, colour) == kSwatchWidth * kSwatchHeight;
+    };
+  };
+  const Rgb chosen{10, 20, 30};
+  EXPECT_TRUE(swatchShows(chosen)(CaptureWhenDrawn("fill-colour-chosen.png", swatchShows(chosen))))
+      << "the swatch does not show the colour chosen";
+
+  Session().Focus(dialog);
+  Session().Keys({"ctrl+Tab", "alt+f", "alt+c"});
+  const WindowPlace second = Session().FindWindow(kColorChooserTitle);
+  ASSERT_FALSE(second.Id.empty()) << "Alt+C opened no chooser";
+  Session().Focus(second);
+  Session().Keys({"Escape"});
+  ASSERT_TRUE(Session().WaitUntilGone(kColorChooserTitle)) << "Esc did not close the chooser";
+  const Rgb grey{192, 192, 192};  // the default fill colour, kept by the cancel
+  EXPECT_TRUE(swatchShows(grey)(CaptureWhenDrawn("fill-colour-cancelled.png", swatchShows(grey))));
+  Session().Focus(dialog);
+  Session().Keys({"alt+y"});
+  ASSERT_TRUE(Session().WaitForExit()) << "Alt+Y did not end the program";
+
+  PresetStore expected = stored;
+  expected.CurrentPreset = 5;
+  expected.Preset(4).Options.Fill = true;
+  expected.Preset(4).Options.FillColor = 10 + 256 * 20 + 65536 * 30;
+  expected.Preset(5).Options.Fill = true;
+  ExpectSettingsFile(expected);
+  const std::vector<std::string> lines = CrLfLines(ReadBytes(Session().SettingsFile()));
+  ASSERT_EQ(lines.size(), 1586u);
+  EXPECT_EQ(lines[1545], "[tq58 fill v1]");
+  // Preset 4's two lines, and preset 5's.
+  EXPECT_EQ(std::vector<std::string>(lines.begin() + 1552, lines.begin() + 1556),
+            (std::vector<std::string>{"1", "1971210", "1", "12632256"}));
 }
 
 // The preview draws the page on display: a red row on the page with rows, nothing red on an
@@ -435,7 +527,7 @@ TEST_F(SettingsDialogUnderWine, PreviewShowsThePageOnDisplayAndFollowsEdits) {
 TEST_F(SettingsDialogUnderWine, CloseBoxInTheTitleBarStoresNothing) {
   PresetStore stored;
   stored.FormLeft = 100;
-  stored.FormTop = 60;
+  stored.FormTop = 30;  // the window, 676 pixels high inside, shows whole
   stored.CurrentPreset = 3;
   stored.Preset(3).Comment = Sjis("外周道路の境界線");
   stored.Preset(3).Lines[0] = TLineRow{true, 0.0, 0.0, false, 0, 0, -1};
