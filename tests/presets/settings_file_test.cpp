@@ -8,6 +8,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "support/files.h"
@@ -428,32 +429,24 @@ TEST_F(SettingsFile, FilesWithoutTheFillBlockKeepTheirBytes) {
   }
 }
 
-// The fill's lines of preset 5 as text, and the options they give.
+// The fill's marker and preset 5's colour as text, and the options they give (its box ticked).
 TEST_F(SettingsFile, FillBlockIsReadWithinItsRules) {
-  const struct {
-    const char* marker;
-    const char* fill;
-    const char* color;
-    bool expectedFill;
-    int32_t expectedColor;
-  } cases[] = {
-      {"[tq58 fill v1]", "1", "255", true, 255},
-      {"[tq58 fill v1]", "TRUE", "0", true, 0},
-      {"[tq58 fill v1]", "0", "16777215", false, 16777215},
-      {"[tq58 fill v1]", "1", "16777216", true, kDefaultFillColor},
-      {"[tq58 fill v1]", "1", "-1", true, kDefaultFillColor},
-      {"[tq58 fill v2]", "1", "255", false, kDefaultFillColor},
-      {"", "1", "255", false, kDefaultFillColor},
+  const std::tuple<const char*, const char*, bool, int32_t> cases[] = {
+      {"[tq58 fill v1]", "255", true, 255},
+      {"[tq58 fill v1]", "16777215", true, 16777215},
+      {"[tq58 fill v1]", "16777216", true, kDefaultFillColor},
+      {"[tq58 fill v1]", "-1", true, kDefaultFillColor},
+      {"[tq58 fill v2]", "255", false, kDefaultFillColor},
   };
-  for (const auto& c : cases) {
+  for (const auto& [marker, color, fill, expectedColor] : cases) {
     WriteFile(1586, {{kMarkerLine, kMarker},
                      {kJunctionMarkerLine, kJunctionMarker},
-                     {kFillMarkerLine, c.marker},
-                     {FillLine(5, 0), c.fill},
-                     {FillLine(5, 1), c.color}});
+                     {kFillMarkerLine, marker},
+                     {FillLine(5, 0), "1"},
+                     {FillLine(5, 1), color}});
     const TPresetOptions options = Load().Preset(5).Options;
-    EXPECT_EQ(options.Fill, c.expectedFill) << c.marker << " " << c.fill << " " << c.color;
-    EXPECT_EQ(options.FillColor, c.expectedColor) << c.marker << " " << c.fill << " " << c.color;
+    EXPECT_EQ(options.Fill, fill) << marker << " " << color;
+    EXPECT_EQ(options.FillColor, expectedColor) << marker << " " << color;
   }
 }
 
