@@ -3,13 +3,11 @@
 // happened told to the host's user.
 #include "drawing/chain_mode.h"
 
+#include "drawing/band_drawing.h"
 #include "drawing/chain_notice.h"
-#include "drawing/row_writer.h"
 #include "exchange/writer.h"
-#include "network/junction_network.h"
 #include "path/chaining.h"
 #include "path/selected_pieces.h"
-#include "rows/construction.h"
 
 namespace tq58 {
 
@@ -31,16 +29,10 @@ void DrawChainMultiLines(const PresetStore& store, const exchange::ExchangeModel
 
   const TLineTable& table = CurrentLineTable(store);
   const double scale = exchange::LayerGroupScaleOf(model, model.HostLayerGroup);
-  if (table.Options.Junctions == JunctionMode::Clean) {
-    std::vector<BasePath> paths;
-    for (const Chain& chain : chaining.chains) paths.push_back(ChainPath(chain, selection.pieces));
-    WriteMultiLine(model, writer, BuildJunctionNetwork(paths, table, scale));
-  } else {
-    for (const Chain& chain : chaining.chains) {
-      WriteMultiLine(model, writer,
-                     BuildMultiLine(ChainPath(chain, selection.pieces), table, scale));
-    }
-  }
+  std::vector<BasePath> paths;
+  for (const Chain& chain : chaining.chains) paths.push_back(ChainPath(chain, selection.pieces));
+  DrawAlongPaths(model, writer, paths, table, scale,
+                 table.Options.Junctions == JunctionMode::Clean);
   exchange::OutNotice(writer, ChainNotice(static_cast<int64_t>(chaining.chains.size()),
                                           selection.selected, selection.leftOut));
 }

@@ -1,9 +1,8 @@
 // The point mode: the multi-line along the points the user indicated, written to the host.
 #include "drawing/point_mode.h"
 
-#include "drawing/row_writer.h"
+#include "drawing/band_drawing.h"
 #include "path/base_path.h"
-#include "rows/construction.h"
 
 namespace tq58 {
 
@@ -11,7 +10,7 @@ void DrawMultiLines(const PresetStore& store, const exchange::ExchangeModel& mod
                     exchange::WriterState& writer, int32_t pointLimit) {
   const double scale = exchange::LayerGroupScaleOf(model, model.HostLayerGroup);
   const BasePath path = TakeBasePath(model.HpPoints, pointLimit);
-  WriteMultiLine(model, writer, BuildMultiLine(path, CurrentLineTable(store), scale));
+  DrawAlongPaths(model, writer, {path}, CurrentLineTable(store), scale, false);
 }
 
 }  // namespace tq58

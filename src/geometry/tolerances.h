@@ -96,6 +96,13 @@ inline constexpr double kRelativeJoinTolerance = 1e-9;
 // those few while staying far below any spacing between rows.
 inline constexpr double kCutCornerReachInJoinTolerances = 10.0;
 
+// ---- Fills (fractions of a band's width) ------------------------------------------------------
+
+// An arc of a band's outline stands in the filled polygon as chords or as tangents meeting
+// outside it, straying from it by at most this fraction of the band's width: the stand-ins of
+// the band's two sides then stay half a width apart and never cross.
+inline constexpr double kArcStandInDeviation = 0.25;
+
 // ---- The exchange file (drawing units, absolute) ---------------------------------------------
 
 // Corner points of a solid read this close in x and in y coincide: as tight as a null vector,

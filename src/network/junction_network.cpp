@@ -10,8 +10,10 @@
 #include <limits>
 #include <optional>
 
+#include "fill/outline_fill.h"
 #include "geometry/place_order.h"
 #include "geometry/tolerances.h"
+#include "network/band_fill.h"
 #include "network/band_region.h"
 #include "network/junction_topology.h"
 #include "network/network_regions.h"
@@ -76,7 +78,7 @@ class Network {
             table.Lines.begin(), table.Lines.end(), [](const TLineRow& r) { return r.DrawOn; }))),
         regions_(tolerance) {}
 
-  MultiLine Build(const std::vector<BasePath>& chains) {
+  MultiLine Build(const std::vector<BasePath>& chains, Solids* fill) {
     bands_ = ArrangeJunctions(chains, lo_, hi_, tolerance_);
     // Parts joined straight on at a junction draw as the line drawn whole would.
     for (NetworkBand& band : bands_) band.path = WithoutStraightJoints(band.path);
@@ -98,6 +100,7 @@ class Network {
       JoinOutlineCorners(
           cuts_, [&](const LineCut& a, const LineCut& b) { return CornerRadius(a, b); },
           tolerance_);
+      if (fill != nullptr) Fill(*fill);
     }
     return Written();
   }
@@ -230,6 +233,20 @@ class Network {
     for (PieceCut& piece : line.pieces) piece.kept = cutter_->Cut(b, piece, line.outer, exempt);
   }
 
+  // Every region, and the area between each rounded corner and the outer rows it joins.
+  void Fill(Solids& out) const {
+    for (const BandLines& band : drawn_) {
+      const Solids solids =
+          FillOutline(band.region.curves, (hi_ - lo_) * geometry::kArcStandInDeviation);
+      out.insert(out.end(), solids.begin(), solids.end());
+    }
+    for (const std::vector<LineCut>& band : cuts_) {
+      for (const LineCut& line : band) {
+        for (const RowPiece& corner : line.corners) AddTangentCorners(CurveOf(corner), out);
+      }
+    }
+  }
+
   double CornerRadius(const LineCut& a, const LineCut& b) const {
     const TPresetOptions& options = table_.Options;
     if (options.Corners == CornerMode::Concentric) {
@@ -287,7 +304,7 @@ class Network {
 }  // namespace
 
 MultiLine BuildJunctionNetwork(const std::vector<BasePath>& chains, const TLineTable& table,
-                               double scale) {
+                               double scale, Solids* fill) {
   const std::optional<std::pair<double, double>> spacings = OuterSpacings(table, scale);
   // With no row drawn there is nothing to clean; rows beyond the drawing's range are a mistake
   // to draw, not a plan to clean. Either way each chain is drawn by itself.
@@ -295,14 +312,19 @@ MultiLine BuildJunctionNetwork(const std::vector<BasePath>& chains, const TLineT
                      geometry::kLargestChainCoordinate)) {
     MultiLine out;
     for (const BasePath& path : chains) {
-      MultiLine lines = BuildMultiLine(path, table, scale);
+      std::vector<std::optional<RowEnds>> rowEnds;
+      MultiLine lines = BuildMultiLine(path, table, scale, &rowEnds);
+      if (fill != nullptr) {
+        const Solids solids = FillBand(path, lines, rowEnds, table, scale);
+        fill->insert(fill->end(), solids.begin(), solids.end());
+      }
       out.insert(out.end(), lines.begin(), lines.end());
     }
     return out;
   }
   Network network(table, scale, spacings->first, spacings->second,
                   JoinTolerance(LargestCoordinate(chains)));
-  return network.Build(chains);
+  return network.Build(chains, fill);
 }
 
 }  // namespace tq58

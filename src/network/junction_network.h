@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "fill/solids.h"
 #include "path/base_path.h"
 #include "presets/presets.h"
 #include "rows/row_pieces.h"
@@ -13,8 +14,10 @@ namespace tq58 {
 
 // The preset's multi-lines along every chain of the network, band after band (each with its
 // rows in row order, then its caps), each corner where two bands' outer rows meet drawn with
-// the row that comes first counterclockwise round it. `scale` is the layer group's.
+// the row that comes first counterclockwise round it. `scale` is the layer group's. With
+// `fill`, the solids of the union of the bands' regions, and of what the rounded corners add
+// to it, are appended there.
 MultiLine BuildJunctionNetwork(const std::vector<BasePath>& chains, const TLineTable& table,
-                               double scale);
+                               double scale, Solids* fill = nullptr);
 
 }  // namespace tq58

@@ -7,12 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "drawing/band_drawing.h"
 #include "drawing/point_mode.h"
-#include "drawing/row_writer.h"
 #include "exchange/writer.h"
-#include "network/junction_network.h"
 #include "preview/model_scene.h"
-#include "rows/construction.h"
 #include "util/host_limits.h"
 
 namespace tq58::preview {
@@ -150,7 +148,7 @@ Scene SampleScene(const TLineTable& table, double scale) {
   const exchange::ExchangeModel host = SyntheticHostModel({}, scale);
   for (const BasePath& path : CurvedSamplePaths(size.leg, size.gap)) {
     exchange::WriterState writer;
-    WriteMultiLine(host, writer, BuildMultiLine(path, table, scale));
+    DrawAlongPaths(host, writer, {path}, table, scale, false);
     AddBasePath(path, scene);
     AddWrittenCommands(writer.OutputLines, scene);
   }
@@ -158,13 +156,8 @@ Scene SampleScene(const TLineTable& table, double scale) {
   // drawn on its own so that the bands overlap.
   const std::vector<BasePath> network = JunctionSamplePaths(size.leg, size.gap);
   exchange::WriterState writer;
-  if (table.Options.Junctions == JunctionMode::Clean) {
-    WriteMultiLine(host, writer, BuildJunctionNetwork(network, table, scale));
-  } else {
-    for (const BasePath& path : network) {
-      WriteMultiLine(host, writer, BuildMultiLine(path, table, scale));
-    }
-  }
+  DrawAlongPaths(host, writer, network, table, scale,
+                 table.Options.Junctions == JunctionMode::Clean);
   for (const BasePath& path : network) AddBasePath(path, scene);
   AddWrittenCommands(writer.OutputLines, scene);
   return scene;

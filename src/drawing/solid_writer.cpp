@@ -1,0 +1,87 @@
+// The host's solid commands.
+#include "drawing/solid_writer.h"
+
+#include <cmath>
+#include <numbers>
+#include <string>
+
+#include "exchange/command_format.h"
+#include "exchange/writer.h"
+#include "geometry/tolerances.h"
+#include "util/overloaded.h"
+#include "util/real_format.h"
+
+namespace tq58 {
+
+namespace {
+
+using geometry::kDegenerateGeometryTolerance;
+
+// The host's colour number that makes a solid take the colour given after it.
+constexpr int32_t kSolidColorNumber = 10;
+constexpr double kFullTurn = 2.0 * std::numbers::pi;
+
+bool ArcWritten(PointD centre, double radius, double start, double sweep) {
+  return exchange::AllFinite({centre.x, centre.y, radius, start, sweep}) &&
+         radius > kDegenerateGeometryTolerance && sweep > 0.0 && sweep <= kFullTurn;
+}
+
+// The line of one solid, or nothing.
+std::string SolidLine(const Solid& solid) {
+  std::string line;
+  std::visit(
+      util::Overloaded{[&](const SolidPolygon& p) {
+                         if (p.count < 3 || p.count > 4) return;
+                         line = "sl ";
+                         for (int i = 0; i < p.count; ++i) {
+                           const PointD& c = p.corners[static_cast<std::size_t>(i)];
+                           if (!exchange::AllFinite({c.x, c.y})) {
+                             line.clear();
+                             return;
+                           }
+                           if (i > 0) line += ' ';
+                           exchange::AppendReals(line, {c.x, c.y});
+                         }
+                       },
+                       [&](const SolidArc& a) {
+                         if (!ArcWritten(a.centre, a.radius, a.start, a.sweep)) return;
+                         line = "sc ";
+                         exchange::AppendReals(
+                             line, {a.centre.x, a.centre.y, a.radius, 1.0, 0.0, a.start, a.sweep});
+                         line += ' ';
+                         util::AppendDecimal(line, static_cast<int32_t>(a.kind));
+                       },
+                       [&](const SolidRingSector& r) {
+                         if (!ArcWritten(r.centre, r.outer, r.start, r.sweep) ||
+                             !std::isfinite(r.inner) || !(r.inner >= 0.0 && r.inner < r.outer)) {
+                           return;
+                         }
+                         line = "so ";
+                         exchange::AppendReals(line, {r.centre.x, r.centre.y, r.outer, 1.0, 0.0,
+                                                      r.start, r.sweep, r.inner});
+                       }},
+      solid);
+  return line;
+}
+
+}  // namespace
+
+void WriteSolids(exchange::WriterState& writer, int32_t color, const Solids& solids) {
+  bool colorWritten = false;
+  for (const Solid& solid : solids) {
+    const std::string line = SolidLine(solid);
+    if (line.empty()) continue;
+    if (!colorWritten) {
+      std::string command = "lc";
+      util::AppendDecimal(command, kSolidColorNumber);
+      command += ' ';
+      util::AppendDecimal(command, color);
+      exchange::AddOutputLine(writer, command);
+      writer.Emitted.ForceLineColor = true;
+      colorWritten = true;
+    }
+    exchange::AddOutputLine(writer, line);
+  }
+}
+
+}  // namespace tq58

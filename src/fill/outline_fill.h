@@ -1,0 +1,24 @@
+// The area that a closed outline of segments and circular arcs encloses by the non-zero winding
+// rule, as the host's solids.
+#pragma once
+
+#include <vector>
+
+#include "fill/solids.h"
+#include "geometry/curve.h"
+
+namespace tq58 {
+
+// The solids of the area the outline (one or more closed loops) winds round. Each arc, in
+// parts of at most a quarter turn that stray from it by at most `deviation`, stands in the polygon
+// as its chord where the area lies on its centre's side, with the segment between arc and chord as
+// a solid of its own; as the two tangents at its ends where the area lies on its other side, with
+// the area between arc and tangents as a solid. The polygon is then filled by slabs. A deviation
+// below half the band's width keeps the straight stand-ins of the two sides of a band apart.
+Solids FillOutline(const std::vector<geometry::Curve>& outline, double deviation);
+
+// The solids of the area between an arc and the tangents at its ends, in parts of at most a
+// quarter turn: what a rounded concave corner adds to the area beside it.
+void AddTangentCorners(const geometry::Curve& arc, Solids& out);
+
+}  // namespace tq58

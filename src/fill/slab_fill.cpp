@@ -1,0 +1,215 @@
+// Non-zero filling by horizontal slabs. Within a slab no two edges cross, so the edges that
+// span it keep their order from its bottom to its top; the winding number counted along that
+// order says which spans between them lie inside.
+#include "fill/slab_fill.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+
+#include "geometry/tolerances.h"
+
+namespace tq58 {
+
+namespace {
+
+using geometry::kDegenerateGeometryTolerance;
+
+// An edge from its lower end to its upper one, and +1 where the loop runs upwards along it.
+struct Rising {
+  PointD low, high;
+  int winding = 0;
+
+  // Where it lies at height y (its ends exactly at theirs).
+  double X(double y) const {
+    if (y == low.y) return low.x;
+    if (y == high.y) return high.x;
+    return low.x + (y - low.y) * (high.x - low.x) / (high.y - low.y);
+  }
+};
+
+// An edge spanning the slab, where it lies at the slab's bottom and top.
+struct Spanning {
+  std::size_t edge = 0;
+  double bottom = 0.0, top = 0.0;
+};
+
+// A trapezoid growing upwards between two edges, from `y0` up to `y1`.
+struct Open {
+  std::size_t left = 0, right = 0;
+  double y0 = 0.0, y1 = 0.0;
+};
+
+double Cross(PointD o, PointD a, PointD b) {
+  return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
+}
+
+double Length(PointD a, PointD b) {
+  return std::sqrt((b.x - a.x) * (b.x - a.x) + (b.y - a.y) * (b.y - a.y));
+}
+
+bool Same(PointD a, PointD b) {
+  return std::fabs(a.x - b.x) <= kDegenerateGeometryTolerance &&
+         std::fabs(a.y - b.y) <= kDegenerateGeometryTolerance;
+}
+
+// The corners without repeats and without corners in line with their neighbours (within the
+// tolerance), kept only when they make a convex counterclockwise shape at least that thick.
+void AddConvex(std::vector<PointD> corners, std::vector<SolidPolygon>& out) {
+  std::vector<PointD> kept;
+  for (const PointD& p : corners) {
+    if (kept.empty() || !Same(p, kept.back())) kept.push_back(p);
+  }
+  while (kept.size() > 1 && Same(kept.front(), kept.back())) kept.pop_back();
+  for (std::size_t i = 0; kept.size() >= 3 && i < kept.size();) {
+    const PointD& a = kept[(i + kept.size() - 1) % kept.size()];
+    const PointD& c = kept[(i + 1) % kept.size()];
+    if (std::fabs(Cross(a, kept[i], c)) <= kDegenerateGeometryTolerance * Length(a, c)) {
+      kept.erase(kept.begin() + static_cast<std::ptrdiff_t>(i));
+    } else {
+      ++i;
+    }
+  }
+  if (kept.size() < 3) return;
+  double area = 0.0, longest = 0.0;
+  for (std::size_t i = 0; i < kept.size(); ++i) {
+    const PointD& a = kept[i];
+    const PointD& b = kept[(i + 1) % kept.size()];
+    const PointD& c = kept[(i + 2) % kept.size()];
+    if (Cross(a, b, c) < 0.0) {
+      // A quadrilateral bent inwards at b by rounding: its two triangles either side of the
+      // diagonal from b, each kept as thick as it is.
+      if (kept.size() == 4) {
+        const PointD d = kept[(i + 3) % 4];
+        AddConvex({a, b, d}, out);
+        AddConvex({b, c, d}, out);
+      }
+      return;
+    }
+    area += Cross(kept[0], a, b);
+    longest = std::max(longest, Length(a, b));
+  }
+  if (!(area / longest > kDegenerateGeometryTolerance)) return;
+  SolidPolygon solid;
+  solid.count = static_cast<int>(kept.size());
+  std::copy(kept.begin(), kept.end(), solid.corners.begin());
+  out.push_back(solid);
+}
+
+class SlabFiller {
+ public:
+  explicit SlabFiller(const std::vector<FillEdge>& edges) {
+    for (const FillEdge& e : edges) {
+      if (e.from.y == e.to.y || !std::isfinite(e.from.x + e.from.y + e.to.x + e.to.y)) continue;
+      edges_.push_back(e.from.y < e.to.y ? Rising{e.from, e.to, 1} : Rising{e.to, e.from, -1});
+      heights_.push_back(e.from.y);
+      heights_.push_back(e.to.y);
+    }
+    std::sort(heights_.begin(), heights_.end());
+    heights_.erase(std::unique(heights_.begin(), heights_.end()), heights_.end());
+    order_.resize(edges_.size());
+    for (std::size_t i = 0; i < order_.size(); ++i) order_[i] = i;
+    std::sort(order_.begin(), order_.end(),
+              [&](std::size_t a, std::size_t b) { return edges_[a].low.y < edges_[b].low.y; });
+  }
+
+  std::vector<SolidPolygon> Fill() {
+    std::size_t next = 0;  // in order_: the first edge not yet taken in
+    for (std::size_t h = 0; h + 1 < heights_.size(); ++h) {
+      double y0 = heights_[h];
+      const double y1 = heights_[h + 1];
+      while (next < order_.size() && edges_[order_[next]].low.y <= y0)
+        active_.push_back(order_[next++]);
+      std::erase_if(active_, [&](std::size_t e) { return edges_[e].high.y <= y0; });
+      // Crossings inside the slab cut it further.
+      while (y0 < y1) {
+        const double top = Slab(y0, y1);
+        y0 = top;
+      }
+    }
+    for (const Open& t : open_) Close(t);
+    return std::move(out_);
+  }
+
+ private:
+  // Fills from y0 up to the lowest crossing below y1 (or y1) and returns that height.
+  double Slab(double y0, double y1) {
+    spans_.clear();
+    for (const std::size_t e : active_) spans_.push_back({e, edges_[e].X(y0), edges_[e].X(y1)});
+    std::sort(spans_.begin(), spans_.end(), [](const Spanning& a, const Spanning& b) {
+      return a.bottom != b.bottom ? a.bottom < b.bottom : a.top < b.top;
+    });
+    // Two edges that cross at the bottom itself (within rounding) take their order above it.
+    for (bool swapped = true; swapped;) {
+      swapped = false;
+      for (std::size_t i = 0; i + 1 < spans_.size(); ++i) {
+        if (spans_[i].top > spans_[i + 1].top && !(CrossingHeight(i, y0, y1) > y0)) {
+          std::swap(spans_[i], spans_[i + 1]);
+          swapped = true;
+        }
+      }
+    }
+    // The first crossing is of two edges next to each other at the bottom.
+    double top = y1;
+    for (std::size_t i = 0; i + 1 < spans_.size(); ++i) {
+      if (spans_[i].top > spans_[i + 1].top) top = std::min(top, CrossingHeight(i, y0, y1));
+    }
+    if (top < y1) {
+      for (Spanning& s : spans_) s.top = edges_[s.edge].X(top);
+    }
+    std::sort(spans_.begin(), spans_.end(), [](const Spanning& a, const Spanning& b) {
+      return a.bottom + a.top < b.bottom + b.top;
+    });
+    std::vector<Open> grown;
+    int winding = 0;
+    std::size_t left = 0;
+    for (const Spanning& s : spans_) {
+      const int before = winding;
+      winding += edges_[s.edge].winding;
+      if (before == 0 && winding != 0) left = s.edge;
+      if (before == 0 || winding != 0) continue;
+      // The span from `left` to here lies inside: it grows the trapezoid below it, if any.
+      const auto below = std::find_if(open_.begin(), open_.end(), [&](const Open& t) {
+        return t.left == left && t.right == s.edge && t.y1 == y0;
+      });
+      if (below != open_.end()) {
+        grown.push_back({left, s.edge, below->y0, top});
+        open_.erase(below);
+      } else {
+        grown.push_back({left, s.edge, y0, top});
+      }
+    }
+    for (const Open& t : open_) Close(t);
+    open_ = std::move(grown);
+    return top;
+  }
+
+  // Where the edges of spans i and i + 1, which change places in the slab, cross.
+  double CrossingHeight(std::size_t i, double y0, double y1) const {
+    const Spanning& a = spans_[i];
+    const Spanning& b = spans_[i + 1];
+    const double t = (b.bottom - a.bottom) / ((b.bottom - a.bottom) + (a.top - b.top));
+    return y0 + t * (y1 - y0);
+  }
+
+  void Close(const Open& t) {
+    const Rising& l = edges_[t.left];
+    const Rising& r = edges_[t.right];
+    AddConvex({{l.X(t.y0), t.y0}, {r.X(t.y0), t.y0}, {r.X(t.y1), t.y1}, {l.X(t.y1), t.y1}}, out_);
+  }
+
+  std::vector<Rising> edges_;
+  std::vector<double> heights_;
+  std::vector<std::size_t> order_, active_;
+  std::vector<Spanning> spans_;
+  std::vector<Open> open_;
+  std::vector<SolidPolygon> out_;
+};
+
+}  // namespace
+
+std::vector<SolidPolygon> FillLoops(const std::vector<FillEdge>& edges) {
+  return SlabFiller(edges).Fill();
+}
+
+}  // namespace tq58

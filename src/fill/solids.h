@@ -1,0 +1,47 @@
+// A filled area as the host's solids: triangles and convex quadrilaterals, ring sectors, and
+// the three areas a circular arc bounds.
+#pragma once
+
+#include <array>
+#include <variant>
+#include <vector>
+
+#include "geometry/geometry.h"
+
+namespace tq58 {
+
+using geometry::PointD;
+
+// A triangle or a convex quadrilateral, its first `count` corners counterclockwise.
+struct SolidPolygon {
+  std::array<PointD, 4> corners{};
+  int count = 3;
+};
+
+// The ring between two circles about one centre, from `start` counterclockwise over `sweep`
+// (radians).
+struct SolidRingSector {
+  PointD centre;
+  double outer = 0.0, inner = 0.0;
+  double start = 0.0, sweep = 0.0;
+};
+
+// Which area an arc bounds; the numbers are the host's codes.
+enum class ArcArea : int {
+  Sector = 0,          // between the arc and its centre
+  Segment = 5,         // between the arc and its chord
+  TangentCorner = -1,  // between the arc and the point where its end tangents meet
+};
+
+// The area of `kind` along the arc from `start` counterclockwise over `sweep` (radians).
+struct SolidArc {
+  PointD centre;
+  double radius = 0.0;
+  double start = 0.0, sweep = 0.0;
+  ArcArea kind = ArcArea::Segment;
+};
+
+using Solid = std::variant<SolidPolygon, SolidRingSector, SolidArc>;
+using Solids = std::vector<Solid>;
+
+}  // namespace tq58

@@ -1,0 +1,64 @@
+// A band's fill: its region outline as the junction cleaning builds it, filled.
+#include "network/band_fill.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "fill/outline_fill.h"
+#include "geometry/tolerances.h"
+#include "network/band_region.h"
+#include "path/chaining.h"
+#include "rows/row_curves.h"
+
+namespace tq58 {
+
+namespace {
+
+double LargestCoordinate(const MultiLine& lines) {
+  double largest = 0.0;
+  for (const DrawnLine& line : lines) {
+    for (const RowPiece& piece : line.pieces) {
+      const Curve c = CurveOf(piece);
+      largest = std::max({largest, std::fabs(c.start.x), std::fabs(c.start.y), std::fabs(c.end.x),
+                          std::fabs(c.end.y)});
+    }
+  }
+  return largest;
+}
+
+}  // namespace
+
+Solids FillBand(const BasePath& path, const MultiLine& lines,
+                const std::vector<std::optional<RowEnds>>& rowEnds, const TLineTable& table,
+                double scale) {
+  if (path.points.size() < 2 || rowEnds.empty()) return {};
+  // The drawn rows come first in `lines`, one for each entry of `rowEnds`; the first of equal
+  // spacings counts, as for the caps.
+  std::size_t smallest = 0, largest = 0;
+  std::vector<double> spacings;
+  for (std::size_t l = 0; l < rowEnds.size(); ++l) {
+    const TLineRow& row = *lines[l].row;
+    spacings.push_back(InDrawingUnits(row.Spacing, row.PaperSize, scale));
+    if (spacings[l] < spacings[smallest]) smallest = l;
+    if (spacings[l] > spacings[largest]) largest = l;
+  }
+  if (!(spacings[largest] > spacings[smallest])) return {};
+
+  MultiLine drawn = lines;  // a region may add its closing segments to the lines it reads
+  DrawnBand band;
+  band.path = &path;
+  band.lines = &drawn;
+  band.rowEnds = &rowEnds;
+  band.smallest = smallest;
+  band.largest = largest;
+  band.capsLine = rowEnds.size();
+  const bool caps = lines.size() > rowEnds.size();
+  band.start =
+      caps && table.Options.StartCap != CapStyle::None ? EndClosing::Cap : EndClosing::Open;
+  band.end = caps && table.Options.EndCap != CapStyle::None ? EndClosing::Cap : EndClosing::Open;
+  const BandRegion region = BuildBandRegion(band, JoinTolerance(LargestCoordinate(lines)));
+  return FillOutline(region.curves,
+                     (spacings[largest] - spacings[smallest]) * geometry::kArcStandInDeviation);
+}
+
+}  // namespace tq58

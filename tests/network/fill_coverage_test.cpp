@@ -1,0 +1,178 @@
+// Fills checked against the test's own model of the regions: every point strictly inside a
+// band's region lies in some solid, and no solid reaches a point outside every region, by more
+// than the rounded corners of a junction may add. The solids are read as the host would draw
+// them.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <variant>
+
+#include "network/band_fill.h"
+#include "network/junction_network.h"
+#include "network/network_kinds.h"
+
+namespace tq58 {
+namespace {
+
+using namespace network_kinds;
+
+double Turn(PointD o, PointD a, PointD b) { return Cross(Minus(a, o), Minus(b, o)); }
+
+// Whether the angle of p about c lies within the sweep from `start`.
+bool WithinSweep(PointD c, PointD p, double start, double sweep) {
+  const double a = std::remainder(std::atan2(p.y - c.y, p.x - c.x) - start, 2 * kPi);
+  return (a < 0 ? a + 2 * kPi : a) <= sweep || a >= -1e-12;
+}
+
+bool InTriangle(PointD p, PointD a, PointD b, PointD c) {
+  return Turn(a, b, p) >= 0 && Turn(b, c, p) >= 0 && Turn(c, a, p) >= 0;
+}
+
+// Whether the solid covers p, as the host draws it.
+bool Covers(const Solid& solid, PointD p) {
+  if (const auto* s = std::get_if<SolidPolygon>(&solid)) {
+    for (int i = 0; i < s->count; ++i) {
+      if (Turn(s->corners[i], s->corners[(i + 1) % s->count], p) < 0) return false;
+    }
+    return true;
+  }
+  if (const auto* s = std::get_if<SolidRingSector>(&solid)) {
+    const double d = PointDistance(s->centre, p);
+    return d >= s->inner && d <= s->outer && WithinSweep(s->centre, p, s->start, s->sweep);
+  }
+  const auto& a = std::get<SolidArc>(solid);
+  const PointD from = Along(a.centre, a.start, a.radius);
+  const PointD to = Along(a.centre, a.start + a.sweep, a.radius);
+  const double d = PointDistance(a.centre, p);
+  switch (a.kind) {
+    case ArcArea::Sector:
+      return d <= a.radius && WithinSweep(a.centre, p, a.start, a.sweep);
+    case ArcArea::Segment:
+      return d <= a.radius && Turn(to, from, p) >= 0;
+    case ArcArea::TangentCorner:
+      return d >= a.radius &&
+             InTriangle(p, from,
+                        Along(a.centre, a.start + a.sweep / 2, a.radius / std::cos(a.sweep / 2)),
+                        to);
+  }
+  return false;
+}
+
+// What the host takes: convex counterclockwise polygons of some area, radii and sweeps that
+// draw something, a tangent corner of at most a quarter turn.
+std::string Malformed(const Solid& solid) {
+  if (const auto* s = std::get_if<SolidPolygon>(&solid)) {
+    double area = 0;
+    for (int i = 0; i < s->count; ++i) {
+      const PointD a = s->corners[i], b = s->corners[(i + 1) % s->count];
+      if (Turn(a, b, s->corners[(i + 2) % s->count]) <= 0) return "sl not convex";
+      area += Cross(a, b);
+    }
+    return s->count >= 3 && s->count <= 4 && area > 0 ? "" : "sl of no area";
+  }
+  const auto [r, sweep] = std::visit(
+      [](const auto& s) -> std::pair<double, double> {
+        if constexpr (std::is_same_v<std::decay_t<decltype(s)>, SolidPolygon>)
+          return {0, 0};
+        else if constexpr (std::is_same_v<std::decay_t<decltype(s)>, SolidRingSector>)
+          return {s.inner > 0 && s.inner < s.outer ? s.outer : 0, s.sweep};
+        else
+          return {s.radius, s.kind == ArcArea::TangentCorner ? 2 * s.sweep : s.sweep};
+      },
+      solid);
+  return r > 0 && sweep > 0 && sweep <= 2 * kPi ? "" : "arc solid out of range";
+}
+
+// Checks the solids over a grid of points round the regions. `spill` is how far outside every
+// region a solid may reach.
+void CheckCoverage(const std::vector<Region>& regions, const Solids& solids, double spill,
+                   Failures& failures, int trial, const Network& n, const TLineTable& t) {
+  for (const Solid& s : solids) {
+    if (const std::string what = Malformed(s); !what.empty()) failures.Add(what, trial, "", n, t);
+  }
+  double lo = 1e300, hi = -1e300;
+  for (const Region& region : regions) {
+    for (const auto& loop : region.loops) {
+      for (const Curve& c : loop)
+        lo = std::min({lo, c.start.x, c.start.y}), hi = std::max({hi, c.start.x, c.start.y});
+    }
+  }
+  lo -= 2 * n.w, hi += 2 * n.w;
+  const int steps = 60;
+  for (int i = 0; i <= steps; ++i) {
+    for (int j = 0; j <= steps; ++j) {
+      const PointD p{lo + (hi - lo) * (i + 0.37) / steps, lo + (hi - lo) * (j + 0.61) / steps};
+      bool inside = false;
+      double away = 1e300;
+      for (const Region& region : regions) {
+        inside = inside || region.StrictlyInside(p);
+        for (const auto& loop : region.loops) {
+          for (const Curve& c : loop) away = std::min(away, PointDistance(c.NearestPoint(p), p));
+        }
+      }
+      const bool covered =
+          std::any_of(solids.begin(), solids.end(), [&](const Solid& s) { return Covers(s, p); });
+      if (inside && !covered)
+        failures.Add("a point inside a region not filled", trial, Text(p), n, t);
+      if (!inside && away > spill && covered)
+        failures.Add("a point outside the regions filled", trial, Text(p), n, t);
+    }
+  }
+}
+
+TEST(FillCoverage, EachBandAloneFillsItsRegionExactly) {
+  Failures failures;
+  for (int trial = 0; trial < 160; ++trial) {
+    Sequence r(9100 + static_cast<uint64_t>(trial));
+    const Network n = GenerateClear(r, trial % kKinds);
+    const TLineTable table = Preset(r, n.w, false);
+    for (const Band& kept : n.bands) {
+      const Band band{kept.path, true, true};
+      std::vector<std::optional<RowEnds>> ends;
+      const MultiLine lines = BuildMultiLine(band.path, table, 1.0, &ends);
+      CheckCoverage({RegionOf(band, table)}, FillBand(band.path, lines, ends, table, 1.0), 1e-6,
+                    failures, trial, n, table);
+    }
+  }
+}
+
+// A polyline of short legs, so that the outer rows cross themselves, as the point mode draws.
+TEST(FillCoverage, ShortLegsFollowTheOutlineByTheNonZeroRule) {
+  Failures failures;
+  for (int trial = 0; trial < 200; ++trial) {
+    Sequence r(9400 + static_cast<uint64_t>(trial));
+    Network n{"short legs", 3 + 3 * r.Unit(), {}, {}};
+    std::vector<PointD> points;
+    for (int k = 0; k < 3 + static_cast<int>(r.Below(5)); ++k)
+      points.push_back({12 * r.Signed(), 12 * r.Signed()});
+    n.Add(Open(points), true, true, {Open(points)}, false);
+    const TLineTable table = Preset(r, n.w, false);
+    std::vector<std::optional<RowEnds>> ends;
+    const MultiLine lines = BuildMultiLine(n.bands[0].path, table, 1.0, &ends);
+    CheckCoverage({RegionOf(n.bands[0], table)}, FillBand(n.bands[0].path, lines, ends, table, 1.0),
+                  1e-6, failures, trial, n, table);
+  }
+}
+
+TEST(FillCoverage, ANetworkFillsTheUnionOfItsRegionsAndItsRoundedCorners) {
+  Failures failures;
+  for (int trial = 0; trial < 160; ++trial) {
+    Sequence r(9700 + static_cast<uint64_t>(trial));
+    const Network n = GenerateClear(r, trial % kKinds);
+    TLineTable table = Preset(r, n.w, false);
+    table.Options.Junctions = JunctionMode::Clean;
+    std::vector<Region> regions;
+    for (const Band& band : n.bands) regions.push_back(RegionOf(band, table));
+    Solids solids;
+    BuildJunctionNetwork(n.chains, table, 1.0, &solids);
+    // A rounded corner fills what lies between its arc and the rows it joins.
+    double corner = table.Options.BaseRadius;
+    for (const TLineRow& row : table.Lines)
+      corner = std::max(corner, row.DrawOn ? row.Radius : 0.0);
+    CheckCoverage(regions, solids, corner + 1e-6, failures, trial, n, table);
+  }
+}
+
+}  // namespace
+}  // namespace tq58
