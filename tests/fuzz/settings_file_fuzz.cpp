@@ -22,6 +22,7 @@ namespace {
 constexpr std::size_t kSettingsLineCount = 1423;
 constexpr std::size_t kWithOptionsLineCount = 1524;
 constexpr std::size_t kWithJunctionsLineCount = 1545;
+constexpr std::size_t kWithFillLineCount = 1586;
 
 void RequireRules(const tq58::PresetStore& store) {
   Require(store.CurrentPreset >= 1 && store.CurrentPreset <= tq58::kPresetCount,
@@ -42,20 +43,26 @@ void RequireRules(const tq58::PresetStore& store) {
     Require(std::isfinite(options.BaseRadius) && options.BaseRadius >= 0.0,
             "a base radius is finite and never negative");
     for (const tq58::CapStyle cap : {options.StartCap, options.EndCap}) {
-      Require(
-          cap == tq58::CapStyle::None || cap == tq58::CapStyle::Line || cap == tq58::CapStyle::Arc,
-          "a cap is 0, 1 or 2");
+      Require(cap == tq58::CapStyle::None || cap == tq58::CapStyle::Line ||
+                  cap == tq58::CapStyle::Arc || cap == tq58::CapStyle::ConcentricArc,
+              "a cap is 0, 1, 2 or 3");
     }
     Require(options.Junctions == tq58::JunctionMode::None ||
                 options.Junctions == tq58::JunctionMode::Clean,
             "a junction mode is 0 or 1");
+    Require(options.FillColor >= 0 && options.FillColor <= tq58::kLargestFillColor,
+            "a fill colour is 0..16777215");
   }
 }
 
 // The lines that a save of `store` writes: 1423, 1524 when some preset uses an option, 1545
-// when some preset cleans its junctions.
+// when some preset cleans its junctions, 1586 when some preset fills or has a fill colour.
 std::size_t SavedLineCount(const tq58::PresetStore& store) {
   std::size_t count = kSettingsLineCount;
+  for (const tq58::TLineTable& preset : store.Presets) {
+    const tq58::TPresetOptions& o = preset.Options;
+    if (o.Fill || o.FillColor != tq58::kDefaultFillColor) return kWithFillLineCount;
+  }
   for (const tq58::TLineTable& preset : store.Presets) {
     if (preset.Options.Junctions != tq58::JunctionMode::None) return kWithJunctionsLineCount;
     if (preset.Options != tq58::TPresetOptions{}) count = kWithOptionsLineCount;
@@ -74,7 +81,7 @@ void RequireSavedShape(const std::string& bytes, std::size_t expectedLines) {
     start = lf + 1;
   }
   Require(lines == expectedLines,
-          "a saved file has 1423 lines, 1524 with options, 1545 with junctions");
+          "a saved file has 1423 lines, 1524 with options, 1545 with junctions, 1586 with fills");
 }
 
 bool SameStore(const tq58::PresetStore& a, const tq58::PresetStore& b) {
