@@ -22,6 +22,7 @@ using geometry::PolarPoint;
 
 constexpr double kQuarterTurn = std::numbers::pi / 2.0;
 constexpr double kFullTurn = 2.0 * std::numbers::pi;
+constexpr double kHalfTurn = std::numbers::pi;
 // How far beside an arc's middle its sides are probed, relative to its radius: far below any
 // drawn detail, far above the rounding of the winding sum.
 constexpr double kSideProbe = 1e-7;
@@ -69,8 +70,23 @@ PointD TangentCorner(const Curve& part) {
 
 void AddTangentCorners(const Curve& arc, Solids& out) {
   if (!arc.arc || !(arc.radius > geometry::kDegenerateGeometryTolerance)) return;
-  for (const Curve& part : ArcParts(arc, arc.radius))
-    out.push_back(ArcSolid(part, ArcArea::TangentCorner));
+  const std::vector<Curve> parts = ArcParts(arc, arc.radius);
+  for (const Curve& part : parts) out.push_back(ArcSolid(part, ArcArea::TangentCorner));
+  // Over a quarter turn, the parts' own corners leave the area between them and the point
+  // where the whole arc's end tangents meet, if they meet.
+  if (parts.size() < 2 || !(std::fabs(arc.sweep) < kHalfTurn)) return;
+  std::vector<FillEdge> edges;
+  PointD at = TangentCorner(arc);
+  for (const Curve& part : parts) {
+    const PointD corner = TangentCorner(part);
+    edges.push_back({at, part.start});
+    edges.push_back({part.start, corner});
+    at = corner;
+  }
+  edges.push_back({at, arc.end});
+  edges.push_back({arc.end, TangentCorner(arc)});
+  const std::vector<SolidPolygon> polygons = FillLoops(edges);
+  out.insert(out.end(), polygons.begin(), polygons.end());
 }
 
 namespace {
