@@ -6,6 +6,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "fill/ring_sectors.h"
 #include "fill/slab_fill.h"
 #include "geometry/curve_meeting.h"
 #include "geometry/geometry.h"
@@ -113,13 +114,16 @@ class OutlineFiller {
   }
 
   Solids Fill(double deviation) {
-    for (std::size_t k = 0; k < outline_.size(); ++k) {
-      const Curve& curve = outline_[k];
+    RingSectorsTaken taken = TakeRingSectors(outline_);
+    edges_ = std::move(taken.sides);
+    solids_.assign(taken.sectors.begin(), taken.sectors.end());
+    for (const CurveLeft& left : taken.left) {
+      const Curve& curve = left.curve;
       if (!curve.arc || !(curve.radius > geometry::kDegenerateGeometryTolerance)) {
         edges_.push_back({curve.start, curve.end});
         continue;
       }
-      for (const Curve& part : ArcParts(curve, deviation)) Place(k, part, 0);
+      for (const Curve& part : ArcParts(curve, deviation)) Place(left.origin, part, 0);
     }
     const std::vector<SolidPolygon> polygons = FillLoops(edges_);
     solids_.insert(solids_.begin(), polygons.begin(), polygons.end());

@@ -8,6 +8,7 @@
 #include <numbers>
 #include <variant>
 
+#include "fill/outline_fill.h"
 #include "network/band_fill.h"
 #include "network/junction_network.h"
 #include "network/network_kinds.h"
@@ -21,8 +22,9 @@ double Turn(PointD o, PointD a, PointD b) { return Cross(Minus(a, o), Minus(b, o
 
 // Whether the angle of p about c lies within the sweep from `start`.
 bool WithinSweep(PointD c, PointD p, double start, double sweep) {
-  const double a = std::remainder(std::atan2(p.y - c.y, p.x - c.x) - start, 2 * kPi);
-  return (a < 0 ? a + 2 * kPi : a) <= sweep || a >= -1e-12;
+  double a = std::fmod(std::atan2(p.y - c.y, p.x - c.x) - start, 2 * kPi);
+  if (a < 0) a += 2 * kPi;
+  return a <= sweep + 1e-12 || a >= 2 * kPi - 1e-12;
 }
 
 bool InTriangle(PointD p, PointD a, PointD b, PointD c) {
@@ -172,6 +174,27 @@ TEST(FillCoverage, ANetworkFillsTheUnionOfItsRegionsAndItsRoundedCorners) {
       corner = std::max(corner, row.DrawOn ? row.Radius : 0.0);
     CheckCoverage(regions, solids, corner + 1e-6, failures, trial, n, table);
   }
+}
+
+// A quarter ring with a notch cut into it from its straight side, and a whole ring: arcs about
+// one centre that run opposite ways, a ring sector only where no other curve enters it.
+TEST(FillCoverage, ConcentricArcsMakeRingSectorsOnlyWhereNothingEntersThem) {
+  Failures failures;
+  const Network n{"notched quarter ring and a whole ring", 1, {}, {}};
+  const PointD o{30, 0};
+  const Region region{{{Curve::Segment({5, 0}, {7.5, 4}), Curve::Segment({7.5, 4}, {10, 0}),
+                        Curve::Arc({0, 0}, 10, 0, kPi / 2), Curve::Segment({0, 10}, {0, 5}),
+                        Curve::Arc({0, 0}, 5, kPi / 2, -kPi / 2)},
+                       {Curve::Arc(o, 6, 1, 2 * kPi)},
+                       {Curve::Arc(o, 3, 0, -2 * kPi)}}};
+  std::vector<Curve> outline;
+  for (const auto& loop : region.loops) outline.insert(outline.end(), loop.begin(), loop.end());
+  const Solids solids = FillOutline(outline, 0.25);
+  CheckCoverage({region}, solids, 1e-6, failures, 0, n, TLineTable{});
+  EXPECT_EQ(
+      std::count_if(solids.begin(), solids.end(),
+                    [](const Solid& s) { return std::holds_alternative<SolidRingSector>(s); }),
+      1);
 }
 
 }  // namespace

@@ -1,0 +1,177 @@
+// Pairs arcs about one centre into ring sectors: the angles both cover, checked to hold no other
+// curve and to lie inside the outline, then cut out of both arcs.
+#include "fill/ring_sectors.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <optional>
+
+#include "geometry/curve_meeting.h"
+#include "geometry/geometry.h"
+#include "geometry/tolerances.h"
+#include "geometry/winding.h"
+
+namespace tq58 {
+
+namespace {
+
+using geometry::Curve;
+using geometry::PolarPoint;
+
+constexpr double kFullTurn = 2.0 * std::numbers::pi;
+// Two arcs share their centre where the centres lie this close, relative to the larger radius:
+// far below any drawn detail, far above the rounding of offset arcs' centres.
+constexpr double kSameCentre = 1e-9;
+// How far the sector is drawn in (relative to its size) before other curves are sought in it,
+// so that the curves that only touch its corners do not count.
+constexpr double kSectorShrink = 1e-9;
+
+// The angles an arc covers, counterclockwise from `start` over `sweep`.
+struct Span {
+  double start = 0.0, sweep = 0.0;
+};
+
+Span CounterclockwiseSpan(const Curve& arc) {
+  return arc.sweep > 0.0 ? Span{arc.from, arc.sweep} : Span{arc.from + arc.sweep, -arc.sweep};
+}
+
+// The longest run of angles both spans cover.
+std::optional<Span> Common(Span a, Span b) {
+  double d = std::fmod(b.start - a.start, kFullTurn);
+  if (d < 0.0) d += kFullTurn;
+  Span best;
+  if (d < a.sweep) best = {a.start + d, std::min(a.sweep - d, b.sweep)};
+  if (d + b.sweep > kFullTurn) {
+    const double sweep = std::min(a.sweep, d + b.sweep - kFullTurn);
+    if (sweep > best.sweep) best = {a.start, sweep};
+  }
+  if (!(best.sweep > 0.0)) return std::nullopt;
+  return best;
+}
+
+// The angle from `start` counterclockwise, in [0, 2π).
+double AngleFrom(double start, double angle) {
+  const double d = std::fmod(angle - start, kFullTurn);
+  return d < 0.0 ? d + kFullTurn : d;
+}
+
+bool FullTurn(const Curve& arc) { return std::fabs(arc.sweep) >= kFullTurn; }
+
+// Where along the arc (a distance from its start) the angle lies, its sense taken into account,
+// an angle just beyond either end taken as that end.
+double DistanceAt(const Curve& arc, double angle) {
+  const double sweep = std::fabs(arc.sweep);
+  double d = arc.sweep > 0.0 ? AngleFrom(arc.from, angle) : AngleFrom(angle, arc.from);
+  if (d > sweep) d = kFullTurn - d < d - sweep ? 0.0 : sweep;
+  const double s = d * arc.radius, length = sweep * arc.radius;
+  if (s < geometry::kDegenerateGeometryTolerance) return 0.0;
+  return length - s < geometry::kDegenerateGeometryTolerance ? length : s;
+}
+
+class SectorFinder {
+ public:
+  explicit SectorFinder(const std::vector<Curve>& outline) : outline_(outline) {
+    for (const Curve& c : outline) boxes_.push_back(geometry::BoxOf(c, 0.0));
+  }
+
+  RingSectorsTaken Take() {
+    std::vector<bool> paired(outline_.size(), false);
+    RingSectorsTaken taken;
+    for (std::size_t a = 0; a < outline_.size(); ++a) {
+      for (std::size_t b = a + 1; b < outline_.size() && !paired[a]; ++b) {
+        if (!paired[b] && Pair(a, b, taken)) paired[a] = paired[b] = true;
+      }
+      if (!paired[a]) taken.left.push_back({outline_[a], a});
+    }
+    return taken;
+  }
+
+ private:
+  // Takes the sector between arcs a and b, if they bound one.
+  bool Pair(std::size_t a, std::size_t b, RingSectorsTaken& taken) {
+    const Curve& x = outline_[a];
+    const Curve& y = outline_[b];
+    if (!x.arc || !y.arc || (x.sweep > 0.0) == (y.sweep > 0.0)) return false;
+    const double large = std::max(x.radius, y.radius);
+    if (geometry::PointDistance(x.centre, y.centre) > kSameCentre * large) return false;
+    if (!(std::fabs(x.radius - y.radius) > geometry::kDegenerateGeometryTolerance)) return false;
+    if (FullTurn(x) != FullTurn(y)) return false;
+    const std::optional<Span> common =
+        FullTurn(x) ? Span{0.0, kFullTurn}
+                    : Common(CounterclockwiseSpan(x), CounterclockwiseSpan(y));
+    if (!common || !(common->sweep * large > geometry::kDegenerateGeometryTolerance)) return false;
+    const double inner = std::min(x.radius, y.radius);
+    const double middle = common->start + common->sweep / 2.0;
+    if (geometry::WindingNumber(outline_, PolarPoint(x.centre, (inner + large) / 2.0, middle)) ==
+            0 ||
+        Entered(a, b, x.centre, inner, large, *common)) {
+      return false;
+    }
+    if (FullTurn(x)) {
+      taken.sectors.push_back({x.centre, large, inner, 0.0, kFullTurn});
+      return true;
+    }
+    // Each arc less the common angles; the parts next to the sector keep their ends.
+    PointD sideStart[2], sideEnd[2];  // where each arc's common part starts and ends
+    for (int i = 0; i < 2; ++i) {
+      const std::size_t k = i == 0 ? a : b;
+      const Curve& arc = outline_[k];
+      double s0 = DistanceAt(arc, arc.sweep > 0.0 ? common->start : common->start + common->sweep);
+      double s1 = DistanceAt(arc, arc.sweep > 0.0 ? common->start + common->sweep : common->start);
+      if (s1 < s0) std::swap(s0, s1);
+      const Curve part = arc.Part(s0, s1);
+      sideStart[i] = part.start;
+      sideEnd[i] = part.end;
+      if (s0 > 0.0) taken.left.push_back({arc.Part(0.0, s0), k});
+      if (s1 < arc.Length()) taken.left.push_back({arc.Part(s1, arc.Length()), k});
+    }
+    // Run opposite ways, the one arc's common part ends where the other's starts.
+    taken.sides.push_back({sideStart[0], sideEnd[1]});
+    taken.sides.push_back({sideStart[1], sideEnd[0]});
+    taken.sectors.push_back({x.centre, large, inner, AngleFrom(0.0, common->start), common->sweep});
+    return true;
+  }
+
+  // Whether a curve of the outline other than arcs a and b comes into the sector.
+  bool Entered(std::size_t a, std::size_t b, PointD centre, double inner, double outer,
+               Span span) const {
+    const double dr = (outer - inner) * kSectorShrink, da = span.sweep * kSectorShrink;
+    const double r0 = inner + dr, r1 = outer - dr;
+    const double t0 = span.start + da, sweep = span.sweep - 2.0 * da;
+    const Curve sides[4] = {
+        Curve::Arc(centre, r1, t0, sweep), Curve::Arc(centre, r0, t0, sweep),
+        Curve::Segment(PolarPoint(centre, r0, t0), PolarPoint(centre, r1, t0)),
+        Curve::Segment(PolarPoint(centre, r0, t0 + sweep), PolarPoint(centre, r1, t0 + sweep))};
+    geometry::Box box = geometry::BoxOf(sides[0], 0.0);
+    for (const Curve& side : sides) box = geometry::Union(box, geometry::BoxOf(side, 0.0));
+    for (std::size_t k = 0; k < outline_.size(); ++k) {
+      const geometry::Box& other = boxes_[k];
+      if (k == a || k == b || other.minX > box.maxX || other.maxX < box.minX ||
+          other.minY > box.maxY || other.maxY < box.minY) {
+        continue;
+      }
+      const Curve& c = outline_[k];
+      const double d = geometry::PointDistance(c.start, centre);
+      if (d > r0 && d < r1 &&
+          AngleFrom(t0, std::atan2(c.start.y - centre.y, c.start.x - centre.x)) < sweep) {
+        return true;
+      }
+      for (const Curve& side : sides) {
+        if (!geometry::MeetCurves(side, c, 0.0).empty()) return true;
+      }
+    }
+    return false;
+  }
+
+  const std::vector<Curve>& outline_;
+  std::vector<geometry::Box> boxes_;
+};
+
+}  // namespace
+
+RingSectorsTaken TakeRingSectors(const std::vector<Curve>& outline) {
+  return SectorFinder(outline).Take();
+}
+
+}  // namespace tq58
