@@ -11,7 +11,7 @@
 #include "geometry/curve_meeting.h"
 #include "geometry/geometry.h"
 #include "geometry/tolerances.h"
-#include "geometry/winding.h"
+#include "geometry/winding_index.h"
 #include "util/portable_math.h"
 
 namespace tq58 {
@@ -109,12 +109,12 @@ Curve Half(const Curve& part, bool second) {
 
 class OutlineFiller {
  public:
-  explicit OutlineFiller(const std::vector<Curve>& outline) : outline_(outline) {
+  explicit OutlineFiller(const std::vector<Curve>& outline) : outline_(outline), winding_(outline) {
     for (const Curve& c : outline) boxes_.push_back(geometry::BoxOf(c, 0.0));
   }
 
   Solids Fill(double deviation) {
-    RingSectorsTaken taken = TakeRingSectors(outline_);
+    RingSectorsTaken taken = TakeRingSectors(outline_, winding_);
     edges_ = std::move(taken.sides);
     solids_.assign(taken.sectors.begin(), taken.sectors.end());
     for (const CurveLeft& left : taken.left) {
@@ -145,8 +145,8 @@ class OutlineFiller {
     const double middle = part.from + part.sweep / 2.0;
     const PointD inward = PolarPoint(part.centre, part.radius - probe, middle);
     const PointD outward = PolarPoint(part.centre, part.radius + probe, middle);
-    const bool centreSide = geometry::WindingNumber(outline_, inward) != 0;
-    if (centreSide || geometry::WindingNumber(outline_, outward) == 0) {
+    const bool centreSide = winding_.At(inward) != 0;
+    if (centreSide || winding_.At(outward) == 0) {
       // Inside on the centre's side (or on neither, where the chord adds nothing).
       edges_.push_back({part.start, part.end});
       if (centreSide) solids_.push_back(ArcSolid(part, ArcArea::Segment));
@@ -194,6 +194,7 @@ class OutlineFiller {
   }
 
   const std::vector<Curve>& outline_;
+  geometry::WindingIndex winding_;
   std::vector<geometry::Box> boxes_;
   std::vector<FillEdge> edges_;
   Solids solids_;

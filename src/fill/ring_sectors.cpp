@@ -10,7 +10,6 @@
 #include "geometry/curve_meeting.h"
 #include "geometry/geometry.h"
 #include "geometry/tolerances.h"
-#include "geometry/winding.h"
 
 namespace tq58 {
 
@@ -71,7 +70,8 @@ double DistanceAt(const Curve& arc, double angle) {
 
 class SectorFinder {
  public:
-  explicit SectorFinder(const std::vector<Curve>& outline) : outline_(outline) {
+  SectorFinder(const std::vector<Curve>& outline, const geometry::WindingIndex& winding)
+      : outline_(outline), winding_(winding) {
     for (const Curve& c : outline) boxes_.push_back(geometry::BoxOf(c, 0.0));
   }
 
@@ -103,8 +103,7 @@ class SectorFinder {
     if (!common || !(common->sweep * large > geometry::kDegenerateGeometryTolerance)) return false;
     const double inner = std::min(x.radius, y.radius);
     const double middle = common->start + common->sweep / 2.0;
-    if (geometry::WindingNumber(outline_, PolarPoint(x.centre, (inner + large) / 2.0, middle)) ==
-            0 ||
+    if (winding_.At(PolarPoint(x.centre, (inner + large) / 2.0, middle)) == 0 ||
         Entered(a, b, x.centre, inner, large, *common)) {
       return false;
     }
@@ -165,13 +164,15 @@ class SectorFinder {
   }
 
   const std::vector<Curve>& outline_;
+  const geometry::WindingIndex& winding_;
   std::vector<geometry::Box> boxes_;
 };
 
 }  // namespace
 
-RingSectorsTaken TakeRingSectors(const std::vector<Curve>& outline) {
-  return SectorFinder(outline).Take();
+RingSectorsTaken TakeRingSectors(const std::vector<Curve>& outline,
+                                 const geometry::WindingIndex& winding) {
+  return SectorFinder(outline, winding).Take();
 }
 
 }  // namespace tq58

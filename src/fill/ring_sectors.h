@@ -9,6 +9,7 @@
 #include "fill/slab_fill.h"
 #include "fill/solids.h"
 #include "geometry/curve.h"
+#include "geometry/winding_index.h"
 
 namespace tq58 {
 
@@ -24,8 +25,9 @@ struct RingSectorsTaken {
   std::vector<SolidRingSector> sectors;
 };
 
-// Takes the ring sectors out of the outline (one or more closed loops). The curves left, with
-// the sides, enclose what the outline does but the sectors.
-RingSectorsTaken TakeRingSectors(const std::vector<geometry::Curve>& outline);
+// Takes the ring sectors out of the outline (one or more closed loops; `winding` its index).
+// The curves left, with the sides, enclose what the outline does but the sectors.
+RingSectorsTaken TakeRingSectors(const std::vector<geometry::Curve>& outline,
+                                 const geometry::WindingIndex& winding);
 
 }  // namespace tq58

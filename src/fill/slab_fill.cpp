@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
+#include <unordered_map>
 
 #include "geometry/tolerances.h"
 
@@ -38,6 +40,7 @@ struct Spanning {
 struct Open {
   std::size_t left = 0, right = 0;
   double y0 = 0.0, y1 = 0.0;
+  bool closed = false;  // grown on into the slab above, or written
 };
 
 double Cross(PointD o, PointD a, PointD b) {
@@ -98,15 +101,31 @@ void AddConvex(std::vector<PointD> corners, std::vector<SolidPolygon>& out) {
 
 class SlabFiller {
  public:
-  explicit SlabFiller(const std::vector<FillEdge>& edges) {
-    for (const FillEdge& e : edges) {
+  explicit SlabFiller(const std::vector<FillEdge>& given) {
+    // Slabs across the longer side of the whole cross it fewer times each: a long band lying
+    // along x is cut into upright slabs, its coordinates swapped meanwhile.
+    double minX = 0.0, maxX = 0.0, minY = 0.0, maxY = 0.0;
+    for (std::size_t i = 0; i < given.size(); ++i) {
+      for (const PointD& p : {given[i].from, given[i].to}) {
+        minX = i == 0 ? p.x : std::min(minX, p.x), maxX = i == 0 ? p.x : std::max(maxX, p.x);
+        minY = i == 0 ? p.y : std::min(minY, p.y), maxY = i == 0 ? p.y : std::max(maxY, p.y);
+      }
+    }
+    swapped_ = maxX - minX > maxY - minY;
+    for (FillEdge e : given) {
+      if (swapped_) e = {Swapped(e.from), Swapped(e.to)};
       if (e.from.y == e.to.y || !std::isfinite(e.from.x + e.from.y + e.to.x + e.to.y)) continue;
       edges_.push_back(e.from.y < e.to.y ? Rising{e.from, e.to, 1} : Rising{e.to, e.from, -1});
       heights_.push_back(e.from.y);
       heights_.push_back(e.to.y);
     }
     std::sort(heights_.begin(), heights_.end());
-    heights_.erase(std::unique(heights_.begin(), heights_.end()), heights_.end());
+    // Heights nearer than the tolerance are one: a slab between them would be too thin to
+    // draw, and would break the trapezoids running through it.
+    heights_.erase(
+        std::unique(heights_.begin(), heights_.end(),
+                    [](double a, double b) { return b - a <= kDegenerateGeometryTolerance; }),
+        heights_.end());
     order_.resize(edges_.size());
     for (std::size_t i = 0; i < order_.size(); ++i) order_[i] = i;
     std::sort(order_.begin(), order_.end(),
@@ -118,9 +137,12 @@ class SlabFiller {
     for (std::size_t h = 0; h + 1 < heights_.size(); ++h) {
       double y0 = heights_[h];
       const double y1 = heights_[h + 1];
-      while (next < order_.size() && edges_[order_[next]].low.y <= y0)
+      while (next < order_.size() &&
+             edges_[order_[next]].low.y <= y0 + kDegenerateGeometryTolerance)
         active_.push_back(order_[next++]);
-      std::erase_if(active_, [&](std::size_t e) { return edges_[e].high.y <= y0; });
+      std::erase_if(active_, [&](std::size_t e) {
+        return edges_[e].high.y <= y0 + kDegenerateGeometryTolerance;
+      });
       // Crossings inside the slab cut it further.
       while (y0 < y1) {
         const double top = Slab(y0, y1);
@@ -143,7 +165,8 @@ class SlabFiller {
     for (bool swapped = true; swapped;) {
       swapped = false;
       for (std::size_t i = 0; i + 1 < spans_.size(); ++i) {
-        if (spans_[i].top > spans_[i + 1].top && !(CrossingHeight(i, y0, y1) > y0)) {
+        if (spans_[i].top > spans_[i + 1].top &&
+            !(CrossingHeight(i, y0, y1) > y0 + kDegenerateGeometryTolerance)) {
           std::swap(spans_[i], spans_[i + 1]);
           swapped = true;
         }
@@ -152,7 +175,11 @@ class SlabFiller {
     // The first crossing is of two edges next to each other at the bottom.
     double top = y1;
     for (std::size_t i = 0; i + 1 < spans_.size(); ++i) {
-      if (spans_[i].top > spans_[i + 1].top) top = std::min(top, CrossingHeight(i, y0, y1));
+      // (a crossing as near the top as the tolerance counts as at the top)
+      if (spans_[i].top > spans_[i + 1].top) {
+        const double y = CrossingHeight(i, y0, y1);
+        if (y < y1 - kDegenerateGeometryTolerance) top = std::min(top, y);
+      }
     }
     if (top < y1) {
       for (Spanning& s : spans_) s.top = edges_[s.edge].X(top);
@@ -161,6 +188,7 @@ class SlabFiller {
       return a.bottom + a.top < b.bottom + b.top;
     });
     std::vector<Open> grown;
+    std::unordered_map<std::uint64_t, std::size_t> grownAt;
     int winding = 0;
     std::size_t left = 0;
     for (const Spanning& s : spans_) {
@@ -169,18 +197,22 @@ class SlabFiller {
       if (before == 0 && winding != 0) left = s.edge;
       if (before == 0 || winding != 0) continue;
       // The span from `left` to here lies inside: it grows the trapezoid below it, if any.
-      const auto below = std::find_if(open_.begin(), open_.end(), [&](const Open& t) {
-        return t.left == left && t.right == s.edge && t.y1 == y0;
-      });
-      if (below != open_.end()) {
-        grown.push_back({left, s.edge, below->y0, top});
-        open_.erase(below);
+      const std::uint64_t key = Key(left, s.edge);
+      const auto below = openAt_.find(key);
+      if (below != openAt_.end() && !open_[below->second].closed) {
+        Open& t = open_[below->second];
+        grown.push_back({left, s.edge, t.y0, top});
+        t.closed = true;
       } else {
         grown.push_back({left, s.edge, y0, top});
       }
+      grownAt[key] = grown.size() - 1;
     }
-    for (const Open& t : open_) Close(t);
+    for (const Open& t : open_) {
+      if (!t.closed) Close(t);
+    }
     open_ = std::move(grown);
+    openAt_ = std::move(grownAt);
     return top;
   }
 
@@ -192,17 +224,32 @@ class SlabFiller {
     return y0 + t * (y1 - y0);
   }
 
+  std::uint64_t Key(std::size_t left, std::size_t right) const {
+    return static_cast<std::uint64_t>(left) * edges_.size() + right;
+  }
+
+  static PointD Swapped(PointD p) { return {p.y, p.x}; }
+
+  // The trapezoid, counterclockwise in the drawing's own coordinates.
   void Close(const Open& t) {
     const Rising& l = edges_[t.left];
     const Rising& r = edges_[t.right];
-    AddConvex({{l.X(t.y0), t.y0}, {r.X(t.y0), t.y0}, {r.X(t.y1), t.y1}, {l.X(t.y1), t.y1}}, out_);
+    std::vector<PointD> corners = {
+        {l.X(t.y0), t.y0}, {r.X(t.y0), t.y0}, {r.X(t.y1), t.y1}, {l.X(t.y1), t.y1}};
+    if (swapped_) {
+      for (PointD& p : corners) p = Swapped(p);
+      std::reverse(corners.begin(), corners.end());
+    }
+    AddConvex(std::move(corners), out_);
   }
 
   std::vector<Rising> edges_;
   std::vector<double> heights_;
   std::vector<std::size_t> order_, active_;
   std::vector<Spanning> spans_;
-  std::vector<Open> open_;
+  bool swapped_ = false;
+  std::vector<Open> open_;  // the trapezoids of the slab below, by their edges in openAt_
+  std::unordered_map<std::uint64_t, std::size_t> openAt_;
   std::vector<SolidPolygon> out_;
 };
 
