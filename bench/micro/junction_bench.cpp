@@ -1,8 +1,9 @@
 // Chain mode with junctions cleaned over a street grid, selection to written lines: 100 whole
 // streets crossing in a 50 x 50 grid (2,500 X junctions), and the same grid split at every
 // crossing (5,100 chains meeting four at a time), 4 rows each; smaller grids show how the time
-// grows with the number of junctions. Wide bands of three rows over a star of long streets and
-// over short pieces scattered at random show the cost where many bands overlap.
+// grows with the number of junctions, and filled what the fill costs. Wide bands of three rows over
+// a star of long streets and over short pieces scattered at random show the cost where many bands
+// overlap.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -85,6 +86,18 @@ void BM_JunctionGrid(benchmark::State& state) {
 }
 BENCHMARK(BM_JunctionGrid)
     ->ArgsProduct({{12, 25, 50}, {0, 1}})
+    ->ArgNames({"n", "split"})
+    ->Unit(benchmark::kMillisecond);
+
+// The grid with its bands filled: the solids of every band and corner before the rows.
+void BM_JunctionGridFilled(benchmark::State& state) {
+  tq58::PresetStore store = FourRows();
+  store.Preset(1).Options.Fill = true;
+  const ExchangeModel model = Grid(static_cast<int>(state.range(0)), state.range(1) != 0);
+  state.counters["lines"] = static_cast<double>(tq58_bench::TimeChainMode(state, store, model));
+}
+BENCHMARK(BM_JunctionGridFilled)
+    ->ArgsProduct({{25, 50}, {0, 1}})
     ->ArgNames({"n", "split"})
     ->Unit(benchmark::kMillisecond);
 

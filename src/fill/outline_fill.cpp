@@ -6,12 +6,12 @@
 #include <cmath>
 #include <numbers>
 
+#include "fill/outline_index.h"
 #include "fill/ring_sectors.h"
 #include "fill/slab_fill.h"
 #include "geometry/curve_meeting.h"
 #include "geometry/geometry.h"
 #include "geometry/tolerances.h"
-#include "geometry/winding_index.h"
 #include "util/portable_math.h"
 
 namespace tq58 {
@@ -109,12 +109,10 @@ Curve Half(const Curve& part, bool second) {
 
 class OutlineFiller {
  public:
-  explicit OutlineFiller(const std::vector<Curve>& outline) : outline_(outline), winding_(outline) {
-    for (const Curve& c : outline) boxes_.push_back(geometry::BoxOf(c, 0.0));
-  }
+  explicit OutlineFiller(const std::vector<Curve>& outline) : outline_(outline), index_(outline) {}
 
   Solids Fill(double deviation) {
-    RingSectorsTaken taken = TakeRingSectors(outline_, winding_);
+    RingSectorsTaken taken = TakeRingSectors(index_);
     edges_ = std::move(taken.sides);
     solids_.assign(taken.sectors.begin(), taken.sectors.end());
     for (const CurveLeft& left : taken.left) {
@@ -145,8 +143,8 @@ class OutlineFiller {
     const double middle = part.from + part.sweep / 2.0;
     const PointD inward = PolarPoint(part.centre, part.radius - probe, middle);
     const PointD outward = PolarPoint(part.centre, part.radius + probe, middle);
-    const bool centreSide = winding_.At(inward) != 0;
-    if (centreSide || winding_.At(outward) == 0) {
+    const bool centreSide = index_.winding.At(inward) != 0;
+    if (centreSide || index_.winding.At(outward) == 0) {
       // Inside on the centre's side (or on neither, where the chord adds nothing).
       edges_.push_back({part.start, part.end});
       if (centreSide) solids_.push_back(ArcSolid(part, ArcArea::Segment));
@@ -169,12 +167,8 @@ class OutlineFiller {
                             Curve::Segment(corners[2], corners[0])};
     const geometry::Box box =
         geometry::Union(geometry::BoxOf(sides[0], 0.0), geometry::BoxOf(sides[1], 0.0));
-    for (std::size_t k = 0; k < outline_.size(); ++k) {
-      const geometry::Box& b2 = boxes_[k];
-      if (k == arc || b2.minX > box.maxX || b2.maxX < box.minX || b2.minY > box.maxY ||
-          b2.maxY < box.minY) {
-        continue;
-      }
+    for (const std::uint32_t k : index_.Near(box)) {
+      if (k == arc) continue;
       const Curve& other = outline_[k];
       if (Inside(corners, other.start)) return true;
       for (const Curve& side : sides) {
@@ -194,8 +188,7 @@ class OutlineFiller {
   }
 
   const std::vector<Curve>& outline_;
-  geometry::WindingIndex winding_;
-  std::vector<geometry::Box> boxes_;
+  OutlineIndex index_;
   std::vector<FillEdge> edges_;
   Solids solids_;
 };

@@ -68,19 +68,37 @@ double DistanceAt(const Curve& arc, double angle) {
   return length - s < geometry::kDegenerateGeometryTolerance ? length : s;
 }
 
+// The box within which another arc's centre is the same centre.
+geometry::Box CentreBox(const Curve& arc) {
+  const double reach = kSameCentre * arc.radius * 2.0;
+  return {arc.centre.x - reach, arc.centre.y - reach, arc.centre.x + reach, arc.centre.y + reach};
+}
+
 class SectorFinder {
  public:
-  SectorFinder(const std::vector<Curve>& outline, const geometry::WindingIndex& winding)
-      : outline_(outline), winding_(winding) {
-    for (const Curve& c : outline) boxes_.push_back(geometry::BoxOf(c, 0.0));
+  explicit SectorFinder(const OutlineIndex& index) : outline_(index.curves), index_(index) {
+    for (std::size_t k = 0; k < outline_.size(); ++k) {
+      if (outline_[k].arc) centres_.Add(CentreBox(outline_[k]));
+    }
+    centres_.Index();
+    for (std::size_t k = 0; k < outline_.size(); ++k) {
+      if (outline_[k].arc) arcs_.push_back(k);
+    }
   }
 
   RingSectorsTaken Take() {
     std::vector<bool> paired(outline_.size(), false);
     RingSectorsTaken taken;
     for (std::size_t a = 0; a < outline_.size(); ++a) {
-      for (std::size_t b = a + 1; b < outline_.size() && !paired[a]; ++b) {
-        if (!paired[b] && Pair(a, b, taken)) paired[a] = paired[b] = true;
+      if (outline_[a].arc) {
+        // The arcs whose centres lie as near as a shared centre may, in outline order.
+        std::vector<std::size_t> near;
+        for (const std::uint32_t i : centres_.Near(CentreBox(outline_[a])))
+          near.push_back(arcs_[i]);
+        std::sort(near.begin(), near.end());
+        for (const std::size_t b : near) {
+          if (b > a && !paired[a] && !paired[b] && Pair(a, b, taken)) paired[a] = paired[b] = true;
+        }
       }
       if (!paired[a]) taken.left.push_back({outline_[a], a});
     }
@@ -103,7 +121,7 @@ class SectorFinder {
     if (!common || !(common->sweep * large > geometry::kDegenerateGeometryTolerance)) return false;
     const double inner = std::min(x.radius, y.radius);
     const double middle = common->start + common->sweep / 2.0;
-    if (winding_.At(PolarPoint(x.centre, (inner + large) / 2.0, middle)) == 0 ||
+    if (index_.winding.At(PolarPoint(x.centre, (inner + large) / 2.0, middle)) == 0 ||
         Entered(a, b, x.centre, inner, large, *common)) {
       return false;
     }
@@ -144,12 +162,8 @@ class SectorFinder {
         Curve::Segment(PolarPoint(centre, r0, t0 + sweep), PolarPoint(centre, r1, t0 + sweep))};
     geometry::Box box = geometry::BoxOf(sides[0], 0.0);
     for (const Curve& side : sides) box = geometry::Union(box, geometry::BoxOf(side, 0.0));
-    for (std::size_t k = 0; k < outline_.size(); ++k) {
-      const geometry::Box& other = boxes_[k];
-      if (k == a || k == b || other.minX > box.maxX || other.maxX < box.minX ||
-          other.minY > box.maxY || other.maxY < box.minY) {
-        continue;
-      }
+    for (const std::uint32_t k : index_.Near(box)) {
+      if (k == a || k == b) continue;
       const Curve& c = outline_[k];
       const double d = geometry::PointDistance(c.start, centre);
       if (d > r0 && d < r1 &&
@@ -164,15 +178,13 @@ class SectorFinder {
   }
 
   const std::vector<Curve>& outline_;
-  const geometry::WindingIndex& winding_;
-  std::vector<geometry::Box> boxes_;
+  const OutlineIndex& index_;
+  geometry::BoxIndex centres_;     // a box round each arc's centre, in outline order
+  std::vector<std::size_t> arcs_;  // the outline's numbers of those arcs
 };
 
 }  // namespace
 
-RingSectorsTaken TakeRingSectors(const std::vector<Curve>& outline,
-                                 const geometry::WindingIndex& winding) {
-  return SectorFinder(outline, winding).Take();
-}
+RingSectorsTaken TakeRingSectors(const OutlineIndex& index) { return SectorFinder(index).Take(); }
 
 }  // namespace tq58

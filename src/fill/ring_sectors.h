@@ -6,10 +6,10 @@
 #include <cstddef>
 #include <vector>
 
+#include "fill/outline_index.h"
 #include "fill/slab_fill.h"
 #include "fill/solids.h"
 #include "geometry/curve.h"
-#include "geometry/winding_index.h"
 
 namespace tq58 {
 
@@ -25,9 +25,8 @@ struct RingSectorsTaken {
   std::vector<SolidRingSector> sectors;
 };
 
-// Takes the ring sectors out of the outline (one or more closed loops; `winding` its index).
-// The curves left, with the sides, enclose what the outline does but the sectors.
-RingSectorsTaken TakeRingSectors(const std::vector<geometry::Curve>& outline,
-                                 const geometry::WindingIndex& winding);
+// Takes the ring sectors out of the indexed outline (one or more closed loops). The curves
+// left, with the sides, enclose what the outline does but the sectors.
+RingSectorsTaken TakeRingSectors(const OutlineIndex& index);
 
 }  // namespace tq58
