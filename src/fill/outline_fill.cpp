@@ -24,9 +24,6 @@ using geometry::PolarPoint;
 constexpr double kQuarterTurn = std::numbers::pi / 2.0;
 constexpr double kFullTurn = 2.0 * std::numbers::pi;
 constexpr double kHalfTurn = std::numbers::pi;
-// How far beside an arc's middle its sides are probed, relative to its radius: far below any
-// drawn detail, far above the rounding of the winding sum.
-constexpr double kSideProbe = 1e-7;
 
 // The most parts an arc is cut into: a sweep of 2π in parts of 0.35°.
 constexpr int kMostParts = 1024;
@@ -95,10 +92,6 @@ namespace {
 // How many times a part is halved at most where other curves of the outline pass by it: a
 // quarter turn down to some 0.005°.
 constexpr int kMostHalvings = 14;
-// How far a lens's triangle is drawn in towards its middle before other curves are sought in
-// it, so that the curves that only touch its corners (the outline's curves before and after
-// the arc) do not count.
-constexpr double kTriangleShrink = 1e-9;
 
 Curve Half(const Curve& part, bool second) {
   Curve half = Curve::Arc(part.centre, part.radius, part.from + (second ? part.sweep / 2.0 : 0.0),
@@ -139,7 +132,7 @@ class OutlineFiller {
       Place(arc, Half(part, true), halvings + 1);
       return;
     }
-    const double probe = kSideProbe * part.radius;
+    const double probe = geometry::kSideProbe * part.radius;
     const double middle = part.from + part.sweep / 2.0;
     const PointD inward = PolarPoint(part.centre, part.radius - probe, middle);
     const PointD outward = PolarPoint(part.centre, part.radius + probe, middle);
@@ -159,7 +152,8 @@ class OutlineFiller {
   bool Passed(std::size_t arc, PointD a, PointD b, PointD c) const {
     const PointD m{(a.x + b.x + c.x) / 3.0, (a.y + b.y + c.y) / 3.0};
     const auto in = [&](PointD p) {
-      return PointD{p.x + (m.x - p.x) * kTriangleShrink, p.y + (m.y - p.y) * kTriangleShrink};
+      return PointD{p.x + (m.x - p.x) * geometry::kTriangleShrink,
+                    p.y + (m.y - p.y) * geometry::kTriangleShrink};
     };
     const PointD corners[3] = {in(a), in(b), in(c)};
     const Curve sides[3] = {Curve::Segment(corners[0], corners[1]),

@@ -19,12 +19,6 @@ using geometry::Curve;
 using geometry::PolarPoint;
 
 constexpr double kFullTurn = 2.0 * std::numbers::pi;
-// Two arcs share their centre where the centres lie this close, relative to the larger radius:
-// far below any drawn detail, far above the rounding of offset arcs' centres.
-constexpr double kSameCentre = 1e-9;
-// How far the sector is drawn in (relative to its size) before other curves are sought in it,
-// so that the curves that only touch its corners do not count.
-constexpr double kSectorShrink = 1e-9;
 
 // The angles an arc covers, counterclockwise from `start` over `sweep`.
 struct Span {
@@ -70,7 +64,7 @@ double DistanceAt(const Curve& arc, double angle) {
 
 // The box within which another arc's centre is the same centre.
 geometry::Box CentreBox(const Curve& arc) {
-  const double reach = kSameCentre * arc.radius * 2.0;
+  const double reach = geometry::kSameCentre * arc.radius * 2.0;
   return {arc.centre.x - reach, arc.centre.y - reach, arc.centre.x + reach, arc.centre.y + reach};
 }
 
@@ -112,7 +106,7 @@ class SectorFinder {
     const Curve& y = outline_[b];
     if (!x.arc || !y.arc || (x.sweep > 0.0) == (y.sweep > 0.0)) return false;
     const double large = std::max(x.radius, y.radius);
-    if (geometry::PointDistance(x.centre, y.centre) > kSameCentre * large) return false;
+    if (geometry::PointDistance(x.centre, y.centre) > geometry::kSameCentre * large) return false;
     if (!(std::fabs(x.radius - y.radius) > geometry::kDegenerateGeometryTolerance)) return false;
     if (FullTurn(x) != FullTurn(y)) return false;
     const std::optional<Span> common =
@@ -153,7 +147,8 @@ class SectorFinder {
   // Whether a curve of the outline other than arcs a and b comes into the sector.
   bool Entered(std::size_t a, std::size_t b, PointD centre, double inner, double outer,
                Span span) const {
-    const double dr = (outer - inner) * kSectorShrink, da = span.sweep * kSectorShrink;
+    const double dr = (outer - inner) * geometry::kSectorShrink,
+                 da = span.sweep * geometry::kSectorShrink;
     const double r0 = inner + dr, r1 = outer - dr;
     const double t0 = span.start + da, sweep = span.sweep - 2.0 * da;
     const Curve sides[4] = {

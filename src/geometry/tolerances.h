@@ -103,6 +103,20 @@ inline constexpr double kCutCornerReachInJoinTolerances = 10.0;
 // the band's two sides then stay half a width apart and never cross.
 inline constexpr double kArcStandInDeviation = 0.25;
 
+// ---- Fills (relative to the size of the arc, sector or triangle at hand) ---------------------
+
+// How far beside an arc's middle its two sides are probed for the winding number, relative to
+// its radius: far below any drawn detail, far above the rounding of where a ray crosses the arc.
+inline constexpr double kSideProbe = 1e-7;
+// How far a triangle or a ring sector is drawn in towards its middle before other curves are
+// sought in it, relative to its size: the curves that only touch its corners (those before and
+// after its arc) then do not count, while anything that enters it by more than rounding does.
+inline constexpr double kTriangleShrink = 1e-9;
+inline constexpr double kSectorShrink = 1e-9;
+// Two arcs share their centre where their centres lie this close, relative to the larger
+// radius: far below any drawn detail, far above the rounding of offset arcs' centres.
+inline constexpr double kSameCentre = 1e-9;
+
 // ---- The exchange file (drawing units, absolute) ---------------------------------------------
 
 // Corner points of a solid read this close in x and in y coincide: as tight as a null vector,
