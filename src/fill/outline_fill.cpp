@@ -12,6 +12,7 @@
 #include "geometry/curve_meeting.h"
 #include "geometry/geometry.h"
 #include "geometry/tolerances.h"
+#include "geometry/vector2.h"
 #include "util/portable_math.h"
 
 namespace tq58 {
@@ -22,7 +23,6 @@ using geometry::Curve;
 using geometry::PolarPoint;
 
 constexpr double kQuarterTurn = std::numbers::pi / 2.0;
-constexpr double kFullTurn = 2.0 * std::numbers::pi;
 constexpr double kHalfTurn = std::numbers::pi;
 
 // The most parts an arc is cut into: a sweep of 2π in parts of 0.35°.
@@ -51,10 +51,8 @@ std::vector<Curve> ArcParts(const Curve& arc, double deviation) {
 
 // The solid of `kind` along the part, its angles counterclockwise from [0, 2π).
 SolidArc ArcSolid(const Curve& part, ArcArea kind) {
-  double start = part.sweep > 0.0 ? part.from : part.from + part.sweep;
-  start = std::fmod(start, kFullTurn);
-  if (start < 0.0) start += kFullTurn;
-  return {part.centre, part.radius, start, std::fabs(part.sweep), kind};
+  const double start = part.sweep > 0.0 ? part.from : part.from + part.sweep;
+  return {part.centre, part.radius, geometry::AngleAfter(0.0, start), std::fabs(part.sweep), kind};
 }
 
 // Where the tangents at the part's ends meet.
@@ -174,7 +172,7 @@ class OutlineFiller {
 
   static bool Inside(const PointD (&t)[3], PointD p) {
     const auto turn = [](PointD o, PointD a, PointD b) {
-      return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
+      return geometry::Cross(geometry::Minus(a, o), geometry::Minus(b, o));
     };
     const double s = turn(t[0], t[1], t[2]);
     return turn(t[0], t[1], p) * s > 0.0 && turn(t[1], t[2], p) * s > 0.0 &&

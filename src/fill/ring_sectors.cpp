@@ -10,6 +10,7 @@
 #include "geometry/curve_meeting.h"
 #include "geometry/geometry.h"
 #include "geometry/tolerances.h"
+#include "geometry/vector2.h"
 
 namespace tq58 {
 
@@ -31,8 +32,7 @@ Span CounterclockwiseSpan(const Curve& arc) {
 
 // The longest run of angles both spans cover.
 std::optional<Span> Common(Span a, Span b) {
-  double d = std::fmod(b.start - a.start, kFullTurn);
-  if (d < 0.0) d += kFullTurn;
+  const double d = geometry::AngleAfter(a.start, b.start);
   Span best;
   if (d < a.sweep) best = {a.start + d, std::min(a.sweep - d, b.sweep)};
   if (d + b.sweep > kFullTurn) {
@@ -43,19 +43,14 @@ std::optional<Span> Common(Span a, Span b) {
   return best;
 }
 
-// The angle from `start` counterclockwise, in [0, 2π).
-double AngleFrom(double start, double angle) {
-  const double d = std::fmod(angle - start, kFullTurn);
-  return d < 0.0 ? d + kFullTurn : d;
-}
-
 bool FullTurn(const Curve& arc) { return std::fabs(arc.sweep) >= kFullTurn; }
 
 // Where along the arc (a distance from its start) the angle lies, its sense taken into account,
 // an angle just beyond either end taken as that end.
 double DistanceAt(const Curve& arc, double angle) {
   const double sweep = std::fabs(arc.sweep);
-  double d = arc.sweep > 0.0 ? AngleFrom(arc.from, angle) : AngleFrom(angle, arc.from);
+  double d = arc.sweep > 0.0 ? geometry::AngleAfter(arc.from, angle)
+                             : geometry::AngleAfter(angle, arc.from);
   if (d > sweep) d = kFullTurn - d < d - sweep ? 0.0 : sweep;
   const double s = d * arc.radius, length = sweep * arc.radius;
   if (s < geometry::kDegenerateGeometryTolerance) return 0.0;
@@ -140,7 +135,8 @@ class SectorFinder {
     // Run opposite ways, the one arc's common part ends where the other's starts.
     taken.sides.push_back({sideStart[0], sideEnd[1]});
     taken.sides.push_back({sideStart[1], sideEnd[0]});
-    taken.sectors.push_back({x.centre, large, inner, AngleFrom(0.0, common->start), common->sweep});
+    taken.sectors.push_back(
+        {x.centre, large, inner, geometry::AngleAfter(0.0, common->start), common->sweep});
     return true;
   }
 
@@ -162,7 +158,8 @@ class SectorFinder {
       const Curve& c = outline_[k];
       const double d = geometry::PointDistance(c.start, centre);
       if (d > r0 && d < r1 &&
-          AngleFrom(t0, std::atan2(c.start.y - centre.y, c.start.x - centre.x)) < sweep) {
+          geometry::AngleAfter(t0, std::atan2(c.start.y - centre.y, c.start.x - centre.x)) <
+              sweep) {
         return true;
       }
       for (const Curve& side : sides) {

@@ -9,13 +9,21 @@
 #include <cstdint>
 #include <unordered_map>
 
+#include "geometry/geometry.h"
 #include "geometry/tolerances.h"
+#include "geometry/vector2.h"
 
 namespace tq58 {
 
 namespace {
 
 using geometry::kDegenerateGeometryTolerance;
+using geometry::PointDistance;
+
+// How far c turns left of the line from o through a: twice the signed area of o, a, c.
+double Turn(PointD o, PointD a, PointD c) {
+  return geometry::Cross(geometry::Minus(a, o), geometry::Minus(c, o));
+}
 
 // An edge from its lower end to its upper one, and +1 where the loop runs upwards along it.
 struct Rising {
@@ -43,14 +51,6 @@ struct Open {
   bool closed = false;  // grown on into the slab above, or written
 };
 
-double Cross(PointD o, PointD a, PointD b) {
-  return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
-}
-
-double Length(PointD a, PointD b) {
-  return std::sqrt((b.x - a.x) * (b.x - a.x) + (b.y - a.y) * (b.y - a.y));
-}
-
 bool Same(PointD a, PointD b) {
   return std::fabs(a.x - b.x) <= kDegenerateGeometryTolerance &&
          std::fabs(a.y - b.y) <= kDegenerateGeometryTolerance;
@@ -67,7 +67,7 @@ void AddConvex(std::vector<PointD> corners, std::vector<SolidPolygon>& out) {
   for (std::size_t i = 0; kept.size() >= 3 && i < kept.size();) {
     const PointD& a = kept[(i + kept.size() - 1) % kept.size()];
     const PointD& c = kept[(i + 1) % kept.size()];
-    if (std::fabs(Cross(a, kept[i], c)) <= kDegenerateGeometryTolerance * Length(a, c)) {
+    if (std::fabs(Turn(a, kept[i], c)) <= kDegenerateGeometryTolerance * PointDistance(a, c)) {
       kept.erase(kept.begin() + static_cast<std::ptrdiff_t>(i));
     } else {
       ++i;
@@ -79,7 +79,7 @@ void AddConvex(std::vector<PointD> corners, std::vector<SolidPolygon>& out) {
     const PointD& a = kept[i];
     const PointD& b = kept[(i + 1) % kept.size()];
     const PointD& c = kept[(i + 2) % kept.size()];
-    if (Cross(a, b, c) < 0.0) {
+    if (Turn(a, b, c) < 0.0) {
       // A quadrilateral bent inwards at b by rounding: its two triangles either side of the
       // diagonal from b, each kept as thick as it is.
       if (kept.size() == 4) {
@@ -89,8 +89,8 @@ void AddConvex(std::vector<PointD> corners, std::vector<SolidPolygon>& out) {
       }
       return;
     }
-    area += Cross(kept[0], a, b);
-    longest = std::max(longest, Length(a, b));
+    area += Turn(kept[0], a, b);
+    longest = std::max(longest, PointDistance(a, b));
   }
   if (!(area / longest > kDegenerateGeometryTolerance)) return;
   SolidPolygon solid;
