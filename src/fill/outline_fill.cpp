@@ -32,10 +32,11 @@ constexpr int kMostParts = 1024;
 // point where a part's end tangents meet lies no further than `deviation` from the part (and
 // its chord no further than that, too); the ends of the first and last stay exactly the arc's.
 std::vector<Curve> ArcParts(const Curve& arc, double deviation) {
-  int count = std::max(1, static_cast<int>(std::ceil(std::fabs(arc.sweep) / kQuarterTurn - 1e-9)));
+  const double sweep = std::fabs(arc.sweep);
+  int count = 1;
   while (count < kMostParts &&
-         arc.radius / util::PortableCos(std::fabs(arc.sweep) / (2.0 * count)) - arc.radius >
-             deviation) {
+         (sweep / count > kQuarterTurn ||
+          arc.radius / util::PortableCos(sweep / (2.0 * count)) - arc.radius > deviation)) {
     ++count;
   }
   std::vector<Curve> parts;

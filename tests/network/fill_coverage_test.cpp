@@ -73,17 +73,14 @@ std::string Malformed(const Solid& solid) {
     }
     return s->count >= 3 && s->count <= 4 && area > 0 ? "" : "sl of no area";
   }
-  const auto [r, sweep] = std::visit(
-      [](const auto& s) -> std::pair<double, double> {
-        if constexpr (std::is_same_v<std::decay_t<decltype(s)>, SolidPolygon>)
-          return {0, 0};
-        else if constexpr (std::is_same_v<std::decay_t<decltype(s)>, SolidRingSector>)
-          return {s.inner > 0 && s.inner < s.outer ? s.outer : 0, s.sweep};
-        else
-          return {s.radius, s.kind == ArcArea::TangentCorner ? 2 * s.sweep : s.sweep};
-      },
-      solid);
-  return r > 0 && sweep > 0 && sweep <= 2 * kPi ? "" : "arc solid out of range";
+  if (const auto* s = std::get_if<SolidRingSector>(&solid)) {
+    return s->inner > 0 && s->inner < s->outer && s->sweep > 0 && s->sweep <= 2 * kPi
+               ? ""
+               : "so out of range";
+  }
+  const auto& a = std::get<SolidArc>(solid);
+  const double most = a.kind == ArcArea::TangentCorner ? kPi / 2 : 2 * kPi;
+  return a.radius > 0 && a.sweep > 0 && a.sweep <= most ? "" : "sc out of range";
 }
 
 // Checks the solids over a grid of points round the regions. `spill` is how far outside every
