@@ -6,11 +6,11 @@
 #include <cmath>
 #include <numbers>
 
-#include "fill/outline_index.h"
 #include "fill/ring_sectors.h"
 #include "fill/slab_fill.h"
 #include "geometry/curve_meeting.h"
 #include "geometry/geometry.h"
+#include "geometry/outline_locator.h"
 #include "geometry/tolerances.h"
 #include "geometry/vector2.h"
 #include "util/portable_math.h"
@@ -101,7 +101,9 @@ Curve Half(const Curve& part, bool second) {
 
 class OutlineFiller {
  public:
-  explicit OutlineFiller(const std::vector<Curve>& outline) : outline_(outline), index_(outline) {}
+  // Filling asks only winding numbers and the curves near a box: no tolerance for the outline.
+  explicit OutlineFiller(const std::vector<Curve>& outline)
+      : outline_(outline), index_(outline, 0.0) {}
 
   Solids Fill(double deviation) {
     RingSectorsTaken taken = TakeRingSectors(index_);
@@ -135,8 +137,8 @@ class OutlineFiller {
     const double middle = part.from + part.sweep / 2.0;
     const PointD inward = PolarPoint(part.centre, part.radius - probe, middle);
     const PointD outward = PolarPoint(part.centre, part.radius + probe, middle);
-    const bool centreSide = index_.winding.At(inward) != 0;
-    if (centreSide || index_.winding.At(outward) == 0) {
+    const bool centreSide = index_.WindingAt(inward) != 0;
+    if (centreSide || index_.WindingAt(outward) == 0) {
       // Inside on the centre's side (or on neither, where the chord adds nothing).
       edges_.push_back({part.start, part.end});
       if (centreSide) solids_.push_back(ArcSolid(part, ArcArea::Segment));
@@ -160,7 +162,7 @@ class OutlineFiller {
                             Curve::Segment(corners[2], corners[0])};
     const geometry::Box box =
         geometry::Union(geometry::BoxOf(sides[0], 0.0), geometry::BoxOf(sides[1], 0.0));
-    for (const std::uint32_t k : index_.Near(box)) {
+    for (const std::uint32_t k : index_.CurvesNear(box)) {
       if (k == arc) continue;
       const Curve& other = outline_[k];
       if (Inside(corners, other.start)) return true;
@@ -181,7 +183,7 @@ class OutlineFiller {
   }
 
   const std::vector<Curve>& outline_;
-  OutlineIndex index_;
+  geometry::OutlineLocator index_;
   std::vector<FillEdge> edges_;
   Solids solids_;
 };

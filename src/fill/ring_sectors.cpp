@@ -65,7 +65,8 @@ geometry::Box CentreBox(const Curve& arc) {
 
 class SectorFinder {
  public:
-  explicit SectorFinder(const OutlineIndex& index) : outline_(index.curves), index_(index) {
+  explicit SectorFinder(const geometry::OutlineLocator& index)
+      : outline_(index.Curves()), index_(index) {
     for (std::size_t k = 0; k < outline_.size(); ++k) {
       if (outline_[k].arc) centres_.Add(CentreBox(outline_[k]));
     }
@@ -110,7 +111,7 @@ class SectorFinder {
     if (!common || !(common->sweep * large > geometry::kDegenerateGeometryTolerance)) return false;
     const double inner = std::min(x.radius, y.radius);
     const double middle = common->start + common->sweep / 2.0;
-    if (index_.winding.At(PolarPoint(x.centre, (inner + large) / 2.0, middle)) == 0 ||
+    if (index_.WindingAt(PolarPoint(x.centre, (inner + large) / 2.0, middle)) == 0 ||
         Entered(a, b, x.centre, inner, large, *common)) {
       return false;
     }
@@ -153,7 +154,7 @@ class SectorFinder {
         Curve::Segment(PolarPoint(centre, r0, t0 + sweep), PolarPoint(centre, r1, t0 + sweep))};
     geometry::Box box = geometry::BoxOf(sides[0], 0.0);
     for (const Curve& side : sides) box = geometry::Union(box, geometry::BoxOf(side, 0.0));
-    for (const std::uint32_t k : index_.Near(box)) {
+    for (const std::uint32_t k : index_.CurvesNear(box)) {
       if (k == a || k == b) continue;
       const Curve& c = outline_[k];
       const double d = geometry::PointDistance(c.start, centre);
@@ -170,13 +171,15 @@ class SectorFinder {
   }
 
   const std::vector<Curve>& outline_;
-  const OutlineIndex& index_;
+  const geometry::OutlineLocator& index_;
   geometry::BoxIndex centres_;     // a box round each arc's centre, in outline order
   std::vector<std::size_t> arcs_;  // the outline's numbers of those arcs
 };
 
 }  // namespace
 
-RingSectorsTaken TakeRingSectors(const OutlineIndex& index) { return SectorFinder(index).Take(); }
+RingSectorsTaken TakeRingSectors(const geometry::OutlineLocator& index) {
+  return SectorFinder(index).Take();
+}
 
 }  // namespace tq58

@@ -6,10 +6,10 @@
 #include <cstddef>
 #include <vector>
 
-#include "fill/outline_index.h"
 #include "fill/slab_fill.h"
 #include "fill/solids.h"
 #include "geometry/curve.h"
+#include "geometry/outline_locator.h"
 
 namespace tq58 {
 
@@ -27,6 +27,6 @@ struct RingSectorsTaken {
 
 // Takes the ring sectors out of the indexed outline (one or more closed loops). The curves
 // left, with the sides, enclose what the outline does but the sectors.
-RingSectorsTaken TakeRingSectors(const OutlineIndex& index);
+RingSectorsTaken TakeRingSectors(const geometry::OutlineLocator& index);
 
 }  // namespace tq58

@@ -96,6 +96,16 @@ inline constexpr double kRelativeJoinTolerance = 1e-9;
 // those few while staying far below any spacing between rows.
 inline constexpr double kCutCornerReachInJoinTolerances = 10.0;
 
+// ---- Junctions (fractions of a band's half-width) --------------------------------------------
+
+// A chain whose band stands out of the bands of the others by at most this fraction of its
+// half-width adds nothing: drawn, it would add a sliver of an eighth of the band's width or less
+// beside a street, a jog in that street's edge rather than a way of its own, as where a way
+// traced twice or a short way leaving at a glancing angle ends beside a centre line. A stem
+// leaving a street's centre line at even 2 degrees stands out by more within some ten
+// half-widths of its length.
+inline constexpr double kCoveredMargin = 0.25;
+
 // ---- Fills (fractions of a band's width) ------------------------------------------------------
 
 // An arc of a band's outline stands in the filled polygon as chords or as tangents meeting

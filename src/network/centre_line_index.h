@@ -1,5 +1,4 @@
-// The base pieces of a network's chains filed by their boxes, to find the pieces near a place,
-// and whether a point lies within a chain's strip between two spacings of its centre line.
+// The base pieces of a network's chains filed by their boxes, to find the pieces near a place.
 #pragma once
 
 #include <cstddef>
@@ -32,11 +31,5 @@ class CentreLineIndex {
   std::vector<CentrePiece> pieces_;  // in the order of their boxes in the index
   geometry::BoxIndex index_;
 };
-
-// Whether p lies, within `tolerance`, in the strip of `chain` between signed spacings lo <= hi
-// (left positive) beside piece k, or round one of the piece's ends where the chain goes on
-// round a corner (on the corner's outer side, up to the spacing on that side).
-bool InStripOfPiece(const BasePath& chain, std::size_t k, PointD p, double lo, double hi,
-                    double tolerance);
 
 }  // namespace tq58

@@ -55,9 +55,8 @@ void SplitAtFolds(SplitChains& split) {
     }
     parts.push_back(std::move(rest));
     for (std::size_t k = parts.size(); k-- > 0;) {
-      out.chains.push_back(std::move(parts[k]));
-      out.seams.push_back({k + 1 == parts.size() && seams[0], k == 0 && seams[1]});
-      out.origin.push_back(split.origin[i]);
+      out.AddPartOf(split, i, std::move(parts[k]),
+                    {k + 1 == parts.size() && seams[0], k == 0 && seams[1]});
     }
   }
   split = std::move(out);

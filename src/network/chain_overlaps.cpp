@@ -21,6 +21,10 @@ using geometry::Contact;
 using geometry::Meeting;
 using Stretch = std::pair<double, double>;  // from and to, as places along a chain
 
+// A curve of a chain's outline is tried at this many points at most, so that a curve very long
+// against the margin costs no more than this.
+constexpr double kMostCoverSamples = 1024.0;
+
 bool Backwards(const BasePath& path, std::size_t k) {
   const BaseArc* arc = PathArc(path, k);
   return arc != nullptr && arc->clockwise;
@@ -60,11 +64,6 @@ std::vector<PointD> Starts(const std::vector<BasePath>& chains) {
     starts.push_back(chain.points.empty() ? PointD{} : chain.points.front());
   }
   return starts;
-}
-
-bool Within(const Box& inner, const Box& outer) {
-  return inner.minX >= outer.minX && inner.minY >= outer.minY && inner.maxX <= outer.maxX &&
-         inner.maxY <= outer.maxY;
 }
 
 // The point at a place; the path's end is the end of its last piece.
@@ -111,9 +110,7 @@ void RemoveOverlaps(SplitChains& split, double tolerance) {
     const auto n = static_cast<double>(chain.points.size() - 1);
     std::vector<Stretch>& gone = goneOf[c];
     if (gone.empty()) {
-      out.chains.push_back(chain);
-      out.seams.push_back(split.seams[c]);
-      out.origin.push_back(split.origin[c]);
+      out.AddPartOf(split, c, chain, split.seams[c]);
       continue;
     }
     std::sort(gone.begin(), gone.end());
@@ -135,68 +132,44 @@ void RemoveOverlaps(SplitChains& split, double tolerance) {
     for (std::size_t k = 0; k < parts.size(); ++k) {
       const bool start = !chain.closed && kept[k].first == 0.0 && split.seams[c][0];
       const bool end = !chain.closed && kept[k].second == n && split.seams[c][1];
-      out.chains.push_back(std::move(parts[k]));
-      out.seams.push_back({start, end});
-      out.origin.push_back(split.origin[c]);
+      out.AddPartOf(split, c, std::move(parts[k]), {start, end});
     }
   }
   split = std::move(out);
 }
 
-void RemoveCoveredChains(SplitChains& split, double lo, double hi, double tolerance) {
+void RemoveCoveredChains(SplitChains& split, const ChainRegions& regions, double margin) {
+  if (!(margin > 0.0)) return;
   const std::vector<BasePath>& chains = split.chains;
-  const double margin = std::max({std::fabs(lo), std::fabs(hi), tolerance});
-  const CentreLineIndex pieces(chains, margin);
-  // The strip lies within `margin` of the pieces: a chain with a point outside another's boxes
-  // so grown (and by the tolerance more, for rounding) is not inside it, which spares the
-  // strip test of most chains near a point where many meet.
-  std::vector<Box> reach(chains.size());
+  // In the order given, the others of a chain are those kept before it and all after it.
+  std::vector<bool> covered(chains.size(), false);
   for (std::size_t c = 0; c < chains.size(); ++c) {
-    for (std::size_t k = 0; k + 1 < chains[c].points.size(); ++k) {
-      const Box box = geometry::BoxOf(BaseCurve(chains[c], k), margin + tolerance);
-      reach[c] = k == 0 ? box : Union(reach[c], box);
-    }
-  }
-  // The chains that hold each chain inside their strips: found in the Z-order of the chains'
-  // starts, since near chains then read much the same pieces, and the order changes nothing.
-  std::vector<std::vector<std::size_t>> holders(chains.size());
-  for (const std::size_t c : geometry::ZOrder(Starts(chains))) {
     if (split.seams[c][0] || split.seams[c][1] || chains[c].points.size() < 2) continue;
-    std::vector<PointD> samples = chains[c].points;
-    for (std::size_t k = 0; k + 1 < chains[c].points.size(); ++k) {
-      const Curve t = BaseCurve(chains[c], k);
-      samples.push_back(t.At(t.Length() / 2.0));
-    }
-    Box extent = BoxAround(samples.front(), 0.0);
-    for (const PointD p : samples) extent = Union(extent, BoxAround(p, 0.0));
-    // Strictly inside: by more than the tolerance.
-    const auto inside = [&](std::size_t other, PointD p) {
-      for (std::size_t k = 0; k + 1 < chains[other].points.size(); ++k) {
-        if (InStripOfPiece(chains[other], k, p, lo, hi, -tolerance)) return true;
+    const std::vector<Curve>& outline = regions.Region(c).Curves();
+    const auto near = [&](PointD p) {
+      for (const std::uint32_t q : regions.Near(BoxAround(p, margin))) {
+        if (split.origin[q] == split.origin[c] || (q < c && covered[q])) continue;
+        const geometry::OutlineLocator& other = regions.Region(q);
+        if (other.DistanceWithin(p, margin) <= margin || other.WindingAt(p) != 0) return true;
       }
       return false;
     };
-    for (const CentrePiece& near : pieces.Near(BoxAround(samples.front(), tolerance))) {
-      if (near.chain == c || !Within(extent, reach[near.chain])) continue;
-      if (std::all_of(samples.begin(), samples.end(),
-                      [&](PointD p) { return inside(near.chain, p); })) {
-        holders[c].push_back(near.chain);
-      }
-    }
-  }
-  // In the order given, a chain is left out where a holder is kept: one before it as decided,
-  // one after it as not yet left out.
-  std::vector<bool> covered(chains.size(), false);
-  for (std::size_t c = 0; c < chains.size(); ++c) {
-    covered[c] = std::any_of(holders[c].begin(), holders[c].end(),
-                             [&](std::size_t holder) { return !covered[holder]; });
+    // Its outline's curves in turn, each at points at most a margin apart (but never more than
+    // kMostCoverSamples a curve): a chain apart from the others fails at its first point away
+    // from them.
+    covered[c] =
+        !outline.empty() && std::all_of(outline.begin(), outline.end(), [&](const Curve& t) {
+          const double length = t.Length();
+          const double steps = std::clamp(std::ceil(length / margin), 1.0, kMostCoverSamples);
+          for (double k = 0.0; k < steps; k += 1.0) {
+            if (!near(t.At(length * k / steps))) return false;
+          }
+          return true;
+        });
   }
   SplitChains kept;
   for (std::size_t c = 0; c < chains.size(); ++c) {
-    if (covered[c]) continue;
-    kept.chains.push_back(chains[c]);
-    kept.seams.push_back(split.seams[c]);
-    kept.origin.push_back(split.origin[c]);
+    if (!covered[c]) kept.AddPartOf(split, c, chains[c], split.seams[c]);
   }
   split = std::move(kept);
 }

@@ -11,9 +11,11 @@ namespace tq58 {
 // the ends so made (not seams) lie on the other chain. A closed chain is opened there.
 void RemoveOverlaps(SplitChains& split, double tolerance);
 
-// Removes each chain (not split at a seam) whose vertices and the middles of its pieces all lie
-// strictly inside the strip of one other chain between spacings lo and hi, beside its pieces
-// or round its corners.
-void RemoveCoveredChains(SplitChains& split, double lo, double hi, double tolerance);
+// Removes each chain (not split at a seam) whose region stands out of the union of the others'
+// by at most `margin`: every point of its outline lies inside another region or within `margin`
+// of one. The others are the chains of other given chains, those kept before it and all after
+// it, so that of two copies of a chain the later is kept, whichever is given first; the parts
+// of one given chain are cut against each other instead. `regions` are those of split's chains.
+void RemoveCoveredChains(SplitChains& split, const ChainRegions& regions, double margin);
 
 }  // namespace tq58

@@ -14,6 +14,7 @@
 #include "geometry/place_order.h"
 #include "geometry/tolerances.h"
 #include "network/band_fill.h"
+#include "network/band_lines.h"
 #include "network/band_region.h"
 #include "network/junction_topology.h"
 #include "network/network_regions.h"
@@ -27,17 +28,6 @@
 namespace tq58 {
 
 namespace {
-
-// A row of a closed band lies inside out where its pieces lie nearer the centre line than its
-// spacing by more than this many join tolerances.
-constexpr double kRingInsideOutInTolerances = 4.0;
-
-// A band's rows as drawn, and its region.
-struct BandLines {
-  MultiLine lines;
-  std::vector<std::optional<RowEnds>> rowEnds;
-  BandRegion region;
-};
 
 double LargestCoordinate(const std::vector<BasePath>& chains) {
   double largest = 0.0;
@@ -54,32 +44,20 @@ double LargestCoordinate(const std::vector<BasePath>& chains) {
   return largest;
 }
 
-// The drawn rows' spacings in drawing units, smallest and largest.
-std::optional<std::pair<double, double>> OuterSpacings(const TLineTable& table, double scale) {
-  std::optional<std::pair<double, double>> range;
-  for (const TLineRow& row : table.Lines) {
-    if (!row.DrawOn) continue;
-    const double s = InDrawingUnits(row.Spacing, row.PaperSize, scale);
-    range =
-        range ? std::pair{std::min(range->first, s), std::max(range->second, s)} : std::pair{s, s};
-  }
-  return range;
-}
-
 class Network {
  public:
-  Network(const TLineTable& table, double scale, double lo, double hi, double tolerance)
-      : table_(table),
-        scale_(scale),
-        lo_(lo),
-        hi_(hi),
-        tolerance_(tolerance),
-        drawnRows_(static_cast<std::size_t>(std::count_if(
-            table.Lines.begin(), table.Lines.end(), [](const TLineRow& r) { return r.DrawOn; }))),
-        regions_(tolerance) {}
+  explicit Network(const BandDrawer& drawer)
+      : drawer_(drawer),
+        table_(drawer.Table()),
+        scale_(drawer.Scale()),
+        lo_(drawer.Lo()),
+        hi_(drawer.Hi()),
+        tolerance_(drawer.Tolerance()),
+        drawnRows_(drawer.DrawnRows()),
+        regions_(tolerance_) {}
 
   MultiLine Build(const std::vector<BasePath>& chains, Solids* fill) {
-    bands_ = ArrangeJunctions(chains, lo_, hi_, tolerance_);
+    bands_ = ArrangeJunctions(chains, drawer_);
     // Parts joined straight on at a junction draw as the line drawn whole would.
     for (NetworkBand& band : bands_) band.path = WithoutStraightJoints(band.path);
     drawn_.resize(bands_.size());
@@ -106,21 +84,12 @@ class Network {
   }
 
  private:
-  // The band's rows as along a chain, no cap at an end that meets another band; its region.
+  // The band's rows as along a chain, no cap at an end that meets another band; its region;
+  // each row's pieces as curves to cut.
   void Draw(std::size_t b) {
     const NetworkBand& band = bands_[b];
     BandLines& out = drawn_[b];
-    TLineTable table = table_;
-    const bool open = !band.path.closed && band.path.points.size() >= 2;
-    if (open && band.start.junction) table.Options.StartCap = CapStyle::None;
-    if (open && band.end.junction) table.Options.EndCap = CapStyle::None;
-    out.lines = BuildMultiLine(band.path, table, scale_, &out.rowEnds);
-    for (DrawnLine& line : out.lines) {
-      // Back to the preset's own rows, which outlive this copy.
-      line.row = &table_.Lines[static_cast<std::size_t>(line.row - table.Lines.data())];
-    }
-    if (band.path.closed) DropInvertedRings(band.path, out);
-    if (hi_ > lo_ && band.path.points.size() >= 2) out.region = Region(b, table.Options);
+    out = drawer_.Draw(band.path, band.start, band.end);
     for (std::size_t l = 0; l < out.lines.size(); ++l) {
       LineCut cut;
       cut.row = out.lines[l].row;
@@ -134,63 +103,6 @@ class Network {
       }
       cuts_[b].push_back(std::move(cut));
     }
-  }
-
-  // A loop smaller than its band turns the rows on its inner side inside out: every piece of
-  // such a ring lies nearer the centre line than the row's spacing. It draws nothing.
-  void DropInvertedRings(const BasePath& path, BandLines& out) const {
-    std::vector<Curve> centre;
-    for (std::size_t k = 0; k + 1 < path.points.size(); ++k) centre.push_back(BaseCurve(path, k));
-    const auto distance = [&](PointD p) {
-      double d = std::numeric_limits<double>::infinity();
-      for (const Curve& c : centre) d = std::min(d, geometry::PointDistance(c.NearestPoint(p), p));
-      return d;
-    };
-    for (std::size_t l = 0; l < drawnRows_; ++l) {
-      DrawnLine& line = out.lines[l];
-      const double spacing =
-          std::fabs(InDrawingUnits(line.row->Spacing, line.row->PaperSize, scale_));
-      const bool inverted =
-          !line.pieces.empty() &&
-          std::all_of(line.pieces.begin(), line.pieces.end(), [&](const RowPiece& piece) {
-            const Curve c = CurveOf(piece);
-            return distance(c.At(c.Length() / 2.0)) <
-                   spacing - kRingInsideOutInTolerances * tolerance_;
-          });
-      if (!inverted) continue;
-      line.pieces.clear();
-      out.rowEnds[l].reset();
-    }
-  }
-
-  BandRegion Region(std::size_t b, const TPresetOptions& options) {
-    const NetworkBand& band = bands_[b];
-    BandLines& out = drawn_[b];
-    DrawnBand drawn;
-    drawn.path = &band.path;
-    drawn.lines = &out.lines;
-    drawn.rowEnds = &out.rowEnds;
-    drawn.smallest = LineAt(out, lo_);
-    drawn.largest = LineAt(out, hi_);
-    drawn.capsLine = drawnRows_;
-    const bool caps = out.lines.size() > drawnRows_;
-    const auto closing = [&](const BandEnd& end, CapStyle cap) {
-      if (end.seam) return EndClosing::Open;
-      if (end.junction) return EndClosing::Junction;
-      return caps && cap != CapStyle::None ? EndClosing::Cap : EndClosing::Open;
-    };
-    drawn.start = closing(band.start, options.StartCap);
-    drawn.end = closing(band.end, options.EndCap);
-    return BuildBandRegion(drawn, tolerance_);
-  }
-
-  // The first drawn row at the spacing.
-  std::size_t LineAt(const BandLines& out, double spacing) const {
-    for (std::size_t l = 0; l < drawnRows_; ++l) {
-      const TLineRow& row = *out.lines[l].row;
-      if (InDrawingUnits(row.Spacing, row.PaperSize, scale_) == spacing) return l;
-    }
-    return 0;
   }
 
   void IndexRegions() {
@@ -291,6 +203,7 @@ class Network {
     return out;
   }
 
+  const BandDrawer& drawer_;
   const TLineTable& table_;
   double scale_, lo_, hi_, tolerance_;
   std::size_t drawnRows_;  // the lines after them are the caps, the outermost pair's first
@@ -322,9 +235,9 @@ MultiLine BuildJunctionNetwork(const std::vector<BasePath>& chains, const TLineT
     }
     return out;
   }
-  Network network(table, scale, spacings->first, spacings->second,
-                  JoinTolerance(LargestCoordinate(chains)));
-  return network.Build(chains, fill);
+  const BandDrawer drawer(table, scale, spacings->first, spacings->second,
+                          JoinTolerance(LargestCoordinate(chains)));
+  return Network(drawer).Build(chains, fill);
 }
 
 }  // namespace tq58

@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <numeric>
 #include <queue>
 #include <set>
 #include <tuple>
@@ -20,6 +21,7 @@
 #include "network/centre_line_index.h"
 #include "network/chain_folds.h"
 #include "network/chain_overlaps.h"
+#include "network/chain_regions.h"
 #include "network/network_chains.h"
 #include "path/path_edit.h"
 #include "util/portable_math.h"
@@ -657,15 +659,22 @@ class Arrangement {
 
 }  // namespace
 
-std::vector<NetworkBand> ArrangeJunctions(const std::vector<BasePath>& chains, double lo, double hi,
-                                          double tolerance) {
+std::vector<NetworkBand> ArrangeJunctions(const std::vector<BasePath>& chains,
+                                          const BandDrawer& drawer) {
+  const double tolerance = drawer.Tolerance();
   SplitChains split = SplitSelfCrossings(chains, tolerance);
   SplitAtFolds(split);
-  // A chain lying wholly inside another band goes first: left to the overlaps, it could take a
+  // Each prepared chain's band drawn alone, once: where a chain adds nothing to the others and
+  // where an end lies in another band are told against these.
+  const ChainRegions regions(split.chains, drawer);
+  split.region.resize(split.chains.size());
+  std::iota(split.region.begin(), split.region.end(), std::size_t{0});
+  const double width = drawer.Hi() - drawer.Lo();
+  // A chain lying wholly inside other bands goes first: left to the overlaps, it could take a
   // stretch from a street that it runs along and then go itself.
-  RemoveCoveredChains(split, lo, hi, tolerance);
+  RemoveCoveredChains(split, regions, geometry::kCoveredMargin * width / 2.0);
   RemoveOverlaps(split, tolerance);
-  MoveEndsOntoCentreLines(split, lo, hi, tolerance);
+  MoveEndsOntoCentreLines(split, regions, width, tolerance);
   return Arrangement(std::move(split), tolerance).Bands();
 }
 

@@ -8,16 +8,11 @@
 #include <utility>
 #include <vector>
 
+#include "network/band_end.h"
+#include "network/band_lines.h"
 #include "path/base_path.h"
 
 namespace tq58 {
-
-struct BandEnd {
-  bool junction = false;  // it meets other bands (or itself): no cap
-  bool seam = false;      // where a band was split to go on in another band: nothing closes it
-  // The bands that run through the junction where it ends (it is a stem on them), if any.
-  std::vector<std::size_t> throughs;
-};
 
 struct NetworkBand {
   BasePath path;
@@ -25,12 +20,12 @@ struct NetworkBand {
   BandEnd start, end;
 };
 
-// The bands of the network of `chains` whose outer rows lie at signed spacings lo <= hi
-// (drawing units); `tolerance` is the distance within which points join. A chain that
-// crosses itself, or a band that comes back to a junction it has passed or ended at, is split
-// into bands that meet at seams, without caps; the throughs of an end are in increasing order.
-std::vector<NetworkBand> ArrangeJunctions(const std::vector<BasePath>& chains, double lo, double hi,
-                                          double tolerance);
+// The bands of the network of `chains`, drawn by `drawer` (its outer rows at signed spacings
+// lo <= hi, its tolerance the distance within which points join). A chain that crosses itself,
+// or a band that comes back to a junction it has passed or ended at, is split into bands that
+// meet at seams, without caps; the throughs of an end are in increasing order.
+std::vector<NetworkBand> ArrangeJunctions(const std::vector<BasePath>& chains,
+                                          const BandDrawer& drawer);
 
 // The through pairs among directions leaving one point, in order: pairs within
 // kThroughPairAngle of opposite, taken closest first, each direction in one pair at most; a

@@ -7,6 +7,7 @@
 
 #include "geometry/curve_meeting.h"
 #include "geometry/geometry.h"
+#include "geometry/outline_locator.h"
 #include "geometry/vector2.h"
 #include "network/centre_line_index.h"
 #include "path/path_edit.h"
@@ -33,13 +34,32 @@ PointD IntoPath(const BasePath& path, bool atEnd) {
 
 bool IsOpenPath(const BasePath& path) { return !path.closed && path.points.size() >= 2; }
 
-void MoveEndsOntoCentreLines(SplitChains& split, double lo, double hi, double tolerance) {
+namespace {
+
+// The regions but the chain's own that hold p (inside, or on the outline) and whose chains are
+// still there.
+std::vector<std::size_t> RegionsHolding(const ChainRegions& regions, const std::vector<bool>& alive,
+                                        std::size_t own, PointD p, double tolerance) {
+  std::vector<std::size_t> holding;
+  for (const std::uint32_t q : regions.Near(BoxAround(p, tolerance))) {
+    if (q != own && alive[q] && regions.Region(q).Locate(p) != geometry::Where::Outside) {
+      holding.push_back(q);
+    }
+  }
+  std::sort(holding.begin(), holding.end());
+  return holding;
+}
+
+}  // namespace
+
+void MoveEndsOntoCentreLines(SplitChains& split, const ChainRegions& regions, double width,
+                             double tolerance) {
   std::vector<BasePath>& chains = split.chains;
   const std::vector<std::array<bool, 2>>& seams = split.seams;
-  // The strip at least `tolerance` wide either side of the centre line.
-  const double low = std::min(lo, -tolerance), high = std::max(hi, tolerance);
-  const CentreLineIndex pieces(chains, std::max(-low, high) + tolerance);
-  const double reach = std::max(hi - lo, tolerance);
+  const CentreLineIndex pieces(chains, tolerance);
+  const double reach = std::max(width, tolerance);
+  std::vector<bool> alive(regions.Count(), false);
+  for (const std::size_t q : split.region) alive[q] = true;
   struct Move {
     std::size_t chain;
     bool atEnd;
@@ -53,31 +73,18 @@ void MoveEndsOntoCentreLines(SplitChains& split, double lo, double hi, double to
     for (const bool atEnd : {false, true}) {
       if (seams[i][atEnd ? 1 : 0]) continue;
       const PointD e = EndPoint(chain, atEnd);
-      const std::vector<CentrePiece> near = pieces.Near(BoxAround(e, tolerance));
-      const auto inStrip = [&](const CentrePiece& c) {
-        return c.chain != i && InStripOfPiece(chains[c.chain], c.k, e, low, high, tolerance);
-      };
-      // An end on the centre line of a chain whose strip holds it stays (as at a star of many
-      // ends). Told first, piece by piece, so that such an end weighs no more pieces than it
-      // must: the piece it lies on nearly always holds it itself.
+      const std::vector<std::size_t> holding =
+          RegionsHolding(regions, alive, split.region[i], e, tolerance);
+      if (holding.empty()) continue;
+      const std::vector<CentrePiece> near = pieces.Near(BoxAround(e, reach));
+      // An end on another centre line stays (as at a star of many ends).
       const bool on = std::any_of(near.begin(), near.end(), [&](const CentrePiece& c) {
+        if (c.chain == i) return false;
         const Curve other = BaseCurve(chains[c.chain], c.k);
         const double foot = std::clamp(other.Along(e), 0.0, other.Length());
-        if (geometry::PointDistance(other.At(foot), e) > tolerance) return false;
-        return inStrip(c) || std::any_of(near.begin(), near.end(), [&](const CentrePiece& d) {
-                 return d.chain == c.chain && inStrip(d);
-               });
+        return geometry::PointDistance(other.At(foot), e) <= tolerance;
       });
       if (on) continue;
-      std::vector<std::size_t> containing;
-      for (const CentrePiece& c : near) {
-        if (inStrip(c)) containing.push_back(c.chain);
-      }
-      if (containing.empty()) continue;
-      std::sort(containing.begin(), containing.end());
-      const auto contains = [&](const CentrePiece& c) {
-        return std::binary_search(containing.begin(), containing.end(), c.chain);
-      };
       const Curve own = BaseCurve(chain, atEnd ? LastPiece(chain) : 0);
       const Curve ray = Curve::Segment(e, Plus(e, Negated(IntoPath(chain, atEnd)), reach));
       std::optional<Move> best;
@@ -90,7 +97,10 @@ void MoveEndsOntoCentreLines(SplitChains& split, double lo, double hi, double to
         }
       };
       for (const CentrePiece& c : near) {
-        if (!contains(c)) continue;
+        if (c.chain == i ||
+            !std::binary_search(holding.begin(), holding.end(), split.region[c.chain])) {
+          continue;
+        }
         const Curve other = BaseCurve(chains[c.chain], c.k);
         for (const Meeting& x : MeetCurves(own, other, tolerance)) {
           if (x.contact != Contact::Overlap) consider(x.point, true);

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "network/chain_regions.h"
 #include "path/base_path.h"
 
 namespace tq58 {
@@ -35,12 +36,23 @@ struct SplitChains {
   std::vector<BasePath> chains;
   std::vector<std::array<bool, 2>> seams;
   std::vector<std::size_t> origin;
+  // Once the prepared chains' regions are drawn: per chain, the one whose region it lies in.
+  std::vector<std::size_t> region;
+
+  // Appends `chain`, a part of chain i of `from`, with its own seams.
+  void AddPartOf(const SplitChains& from, std::size_t i, BasePath chain, std::array<bool, 2> ends) {
+    chains.push_back(std::move(chain));
+    seams.push_back(ends);
+    origin.push_back(from.origin[i]);
+    if (!from.region.empty()) region.push_back(from.region[i]);
+  }
 };
 SplitChains SplitSelfCrossings(const std::vector<BasePath>& chains, double tolerance);
 
-// Moves each open end (but seams) that lies within another chain's strip between lo and hi onto
-// that chain's centre line: back along its last piece, or on straight, whichever meets it
-// nearest, within a band's width.
-void MoveEndsOntoCentreLines(SplitChains& split, double lo, double hi, double tolerance);
+// Moves each open end (but seams) that lies in the region of another prepared chain, and on no
+// other centre line, onto the centre line of a chain of that region: back along its last piece,
+// or on straight, whichever meets it nearest, within a band's width.
+void MoveEndsOntoCentreLines(SplitChains& split, const ChainRegions& regions, double width,
+                             double tolerance);
 
 }  // namespace tq58

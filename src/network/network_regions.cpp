@@ -6,7 +6,6 @@
 
 #include "geometry/curve_meeting.h"
 #include "geometry/vector2.h"
-#include "geometry/winding.h"
 
 namespace tq58 {
 
@@ -37,12 +36,14 @@ std::uint32_t NetworkRegions::Add(const BandRegion& region) {
 void NetworkRegions::Index() {
   bandIndex_.Index();
   curveIndex_.Index();
+  locators_.clear();
   simple_.clear();
+  for (const BandRegion* region : regions_) locators_.emplace_back(region->curves, tolerance_);
   for (std::size_t b = 0; b < regions_.size(); ++b) simple_.push_back(SimpleOutline(b));
 }
 
 bool NetworkRegions::Inside(std::size_t band, PointD p) const {
-  return geometry::Locate(regions_[band]->curves, p, tolerance_) == geometry::Where::Inside;
+  return locators_[band].Locate(p) == geometry::Where::Inside;
 }
 
 bool NetworkRegions::MayMeet(const Curve& a, const Curve& b) const {
@@ -64,7 +65,7 @@ bool NetworkRegions::SimpleOutline(std::size_t band) const {
   const double half = first.Length() / 2.0;
   const PointD left = geometry::Plus(first.At(half), geometry::LeftNormal(first.DirectionAt(half)),
                                      kLeftOffsetInTolerances * tolerance_);
-  if (geometry::WindingNumber(regions_[band]->curves, left) != 1) return false;
+  if (locators_[band].WindingAt(left) != 1) return false;
   const auto crosses = [&](std::size_t k, std::size_t m) {
     const Curve& c = outline[k].curve;
     const Curve& other = outline[m].curve;

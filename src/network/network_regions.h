@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "geometry/box_index.h"
+#include "geometry/outline_locator.h"
 #include "network/band_region.h"
 
 namespace tq58 {
@@ -51,8 +52,9 @@ class NetworkRegions {
   std::vector<std::size_t> bandOf_;
   std::vector<const Curve*> curves_;
   std::vector<double> lengths_;
-  geometry::BoxIndex bandIndex_;   // per band, its region's box
-  geometry::BoxIndex curveIndex_;  // per curve of every outline
+  std::vector<geometry::OutlineLocator> locators_;  // per band, its region's outline
+  geometry::BoxIndex bandIndex_;                    // per band, its region's box
+  geometry::BoxIndex curveIndex_;                   // per curve of every outline
 };
 
 }  // namespace tq58

@@ -85,8 +85,13 @@ void RowCutter::FindPassings(std::size_t b, const PieceCut& piece, bool outer,
     }
     for (const Meeting& x : MeetCurves(curve, other, tolerance_)) {
       if (x.contact == Contact::Touching) continue;
+      // A crossing at an end of the outline's curve passes a corner of the outline, where the
+      // curve before or after may run at a glancing angle within the tolerance of the piece
+      // without meeting it: which way it passes there is left to the winding number.
+      const double otherLength = regions_.LengthAt(id);
+      const bool atCorner = !(x.t > tolerance_ && x.t < otherLength - tolerance_);
       int into = 0;
-      if (x.contact == Contact::Crossing) {
+      if (x.contact == Contact::Crossing && !atCorner) {
         into = geometry::Cross(other.DirectionAt(x.t), curve.DirectionAt(x.s)) > 0.0 ? 1 : -1;
       }
       add(s, {x.s, static_cast<long>(id), into});

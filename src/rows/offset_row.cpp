@@ -224,8 +224,12 @@ class Row {
   }
 
   void Write(std::vector<RowPiece>& pieces) const {
+    // A corner rounded with no radius to speak of is sharp: its ends met where the fillet's
+    // tangent points fell, and it carries no arc.
     std::vector<const FilletAt*> byJoin(curves_.size(), nullptr);
-    for (const FilletAt& f : fillets_) byJoin[f.join] = &f;
+    for (const FilletAt& f : fillets_) {
+      if (f.radius > geometry::kDegenerateGeometryTolerance) byJoin[f.join] = &f;
+    }
     for (std::size_t i = 0; i < curves_.size(); ++i) {
       const OffsetPiece& c = curves_[i];
       pieces.push_back(PieceOf(c));

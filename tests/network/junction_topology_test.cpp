@@ -46,7 +46,11 @@ double Distance(const BasePath& path, PointD p) {
 // names bands, other than its own, each once and in order, each running through the end.
 std::vector<std::string> Summary(const std::vector<BasePath>& chains) {
   std::vector<std::string> bands;
-  const std::vector<NetworkBand> arranged = ArrangeJunctions(chains, -5, 5, 1e-6);
+  TLineTable table;  // rows at -5 and 5, sharp
+  table.Lines[0] = {true, -5, 0, false, 1, 0, -1};
+  table.Lines[1] = {true, 5, 0, false, 1, 0, -1};
+  const std::vector<NetworkBand> arranged =
+      ArrangeJunctions(chains, BandDrawer(table, 1.0, -5, 5, 1e-6));
   for (std::size_t b = 0; b < arranged.size(); ++b) {
     const NetworkBand& band = arranged[b];
     for (const bool atEnd : {false, true}) {

@@ -1,14 +1,17 @@
 // Rays along +y (in coordinates swapped where the outline is taller than wide, so that they
 // cross its shorter side), the pieces filed by their x in buckets. An arc is cut where x turns,
 // so that each piece crosses a ray at most once; a crossing counts where the piece's x range,
-// taken half-open, holds the ray's x.
-#include "geometry/winding_index.h"
+// taken half-open, holds the ray's x. A query reads one bucket, and the curves filed in a box
+// index near the point: at worst as many as cross one bucket's width of the outline.
+#include "geometry/outline_locator.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "geometry/geometry.h"
+#include "util/portable_math.h"
 
 namespace tq58::geometry {
 
@@ -22,7 +25,10 @@ PointD Swap(PointD p) { return {p.y, p.x}; }
 
 }  // namespace
 
-WindingIndex::WindingIndex(const std::vector<Curve>& outline) {
+OutlineLocator::OutlineLocator(const std::vector<Curve>& outline, double tolerance)
+    : curves_(outline), tolerance_(tolerance) {
+  for (const Curve& c : outline) boxes_.Add(BoxOf(c, 0.0));
+  boxes_.Index();
   if (outline.empty()) return;
   Box box = BoxOf(outline.front(), 0.0);
   for (const Curve& c : outline) box = Union(box, BoxOf(c, 0.0));
@@ -52,14 +58,14 @@ WindingIndex::WindingIndex(const std::vector<Curve>& outline) {
   }
 }
 
-void WindingIndex::Add(PointD a, PointD b) {
+void OutlineLocator::Add(PointD a, PointD b) {
   Piece piece;
   piece.a = a;
   piece.b = b;
   AddPiece(piece);
 }
 
-void WindingIndex::AddArc(const Curve& arc) {
+void OutlineLocator::AddArc(const Curve& arc) {
   // Cut where the arc passes an angle of 0 or π, where x turns.
   const double lo = std::min(arc.from, arc.from + arc.sweep);
   const double hi = std::max(arc.from, arc.from + arc.sweep);
@@ -77,24 +83,24 @@ void WindingIndex::AddArc(const Curve& arc) {
     piece.arc = true;
     piece.centre = arc.centre;
     piece.radius = arc.radius;
-    piece.upper = std::sin((angle + next) / 2.0) > 0.0;
+    piece.upper = util::PortableSin((angle + next) / 2.0) > 0.0;
     AddPiece(piece);
     at = to;
     angle = next;
   }
 }
 
-void WindingIndex::AddPiece(const Piece& piece) {
+void OutlineLocator::AddPiece(const Piece& piece) {
   if (piece.a.x != piece.b.x) pieces_.push_back(piece);
 }
 
-std::size_t WindingIndex::Bucket(double x) const {
+std::size_t OutlineLocator::Bucket(double x) const {
   const double b = std::floor((x - minX_) / width_);
   if (!(b > 0.0)) return 0;
   return std::min(static_cast<std::size_t>(b), buckets_.size() - 1);
 }
 
-int WindingIndex::At(PointD p) const {
+int OutlineLocator::WindingAt(PointD p) const {
   if (buckets_.empty()) return 0;
   if (swapped_) p = Swap(p);
   int winding = 0;
@@ -114,6 +120,20 @@ int WindingIndex::At(PointD p) const {
   }
   // Mirrored, the outline winds the other way round.
   return swapped_ ? -winding : winding;
+}
+
+double OutlineLocator::DistanceWithin(PointD p, double reach) const {
+  double nearest = std::numeric_limits<double>::infinity();
+  for (const std::uint32_t i : boxes_.Near({p.x - reach, p.y - reach, p.x + reach, p.y + reach})) {
+    const double d = PointDistance(curves_[i].NearestPoint(p), p);
+    if (d <= reach) nearest = std::min(nearest, d);
+  }
+  return nearest;
+}
+
+Where OutlineLocator::Locate(PointD p) const {
+  if (DistanceWithin(p, tolerance_) <= tolerance_) return Where::OnOutline;
+  return WindingAt(p) != 0 ? Where::Inside : Where::Outside;
 }
 
 }  // namespace tq58::geometry

@@ -1,0 +1,112 @@
+// A band drawn by BuildMultiLine from a copy of the preset with the caps it needs, its rows then
+// pointed back at the preset's own; its region from the rows as drawn.
+#include "network/band_lines.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "geometry/outline_locator.h"
+#include "path/path_edit.h"
+#include "rows/construction.h"
+#include "rows/row_curves.h"
+
+namespace tq58 {
+
+namespace {
+
+// A row of a closed band lies inside out where its pieces lie nearer the centre line than its
+// spacing by more than this many join tolerances.
+constexpr double kRingInsideOutInTolerances = 4.0;
+
+}  // namespace
+
+std::optional<std::pair<double, double>> OuterSpacings(const TLineTable& table, double scale) {
+  std::optional<std::pair<double, double>> range;
+  for (const TLineRow& row : table.Lines) {
+    if (!row.DrawOn) continue;
+    const double s = InDrawingUnits(row.Spacing, row.PaperSize, scale);
+    range =
+        range ? std::pair{std::min(range->first, s), std::max(range->second, s)} : std::pair{s, s};
+  }
+  return range;
+}
+
+BandDrawer::BandDrawer(const TLineTable& table, double scale, double lo, double hi,
+                       double tolerance)
+    : table_(table),
+      scale_(scale),
+      lo_(lo),
+      hi_(hi),
+      tolerance_(tolerance),
+      drawnRows_(static_cast<std::size_t>(std::count_if(
+          table.Lines.begin(), table.Lines.end(), [](const TLineRow& r) { return r.DrawOn; }))) {}
+
+BandLines BandDrawer::Draw(const BasePath& path, const BandEnd& start, const BandEnd& end) const {
+  BandLines out;
+  TLineTable table = table_;
+  const bool open = !path.closed && path.points.size() >= 2;
+  if (open && start.junction) table.Options.StartCap = CapStyle::None;
+  if (open && end.junction) table.Options.EndCap = CapStyle::None;
+  out.lines = BuildMultiLine(path, table, scale_, &out.rowEnds);
+  for (DrawnLine& line : out.lines) {
+    // Back to the preset's own rows, which outlive this copy.
+    line.row = &table_.Lines[static_cast<std::size_t>(line.row - table.Lines.data())];
+  }
+  if (path.closed) DropInvertedRings(path, out);
+  if (hi_ > lo_ && path.points.size() >= 2) out.region = Region(path, out, start, end);
+  return out;
+}
+
+// A loop smaller than its band turns the rows on its inner side inside out: every piece of such
+// a ring lies nearer the centre line than the row's spacing. It draws nothing.
+void BandDrawer::DropInvertedRings(const BasePath& path, BandLines& out) const {
+  std::vector<Curve> centre;
+  for (std::size_t k = 0; k + 1 < path.points.size(); ++k) centre.push_back(BaseCurve(path, k));
+  const geometry::OutlineLocator centreLine(centre, tolerance_);
+  for (std::size_t l = 0; l < drawnRows_; ++l) {
+    DrawnLine& line = out.lines[l];
+    const double spacing =
+        std::fabs(InDrawingUnits(line.row->Spacing, line.row->PaperSize, scale_));
+    const double reach = spacing - kRingInsideOutInTolerances * tolerance_;
+    const bool inverted =
+        !line.pieces.empty() &&
+        std::all_of(line.pieces.begin(), line.pieces.end(), [&](const RowPiece& piece) {
+          const Curve c = CurveOf(piece);
+          return centreLine.DistanceWithin(c.At(c.Length() / 2.0), reach) < reach;
+        });
+    if (!inverted) continue;
+    line.pieces.clear();
+    out.rowEnds[l].reset();
+  }
+}
+
+BandRegion BandDrawer::Region(const BasePath& path, BandLines& out, const BandEnd& start,
+                              const BandEnd& end) const {
+  DrawnBand drawn;
+  drawn.path = &path;
+  drawn.lines = &out.lines;
+  drawn.rowEnds = &out.rowEnds;
+  drawn.smallest = LineAt(out, lo_);
+  drawn.largest = LineAt(out, hi_);
+  drawn.capsLine = drawnRows_;
+  const bool caps = out.lines.size() > drawnRows_;
+  const auto closing = [&](const BandEnd& e, CapStyle cap) {
+    if (e.seam) return EndClosing::Open;
+    if (e.junction) return EndClosing::Junction;
+    return caps && cap != CapStyle::None ? EndClosing::Cap : EndClosing::Open;
+  };
+  drawn.start = closing(start, table_.Options.StartCap);
+  drawn.end = closing(end, table_.Options.EndCap);
+  return BuildBandRegion(drawn, tolerance_);
+}
+
+// The first drawn row at the spacing.
+std::size_t BandDrawer::LineAt(const BandLines& out, double spacing) const {
+  for (std::size_t l = 0; l < drawnRows_; ++l) {
+    const TLineRow& row = *out.lines[l].row;
+    if (InDrawingUnits(row.Spacing, row.PaperSize, scale_) == spacing) return l;
+  }
+  return 0;
+}
+
+}  // namespace tq58
