@@ -1,9 +1,10 @@
 // Chain mode with junctions cleaned over a street grid, selection to written lines: 100 whole
 // streets crossing in a 50 x 50 grid (2,500 X junctions), and the same grid split at every
 // crossing (5,100 chains meeting four at a time), 4 rows each; smaller grids show how the time
-// grows with the number of junctions, and filled what the fill costs. Wide bands of three rows over
-// a star of long streets and over short pieces scattered at random show the cost where many bands
-// overlap.
+// grows with the number of junctions, filled what the fill costs, and a 63 x 63 grid split at
+// every crossing (8,064 pieces) beside its twin with the bands overlapping what cleaning costs.
+// Wide bands of three rows over a star of long streets and over short pieces scattered at random
+// show the cost where many bands overlap.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -86,6 +87,19 @@ void BM_JunctionGrid(benchmark::State& state) {
 }
 BENCHMARK(BM_JunctionGrid)
     ->ArgsProduct({{12, 25, 50}, {0, 1}})
+    ->Args({63, 1})
+    ->ArgNames({"n", "split"})
+    ->Unit(benchmark::kMillisecond);
+
+// The grid drawn with its bands simply overlapping: what cleaning the junctions adds to it.
+void BM_JunctionGridOverlapping(benchmark::State& state) {
+  tq58::PresetStore store = FourRows();
+  store.Preset(1).Options.Junctions = tq58::JunctionMode::None;
+  tq58_bench::TimeChainMode(state, store,
+                            Grid(static_cast<int>(state.range(0)), state.range(1) != 0));
+}
+BENCHMARK(BM_JunctionGridOverlapping)
+    ->Args({63, 1})
     ->ArgNames({"n", "split"})
     ->Unit(benchmark::kMillisecond);
 
