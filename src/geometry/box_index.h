@@ -2,8 +2,8 @@
 // without looking at every one.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -24,31 +24,60 @@ class BoxIndex {
 
   // The boxes that meet `box`, each once, in no particular order.
   std::vector<std::uint32_t> Near(const Box& box) const;
+  // Calls f with the number of each box that meets `box`, once each.
+  template <typename F>
+  void ForEachNear(const Box& box, const F& f) const {
+    for (const std::uint32_t i : everywhere_) {
+      if (Overlap(boxes_[i], box)) f(i);
+    }
+    // Nothing lies outside the grid: a box looked for that misses it finds nothing there.
+    if (runs_.empty() || !Overlap(box, grid_)) return;
+    const std::int64_t x0 = Square(box.minX, originX_, columns_);
+    const std::int64_t x1 = Square(box.maxX, originX_, columns_);
+    const std::int64_t y0 = Square(box.minY, originY_, rows_);
+    const std::int64_t y1 = Square(box.maxY, originY_, rows_);
+    for (std::int64_t ix = x0; ix <= x1; ++ix) {
+      for (std::int64_t iy = y0; iy <= y1; ++iy) {
+        const auto square = static_cast<std::size_t>(ix * rows_ + iy);
+        for (std::uint32_t k = runs_[square]; k < runs_[square + 1]; ++k) {
+          const std::uint32_t i = filed_[k];
+          // Taken in the first of the looked-at squares that it is filed under: found once.
+          if (ix == std::max<std::int64_t>(first_[i].first, x0) &&
+              iy == std::max<std::int64_t>(first_[i].second, y0) && Overlap(boxes_[i], box)) {
+            f(i);
+          }
+        }
+      }
+    }
+  }
 
   const Box& BoxAt(std::uint32_t i) const { return boxes_[i]; }
   std::size_t Size() const { return boxes_.size(); }
 
  private:
-  static std::uint64_t Key(std::int64_t ix, std::int64_t iy) {
-    return static_cast<std::uint64_t>(ix) * 2654435761u + static_cast<std::uint64_t>(iy);
-  }
+  // The square along one axis that v lies in, clamped to the grid's count of them.
+  std::int64_t Square(double v, double origin, std::int64_t count) const;
 
   std::vector<Box> boxes_;
   double size_ = 1.0;
   double originX_ = 0.0, originY_ = 0.0;
-  // The grid's squares are at least 1 / kSquaresAcross of the boxes' whole extent wide, so a
-  // box lies in squares 0 to kSquaresAcross; a box looked for is clamped to the squares just
-  // outside those, -1 and kSquaresAcross + 1, since nothing lies further out.
+  std::int64_t columns_ = 0, rows_ = 0;
+  Box grid_;  // the squares' whole extent
+  // The grid's squares are at least 1 / kSquaresAcross of the boxes' whole extent wide.
   static constexpr double kSquaresAcross = 1024.0;
   // Nor narrower than this (drawing units), so that boxes of next to no extent still make
   // squares of some size.
   static constexpr double kSmallestSquare = 1e-9;
+  // The grid has at most this many squares per box (and a few more).
+  static constexpr double kSquaresPerBox = 4.0;
   // A box over more squares than this is looked at for every box looked for instead.
   static constexpr std::int64_t kMostSquares = 4096;
-  // Per box, the first square it is filed under, so that a box over several squares is found
-  // once.
-  std::vector<std::pair<std::int32_t, std::int32_t>> first_;
-  std::unordered_map<std::uint64_t, std::vector<std::uint32_t>> grid_;
+  // Per box, the first and last square it is filed under, so that a box over several squares
+  // is found once.
+  std::vector<std::pair<std::int32_t, std::int32_t>> first_, last_;
+  std::vector<std::uint32_t>
+      runs_;  // per square (column by column): where its run of filed_ starts
+  std::vector<std::uint32_t> filed_;  // the boxes over each square, square after square
   std::vector<std::uint32_t> everywhere_;
 };
 

@@ -1,8 +1,9 @@
 // Rays along +y (in coordinates swapped where the outline is taller than wide, so that they
 // cross its shorter side), the pieces filed by their x in buckets. An arc is cut where x turns,
 // so that each piece crosses a ray at most once; a crossing counts where the piece's x range,
-// taken half-open, holds the ray's x. A query reads one bucket, and the curves filed in a box
-// index near the point: at worst as many as cross one bucket's width of the outline.
+// taken half-open, holds the ray's x. Whole curves are filed by their x in the same buckets, to
+// find those near a place. A query reads the buckets over the x it asks about: at worst as
+// many curves as cross that width of the outline.
 #include "geometry/outline_locator.h"
 
 #include <algorithm>
@@ -27,8 +28,6 @@ PointD Swap(PointD p) { return {p.y, p.x}; }
 
 OutlineLocator::OutlineLocator(const std::vector<Curve>& outline, double tolerance)
     : curves_(outline), tolerance_(tolerance) {
-  for (const Curve& c : outline) boxes_.Add(BoxOf(c, 0.0));
-  boxes_.Index();
   if (outline.empty()) return;
   Box box = BoxOf(outline.front(), 0.0);
   for (const Curve& c : outline) box = Union(box, BoxOf(c, 0.0));
@@ -56,6 +55,23 @@ OutlineLocator::OutlineLocator(const std::vector<Curve>& outline, double toleran
     const std::size_t last = Bucket(std::max(p.a.x, p.b.x));
     for (std::size_t b = first; b <= last; ++b) buckets_[b].push_back(i);
   }
+  near_.resize(buckets_.size());
+  for (std::uint32_t i = 0; i < outline.size(); ++i) {
+    boxes_.push_back(BoxOf(outline[i], 0.0));
+    const auto [first, last] = BucketsOver(boxes_.back());
+    firstNear_.push_back(static_cast<std::uint32_t>(first));
+    for (std::size_t b = first; b <= last; ++b) near_[b].push_back(i);
+  }
+}
+
+std::pair<std::size_t, std::size_t> OutlineLocator::BucketsOver(const Box& box) const {
+  return {Bucket(swapped_ ? box.minY : box.minX), Bucket(swapped_ ? box.maxY : box.maxX)};
+}
+
+std::vector<std::uint32_t> OutlineLocator::CurvesNear(const Box& box) const {
+  std::vector<std::uint32_t> found;
+  ForEachCurveNear(box, [&](std::uint32_t i) { found.push_back(i); });
+  return found;
 }
 
 void OutlineLocator::Add(PointD a, PointD b) {
@@ -124,10 +140,10 @@ int OutlineLocator::WindingAt(PointD p) const {
 
 double OutlineLocator::DistanceWithin(PointD p, double reach) const {
   double nearest = std::numeric_limits<double>::infinity();
-  for (const std::uint32_t i : boxes_.Near({p.x - reach, p.y - reach, p.x + reach, p.y + reach})) {
+  ForEachCurveNear({p.x - reach, p.y - reach, p.x + reach, p.y + reach}, [&](std::uint32_t i) {
     const double d = PointDistance(curves_[i].NearestPoint(p), p);
     if (d <= reach) nearest = std::min(nearest, d);
-  }
+  });
   return nearest;
 }
 

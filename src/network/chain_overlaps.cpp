@@ -24,6 +24,14 @@ using Stretch = std::pair<double, double>;  // from and to, as places along a ch
 // A curve of a chain's outline is tried at this many points at most, so that a curve very long
 // against the margin costs no more than this.
 constexpr double kMostCoverSamples = 1024.0;
+// How deep inside another region a point is measured, in margins: deeper, the points round it
+// are held anyway as far as that and a margin more.
+constexpr double kCoverDepthInMargins = 4.0;
+// How many of the regions that held points before are asked first.
+constexpr std::size_t kRecentHolders = 4;
+// Added to the distances of the chains after the one weighed, so that they sort after all
+// before it.
+constexpr double kAfterFirst = std::numeric_limits<double>::max() / 4.0;
 
 bool Backwards(const BasePath& path, std::size_t k) {
   const BaseArc* arc = PathArc(path, k);
@@ -91,6 +99,65 @@ BasePath StretchOf(BasePath path, const Stretch& stretch) {
   return Cut(Cut(path, stretch.second, to, true), stretch.first, from, false);
 }
 
+// Whether every point of chain c's region outline lies inside, or within `margin` of, the region
+// of a chain that `counts`.
+template <typename Counts>
+bool Covered(const ChainRegions& regions, std::size_t c, double margin, const Counts& counts,
+             std::vector<std::size_t>& holders) {
+  const std::vector<Curve>& outline = regions.Region(c).Curves();
+  if (outline.empty()) return false;
+  // How far round p the region q holds every point: where p lies inside it at a depth d, every
+  // point within d + margin; where p lies outside within the margin, what is left of it; none
+  // (below zero) where q does not hold p. Depths are sought up to a few margins.
+  const double deepest = kCoverDepthInMargins * margin;
+  const auto holding = [&](std::size_t q, PointD p) {
+    const geometry::OutlineLocator& other = regions.Region(q);
+    const double d = other.DistanceWithin(p, deepest);
+    if (other.WindingAt(p) != 0) return std::min(d, deepest) + margin;
+    return d <= margin ? margin - d : -1.0;
+  };
+  // The disc round the last point held, every point of which is held.
+  PointD heldAt;
+  double heldRadius = -1.0;
+  const auto held = [&](PointD p) {
+    if (geometry::PointDistance(p, heldAt) <= heldRadius) return true;
+    const auto take = [&](std::size_t q) {
+      const double radius = holding(q, p);
+      if (radius < 0.0) return false;
+      heldAt = p;
+      heldRadius = radius;
+      if (std::find(holders.begin(), holders.end(), q) == holders.end()) holders.push_back(q);
+      return true;
+    };
+    // The regions that held points before, latest first: a few mostly hold a whole outline.
+    for (std::size_t k = holders.size(); k-- > 0 && k + kRecentHolders >= holders.size();) {
+      if (take(holders[k])) return true;
+    }
+    // The regions of chains before c first (kept for good), then those after it, which are kept
+    // for c's sake where they hold it; each in turn the one whose centre line passes nearest
+    // first, as likely to hold p deepest.
+    std::vector<std::pair<double, std::uint32_t>> around = regions.Around(p, margin);
+    std::erase_if(around, [&](const auto& x) { return x.second == c || !counts(x.second); });
+    for (auto& [d, q] : around) d += q > c ? kAfterFirst : 0.0;
+    std::sort(around.begin(), around.end());
+    for (std::size_t k = 0; k < around.size(); ++k) {
+      const std::uint32_t q = around[k].second;
+      if ((k == 0 || q != around[k - 1].second) && take(q)) return true;
+    }
+    return false;
+  };
+  // Each curve at points at most a margin apart (but never more than kMostCoverSamples): a
+  // chain apart from the others fails at its first point away from them.
+  return std::all_of(outline.begin(), outline.end(), [&](const Curve& t) {
+    const double length = t.Length();
+    const double steps = std::clamp(std::ceil(length / margin), 1.0, kMostCoverSamples);
+    for (double k = 0.0; k < steps; k += 1.0) {
+      if (!held(t.At(length * k / steps))) return false;
+    }
+    return true;
+  });
+}
+
 }  // namespace
 
 void RemoveOverlaps(SplitChains& split, double tolerance) {
@@ -141,31 +208,22 @@ void RemoveOverlaps(SplitChains& split, double tolerance) {
 void RemoveCoveredChains(SplitChains& split, const ChainRegions& regions, double margin) {
   if (!(margin > 0.0)) return;
   const std::vector<BasePath>& chains = split.chains;
-  // In the order given, the others of a chain are those kept before it and all after it.
-  std::vector<bool> covered(chains.size(), false);
+  // In the order given: a chain is left out where the chains kept before it and those after it
+  // cover it, and those after it that it is left out for are then kept whatever they add, so
+  // that none goes for the sake of another that goes too (as along a fan of near copies).
+  std::vector<bool> covered(chains.size(), false), needed(chains.size(), false);
+  std::vector<std::size_t> holders;
   for (std::size_t c = 0; c < chains.size(); ++c) {
-    if (split.seams[c][0] || split.seams[c][1] || chains[c].points.size() < 2) continue;
-    const std::vector<Curve>& outline = regions.Region(c).Curves();
-    const auto near = [&](PointD p) {
-      for (const std::uint32_t q : regions.Near(BoxAround(p, margin))) {
-        if (split.origin[q] == split.origin[c] || (q < c && covered[q])) continue;
-        const geometry::OutlineLocator& other = regions.Region(q);
-        if (other.DistanceWithin(p, margin) <= margin || other.WindingAt(p) != 0) return true;
-      }
-      return false;
-    };
-    // Its outline's curves in turn, each at points at most a margin apart (but never more than
-    // kMostCoverSamples a curve): a chain apart from the others fails at its first point away
-    // from them.
-    covered[c] =
-        !outline.empty() && std::all_of(outline.begin(), outline.end(), [&](const Curve& t) {
-          const double length = t.Length();
-          const double steps = std::clamp(std::ceil(length / margin), 1.0, kMostCoverSamples);
-          for (double k = 0.0; k < steps; k += 1.0) {
-            if (!near(t.At(length * k / steps))) return false;
-          }
-          return true;
-        });
+    if (needed[c] || split.seams[c][0] || split.seams[c][1] || chains[c].points.size() < 2) {
+      continue;
+    }
+    holders.clear();
+    covered[c] = Covered(
+        regions, c, margin,
+        [&](std::size_t q) { return split.origin[q] != split.origin[c] && !(q < c && covered[q]); },
+        holders);
+    if (!covered[c]) continue;
+    for (const std::size_t q : holders) needed[q] = true;
   }
   SplitChains kept;
   for (std::size_t c = 0; c < chains.size(); ++c) {

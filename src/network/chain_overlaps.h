@@ -13,9 +13,10 @@ void RemoveOverlaps(SplitChains& split, double tolerance);
 
 // Removes each chain (not split at a seam) whose region stands out of the union of the others'
 // by at most `margin`: every point of its outline lies inside another region or within `margin`
-// of one. The others are the chains of other given chains, those kept before it and all after
-// it, so that of two copies of a chain the later is kept, whichever is given first; the parts
-// of one given chain are cut against each other instead. `regions` are those of split's chains.
+// of one. The others are the chains of other given chains that stay: those kept before it, and
+// those after it that the rest do not cover, so that no chain goes for the sake of one that goes
+// too; of two copies of a chain the first is kept. The parts of one given chain are cut against
+// each other instead. `regions` are those of split's chains.
 void RemoveCoveredChains(SplitChains& split, const ChainRegions& regions, double margin);
 
 }  // namespace tq58

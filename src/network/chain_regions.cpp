@@ -2,18 +2,60 @@
 // segment is added, and filed by their boxes.
 #include "network/chain_regions.h"
 
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "geometry/vector2.h"
+#include "network/centre_line_index.h"
+#include "path/path_edit.h"
+
 namespace tq58 {
 
 ChainRegions::ChainRegions(const std::vector<BasePath>& chains, const BandDrawer& drawer) {
   const BandEnd alone{true, true, {}};
+  reach_ = std::max(std::fabs(drawer.Lo()), std::fabs(drawer.Hi()));
+  const double longest = std::max(drawer.Hi() - drawer.Lo(), drawer.Tolerance());
   locators_.reserve(chains.size());
   for (const BasePath& chain : chains) {
     const BandRegion region = drawer.Draw(chain, alone, alone).region;
     locators_.emplace_back(region.curves, drawer.Tolerance());
     // A region of no outline is filed under a box that meets none.
     boxes_.Add(region.curves.empty() ? geometry::Box{1.0, 1.0, -1.0, -1.0} : region.box);
+    const auto c = static_cast<std::uint32_t>(locators_.size() - 1);
+    for (std::size_t k = 0; k + 1 < chain.points.size() && !region.curves.empty(); ++k) {
+      const Curve piece = BaseCurve(chain, k);
+      const double length = piece.Length();
+      const double parts = std::max(1.0, std::ceil(length / longest));
+      for (double m = 0.0; m < parts; m += 1.0) {
+        const Curve part = piece.Part(length * m / parts, length * (m + 1.0) / parts);
+        stretches_.push_back({part, c, part.DirectionAt(0.0), part.Length()});
+        stretchIndex_.Add(BoxOf(stretches_.back().curve, reach_));
+      }
+    }
   }
   boxes_.Index();
+  stretchIndex_.Index();
+}
+
+std::vector<std::pair<double, std::uint32_t>> ChainRegions::Around(PointD p, double margin) const {
+  std::vector<std::pair<double, std::uint32_t>> found;
+  const double within = (reach_ + margin) * (reach_ + margin);
+  stretchIndex_.ForEachNear(BoxAround(p, margin), [&](std::uint32_t i) {
+    const Stretch& s = stretches_[i];
+    PointD foot;
+    if (s.curve.arc) {
+      foot = s.curve.NearestPoint(p);
+    } else {
+      // A segment's foot from its start and direction, clamped onto it.
+      const double along =
+          std::clamp(geometry::Dot(geometry::Minus(p, s.curve.start), s.direction), 0.0, s.length);
+      foot = geometry::Plus(s.curve.start, s.direction, along);
+    }
+    const double dx = foot.x - p.x, dy = foot.y - p.y, squared = dx * dx + dy * dy;
+    if (squared <= within) found.push_back({squared, s.chain});
+  });
+  return found;
 }
 
 }  // namespace tq58

@@ -73,18 +73,19 @@ void MoveEndsOntoCentreLines(SplitChains& split, const ChainRegions& regions, do
     for (const bool atEnd : {false, true}) {
       if (seams[i][atEnd ? 1 : 0]) continue;
       const PointD e = EndPoint(chain, atEnd);
-      const std::vector<std::size_t> holding =
-          RegionsHolding(regions, alive, split.region[i], e, tolerance);
-      if (holding.empty()) continue;
-      const std::vector<CentrePiece> near = pieces.Near(BoxAround(e, reach));
       // An end on another centre line stays (as at a star of many ends).
-      const bool on = std::any_of(near.begin(), near.end(), [&](const CentrePiece& c) {
+      const std::vector<CentrePiece> at = pieces.Near(BoxAround(e, tolerance));
+      const bool on = std::any_of(at.begin(), at.end(), [&](const CentrePiece& c) {
         if (c.chain == i) return false;
         const Curve other = BaseCurve(chains[c.chain], c.k);
         const double foot = std::clamp(other.Along(e), 0.0, other.Length());
         return geometry::PointDistance(other.At(foot), e) <= tolerance;
       });
       if (on) continue;
+      const std::vector<std::size_t> holding =
+          RegionsHolding(regions, alive, split.region[i], e, tolerance);
+      if (holding.empty()) continue;
+      const std::vector<CentrePiece> near = pieces.Near(BoxAround(e, reach));
       const Curve own = BaseCurve(chain, atEnd ? LastPiece(chain) : 0);
       const Curve ray = Curve::Segment(e, Plus(e, Negated(IntoPath(chain, atEnd)), reach));
       std::optional<Move> best;
