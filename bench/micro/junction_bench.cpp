@@ -18,16 +18,6 @@ namespace {
 
 using namespace tq58::exchange;
 
-void AddStreet(ExchangeModel& model, double x1, double y1, double x2, double y2) {
-  TJwwEntLine line;
-  line.X1 = x1;
-  line.Y1 = y1;
-  line.X2 = x2;
-  line.Y2 = y2;
-  AddEntityOrder(model, KindLine, static_cast<int32_t>(model.LineList.size()));
-  model.LineList.push_back(line);
-}
-
 // n streets each way 100 apart, running 100 past the outermost crossings; with `split`, each
 // street a separate segment between crossings.
 ExchangeModel Grid(int n, bool split) {
@@ -36,13 +26,13 @@ ExchangeModel Grid(int n, bool split) {
   for (int i = 0; i < n; ++i) {
     const double at = 100.0 * i;
     if (!split) {
-      AddStreet(model, -100.0, at, last + 100.0, at);
-      AddStreet(model, at, -100.0, at, last + 100.0);
+      tq58_bench::AddLine(model, -100.0, at, last + 100.0, at);
+      tq58_bench::AddLine(model, at, -100.0, at, last + 100.0);
       continue;
     }
     for (int k = -1; k < n; ++k) {
-      AddStreet(model, 100.0 * k, at, 100.0 * (k + 1), at);
-      AddStreet(model, at, 100.0 * k, at, 100.0 * (k + 1));
+      tq58_bench::AddLine(model, 100.0 * k, at, 100.0 * (k + 1), at);
+      tq58_bench::AddLine(model, at, 100.0 * k, at, 100.0 * (k + 1));
     }
   }
   return model;
@@ -57,20 +47,6 @@ tq58::PresetStore FourRows() {
     table.Lines[r].DrawOn = true;
     table.Lines[r].Spacing = spacings[r];
     table.Lines[r].Radius = 3.0;
-    table.Lines[r].ColorIndex = 1 + static_cast<int32_t>(r);
-  }
-  table.Options.Junctions = tq58::JunctionMode::Clean;
-  return store;
-}
-
-// Three rows 600 apart, real size (drawing units at any scale), no rounding, junctions cleaned.
-tq58::PresetStore ThreeWideRows() {
-  tq58::PresetStore store;
-  tq58::TLineTable& table = store.Preset(1);
-  const double spacings[] = {-600.0, 0.0, 600.0};
-  for (std::size_t r = 0; r < 3; ++r) {
-    table.Lines[r].DrawOn = true;
-    table.Lines[r].Spacing = spacings[r];
     table.Lines[r].ColorIndex = 1 + static_cast<int32_t>(r);
   }
   table.Options.Junctions = tq58::JunctionMode::Clean;
@@ -120,7 +96,7 @@ ExchangeModel StreetsFromOnePoint(int64_t count, double length) {
   ExchangeModel model;
   for (int64_t i = 0; i < count; ++i) {
     const double angle = 6.283185307179586 * static_cast<double>(i) / static_cast<double>(count);
-    AddStreet(model, 0.0, 0.0, length * std::cos(angle), length * std::sin(angle));
+    tq58_bench::AddLine(model, 0.0, 0.0, length * std::cos(angle), length * std::sin(angle));
   }
   return model;
 }
@@ -133,15 +109,16 @@ BENCHMARK(BM_JunctionFan)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 // A star: n streets 10,000 long from one point, evenly spread, 1,200 wide bands.
 void BM_JunctionStar(benchmark::State& state) {
-  state.counters["lines"] = static_cast<double>(tq58_bench::TimeChainMode(
-      state, ThreeWideRows(), StreetsFromOnePoint(state.range(0), 10000.0)));
+  state.counters["lines"] = static_cast<double>(
+      tq58_bench::TimeChainMode(state, tq58_bench::ThreeWideRows(0.0, tq58::JunctionMode::Clean),
+                                StreetsFromOnePoint(state.range(0), 10000.0)));
 }
 BENCHMARK(BM_JunctionStar)->Arg(300)->Arg(3000)->Unit(benchmark::kMillisecond);
 
 // n pieces 800 long, centred at random over a square `side` wide, in random directions (the
 // same pieces on every run), 1,200 wide bands.
 void BM_JunctionScatter(benchmark::State& state) {
-  const tq58::PresetStore store = ThreeWideRows();
+  const tq58::PresetStore store = tq58_bench::ThreeWideRows(0.0, tq58::JunctionMode::Clean);
   ExchangeModel model;
   const double side = static_cast<double>(state.range(1));
   tq58_test::Sequence random(58);
@@ -151,7 +128,7 @@ void BM_JunctionScatter(benchmark::State& state) {
     const double angle = 3.141592653589793 * random.Signed();
     const double dx = 400.0 * std::cos(angle);
     const double dy = 400.0 * std::sin(angle);
-    AddStreet(model, x - dx, y - dy, x + dx, y + dy);
+    tq58_bench::AddLine(model, x - dx, y - dy, x + dx, y + dy);
   }
   state.counters["lines"] = static_cast<double>(tq58_bench::TimeChainMode(state, store, model));
 }

@@ -25,13 +25,7 @@ struct Point {
 ExchangeModel ChainThrough(const std::vector<Point>& points) {
   ExchangeModel model;
   for (std::size_t k = 0; k + 1 < points.size(); ++k) {
-    TJwwEntLine line;
-    line.X1 = points[k].x;
-    line.Y1 = points[k].y;
-    line.X2 = points[k + 1].x;
-    line.Y2 = points[k + 1].y;
-    AddEntityOrder(model, KindLine, static_cast<int32_t>(model.LineList.size()));
-    model.LineList.push_back(line);
+    tq58_bench::AddLine(model, points[k].x, points[k].y, points[k + 1].x, points[k + 1].y);
   }
   return model;
 }
@@ -70,27 +64,13 @@ std::vector<Point> Spiral(int64_t n) {
   return points;
 }
 
-tq58::PresetStore ThreeRoundedRows(tq58::JunctionMode junctions) {
-  tq58::PresetStore store;
-  tq58::TLineTable& table = store.Preset(1);
-  const double spacings[] = {-600.0, 0.0, 600.0};
-  for (std::size_t r = 0; r < 3; ++r) {
-    table.Lines[r].DrawOn = true;
-    table.Lines[r].Spacing = spacings[r];
-    table.Lines[r].Radius = 300.0;
-    table.Lines[r].ColorIndex = 1 + static_cast<int32_t>(r);
-  }
-  table.Options.Junctions = junctions;
-  return store;
-}
-
 // Second argument: 1 cleans the junctions, 0 lets the bands overlap.
 tq58::JunctionMode Junctions(const benchmark::State& state) {
   return state.range(1) != 0 ? tq58::JunctionMode::Clean : tq58::JunctionMode::None;
 }
 
 void BM_LongCurve(benchmark::State& state) {
-  tq58_bench::TimeChainMode(state, ThreeRoundedRows(Junctions(state)),
+  tq58_bench::TimeChainMode(state, tq58_bench::ThreeWideRows(300.0, Junctions(state)),
                             ChainThrough(Curve(state.range(0), kPi / 2.0, false)));
 }
 BENCHMARK(BM_LongCurve)
@@ -99,7 +79,7 @@ BENCHMARK(BM_LongCurve)
     ->Unit(benchmark::kMillisecond);
 
 void BM_LongRing(benchmark::State& state) {
-  tq58_bench::TimeChainMode(state, ThreeRoundedRows(Junctions(state)),
+  tq58_bench::TimeChainMode(state, tq58_bench::ThreeWideRows(300.0, Junctions(state)),
                             ChainThrough(Curve(state.range(0), 2.0 * kPi, true)));
 }
 BENCHMARK(BM_LongRing)
@@ -108,7 +88,7 @@ BENCHMARK(BM_LongRing)
     ->Unit(benchmark::kMillisecond);
 
 void BM_LongZigzag(benchmark::State& state) {
-  tq58_bench::TimeChainMode(state, ThreeRoundedRows(Junctions(state)),
+  tq58_bench::TimeChainMode(state, tq58_bench::ThreeWideRows(300.0, Junctions(state)),
                             ChainThrough(Zigzag(state.range(0))));
 }
 BENCHMARK(BM_LongZigzag)
@@ -117,7 +97,7 @@ BENCHMARK(BM_LongZigzag)
     ->Unit(benchmark::kMillisecond);
 
 void BM_LongSpiral(benchmark::State& state) {
-  tq58_bench::TimeChainMode(state, ThreeRoundedRows(Junctions(state)),
+  tq58_bench::TimeChainMode(state, tq58_bench::ThreeWideRows(300.0, Junctions(state)),
                             ChainThrough(Spiral(state.range(0))));
 }
 BENCHMARK(BM_LongSpiral)
