@@ -6,6 +6,7 @@
 #include <cmath>
 #include <utility>
 
+#include "geometry/place_order.h"
 #include "geometry/vector2.h"
 #include "network/centre_line_index.h"
 #include "path/path_edit.h"
@@ -30,11 +31,19 @@ ChainRegions::ChainRegions(const std::vector<BasePath>& chains, const BandDrawer
       for (double m = 0.0; m < parts; m += 1.0) {
         const Curve part = piece.Part(length * m / parts, length * (m + 1.0) / parts);
         stretches_.push_back({part, c, part.DirectionAt(0.0), part.Length()});
-        stretchIndex_.Add(BoxOf(stretches_.back().curve, reach_));
       }
     }
   }
   boxes_.Index();
+  // Filed in the Z-order of their middles, so that the stretches near a place lie near each
+  // other in memory too.
+  std::vector<PointD> middles;
+  for (const Stretch& s : stretches_) middles.push_back(s.curve.At(s.length / 2.0));
+  std::vector<Stretch> ordered;
+  ordered.reserve(stretches_.size());
+  for (const std::size_t i : geometry::ZOrder(middles)) ordered.push_back(stretches_[i]);
+  stretches_ = std::move(ordered);
+  for (const Stretch& s : stretches_) stretchIndex_.Add(BoxOf(s.curve, reach_));
   stretchIndex_.Index();
 }
 
