@@ -99,12 +99,13 @@ inline constexpr double kCutCornerReachInJoinTolerances = 10.0;
 // ---- Junctions (fractions of a band's half-width) --------------------------------------------
 
 // A chain whose band stands out of the bands of the others by at most this fraction of its
-// half-width adds nothing: drawn, it would add a sliver of an eighth of the band's width or less
-// beside a street, a jog in that street's edge rather than a way of its own, as where a way
-// traced twice or a short way leaving at a glancing angle ends beside a centre line. A stem
-// leaving a street's centre line at even 2 degrees stands out by more within some ten
-// half-widths of its length.
-inline constexpr double kCoveredMargin = 0.25;
+// half-width adds nothing: a way traced twice, or leaving a street at a glancing angle and ending
+// beside its centre line, stands out by a few hundredths to a tenth of the half-width, and drawn
+// it would only add a sliver and a jog in the street's edge. Small enough that what a chain so
+// left out can leave open (a gap at most twice this wide, between two bands that nearly meet)
+// stays narrower than a sixth of the band, and that a stem leaving a street at even 2 degrees
+// stands out by more within a few half-widths of its length.
+inline constexpr double kCoveredMargin = 0.15;
 
 // ---- Fills (fractions of a band's width) ------------------------------------------------------
 
