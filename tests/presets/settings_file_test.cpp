@@ -34,6 +34,9 @@ int JunctionLine(int p) { return kJunctionMarkerLine + p; }
 // The same for the fill (f = 0) and its colour (f = 1) of preset `p`, in the block after that.
 constexpr int kFillMarkerLine = 1546;
 int FillLine(int p, int f) { return kFillMarkerLine + 1 + 2 * (p - 1) + f; }
+// The same for the layer of row r (1..10) of preset `p`, and its fill's (r = 11), after that.
+constexpr int kLayerMarkerLine = 1587;
+int LayerLine(int p, int r) { return kLayerMarkerLine + 11 * (p - 1) + r; }
 
 void ExpectSameStore(const PresetStore& a, const PresetStore& b) {
   EXPECT_EQ(a.FormLeft, b.FormLeft);
@@ -67,6 +70,7 @@ PresetStore VariedStore() {
       row.ColorIndex = n + 40;
       row.LineTypeIndex = n % 30;
       row.LineWidth = n % 5 == 0 ? -1 : n * 100;
+      row.Layer = n % 17 - 1;
     }
     TPresetOptions& options = store.Preset(p).Options;
     options.Corners = static_cast<CornerMode>(p % 2);
@@ -77,6 +81,17 @@ PresetStore VariedStore() {
     options.Junctions = static_cast<JunctionMode>((p / 2) % 2);
     options.Fill = p % 4 < 2;
     options.FillColor = p * 838861 % 16777216;  // from black to almost white
+    options.FillLayer = (p * 5) % 17 - 1;
+  }
+  return store;
+}
+
+// The varied rows alone: every option and every layer at its start value.
+PresetStore VariedRowsOnly() {
+  PresetStore store = VariedStore();
+  for (TLineTable& preset : store.Presets) {
+    preset.Options = {};
+    for (TLineRow& row : preset.Lines) row.Layer = kCurrentLayer;
   }
   return store;
 }
@@ -282,8 +297,7 @@ TEST_F(SettingsFile, EmptyFileAndLinesBeyondTheLastAreHarmless) {
 }
 
 TEST_F(SettingsFile, OptionsFollowTheLayoutOnlyWhenSomePresetUsesOne) {
-  PresetStore store = VariedStore();
-  for (TLineTable& preset : store.Presets) preset.Options = {};
+  PresetStore store = VariedRowsOnly();
   store.Preset(4).Options.BaseRadius = -3;  // the Radius rule makes it the default again
   ASSERT_TRUE(SaveSettings(store, path_));
   EXPECT_EQ(store.Preset(4).Options.BaseRadius, 0.0);
@@ -407,25 +421,82 @@ TEST_F(SettingsFile, FillFollowsTheJunctionsBlockEvenWithDefaultOptions) {
   }
 }
 
-// Files written before the fill existed load as they did, with the default fill, and an OK
-// that changes nothing writes them again byte for byte.
-TEST_F(SettingsFile, FilesWithoutTheFillBlockKeepTheirBytes) {
-  PresetStore rowsOnly = VariedStore();
-  for (TLineTable& preset : rowsOnly.Presets) preset.Options = {};
-  PresetStore withOptions = rowsOnly;
-  withOptions.Preset(2).Options.EndCap = CapStyle::Arc;
-  PresetStore withJunctions = withOptions;
-  withJunctions.Preset(5).Options.Junctions = JunctionMode::Clean;
-  const std::pair<PresetStore*, std::size_t> cases[] = {
-      {&rowsOnly, 1423}, {&withOptions, 1524}, {&withJunctions, 1545}};
-  for (const auto& [store, lineCount] : cases) {
-    ASSERT_TRUE(SaveSettings(*store, path_));
-    ASSERT_EQ(Lines().size(), lineCount);
+// Each layout loads as it was saved, and an OK that changes nothing writes it again byte for
+// byte; the blocks that a layout adds leave the lines before them as an older version wrote
+// them. The layers' block holds each preset's ten rows, then its fill.
+TEST_F(SettingsFile, EveryLayoutRoundTripsAndKeepsTheLinesBeforeItsBlocks) {
+  const PresetStore rowsOnly = VariedRowsOnly();
+  const auto with = [](PresetStore store, const std::function<void(PresetStore&)>& change) {
+    change(store);
+    return store;
+  };
+  const PresetStore withOptions =
+      with(rowsOnly, [](PresetStore& s) { s.Preset(2).Options.EndCap = CapStyle::Arc; });
+  const PresetStore withJunctions = with(
+      withOptions, [](PresetStore& s) { s.Preset(5).Options.Junctions = JunctionMode::Clean; });
+  const PresetStore withFill =
+      with(withJunctions, [](PresetStore& s) { s.Preset(6).Options.Fill = true; });
+  const PresetStore withRowLayer =
+      with(withFill, [](PresetStore& s) { s.Preset(20).Lines[9].Layer = 15; });
+  const PresetStore withFillLayerAlone =
+      with(rowsOnly, [](PresetStore& s) { s.Preset(1).Options.FillLayer = 0; });
+  const struct {
+    const PresetStore* store;
+    std::size_t lineCount;
+    const PresetStore* olderVersion;  // what the lines before the last block hold
+  } cases[] = {
+      {&rowsOnly, 1423, nullptr},           {&withOptions, 1524, &rowsOnly},
+      {&withJunctions, 1545, &withOptions}, {&withFill, 1586, &withJunctions},
+      {&withRowLayer, 1807, &withFill},     {&withFillLayerAlone, 1807, &rowsOnly},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.lineCount) + " lines");
+    PresetStore store = *c.store;
+    ASSERT_TRUE(SaveSettings(store, path_));
+    const std::vector<std::string> lines = Lines();
+    ASSERT_EQ(lines.size(), c.lineCount);
     const std::string saved = Bytes();
     PresetStore loaded = Load();
-    ExpectSameStore(loaded, RoundedTo15Digits(*store));
+    ExpectSameStore(loaded, RoundedTo15Digits(store));
     ASSERT_TRUE(SaveSettings(loaded, path_));
-    EXPECT_EQ(Bytes(), saved) << lineCount << " lines";
+    EXPECT_EQ(Bytes(), saved);
+    if (c.olderVersion == nullptr) continue;
+    PresetStore older = *c.olderVersion;
+    ASSERT_TRUE(SaveSettings(older, path_));
+    const std::vector<std::string> olderLines = Lines();
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + olderLines.size()),
+              olderLines);
+  }
+  PresetStore layered = withRowLayer;
+  ASSERT_TRUE(SaveSettings(layered, path_));
+  const std::vector<std::string> lines = Lines();
+  EXPECT_EQ(lines[kLayerMarkerLine - 1], "[tq58 layers v1]");
+  for (int p = 1; p <= kPresetCount; ++p) {
+    for (int r = 1; r <= kRowsPerPreset + 1; ++r) {
+      EXPECT_EQ(lines[LayerLine(p, r) - 1], p == 20 && r == 10 ? "15" : "-1") << p << " " << r;
+    }
+  }
+}
+
+// Preset 5's layers as text, row 3 and the fill, and what they read as: a layer 0..15, or the
+// host's write layer for any other number; a text that is no number reads 0, as everywhere.
+TEST_F(SettingsFile, LayersBlockIsReadWithinItsRules) {
+  const std::tuple<const char*, const char*, int32_t> cases[] = {
+      {"[tq58 layers v1]", "0", 0},   {"[tq58 layers v1]", "15", 15},
+      {"[tq58 layers v1]", "-1", -1}, {"[tq58 layers v1]", "16", -1},
+      {"[tq58 layers v1]", "-2", -1}, {"[tq58 layers v1]", "$A", 10},
+      {"[tq58 layers v1]", "x", 0},   {"[tq58 layers v2]", "7", -1},
+  };
+  for (const auto& [marker, text, expected] : cases) {
+    WriteFile(1807, {{kMarkerLine, kMarker},
+                     {kJunctionMarkerLine, kJunctionMarker},
+                     {kFillMarkerLine, "[tq58 fill v1]"},
+                     {kLayerMarkerLine, marker},
+                     {LayerLine(5, 3), text},
+                     {LayerLine(5, 11), text}});
+    const TLineTable preset = Load().Preset(5);
+    EXPECT_EQ(preset.Lines[2].Layer, expected) << marker << " " << text;
+    EXPECT_EQ(preset.Options.FillLayer, expected) << marker << " " << text;
   }
 }
 
