@@ -167,6 +167,14 @@ class SettingsDialogUnderWine : public ::testing::Test {
     return previous;
   }
 
+  // Empty presets with `current` on display, the window where all of it shows.
+  static PresetStore EmptyPresetsOn(int current) {
+    PresetStore store;
+    store.FormTop = 20;
+    store.CurrentPreset = current;
+    return store;
+  }
+
   void StoreSettings(PresetStore store) {
     ASSERT_TRUE(tq58::SaveSettings(store, session_->SettingsFile()));
   }
@@ -407,9 +415,7 @@ TEST_F(SettingsDialogUnderWine, OptionsAreReachedByTabAndAltKeysAndGreyTheRadii)
 // where red, green and blue are typed; the swatch shows the colour chosen. On the next preset
 // Alt+F ticks the box and Alt+C opens the chooser, which Esc cancels. OK stores the fill's block.
 TEST_F(SettingsDialogUnderWine, FillAndItsColourAreSetByKeysAlone) {
-  PresetStore stored;
-  stored.FormTop = 20;
-  stored.CurrentPreset = 4;
+  const PresetStore stored = EmptyPresetsOn(4);
   StoreSettings(stored);
   const WindowPlace dialog = Open();
   ASSERT_FALSE(dialog.Id.empty());
@@ -469,9 +475,7 @@ TEST_F(SettingsDialogUnderWine, FillAndItsColourAreSetByKeysAlone) {
 // list, where Down twice chooses layer 1; Alt+L reaches the fill's layer list, where End
 // chooses layer F. OK stores them in the layers' block after the fill's: 1807 lines.
 TEST_F(SettingsDialogUnderWine, RowAndFillLayersAreSetByKeysAlone) {
-  PresetStore stored;
-  stored.FormTop = 20;
-  stored.CurrentPreset = 6;
+  const PresetStore stored = EmptyPresetsOn(6);
   StoreSettings(stored);
   const WindowPlace dialog = Open();
   ASSERT_FALSE(dialog.Id.empty());
