@@ -278,31 +278,23 @@ TEST_F(SettingsDialogTest, OkStoresTheOptionsChosenUnderTheirRulesAndTheGreyedRa
   EXPECT_EQ(saved.Preset(1).Lines[1].Radius, 4.0);
 }
 
-// A row's layer and the fill's show as 「現在」 or the layer's digit; a layer outside the list
-// shows none and is stored as the host's write layer; OK stores the layers chosen.
+// A layer shows as its digit or 「現在」, and OK stores the entry chosen.
 TEST_F(SettingsDialogTest, LayersShowAsTheirEntriesAndOkStoresThoseChosen) {
   PresetStore stored;
   stored.Preset(1).Lines[0].Layer = 15;
-  stored.Preset(1).Options.FillLayer = 0;
+  stored.Preset(1).Options.FillLayer = 7;
   StoreFile(stored);
   TForm1& dialog = Open();
   EXPECT_EQ(View().Row(1).CB4.Text(), "F");
   EXPECT_EQ(View().Row(2).CB4.Text(), Sjis("現在"));
-  EXPECT_EQ(View().options.FillLayerList.Text(), "0");
-  EXPECT_EQ(View().options.FillLayerList.ItemCount(), 17);
-  View().Row(3).CB4.SetSelectedIndex(4);
+  EXPECT_EQ(View().options.FillLayerList.Text(), "7");
+  View().Row(3).CB4.SetSelectedIndex(1);
   View().options.FillLayerList.SetSelectedIndex(0);
-  Store().Preset(2).Lines[0].Layer = 40;  // as if set without the rule
-  View().UserSelectsTab(dialog, 1);
-  EXPECT_EQ(View().Row(1).CB4.SelectedIndex(), -1);
-  View().UserSelectsTab(dialog, 0);
   dialog.Button1Click();
-
-  const PresetStore saved = LoadFile();
-  EXPECT_EQ(saved.Preset(1).Lines[0].Layer, 15);
-  EXPECT_EQ(saved.Preset(1).Lines[2].Layer, 3);
-  EXPECT_EQ(saved.Preset(1).Options.FillLayer, kCurrentLayer);
-  EXPECT_EQ(saved.Preset(2).Lines[0].Layer, kCurrentLayer);
+  const TLineTable saved = LoadFile().Preset(1);
+  EXPECT_EQ(saved.Lines[0].Layer, 15);
+  EXPECT_EQ(saved.Lines[2].Layer, 0);
+  EXPECT_EQ(saved.Options.FillLayer, kCurrentLayer);
 }
 
 // The colour button opens the chooser at the swatch's colour; a choice reaches the swatch and
