@@ -21,7 +21,9 @@ int32_t LayerOf(const exchange::ExchangeModel& model, const DrawnLine& line) {
   return WrittenLayer(model, line.row->Layer);
 }
 
-// The lines in writing order: grouped by layer, `first` first and the host's write layer last.
+// The lines in writing order, grouped by layer: `first` first, then the others in the order of
+// their first line, the host's write layer last unless it is `first`, so that no switch back
+// follows its lines.
 std::vector<const DrawnLine*> GroupedByLayer(const exchange::ExchangeModel& model,
                                              const MultiLine& lines, int32_t first) {
   std::vector<int32_t> layers = {first};
@@ -30,7 +32,6 @@ std::vector<const DrawnLine*> GroupedByLayer(const exchange::ExchangeModel& mode
     if (std::find(layers.begin(), layers.end(), layer) == layers.end()) layers.push_back(layer);
   }
   if (first != model.HostLayer) {
-    // A layer that is not there yet keeps its place at the end, as nothing follows it.
     const auto host = std::find(layers.begin(), layers.end(), model.HostLayer);
     if (host != layers.end()) std::rotate(host, host + 1, layers.end());
   }

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cstddef>
-#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -23,23 +22,26 @@ struct RowField {
 
 using PresetField = std::variant<PresetOptionField, RowField>;
 
+template <std::size_t N, std::size_t... I>
+constexpr std::array<PresetField, N> AsPresetFields(const std::array<PresetOptionField, N>& options,
+                                                    std::index_sequence<I...>) {
+  return {PresetField(options[I])...};
+}
+
 // The same options as fields of a preset, in the same order.
 template <std::size_t N>
 constexpr std::array<PresetField, N> AsPresetFields(
     const std::array<PresetOptionField, N>& options) {
-  return [&]<std::size_t... I>(std::index_sequence<I...>) {
-    return std::array<PresetField, N>{PresetField(options[I])...};
-  }
-  (std::make_index_sequence<N>{});
+  return AsPresetFields(options, std::make_index_sequence<N>{});
+}
+
+template <std::size_t... R>
+constexpr std::array<PresetField, sizeof...(R) + 1> LayerFields(std::index_sequence<R...>) {
+  return {PresetField(RowField{R, kLineRowLayerFields[0]})..., PresetField(kFillLayerFields[0])};
 }
 
 // The layers of a preset: rows 1 to 10, then the fill.
-inline constexpr std::array<PresetField, kRowsPerPreset + 1> kPresetLayerFields =
-    []<std::size_t... R>(std::index_sequence<R...>) {
-  return std::array<PresetField, kRowsPerPreset + 1>{
-      PresetField(RowField{R, kLineRowLayerFields[0]})..., PresetField(kFillLayerFields[0])};
-}
-(std::make_index_sequence<kRowsPerPreset>{});
+inline constexpr auto kPresetLayerFields = LayerFields(std::make_index_sequence<kRowsPerPreset>{});
 
 // Appends the value's text, as AppendPresetOptionField and AppendLineRowField write it.
 void AppendPresetField(std::string& out, const TLineTable& table, const PresetField& field);
