@@ -13,6 +13,7 @@
 
 #include "../preview_page.h"
 #include "ui/page_preview.h"
+#include "ui/win32/dialog_layout.h"
 #include "ui/win32/scene_painter.h"
 #include "ui/win32/scoped_handles.h"
 
@@ -20,8 +21,9 @@ namespace {
 
 using namespace tq58::ui::win32;
 
-constexpr int kAreaWidth = 577;  // the preview area's client size in the dialog
-constexpr int kAreaHeight = 146;
+// The preview area's client size in the dialog, inside its sunken edge.
+constexpr int kAreaWidth = kPreviewWidth - 4;
+constexpr int kAreaHeight = kPreviewHeight - 4;
 
 struct Figures {
   double mean = 0.0;

@@ -81,9 +81,9 @@ void TransformExchangeFile(ProgramRun& run, int32_t runMode, const ProgramFiles&
       // not what the user asked to draw.
       exchange::OutErrorMessage(run.Writer, *message);
     } else {
-      // Forced by ResetWriterState, these two are always the first lines of the output.
+      // Forced by ResetWriterState, the layer group is the first line of the output, and the
+      // drawing's first layer line, the layer of its first entity, follows it.
       exchange::OutLayerGroup(run.Writer, run.Model.HostLayerGroup);
-      exchange::OutLayer(run.Writer, run.Model.HostLayer);
       draw(run.Store, run.Model, run.Writer, PointLimitOf(runMode));
     }
     exchange::WriteExchangeFile(run.Writer, files.ExchangeFile);

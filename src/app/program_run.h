@@ -32,10 +32,10 @@ using DrawOperation = void (*)(const PresetStore& store, const exchange::Exchang
 // loads the settings. Reads both files and writes neither.
 void StartProgramRun(ProgramRun& run, const ProgramFiles& files);
 
-// The transformation of run mode 1 or 2: the host's layer group and layer, the multi-line
-// of the current preset, then the exchange file replaced by the output. When the start-up
-// found one of `files` there but could not read it, the output is instead one error line
-// that tells the host's user why, and nothing is drawn. Never throws.
+// The transformation of run mode 1 or 2: the host's layer group, the multi-line of the
+// current preset with its layers (`draw` writes those), then the exchange file replaced by the
+// output. When the start-up found one of `files` there but could not read it, the output is
+// instead one error line that tells the host's user why, and nothing is drawn. Never throws.
 void TransformExchangeFile(ProgramRun& run, int32_t runMode, const ProgramFiles& files,
                            DrawOperation draw);
 

@@ -1,8 +1,7 @@
-// The bands' geometry first, their fills and rows written after.
+// The bands' geometry first, their fills and rows written after, each on its layer.
 #include "drawing/band_drawing.h"
 
-#include "drawing/row_writer.h"
-#include "drawing/solid_writer.h"
+#include "drawing/layered_output.h"
 #include "network/band_fill.h"
 #include "network/junction_network.h"
 #include "rows/construction.h"
@@ -29,8 +28,7 @@ void DrawAlongPaths(const exchange::ExchangeModel& model, exchange::WriterState&
                    std::make_move_iterator(band.end()));
     }
   }
-  WriteSolids(writer, table.Options.FillColor, solids);
-  WriteMultiLine(model, writer, lines);
+  WriteOnLayers(model, writer, table, solids, lines);
 }
 
 }  // namespace tq58

@@ -5,6 +5,7 @@
 
 #include "drawing/band_drawing.h"
 #include "drawing/chain_notice.h"
+#include "drawing/layer_notice.h"
 #include "exchange/writer.h"
 #include "path/chaining.h"
 #include "path/selected_pieces.h"
@@ -23,6 +24,8 @@ void DrawChainMultiLines(const PresetStore& store, const exchange::ExchangeModel
   selection.leftOut[static_cast<std::size_t>(LeftOut::ZeroLength)] = chaining.zeroLength;
   selection.leftOut[static_cast<std::size_t>(LeftOut::Duplicate)] = chaining.duplicates;
   if (chaining.chains.empty()) {
+    // Nothing is drawn: the host's layer stays in effect.
+    exchange::OutLayer(writer, model.HostLayer);
     exchange::OutErrorMessage(writer, NoChainMessage(selection.selected, selection.leftOut));
     return;
   }
@@ -34,7 +37,8 @@ void DrawChainMultiLines(const PresetStore& store, const exchange::ExchangeModel
   DrawAlongPaths(model, writer, paths, table, scale,
                  table.Options.Junctions == JunctionMode::Clean);
   exchange::OutNotice(writer, ChainNotice(static_cast<int64_t>(chaining.chains.size()),
-                                          selection.selected, selection.leftOut));
+                                          selection.selected, selection.leftOut) +
+                                  ProtectedLayersNotice(model, table));
 }
 
 }  // namespace tq58

@@ -2,6 +2,8 @@
 #include "drawing/point_mode.h"
 
 #include "drawing/band_drawing.h"
+#include "drawing/layer_notice.h"
+#include "exchange/writer.h"
 #include "path/base_path.h"
 
 namespace tq58 {
@@ -10,7 +12,11 @@ void DrawMultiLines(const PresetStore& store, const exchange::ExchangeModel& mod
                     exchange::WriterState& writer, int32_t pointLimit) {
   const double scale = exchange::LayerGroupScaleOf(model, model.HostLayerGroup);
   const BasePath path = TakeBasePath(model.HpPoints, pointLimit);
-  DrawAlongPaths(model, writer, {path}, CurrentLineTable(store), scale, false);
+  const TLineTable& table = CurrentLineTable(store);
+  DrawAlongPaths(model, writer, {path}, table, scale, false);
+  if (const std::string moved = ProtectedLayersNotice(model, table); !moved.empty()) {
+    exchange::OutNotice(writer, "tq58\x81\x46" + moved);  // "tq58：" and the rows moved
+  }
 }
 
 }  // namespace tq58

@@ -34,12 +34,15 @@ void WritePiece(exchange::WriterState& writer, const RowPiece& piece) {
 
 }  // namespace
 
+void WriteDrawnLine(const exchange::ExchangeModel& model, exchange::WriterState& writer,
+                    const DrawnLine& line) {
+  OutRowAttributes(model, writer, *line.row);
+  for (const RowPiece& piece : line.pieces) WritePiece(writer, piece);
+}
+
 void WriteMultiLine(const exchange::ExchangeModel& model, exchange::WriterState& writer,
                     const MultiLine& lines) {
-  for (const DrawnLine& line : lines) {
-    OutRowAttributes(model, writer, *line.row);
-    for (const RowPiece& piece : line.pieces) WritePiece(writer, piece);
-  }
+  for (const DrawnLine& line : lines) WriteDrawnLine(model, writer, line);
 }
 
 }  // namespace tq58

@@ -12,8 +12,12 @@ namespace tq58 {
 void OutRowAttributes(const exchange::ExchangeModel& model, exchange::WriterState& writer,
                       const TLineRow& row);
 
-// Emits each line's colour, line type and width, then its pieces; the writer leaves out
+// Emits the line's colour, line type and width, then its pieces; the writer leaves out
 // attributes that have not changed and pieces too small to draw.
+void WriteDrawnLine(const exchange::ExchangeModel& model, exchange::WriterState& writer,
+                    const DrawnLine& line);
+
+// WriteDrawnLine for each line in turn.
 void WriteMultiLine(const exchange::ExchangeModel& model, exchange::WriterState& writer,
                     const MultiLine& lines);
 

@@ -1,6 +1,7 @@
 // The host's solid commands.
 #include "drawing/solid_writer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -82,6 +83,11 @@ void WriteSolids(exchange::WriterState& writer, int32_t color, const Solids& sol
     }
     exchange::AddOutputLine(writer, line);
   }
+}
+
+bool WritesAnySolid(const Solids& solids) {
+  return std::any_of(solids.begin(), solids.end(),
+                     [](const Solid& solid) { return !SolidLine(solid).empty(); });
 }
 
 }  // namespace tq58

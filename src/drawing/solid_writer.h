@@ -16,4 +16,7 @@ namespace tq58 {
 // colour is written again, since the host takes the solid colour as its current colour.
 void WriteSolids(exchange::WriterState& writer, int32_t color, const Solids& solids);
 
+// Whether WriteSolids writes anything for these solids.
+bool WritesAnySolid(const Solids& solids);
+
 }  // namespace tq58

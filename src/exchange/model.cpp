@@ -50,4 +50,11 @@ double LayerGroupScaleOf(const ExchangeModel& model, int32_t layerGroup) {
   return model.LayerGroupScale[static_cast<std::size_t>(layerGroup)];
 }
 
+bool LayerIsProtected(const ExchangeModel& model, int32_t layerGroup, int32_t layer) {
+  const auto within = [](int32_t number) { return number >= 0 && number < kLayersPerGroup; };
+  if (!within(layerGroup) || !within(layer)) return false;
+  const auto slot = static_cast<std::size_t>(layerGroup * kLayersPerGroup + layer);
+  return model.LayerStates[slot] > kLastPlainLayerState;
+}
+
 }  // namespace tq58::exchange

@@ -324,4 +324,13 @@ void AddEntityOrder(ExchangeModel& model, int32_t kind, int32_t index);
 // any other number gives scale 1 rather than a read outside the table.
 double LayerGroupScaleOf(const ExchangeModel& model, int32_t layerGroup);
 
+// The state numbers of a layer in the host's file: hidden, shown only, editable, and the layer
+// it writes to. A protected layer, to which the host lets nothing be written, has a number
+// above these four.
+inline constexpr int32_t kLastPlainLayerState = 3;
+
+// True when the file gives layer `layer` of `layerGroup` the state of a protected layer. A
+// layer or layer group outside 0..15 is no layer of the file, and not protected.
+bool LayerIsProtected(const ExchangeModel& model, int32_t layerGroup, int32_t layer);
+
 }  // namespace tq58::exchange

@@ -33,9 +33,12 @@ int32_t ApplyLineWidthRule(int32_t width) {
   return width < kHostLineWidth || width > util::kMaxLineWidth ? kHostLineWidth : width;
 }
 
+int32_t ApplyLayerRule(int32_t layer) { return util::IsLayerNumber(layer) ? layer : kCurrentLayer; }
+
 void ApplyLineRowRules(TLineRow& row) {
   row.Radius = ApplyRadiusRule(row.Radius);
   row.LineWidth = ApplyLineWidthRule(row.LineWidth);
+  row.Layer = ApplyLayerRule(row.Layer);
 }
 
 void AppendLineRowField(std::string& out, const TLineRow& row, const LineRowField& field) {
@@ -73,6 +76,7 @@ void ApplyPresetOptionRules(TPresetOptions& options) {
   if (options.FillColor < 0 || options.FillColor > kLargestFillColor) {
     options.FillColor = kDefaultFillColor;
   }
+  options.FillLayer = ApplyLayerRule(options.FillLayer);
 }
 
 void AppendPresetOptionField(std::string& out, const TPresetOptions& options,

@@ -12,6 +12,7 @@
 
 namespace tq58 {
 
+using util::kCurrentLayer;   // a Layer that stands for the host's write layer
 using util::kHostLineWidth;  // LineWidth that stands for the host's width
 using util::kPresetCount;
 inline constexpr int kRowsPerPreset = 10;
@@ -25,6 +26,7 @@ struct TLineRow {
   int32_t ColorIndex = 0;              // colour-list index, 0 = host's colour
   int32_t LineTypeIndex = 0;           // line-type-list index, 0 = host's line type
   int32_t LineWidth = kHostLineWidth;  // -1..30000
+  int32_t Layer = kCurrentLayer;       // 0..15 in the host's layer group, or -1
 
   bool operator==(const TLineRow&) const = default;
 };
@@ -64,6 +66,7 @@ struct TPresetOptions {
   JunctionMode Junctions = JunctionMode::None;
   bool Fill = false;  // the band between the outermost rows is filled with host solids
   int32_t FillColor = kDefaultFillColor;  // R + 256 G + 65536 B; kept while Fill is off
+  int32_t FillLayer = kCurrentLayer;      // the solids' layer, as a row's Layer
 
   bool operator==(const TPresetOptions&) const = default;
 };
@@ -105,7 +108,9 @@ inline double InDrawingUnits(double value, bool paperSize, double scale) {
 double ApplyRadiusRule(double radius);
 // A width below -1 or above 30000 becomes -1.
 int32_t ApplyLineWidthRule(int32_t width);
-// Applies the Radius rule and the LineWidth rule to the row.
+// A layer outside -1..15 becomes -1, the host's write layer.
+int32_t ApplyLayerRule(int32_t layer);
+// Applies the Radius rule, the LineWidth rule and the Layer rule to the row.
 void ApplyLineRowRules(TLineRow& row);
 
 // One field of a row; the alternative says its kind: flag, real or integer.
@@ -116,6 +121,10 @@ inline constexpr std::array<LineRowField, 7> kLineRowFields = {
     &TLineRow::DrawOn,     &TLineRow::Spacing,       &TLineRow::Radius,   &TLineRow::PaperSize,
     &TLineRow::ColorIndex, &TLineRow::LineTypeIndex, &TLineRow::LineWidth};
 
+// A row's layer, which the seven have no room for: the settings file keeps it in a block after
+// its rows, and the dialog in a column after the width.
+inline constexpr std::array<LineRowField, 1> kLineRowLayerFields = {&TLineRow::Layer};
+
 // Appends the field's text: "1"/"0" for a flag, the general real format, a decimal integer.
 void AppendLineRowField(std::string& out, const TLineRow& row, const LineRowField& field);
 
@@ -123,7 +132,8 @@ void AppendLineRowField(std::string& out, const TLineRow& row, const LineRowFiel
 void SetLineRowField(TLineRow& row, const LineRowField& field, std::string_view text);
 
 // A corner mode, cap style or junction mode outside its values becomes the default, and so does
-// a fill colour outside 0..16777215; BaseRadius follows the Radius rule.
+// a fill colour outside 0..16777215; BaseRadius follows the Radius rule, FillLayer the Layer
+// rule.
 void ApplyPresetOptionRules(TPresetOptions& options);
 
 // One option of a preset; the alternative says its kind: a choice, a real or a flag.
@@ -145,6 +155,10 @@ inline constexpr std::array<PresetOptionField, 1> kJunctionOptionFields = {
 // The fill, in a block after the junctions' block.
 inline constexpr std::array<PresetOptionField, 2> kFillOptionFields = {&TPresetOptions::Fill,
                                                                        &TPresetOptions::FillColor};
+
+// The fill's layer, kept with the rows' layers after the fill's block; the dialog shows it at
+// the end of the second line.
+inline constexpr std::array<PresetOptionField, 1> kFillLayerFields = {&TPresetOptions::FillLayer};
 
 // Appends the option's text: a choice as its number, "1"/"0" for a flag, the general real
 // format.

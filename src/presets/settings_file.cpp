@@ -1,8 +1,8 @@
 // The settings file: 3 header lines, then for each of the 20 presets its comment and the seven
 // lines of each of its 10 rows. A value is known by its line number alone. When some preset
-// uses an option beyond its rows, marked blocks of options follow, each with a line per preset
-// and option; a program that knows fewer blocks reads as far as it knows and never sees the
-// rest.
+// uses an option beyond its rows, or a layer of its own for a row or the fill, marked blocks
+// follow, each with a line per preset and value; a program that knows fewer blocks reads as
+// far as it knows and never sees the rest.
 #include "presets/settings_file.h"
 
 #include <algorithm>
@@ -11,8 +11,8 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <variant>
 
+#include "presets/preset_fields.h"
 #include "util/line_break.h"
 #include "util/real_format.h"
 #include "util/text_convert.h"
@@ -27,20 +27,25 @@ constexpr std::size_t kLinesPerPreset = 1 + kRowsPerPreset * kLinesPerRow;  // c
 constexpr std::size_t kSettingsLineCount = kHeaderLines + kPresetCount * kLinesPerPreset;
 static_assert(kSettingsLineCount == 1423);
 
-// An options block: its marker line, then the block's options of preset 1, 2, ... 20.
+// An options block: its marker line, then the block's values of preset 1, 2, ... 20.
 struct OptionsBlock {
   std::string_view marker;
-  std::span<const PresetOptionField> fields;
+  std::span<const PresetField> fields;
 
   constexpr std::size_t LineCount() const { return 1 + kPresetCount * fields.size(); }
 };
 
-// In the order of the file. A block is written when some preset uses one of its options or of
+constexpr auto kPresetOptionBlockFields = AsPresetFields(kPresetOptionFields);
+constexpr auto kJunctionBlockFields = AsPresetFields(kJunctionOptionFields);
+constexpr auto kFillBlockFields = AsPresetFields(kFillOptionFields);
+
+// In the order of the file. A block is written when some preset uses one of its values or of
 // a later block's, so that every block always starts on the same line.
-constexpr std::array<OptionsBlock, 3> kOptionsBlocks = {{
-    {"[tq58 presets v2]", kPresetOptionFields},
-    {"[tq58 junctions v1]", kJunctionOptionFields},
-    {"[tq58 fill v1]", kFillOptionFields},
+constexpr std::array<OptionsBlock, 4> kOptionsBlocks = {{
+    {"[tq58 presets v2]", kPresetOptionBlockFields},
+    {"[tq58 junctions v1]", kJunctionBlockFields},
+    {"[tq58 fill v1]", kFillBlockFields},
+    {"[tq58 layers v1]", kPresetLayerFields},
 }};
 
 // The file's length when blocks 0 to `last` are written.
@@ -52,6 +57,7 @@ constexpr std::size_t LinesThroughBlock(std::size_t last) {
 static_assert(LinesThroughBlock(0) == 1524);
 static_assert(LinesThroughBlock(1) == 1545);
 static_assert(LinesThroughBlock(2) == 1586);
+static_assert(LinesThroughBlock(3) == 1807);
 
 using util::kLineBreak;
 
@@ -82,18 +88,11 @@ bool ApplyOptionsLine(PresetStore& store, std::size_t index, std::string_view te
     }
     if (index == 0) return text == block.marker;
     const std::size_t perPreset = block.fields.size();
-    TPresetOptions& options = store.Presets[(index - 1) / perPreset].Options;
-    SetPresetOptionField(options, block.fields[(index - 1) % perPreset], text);
-    ApplyPresetOptionRules(options);
+    SetPresetField(store.Presets[(index - 1) / perPreset], block.fields[(index - 1) % perPreset],
+                   text);
     return true;
   }
   return false;
-}
-
-// True when the option that `field` names is not at its start value.
-bool DiffersFromDefault(const TPresetOptions& options, const PresetOptionField& field) {
-  static constexpr TPresetOptions kDefaults{};
-  return std::visit([&](auto option) { return options.*option != kDefaults.*option; }, field);
 }
 
 // Stores the value of the settings line with zero-based number `index` (of the first 1423).
@@ -126,15 +125,15 @@ void ApplySettingsLine(PresetStore& store, std::size_t index, std::string_view t
 }
 
 // The options blocks up to the last one that some preset uses, or nothing when every preset
-// has the default options: a file is then exactly what a program that knows only the blocks
-// written, or none, writes.
+// has the default options and layers: a file is then exactly what a program that knows only
+// the blocks written, or none, writes.
 void AppendOptionsBlocks(std::string& out, PresetStore& store) {
   std::size_t blocksUsed = 0;
   for (TLineTable& preset : store.Presets) {
     ApplyPresetOptionRules(preset.Options);
     for (std::size_t b = 0; b < kOptionsBlocks.size(); ++b) {
-      for (const PresetOptionField& field : kOptionsBlocks[b].fields) {
-        if (DiffersFromDefault(preset.Options, field)) blocksUsed = std::max(blocksUsed, b + 1);
+      for (const PresetField& field : kOptionsBlocks[b].fields) {
+        if (DiffersFromDefault(preset, field)) blocksUsed = std::max(blocksUsed, b + 1);
       }
     }
   }
@@ -142,8 +141,8 @@ void AppendOptionsBlocks(std::string& out, PresetStore& store) {
     out += kOptionsBlocks[b].marker;
     out += kLineBreak;
     for (const TLineTable& preset : store.Presets) {
-      for (const PresetOptionField& field : kOptionsBlocks[b].fields) {
-        AppendPresetOptionField(out, preset.Options, field);
+      for (const PresetField& field : kOptionsBlocks[b].fields) {
+        AppendPresetField(out, preset, field);
         out += kLineBreak;
       }
     }
@@ -183,6 +182,7 @@ util::WriteResult SaveSettings(PresetStore& store, const std::filesystem::path& 
     AppendCommentLine(content, preset.Comment);
     for (TLineRow& row : preset.Lines) {
       row.Radius = ApplyRadiusRule(row.Radius);
+      row.Layer = ApplyLayerRule(row.Layer);  // before the layers' block is judged used
       for (const LineRowField& field : kLineRowFields) {
         AppendLineRowField(content, row, field);
         content += kLineBreak;

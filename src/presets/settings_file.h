@@ -1,6 +1,7 @@
 // The settings file beside the program: 1423 lines, one value each, CR LF, Shift-JIS; 1524
 // when some preset uses an option beyond its rows, 1545 when one uses its junction option, 1586
-// when one is filled or has a fill colour of its own.
+// when one is filled or has a fill colour of its own, 1807 when a row or a fill of one is put
+// on a layer of its own.
 #pragma once
 
 #include <filesystem>

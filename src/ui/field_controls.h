@@ -1,6 +1,6 @@
 // A control that holds one field of a preset in its text form: a check box as "1" or "0", an
-// edit box or an editable list as its text, a choice list as the index of its selected entry,
-// a colour swatch as its colour in decimal.
+// edit box or an editable list as its text, a choice list as the index of its selected entry
+// (a layer list as the layer, one less), a colour swatch as its colour in decimal.
 // Binding a table of fields to controls is then one loop in each direction.
 #pragma once
 
@@ -19,9 +19,16 @@ struct SelectedEntry {
   ComboBox* list;
 };
 
-using FieldControl = std::variant<CheckBox*, EditBox*, ComboBox*, SelectedEntry, ColorSwatch*>;
+// A choice list of 「現在」 and the layers 0 to 15, whose field is the layer: -1 for 「現在」.
+struct LayerEntry {
+  ComboBox* list;
+};
 
-// The field's text as the control holds it; an unselected choice list gives "-1".
+using FieldControl =
+    std::variant<CheckBox*, EditBox*, ComboBox*, SelectedEntry, LayerEntry, ColorSwatch*>;
+
+// The field's text as the control holds it; an unselected choice list gives "-1", an
+// unselected layer list "-2", which the Layer rule makes -1.
 std::string ControlText(const FieldControl& control);
 
 // Shows the field's text; an index outside a choice list selects no entry.

@@ -6,7 +6,7 @@
 
 namespace tq58::ui {
 
-inline constexpr int kHelpLineCount = 57;
+inline constexpr int kHelpLineCount = 62;
 
 // The lines of the help text as Shift-JIS bytes, top to bottom.
 extern const std::array<std::string_view, kHelpLineCount> kHelpTextLines;

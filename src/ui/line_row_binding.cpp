@@ -20,17 +20,24 @@ std::array<FieldControl, kLineRowFields.size()> RowControls(const TFrame2& frame
           &frame.CB3};
 }
 
+// The layer's control, after the seven.
+std::array<FieldControl, kLineRowLayerFields.size()> LayerControls(const TFrame2& frame) {
+  return {LayerEntry{&frame.CB4}};
+}
+
 }  // namespace
 
 TLineRow ReadLineRow(const TFrame2& frame) {
   TLineRow row;
   ReadFieldControls(row, kLineRowFields, RowControls(frame), SetLineRowField);
+  ReadFieldControls(row, kLineRowLayerFields, LayerControls(frame), SetLineRowField);
   ApplyLineRowRules(row);
   return row;
 }
 
 void ShowLineRow(const TLineRow& row, TFrame2& frame) {
   ShowFieldControls(row, kLineRowFields, RowControls(frame), AppendLineRowField);
+  ShowFieldControls(row, kLineRowLayerFields, LayerControls(frame), AppendLineRowField);
 }
 
 }  // namespace tq58::ui

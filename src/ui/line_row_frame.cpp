@@ -24,9 +24,11 @@ void FillLineRowLists(TFrame2& frame) {
   FillList(frame.CB1, ColorListEntries());
   FillList(frame.CB2, LineTypeListEntries());
   FillList(frame.CB3, WidthListEntries());
+  FillList(frame.CB4, LayerListEntries());
   frame.CB1.SetSelectedIndex(0);
   frame.CB2.SetSelectedIndex(0);
   frame.CB3.SetText("-1");
+  frame.CB4.SetSelectedIndex(0);
 }
 
 }  // namespace tq58::ui

@@ -1,4 +1,4 @@
-// The colour, line-type and width entries of a line row, in the order the host's numbers
+// The colour, line-type, width and layer entries of a line row, in the order the host's numbers
 // are mapped from.
 #include "ui/line_row_lists.h"
 
@@ -86,6 +86,12 @@ std::vector<std::string> BuildWidthEntries() {
           "150", "200", "250", "300", "13", "18", "25", "35", "50", "70", "100", "140", "200"};
 }
 
+std::vector<std::string> BuildLayerEntries() {
+  std::vector<std::string> entries = {"\x8C\xBB\x8D\xDD"};  // 現在
+  for (const char digit : std::string_view("0123456789ABCDEF")) entries.emplace_back(1, digit);
+  return entries;
+}
+
 }  // namespace
 
 const std::vector<std::string>& ColorListEntries() {
@@ -100,6 +106,11 @@ const std::vector<std::string>& LineTypeListEntries() {
 
 const std::vector<std::string>& WidthListEntries() {
   static const std::vector<std::string> entries = BuildWidthEntries();
+  return entries;
+}
+
+const std::vector<std::string>& LayerListEntries() {
+  static const std::vector<std::string> entries = BuildLayerEntries();
   return entries;
 }
 

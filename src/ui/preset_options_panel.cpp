@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "ui/field_controls.h"
+#include "ui/line_row_lists.h"
 
 namespace tq58::ui {
 namespace {
@@ -20,8 +21,8 @@ constexpr std::array<std::string_view, 4> kCapEntries = {
 constexpr std::array<std::string_view, 2> kJunctionEntries = {"\x8F\x64\x82\xCB\x82\xE9",
                                                               "\x90\xAE\x82\xA6\x82\xE9"};
 
-template <std::size_t N>
-void FillList(ComboBox& list, const std::array<std::string_view, N>& entries) {
+template <typename Entries>
+void FillList(ComboBox& list, const Entries& entries) {
   list.ClearItems();
   for (std::string_view entry : entries) list.AddItem(entry);
 }
@@ -46,6 +47,12 @@ std::array<FieldControl, kFillOptionFields.size()> FillControls(
   return {&controls.FillBox, &controls.FillColorSwatch};
 }
 
+// The fill's layer control, in the order of kFillLayerFields.
+std::array<FieldControl, kFillLayerFields.size()> FillLayerControls(
+    const PresetOptionControls& controls) {
+  return {LayerEntry{&controls.FillLayerList}};
+}
+
 }  // namespace
 
 void FillPresetOptionLists(const PresetOptionControls& controls) {
@@ -53,6 +60,7 @@ void FillPresetOptionLists(const PresetOptionControls& controls) {
   FillList(controls.StartCapList, kCapEntries);
   FillList(controls.EndCapList, kCapEntries);
   FillList(controls.JunctionList, kJunctionEntries);
+  FillList(controls.FillLayerList, LayerListEntries());
   ShowPresetOptions(TPresetOptions{}, controls);
 }
 
@@ -62,6 +70,7 @@ TPresetOptions ReadPresetOptions(const PresetOptionControls& controls) {
   ReadFieldControls(options, kJunctionOptionFields, JunctionControls(controls),
                     SetPresetOptionField);
   ReadFieldControls(options, kFillOptionFields, FillControls(controls), SetPresetOptionField);
+  ReadFieldControls(options, kFillLayerFields, FillLayerControls(controls), SetPresetOptionField);
   // An unselected list reads as -1, which the rules turn into the default.
   ApplyPresetOptionRules(options);
   return options;
@@ -73,6 +82,8 @@ void ShowPresetOptions(const TPresetOptions& options, const PresetOptionControls
   ShowFieldControls(options, kJunctionOptionFields, JunctionControls(controls),
                     AppendPresetOptionField);
   ShowFieldControls(options, kFillOptionFields, FillControls(controls), AppendPresetOptionField);
+  ShowFieldControls(options, kFillLayerFields, FillLayerControls(controls),
+                    AppendPresetOptionField);
 }
 
 void GreyUnusedRadii(const PresetOptionControls& controls,

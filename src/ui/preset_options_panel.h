@@ -1,6 +1,6 @@
 // The controls below the tab strip with which the options of the preset on display are edited:
 // corner mode, base radius with its paper-size box, and the fill with its colour; on a second
-// line, the cap at each end and the junctions.
+// line, the cap at each end, the junctions and the fill's layer.
 #pragma once
 
 #include <span>
@@ -22,9 +22,10 @@ struct PresetOptionControls {
   ComboBox& JunctionList;         // Junctions: the selected entry, choice only
   CheckBox& FillBox;              // Fill
   ColorSwatch& FillColorSwatch;   // FillColor, which a button beside it lets the user choose
+  ComboBox& FillLayerList;        // FillLayer: 「現在」 then the layers 0 to F, choice only
 };
 
-// Fills the four lists afresh (never appending to old entries) and shows the default options.
+// Fills the five lists afresh (never appending to old entries) and shows the default options.
 void FillPresetOptionLists(const PresetOptionControls& controls);
 
 // The options as the controls hold them, with the range rules applied: a list with no entry

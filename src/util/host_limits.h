@@ -19,6 +19,12 @@ constexpr bool IsTextColor(int32_t color) { return color >= 0 && color <= kMaxTe
 // point and at most 98 after it.
 inline constexpr int32_t kPolylinePointLimit = 98;
 
+// The layers of a layer group are 0 to 15, written 0 to F; kCurrentLayer stands for the layer
+// the host is writing to when it runs the transformation.
+inline constexpr int32_t kCurrentLayer = -1;
+inline constexpr int32_t kLastLayer = 15;
+constexpr bool IsLayerNumber(int32_t layer) { return layer >= 0 && layer <= kLastLayer; }
+
 // Presets are numbered from 1 to 20.
 inline constexpr int kPresetCount = 20;
 constexpr bool IsPresetNumber(int32_t number) { return number >= 1 && number <= kPresetCount; }

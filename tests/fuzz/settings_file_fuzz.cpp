@@ -1,8 +1,9 @@
 // Fuzz target: the settings-file loader over arbitrary bytes. Whatever it reads obeys the
 // range rules of the rows and of the options; saving it and loading it again gives the same
 // table (reals to 15 digits), a second save writes the same bytes as the first, and the saved
-// file holds the options block exactly when some preset uses an option, and the junctions'
-// block after it exactly when some preset cleans its junctions.
+// file holds the options block exactly when some preset uses an option, the junctions' block
+// after it exactly when some preset cleans its junctions, the fill's when some preset fills or
+// has a colour of its own, and the layers' block when some row or fill has a layer of its own.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -23,6 +24,9 @@ constexpr std::size_t kSettingsLineCount = 1423;
 constexpr std::size_t kWithOptionsLineCount = 1524;
 constexpr std::size_t kWithJunctionsLineCount = 1545;
 constexpr std::size_t kWithFillLineCount = 1586;
+constexpr std::size_t kWithLayersLineCount = 1807;
+
+bool IsLayerOrCurrent(int32_t layer) { return layer >= -1 && layer <= 15; }
 
 void RequireRules(const tq58::PresetStore& store) {
   Require(store.CurrentPreset >= 1 && store.CurrentPreset <= tq58::kPresetCount,
@@ -35,6 +39,7 @@ void RequireRules(const tq58::PresetStore& store) {
       Require(row.Radius >= 0.0, "a radius is never negative");
       Require(row.LineWidth >= tq58::kHostLineWidth && row.LineWidth <= tq58::util::kMaxLineWidth,
               "a width is -1..30000");
+      Require(IsLayerOrCurrent(row.Layer), "a row's layer is -1..15");
     }
     const tq58::TPresetOptions& options = preset.Options;
     Require(options.Corners == tq58::CornerMode::PerRow ||
@@ -52,13 +57,21 @@ void RequireRules(const tq58::PresetStore& store) {
             "a junction mode is 0 or 1");
     Require(options.FillColor >= 0 && options.FillColor <= tq58::kLargestFillColor,
             "a fill colour is 0..16777215");
+    Require(IsLayerOrCurrent(options.FillLayer), "a fill's layer is -1..15");
   }
 }
 
 // The lines that a save of `store` writes: 1423, 1524 when some preset uses an option, 1545
-// when some preset cleans its junctions, 1586 when some preset fills or has a fill colour.
+// when some preset cleans its junctions, 1586 when some preset fills or has a fill colour, 1807
+// when some row or fill has a layer of its own.
 std::size_t SavedLineCount(const tq58::PresetStore& store) {
   std::size_t count = kSettingsLineCount;
+  for (const tq58::TLineTable& preset : store.Presets) {
+    if (preset.Options.FillLayer != tq58::kCurrentLayer) return kWithLayersLineCount;
+    for (const tq58::TLineRow& row : preset.Lines) {
+      if (row.Layer != tq58::kCurrentLayer) return kWithLayersLineCount;
+    }
+  }
   for (const tq58::TLineTable& preset : store.Presets) {
     const tq58::TPresetOptions& o = preset.Options;
     if (o.Fill || o.FillColor != tq58::kDefaultFillColor) return kWithFillLineCount;
@@ -81,7 +94,8 @@ void RequireSavedShape(const std::string& bytes, std::size_t expectedLines) {
     start = lf + 1;
   }
   Require(lines == expectedLines,
-          "a saved file has 1423 lines, 1524 with options, 1545 with junctions, 1586 with fills");
+          "a saved file has 1423 lines, 1524 with options, 1545 with junctions, 1586 with fills, "
+          "1807 with layers");
 }
 
 bool SameStore(const tq58::PresetStore& a, const tq58::PresetStore& b) {

@@ -2,10 +2,11 @@
 // 2; bit 1: chain mode "/s"; bit 2: "/r"), the exchange file's bytes and, after a separator,
 // the settings file's bytes (no separator: no settings file). Every run must write an exchange
 // file that the host can read: lines of at most 255 bytes ending in CR LF, the layer-group and
-// layer commands first, only attribute, segment and arc commands after them (in chain mode
-// then one notice line, or instead of any shape one error line), numbers finite as the host
-// reads them, and our own reader must find in it exactly the shapes and attributes that were
-// written. The settings file is left alone.
+// layer commands first, only attribute, layer, segment and arc commands after them, never two
+// layer commands in a row, the host's layer in effect at the end (in chain mode then one
+// notice line, or instead of any shape one error line; in point mode a notice where rows left a
+// protected layer), numbers finite as the host reads them, and our own reader must find in it
+// exactly the shapes and attributes that were written. The settings file is left alone.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -104,18 +105,26 @@ void CheckOutput(std::string_view written, const tq58::exchange::ExchangeModel& 
     Require(!lines.back().starts_with("he") || lines.size() == 3,
             "nothing is drawn beside an error");
     lines.pop_back();
+  } else if (!lines.empty() && lines.back().starts_with("h#")) {
+    lines.pop_back();  // the rows that went to the write layer from a protected one
   }
   Require(lines.size() >= 2, "the layer commands are written");
-  const char* const kHex = "0123456789ABCDEF";
-  Require(lines[0] == std::string("lg") + kHex[input.HostLayerGroup],
+  const std::string_view kHex = "0123456789ABCDEF";
+  Require(lines[0] == std::string("lg") + kHex[static_cast<std::size_t>(input.HostLayerGroup)],
           "the first line is the host's layer group");
-  Require(lines[1] == std::string("ly") + kHex[input.HostLayer],
-          "the second line is the host's layer");
+  const auto isLayerLine = [&](std::string_view line) {
+    return line.size() == 3 && line.starts_with("ly") && kHex.find(line[2]) != kHex.npos;
+  };
+  Require(isLayerLine(lines[1]), "the second line is the first entity's layer");
 
   std::size_t segments = 0;
   std::size_t arcs = 0;
   std::size_t circles = 0;  // chain mode's rows along selected circles
   for (std::size_t i = 2; i < lines.size(); ++i) {
+    if (isLayerLine(lines[i])) {
+      Require(!isLayerLine(lines[i - 1]), "no layer command right after another");
+      continue;
+    }
     if (IsAttributeLine(lines[i])) {
       if (lines[i].starts_with("lw")) {
         Require(lwAllowed, "widths only when the host gave one");
@@ -146,8 +155,10 @@ void CheckOutput(std::string_view written, const tq58::exchange::ExchangeModel& 
   tq58::exchange::ClearExchangeModel(readBack, unused);
   for (const std::string_view line : lines) tq58::exchange::ParseExchangeLine(readBack, line);
   RequireModelInvariants(readBack);
-  Require(readBack.HostLayerGroup == input.HostLayerGroup && readBack.HostLayer == input.HostLayer,
+  Require(readBack.HostLayerGroup == input.HostLayerGroup &&
+              readBack.HostLayer == static_cast<int32_t>(kHex.find(lines[1][2])),
           "the layer reads back");
+  Require(readBack.Reading.CurLayer == input.HostLayer, "the output ends on the host's layer");
   Require(readBack.LineList.size() == segments && readBack.ArcList.size() == arcs &&
               readBack.CircleList.size() == circles &&
               readBack.EntityOrder.size() == segments + arcs + circles,

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -34,6 +35,9 @@ int JunctionLine(int p) { return kJunctionMarkerLine + p; }
 // The same for the fill (f = 0) and its colour (f = 1) of preset `p`, in the block after that.
 constexpr int kFillMarkerLine = 1546;
 int FillLine(int p, int f) { return kFillMarkerLine + 1 + 2 * (p - 1) + f; }
+// The same for the layer of row r (1..10) of preset `p`, and its fill's (r = 11), after that.
+constexpr int kLayerMarkerLine = 1587;
+int LayerLine(int p, int r) { return kLayerMarkerLine + 11 * (p - 1) + r; }
 
 void ExpectSameStore(const PresetStore& a, const PresetStore& b) {
   EXPECT_EQ(a.FormLeft, b.FormLeft);
@@ -67,6 +71,7 @@ PresetStore VariedStore() {
       row.ColorIndex = n + 40;
       row.LineTypeIndex = n % 30;
       row.LineWidth = n % 5 == 0 ? -1 : n * 100;
+      row.Layer = n % 17 - 1;
     }
     TPresetOptions& options = store.Preset(p).Options;
     options.Corners = static_cast<CornerMode>(p % 2);
@@ -77,6 +82,17 @@ PresetStore VariedStore() {
     options.Junctions = static_cast<JunctionMode>((p / 2) % 2);
     options.Fill = p % 4 < 2;
     options.FillColor = p * 838861 % 16777216;  // from black to almost white
+    options.FillLayer = (p * 5) % 17 - 1;
+  }
+  return store;
+}
+
+// The varied rows alone: every option and every layer at its start value.
+PresetStore VariedRowsOnly() {
+  PresetStore store = VariedStore();
+  for (TLineTable& preset : store.Presets) {
+    preset.Options = {};
+    for (TLineRow& row : preset.Lines) row.Layer = kCurrentLayer;
   }
   return store;
 }
@@ -282,8 +298,7 @@ TEST_F(SettingsFile, EmptyFileAndLinesBeyondTheLastAreHarmless) {
 }
 
 TEST_F(SettingsFile, OptionsFollowTheLayoutOnlyWhenSomePresetUsesOne) {
-  PresetStore store = VariedStore();
-  for (TLineTable& preset : store.Presets) preset.Options = {};
+  PresetStore store = VariedRowsOnly();
   store.Preset(4).Options.BaseRadius = -3;  // the Radius rule makes it the default again
   ASSERT_TRUE(SaveSettings(store, path_));
   EXPECT_EQ(store.Preset(4).Options.BaseRadius, 0.0);
@@ -407,25 +422,56 @@ TEST_F(SettingsFile, FillFollowsTheJunctionsBlockEvenWithDefaultOptions) {
   }
 }
 
-// Files written before the fill existed load as they did, with the default fill, and an OK
-// that changes nothing writes them again byte for byte.
-TEST_F(SettingsFile, FilesWithoutTheFillBlockKeepTheirBytes) {
-  PresetStore rowsOnly = VariedStore();
-  for (TLineTable& preset : rowsOnly.Presets) preset.Options = {};
-  PresetStore withOptions = rowsOnly;
-  withOptions.Preset(2).Options.EndCap = CapStyle::Arc;
-  PresetStore withJunctions = withOptions;
-  withJunctions.Preset(5).Options.Junctions = JunctionMode::Clean;
-  const std::pair<PresetStore*, std::size_t> cases[] = {
-      {&rowsOnly, 1423}, {&withOptions, 1524}, {&withJunctions, 1545}};
-  for (const auto& [store, lineCount] : cases) {
-    ASSERT_TRUE(SaveSettings(*store, path_));
-    ASSERT_EQ(Lines().size(), lineCount);
-    const std::string saved = Bytes();
+// Each layout loads as it was saved and an OK that changes nothing writes it again byte for
+// byte; the block a step adds leaves the lines before it as the step before wrote them, as an
+// older version reads them. The layers' block holds each preset's ten rows, then its fill.
+TEST_F(SettingsFile, EveryLayoutRoundTripsAndKeepsTheLinesBeforeItsBlocks) {
+  const std::pair<std::size_t, std::function<void(PresetStore&)>> steps[] = {
+      {1423, [](PresetStore&) {}},
+      {1524, [](PresetStore& s) { s.Preset(2).Options.EndCap = CapStyle::Arc; }},
+      {1545, [](PresetStore& s) { s.Preset(5).Options.Junctions = JunctionMode::Clean; }},
+      {1586, [](PresetStore& s) { s.Preset(6).Options.Fill = true; }},
+      {1807, [](PresetStore& s) { s.Preset(20).Lines[9].Layer = 15; }},
+  };
+  PresetStore store = VariedRowsOnly();
+  std::vector<std::string> before;
+  for (const auto& [lineCount, step] : steps) {
+    step(store);
+    PresetStore saved = store;
+    ASSERT_TRUE(SaveSettings(saved, path_));
+    const std::vector<std::string> lines = Lines();
+    ASSERT_EQ(lines.size(), lineCount);
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), lines.begin())) << lineCount;
     PresetStore loaded = Load();
-    ExpectSameStore(loaded, RoundedTo15Digits(*store));
+    ExpectSameStore(loaded, RoundedTo15Digits(store));
     ASSERT_TRUE(SaveSettings(loaded, path_));
-    EXPECT_EQ(Bytes(), saved) << lineCount << " lines";
+    EXPECT_EQ(Lines(), lines) << lineCount;
+    before = lines;
+  }
+  EXPECT_EQ(before[kLayerMarkerLine - 1], "[tq58 layers v1]");
+  EXPECT_EQ(before[LayerLine(20, 10) - 1], "15");
+  EXPECT_EQ(before[LayerLine(20, 11) - 1], "-1");
+}
+
+// Preset 5's layers as text, row 3 and the fill, and what they read as: a layer 0..15, or the
+// host's write layer for any other number; a text that is no number reads 0, as everywhere.
+TEST_F(SettingsFile, LayersBlockIsReadWithinItsRules) {
+  const std::tuple<const char*, const char*, int32_t> cases[] = {
+      {"[tq58 layers v1]", "0", 0},   {"[tq58 layers v1]", "15", 15},
+      {"[tq58 layers v1]", "-1", -1}, {"[tq58 layers v1]", "16", -1},
+      {"[tq58 layers v1]", "-2", -1}, {"[tq58 layers v1]", "$A", 10},
+      {"[tq58 layers v1]", "x", 0},   {"[tq58 layers v2]", "7", -1},
+  };
+  for (const auto& [marker, text, expected] : cases) {
+    WriteFile(1807, {{kMarkerLine, kMarker},
+                     {kJunctionMarkerLine, kJunctionMarker},
+                     {kFillMarkerLine, "[tq58 fill v1]"},
+                     {kLayerMarkerLine, marker},
+                     {LayerLine(5, 3), text},
+                     {LayerLine(5, 11), text}});
+    const TLineTable preset = Load().Preset(5);
+    EXPECT_EQ(preset.Lines[2].Layer, expected) << marker << " " << text;
+    EXPECT_EQ(preset.Options.FillLayer, expected) << marker << " " << text;
   }
 }
 

@@ -145,8 +145,7 @@ TEST_F(MultiLineTest, AFullReversalStaysSharp) {
   SetPoints({{0, 0}, {50, 0}, {10, 0}});
   for (const double radius : {1.0, 20.0}) {
     store = {};
-    writer = {};
-    exchange::ResetWriterState(writer);
+    FreshWriter();
     DrawRow(1, -4, radius);
     DrawRow(2, 4, radius);
     const std::vector<OutputItem> out = RunGeometry();

@@ -86,8 +86,7 @@ TEST_F(CornerFit, RoundingKeepsEverySegmentRunningAsItsBaseSegmentAndThePiecesJo
     SetPoints(p);
     DrawRow(1, spacing, radius);
     if (trial % 2 == 1) store.Preset(1).Options = {CornerMode::Concentric, radius};
-    writer = {};
-    exchange::ResetWriterState(writer);
+    FreshWriter();
     const std::vector<OutputItem> pieces = RunGeometry();
     const std::vector<Point> corners = JoinedCorners(p, closed, spacing);
     const std::string where = "trial " + std::to_string(trial);

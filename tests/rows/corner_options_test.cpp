@@ -119,8 +119,7 @@ class CornerOptions : public MultiLineTest {
   }
 
   std::vector<OutputItem> RunAfresh() {
-    writer = {};
-    exchange::ResetWriterState(writer);
+    FreshWriter();
     return Run();
   }
 };

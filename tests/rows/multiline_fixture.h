@@ -77,7 +77,17 @@ class MultiLineTest : public ::testing::Test {
  protected:
   void SetUp() override {
     exchange::ClearExchangeModel(model, writer);
+    FreshWriter();
+  }
+
+  // A writer as a run has it when the drawing starts, already on the host's layer 0, so that
+  // the output holds the rows alone.
+  void FreshWriter() {
+    writer = {};
     exchange::ResetWriterState(writer);
+    exchange::OutLayerGroup(writer, 0);
+    exchange::OutLayer(writer, 0);
+    writer.OutputLines.clear();
   }
 
   // Defines hp1, hp2, ... as the given points.

@@ -127,6 +127,14 @@ std::vector<EndToEndCase> EndToEndCases() {
        TQ58_SAMPLES_DIR "/junctions.txt",
        ReadBytes(TQ58_SAMPLES_DIR "/junctions.dat"),
        "junctions_sample.txt"},
+      // A wall plan's axes with the kit's preset 9: the fill on layer 3, the axes on layer 2,
+      // the walls on layer 1, and the host's layer 0 again before the notice.
+      {"WallPlanOnLayersOfItsOwn",
+       {"1", "/s", "/p9"},
+       "tq58",
+       "wall_plan.txt",
+       ReadBytes(TQ58_KIT_DIR "/tq58_sample.dat"),
+       "wall_plan_layers.txt"},
   };
   // "/pN" after the first argument draws preset N for this run; anything else is ignored.
   const std::string twoPresets = TwoPresetSettings();

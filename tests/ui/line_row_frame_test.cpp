@@ -83,6 +83,9 @@ void ExpectEmptyRow(const MemoryRow& row) {
   EXPECT_EQ(row.CB1.ItemCount(), 266);
   EXPECT_EQ(row.CB2.ItemCount(), 51);
   EXPECT_EQ(row.CB3.ItemCount(), 26);
+  EXPECT_EQ(row.CB4.SelectedIndex(), 0);
+  EXPECT_EQ(row.CB4.Text(), Sjis("現在"));
+  EXPECT_EQ(row.CB4.ItemCount(), 17);
 }
 
 TEST(FillLineRowLists, PutsTheRowIntoItsEmptyState) {
@@ -95,6 +98,8 @@ TEST(FillLineRowLists, PutsTheRowIntoItsEmptyState) {
   ExpectEmptyRow(row);
   EXPECT_EQ(row.CB1.Item(265), "SXF-256");
   EXPECT_EQ(row.CB2.Item(50), "SXF-32");
+  EXPECT_EQ(row.CB4.Item(1), "0");
+  EXPECT_EQ(row.CB4.Item(16), "F");
 }
 
 TEST(FillLineRowLists, FillingTwiceReplacesTheEntries) {

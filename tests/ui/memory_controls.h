@@ -179,6 +179,7 @@ struct MemoryRow {
   MemoryComboBox CB1{false};
   MemoryComboBox CB2{false};
   MemoryComboBox CB3{true};
+  MemoryComboBox CB4{false};
 };
 
 // The controls of the preset's options.
@@ -192,6 +193,7 @@ struct MemoryOptions {
   MemoryComboBox JunctionList{false};
   MemoryCheckBox FillBox;
   MemoryColorSwatch FillColorSwatch;
+  MemoryComboBox FillLayerList{false};
 };
 
 // Every control of the dialog, and the user's tab change and choice of corner mode with their
@@ -201,7 +203,8 @@ class MemoryDialog {
   MemoryDialog() {
     frames_.reserve(rows.size());
     for (MemoryRow& row : rows) {
-      frames_.push_back(TFrame2{row.CH1, row.Edit1, row.Edit2, row.CH2, row.CB1, row.CB2, row.CB3});
+      frames_.push_back(
+          TFrame2{row.CH1, row.Edit1, row.Edit2, row.CH2, row.CB1, row.CB2, row.CB3, row.CB4});
     }
   }
   MemoryDialog(const MemoryDialog&) = delete;
@@ -215,7 +218,7 @@ class MemoryDialog {
             std::span<TFrame2, kRowsPerPreset>(frames_.data(), kRowsPerPreset),
             {options.CornerModeList, options.BaseRadiusLabel, options.BaseRadiusEdit,
              options.BaseRadiusPaperSize, options.StartCapList, options.EndCapList,
-             options.JunctionList, options.FillBox, options.FillColorSwatch},
+             options.JunctionList, options.FillBox, options.FillColorSwatch, options.FillLayerList},
             preview};
   }
 

@@ -90,18 +90,20 @@ TEST_F(SettingsDialogTest, HelpTextHasItsLinesSeparatedByCrLf) {
   expected.resize(expected.size() - 2);
   EXPECT_EQ(View().memo.Text(), expected);
   EXPECT_EQ(kHelpTextLines[0], Sjis("◆項目の最初のチェックは"));
-  EXPECT_EQ(kHelpTextLines[15], Sjis("　0～30000まで指示可能"));
-  EXPECT_EQ(kHelpTextLines[18], Sjis("◆角の丸め「線ごとのＲ」"));
-  EXPECT_EQ(kHelpTextLines[20], Sjis("◆「同心円」は全線の角を"));
-  EXPECT_EQ(kHelpTextLines[29], Sjis("◆始端・終端：開いた線の"));
-  EXPECT_EQ(kHelpTextLines[33], Sjis("　「同心円弧」は外側から"));
-  EXPECT_EQ(kHelpTextLines[36], Sjis("◆交差部「整える」は"));
-  EXPECT_EQ(kHelpTextLines[39], Sjis("◆塗り：チェックすると"));
-  EXPECT_EQ(kHelpTextLines[44], Sjis("◆角の丸め・始端・終端・"));
-  EXPECT_EQ(kHelpTextLines[45], Sjis("　交差部・塗りも"));
-  EXPECT_EQ(kHelpTextLines[47], Sjis("　"));
-  EXPECT_EQ(kHelpTextLines[53], Sjis("　Jw_cadのインストール・"));
-  EXPECT_EQ(kHelpTextLines[56], Sjis("　場合があります。"));
+  EXPECT_EQ(kHelpTextLines[11], Sjis("◆レイヤ欄の「現在」は"));
+  EXPECT_EQ(kHelpTextLines[18], Sjis("　0～30000まで指示可能"));
+  EXPECT_EQ(kHelpTextLines[21], Sjis("◆角の丸め「線ごとのＲ」"));
+  EXPECT_EQ(kHelpTextLines[23], Sjis("◆「同心円」は全線の角を"));
+  EXPECT_EQ(kHelpTextLines[32], Sjis("◆始端・終端：開いた線の"));
+  EXPECT_EQ(kHelpTextLines[36], Sjis("　「同心円弧」は外側から"));
+  EXPECT_EQ(kHelpTextLines[39], Sjis("◆交差部「整える」は"));
+  EXPECT_EQ(kHelpTextLines[42], Sjis("◆塗り：チェックすると"));
+  EXPECT_EQ(kHelpTextLines[47], Sjis("　塗りは「塗りレイヤ」の"));
+  EXPECT_EQ(kHelpTextLines[49], Sjis("◆角の丸め・始端・終端・"));
+  EXPECT_EQ(kHelpTextLines[50], Sjis("　交差部・塗りも"));
+  EXPECT_EQ(kHelpTextLines[52], Sjis("　"));
+  EXPECT_EQ(kHelpTextLines[58], Sjis("　Jw_cadのインストール・"));
+  EXPECT_EQ(kHelpTextLines[61], Sjis("　場合があります。"));
 }
 
 TEST_F(SettingsDialogTest, OpensOnTheStoredTabAndPositionWithoutTouchingOtherPresets) {
@@ -274,6 +276,25 @@ TEST_F(SettingsDialogTest, OkStoresTheOptionsChosenUnderTheirRulesAndTheGreyedRa
             (TPresetOptions{CornerMode::Concentric, 7.5, true, CapStyle::Arc, CapStyle::Line,
                             JunctionMode::Clean}));
   EXPECT_EQ(saved.Preset(1).Lines[1].Radius, 4.0);
+}
+
+// A layer shows as its digit or 「現在」, and OK stores the entry chosen.
+TEST_F(SettingsDialogTest, LayersShowAsTheirEntriesAndOkStoresThoseChosen) {
+  PresetStore stored;
+  stored.Preset(1).Lines[0].Layer = 15;
+  stored.Preset(1).Options.FillLayer = 7;
+  StoreFile(stored);
+  TForm1& dialog = Open();
+  EXPECT_EQ(View().Row(1).CB4.Text(), "F");
+  EXPECT_EQ(View().Row(2).CB4.Text(), Sjis("現在"));
+  EXPECT_EQ(View().options.FillLayerList.Text(), "7");
+  View().Row(3).CB4.SetSelectedIndex(1);
+  View().options.FillLayerList.SetSelectedIndex(0);
+  dialog.Button1Click();
+  const TLineTable saved = LoadFile().Preset(1);
+  EXPECT_EQ(saved.Lines[0].Layer, 15);
+  EXPECT_EQ(saved.Lines[2].Layer, 0);
+  EXPECT_EQ(saved.Options.FillLayer, kCurrentLayer);
 }
 
 // The colour button opens the chooser at the swatch's colour; a choice reaches the swatch and

@@ -1,7 +1,7 @@
 // The Windows program's settings dialog under Wine, used as a person uses it: clicks on tabs
 // and boxes, typed text with Japanese characters, Enter, Esc, Tab and the Alt keys, the close
-// box, the message of an OK that cannot save, the colour chooser of the fill. The settings file
-// it leaves is checked line by line.
+// box, the message of an OK that cannot save, the colour chooser of the fill, the layer lists.
+// The settings file it leaves is checked line by line.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -37,7 +37,7 @@ constexpr char kDialogTitle[] = "丸め付マルチライン　設定";
 constexpr char kApplicationTitle[] = "tq58_丸め付マルチライン";
 constexpr char kSaveFailedTitle[] = "設定を保存できません";
 constexpr char kColorChooserTitle[] = "Color";  // Wine's, in English
-constexpr int kClientWidth = 589;
+constexpr int kClientWidth = 649;
 constexpr int kClientHeight = 676;
 constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
@@ -55,10 +55,10 @@ Point TabCentre(int tabIndex) { return {2 + 26 * tabIndex + 13, 10}; }
 constexpr Point kCommentBox{64 + 150, 24 + 10};
 
 // The controls of a line row, left to right, and where a click hits each.
-enum Column { kDrawOn, kSpacing, kRadius, kPaperSize, kColour, kLineType, kWidth };
+enum Column { kDrawOn, kSpacing, kRadius, kPaperSize, kColour, kLineType, kWidth, kLayer };
 
 Point RowControl(int row, Column column) {
-  static constexpr int kCentreX[] = {8, 40, 92, 128, 176, 264, 340};
+  static constexpr int kCentreX[] = {8, 40, 92, 128, 176, 264, 340, 406};
   return {6 + kCentreX[column], 64 + 24 * (row - 1) + 10};
 }
 
@@ -75,12 +75,12 @@ constexpr int kSwatchHeight = 21 - 4;
 
 // The preview area inside its sunken edge, below the two lines of options.
 constexpr Point kPreviewCorner{4 + 2, 372 + 2};
-constexpr int kPreviewWidth = 581 - 4;
+constexpr int kPreviewWidth = 641 - 4;
 constexpr int kPreviewHeight = 300 - 4;
 constexpr Rgb kRed{255, 0, 0};  // colour 8 of the host
 
 // The tab strip's row of tabs, for comparing which tab is shown.
-constexpr int kTabRowWidth = 393;
+constexpr int kTabRowWidth = 453;
 constexpr int kTabRowHeight = 24;
 
 fs::path EvidenceFolder() {
@@ -167,6 +167,14 @@ class SettingsDialogUnderWine : public ::testing::Test {
     return previous;
   }
 
+  // Empty presets with `current` on display, the window where all of it shows.
+  static PresetStore EmptyPresetsOn(int current) {
+    PresetStore store;
+    store.FormTop = 20;
+    store.CurrentPreset = current;
+    return store;
+  }
+
   void StoreSettings(PresetStore store) {
     ASSERT_TRUE(tq58::SaveSettings(store, session_->SettingsFile()));
   }
@@ -216,7 +224,7 @@ TEST_F(SettingsDialogUnderWine, OpensWithoutSettingsFileAndOkStoresTheEditedTabs
   EXPECT_GT(dialog.Y + kClientHeight, kScreenHeight - 10);
   const Screenshot opened = Capture("opened.png");
   ASSERT_FALSE(opened.Pixels.empty());
-  EXPECT_GT(opened.Count(dialog.X + 400, dialog.Y, 185, 233, kMemoColour), kMemoColourMinimum);
+  EXPECT_GT(opened.Count(dialog.X + 460, dialog.Y, 185, 233, kMemoColour), kMemoColourMinimum);
 
   // Tab 3: a comment with a character that Shift-JIS cannot hold, and row 1 in full.
   Click(dialog, TabCentre(2));
@@ -351,7 +359,8 @@ TEST_F(SettingsDialogUnderWine,
   EXPECT_TRUE(Session().WaitForExit());
 }
 
-// The options' lines are reached from the last row by Tab and from anywhere by their Alt keys;
+// The options' lines are reached from the last row's layer by Tab and from anywhere by their
+// Alt keys;
 // concentric corners grey each row's radius, which Tab then passes by, and light the base
 // radius. The options of both edited presets reach the file, the junctions' block included,
 // and 「同心円弧」, the fourth entry of a cap list, as 3.
@@ -367,7 +376,7 @@ TEST_F(SettingsDialogUnderWine, OptionsAreReachedByTabAndAltKeysAndGreyTheRadii)
                      shot.Region(dialog.X + kBaseRadiusCorner.X, dialog.Y + kBaseRadiusCorner.Y,
                                  kRadiusBoxWidth, kRadiusBoxHeight));
   };
-  Click(dialog, RowControl(10, kWidth));
+  Click(dialog, RowControl(10, kLayer));
   const auto perRow = radiusBoxes(CaptureWhenDrawn("options-per-row.png"));
   Session().Keys({"Tab", "Down"});  // concentric corners
   const auto concentric = radiusBoxes(CaptureWhenDrawn("options-concentric.png"));
@@ -385,9 +394,9 @@ TEST_F(SettingsDialogUnderWine, OptionsAreReachedByTabAndAltKeysAndGreyTheRadii)
   Click(dialog, kCommentBox);
   Session().Keys({"alt+k", "Down", "alt+r"});
   Session().Type("3");
-  Session().Keys(
-      {"alt+z", "alt+s", "Down", "alt+e", "Down", "Down", "Down", "alt+j", "Down", "Tab", "space"});
-  ASSERT_TRUE(Session().WaitForExit()) << "Tab after the junctions did not reach OK";
+  Session().Keys({"alt+z", "alt+s", "Down", "alt+e", "Down", "Down", "Down", "alt+j", "Down", "Tab",
+                  "Tab", "space"});
+  ASSERT_TRUE(Session().WaitForExit()) << "Tab after the fill's layer did not reach OK";
 
   PresetStore expected = stored;
   expected.CurrentPreset = 2;
@@ -406,9 +415,7 @@ TEST_F(SettingsDialogUnderWine, OptionsAreReachedByTabAndAltKeysAndGreyTheRadii)
 // where red, green and blue are typed; the swatch shows the colour chosen. On the next preset
 // Alt+F ticks the box and Alt+C opens the chooser, which Esc cancels. OK stores the fill's block.
 TEST_F(SettingsDialogUnderWine, FillAndItsColourAreSetByKeysAlone) {
-  PresetStore stored;
-  stored.FormTop = 20;
-  stored.CurrentPreset = 4;
+  const PresetStore stored = EmptyPresetsOn(4);
   StoreSettings(stored);
   const WindowPlace dialog = Open();
   ASSERT_FALSE(dialog.Id.empty());
@@ -462,6 +469,31 @@ TEST_F(SettingsDialogUnderWine, FillAndItsColourAreSetByKeysAlone) {
   // Preset 4's two lines, and preset 5's.
   EXPECT_EQ(std::vector<std::string>(lines.begin() + 1552, lines.begin() + 1556),
             (std::vector<std::string>{"1", "1971210", "1", "12632256"}));
+}
+
+// The layers by the keyboard alone: Shift+Tab from the corner mode reaches the last row's layer
+// list, where Down twice chooses layer 1; Alt+L reaches the fill's layer list, where End
+// chooses layer F. OK stores them in the layers' block after the fill's: 1807 lines.
+TEST_F(SettingsDialogUnderWine, RowAndFillLayersAreSetByKeysAlone) {
+  const PresetStore stored = EmptyPresetsOn(6);
+  StoreSettings(stored);
+  const WindowPlace dialog = Open();
+  ASSERT_FALSE(dialog.Id.empty());
+  Session().Keys({"alt+k", "shift+Tab", "Down", "Down", "alt+l", "End"});
+  Capture("layers-chosen.png");
+  Session().Keys({"alt+y"});
+  ASSERT_TRUE(Session().WaitForExit()) << "Alt+Y did not end the program";
+
+  PresetStore expected = stored;
+  expected.Preset(6).Lines[9].Layer = 1;
+  expected.Preset(6).Options.FillLayer = 15;
+  ExpectSettingsFile(expected);
+  const std::vector<std::string> lines = CrLfLines(ReadBytes(Session().SettingsFile()));
+  ASSERT_EQ(lines.size(), 1807u);
+  EXPECT_EQ(lines[1586], "[tq58 layers v1]");
+  // Preset 6's eleven lines follow those of presets 1 to 5: row 10's, then the fill's.
+  EXPECT_EQ(lines[1586 + 5 * 11 + 10], "1");
+  EXPECT_EQ(lines[1586 + 5 * 11 + 11], "15");
 }
 
 // The preview draws the page on display: a red row on the page with rows, nothing red on an
@@ -536,6 +568,11 @@ TEST_F(SettingsDialogUnderWine, CloseBoxInTheTitleBarStoresNothing) {
   stored.Preset(3).Lines[3] = TLineRow{true, 3.5, 1.0, false, 12, 21, 25};
   stored.Preset(3).Options = {CornerMode::Concentric, 8.0, false, CapStyle::Arc, CapStyle::Arc};
   stored.Preset(3).Options.Junctions = JunctionMode::Clean;
+  // The road's edges on layer 1, its centre line on layer 2, its fill on layer 3.
+  for (const std::size_t edge : {1, 2}) stored.Preset(3).Lines[edge].Layer = 1;
+  stored.Preset(3).Lines[0].Layer = 2;
+  stored.Preset(3).Options.Fill = true;
+  stored.Preset(3).Options.FillLayer = 3;
   StoreSettings(stored);
   const std::string before = ReadBytes(Session().SettingsFile());
 
@@ -554,7 +591,7 @@ TEST_F(SettingsDialogUnderWine, CloseBoxInTheTitleBarStoresNothing) {
     }
   }
   ASSERT_GE(memo.X, 0) << "no help text on the desktop";
-  const Point client{memo.X - 402, memo.Y - 2};
+  const Point client{memo.X - 462, memo.Y - 2};
   EXPECT_GT(client.X, stored.FormLeft);
   EXPECT_GT(client.Y, stored.FormTop + 10) << "no title bar above the client area";
 

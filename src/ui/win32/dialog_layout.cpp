@@ -29,25 +29,27 @@ constexpr std::array<RowColumnPlacement, kRowColumns> kRowColumnPlacements = {{
     {ControlKind::ChoiceList, 136, 0, 81, 21},    // CB1
     {ControlKind::ChoiceList, 216, 0, 97, 21},    // CB2
     {ControlKind::EditableList, 312, 0, 65, 21},  // CB3
+    {ControlKind::ChoiceList, 376, 0, 61, 21},    // CB4
 }};
 
 constexpr int kRowLeft = 6;
 constexpr int kFirstRowTop = 64;
 constexpr int kRowPitch = 24;
 
-constexpr int kWindowControlCount = 9;
+constexpr int kWindowControlCount = 10;
 
 constexpr std::array<ControlPlacement, kWindowControlCount> kWindowControls = {{
-    {ControlKind::Memo, kMemo1, nullptr, 400, 0, 185, 233, false},
-    {ControlKind::DefaultButton, kButton1, L"ＯＫ(&Y)", 400, 240, 185, 33, true},
-    {ControlKind::Button, kButton2, L"キャンセル(&N)", 400, 280, 185, 25, true},
-    {ControlKind::TabStrip, kTabControl1, nullptr, 0, 0, 393, 305, true},
+    {ControlKind::Memo, kMemo1, nullptr, 460, 0, 185, 233, false},
+    {ControlKind::DefaultButton, kButton1, L"ＯＫ(&Y)", 460, 240, 185, 33, true},
+    {ControlKind::Button, kButton2, L"キャンセル(&N)", 460, 280, 185, 25, true},
+    {ControlKind::TabStrip, kTabControl1, nullptr, 0, 0, 453, 305, true},
     // On the tab strip's page; the strip lies at the client's origin.
     {ControlKind::Label, kLabel1, L"コメント", 4, 28, 56, 13, false},
-    {ControlKind::CommentEdit, kEditC, nullptr, 64, 24, 313, 21, true},
+    {ControlKind::CommentEdit, kEditC, nullptr, 64, 24, 373, 21, true},
     {ControlKind::Label, kLabel2, L"間隔　　丸めＲ 図寸時ON 色", 24, 48, 182, 13, false},
     {ControlKind::Label, kLabel3, L"線種", 248, 48, 28, 13, false},
     {ControlKind::Label, kLabel4, L"線幅", 328, 48, 28, 13, false},
+    {ControlKind::Label, kLabel5, L"レイヤ", 392, 48, 45, 13, false},
 }};
 
 // The options of the preset on display, in two lines below the tab strip and the buttons; in
@@ -58,11 +60,11 @@ constexpr int kOptionsLabelTop = kOptionsTop + 4;  // text level with the boxes'
 constexpr int kSecondLineTop = kOptionsTop + 28;
 constexpr int kSecondLineLabelTop = kSecondLineTop + 4;
 constexpr int kCapListWidth = 84;  // wide enough for 「同心円弧」
-constexpr int kOptionControlCount = 14;
+constexpr int kOptionControlCount = 16;
 
-// Below the options, as wide as the tab strip and the buttons together.
+// Below the options, with a margin of 4 all round.
 constexpr ControlPlacement kPreviewPlacement = {
-    ControlKind::PreviewArea, kPreviewArea, nullptr, 4, 372, 581, 300, false};
+    ControlKind::PreviewArea, kPreviewArea, nullptr, 4, 372, kPreviewWidth, kPreviewHeight, false};
 static_assert(kPreviewPlacement.top + kPreviewPlacement.height + 4 == kClientHeight);
 
 constexpr std::array<ControlPlacement, kOptionControlCount> kOptionControls = {{
@@ -79,7 +81,11 @@ constexpr std::array<ControlPlacement, kOptionControlCount> kOptionControls = {{
     {ControlKind::KeyLabel, kEndCapLabel, L"終端(&E)", 179, kSecondLineLabelTop, 63, 13, false},
     {ControlKind::ChoiceList, kEndCapList, nullptr, 243, kSecondLineTop, kCapListWidth, 21, true},
     {ControlKind::KeyLabel, kJunctionLabel, L"交差部(&J)", 369, kSecondLineLabelTop, 63, 13, false},
-    {ControlKind::ChoiceList, kJunctionList, nullptr, 433, kSecondLineTop, 92, 21, true},
+    {ControlKind::ChoiceList, kJunctionList, nullptr, 433, kSecondLineTop, 66, 21, true},
+    // A label's text wraps where it would touch its edge: a few pixels to spare.
+    {ControlKind::KeyLabel, kFillLayerLabel, L"塗りレイヤ(&L)", 501, kSecondLineLabelTop, 93, 13,
+     false},
+    {ControlKind::ChoiceList, kFillLayerList, nullptr, 595, kSecondLineTop, 50, 21, true},
 }};
 
 constexpr int kControlCount =

@@ -8,7 +8,8 @@
 
 namespace tq58::ui::win32 {
 
-inline constexpr int kClientWidth = 589;
+// The tab strip with its ten rows of eight columns, then the help text and the buttons.
+inline constexpr int kClientWidth = 649;
 // 312 for the tab strip and the buttons, two lines of 28 for the options below them, and the
 // preview area of 300 below that with a margin of 4 above and below: with its title bar and
 // borders the window still fits a screen of 768 pixels less a task bar.
@@ -18,6 +19,9 @@ inline constexpr int kListItemHeight = 13;      // entries of the row lists
 inline constexpr int kDroppedListHeight = 220;  // a row list opened for choosing
 inline constexpr int kTabWidth = 26;
 inline constexpr int kTabHeight = 20;
+// The preview area below the options, as wide as the tab strip and the buttons together.
+inline constexpr int kPreviewWidth = kClientWidth - 8;
+inline constexpr int kPreviewHeight = 300;
 
 enum class ControlKind {
   Memo,           // read-only multi-line text, vertical scroll bar, no word wrap
@@ -35,7 +39,7 @@ enum class ControlKind {
   ColorSwatch,   // shows a colour; takes no input
 };
 
-// Control ids; a row's controls are kFirstRowId + 10 * (row - 1) + column (0..6).
+// Control ids; a row's controls are kFirstRowId + 10 * (row - 1) + column (0..7).
 enum ControlId : int {
   kButton1 = 1,  // IDOK
   kButton2 = 2,  // IDCANCEL
@@ -61,10 +65,13 @@ enum ControlId : int {
   kFillColorButton,
   kFillColorSwatch,
   kPreviewArea,
+  kLabel5,
+  kFillLayerLabel,
+  kFillLayerList,
   kFirstRowId = 200,
 };
 
-inline constexpr int kRowColumns = 7;  // CH1, Edit1, Edit2, CH2, CB1, CB2, CB3
+inline constexpr int kRowColumns = 8;  // CH1, Edit1, Edit2, CH2, CB1, CB2, CB3, CB4
 
 constexpr int RowControlId(int row, int column) { return kFirstRowId + 10 * (row - 1) + column; }
 

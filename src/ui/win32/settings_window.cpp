@@ -41,6 +41,7 @@ struct NativeRow {
   NativeComboBox CB1;
   NativeComboBox CB2;
   NativeComboBox CB3;
+  NativeComboBox CB4;
 };
 
 // The controls of the preset's options, as the control layer sees them.
@@ -54,6 +55,7 @@ struct NativeOptions {
   NativeComboBox JunctionList;
   NativeCheckBox FillBox;
   NativeColorSwatch FillColorSwatch;
+  NativeComboBox FillLayerList;
 };
 
 // One element for each line row, `make(1)` .. `make(kRowsPerPreset)`: neither the rows'
@@ -200,28 +202,28 @@ void SettingsWindow::ConnectDialog() {
     const auto at = [&](int column) { return Control(RowControlId(row, column)); };
     return NativeRow{NativeCheckBox(at(0)), NativeEditBox(at(1)),  NativeEditBox(at(2)),
                      NativeCheckBox(at(3)), NativeComboBox(at(4)), NativeComboBox(at(5)),
-                     NativeComboBox(at(6))};
+                     NativeComboBox(at(6)), NativeComboBox(at(7))};
   }));
   frames_.emplace(RowsOf([this](int row) {
     NativeRow& native = (*rows_)[static_cast<std::size_t>(row - 1)];
     return TFrame2{native.CH1, native.Edit1, native.Edit2, native.CH2,
-                   native.CB1, native.CB2,   native.CB3};
+                   native.CB1, native.CB2,   native.CB3,   native.CB4};
   }));
   options_.emplace(NativeOptions{
       NativeComboBox(Control(kCornerModeList)), NativeLabel(Control(kBaseRadiusLabel)),
       NativeEditBox(Control(kBaseRadiusEdit)), NativeCheckBox(Control(kBaseRadiusPaperSize)),
       NativeComboBox(Control(kStartCapList)), NativeComboBox(Control(kEndCapList)),
       NativeComboBox(Control(kJunctionList)), NativeCheckBox(Control(kFillBox)),
-      NativeColorSwatch(Control(kFillColorSwatch))});
+      NativeColorSwatch(Control(kFillColorSwatch)), NativeComboBox(Control(kFillLayerList))});
   preview_.emplace(Control(kPreviewArea), font_.get());
   form1_.emplace(
-      DialogControls{
-          *form_, *memo_, *tabs_, *comment_, *frames_,
-          PresetOptionControls{options_->CornerModeList, options_->BaseRadiusLabel,
-                               options_->BaseRadiusEdit, options_->BaseRadiusPaperSize,
-                               options_->StartCapList, options_->EndCapList, options_->JunctionList,
-                               options_->FillBox, options_->FillColorSwatch},
-          *preview_},
+      DialogControls{*form_, *memo_, *tabs_, *comment_, *frames_,
+                     PresetOptionControls{options_->CornerModeList, options_->BaseRadiusLabel,
+                                          options_->BaseRadiusEdit, options_->BaseRadiusPaperSize,
+                                          options_->StartCapList, options_->EndCapList,
+                                          options_->JunctionList, options_->FillBox,
+                                          options_->FillColorSwatch, options_->FillLayerList},
+                     *preview_},
       store_, settingsFileName_, settingsRead_);
   keyboard_.emplace(dialog_, Control(kButton1), Control(kButton2), std::move(keyboardTargets_),
                     [this](int step) { SelectTabAsUser(step); });
