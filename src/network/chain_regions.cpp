@@ -13,6 +13,14 @@
 
 namespace tq58 {
 
+namespace {
+
+// A piece is cut into stretches about a band's width long, but into no more than this many: a
+// piece very long against its band is looked at in longer stretches, not in millions of them.
+constexpr double kMostStretchesPerPiece = 64.0;
+
+}  // namespace
+
 ChainRegions::ChainRegions(const std::vector<BasePath>& chains, const BandDrawer& drawer) {
   const BandEnd alone{true, true, {}};
   reach_ = std::max(std::fabs(drawer.Lo()), std::fabs(drawer.Hi()));
@@ -27,7 +35,7 @@ ChainRegions::ChainRegions(const std::vector<BasePath>& chains, const BandDrawer
     for (std::size_t k = 0; k + 1 < chain.points.size() && !region.curves.empty(); ++k) {
       const Curve piece = BaseCurve(chain, k);
       const double length = piece.Length();
-      const double parts = std::max(1.0, std::ceil(length / longest));
+      const double parts = std::clamp(std::ceil(length / longest), 1.0, kMostStretchesPerPiece);
       for (double m = 0.0; m < parts; m += 1.0) {
         const Curve part = piece.Part(length * m / parts, length * (m + 1.0) / parts);
         stretches_.push_back({part, c, part.DirectionAt(0.0), part.Length()});

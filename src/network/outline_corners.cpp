@@ -165,7 +165,7 @@ class CornerJoiner {
     LineCut& la = cuts_[e.band][e.line];
     LineCut& lb = cuts_[f.band][f.line];
     const double radius = radius_(la, lb);
-    if (radius > 0.0) {
+    if (radius > geometry::kDegenerateGeometryTolerance) {
       std::vector<Side> as = {first}, bs = {second};
       for (std::size_t k = 0; k < kCornerWalkPieces; ++k) {
         if (const std::optional<Side> next = NextAlong(as.back())) as.push_back(*next);
