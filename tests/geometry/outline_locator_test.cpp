@@ -1,6 +1,6 @@
-// The inside test against a plain model of the test's own: the winding number as the sum of the
-// angles that the curves turn through as seen from the point, on random loops of segments and
-// arcs (self-crossing ones among them), at points near the curves and far from the origin.
+// The inside test against the tests' own plain model of the winding number, on random loops of
+// segments and arcs (self-crossing ones among them), at points near the curves and far from the
+// origin.
 #include "geometry/outline_locator.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "support/sequence.h"
+#include "support/winding_model.h"
 
 namespace {
 
@@ -18,27 +19,6 @@ using tq58::geometry::Curve;
 using tq58::geometry::OutlineLocator;
 using tq58::geometry::PointD;
 using tq58::geometry::Where;
-
-// The angle the curve turns through as seen from p: its chord's, and a whole turn more for an
-// arc where p lies between the arc and its chord.
-double TurnSeen(const Curve& c, PointD p) {
-  const PointD a{c.start.x - p.x, c.start.y - p.y}, b{c.end.x - p.x, c.end.y - p.y};
-  double turn = std::atan2(a.x * b.y - a.y * b.x, a.x * b.x + a.y * b.y);
-  if (!c.arc || std::hypot(p.x - c.centre.x, p.y - c.centre.y) >= c.radius) return turn;
-  const PointD mid = c.At(c.Length() / 2);
-  const auto side = [&](PointD q) {
-    return (c.end.x - c.start.x) * (q.y - c.start.y) - (c.end.y - c.start.y) * (q.x - c.start.x);
-  };
-  if (std::fabs(c.sweep) > 2 * pi - 1e-12 || (side(p) > 0) == (side(mid) > 0))
-    turn += std::copysign(2 * pi, c.sweep);
-  return turn;
-}
-
-int ModelWinding(const std::vector<Curve>& outline, PointD p) {
-  double turn = 0;
-  for (const Curve& c : outline) turn += TurnSeen(c, p);
-  return static_cast<int>(std::lround(turn / (2 * pi)));
-}
 
 double ModelDistance(const std::vector<Curve>& outline, PointD p) {
   double d = INFINITY;
@@ -117,7 +97,7 @@ TEST(OutlineLocator, AgreesWithTheAngleSumAndTheDistanceOnRandomOutlines) {
         ++on;
         continue;
       }
-      const int winding = ModelWinding(outline, p);
+      const int winding = tq58_test::WindingOf(outline, p);
       EXPECT_EQ(locator.WindingAt(p), winding) << "trial " << trial << ", point " << k;
       EXPECT_EQ(where, winding != 0 ? Where::Inside : Where::Outside)
           << "trial " << trial << ", point " << k;

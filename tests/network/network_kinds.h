@@ -16,6 +16,7 @@
 #include "network/network_fixture.h"
 #include "path/path_edit.h"
 #include "rows/construction.h"
+#include "support/winding_model.h"
 
 namespace tq58::network_kinds {
 
@@ -25,6 +26,7 @@ using geometry::Dot;
 using geometry::Minus;
 using geometry::PointDistance;
 using tq58_test::Sequence;
+using tq58_test::TurnSeen;
 
 inline constexpr double kDeg = kPi / 180;
 
@@ -275,18 +277,6 @@ inline TLineTable Preset(Sequence& r, double w, bool symmetric) {
   // One cap at both ends: chains joined into a band may run either way along it.
   t.Options.StartCap = t.Options.EndCap = static_cast<CapStyle>(r.Below(3));
   return t;
-}
-
-// The turn a curve makes as seen from p, in radians: an arc adds a full turn to its chord's
-// for points between the two.
-inline double TurnSeen(PointD p, const Curve& c) {
-  const PointD a = Minus(c.start, p), b = Minus(c.end, p);
-  const double chord = std::atan2(Cross(a, b), Dot(a, b));
-  if (!c.arc || PointDistance(p, c.centre) >= c.radius) return chord;
-  const PointD along = Minus(c.end, c.start), mid = Minus(c.At(c.Length() / 2), c.start);
-  const bool between = std::fabs(c.sweep) > 2 * kPi - 1e-9 ||
-                       (Cross(along, Minus(p, c.start)) > 0) == (Cross(along, mid) > 0);
-  return chord + (between ? std::copysign(2 * kPi, c.sweep) : 0.0);
 }
 
 // The area a loop of curves encloses, positive counterclockwise.
