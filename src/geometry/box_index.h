@@ -75,8 +75,8 @@ class BoxIndex {
   // Per box, the first and last square it is filed under, so that a box over several squares
   // is found once.
   std::vector<std::pair<std::int32_t, std::int32_t>> first_, last_;
-  std::vector<std::uint32_t>
-      runs_;  // per square (column by column): where its run of filed_ starts
+  // Per square (column by column), where its run of filed_ starts.
+  std::vector<std::uint32_t> runs_;
   std::vector<std::uint32_t> filed_;  // the boxes over each square, square after square
   std::vector<std::uint32_t> everywhere_;
 };

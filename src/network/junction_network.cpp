@@ -46,15 +46,7 @@ double LargestCoordinate(const std::vector<BasePath>& chains) {
 
 class Network {
  public:
-  explicit Network(const BandDrawer& drawer)
-      : drawer_(drawer),
-        table_(drawer.Table()),
-        scale_(drawer.Scale()),
-        lo_(drawer.Lo()),
-        hi_(drawer.Hi()),
-        tolerance_(drawer.Tolerance()),
-        drawnRows_(drawer.DrawnRows()),
-        regions_(tolerance_) {}
+  explicit Network(const BandDrawer& drawer) : drawer_(drawer), regions_(drawer.Tolerance()) {}
 
   MultiLine Build(const std::vector<BasePath>& chains, Solids* fill) {
     bands_ = ArrangeJunctions(chains, drawer_);
@@ -63,9 +55,9 @@ class Network {
     drawn_.resize(bands_.size());
     cuts_.resize(bands_.size());
     for (std::size_t b = 0; b < bands_.size(); ++b) Draw(b);
-    if (hi_ > lo_) {
+    if (drawer_.Hi() > drawer_.Lo()) {
       IndexRegions();
-      cutter_.emplace(regions_, tolerance_);
+      cutter_.emplace(regions_, drawer_.Tolerance());
       // Band after band in place order, so that what one reads its neighbours find at hand.
       std::vector<PointD> places;
       for (const BandLines& band : drawn_) {
@@ -77,7 +69,7 @@ class Network {
       }
       JoinOutlineCorners(
           cuts_, [&](const LineCut& a, const LineCut& b) { return CornerRadius(a, b); },
-          tolerance_);
+          drawer_.Tolerance());
       if (fill != nullptr) Fill(*fill);
     }
     return Written();
@@ -93,10 +85,11 @@ class Network {
     for (std::size_t l = 0; l < out.lines.size(); ++l) {
       LineCut cut;
       cut.row = out.lines[l].row;
-      cut.spacing = InDrawingUnits(cut.row->Spacing, cut.row->PaperSize, scale_);
+      cut.spacing = InDrawingUnits(cut.row->Spacing, cut.row->PaperSize, drawer_.Scale());
       // The first caps line, after the rows, joins the outer rows and closes the band as they
       // do; the caps lines of the pairs further in lie inside it as the inner rows do.
-      cut.outer = l == drawnRows_ || cut.spacing == lo_ || cut.spacing == hi_;
+      cut.outer =
+          l == drawer_.DrawnRows() || cut.spacing == drawer_.Lo() || cut.spacing == drawer_.Hi();
       for (const RowPiece& piece : out.lines[l].pieces) {
         const Curve curve = CurveOf(piece);
         cut.pieces.push_back({curve, kUncut, {Kept{0.0, curve.Length(), kUncut, kUncut, {}, {}}}});
@@ -125,7 +118,7 @@ class Network {
   bool EndsOnBandNear(std::size_t s, std::size_t b, const Curve& part) const {
     const NetworkBand& band = bands_[s];
     if (band.path.closed) return false;
-    const double reach = 2.0 * (hi_ - lo_);
+    const double reach = 2.0 * (drawer_.Hi() - drawer_.Lo());
     for (const bool atEnd : {false, true}) {
       const BandEnd& end = atEnd ? band.end : band.start;
       if (std::find(end.throughs.begin(), end.throughs.end(), b) == end.throughs.end()) continue;
@@ -148,8 +141,8 @@ class Network {
   // Every region, and the area between each rounded corner and the outer rows it joins.
   void Fill(Solids& out) const {
     for (const BandLines& band : drawn_) {
-      const Solids solids =
-          FillOutline(band.region.curves, (hi_ - lo_) * geometry::kArcStandInDeviation);
+      const Solids solids = FillOutline(
+          band.region.curves, (drawer_.Hi() - drawer_.Lo()) * geometry::kArcStandInDeviation);
       out.insert(out.end(), solids.begin(), solids.end());
     }
     for (const std::vector<LineCut>& band : cuts_) {
@@ -160,13 +153,14 @@ class Network {
   }
 
   double CornerRadius(const LineCut& a, const LineCut& b) const {
-    const TPresetOptions& options = table_.Options;
+    const TPresetOptions& options = drawer_.Table().Options;
     if (options.Corners == CornerMode::Concentric) {
-      const double base = InDrawingUnits(options.BaseRadius, options.BaseRadiusPaperSize, scale_);
+      const double base =
+          InDrawingUnits(options.BaseRadius, options.BaseRadiusPaperSize, drawer_.Scale());
       return std::max(0.0, base - std::max(std::fabs(a.spacing), std::fabs(b.spacing)));
     }
     const auto radius = [&](const LineCut& l) {
-      return InDrawingUnits(l.row->Radius, l.row->PaperSize, scale_);
+      return InDrawingUnits(l.row->Radius, l.row->PaperSize, drawer_.Scale());
     };
     return std::min(radius(a), radius(b));
   }
@@ -204,9 +198,6 @@ class Network {
   }
 
   const BandDrawer& drawer_;
-  const TLineTable& table_;
-  double scale_, lo_, hi_, tolerance_;
-  std::size_t drawnRows_;  // the lines after them are the caps, the outermost pair's first
   std::vector<NetworkBand> bands_;
   std::vector<BandLines> drawn_;
   std::vector<std::vector<LineCut>> cuts_;  // per band and line
