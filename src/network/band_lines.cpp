@@ -97,6 +97,14 @@ BandRegion BandDrawer::Region(const BasePath& path, BandLines& out, const BandEn
   };
   drawn.start = closing(start, table_.Options.StartCap);
   drawn.end = closing(end, table_.Options.EndCap);
+  if (start.back) {
+    drawn.startBackLeft = start.back->left;
+    drawn.startBackTo = start.back->to;
+  }
+  if (end.back) {
+    drawn.endBackLeft = end.back->left;
+    drawn.endBackTo = end.back->to;
+  }
   return BuildBandRegion(drawn, tolerance_);
 }
 

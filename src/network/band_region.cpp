@@ -102,18 +102,42 @@ class OutlineBuilder {
         at_ = region_.outline.back().curve.end;
       }
     } else if (closing == EndClosing::Junction) {
+      // At the start the closing runs from the left row to the right one, at the end back.
+      const std::optional<bool>& backLeft = atStart ? band_.startBackLeft : band_.endBackLeft;
+      const std::optional<PointD>& backTo = atStart ? band_.startBackTo : band_.endBackTo;
       const PointD middle = geometry::Midpoint(from, to);
-      AddClosing(atStart ? band_.largest : band_.smallest, from, middle);
-      AddClosing(atStart ? band_.smallest : band_.largest, middle, to);
+      // A half from a row's end (or to it): on a fold's back drawn by none, or, where this end
+      // draws the back, the row run on to the other end's and back to the middle by none.
+      const auto half = [&](bool left, PointD a, PointD b, bool fromRowEnd) {
+        if (!backLeft || *backLeft != left) return AddClosing(left, a, b);
+        if (!backTo) return AddUndrawn(a, b);
+        if (fromRowEnd) {
+          AddClosing(left, a, *backTo);
+          AddUndrawn(*backTo, b);
+        } else {
+          AddUndrawn(a, *backTo);
+          AddClosing(left, *backTo, b);
+        }
+      };
+      half(atStart, from, middle, true);
+      half(!atStart, middle, to, false);
     }
     Bridge(to);
   }
 
-  void AddClosing(std::size_t line, PointD from, PointD to) {
+  // A closing segment drawn by the left (largest spacing) or the right outer row.
+  void AddClosing(bool left, PointD from, PointD to) {
+    const std::size_t line = left ? band_.largest : band_.smallest;
     std::vector<RowPiece>& pieces = (*band_.lines)[line].pieces;
     pieces.push_back(SegmentD{from, to});
     region_.outline.push_back(
         {Curve::Segment(from, to), static_cast<int>(line), static_cast<int>(pieces.size() - 1)});
+    at_ = to;
+  }
+
+  void AddUndrawn(PointD from, PointD to) {
+    Bridge(from);
+    region_.outline.push_back({Curve::Segment(from, to)});
     at_ = to;
   }
 

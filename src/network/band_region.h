@@ -42,6 +42,11 @@ struct DrawnBand {
   std::size_t smallest = 0, largest = 0;                         // the lines of the outer rows
   std::size_t capsLine = 0;  // where the caps line is, if any is drawn
   EndClosing start = EndClosing::Open, end = EndClosing::Open;
+  // At a junction end back to back with another band: which side's half of the closing segment
+  // (true: the largest spacing's, on the left) lies on the back, drawn by none; and, where this
+  // end draws the back, the other end's back row end, to run the back row on to.
+  std::optional<bool> startBackLeft, endBackLeft;
+  std::optional<PointD> startBackTo, endBackTo;
 };
 
 // The band's region. A junction end's closing segment is added to the outer rows' lines in two

@@ -22,7 +22,7 @@ constexpr double kMostStretchesPerPiece = 64.0;
 }  // namespace
 
 ChainRegions::ChainRegions(const std::vector<BasePath>& chains, const BandDrawer& drawer) {
-  const BandEnd alone{true, true, {}};
+  const BandEnd alone{true, true, {}, {}};
   reach_ = std::max(std::fabs(drawer.Lo()), std::fabs(drawer.Hi()));
   const double longest = std::max(drawer.Hi() - drawer.Lo(), drawer.Tolerance());
   locators_.reserve(chains.size());

@@ -55,6 +55,7 @@ class Network {
     drawn_.resize(bands_.size());
     cuts_.resize(bands_.size());
     for (std::size_t b = 0; b < bands_.size(); ++b) Draw(b);
+    RunOnFoldBacks();
     if (drawer_.Hi() > drawer_.Lo()) {
       IndexRegions();
       cutter_.emplace(regions_, drawer_.Tolerance());
@@ -82,6 +83,7 @@ class Network {
     const NetworkBand& band = bands_[b];
     BandLines& out = drawn_[b];
     out = drawer_.Draw(band.path, band.start, band.end);
+    cuts_[b].clear();
     for (std::size_t l = 0; l < out.lines.size(); ++l) {
       LineCut cut;
       cut.row = out.lines[l].row;
@@ -136,6 +138,38 @@ class Network {
           return EndsOnBandNear(s, band, part);
         };
     for (PieceCut& piece : line.pieces) piece.kept = cutter_->Cut(b, piece, line.outer, exempt);
+  }
+
+  // Where the outer row of band b on one side (left: the largest spacing) ends at one end of
+  // the band; none where that row draws nothing.
+  std::optional<PointD> OuterRowEnd(std::size_t b, bool left, bool atEnd) const {
+    const double spacing = left ? drawer_.Hi() : drawer_.Lo();
+    for (std::size_t l = 0; l < drawer_.DrawnRows(); ++l) {
+      if (cuts_[b][l].spacing != spacing) continue;
+      const std::optional<RowEnds>& ends = drawn_[b].rowEnds[l];
+      if (!ends) return std::nullopt;
+      return atEnd ? ends->end : ends->start;
+    }
+    return std::nullopt;
+  }
+
+  // Two ends back to back at a fold: the end first counterclockwise round the junction runs its
+  // back row on to the other's, so that its region takes in the triangle they close with the
+  // junction point, and is drawn again.
+  void RunOnFoldBacks() {
+    for (std::size_t b = 0; b < bands_.size(); ++b) {
+      bool redraw = false;
+      for (const bool atEnd : {false, true}) {
+        std::optional<FoldBack>& back = (atEnd ? bands_[b].end : bands_[b].start).back;
+        if (!back || !back->draws) continue;
+        const NetworkBand& other = bands_[back->band];
+        const std::optional<FoldBack>& otherBack = (back->atEnd ? other.end : other.start).back;
+        if (!otherBack) continue;
+        back->to = OuterRowEnd(back->band, otherBack->left, back->atEnd);
+        redraw = redraw || back->to.has_value();
+      }
+      if (redraw) Draw(b);
+    }
   }
 
   // Every region, and the area between each rounded corner and the outer rows it joins.

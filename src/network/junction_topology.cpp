@@ -23,8 +23,8 @@
 #include "network/chain_overlaps.h"
 #include "network/chain_regions.h"
 #include "network/network_chains.h"
+#include "network/open_side.h"
 #include "path/path_edit.h"
-#include "util/portable_math.h"
 
 namespace tq58 {
 
@@ -60,6 +60,8 @@ struct Junction {
   std::vector<Arm> arms;
   std::vector<Passage> passages;
   std::vector<std::pair<std::size_t, std::size_t>> pairs;  // of arms, each a through band
+  // The arms that bound the open side counterclockwise, where they end back to back.
+  std::optional<std::pair<std::size_t, std::size_t>> foldBack;
 };
 
 // The chains that pass through `p` within the tolerance, other than at an open end.
@@ -194,11 +196,6 @@ std::vector<BasePath> CutAt(const BasePath& chain,
   return pieces;
 }
 
-// How far two directions are from opposite (radians): 0 for a straight pair.
-double FromOpposite(PointD a, PointD b) {
-  return std::numbers::pi - util::PortableAtan2(std::fabs(Cross(a, b)), Dot(a, b));
-}
-
 // The arms not yet paired, by the angle of their directions, to find those nearest the
 // opposite of an arm without weighing every pair (a junction may have thousands of arms).
 class FreeArms {
@@ -320,6 +317,7 @@ class Arrangement {
     MarkBandEnds();
     SplitRevisits();
     MarkStems();
+    MarkFoldBacks();
     return std::move(finalBands_);
   }
 
@@ -345,7 +343,7 @@ class Arrangement {
     std::unordered_map<std::size_t, std::size_t> byRoot;
     for (std::size_t e = 0; e < ends.size(); ++e) {
       auto [it, fresh] = byRoot.try_emplace(groups[e], junctions_.size());
-      if (fresh) junctions_.push_back(Junction{endPoint(e), {}, {}, {}});
+      if (fresh) junctions_.push_back(Junction{endPoint(e), {}, {}, {}, {}});
       junctions_[it->second].arms.push_back(
           {IntoPath(chains_[ends[e].part], ends[e].atEnd), ends[e].part, ends[e].atEnd, -1, false});
     }
@@ -373,10 +371,17 @@ class Arrangement {
         j.pairs.push_back({a, a + 1});
       }
     }
-    // Two ends alone make a corner, but where the chain folds back.
-    if (j.arms.size() == 2 && j.pairs.empty() &&
-        FromOpposite(j.arms[0].direction, j.arms[1].direction) < geometry::kFoldTurn) {
-      j.pairs.push_back({0, 1});
+    // Where nothing pairs and the arms all leave to one side, the two bounding the open side
+    // make a corner, or, where they turn back too far for one, end back to back.
+    if (j.pairs.empty()) {
+      if (const std::optional<OpenSide> open = FindOpenSide(directions)) {
+        if (open->fold) {
+          j.foldBack = {open->first, open->second};
+        } else {
+          j.pairs.push_back({std::min(open->first, open->second),
+                             std::max(open->first, open->second)});
+        }
+      }
     }
     for (const auto& [x, y] : j.pairs) {
       const Arm& a = j.arms[x];
@@ -602,7 +607,7 @@ class Arrangement {
       }
       firstOf_.push_back(finalBands_.size());
       for (std::size_t k = 0; k < parts.size(); ++k) {
-        const BandEnd seam{true, true, {}};
+        const BandEnd seam{true, true, {}, {}};
         finalBands_.push_back({parts[k], bands_[b].order, k == 0 ? bands_[b].start : seam,
                                k + 1 == parts.size() ? bands_[b].end : seam});
       }
@@ -635,6 +640,35 @@ class Arrangement {
         const int j = endsOf[b][atEnd ? 1 : 0];
         if (j >= 0) (atEnd ? finalBands_[b].end : finalBands_[b].start).throughs = throughs[j];
       }
+    }
+  }
+
+  // The two band ends that bound a junction's open side where they turn back too far to make
+  // a corner: each told of the other, and of which of its sides is the back.
+  void MarkFoldBacks() {
+    std::unordered_map<std::size_t, std::pair<std::size_t, bool>> endOfSlot;
+    for (std::size_t b = 0; b < bands_.size(); ++b) {
+      if (bands_[b].path.closed) continue;
+      const std::size_t last =
+          (b + 1 < firstOf_.size() ? firstOf_[b + 1] : finalBands_.size()) - 1;
+      endOfSlot[SlotKey(bandSlots_[b].first)] = {firstOf_[b], false};
+      endOfSlot[SlotKey(bandSlots_[b].second)] = {last, true};
+    }
+    for (const Junction& j : junctions_) {
+      if (!j.foldBack) continue;
+      const std::optional<Slot> a = SlotOf(j, j.arms[j.foldBack->first]);
+      const std::optional<Slot> b = SlotOf(j, j.arms[j.foldBack->second]);
+      if (!a || !b) continue;
+      const auto ea = endOfSlot.find(SlotKey(*a)), eb = endOfSlot.find(SlotKey(*b));
+      if (ea == endOfSlot.end() || eb == endOfSlot.end()) continue;
+      const auto [bandA, atEndA] = ea->second;
+      const auto [bandB, atEndB] = eb->second;
+      // The open side lies counterclockwise of the first arm as it leaves the junction and
+      // clockwise of the second; an end's leaving runs against the band's travel.
+      (atEndA ? finalBands_[bandA].end : finalBands_[bandA].start).back =
+          FoldBack{bandB, atEndB, !atEndA, true, {}};
+      (atEndB ? finalBands_[bandB].end : finalBands_[bandB].start).back =
+          FoldBack{bandA, atEndA, atEndB, false, {}};
     }
   }
 
