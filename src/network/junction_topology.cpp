@@ -708,7 +708,8 @@ std::vector<NetworkBand> ArrangeJunctions(const std::vector<BasePath>& chains,
   // stretch from a street that it runs along and then go itself.
   RemoveCoveredChains(split, regions, geometry::kCoveredMargin * width / 2.0);
   RemoveOverlaps(split, tolerance);
-  MoveEndsOntoCentreLines(split, regions, width, tolerance);
+  MoveEndsOntoCentreLines(split, regions, width,
+                          std::max(std::fabs(drawer.Lo()), std::fabs(drawer.Hi())), tolerance);
   return Arrangement(std::move(split), tolerance).Bands();
 }
 

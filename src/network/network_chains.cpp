@@ -36,28 +36,53 @@ bool IsOpenPath(const BasePath& path) { return !path.closed && path.points.size(
 
 namespace {
 
-// The regions but the chain's own that hold p (inside, or on the outline) and whose chains are
-// still there.
-std::vector<std::size_t> RegionsHolding(const ChainRegions& regions, const std::vector<bool>& alive,
-                                        std::size_t own, PointD p, double tolerance) {
-  std::vector<std::size_t> holding;
-  for (const std::uint32_t q : regions.Near(BoxAround(p, tolerance))) {
-    if (q != own && alive[q] && regions.Region(q).Locate(p) != geometry::Where::Outside) {
-      holding.push_back(q);
+// The regions but the chain's own that hold p (inside, or on the outline) or lie within
+// `beyond` of it, and whose chains are still there; each with whether it holds p.
+std::vector<std::pair<std::size_t, bool>> RegionsAround(const ChainRegions& regions,
+                                                        const std::vector<bool>& alive,
+                                                        std::size_t own, PointD p, double beyond,
+                                                        double tolerance) {
+  std::vector<std::pair<std::size_t, bool>> around;
+  for (const std::uint32_t q : regions.Near(BoxAround(p, std::max(beyond, tolerance)))) {
+    if (q == own || !alive[q]) continue;
+    const geometry::OutlineLocator& region = regions.Region(q);
+    if (region.Locate(p) != geometry::Where::Outside) {
+      around.push_back({q, true});
+    } else if (region.DistanceWithin(p, beyond) < beyond) {
+      around.push_back({q, false});
     }
   }
-  std::sort(holding.begin(), holding.end());
-  return holding;
+  std::sort(around.begin(), around.end());
+  return around;
+}
+
+// Whether an end of the chain lies on a centre line of another chain.
+bool OnOtherCentreLine(const std::vector<BasePath>& chains, const CentreLineIndex& pieces,
+                       std::size_t i, PointD e, double tolerance) {
+  const std::vector<CentrePiece> at = pieces.Near(BoxAround(e, tolerance));
+  return std::any_of(at.begin(), at.end(), [&](const CentrePiece& c) {
+    if (c.chain == i) return false;
+    const Curve other = BaseCurve(chains[c.chain], c.k);
+    const double foot = std::clamp(other.Along(e), 0.0, other.Length());
+    return geometry::PointDistance(other.At(foot), e) <= tolerance;
+  });
+}
+
+double Length(const BasePath& path) {
+  double length = 0.0;
+  for (std::size_t k = 0; k + 1 < path.points.size(); ++k) length += BaseCurve(path, k).Length();
+  return length;
 }
 
 }  // namespace
 
 void MoveEndsOntoCentreLines(SplitChains& split, const ChainRegions& regions, double width,
-                             double tolerance) {
+                             double reach, double tolerance) {
   std::vector<BasePath>& chains = split.chains;
   const std::vector<std::array<bool, 2>>& seams = split.seams;
   const CentreLineIndex pieces(chains, tolerance);
-  const double reach = std::max(width, tolerance);
+  const double runOnReach = std::max(width, tolerance);
+  const double backReach = std::max(width + reach, tolerance);
   std::vector<bool> alive(regions.Count(), false);
   for (const std::size_t q : split.region) alive[q] = true;
   struct Move {
@@ -74,22 +99,17 @@ void MoveEndsOntoCentreLines(SplitChains& split, const ChainRegions& regions, do
       if (seams[i][atEnd ? 1 : 0]) continue;
       const PointD e = EndPoint(chain, atEnd);
       // An end on another centre line stays (as at a star of many ends).
-      const std::vector<CentrePiece> at = pieces.Near(BoxAround(e, tolerance));
-      const bool on = std::any_of(at.begin(), at.end(), [&](const CentrePiece& c) {
-        if (c.chain == i) return false;
-        const Curve other = BaseCurve(chains[c.chain], c.k);
-        const double foot = std::clamp(other.Along(e), 0.0, other.Length());
-        return geometry::PointDistance(other.At(foot), e) <= tolerance;
-      });
-      if (on) continue;
-      const std::vector<std::size_t> holding =
-          RegionsHolding(regions, alive, split.region[i], e, tolerance);
-      if (holding.empty()) continue;
-      const std::vector<CentrePiece> near = pieces.Near(BoxAround(e, reach));
+      if (OnOtherCentreLine(chains, pieces, i, e, tolerance)) continue;
+      // An end inside another band runs on or back to its centre line; one that overshot it
+      // and ends past the band by less than `reach` is cut back to it.
+      const std::vector<std::pair<std::size_t, bool>> around =
+          RegionsAround(regions, alive, split.region[i], e, reach, tolerance);
+      if (around.empty()) continue;
+      const std::vector<CentrePiece> near = pieces.Near(BoxAround(e, backReach));
       const Curve own = BaseCurve(chain, atEnd ? LastPiece(chain) : 0);
-      const Curve ray = Curve::Segment(e, Plus(e, Negated(IntoPath(chain, atEnd)), reach));
+      const Curve ray = Curve::Segment(e, Plus(e, Negated(IntoPath(chain, atEnd)), runOnReach));
       std::optional<Move> best;
-      double bestDistance = reach;
+      double bestDistance = backReach;
       const auto consider = [&](PointD x, bool back) {
         const double d = geometry::PointDistance(x, e);
         if (d <= bestDistance) {
@@ -98,14 +118,15 @@ void MoveEndsOntoCentreLines(SplitChains& split, const ChainRegions& regions, do
         }
       };
       for (const CentrePiece& c : near) {
-        if (c.chain == i ||
-            !std::binary_search(holding.begin(), holding.end(), split.region[c.chain])) {
-          continue;
-        }
+        if (c.chain == i) continue;
+        const auto region = std::lower_bound(around.begin(), around.end(),
+                                             std::pair{split.region[c.chain], false});
+        if (region == around.end() || region->first != split.region[c.chain]) continue;
         const Curve other = BaseCurve(chains[c.chain], c.k);
         for (const Meeting& x : MeetCurves(own, other, tolerance)) {
           if (x.contact != Contact::Overlap) consider(x.point, true);
         }
+        if (!region->second) continue;
         for (const Meeting& x : MeetCurves(ray, other, tolerance)) {
           if (x.contact != Contact::Overlap) consider(x.point, false);
         }
@@ -113,22 +134,41 @@ void MoveEndsOntoCentreLines(SplitChains& split, const ChainRegions& regions, do
       if (best && bestDistance > tolerance) moves.push_back(*best);
     }
   }
+  std::vector<bool> gone(chains.size(), false);
   for (const Move& m : moves) {
     BasePath& chain = chains[m.chain];
+    if (gone[m.chain]) continue;
     if (!m.back) {
       chain = m.atEnd ? RunOn(chain, m.to) : Reversed(RunOn(Reversed(chain), m.to));
       continue;
     }
-    // Cut back on the end piece, at its far vertex where the point lies on it.
+    // Cut back on the end piece, at its far vertex where the point lies on it; a chain of that
+    // one piece then has nothing left, and goes: the streets it overshot make a corner.
     const std::size_t k = m.atEnd ? LastPiece(chain) : 0;
     const PointD farVertex = chain.points[m.atEnd ? k : k + 1];
     if (geometry::PointDistance(farVertex, m.to) <= tolerance) {
-      if (chain.points.size() < 3) continue;  // nothing would be left
+      if (chain.points.size() < 3) {
+        gone[m.chain] = true;
+        continue;
+      }
       chain = m.atEnd ? SplitAtVertex(chain, k).first : SplitAtVertex(chain, 1).second;
     } else {
       chain = m.atEnd ? SplitAt(chain, k, m.to).first : SplitAt(chain, 0, m.to).second;
     }
   }
+  // A dead end shorter than `reach` from a junction adds nothing but a spur in its corner.
+  const CentreLineIndex moved(chains, tolerance);
+  for (std::size_t i = 0; i < chains.size(); ++i) {
+    if (gone[i] || !IsOpenPath(chains[i]) || seams[i][0] || seams[i][1]) continue;
+    const bool startMet = OnOtherCentreLine(chains, moved, i, chains[i].points.front(), tolerance);
+    const bool endMet = OnOtherCentreLine(chains, moved, i, chains[i].points.back(), tolerance);
+    if (startMet != endMet && Length(chains[i]) < reach) gone[i] = true;
+  }
+  SplitChains kept;
+  for (std::size_t i = 0; i < chains.size(); ++i) {
+    if (!gone[i]) kept.AddPartOf(split, i, std::move(chains[i]), split.seams[i]);
+  }
+  split = std::move(kept);
 }
 
 std::vector<std::size_t> SeamPieces(std::vector<std::pair<std::size_t, std::size_t>> ranges) {

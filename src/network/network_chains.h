@@ -51,8 +51,10 @@ SplitChains SplitSelfCrossings(const std::vector<BasePath>& chains, double toler
 
 // Moves each open end (but seams) that lies in the region of another prepared chain, and on no
 // other centre line, onto the centre line of a chain of that region: back along its last piece,
-// or on straight, whichever meets it nearest, within a band's width.
+// or on straight, whichever meets it nearest, within a band's width; an end past such a region
+// by less than `reach` (the larger outer spacing) only back. A chain of one piece that would be
+// cut back to nothing, and a dead end shorter than `reach` from a junction, are removed.
 void MoveEndsOntoCentreLines(SplitChains& split, const ChainRegions& regions, double width,
-                             double tolerance);
+                             double reach, double tolerance);
 
 }  // namespace tq58

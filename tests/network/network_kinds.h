@@ -70,13 +70,13 @@ struct Network {
     }
     return ends;
   }
-  // Whether every free end lies 1.25 band widths from the other bands' centre lines: outside
-  // their regions, so that no end is moved onto one.
+  // Whether every free end lies 2.25 half-widths from the other bands' centre lines: beyond
+  // their regions by more than a half-width, so that no end is moved onto one or cut back.
   bool Clear() const {
     for (const Band& own : bands) {
       for (const Band& other : bands) {
         for (const PointD end : FreeEnds(&own))
-          if (&other != &own && Distance(other.path, end) < 1.25 * w) return false;
+          if (&other != &own && Distance(other.path, end) < 2.25 * w) return false;
       }
     }
     return true;
@@ -211,8 +211,9 @@ inline Network Generate(Sequence& r, int kind) {
       stem(at, (first ? theta : theta + turn) + Either(r, 60, 120));
       break;
     }
-    case kNearEnd: {  // a side street 1.5 to 3 band widths from a street's free end
-      const PointD at = Along(o, theta + kPi, w * (1.5 + 1.5 * r.Unit()));
+    case kNearEnd: {  // a side street whose band ends short of a street's free end by more
+                      // than half the band's width, which is then no overshoot to cut back
+      const PointD at = Along(o, theta + kPi, w * (2.5 + 1.5 * r.Unit()));
       split(Line(a, o), at, true, true);
       stem(at, theta + Either(r, 60, 120));
       break;
