@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <limits>
 #include <numeric>
 #include <queue>
 #include <set>
@@ -25,6 +26,7 @@
 #include "network/network_chains.h"
 #include "network/open_side.h"
 #include "path/path_edit.h"
+#include "rows/construction.h"
 
 namespace tq58 {
 
@@ -306,8 +308,11 @@ std::size_t PiecesBefore(const Visit& v) { return v.at / 2; }
 // The steps from the prepared chains to the bands, each on what the ones before found.
 class Arrangement {
  public:
-  Arrangement(SplitChains split, double tolerance)
-      : split_(std::move(split)), chains_(split_.chains), tolerance_(tolerance) {}
+  Arrangement(SplitChains split, double cornerReach, double tolerance)
+      : split_(std::move(split)),
+        chains_(split_.chains),
+        cornerReach_(cornerReach),
+        tolerance_(tolerance) {}
 
   std::vector<NetworkBand> Bands() {
     FindJunctions();
@@ -554,31 +559,88 @@ class Arrangement {
   // itself in a junction. A closed band is left whole; visits with no whole piece between
   // them (both inside one piece) cannot be told apart and are left too.
   // The path split halfway along its pieces first to last, the same place whichever way it
-  // runs: at a vertex, or inside a piece. Also the piece it is split in, as SplitInMiddles
-  // numbers its seams (at a vertex, the piece before it).
+  // runs: at a vertex, or inside a piece; but not where the rows turn a corner (within
+  // `cornerReach` of its vertex, times the tangent of half its turn, and a margin), so that
+  // each half's rows end where the whole band's pass: then at the nearest place clear of the
+  // corners, the lower-left of two as near. Also the piece it is split in, as SplitInMiddles numbers its
+  // seams (at a vertex, the piece before it).
   static std::pair<std::vector<BasePath>, std::size_t> SplitHalfway(
-      const BasePath& path, const std::pair<std::size_t, std::size_t>& range, double tolerance) {
+      const BasePath& path, const std::pair<std::size_t, std::size_t>& range, double cornerReach,
+      double tolerance) {
+    const std::size_t n = path.points.size() - 1;
+    // How far the rows' corner at vertex v reaches along the pieces next to it.
+    const auto setback = [&](std::size_t v) {
+      if (v == 0 || v == n) return 0.0;
+      // The tangent of half the turn between the two unit directions; a fold (split before
+      // now) has no place clear of it.
+      const PointD a = DirectionAtEnd(path, v - 1), b = DirectionAtStart(path, v);
+      const double cosine = Dot(a, b);
+      if (!(cosine > -1.0 + geometry::kTangentJoinTolerance)) {
+        return std::numeric_limits<double>::infinity();
+      }
+      return cornerReach * std::fabs(Cross(a, b)) / (1.0 + cosine);
+    };
+    std::vector<double> lengths;
     double total = 0.0;
-    for (std::size_t k = range.first; k <= range.second; ++k) total += BaseCurve(path, k).Length();
-    double along = total / 2.0;
-    std::size_t k = range.first;
-    for (; k < range.second && along > BaseCurve(path, k).Length(); ++k) {
-      along -= BaseCurve(path, k).Length();
+    for (std::size_t k = range.first; k <= range.second; ++k) {
+      lengths.push_back(BaseCurve(path, k).Length());
+      total += lengths.back();
     }
-    const Curve piece = BaseCurve(path, k);
-    const double length = piece.Length();
+    // The place clear of corners nearest halfway: piece and distance along it.
+    std::size_t k = range.first;
+    double along = total / 2.0, best = std::numeric_limits<double>::infinity(), passed = 0.0;
+    PointD bestPoint;
+    for (std::size_t p = range.first; p <= range.second; ++p) {
+      const double length = lengths[p - range.first];
+      // Clear of the corners by a tenth of their reach, so that fillets ending there fit.
+      const auto clear = [&](std::size_t v) {
+        const double back = setback(v);
+        return back > tolerance ? back + kSeamCornerMargin * cornerReach : 0.0;
+      };
+      const double lo = clear(p), hi = length - clear(p + 1);
+      if (lo <= hi) {
+        const double at = std::clamp(total / 2.0 - passed, lo, hi);
+        const double off = std::fabs(passed + at - total / 2.0);
+        const PointD point = PlaceOn(path, p, at);
+        // As near within the tolerance (the sums of lengths differ by the direction of travel).
+        const bool tie = std::fabs(off - best) <= tolerance;
+        if ((off < best && !tie) ||
+            (tie && (point.x < bestPoint.x || (point.x == bestPoint.x && point.y < bestPoint.y)))) {
+          best = off;
+          bestPoint = point;
+          k = p;
+          along = at;
+        }
+      }
+      passed += length;
+    }
+    if (best == std::numeric_limits<double>::infinity()) {
+      // No piece clear of its corners: halfway all the same.
+      along = total / 2.0;
+      for (k = range.first; k < range.second && along > lengths[k - range.first]; ++k) {
+        along -= lengths[k - range.first];
+      }
+    }
+    const double length = lengths[k - range.first];
     if (along <= tolerance && k > 0) {
       auto [before, after] = SplitAtVertex(path, k);
       return {{before, after}, k - 1};
     }
-    if (length - along <= tolerance && k + 1 < path.points.size() - 1) {
+    if (length - along <= tolerance && k + 1 < n) {
       auto [before, after] = SplitAtVertex(path, k + 1);
       return {{before, after}, k};
     }
+    auto [first, second] = SplitAt(path, k, PlaceOn(path, k, along));
+    return {{first, second}, k};
+  }
+
+  static constexpr double kSeamCornerMargin = 0.1;
+
+  // The point `along` piece k of the path in its direction of travel.
+  static PointD PlaceOn(const BasePath& path, std::size_t k, double along) {
+    const Curve piece = BaseCurve(path, k);
     const BaseArc* arc = PathArc(path, k);
-    const PointD at = piece.At(arc != nullptr && arc->clockwise ? length - along : along);
-    auto [before, after] = SplitAt(path, k, at);
-    return {{before, after}, k};
+    return piece.At(arc != nullptr && arc->clockwise ? piece.Length() - along : along);
   }
 
   void SplitRevisits() {
@@ -598,7 +660,8 @@ class Arrangement {
       // the fewest seams, each in the middle of a piece.
       std::vector<BasePath> parts;
       if (ranges.size() == 1) {
-        auto [halves, seam] = SplitHalfway(bands_[b].path, ranges[0], tolerance_);
+        auto [halves, seam] =
+            SplitHalfway(bands_[b].path, ranges[0], cornerReach_, tolerance_);
         parts = std::move(halves);
         seamsOf_.push_back({seam});
       } else {
@@ -674,6 +737,7 @@ class Arrangement {
 
   SplitChains split_;
   std::vector<BasePath>& chains_;
+  double cornerReach_;  // the outer spacing and corner radius that a corner's rows reach by
   double tolerance_;
   std::vector<Junction> junctions_;
   std::vector<Part> parts_;
@@ -690,6 +754,26 @@ class Arrangement {
   std::vector<std::size_t> firstOf_;               // per band: the first band it was split into
   std::vector<NetworkBand> finalBands_;
 };
+
+}  // namespace
+
+namespace {
+
+// How far the rows of a band reach along its pieces from a vertex where it turns, per tangent
+// of half the turn: the largest outer spacing and the largest corner radius together.
+double CornerReach(const BandDrawer& drawer) {
+  const TLineTable& table = drawer.Table();
+  double radius = 0.0;
+  if (table.Options.Corners == CornerMode::Concentric) {
+    radius = InDrawingUnits(table.Options.BaseRadius, table.Options.BaseRadiusPaperSize,
+                            drawer.Scale());
+  }
+  for (const TLineRow& row : table.Lines) {
+    if (row.DrawOn) radius = std::max(radius, InDrawingUnits(row.Radius, row.PaperSize,
+                                                             drawer.Scale()));
+  }
+  return std::max(std::fabs(drawer.Lo()), std::fabs(drawer.Hi())) + std::max(radius, 0.0);
+}
 
 }  // namespace
 
@@ -710,7 +794,7 @@ std::vector<NetworkBand> ArrangeJunctions(const std::vector<BasePath>& chains,
   RemoveOverlaps(split, tolerance);
   MoveEndsOntoCentreLines(split, regions, width,
                           std::max(std::fabs(drawer.Lo()), std::fabs(drawer.Hi())), tolerance);
-  return Arrangement(std::move(split), tolerance).Bands();
+  return Arrangement(std::move(split), CornerReach(drawer), tolerance).Bands();
 }
 
 }  // namespace tq58

@@ -124,11 +124,12 @@ TEST(JunctionTopology, AChainFoldsWhereItTurnsBackByMoreThanTheFoldAngle) {
 }
 
 // A street S ending in a turning loop L: S runs on straight into L, and the band comes back to
-// its own junction, so it is split halfway round L; the rest ends there as a stem on it.
-// The same whether the loop is a chain of its own or S and L are one chain.
+// its own junction, so it is split halfway round L, but clear of the corner there (its rows
+// reach 5.5 along the sides); the rest ends there as a stem on it. The same whether the loop
+// is a chain of its own or S and L are one chain.
 TEST(JunctionTopology, ABandThatComesBackToItsJunctionIsSplitAtASeam) {
   const std::vector<PointD> loop = {{0, 0}, {50, 0}, {50, 50}, {0, 50}, {0, 0}};
-  const std::vector<std::string> bands = {"100 s t1", "200 f s"};
+  const std::vector<std::string> bands = {"206 f s", "95 s t1"};
   EXPECT_EQ(Summary({Polyline({{-100, 0}, {0, 0}}), Polyline(loop)}), bands);
   std::vector<PointD> lollipop = {{-100, 0}};
   lollipop.insert(lollipop.end(), loop.begin(), loop.end());
@@ -136,10 +137,10 @@ TEST(JunctionTopology, ABandThatComesBackToItsJunctionIsSplitAtASeam) {
   BasePath second = Polyline(lollipop);
   for (PointD& p : second.points) p.y += 100;
   EXPECT_EQ(Summary({Polyline(lollipop), second}),
-            (std::vector<std::string>{"100 s t1", "100 s t1", "200 f s", "200 f s"}));
+            (std::vector<std::string>{"206 f s", "206 f s", "95 s t1", "95 s t1"}));
   // Both ends of the loop at the stem's junction, the stem pairing with neither.
   EXPECT_EQ(Summary({Arm(225), Polyline(loop)}),
-            (std::vector<std::string>{"100 f j", "100 j s", "100 j s"}));
+            (std::vector<std::string>{"100 f j", "106 j s", "95 j s"}));
 }
 
 // A stretch of a chain along an earlier one is drawn once: the rest of the later chain ends on

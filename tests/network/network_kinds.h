@@ -135,9 +135,10 @@ inline Network Generate(Sequence& r, int kind) {
   switch (kind) {
     case kLoop: {
       // A polygon of 7 or 9 sides through o, a stem ending there: the loop comes back into its
-      // own junction, two bands meeting straight halfway round.
+      // own junction, two bands meeting straight halfway round, where the sides are long
+      // enough for the rows' corners to leave the middle of a side clear.
       const int sides = 7 + 2 * static_cast<int>(r.Below(2));
-      const double radius = (4 + 4 * r.Unit()) * w;
+      const double radius = (5.5 + 2.5 * r.Unit()) * w;
       BasePath halves[2];
       for (int i = 0; i <= sides; ++i) {
         const double at = theta + kPi + 2 * kPi * i / sides;
