@@ -23,7 +23,6 @@ using geometry::Curve;
 using geometry::PolarPoint;
 
 constexpr double kQuarterTurn = std::numbers::pi / 2.0;
-constexpr double kHalfTurn = std::numbers::pi;
 
 // The most parts an arc is cut into: a sweep of 2π in parts of 0.35°.
 constexpr int kMostParts = 1024;
@@ -62,31 +61,6 @@ PointD TangentCorner(const Curve& part) {
   return PolarPoint(part.centre, part.radius / util::PortableCos(half),
                     part.from + part.sweep / 2.0);
 }
-
-}  // namespace
-
-void AddTangentCorners(const Curve& arc, Solids& out) {
-  if (!arc.arc || !(arc.radius > geometry::kDegenerateGeometryTolerance)) return;
-  const std::vector<Curve> parts = ArcParts(arc, arc.radius);
-  for (const Curve& part : parts) out.push_back(ArcSolid(part, ArcArea::TangentCorner));
-  // Over a quarter turn, the parts' own corners leave the area between them and the point
-  // where the whole arc's end tangents meet, if they meet.
-  if (parts.size() < 2 || !(std::fabs(arc.sweep) < kHalfTurn)) return;
-  std::vector<FillEdge> edges;
-  PointD at = TangentCorner(arc);
-  for (const Curve& part : parts) {
-    const PointD corner = TangentCorner(part);
-    edges.push_back({at, part.start});
-    edges.push_back({part.start, corner});
-    at = corner;
-  }
-  edges.push_back({at, arc.end});
-  edges.push_back({arc.end, TangentCorner(arc)});
-  const std::vector<SolidPolygon> polygons = FillLoops(edges);
-  out.insert(out.end(), polygons.begin(), polygons.end());
-}
-
-namespace {
 
 // How many times a part is halved at most where other curves of the outline pass by it: a
 // quarter turn down to some 0.005°.

@@ -17,8 +17,4 @@ namespace tq58 {
 // below half the band's width keeps the straight stand-ins of the two sides of a band apart.
 Solids FillOutline(const std::vector<geometry::Curve>& outline, double deviation);
 
-// The solids of the area between an arc and the tangents at its ends, in parts of at most a
-// quarter turn: what a rounded concave corner adds to the area beside it.
-void AddTangentCorners(const geometry::Curve& arc, Solids& out);
-
 }  // namespace tq58
