@@ -79,7 +79,7 @@ class OutlineFiller {
   explicit OutlineFiller(const std::vector<Curve>& outline)
       : outline_(outline), index_(outline, 0.0) {}
 
-  Solids Fill(double deviation) {
+  Solids Fill(double deviation, double narrowest) {
     RingSectorsTaken taken = TakeRingSectors(index_);
     edges_ = std::move(taken.sides);
     solids_.assign(taken.sectors.begin(), taken.sectors.end());
@@ -91,7 +91,7 @@ class OutlineFiller {
       }
       for (const Curve& part : ArcParts(curve, deviation)) Place(left.origin, part, 0);
     }
-    const std::vector<SolidPolygon> polygons = FillLoops(edges_);
+    const std::vector<SolidPolygon> polygons = FillLoops(edges_, narrowest);
     solids_.insert(solids_.begin(), polygons.begin(), polygons.end());
     return std::move(solids_);
   }
@@ -164,8 +164,8 @@ class OutlineFiller {
 
 }  // namespace
 
-Solids FillOutline(const std::vector<Curve>& outline, double deviation) {
-  return OutlineFiller(outline).Fill(deviation);
+Solids FillOutline(const std::vector<Curve>& outline, double deviation, double narrowest) {
+  return OutlineFiller(outline).Fill(deviation, narrowest);
 }
 
 }  // namespace tq58

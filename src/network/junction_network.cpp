@@ -142,11 +142,11 @@ class Network {
   void Fill(Solids& out) const {
     const double deviation = (drawer_.Hi() - drawer_.Lo()) * geometry::kArcStandInDeviation;
     for (const BandLines& band : drawn_) {
-      const Solids solids = FillOutline(band.region.curves, deviation);
+      const Solids solids = FillOutline(band.region.curves, deviation, drawer_.Tolerance());
       out.insert(out.end(), solids.begin(), solids.end());
     }
     for (const CornerArea& corner : corners_) {
-      const Solids solids = FillOutline(corner, deviation);
+      const Solids solids = FillOutline(corner, deviation, drawer_.Tolerance());
       out.insert(out.end(), solids.begin(), solids.end());
     }
   }

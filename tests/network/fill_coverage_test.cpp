@@ -62,17 +62,19 @@ bool Covers(const Solid& solid, PointD p) {
   return false;
 }
 
-// What the host takes: convex counterclockwise polygons of some area, radii and sweeps that
-// draw something, a tangent corner of at most a quarter turn.
+// What the host takes: convex counterclockwise polygons wider (area over longest side) than
+// the join tolerance of these scenes (kClose), radii and sweeps that draw something, a tangent
+// corner of at most a quarter turn.
 std::string Malformed(const Solid& solid) {
   if (const auto* s = std::get_if<SolidPolygon>(&solid)) {
-    double area = 0;
+    double area = 0, longest = 0;
     for (int i = 0; i < s->count; ++i) {
       const PointD a = s->corners[i], b = s->corners[(i + 1) % s->count];
       if (Turn(a, b, s->corners[(i + 2) % s->count]) <= 0) return "sl not convex";
-      area += Cross(a, b);
+      area += Cross(a, b) / 2, longest = std::max(longest, PointDistance(a, b));
     }
-    return s->count >= 3 && s->count <= 4 && area > 0 ? "" : "sl of no area";
+    if (s->count < 3 || s->count > 4 || !(area > 0)) return "sl of no area";
+    return area > kClose * longest ? "" : "sl no wider than the join tolerance";
   }
   if (const auto* s = std::get_if<SolidRingSector>(&solid)) {
     return s->inner > 0 && s->inner < s->outer && s->sweep > 0 && s->sweep <= 2 * kPi
@@ -176,25 +178,16 @@ std::vector<PointD> CornersOf(const Solid& solid) {
 // A network's fill against the outline its drawing shows: at a grid over the scene and at
 // points beside every piece of that outline, a point inside it by more than the join tolerance
 // is covered and a point outside by more is not; no corner of a solid lies outside by more,
-// and every sl is at least that wide. The join tolerance of these scenes is kClose.
+// and every solid is well formed.
 void CheckNetworkFill(const Network& n, const TLineTable& table, Failures& failures, int trial) {
   Solids solids;
   const DrawnOutline outline = OutlineOf(BuildJunctionNetwork(n.chains, table, 1.0, &solids), n);
   for (const Solid& s : solids) {
-    if (const std::string what = Malformed(s); !what.empty()) failures.Add(what, trial, "", n, table);
+    if (const std::string what = Malformed(s); !what.empty())
+      failures.Add(what, trial, "", n, table);
     for (const PointD p : CornersOf(s)) {
       if (!outline.Inside(p) && outline.Distance(p) > kClose)
         failures.Add("a solid's corner outside the outline", trial, Text(p), n, table);
-    }
-    if (const auto* polygon = std::get_if<SolidPolygon>(&s)) {
-      double area = 0, longest = 0;
-      for (int i = 0; i < polygon->count; ++i) {
-        const PointD a = polygon->corners[i], b = polygon->corners[(i + 1) % polygon->count];
-        area += Cross(a, b) / 2, longest = std::max(longest, PointDistance(a, b));
-      }
-      if (!(area >= kClose * longest))
-        failures.Add("an sl thinner than the join tolerance", trial, Text(polygon->corners[0]), n,
-                     table);
     }
   }
   std::vector<PointD> samples;
@@ -264,7 +257,7 @@ TEST(FillCoverage, ConcentricArcsMakeRingSectorsOnlyWhereNothingEntersThem) {
                        {Curve::Arc(o, 3, 0, -2 * kPi)}}};
   std::vector<Curve> outline;
   for (const auto& loop : region.loops) outline.insert(outline.end(), loop.begin(), loop.end());
-  const Solids solids = FillOutline(outline, 0.25);
+  const Solids solids = FillOutline(outline, 0.25, kClose);
   CheckCoverage({region}, solids, 1e-6, failures, 0, n, TLineTable{});
   EXPECT_EQ(
       std::count_if(solids.begin(), solids.end(),
