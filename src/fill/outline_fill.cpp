@@ -23,7 +23,6 @@ using geometry::Curve;
 using geometry::PolarPoint;
 
 constexpr double kQuarterTurn = std::numbers::pi / 2.0;
-constexpr double kHalfTurn = std::numbers::pi;
 
 // The most parts an arc is cut into: a sweep of 2π in parts of 0.35°.
 constexpr int kMostParts = 1024;
@@ -63,31 +62,6 @@ PointD TangentCorner(const Curve& part) {
                     part.from + part.sweep / 2.0);
 }
 
-}  // namespace
-
-void AddTangentCorners(const Curve& arc, Solids& out) {
-  if (!arc.arc || !(arc.radius > geometry::kDegenerateGeometryTolerance)) return;
-  const std::vector<Curve> parts = ArcParts(arc, arc.radius);
-  for (const Curve& part : parts) out.push_back(ArcSolid(part, ArcArea::TangentCorner));
-  // Over a quarter turn, the parts' own corners leave the area between them and the point
-  // where the whole arc's end tangents meet, if they meet.
-  if (parts.size() < 2 || !(std::fabs(arc.sweep) < kHalfTurn)) return;
-  std::vector<FillEdge> edges;
-  PointD at = TangentCorner(arc);
-  for (const Curve& part : parts) {
-    const PointD corner = TangentCorner(part);
-    edges.push_back({at, part.start});
-    edges.push_back({part.start, corner});
-    at = corner;
-  }
-  edges.push_back({at, arc.end});
-  edges.push_back({arc.end, TangentCorner(arc)});
-  const std::vector<SolidPolygon> polygons = FillLoops(edges);
-  out.insert(out.end(), polygons.begin(), polygons.end());
-}
-
-namespace {
-
 // How many times a part is halved at most where other curves of the outline pass by it: a
 // quarter turn down to some 0.005°.
 constexpr int kMostHalvings = 14;
@@ -105,7 +79,7 @@ class OutlineFiller {
   explicit OutlineFiller(const std::vector<Curve>& outline)
       : outline_(outline), index_(outline, 0.0) {}
 
-  Solids Fill(double deviation) {
+  Solids Fill(double deviation, double narrowest) {
     RingSectorsTaken taken = TakeRingSectors(index_);
     edges_ = std::move(taken.sides);
     solids_.assign(taken.sectors.begin(), taken.sectors.end());
@@ -117,7 +91,7 @@ class OutlineFiller {
       }
       for (const Curve& part : ArcParts(curve, deviation)) Place(left.origin, part, 0);
     }
-    const std::vector<SolidPolygon> polygons = FillLoops(edges_);
+    const std::vector<SolidPolygon> polygons = FillLoops(edges_, narrowest);
     solids_.insert(solids_.begin(), polygons.begin(), polygons.end());
     return std::move(solids_);
   }
@@ -190,8 +164,8 @@ class OutlineFiller {
 
 }  // namespace
 
-Solids FillOutline(const std::vector<Curve>& outline, double deviation) {
-  return OutlineFiller(outline).Fill(deviation);
+Solids FillOutline(const std::vector<Curve>& outline, double deviation, double narrowest) {
+  return OutlineFiller(outline).Fill(deviation, narrowest);
 }
 
 }  // namespace tq58

@@ -15,10 +15,9 @@ namespace tq58 {
 // a solid of its own; as the two tangents at its ends where the area lies on its other side, with
 // the area between arc and tangents as a solid. The polygon is then filled by slabs. A deviation
 // below half the band's width keeps the straight stand-ins of the two sides of a band apart.
-Solids FillOutline(const std::vector<geometry::Curve>& outline, double deviation);
-
-// The solids of the area between an arc and the tangents at its ends, in parts of at most a
-// quarter turn: what a rounded concave corner adds to the area beside it.
-void AddTangentCorners(const geometry::Curve& arc, Solids& out);
+// No polygon is `narrowest` wide or less (the join tolerance: what is narrower is no drawn
+// detail, but rounding).
+Solids FillOutline(const std::vector<geometry::Curve>& outline, double deviation,
+                   double narrowest);
 
 }  // namespace tq58

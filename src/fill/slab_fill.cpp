@@ -17,7 +17,6 @@ namespace tq58 {
 
 namespace {
 
-using geometry::kDegenerateGeometryTolerance;
 using geometry::PointDistance;
 
 // How far c turns left of the line from o through a: twice the signed area of o, a, c.
@@ -30,10 +29,11 @@ struct Rising {
   PointD low, high;
   int winding = 0;
 
-  // Where it lies at height y (its ends exactly at theirs).
+  // Where it lies at height y (its ends exactly at theirs); below or above it, where its end
+  // does, as a slab taken in within the narrowest width of an end reaches a little past it.
   double X(double y) const {
-    if (y == low.y) return low.x;
-    if (y == high.y) return high.x;
+    if (y <= low.y) return low.x;
+    if (y >= high.y) return high.x;
     return low.x + (y - low.y) * (high.x - low.x) / (high.y - low.y);
   }
 };
@@ -51,23 +51,23 @@ struct Open {
   bool closed = false;  // grown on into the slab above, or written
 };
 
-bool Same(PointD a, PointD b) {
-  return std::fabs(a.x - b.x) <= kDegenerateGeometryTolerance &&
-         std::fabs(a.y - b.y) <= kDegenerateGeometryTolerance;
+bool Same(PointD a, PointD b, double narrowest) {
+  return std::fabs(a.x - b.x) <= narrowest && std::fabs(a.y - b.y) <= narrowest;
 }
 
-// The corners without repeats and without corners in line with their neighbours (within the
-// tolerance), kept only when they make a convex counterclockwise shape at least that thick.
-void AddConvex(std::vector<PointD> corners, std::vector<SolidPolygon>& out) {
+// The corners without repeats and without corners in line with their neighbours (within
+// `narrowest`), kept only when they make a convex counterclockwise shape wider than that: its
+// area over its longest side.
+void AddConvex(std::vector<PointD> corners, double narrowest, std::vector<SolidPolygon>& out) {
   std::vector<PointD> kept;
   for (const PointD& p : corners) {
-    if (kept.empty() || !Same(p, kept.back())) kept.push_back(p);
+    if (kept.empty() || !Same(p, kept.back(), narrowest)) kept.push_back(p);
   }
-  while (kept.size() > 1 && Same(kept.front(), kept.back())) kept.pop_back();
+  while (kept.size() > 1 && Same(kept.front(), kept.back(), narrowest)) kept.pop_back();
   for (std::size_t i = 0; kept.size() >= 3 && i < kept.size();) {
     const PointD& a = kept[(i + kept.size() - 1) % kept.size()];
     const PointD& c = kept[(i + 1) % kept.size()];
-    if (std::fabs(Turn(a, kept[i], c)) <= kDegenerateGeometryTolerance * PointDistance(a, c)) {
+    if (std::fabs(Turn(a, kept[i], c)) <= narrowest * PointDistance(a, c)) {
       kept.erase(kept.begin() + static_cast<std::ptrdiff_t>(i));
     } else {
       ++i;
@@ -84,15 +84,15 @@ void AddConvex(std::vector<PointD> corners, std::vector<SolidPolygon>& out) {
       // diagonal from b, each kept as thick as it is.
       if (kept.size() == 4) {
         const PointD d = kept[(i + 3) % 4];
-        AddConvex({a, b, d}, out);
-        AddConvex({b, c, d}, out);
+        AddConvex({a, b, d}, narrowest, out);
+        AddConvex({b, c, d}, narrowest, out);
       }
       return;
     }
-    area += Turn(kept[0], a, b);
+    area += Turn(kept[0], a, b) / 2.0;
     longest = std::max(longest, PointDistance(a, b));
   }
-  if (!(area / longest > kDegenerateGeometryTolerance)) return;
+  if (!(area / longest > narrowest)) return;
   SolidPolygon solid;
   solid.count = static_cast<int>(kept.size());
   std::copy(kept.begin(), kept.end(), solid.corners.begin());
@@ -101,7 +101,7 @@ void AddConvex(std::vector<PointD> corners, std::vector<SolidPolygon>& out) {
 
 class SlabFiller {
  public:
-  explicit SlabFiller(const std::vector<FillEdge>& given) {
+  SlabFiller(const std::vector<FillEdge>& given, double narrowest) : narrowest_(narrowest) {
     // Slabs across the longer side of the whole cross it fewer times each: a long band lying
     // along x is cut into upright slabs, its coordinates swapped meanwhile.
     double minX = 0.0, maxX = 0.0, minY = 0.0, maxY = 0.0;
@@ -120,11 +120,11 @@ class SlabFiller {
       heights_.push_back(e.to.y);
     }
     std::sort(heights_.begin(), heights_.end());
-    // Heights nearer than the tolerance are one: a slab between them would be too thin to
+    // Heights nearer than the narrowest width are one: a slab between them would be too thin to
     // draw, and would break the trapezoids running through it.
     heights_.erase(
         std::unique(heights_.begin(), heights_.end(),
-                    [](double a, double b) { return b - a <= kDegenerateGeometryTolerance; }),
+                    [&](double a, double b) { return b - a <= narrowest_; }),
         heights_.end());
     order_.resize(edges_.size());
     for (std::size_t i = 0; i < order_.size(); ++i) order_[i] = i;
@@ -138,10 +138,10 @@ class SlabFiller {
       double y0 = heights_[h];
       const double y1 = heights_[h + 1];
       while (next < order_.size() &&
-             edges_[order_[next]].low.y <= y0 + kDegenerateGeometryTolerance)
+             edges_[order_[next]].low.y <= y0 + narrowest_)
         active_.push_back(order_[next++]);
       std::erase_if(active_, [&](std::size_t e) {
-        return edges_[e].high.y <= y0 + kDegenerateGeometryTolerance;
+        return edges_[e].high.y <= y0 + narrowest_;
       });
       // Crossings inside the slab cut it further.
       while (y0 < y1) {
@@ -166,7 +166,7 @@ class SlabFiller {
       swapped = false;
       for (std::size_t i = 0; i + 1 < spans_.size(); ++i) {
         if (spans_[i].top > spans_[i + 1].top &&
-            !(CrossingHeight(i, y0, y1) > y0 + kDegenerateGeometryTolerance)) {
+            !(CrossingHeight(i, y0, y1) > y0 + narrowest_)) {
           std::swap(spans_[i], spans_[i + 1]);
           swapped = true;
         }
@@ -175,10 +175,10 @@ class SlabFiller {
     // The first crossing is of two edges next to each other at the bottom.
     double top = y1;
     for (std::size_t i = 0; i + 1 < spans_.size(); ++i) {
-      // (a crossing as near the top as the tolerance counts as at the top)
+      // (a crossing as near the top as the narrowest width counts as at the top)
       if (spans_[i].top > spans_[i + 1].top) {
         const double y = CrossingHeight(i, y0, y1);
-        if (y < y1 - kDegenerateGeometryTolerance) top = std::min(top, y);
+        if (y < y1 - narrowest_) top = std::min(top, y);
       }
     }
     if (top < y1) {
@@ -240,9 +240,10 @@ class SlabFiller {
       for (PointD& p : corners) p = Swapped(p);
       std::reverse(corners.begin(), corners.end());
     }
-    AddConvex(std::move(corners), out_);
+    AddConvex(std::move(corners), narrowest_, out_);
   }
 
+  double narrowest_;
   std::vector<Rising> edges_;
   std::vector<double> heights_;
   std::vector<std::size_t> order_, active_;
@@ -255,8 +256,8 @@ class SlabFiller {
 
 }  // namespace
 
-std::vector<SolidPolygon> FillLoops(const std::vector<FillEdge>& edges) {
-  return SlabFiller(edges).Fill();
+std::vector<SolidPolygon> FillLoops(const std::vector<FillEdge>& edges, double narrowest) {
+  return SlabFiller(edges, narrowest).Fill();
 }
 
 }  // namespace tq58

@@ -88,7 +88,9 @@ inline constexpr double kLargestChainCoordinate = 1e9;
 inline constexpr double kLeastJoinTolerance = 1e-6;
 // The join tolerance's part that grows with the drawing: a billionth of the largest
 // |coordinate|, some 10^5 to 10^6 times the last of the about 15 digits the host writes, so
-// that ends written as the same point join however their last digits were rounded.
+// that ends written as the same point join however their last digits were rounded. A fill's
+// polygons are wider than the join tolerance too (area over longest side), and its slabs no
+// thinner: what is narrower is rounding, not a drawn detail, and the host draws it as a hairline.
 inline constexpr double kRelativeJoinTolerance = 1e-9;
 // Cut ends of two bands' outer rows within this many join tolerances of each other are joined
 // as one corner, and only where their rows' meeting lies as near to the end: cutting places an

@@ -56,9 +56,11 @@ Solids FillBand(const BasePath& path, const MultiLine& lines,
   band.start =
       caps && table.Options.StartCap != CapStyle::None ? EndClosing::Cap : EndClosing::Open;
   band.end = caps && table.Options.EndCap != CapStyle::None ? EndClosing::Cap : EndClosing::Open;
-  const BandRegion region = BuildBandRegion(band, JoinTolerance(LargestCoordinate(lines)));
+  const double tolerance = JoinTolerance(LargestCoordinate(lines));
+  const BandRegion region = BuildBandRegion(band, tolerance);
   return FillOutline(region.curves,
-                     (spacings[largest] - spacings[smallest]) * geometry::kArcStandInDeviation);
+                     (spacings[largest] - spacings[smallest]) * geometry::kArcStandInDeviation,
+                     tolerance);
 }
 
 }  // namespace tq58

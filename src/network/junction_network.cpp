@@ -68,7 +68,7 @@ class Network {
       for (const std::size_t b : geometry::ZOrder(places)) {
         for (LineCut& line : cuts_[b]) Cut(b, line);
       }
-      JoinOutlineCorners(
+      corners_ = JoinOutlineCorners(
           cuts_, [&](const LineCut& a, const LineCut& b) { return CornerRadius(a, b); },
           drawer_.Tolerance());
       if (fill != nullptr) Fill(*fill);
@@ -174,15 +174,14 @@ class Network {
 
   // Every region, and the area between each rounded corner and the outer rows it joins.
   void Fill(Solids& out) const {
+    const double deviation = (drawer_.Hi() - drawer_.Lo()) * geometry::kArcStandInDeviation;
     for (const BandLines& band : drawn_) {
-      const Solids solids = FillOutline(
-          band.region.curves, (drawer_.Hi() - drawer_.Lo()) * geometry::kArcStandInDeviation);
+      const Solids solids = FillOutline(band.region.curves, deviation, drawer_.Tolerance());
       out.insert(out.end(), solids.begin(), solids.end());
     }
-    for (const std::vector<LineCut>& band : cuts_) {
-      for (const LineCut& line : band) {
-        for (const RowPiece& corner : line.corners) AddTangentCorners(CurveOf(corner), out);
-      }
+    for (const CornerArea& corner : corners_) {
+      const Solids solids = FillOutline(corner, deviation, drawer_.Tolerance());
+      out.insert(out.end(), solids.begin(), solids.end());
     }
   }
 
@@ -235,6 +234,7 @@ class Network {
   std::vector<NetworkBand> bands_;
   std::vector<BandLines> drawn_;
   std::vector<std::vector<LineCut>> cuts_;  // per band and line
+  std::vector<CornerArea> corners_;         // what each rounded corner adds to the regions
   NetworkRegions regions_;
   std::optional<RowCutter> cutter_;
 };

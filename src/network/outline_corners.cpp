@@ -1,6 +1,7 @@
 // Corners of a network's outline: where two bands' outer rows cut each other, they are joined
 // at their crossing and rounded there, on the pieces cut there or on one that the row runs on
-// into, with the fillet arc in the row that comes first counterclockwise round the corner.
+// into, with the fillet arc in the row that comes first counterclockwise round the corner; the
+// area between the arc and the rows, as they run to their crossing, kept for the fill.
 #include "network/outline_corners.h"
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include "geometry/curve_meeting.h"
 #include "geometry/tolerances.h"
 #include "geometry/vector2.h"
+#include "rows/row_curves.h"
 
 namespace tq58 {
 
@@ -42,7 +44,7 @@ class CornerJoiner {
 
   // Two outer rows that cut each other where they cross meet at that crossing: the ends that
   // each cut the other, near each other, in the order of their places.
-  void Join() {
+  std::vector<CornerArea> Join() {
     std::vector<CutEnd> ends;
     std::unordered_map<long, std::vector<std::size_t>> byOwn;
     for (std::size_t b = 0; b < cuts_.size(); ++b) {
@@ -84,6 +86,7 @@ class CornerJoiner {
       return p.x != q.x ? p.x < q.x : p.y < q.y;
     });
     for (const auto& [e, f] : pairs) JoinCorner(ends[e], ends[f]);
+    return std::move(areas_);
   }
 
  private:
@@ -178,6 +181,8 @@ class CornerJoiner {
           if (i >= as.size() || j >= bs.size()) continue;
           const std::optional<Fillet> fillet = FitFillet(as[i], bs[j], x, radius);
           if (!fillet) continue;
+          const RowPiece arc = FilletArc(*fillet, radius);
+          AddArea(as, i, bs, j, x, fillet->tangent1, CurveOf(arc));
           for (std::size_t k = 0; k < i; ++k) Swallow(as[k]);
           for (std::size_t k = 0; k < j; ++k) Swallow(bs[k]);
           SetEnd(KeptOf(as[i]), CurveAt(as[i]), fillet->tangent1, as[i].atStart);
@@ -186,13 +191,47 @@ class CornerJoiner {
           // of the corner's middle direction, seen from the corner.
           const PointD u = Into(as[i], x), v = Into(bs[j], x);
           const PointD w{u.x + v.x, u.y + v.y};
-          (Cross(w, u) < 0.0 ? la : lb).corners.push_back(FilletArc(*fillet, radius));
+          (Cross(w, u) < 0.0 ? la : lb).corners.push_back(arc);
           return;
         }
       }
     }
     SetEnd(KeptOf(first), CurveAt(first), x, e.atStart);
     SetEnd(KeptOf(second), CurveAt(second), x, f.atStart);
+  }
+
+  // The parts of the row from the crossing x along sides[0] to sides[last], up to `to` on that
+  // one, each running away from x; the ends between them are the pieces' own.
+  void AlongRow(const std::vector<Side>& sides, std::size_t last, PointD x, PointD to,
+                CornerArea& out) const {
+    for (std::size_t k = 0; k <= last; ++k) {
+      const Side& side = sides[k];
+      const Curve& c = CurveAt(side);
+      const Kept& kept = cuts_[side.band][side.line].pieces[side.piece].kept[side.kept];
+      const auto along = [&](PointD p) { return std::clamp(c.Along(p), 0.0, c.Length()); };
+      const double nearEnd = k == 0 ? along(x) : side.atStart ? kept.s0 : kept.s1;
+      const double farEnd = k == last ? along(to) : side.atStart ? kept.s1 : kept.s0;
+      const Curve part = c.Part(std::min(nearEnd, farEnd), std::max(nearEnd, farEnd));
+      if (part.Length() > geometry::kDegenerateGeometryTolerance)
+        out.push_back(nearEnd <= farEnd ? part : part.Reversed());
+    }
+  }
+
+  // The loop from x along the first row to the arc, along the arc, and back along the second,
+  // each curve starting exactly where the one before ends.
+  void AddArea(const std::vector<Side>& as, std::size_t i, const std::vector<Side>& bs,
+               std::size_t j, PointD x, PointD tangent1, Curve arc) {
+    if (geometry::PointDistance(arc.start, tangent1) > geometry::PointDistance(arc.end, tangent1))
+      arc = arc.Reversed();
+    CornerArea area;
+    AlongRow(as, i, x, arc.start, area);
+    area.push_back(arc);
+    CornerArea back;
+    AlongRow(bs, j, x, arc.end, back);
+    for (auto c = back.rbegin(); c != back.rend(); ++c) area.push_back(c->Reversed());
+    for (std::size_t k = 0; k < area.size(); ++k)
+      area[k].start = area[(k + area.size() - 1) % area.size()].end;
+    areas_.push_back(std::move(area));
   }
 
   void Swallow(const Side& side) { KeptOf(side).swallowed = true; }
@@ -211,13 +250,14 @@ class CornerJoiner {
   std::vector<std::vector<LineCut>>& cuts_;
   const CornerRadius& radius_;
   double tolerance_;
+  std::vector<CornerArea> areas_;
 };
 
 }  // namespace
 
-void JoinOutlineCorners(std::vector<std::vector<LineCut>>& cuts, const CornerRadius& radius,
-                        double tolerance) {
-  CornerJoiner(cuts, radius, tolerance).Join();
+std::vector<CornerArea> JoinOutlineCorners(std::vector<std::vector<LineCut>>& cuts,
+                                           const CornerRadius& radius, double tolerance) {
+  return CornerJoiner(cuts, radius, tolerance).Join();
 }
 
 }  // namespace tq58

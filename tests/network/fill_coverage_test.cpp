@@ -1,7 +1,7 @@
-// Fills checked against the test's own model of the regions: every point strictly inside a
-// band's region lies in some solid, and no solid reaches a point outside every region, by more
-// than the rounded corners of a junction may add. The solids are read as the host would draw
-// them.
+// Fills checked against the test's own models: a band alone against its region, every point
+// strictly inside it in some solid and no solid reaching outside it; a network against the
+// outline its drawn outer rows and corner arcs show, with no slack round the corners. The
+// solids are read as the host would draw them.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,6 +10,7 @@
 
 #include "fill/outline_fill.h"
 #include "network/band_fill.h"
+#include "network/drawn_outline.h"
 #include "network/junction_network.h"
 #include "network/network_kinds.h"
 
@@ -61,17 +62,19 @@ bool Covers(const Solid& solid, PointD p) {
   return false;
 }
 
-// What the host takes: convex counterclockwise polygons of some area, radii and sweeps that
-// draw something, a tangent corner of at most a quarter turn.
+// What the host takes: convex counterclockwise polygons wider (area over longest side) than
+// the join tolerance of these scenes (kClose), radii and sweeps that draw something, a tangent
+// corner of at most a quarter turn.
 std::string Malformed(const Solid& solid) {
   if (const auto* s = std::get_if<SolidPolygon>(&solid)) {
-    double area = 0;
+    double area = 0, longest = 0;
     for (int i = 0; i < s->count; ++i) {
       const PointD a = s->corners[i], b = s->corners[(i + 1) % s->count];
       if (Turn(a, b, s->corners[(i + 2) % s->count]) <= 0) return "sl not convex";
-      area += Cross(a, b);
+      area += Cross(a, b) / 2, longest = std::max(longest, PointDistance(a, b));
     }
-    return s->count >= 3 && s->count <= 4 && area > 0 ? "" : "sl of no area";
+    if (s->count < 3 || s->count > 4 || !(area > 0)) return "sl of no area";
+    return area > kClose * longest ? "" : "sl no wider than the join tolerance";
   }
   if (const auto* s = std::get_if<SolidRingSector>(&solid)) {
     return s->inner > 0 && s->inner < s->outer && s->sweep > 0 && s->sweep <= 2 * kPi
@@ -154,6 +157,68 @@ TEST(FillCoverage, ShortLegsFollowTheOutlineByTheNonZeroRule) {
   }
 }
 
+// The points of a solid that lie on its outline: a polygon's corners, an arc's ends (and where
+// a tangent corner's tangents meet), a ring sector's corners.
+std::vector<PointD> CornersOf(const Solid& solid) {
+  if (const auto* s = std::get_if<SolidPolygon>(&solid))
+    return {s->corners.begin(), s->corners.begin() + s->count};
+  if (const auto* s = std::get_if<SolidRingSector>(&solid)) {
+    return {Along(s->centre, s->start, s->inner), Along(s->centre, s->start, s->outer),
+            Along(s->centre, s->start + s->sweep, s->inner),
+            Along(s->centre, s->start + s->sweep, s->outer)};
+  }
+  const auto& a = std::get<SolidArc>(solid);
+  std::vector<PointD> corners = {Along(a.centre, a.start, a.radius),
+                                 Along(a.centre, a.start + a.sweep, a.radius)};
+  if (a.kind == ArcArea::TangentCorner)
+    corners.push_back(Along(a.centre, a.start + a.sweep / 2, a.radius / std::cos(a.sweep / 2)));
+  return corners;
+}
+
+// A network's fill against the outline its drawing shows: at a grid over the scene and at
+// points beside every piece of that outline, a point inside it by more than the join tolerance
+// is covered and a point outside by more is not; no corner of a solid lies outside by more,
+// and every solid is well formed.
+void CheckNetworkFill(const Network& n, const TLineTable& table, Failures& failures, int trial) {
+  Solids solids;
+  const DrawnOutline outline = OutlineOf(BuildJunctionNetwork(n.chains, table, 1.0, &solids), n);
+  for (const Solid& s : solids) {
+    if (const std::string what = Malformed(s); !what.empty())
+      failures.Add(what, trial, "", n, table);
+    for (const PointD p : CornersOf(s)) {
+      if (!outline.Inside(p) && outline.Distance(p) > kClose)
+        failures.Add("a solid's corner outside the outline", trial, Text(p), n, table);
+    }
+  }
+  std::vector<PointD> samples;
+  PointD lo{1e300, 1e300}, hi{-1e300, -1e300};
+  for (const Curve& c : outline.curves) {
+    for (int k = 0; k < 16; ++k) {
+      const double s = c.Length() * (k + 0.5) / 16;
+      const PointD at = c.At(s), d = c.DirectionAt(s);
+      for (const double off : {0.01, 0.1, 0.3, -0.01, -0.1, -0.3})
+        samples.push_back({at.x - d.y * off * n.w, at.y + d.x * off * n.w});
+      lo = {std::min(lo.x, at.x), std::min(lo.y, at.y)};
+      hi = {std::max(hi.x, at.x), std::max(hi.y, at.y)};
+    }
+  }
+  const int steps = 60;
+  for (int i = 0; i <= steps; ++i) {
+    for (int j = 0; j <= steps; ++j) {
+      samples.push_back({lo.x - n.w + (hi.x - lo.x + 2 * n.w) * (i + 0.37) / steps,
+                         lo.y - n.w + (hi.y - lo.y + 2 * n.w) * (j + 0.61) / steps});
+    }
+  }
+  for (const PointD p : samples) {
+    if (outline.Distance(p) <= kClose) continue;
+    const bool inside = outline.Inside(p);
+    const bool covered =
+        std::any_of(solids.begin(), solids.end(), [&](const Solid& s) { return Covers(s, p); });
+    if (inside && !covered) failures.Add("a point inside the outline not filled", trial, Text(p), n, table);
+    if (!inside && covered) failures.Add("a point outside the outline filled", trial, Text(p), n, table);
+  }
+}
+
 TEST(FillCoverage, ANetworkFillsTheUnionOfItsRegionsAndItsRoundedCorners) {
   Failures failures;
   for (int trial = 0; trial < 160; ++trial) {
@@ -161,15 +226,21 @@ TEST(FillCoverage, ANetworkFillsTheUnionOfItsRegionsAndItsRoundedCorners) {
     const Network n = GenerateClear(r, trial % kKinds);
     TLineTable table = Preset(r, n.w, false);
     table.Options.Junctions = JunctionMode::Clean;
-    std::vector<Region> regions;
-    for (const Band& band : n.bands) regions.push_back(RegionOf(band, table));
-    Solids solids;
-    BuildJunctionNetwork(n.chains, table, 1.0, &solids);
-    // A rounded corner fills what lies between its arc and the rows it joins.
-    double corner = table.Options.BaseRadius;
-    for (const TLineRow& row : table.Lines)
-      corner = std::max(corner, row.DrawOn ? row.Radius : 0.0);
-    CheckCoverage(regions, solids, corner + 1e-6, failures, trial, n, table);
+    CheckNetworkFill(n, table, failures, trial);
+  }
+}
+
+// Junctions of streets 5 to 30 degrees apart, and of streets 20 to 170 degrees apart, some of
+// them bending where their outer rows cross: every corner, sharp or rounded, per row or
+// concentric, filled exactly to its arc and the rows it joins.
+TEST(FillCoverage, JunctionsOfAnyAngleFillTheirCornersExactly) {
+  Failures failures;
+  for (int trial = 0; trial < 240; ++trial) {
+    Sequence r(9900 + static_cast<uint64_t>(trial));
+    const Network n = GenerateJunction(r, trial % 2 == 0);
+    TLineTable table = Preset(r, n.w, false);
+    table.Options.Junctions = JunctionMode::Clean;
+    CheckNetworkFill(n, table, failures, trial);
   }
 }
 
@@ -186,7 +257,7 @@ TEST(FillCoverage, ConcentricArcsMakeRingSectorsOnlyWhereNothingEntersThem) {
                        {Curve::Arc(o, 3, 0, -2 * kPi)}}};
   std::vector<Curve> outline;
   for (const auto& loop : region.loops) outline.insert(outline.end(), loop.begin(), loop.end());
-  const Solids solids = FillOutline(outline, 0.25);
+  const Solids solids = FillOutline(outline, 0.25, kClose);
   CheckCoverage({region}, solids, 1e-6, failures, 0, n, TLineTable{});
   EXPECT_EQ(
       std::count_if(solids.begin(), solids.end(),

@@ -260,6 +260,51 @@ inline Network GenerateClear(Sequence& r, int kind) {
   }
 }
 
+// Three or four streets leaving one point, free at their far ends: with `acute`, two of them 5
+// to 30 degrees apart, the others anywhere else round; otherwise each next 20 to 170 degrees
+// round from the one before. Half of them bend once, about where their outer rows cross their
+// neighbours', so that a corner's fillet may lie on the piece after the bend.
+inline Network GenerateJunction(Sequence& r, bool acute) {
+  for (;;) {
+    Network n{acute ? "arms 5 to 30 degrees apart" : "arms 20 to 170 degrees apart",
+              3 + 3 * r.Unit(), {}, {}};
+    const PointD o{20 * r.Signed(), 20 * r.Signed()};
+    std::vector<double> angles = {2 * kPi * r.Unit()};
+    if (acute) {
+      angles.push_back(angles[0] + (5 + 25 * r.Unit()) * kDeg);
+      angles.push_back(angles[1] + (40 + 120 * r.Unit()) * kDeg);
+      if (r.Below(2)) angles.push_back(angles[2] + (20 + 100 * r.Unit()) * kDeg);
+    } else {
+      while (angles.size() < 4) {
+        const double left = angles[0] + 2 * kPi - angles.back();
+        const double step = (20 + 150 * r.Unit()) * kDeg;
+        if (left - step < 20 * kDeg) break;
+        angles.push_back(angles.back() + step);
+      }
+      if (angles.size() < 3) continue;
+    }
+    // The least angle between an arm and its neighbours round the point.
+    const auto least = [&](std::size_t k) {
+      const std::size_t m = angles.size();
+      const double before = k == 0 ? angles[0] + 2 * kPi - angles[m - 1] : angles[k] - angles[k - 1];
+      const double after = k + 1 == m ? angles[0] + 2 * kPi - angles[k] : angles[k + 1] - angles[k];
+      return std::min({before, after, kPi / 2});
+    };
+    for (std::size_t k = 0; k < angles.size(); ++k) {
+      // Where its outer row crosses a neighbour's, and long enough beyond that to end clear.
+      const double crossing = n.w / std::tan(least(k) / 2);
+      const double length = crossing + (3 + 2 * r.Unit()) * n.w / std::sin(least(k));
+      BasePath arm = Line(o, Along(o, angles[k], length));
+      if (r.Below(2)) {
+        const PointD bend = Along(o, angles[k], crossing * (0.3 + 1.2 * r.Unit()));
+        arm = Open({o, bend, Along(bend, angles[k] + Either(r, 3, 15), length)});
+      }
+      n.Add(arm, false, true, {arm}, r.Below(2));
+    }
+    if (n.Clear()) return n;
+  }
+}
+
 // Rows at w (colour 1) and -w (colour 2 or, mirror-symmetric, 1), one or two inner rows.
 inline TLineTable Preset(Sequence& r, double w, bool symmetric) {
   TLineTable t;
