@@ -66,6 +66,85 @@ TEST(JunctionOutline, OuterRowsLieOutsideTheOtherRegionsAndCloseTheOutline) {
   }
 }
 
+// The points where bands end at a junction, each with the bands that run through it there.
+std::vector<std::pair<PointD, std::vector<std::size_t>>> Junctions(const Network& n) {
+  std::vector<std::pair<PointD, std::vector<std::size_t>>> junctions;
+  for (const Band& band : n.bands) {
+    for (const bool atEnd : {false, true}) {
+      if (atEnd ? band.endFree : band.startFree) continue;
+      const PointD at = atEnd ? band.path.points.back() : band.path.points.front();
+      std::vector<std::size_t> through;
+      for (std::size_t t = 0; t < n.bands.size(); ++t) {
+        const BasePath& path = n.bands[t].path;
+        if (Distance(path, at) < kClose && PointDistance(path.points.front(), at) > kClose &&
+            PointDistance(path.points.back(), at) > kClose)
+          through.push_back(t);
+      }
+      junctions.push_back({at, through});
+    }
+  }
+  return junctions;
+}
+
+// Inner rows stop at every other band: a point of one lies in its own band's region alone, but
+// where a band runs through a junction, whose inner rows run on across the arms ending there
+// (a piece that comes within two band widths of it). Streets drawn twice overlap by design.
+TEST(JunctionOutline, InnerRowsStopAtOtherBandsButThroughBandsRunOn) {
+  Failures failures;
+  for (int trial = 0; trial < 360; ++trial) {
+    Sequence r(5900 + static_cast<uint64_t>(trial));
+    if (trial % kKinds == kOverlap) continue;
+    const Network n = GenerateClear(r, trial % kKinds);
+    const TLineTable table = Preset(r, n.w, false);
+    std::vector<Region> regions;
+    for (const Band& band : n.bands) regions.push_back(RegionOf(band, table));
+    const auto junctions = Junctions(n);
+    const auto runsOnThrough = [&](const Curve& piece, PointD p) {
+      for (const auto& [at, through] : junctions) {
+        if (PointDistance(piece.NearestPoint(at), at) > 4 * n.w) continue;
+        for (const std::size_t t : through)
+          if (regions[t].StrictlyInside(p)) return true;
+      }
+      return false;
+    };
+    for (const Piece& piece : Pieces(BuildJunctionNetwork(n.chains, table, 1.0))) {
+      if (piece.colour <= 2) continue;
+      for (int k = 1; k <= 8; ++k) {
+        const PointD p = piece.trace.At(piece.trace.Length() * k / 9);
+        int inside = 0;
+        for (const Region& region : regions) inside += region.StrictlyInside(p) ? 1 : 0;
+        if (inside > 1 && !runsOnThrough(piece.trace, p))
+          failures.Add("an inner row inside another band", trial, Text(p), n, table);
+      }
+    }
+  }
+}
+
+// Where the arms at a junction all leave to one side, the outline closes round their back with
+// no notch: no outer row comes near the junction point (the two bounding arms' closing
+// segments meeting there would reach it).
+TEST(JunctionOutline, ArmsLeavingToOneSideDrawNoNotchAtTheirBack) {
+  Failures failures;
+  for (int trial = 0; trial < 240; ++trial) {
+    Sequence r(5950 + static_cast<uint64_t>(trial));
+    const Network n = GenerateJunction(r, trial % 2 == 0);
+    // Corners rounded per row: a concentric corner rounds the centre line of the band running
+    // through away from the point where the other arms end.
+    TLineTable table = Preset(r, n.w, trial % 4 < 2);
+    table.Options.Corners = CornerMode::PerRow;
+    const PointD o = n.bands[0].path.points.front() == n.bands[1].path.points.front() ||
+                             n.bands[0].path.points.front() == n.bands[1].path.points.back()
+                         ? n.bands[0].path.points.front()
+                         : n.bands[0].path.points.back();
+    for (const Piece& piece : Pieces(BuildJunctionNetwork(n.chains, table, 1.0))) {
+      if (piece.colour > 2) continue;
+      const double d = PointDistance(piece.trace.NearestPoint(o), o);
+      if (d < n.w / 40)
+        failures.Add("an outer row near the junction point", trial, Text(o), n, table);
+    }
+  }
+}
+
 TEST(JunctionOutline, AMirrorSymmetricPresetDrawsTheSameWhateverTheOrderAndDirection) {
   Failures failures;
   for (int trial = 0; trial < 240; ++trial) {
