@@ -97,14 +97,8 @@ BandRegion BandDrawer::Region(const BasePath& path, BandLines& out, const BandEn
   };
   drawn.start = closing(start, table_.Options.StartCap);
   drawn.end = closing(end, table_.Options.EndCap);
-  if (start.back) {
-    drawn.startBackLeft = start.back->left;
-    drawn.startBackTo = start.back->to;
-  }
-  if (end.back) {
-    drawn.endBackLeft = end.back->left;
-    drawn.endBackTo = end.back->to;
-  }
+  drawn.startBack = start.back;
+  drawn.endBack = end.back;
   return BuildBandRegion(drawn, tolerance_);
 }
 

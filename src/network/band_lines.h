@@ -2,6 +2,8 @@
 // bands, a ring turned inside out left out, and its region closed at each end as the end asks.
 #pragma once
 
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <optional>
 #include <utility>
@@ -39,15 +41,18 @@ class BandDrawer {
   double Scale() const { return scale_; }
   double Lo() const { return lo_; }
   double Hi() const { return hi_; }
+  // The larger outer spacing's distance from the centre line: how far the band reaches.
+  double Reach() const { return std::max(std::fabs(lo_), std::fabs(hi_)); }
   double Tolerance() const { return tolerance_; }
   // How many lines of a band are rows; the caps lines follow them.
   std::size_t DrawnRows() const { return drawnRows_; }
+  // The first drawn row at the spacing.
+  std::size_t LineAt(const BandLines& out, double spacing) const;
 
  private:
   void DropInvertedRings(const BasePath& path, BandLines& out) const;
   BandRegion Region(const BasePath& path, BandLines& out, const BandEnd& start,
                     const BandEnd& end) const;
-  std::size_t LineAt(const BandLines& out, double spacing) const;
 
   const TLineTable& table_;
   double scale_, lo_, hi_, tolerance_;

@@ -103,20 +103,19 @@ class OutlineBuilder {
       }
     } else if (closing == EndClosing::Junction) {
       // At the start the closing runs from the left row to the right one, at the end back.
-      const std::optional<bool>& backLeft = atStart ? band_.startBackLeft : band_.endBackLeft;
-      const std::optional<PointD>& backTo = atStart ? band_.startBackTo : band_.endBackTo;
+      const std::optional<FoldBack>& back = atStart ? band_.startBack : band_.endBack;
       const PointD middle = geometry::Midpoint(from, to);
       // A half from a row's end (or to it): on a fold's back drawn by none, or, where this end
       // draws the back, the row run on to the other end's and back to the middle by none.
       const auto half = [&](bool left, PointD a, PointD b, bool fromRowEnd) {
-        if (!backLeft || *backLeft != left) return AddClosing(left, a, b);
-        if (!backTo) return AddUndrawn(a, b);
+        if (!back || back->left != left) return AddClosing(left, a, b);
+        if (!back->to) return AddUndrawn(a, b);
         if (fromRowEnd) {
-          AddClosing(left, a, *backTo);
-          AddUndrawn(*backTo, b);
+          AddClosing(left, a, *back->to);
+          AddUndrawn(*back->to, b);
         } else {
-          AddUndrawn(a, *backTo);
-          AddClosing(left, *backTo, b);
+          AddUndrawn(a, *back->to);
+          AddClosing(left, *back->to, b);
         }
       };
       half(atStart, from, middle, true);

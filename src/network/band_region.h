@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "geometry/curve.h"
+#include "network/band_end.h"
 #include "path/base_path.h"
 #include "rows/row_pieces.h"
 
@@ -42,11 +43,10 @@ struct DrawnBand {
   std::size_t smallest = 0, largest = 0;                         // the lines of the outer rows
   std::size_t capsLine = 0;  // where the caps line is, if any is drawn
   EndClosing start = EndClosing::Open, end = EndClosing::Open;
-  // At a junction end back to back with another band: which side's half of the closing segment
-  // (true: the largest spacing's, on the left) lies on the back, drawn by none; and, where this
-  // end draws the back, the other end's back row end, to run the back row on to.
-  std::optional<bool> startBackLeft, endBackLeft;
-  std::optional<PointD> startBackTo, endBackTo;
+  // At a junction end back to back with another band: the half of the closing segment on the
+  // back is drawn by none, and, where this end draws the back, its back row runs on to the
+  // other end's.
+  std::optional<FoldBack> startBack, endBack;
 };
 
 // The band's region. A junction end's closing segment is added to the outer rows' lines in two

@@ -23,7 +23,7 @@ constexpr double kMostStretchesPerPiece = 64.0;
 
 ChainRegions::ChainRegions(const std::vector<BasePath>& chains, const BandDrawer& drawer) {
   const BandEnd alone{true, true, {}, {}};
-  reach_ = std::max(std::fabs(drawer.Lo()), std::fabs(drawer.Hi()));
+  reach_ = drawer.Reach();
   const double longest = std::max(drawer.Hi() - drawer.Lo(), drawer.Tolerance());
   locators_.reserve(chains.size());
   for (const BasePath& chain : chains) {

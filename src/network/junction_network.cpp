@@ -143,14 +143,10 @@ class Network {
   // Where the outer row of band b on one side (left: the largest spacing) ends at one end of
   // the band; none where that row draws nothing.
   std::optional<PointD> OuterRowEnd(std::size_t b, bool left, bool atEnd) const {
-    const double spacing = left ? drawer_.Hi() : drawer_.Lo();
-    for (std::size_t l = 0; l < drawer_.DrawnRows(); ++l) {
-      if (cuts_[b][l].spacing != spacing) continue;
-      const std::optional<RowEnds>& ends = drawn_[b].rowEnds[l];
-      if (!ends) return std::nullopt;
-      return atEnd ? ends->end : ends->start;
-    }
-    return std::nullopt;
+    const std::size_t line = drawer_.LineAt(drawn_[b], left ? drawer_.Hi() : drawer_.Lo());
+    const std::optional<RowEnds>& ends = drawn_[b].rowEnds[line];
+    if (!ends) return std::nullopt;
+    return atEnd ? ends->end : ends->start;
   }
 
   // Two ends back to back at a fold: the end first counterclockwise round the junction runs its

@@ -562,8 +562,8 @@ class Arrangement {
   // runs: at a vertex, or inside a piece; but not where the rows turn a corner (within
   // `cornerReach` of its vertex, times the tangent of half its turn, and a margin), so that
   // each half's rows end where the whole band's pass: then at the nearest place clear of the
-  // corners, the lower-left of two as near. Also the piece it is split in, as SplitInMiddles numbers its
-  // seams (at a vertex, the piece before it).
+  // corners, the lower-left of two as near. Also the piece it is split in, as SplitInMiddles
+  // numbers its seams (at a vertex, the piece before it).
   static std::pair<std::vector<BasePath>, std::size_t> SplitHalfway(
       const BasePath& path, const std::pair<std::size_t, std::size_t>& range, double cornerReach,
       double tolerance) {
@@ -580,6 +580,11 @@ class Arrangement {
       }
       return cornerReach * std::fabs(Cross(a, b)) / (1.0 + cosine);
     };
+    // Clear of the corners by a tenth of their reach, so that fillets ending there fit.
+    const auto clear = [&](std::size_t v) {
+      const double back = setback(v);
+      return back > tolerance ? back + kSeamCornerMargin * cornerReach : 0.0;
+    };
     std::vector<double> lengths;
     double total = 0.0;
     for (std::size_t k = range.first; k <= range.second; ++k) {
@@ -592,11 +597,6 @@ class Arrangement {
     PointD bestPoint;
     for (std::size_t p = range.first; p <= range.second; ++p) {
       const double length = lengths[p - range.first];
-      // Clear of the corners by a tenth of their reach, so that fillets ending there fit.
-      const auto clear = [&](std::size_t v) {
-        const double back = setback(v);
-        return back > tolerance ? back + kSeamCornerMargin * cornerReach : 0.0;
-      };
       const double lo = clear(p), hi = length - clear(p + 1);
       if (lo <= hi) {
         const double at = std::clamp(total / 2.0 - passed, lo, hi);
@@ -755,10 +755,6 @@ class Arrangement {
   std::vector<NetworkBand> finalBands_;
 };
 
-}  // namespace
-
-namespace {
-
 // How far the rows of a band reach along its pieces from a vertex where it turns, per tangent
 // of half the turn: the largest outer spacing and the largest corner radius together.
 double CornerReach(const BandDrawer& drawer) {
@@ -772,7 +768,7 @@ double CornerReach(const BandDrawer& drawer) {
     if (row.DrawOn) radius = std::max(radius, InDrawingUnits(row.Radius, row.PaperSize,
                                                              drawer.Scale()));
   }
-  return std::max(std::fabs(drawer.Lo()), std::fabs(drawer.Hi())) + std::max(radius, 0.0);
+  return drawer.Reach() + std::max(radius, 0.0);
 }
 
 }  // namespace
@@ -792,8 +788,7 @@ std::vector<NetworkBand> ArrangeJunctions(const std::vector<BasePath>& chains,
   // stretch from a street that it runs along and then go itself.
   RemoveCoveredChains(split, regions, geometry::kCoveredMargin * width / 2.0);
   RemoveOverlaps(split, tolerance);
-  MoveEndsOntoCentreLines(split, regions, width,
-                          std::max(std::fabs(drawer.Lo()), std::fabs(drawer.Hi())), tolerance);
+  MoveEndsOntoCentreLines(split, regions, width, drawer.Reach(), tolerance);
   return Arrangement(std::move(split), CornerReach(drawer), tolerance).Bands();
 }
 

@@ -99,6 +99,9 @@ class CornerJoiner {
   Kept& KeptOf(const Side& side) {
     return cuts_[side.band][side.line].pieces[side.piece].kept[side.kept];
   }
+  const Kept& KeptOf(const Side& side) const {
+    return cuts_[side.band][side.line].pieces[side.piece].kept[side.kept];
+  }
   const Curve& CurveAt(const Side& side) const {
     return cuts_[side.band][side.line].pieces[side.piece].curve;
   }
@@ -207,7 +210,7 @@ class CornerJoiner {
     for (std::size_t k = 0; k <= last; ++k) {
       const Side& side = sides[k];
       const Curve& c = CurveAt(side);
-      const Kept& kept = cuts_[side.band][side.line].pieces[side.piece].kept[side.kept];
+      const Kept& kept = KeptOf(side);
       const auto along = [&](PointD p) { return std::clamp(c.Along(p), 0.0, c.Length()); };
       const double nearEnd = k == 0 ? along(x) : side.atStart ? kept.s0 : kept.s1;
       const double farEnd = k == last ? along(to) : side.atStart ? kept.s1 : kept.s0;
