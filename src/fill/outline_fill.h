@@ -17,7 +17,6 @@ namespace tq58 {
 // below half the band's width keeps the straight stand-ins of the two sides of a band apart.
 // No polygon is `narrowest` wide or less (the join tolerance: what is narrower is no drawn
 // detail, but rounding).
-Solids FillOutline(const std::vector<geometry::Curve>& outline, double deviation,
-                   double narrowest);
+Solids FillOutline(const std::vector<geometry::Curve>& outline, double deviation, double narrowest);
 
 }  // namespace tq58

@@ -122,10 +122,9 @@ class SlabFiller {
     std::sort(heights_.begin(), heights_.end());
     // Heights nearer than the narrowest width are one: a slab between them would be too thin to
     // draw, and would break the trapezoids running through it.
-    heights_.erase(
-        std::unique(heights_.begin(), heights_.end(),
-                    [&](double a, double b) { return b - a <= narrowest_; }),
-        heights_.end());
+    heights_.erase(std::unique(heights_.begin(), heights_.end(),
+                               [&](double a, double b) { return b - a <= narrowest_; }),
+                   heights_.end());
     order_.resize(edges_.size());
     for (std::size_t i = 0; i < order_.size(); ++i) order_[i] = i;
     std::sort(order_.begin(), order_.end(),
@@ -137,12 +136,9 @@ class SlabFiller {
     for (std::size_t h = 0; h + 1 < heights_.size(); ++h) {
       double y0 = heights_[h];
       const double y1 = heights_[h + 1];
-      while (next < order_.size() &&
-             edges_[order_[next]].low.y <= y0 + narrowest_)
+      while (next < order_.size() && edges_[order_[next]].low.y <= y0 + narrowest_)
         active_.push_back(order_[next++]);
-      std::erase_if(active_, [&](std::size_t e) {
-        return edges_[e].high.y <= y0 + narrowest_;
-      });
+      std::erase_if(active_, [&](std::size_t e) { return edges_[e].high.y <= y0 + narrowest_; });
       // Crossings inside the slab cut it further.
       while (y0 < y1) {
         const double top = Slab(y0, y1);
@@ -165,8 +161,7 @@ class SlabFiller {
     for (bool swapped = true; swapped;) {
       swapped = false;
       for (std::size_t i = 0; i + 1 < spans_.size(); ++i) {
-        if (spans_[i].top > spans_[i + 1].top &&
-            !(CrossingHeight(i, y0, y1) > y0 + narrowest_)) {
+        if (spans_[i].top > spans_[i + 1].top && !(CrossingHeight(i, y0, y1) > y0 + narrowest_)) {
           std::swap(spans_[i], spans_[i + 1]);
           swapped = true;
         }

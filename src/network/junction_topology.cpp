@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <numbers>
 #include <limits>
+#include <numbers>
 #include <numeric>
 #include <queue>
 #include <set>
@@ -383,8 +383,8 @@ class Arrangement {
         if (open->fold) {
           j.foldBack = {open->first, open->second};
         } else {
-          j.pairs.push_back({std::min(open->first, open->second),
-                             std::max(open->first, open->second)});
+          j.pairs.push_back(
+              {std::min(open->first, open->second), std::max(open->first, open->second)});
         }
       }
     }
@@ -660,8 +660,7 @@ class Arrangement {
       // the fewest seams, each in the middle of a piece.
       std::vector<BasePath> parts;
       if (ranges.size() == 1) {
-        auto [halves, seam] =
-            SplitHalfway(bands_[b].path, ranges[0], cornerReach_, tolerance_);
+        auto [halves, seam] = SplitHalfway(bands_[b].path, ranges[0], cornerReach_, tolerance_);
         parts = std::move(halves);
         seamsOf_.push_back({seam});
       } else {
@@ -712,8 +711,7 @@ class Arrangement {
     std::unordered_map<std::size_t, std::pair<std::size_t, bool>> endOfSlot;
     for (std::size_t b = 0; b < bands_.size(); ++b) {
       if (bands_[b].path.closed) continue;
-      const std::size_t last =
-          (b + 1 < firstOf_.size() ? firstOf_[b + 1] : finalBands_.size()) - 1;
+      const std::size_t last = (b + 1 < firstOf_.size() ? firstOf_[b + 1] : finalBands_.size()) - 1;
       endOfSlot[SlotKey(bandSlots_[b].first)] = {firstOf_[b], false};
       endOfSlot[SlotKey(bandSlots_[b].second)] = {last, true};
     }
@@ -761,12 +759,12 @@ double CornerReach(const BandDrawer& drawer) {
   const TLineTable& table = drawer.Table();
   double radius = 0.0;
   if (table.Options.Corners == CornerMode::Concentric) {
-    radius = InDrawingUnits(table.Options.BaseRadius, table.Options.BaseRadiusPaperSize,
-                            drawer.Scale());
+    radius =
+        InDrawingUnits(table.Options.BaseRadius, table.Options.BaseRadiusPaperSize, drawer.Scale());
   }
   for (const TLineRow& row : table.Lines) {
-    if (row.DrawOn) radius = std::max(radius, InDrawingUnits(row.Radius, row.PaperSize,
-                                                             drawer.Scale()));
+    if (row.DrawOn)
+      radius = std::max(radius, InDrawingUnits(row.Radius, row.PaperSize, drawer.Scale()));
   }
   return drawer.Reach() + std::max(radius, 0.0);
 }

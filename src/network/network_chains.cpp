@@ -119,8 +119,8 @@ void MoveEndsOntoCentreLines(SplitChains& split, const ChainRegions& regions, do
       };
       for (const CentrePiece& c : near) {
         if (c.chain == i) continue;
-        const auto region = std::lower_bound(around.begin(), around.end(),
-                                             std::pair{split.region[c.chain], false});
+        const auto region =
+            std::lower_bound(around.begin(), around.end(), std::pair{split.region[c.chain], false});
         if (region == around.end() || region->first != split.region[c.chain]) continue;
         const Curve other = BaseCurve(chains[c.chain], c.k);
         for (const Meeting& x : MeetCurves(own, other, tolerance)) {

@@ -214,8 +214,10 @@ void CheckNetworkFill(const Network& n, const TLineTable& table, Failures& failu
     const bool inside = outline.Inside(p);
     const bool covered =
         std::any_of(solids.begin(), solids.end(), [&](const Solid& s) { return Covers(s, p); });
-    if (inside && !covered) failures.Add("a point inside the outline not filled", trial, Text(p), n, table);
-    if (!inside && covered) failures.Add("a point outside the outline filled", trial, Text(p), n, table);
+    if (inside && !covered)
+      failures.Add("a point inside the outline not filled", trial, Text(p), n, table);
+    if (!inside && covered)
+      failures.Add("a point outside the outline filled", trial, Text(p), n, table);
   }
 }
 

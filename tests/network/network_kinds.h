@@ -267,7 +267,9 @@ inline Network GenerateClear(Sequence& r, int kind) {
 inline Network GenerateJunction(Sequence& r, bool acute) {
   for (;;) {
     Network n{acute ? "arms 5 to 30 degrees apart" : "arms 20 to 170 degrees apart",
-              3 + 3 * r.Unit(), {}, {}};
+              3 + 3 * r.Unit(),
+              {},
+              {}};
     const PointD o{20 * r.Signed(), 20 * r.Signed()};
     std::vector<double> angles = {2 * kPi * r.Unit()};
     if (acute) {
@@ -286,7 +288,8 @@ inline Network GenerateJunction(Sequence& r, bool acute) {
     // The least angle between an arm and its neighbours round the point.
     const auto least = [&](std::size_t k) {
       const std::size_t m = angles.size();
-      const double before = k == 0 ? angles[0] + 2 * kPi - angles[m - 1] : angles[k] - angles[k - 1];
+      const double before =
+          k == 0 ? angles[0] + 2 * kPi - angles[m - 1] : angles[k] - angles[k - 1];
       const double after = k + 1 == m ? angles[0] + 2 * kPi - angles[k] : angles[k + 1] - angles[k];
       return std::min({before, after, kPi / 2});
     };
