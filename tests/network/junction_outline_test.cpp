@@ -120,6 +120,13 @@ TEST(JunctionOutline, InnerRowsStopAtOtherBandsButThroughBandsRunOn) {
   }
 }
 
+// The point a generated junction's arms leave from: the end the first two bands share.
+PointD JunctionPoint(const Network& n) {
+  const std::vector<PointD>& a = n.bands[0].path.points;
+  const std::vector<PointD>& b = n.bands[1].path.points;
+  return a.front() == b.front() || a.front() == b.back() ? a.front() : a.back();
+}
+
 // Where the arms at a junction all leave to one side, the outline closes round their back with
 // no notch: no outer row comes near the junction point (the two bounding arms' closing
 // segments meeting there would reach it).
@@ -132,15 +139,60 @@ TEST(JunctionOutline, ArmsLeavingToOneSideDrawNoNotchAtTheirBack) {
     // through away from the point where the other arms end.
     TLineTable table = Preset(r, n.w, trial % 4 < 2);
     table.Options.Corners = CornerMode::PerRow;
-    const PointD o = n.bands[0].path.points.front() == n.bands[1].path.points.front() ||
-                             n.bands[0].path.points.front() == n.bands[1].path.points.back()
-                         ? n.bands[0].path.points.front()
-                         : n.bands[0].path.points.back();
+    const PointD o = JunctionPoint(n);
     for (const Piece& piece : Pieces(BuildJunctionNetwork(n.chains, table, 1.0))) {
       if (piece.colour > 2) continue;
       const double d = PointDistance(piece.trace.NearestPoint(o), o);
       if (d < n.w / 40)
         failures.Add("an outer row near the junction point", trial, Text(o), n, table);
+    }
+  }
+}
+
+// Between two neighbouring arms less than a half turn apart, the facing outer rows are joined
+// by a fillet of the corner's radius: the arc tangent to both rows, its centre on the bisector,
+// wherever its tangent points lie on the arms' first straight pieces.
+TEST(JunctionOutline, EveryJunctionCornerWhereTheFilletFitsIsRounded) {
+  Failures failures;
+  for (int trial = 0; trial < 480; ++trial) {
+    Sequence r(5970 + static_cast<uint64_t>(trial));
+    const Network n = GenerateJunction(r, trial % 2 == 0);
+    TLineTable table = Preset(r, n.w, true);
+    table.Options.Corners = trial % 4 < 2 ? CornerMode::PerRow : CornerMode::Concentric;
+    const double radius = table.Options.Corners == CornerMode::PerRow
+                              ? table.Lines[0].Radius
+                              : table.Options.BaseRadius - n.w;
+    if (radius < 1e-3 * n.w) continue;
+    // Each arm from the junction point: its direction and how long it runs straight.
+    const PointD o = JunctionPoint(n);
+    std::vector<std::pair<double, double>> arms;  // angle, straight length
+    for (const Band& band : n.bands) {
+      const BasePath& p =
+          PointDistance(band.path.points.front(), o) < kClose ? band.path : Reversed(band.path);
+      const bool bent = p.points.size() > 2;
+      const PointD d = Minus(p.points[1], o);
+      // A bend of up to 15 degrees moves the facing row's corner by up to w tan 7.5 degrees,
+      // and a row rounds a corner only on pieces longer than its radius, once for each fillet.
+      const double taken = bent ? 2 * radius + n.w * std::tan(7.5 * kDeg) : n.w;
+      arms.push_back({std::atan2(d.y, d.x), PointDistance(p.points[1], o) - taken});
+    }
+    std::sort(arms.begin(), arms.end());
+    const std::vector<Piece> drawn = Pieces(BuildJunctionNetwork(n.chains, table, 1.0));
+    for (std::size_t k = 0; k < arms.size(); ++k) {
+      const auto [a, aLength] = arms[k];
+      auto [b, bLength] = arms[(k + 1) % arms.size()];
+      if (b <= a) b += 2 * kPi;
+      const double gap = b - a;
+      const double tangentAt = (n.w + radius) / std::tan(gap / 2);
+      if (gap >= kPi - 1e-6 || tangentAt > std::min(aLength, bLength) - 1e-6 * n.w) continue;
+      const PointD centre = Along(o, (a + b) / 2, (n.w + radius) / std::sin(gap / 2));
+      bool rounded = false;
+      for (const Piece& p : drawn) {
+        rounded = rounded || (p.colour <= 2 && p.trace.arc &&
+                              PointDistance(p.trace.centre, centre) < 1e-6 * n.w &&
+                              std::fabs(p.trace.radius - radius) < 1e-6 * n.w);
+      }
+      if (!rounded) failures.Add("a junction corner not rounded", trial, Text(centre), n, table);
     }
   }
 }
