@@ -585,6 +585,19 @@ class Arrangement {
       const double back = setback(v);
       return back > tolerance ? back + kSeamCornerMargin * cornerReach : 0.0;
     };
+    // Where on piece p a seam leaves its corners as the whole band draws them. A row rounds a
+    // corner only where the segments at it have more than its radius left, each fillet using
+    // up a radius: where the piece is long enough for the fillets of its corners, the seam
+    // leaves each of them that much too.
+    const auto window = [&](std::size_t p, double length) {
+      double lo = clear(p), hi = length - clear(p + 1);
+      const double least = (1.0 + kSeamCornerMargin) * cornerReach;
+      if (length > least * ((lo > 0.0 ? 1.0 : 0.0) + (hi < length ? 1.0 : 0.0))) {
+        if (lo > 0.0) lo = std::max(lo, least);
+        if (hi < length) hi = std::min(hi, length - least);
+      }
+      return std::pair{lo, hi};
+    };
     std::vector<double> lengths;
     double total = 0.0;
     for (std::size_t k = range.first; k <= range.second; ++k) {
@@ -597,7 +610,7 @@ class Arrangement {
     PointD bestPoint;
     for (std::size_t p = range.first; p <= range.second; ++p) {
       const double length = lengths[p - range.first];
-      const double lo = clear(p), hi = length - clear(p + 1);
+      const auto [lo, hi] = window(p, length);
       if (lo <= hi) {
         const double at = std::clamp(total / 2.0 - passed, lo, hi);
         const double off = std::fabs(passed + at - total / 2.0);

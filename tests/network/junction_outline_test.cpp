@@ -237,6 +237,47 @@ bool Covers(const MultiLine& a, const MultiLine& b, const auto& skip, double clo
   return true;
 }
 
+// A loop that returns into its own junction is split in two halfway round. Where halfway falls
+// at or near a vertex, the loop away from the junction still draws as the closed ring does alone
+// in point mode: every corner rounded, nothing overrun, no gap.
+TEST(JunctionOutline, ALoopSplitAtOrNearAVertexDrawsItsCornersAsTheWholeRing) {
+  Failures failures;
+  for (int trial = 0; trial < 160; ++trial) {
+    Sequence r(5990 + static_cast<uint64_t>(trial));
+    Network n{"loop split at or near a vertex", 3 + 3 * r.Unit(), {}, {}};
+    const int sides = 7 + static_cast<int>(r.Below(3));
+    const double theta = 2 * kPi * r.Unit(), radius = (8 + 4 * r.Unit()) * n.w;
+    BasePath ring{{}, true, {}};
+    for (int i = 0; i <= sides; ++i)
+      ring.points.push_back(Along({}, theta + 2 * kPi * (i % sides) / sides, radius));
+    // The junction at a fraction along the first side, so that halfway round falls on a vertex
+    // (a whole number of sides on) or up to a fifth of a side from one.
+    const double off = trial % 3 == 0 ? 0.0 : (r.Below(2) ? 1 : -1) * (0.01 + 0.19 * r.Unit());
+    const double f = std::fmod((sides % 2 ? 0.5 : 1.0) + off, 1.0);
+    const PointD o = geometry::Plus(ring.points[0], Minus(ring.points[1], ring.points[0]), f);
+    BasePath loop = Open({o});
+    loop.points.insert(loop.points.end(), ring.points.begin() + 1, ring.points.end());
+    if (f > 0) loop.points.push_back(o);
+    const PointD out = Along(o, std::atan2(o.y, o.x), 40);
+    n.chains = {r.Below(2) ? loop : Reversed(loop), Line(o, out)};
+    // Mirror-symmetric, as the ring alone may run the other way round; radii small enough for
+    // every corner's fillet to fit on the sides next to it, as the ring rounds them all only
+    // then.
+    TLineTable table = Preset(r, n.w, true);
+    for (TLineRow& row : table.Lines) row.Radius = std::min(row.Radius, n.w);
+    table.Options.BaseRadius = std::min(table.Options.BaseRadius, n.w);
+    const MultiLine network = BuildJunctionNetwork(n.chains, table, 1.0);
+    const MultiLine whole = BuildMultiLine(ring, table, 1.0);
+    // Away from the junction and the street leaving it.
+    const double near = 4 * n.w + table.Options.BaseRadius;
+    const auto atJunction = [&](PointD q) {
+      return PointDistance(q, o) < near || Distance(Line(o, out), q) < 2 * n.w;
+    };
+    if (!Covers(network, whole, atJunction) || !Covers(whole, network, atJunction))
+      failures.Add("the loop drawn otherwise than the ring", trial, "", n, table);
+  }
+}
+
 TEST(JunctionOutline, AnXDrawsTheSameWholeAsFourArmsOrWithOneArmBentALittle) {
   Failures failures;
   for (int trial = 0; trial < 120; ++trial) {
