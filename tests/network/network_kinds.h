@@ -93,6 +93,7 @@ enum Kind {
   kStray,
   kHairpin,
   kBentX,
+  kOvershoot,
   kKinds
 };
 inline constexpr const char* kKindNames[] = {"turning loop",
@@ -103,7 +104,8 @@ inline constexpr const char* kKindNames[] = {"turning loop",
                                              "collinear overlap",
                                              "stray piece",
                                              "hairpin narrower than its band",
-                                             "X of four arms, one bent"};
+                                             "X of four arms, one bent",
+                                             "overshoot"};
 
 // An angle of lo to hi degrees either way.
 inline double Either(Sequence& r, double lo, double hi) {
@@ -236,7 +238,21 @@ inline Network Generate(Sequence& r, int kind) {
       add(Open({a, o, v, Along(v, theta + kPi, 60 + 30 * r.Unit())}), true, true);
       break;
     }
-    default: {  // four arms, one turning by 0.01 degrees halfway along
+    case kOvershoot: {
+      // A street crossing another's centre line at o and ending inside that street's band, or
+      // beyond it by less than the band's half-width; given whole, or split at o so that the
+      // overshoot is a chain of one piece. Either way its band ends at o.
+      const double angle = theta + Either(r, 35, 145);
+      const double past = w * (r.Below(2) ? 0.1 + 0.8 * r.Unit() : 1.05 + 0.9 * r.Unit());
+      const PointD end = Along(o, angle, past / std::fabs(std::sin(angle - theta)));
+      const PointD far = Along(o, angle + kPi, 40 + 60 * r.Unit());
+      const std::vector<BasePath> parts =
+          r.Below(2) ? std::vector{Line(far, end)} : std::vector{Line(far, o), Line(o, end)};
+      n.Add(Line(far, o), true, false, parts, r.Below(2));
+      split(Line(a, b), o, true, true);
+      break;
+    }
+    case kBentX: {  // four arms, one turning by 0.01 degrees halfway along
       const double cross = theta + (35 + 110 * r.Unit()) * kDeg;
       const PointD c = Along(o, cross + kPi, 60 + 40 * r.Unit());
       const PointD m = Along(o, cross, 30 + 20 * r.Unit());
