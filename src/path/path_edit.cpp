@@ -128,6 +128,17 @@ BasePath WithoutStraightJoints(const BasePath& path) {
     out.points.push_back(path.points[v]);
     if (!path.arcs.empty()) out.arcs.push_back(path.arcs[v - 1]);
   }
+  // A closed path's start is inner too: where it lies in a straight run (a ring cut there and
+  // joined again), the ring starts at the next vertex instead.
+  const std::size_t n = out.points.size() - 1;
+  if (out.closed && n >= 3 && PathArc(out, 0) == nullptr && PathArc(out, n - 1) == nullptr &&
+      geometry::Dot(DirectionAtEnd(out, n - 1), DirectionAtStart(out, 0)) > 0.0 &&
+      std::fabs(geometry::Cross(DirectionAtEnd(out, n - 1), DirectionAtStart(out, 0))) <=
+          geometry::kParallelSine) {
+    out.points.erase(out.points.begin());
+    out.points.back() = out.points.front();
+    if (!out.arcs.empty()) out.arcs.erase(out.arcs.begin());
+  }
   return out;
 }
 

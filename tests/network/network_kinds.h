@@ -163,13 +163,27 @@ inline Network Generate(Sequence& r, int kind) {
       BasePath ring{{}, true, {}};
       for (int i = 0; i <= sides; ++i)
         ring.points.push_back(Along(o, theta + 2 * kPi * (i % sides) / sides, radius));
-      n.Add(ring, false, false, {ring}, false);
       const auto onRing = [&](double at) {  // at: how many sides round
         const double k = std::floor(std::fmod(at, sides)), t = std::fmod(at, sides) - k;
         const PointD p = ring.points[static_cast<std::size_t>(k)];
         return geometry::Plus(p, Minus(ring.points[static_cast<std::size_t>(k) + 1], p), t);
       };
       const double at = static_cast<double>(r.Below(sides)) + 0.2 + 0.6 * r.Unit();
+      // The ring given closed, or as a chain from the entry round back into it: the band is
+      // then the ring from the vertex after the entry (where fillets too large for the sides
+      // leave some corners sharp, which ones depends on where the ring starts).
+      BasePath fromEntry = Open({onRing(at)}), fromNext{{}, true, {}};
+      for (int i = 1; i <= sides + 1; ++i) {
+        const PointD v = ring.points[(static_cast<std::size_t>(at) + i) % sides];
+        if (i <= sides) fromEntry.points.push_back(v);
+        fromNext.points.push_back(v);
+      }
+      fromEntry.points.push_back(onRing(at));
+      if (r.Below(2)) {
+        n.Add(ring, false, false, {ring}, false);
+      } else {
+        n.Add(fromNext, false, false, {fromEntry}, false);
+      }
       const double unit = 1 / (2 * radius * std::sin(kPi / sides));
       const double elsewhere = at + sides * (0.3 + 0.4 * r.Unit());
       for (const auto& [s, turn] : {std::pair{at, -0.5}, {at + unit, 0.5}, {elsewhere, 0.0}}) {
