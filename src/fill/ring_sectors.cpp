@@ -57,7 +57,9 @@ double DistanceAt(const Curve& arc, double angle) {
   return length - s < geometry::kDegenerateGeometryTolerance ? length : s;
 }
 
-// The box within which another arc's centre is the same centre.
+// A box round an arc's centre, to find the arcs whose centres may be the same: two such boxes
+// overlap wherever the centres lie within kSameCentre of the larger radius (each box alone
+// reaches twice that of its own radius); whether they are the same is then decided exactly.
 geometry::Box CentreBox(const Curve& arc) {
   const double reach = geometry::kSameCentre * arc.radius * 2.0;
   return {arc.centre.x - reach, arc.centre.y - reach, arc.centre.x + reach, arc.centre.y + reach};
@@ -159,8 +161,8 @@ class SectorFinder {
       const Curve& c = outline_[k];
       const double d = geometry::PointDistance(c.start, centre);
       if (d > r0 && d < r1 &&
-          geometry::AngleAfter(t0, std::atan2(c.start.y - centre.y, c.start.x - centre.x)) <
-              sweep) {
+          geometry::AngleAfter(
+              t0, geometry::DirectionAngle(c.start.x - centre.x, c.start.y - centre.y)) < sweep) {
         return true;
       }
       for (const Curve& side : sides) {

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "geometry/tolerances.h"
+
 namespace tq58::geometry {
 
 bool Overlap(const Box& a, const Box& b) {
@@ -40,7 +42,7 @@ void BoxIndex::Index() {
   originY_ = all.minY;
   const auto n = static_cast<double>(boxes_.size());
   const double extent = std::max(all.maxX - all.minX, all.maxY - all.minY);
-  size_ = std::max({sides / n, extent / kSquaresAcross, kSmallestSquare});
+  size_ = std::max({sides / n, extent / kSquaresAcross, kSmallestIndexSquare});
   const auto across = [&](double length) {
     const double squares = std::floor(length / size_);
     return squares < 1e9 ? static_cast<std::int64_t>(squares) + 1 : std::int64_t{1000000000};

@@ -65,9 +65,6 @@ class BoxIndex {
   Box grid_;  // the squares' whole extent
   // The grid's squares are at least 1 / kSquaresAcross of the boxes' whole extent wide.
   static constexpr double kSquaresAcross = 1024.0;
-  // Nor narrower than this (drawing units), so that boxes of next to no extent still make
-  // squares of some size.
-  static constexpr double kSmallestSquare = 1e-9;
   // The grid has at most this many squares per box (and a few more).
   static constexpr double kSquaresPerBox = 4.0;
   // A box over more squares than this is looked at for every box looked for instead.

@@ -48,7 +48,8 @@ OutlineLocator::OutlineLocator(const std::vector<Curve>& outline, double toleran
   minX_ = swapped_ ? box.minY : box.minX;
   const double maxX = swapped_ ? box.maxY : box.maxX;
   buckets_.resize(std::clamp<std::size_t>(pieces_.size() / 2, 1, kMostBuckets));
-  width_ = std::max((maxX - minX_) / static_cast<double>(buckets_.size()), 1e-300);
+  width_ = std::max((maxX - minX_) / static_cast<double>(buckets_.size()),
+                    geometry::kSmallestBucketWidth);
   for (std::size_t i = 0; i < pieces_.size(); ++i) {
     const Piece& p = pieces_[i];
     const std::size_t first = Bucket(std::min(p.a.x, p.b.x));

@@ -98,6 +98,36 @@ inline constexpr double kRelativeJoinTolerance = 1e-9;
 // those few while staying far below any spacing between rows.
 inline constexpr double kCutCornerReachInJoinTolerances = 10.0;
 
+// ---- Probes and reaches at junctions (in join tolerances, radii or band widths) -------------
+
+// A point this many join tolerances beside a curve lies clearly on one side of it: above the
+// join tolerance to which cutting places an end, far below any spacing between rows. An outer
+// row lies inside its own band's region where such points to either side of it both do; a
+// point so far left of an outline's first curve tells which way the outline runs; a closed
+// band's row whose pieces lie nearer its centre line than its spacing by more is inside out.
+inline constexpr double kOwnSideOffsetInTolerances = 4.0;
+inline constexpr double kLeftOffsetInTolerances = 4.0;
+inline constexpr double kRingInsideOutInTolerances = 4.0;
+// Two segments cross clearly where the sine of their angle is above this (some 0.06 degrees)
+// and the crossing lies more than this many join tolerances from the ends of both: there the
+// crossing alone tells in from out, without a winding number.
+inline constexpr double kClearCrossingSine = 1e-3;
+inline constexpr double kClearCrossingMarginInTolerances = 4.0;
+// A junction corner whose fillet does not fit on the pieces cut there looks this many pieces on
+// along each row, and for their carriers' meeting within this many radii of the crossing: as far
+// as a fillet of that radius can reach round a bend next to the junction.
+inline constexpr std::size_t kCornerWalkPieces = 2;
+inline constexpr double kCornerWalkReach = 4.0;
+// A through band's inner rows run on across a band that ends on it within this many band
+// widths of that band's end: as far as the stem's corners and their fillets reach.
+inline constexpr double kThroughRunOnReachInWidths = 2.0;
+// A seam moved off a corner keeps clear of it by this fraction of the rows' corner reach
+// (outer spacing and corner radius together) more, so that the fillets ending there fit.
+inline constexpr double kSeamCornerMargin = 0.1;
+// How deep inside another band's region a point of a chain's outline is measured, in covering
+// margins: deeper, the points round it are held as far as that and a margin more.
+inline constexpr double kCoverDepthInMargins = 4.0;
+
 // ---- Junctions (fractions of a band's half-width) --------------------------------------------
 
 // A chain whose band stands out of the bands of the others by at most this fraction of its
@@ -135,6 +165,15 @@ inline constexpr double kSameCentre = 1e-9;
 // Corner points of a solid read this close in x and in y coincide: as tight as a null vector,
 // since a solid with fewer corners repeats the same point.
 inline constexpr double kSolidPointTolerance = 1e-10;
+// ---- Indexes (drawing units) -------------------------------------------------------------------
+
+// An index's grid squares are no narrower than this, so that boxes of next to no extent still
+// make squares of some size: a thousandth of kLeastJoinTolerance.
+inline constexpr double kSmallestIndexSquare = 1e-9;
+// A locator's buckets are no narrower than this, so that an outline of no extent across still
+// divides into buckets without a zero width: the least positive normal double, about.
+inline constexpr double kSmallestBucketWidth = 1e-300;
+
 // Segments, arcs and text directions at or below this size are not written: the size of
 // kPointEqualityTolerance's same point, below which a piece has no direction to draw.
 inline constexpr double kDegenerateGeometryTolerance = 1e-8;

@@ -14,9 +14,7 @@ namespace tq58 {
 
 namespace {
 
-// A row of a closed band lies inside out where its pieces lie nearer the centre line than its
-// spacing by more than this many join tolerances.
-constexpr double kRingInsideOutInTolerances = 4.0;
+using geometry::kRingInsideOutInTolerances;
 
 }  // namespace
 

@@ -24,9 +24,7 @@ using Stretch = std::pair<double, double>;  // from and to, as places along a ch
 // A curve of a chain's outline is tried at this many points at most, so that a curve very long
 // against the margin costs no more than this.
 constexpr double kMostCoverSamples = 1024.0;
-// How deep inside another region a point is measured, in margins: deeper, the points round it
-// are held anyway as far as that and a margin more.
-constexpr double kCoverDepthInMargins = 4.0;
+using geometry::kCoverDepthInMargins;
 // How many of the regions that held points before are asked first.
 constexpr std::size_t kRecentHolders = 4;
 // Added to the distances of the chains after the one weighed, so that they sort after all

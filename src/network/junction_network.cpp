@@ -120,7 +120,7 @@ class Network {
   bool EndsOnBandNear(std::size_t s, std::size_t b, const Curve& part) const {
     const NetworkBand& band = bands_[s];
     if (band.path.closed) return false;
-    const double reach = 2.0 * (drawer_.Hi() - drawer_.Lo());
+    const double reach = geometry::kThroughRunOnReachInWidths * (drawer_.Hi() - drawer_.Lo());
     for (const bool atEnd : {false, true}) {
       const BandEnd& end = atEnd ? band.end : band.start;
       if (std::find(end.throughs.begin(), end.throughs.end(), b) == end.throughs.end()) continue;

@@ -32,6 +32,8 @@ namespace tq58 {
 
 namespace {
 
+using geometry::kSeamCornerMargin;
+
 // A place along a chain: segment k and the distance along it in the direction of travel.
 struct Place {
   std::size_t k = 0;
@@ -574,11 +576,10 @@ class Arrangement {
       // The tangent of half the turn between the two unit directions; a fold (split before
       // now) has no place clear of it.
       const PointD a = DirectionAtEnd(path, v - 1), b = DirectionAtStart(path, v);
-      const double cosine = Dot(a, b);
-      if (!(cosine > -1.0 + geometry::kTangentJoinTolerance)) {
+      if (geometry::TurnBetween(a, b) == geometry::Turn::Back) {
         return std::numeric_limits<double>::infinity();
       }
-      return cornerReach * std::fabs(Cross(a, b)) / (1.0 + cosine);
+      return cornerReach * std::fabs(Cross(a, b)) / (1.0 + Dot(a, b));
     };
     // Clear of the corners by a tenth of their reach, so that fillets ending there fit.
     const auto clear = [&](std::size_t v) {
@@ -646,8 +647,6 @@ class Arrangement {
     auto [first, second] = SplitAt(path, k, PlaceOn(path, k, along));
     return {{first, second}, k};
   }
-
-  static constexpr double kSeamCornerMargin = 0.1;
 
   // The point `along` piece k of the path in its direction of travel.
   static PointD PlaceOn(const BasePath& path, std::size_t k, double along) {

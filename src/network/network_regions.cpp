@@ -13,8 +13,7 @@ namespace {
 
 // An outline of at most this many curves is looked at whole for where it crosses itself.
 constexpr std::size_t kFewOutlineCurves = 32;
-// How far left of an outline's first curve (in tolerances) a point tells which way it runs.
-constexpr double kLeftOffsetInTolerances = 4.0;
+using geometry::kLeftOffsetInTolerances;
 
 }  // namespace
 

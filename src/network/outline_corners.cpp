@@ -20,10 +20,8 @@ namespace {
 using geometry::Fillet;
 
 constexpr double kFit = geometry::kCornerLengthTolerance;
-// A corner whose fillet does not fit on the pieces cut there looks this many pieces on along
-// each row, and for their carriers' meeting within this many radii of the crossing.
-constexpr std::size_t kCornerWalkPieces = 2;
-constexpr double kCornerWalkReach = 4.0;
+using geometry::kCornerWalkPieces;
+using geometry::kCornerWalkReach;
 
 class CornerJoiner {
  public:

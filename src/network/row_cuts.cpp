@@ -17,13 +17,9 @@ namespace {
 using geometry::Contact;
 using geometry::Meeting;
 
-// An outer row lies inside its own band's region where points this many join tolerances to
-// either side of it both do.
-constexpr double kOwnSideOffsetInTolerances = 4.0;
-// Two segments cross clearly where the sine of their angle is above this and the crossing
-// lies more than this many tolerances from the ends of both.
-constexpr double kClearCrossingSine = 1e-3;
-constexpr double kClearCrossingMarginInTolerances = 4.0;
+using geometry::kClearCrossingMarginInTolerances;
+using geometry::kClearCrossingSine;
+using geometry::kOwnSideOffsetInTolerances;
 
 }  // namespace
 

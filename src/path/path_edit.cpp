@@ -121,9 +121,8 @@ BasePath WithoutStraightJoints(const BasePath& path) {
     const bool inner = v + 1 < path.points.size();
     const bool straight =
         inner && PathArc(path, v - 1) == nullptr && PathArc(path, v) == nullptr &&
-        geometry::Dot(DirectionAtEnd(path, v - 1), DirectionAtStart(path, v)) > 0.0 &&
-        std::fabs(geometry::Cross(DirectionAtEnd(path, v - 1), DirectionAtStart(path, v))) <=
-            geometry::kParallelSine;
+        geometry::TurnBetween(DirectionAtEnd(path, v - 1), DirectionAtStart(path, v)) ==
+            geometry::Turn::Straight;
     if (straight) continue;
     out.points.push_back(path.points[v]);
     if (!path.arcs.empty()) out.arcs.push_back(path.arcs[v - 1]);
@@ -132,9 +131,8 @@ BasePath WithoutStraightJoints(const BasePath& path) {
   // joined again), the ring starts at the next vertex instead.
   const std::size_t n = out.points.size() - 1;
   if (out.closed && n >= 3 && PathArc(out, 0) == nullptr && PathArc(out, n - 1) == nullptr &&
-      geometry::Dot(DirectionAtEnd(out, n - 1), DirectionAtStart(out, 0)) > 0.0 &&
-      std::fabs(geometry::Cross(DirectionAtEnd(out, n - 1), DirectionAtStart(out, 0))) <=
-          geometry::kParallelSine) {
+      geometry::TurnBetween(DirectionAtEnd(out, n - 1), DirectionAtStart(out, 0)) ==
+          geometry::Turn::Straight) {
     out.points.erase(out.points.begin());
     out.points.back() = out.points.front();
     if (!out.arcs.empty()) out.arcs.erase(out.arcs.begin());

@@ -28,8 +28,8 @@ std::pair<BasePath, BasePath> SplitAt(const BasePath& path, std::size_t k, Point
 std::pair<BasePath, BasePath> SplitAtVertex(const BasePath& path, std::size_t v);
 
 // The path without its inner vertices where a straight segment runs straight on into another
-// (the sine of their turn within kParallelSine): one segment, as a line drawn whole. A closed
-// path's start counts as inner.
+// (geometry::TurnBetween): one segment, as a line drawn whole. A closed path's start counts as
+// inner.
 BasePath WithoutStraightJoints(const BasePath& path);
 
 // The curve of segment k as it lies (an arc counterclockwise, whichever way the path runs it).

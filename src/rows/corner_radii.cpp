@@ -12,7 +12,6 @@
 
 namespace tq58 {
 
-using geometry::kTangentJoinTolerance;
 using geometry::Side;
 
 namespace {
@@ -66,11 +65,14 @@ std::vector<Side> BaseTurns(const BasePath& path) {
       return geometry::SideOfLine({a, b}, c);
     }
     // At an arc, from the directions in which the path arrives and leaves: none where tangent.
-    const PointD in = DirectionAtEnd(path, before), out = DirectionAtStart(path, after);
-    const double cross = geometry::Cross(in, out);
-    // Unit directions: |cross| is the sine of the turn, which is the turn itself this small.
-    if (std::fabs(cross) <= kTangentJoinTolerance) return Side::On;
-    return cross > 0.0 ? Side::Left : Side::Right;
+    switch (geometry::TurnBetween(DirectionAtEnd(path, before), DirectionAtStart(path, after))) {
+      case geometry::Turn::Left:
+        return Side::Left;
+      case geometry::Turn::Right:
+        return Side::Right;
+      default:
+        return Side::On;
+    }
   });
 }
 

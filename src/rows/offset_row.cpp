@@ -19,7 +19,6 @@
 #include "geometry/geometry.h"
 #include "geometry/tolerances.h"
 #include "geometry/vector2.h"
-#include "util/portable_math.h"
 
 namespace tq58 {
 namespace {
@@ -30,7 +29,6 @@ using geometry::Side;
 using std::numbers::pi;
 
 using geometry::kFarAngle;
-using geometry::kTangentJoinTolerance;
 constexpr double kFit = geometry::kCornerLengthTolerance;
 
 using geometry::Cross;
@@ -146,10 +144,10 @@ Join JoinOf(const BasePath& path, double spacing, const OffsetPiece& a, const Of
     return adjacent ? Join{Join::Reversal, b.line.start} : Join{Join::Cut, {}};
   }
   if (adjacent) {
-    const PointD in = DirectionAtEnd(path, a.base), out = DirectionAtStart(path, b.base);
-    const double turn = util::PortableAtan2(std::fabs(Cross(in, out)), Dot(in, out));
-    if (turn <= kTangentJoinTolerance) return {Join::Tangent, a.end};
-    if (turn >= pi - kTangentJoinTolerance) return {Join::Reversal, b.start};
+    const geometry::Turn turn =
+        geometry::TurnBetween(DirectionAtEnd(path, a.base), DirectionAtStart(path, b.base));
+    if (turn == geometry::Turn::Straight) return {Join::Tangent, a.end};
+    if (turn == geometry::Turn::Back) return {Join::Reversal, b.start};
   }
   const PointD near = adjacent ? corner : geometry::Midpoint(corner, path.points[b.base]);
   if (const std::optional<PointD> point =
