@@ -23,6 +23,7 @@
 #include "path/chaining.h"
 #include "path/path_edit.h"
 #include "rows/construction.h"
+#include "rows/corner_radii.h"
 #include "rows/row_curves.h"
 
 namespace tq58 {
@@ -184,9 +185,10 @@ class Network {
   double CornerRadius(const LineCut& a, const LineCut& b) const {
     const TPresetOptions& options = drawer_.Table().Options;
     if (options.Corners == CornerMode::Concentric) {
+      // Both rows lie towards the corner's centre, the arc by the larger of their distances.
       const double base =
           InDrawingUnits(options.BaseRadius, options.BaseRadiusPaperSize, drawer_.Scale());
-      return std::max(0.0, base - std::max(std::fabs(a.spacing), std::fabs(b.spacing)));
+      return ConcentricRadius(base, std::max(std::fabs(a.spacing), std::fabs(b.spacing)));
     }
     const auto radius = [&](const LineCut& l) {
       return InDrawingUnits(l.row->Radius, l.row->PaperSize, drawer_.Scale());

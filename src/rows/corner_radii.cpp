@@ -83,6 +83,10 @@ std::vector<FilletReach> FilletReaches(const BasePath& path) {
   });
 }
 
+double ConcentricRadius(double baseRadius, double towardsCentre) {
+  return ApplyRadiusRule(baseRadius - towardsCentre);
+}
+
 CornerRadii ConcentricCornerRadii(const std::vector<Side>& turns, double baseRadius,
                                   double spacing) {
   CornerRadii radii;
@@ -93,10 +97,8 @@ CornerRadii ConcentricCornerRadii(const std::vector<Side>& turns, double baseRad
       continue;
     }
     // Where the path turns left, its centre lies on the left, closer to rows of positive
-    // spacing by exactly that spacing; on a right turn the other way round. A row beyond the
-    // centre has no arc: its corner stays sharp (the rule also makes NaN 0).
-    const double towardsCentre = turn == Side::Left ? spacing : -spacing;
-    radii.push_back(ApplyRadiusRule(baseRadius - towardsCentre));
+    // spacing by exactly that spacing; on a right turn the other way round.
+    radii.push_back(ConcentricRadius(baseRadius, turn == Side::Left ? spacing : -spacing));
   }
   return radii;
 }

@@ -38,6 +38,11 @@ FilletReach ReachOfTurn(PointD in, PointD out);
 // and where a segment has no length.
 std::vector<FilletReach> FilletReaches(const BasePath& path);
 
+// The radius of a corner rounded about the centre of the base path's fillet of `baseRadius`,
+// for a row that lies `towardsCentre` nearer that centre than the base path: never below 0 (a
+// row beyond the centre has no arc; NaN makes 0 too). Rows and junction corners alike.
+double ConcentricRadius(double baseRadius, double towardsCentre);
+
 // The row at signed distance `spacing` from the base path, rounded about the centres of the
 // base path's fillets of `baseRadius`: baseRadius - spacing where the path turns left,
 // baseRadius + spacing where it turns right, never below 0 (a sharp corner), and baseRadius
