@@ -83,4 +83,14 @@ std::vector<Meeting> MeetCurves(const Curve& a, const Curve& b, double margin) {
   return meetings;
 }
 
+bool SegmentsApart(const Curve& a, const Curve& b, double margin) {
+  const auto clear = [&](const Curve& l, const Curve& m) {
+    const PointD d = Minus(l.end, l.start);
+    const double within = margin * PointDistance(l.start, l.end);
+    const double s1 = Cross(d, Minus(m.start, l.start)), s2 = Cross(d, Minus(m.end, l.start));
+    return (s1 > within && s2 > within) || (s1 < -within && s2 < -within);
+  };
+  return clear(a, b) || clear(b, a);
+}
+
 }  // namespace tq58::geometry

@@ -35,4 +35,9 @@ struct Meeting {
 // one, the ends of the shared part (each end of either piece that lies on the other).
 std::vector<Meeting> MeetCurves(const Curve& a, const Curve& b, double margin);
 
+// Whether segments a and b lie apart: the ends of one lie on one side of the other's line, clear
+// of it by more than `margin` (drawing units). The quick half of meeting two segments; segments
+// not apart may still miss each other.
+bool SegmentsApart(const Curve& a, const Curve& b, double margin);
+
 }  // namespace tq58::geometry

@@ -46,15 +46,7 @@ bool NetworkRegions::Inside(std::size_t band, PointD p) const {
 }
 
 bool NetworkRegions::MayMeet(const Curve& a, const Curve& b) const {
-  if (a.arc || b.arc) return true;
-  const auto clear = [&](const Curve& l, const Curve& m) {
-    const PointD d = geometry::Minus(l.end, l.start);
-    const double margin = tolerance_ * geometry::PointDistance(l.start, l.end);
-    const double s1 = geometry::Cross(d, geometry::Minus(m.start, l.start));
-    const double s2 = geometry::Cross(d, geometry::Minus(m.end, l.start));
-    return (s1 > margin && s2 > margin) || (s1 < -margin && s2 < -margin);
-  };
-  return !clear(a, b) && !clear(b, a);
+  return a.arc || b.arc || !geometry::SegmentsApart(a, b, tolerance_);
 }
 
 bool NetworkRegions::SimpleOutline(std::size_t band) const {

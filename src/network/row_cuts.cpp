@@ -116,20 +116,10 @@ RowCutter::SegmentMeeting RowCutter::MeetSegments(const Curve& curve, double len
                                                   std::uint32_t id, Passing& crossing) const {
   const Curve& other = regions_.CurveAt(id);
   const double otherLength = regions_.LengthAt(id);
+  if (geometry::SegmentsApart(curve, other, tolerance_)) return SegmentMeeting::None;
   const PointD r = geometry::Minus(curve.end, curve.start);
   const PointD q = geometry::Minus(other.end, other.start);
   const PointD w = geometry::Minus(other.start, curve.start);
-  const PointD v = geometry::Minus(other.end, curve.start);
-  const auto clear = [&](double a, double b, double margin) {
-    return (a > margin && b > margin) || (a < -margin && b < -margin);
-  };
-  const double s1 = geometry::Cross(r, w), s2 = geometry::Cross(r, v);
-  if (clear(s1, s2, tolerance_ * length)) return SegmentMeeting::None;
-  const PointD x = geometry::Minus(curve.start, other.start);
-  const PointD y = geometry::Minus(curve.end, other.start);
-  if (clear(geometry::Cross(q, x), geometry::Cross(q, y), tolerance_ * otherLength)) {
-    return SegmentMeeting::None;
-  }
   const double denominator = geometry::Cross(r, q);
   if (!(std::fabs(denominator) > kClearCrossingSine * length * otherLength)) {
     return SegmentMeeting::Unclear;
