@@ -8,11 +8,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
-#include <numbers>
 #include <numeric>
-#include <queue>
-#include <set>
-#include <tuple>
 #include <unordered_map>
 
 #include "geometry/geometry.h"
@@ -22,6 +18,7 @@
 #include "network/centre_line_index.h"
 #include "network/chain_folds.h"
 #include "network/chain_overlaps.h"
+#include "network/chain_parts.h"
 #include "network/chain_regions.h"
 #include "network/network_chains.h"
 #include "network/open_side.h"
@@ -31,16 +28,6 @@
 namespace tq58 {
 
 namespace {
-
-using geometry::kSeamCornerMargin;
-
-// A place along a chain: segment k and the distance along it in the direction of travel.
-struct Place {
-  std::size_t k = 0;
-  double along = 0.0;
-  bool operator<(const Place& o) const { return k != o.k ? k < o.k : along < o.along; }
-  bool operator==(const Place& o) const { return k == o.k && along == o.along; }
-};
 
 // A chain running through a junction point: at a vertex (along 0) or inside a segment.
 struct Passage {
@@ -117,182 +104,6 @@ void AddPassageArms(const std::vector<BasePath>& chains, Junction& j, int index)
   j.arms.push_back({back, q.chain, false, index, false});
   j.arms.push_back({on, q.chain, false, index, true});
 }
-
-// A piece of a chain between its splits, and which part of which chain it is.
-struct Part {
-  BasePath path;
-  std::size_t chain = 0;
-  std::size_t start = 0;  // the piece of the chain it starts in
-};
-
-// One end of a part.
-struct Slot {
-  std::size_t part = 0;
-  bool atEnd = false;
-  bool operator==(const Slot&) const = default;
-};
-
-std::size_t SlotKey(const Slot& s) { return s.part * 2 + (s.atEnd ? 1 : 0); }
-
-constexpr std::size_t kNoPart = static_cast<std::size_t>(-1);
-
-// Where a chain's parts lie among all parts, and which part holds a place along it. A closed
-// chain split nowhere at its start has the part through its start first, running on round
-// from its last split.
-struct PartsOfChain {
-  std::size_t first = 0;
-  std::vector<Place> places;  // of the splits, in order
-  bool closed = false;
-  bool fromVertex0 = false;  // a closed chain split at its start
-
-  std::size_t Count() const {
-    if (!closed) return places.size() + 1;
-    return std::max<std::size_t>(places.size(), 1);
-  }
-  // The part that follows split q (q = -1: the chain's start), and the one before split q.
-  std::size_t After(std::ptrdiff_t q) const {
-    const std::size_t n = Count();
-    const std::ptrdiff_t shift = fromVertex0 ? 0 : 1;
-    return first + static_cast<std::size_t>((q + shift + static_cast<std::ptrdiff_t>(n)) %
-                                            static_cast<std::ptrdiff_t>(n));
-  }
-  Slot EndSlot(bool atEnd) const {
-    return atEnd ? Slot{first + Count() - 1, true} : Slot{first, false};
-  }
-  Slot SplitSlot(const Place& place, bool forward) const {
-    const auto q = static_cast<std::ptrdiff_t>(
-        std::lower_bound(places.begin(), places.end(), place) - places.begin());
-    return forward ? Slot{After(q), false} : Slot{After(q - 1), true};
-  }
-  std::size_t PartAt(const Place& place) const {
-    const auto q = static_cast<std::ptrdiff_t>(
-        std::upper_bound(places.begin(), places.end(), place) - places.begin());
-    return After(q - 1);
-  }
-};
-
-// The chain cut at the places of `splits` (in order), its parts in order as PartsOfChain
-// numbers them.
-std::vector<BasePath> CutAt(const BasePath& chain,
-                            const std::vector<std::pair<Place, PointD>>& splits,
-                            const PartsOfChain& of) {
-  BasePath rest = chain;
-  rest.closed = false;
-  std::vector<BasePath> pieces;  // from the last to the first
-  for (auto it = splits.rbegin(); it != splits.rend(); ++it) {
-    const Place& p = it->first;
-    if (p == Place{0, 0.0}) continue;  // the start of a closed chain
-    auto [before, after] =
-        p.along == 0.0 ? SplitAtVertex(rest, p.k) : SplitAt(rest, p.k, it->second);
-    pieces.push_back(std::move(after));
-    rest = std::move(before);
-  }
-  pieces.push_back(std::move(rest));
-  std::reverse(pieces.begin(), pieces.end());
-  if (!of.closed) return pieces;
-  if (splits.empty()) {
-    pieces.front().closed = true;
-  } else if (!of.fromVertex0) {
-    // The last part runs on through the start into the first.
-    pieces.front() = Joined(pieces.back(), pieces.front());
-    pieces.pop_back();
-  }
-  return pieces;
-}
-
-// The arms not yet paired, by the angle of their directions, to find those nearest the
-// opposite of an arm without weighing every pair (a junction may have thousands of arms).
-class FreeArms {
- public:
-  explicit FreeArms(const std::vector<PointD>& arms) : arms_(arms) {
-    for (std::size_t a = 0; a < arms.size(); ++a) {
-      angles_.push_back(geometry::DirectionAngle(arms[a].x, arms[a].y));
-      byAngle_.insert({angles_[a], a});
-    }
-  }
-
-  void Remove(std::size_t a) { byAngle_.erase({angles_[a], a}); }
-
-  // The free arms within kThroughPairAngle of opposite arm a, but a and `except`, closest
-  // first: the nearest either side of its opposite, one of which is the closest of all.
-  std::vector<std::pair<double, std::size_t>> NearOpposite(std::size_t a,
-                                                           std::size_t except) const {
-    std::vector<std::pair<double, std::size_t>> found;
-    const auto take = [&](auto it, auto step) {
-      for (std::size_t seen = 0; seen < byAngle_.size(); ++seen, step(it)) {
-        const std::size_t b = it->second;
-        if (b == a || b == except) continue;
-        const double closeness = FromOpposite(arms_[a], arms_[b]);
-        if (closeness <= geometry::kThroughPairAngle) found.push_back({closeness, b});
-        return;
-      }
-    };
-    if (byAngle_.empty()) return found;
-    const double opposite = std::fmod(angles_[a] + std::numbers::pi, 2.0 * std::numbers::pi);
-    const auto up = byAngle_.lower_bound({opposite, 0});
-    take(up == byAngle_.end() ? byAngle_.begin() : up, [&](auto& it) {
-      if (++it == byAngle_.end()) it = byAngle_.begin();
-    });
-    take(up == byAngle_.begin() ? std::prev(byAngle_.end()) : std::prev(up), [&](auto& it) {
-      it = it == byAngle_.begin() ? std::prev(byAngle_.end()) : std::prev(it);
-    });
-    std::sort(found.begin(), found.end());
-    found.erase(std::unique(found.begin(), found.end()), found.end());
-    return found;
-  }
-
- private:
-  const std::vector<PointD>& arms_;
-  std::vector<double> angles_;
-  std::set<std::pair<double, std::size_t>> byAngle_;
-};
-
-}  // namespace
-
-std::vector<std::pair<std::size_t, std::size_t>> ThroughPairs(const std::vector<PointD>& arms) {
-  // Closest to opposite first: each arm's nearest free partner waits in the queue, and is
-  // looked for again where that partner was taken first.
-  FreeArms free(arms);
-  using Candidate = std::tuple<double, std::size_t, std::size_t>;
-  std::priority_queue<Candidate, std::vector<Candidate>, std::greater<>> queue;
-  std::vector<bool> done(arms.size(), false);
-  const auto offer = [&](std::size_t a) {
-    const auto near = free.NearOpposite(a, a);
-    if (!near.empty()) queue.push({near[0].first, a, near[0].second});
-  };
-  for (std::size_t a = 0; a < arms.size(); ++a) offer(a);
-  std::vector<std::pair<std::size_t, std::size_t>> pairs;
-  while (!queue.empty()) {
-    const auto [closeness, a, b] = queue.top();
-    queue.pop();
-    if (done[a] || done[b]) {
-      for (const std::size_t x : {a, b}) {
-        if (!done[x]) offer(x);
-      }
-      continue;
-    }
-    // An arm with another partner as close is a tie: it pairs with none.
-    const double tieLimit = closeness + geometry::kThroughPairTieRadians;
-    const auto tied = [&](std::size_t x, std::size_t y) {
-      const auto near = free.NearOpposite(x, y);
-      return !near.empty() && near[0].first <= tieLimit;
-    };
-    const bool tieA = tied(a, b), tieB = tied(b, a);
-    for (const auto& [x, tie] : {std::pair{a, tieA}, std::pair{b, tieB}}) {
-      if (tie || !(tieA || tieB)) {
-        done[x] = true;
-        free.Remove(x);
-      } else {
-        offer(x);
-      }
-    }
-    if (!(tieA || tieB)) pairs.push_back({std::min(a, b), std::max(a, b)});
-  }
-  std::sort(pairs.begin(), pairs.end());
-  return pairs;
-}
-
-namespace {
 
 // Where a band passes or ends at a junction: as a place along it, twice the vertex or twice
 // the piece and one for a place inside a piece, so that places sort in order along it.
@@ -560,101 +371,6 @@ class Arrangement {
   // visits, in the middle of a piece, at seams: so that no band is a stem on itself or meets
   // itself in a junction. A closed band is left whole; visits with no whole piece between
   // them (both inside one piece) cannot be told apart and are left too.
-  // The path split halfway along its pieces first to last, the same place whichever way it
-  // runs: at a vertex, or inside a piece; but not where the rows turn a corner (within
-  // `cornerReach` of its vertex, times the tangent of half its turn, and a margin), so that
-  // each half's rows end where the whole band's pass: then at the nearest place clear of the
-  // corners, the lower-left of two as near. Also the piece it is split in, as SplitInMiddles
-  // numbers its seams (at a vertex, the piece before it).
-  static std::pair<std::vector<BasePath>, std::size_t> SplitHalfway(
-      const BasePath& path, const std::pair<std::size_t, std::size_t>& range, double cornerReach,
-      double tolerance) {
-    const std::size_t n = path.points.size() - 1;
-    // How far the rows' corner at vertex v reaches along the pieces next to it.
-    const auto setback = [&](std::size_t v) {
-      if (v == 0 || v == n) return 0.0;
-      // The tangent of half the turn between the two unit directions; a fold (split before
-      // now) has no place clear of it.
-      const PointD a = DirectionAtEnd(path, v - 1), b = DirectionAtStart(path, v);
-      if (geometry::TurnBetween(a, b) == geometry::Turn::Back) {
-        return std::numeric_limits<double>::infinity();
-      }
-      return cornerReach * std::fabs(Cross(a, b)) / (1.0 + Dot(a, b));
-    };
-    // Clear of the corners by a tenth of their reach, so that fillets ending there fit.
-    const auto clear = [&](std::size_t v) {
-      const double back = setback(v);
-      return back > tolerance ? back + kSeamCornerMargin * cornerReach : 0.0;
-    };
-    // Where on piece p a seam leaves its corners as the whole band draws them. A row rounds a
-    // corner only where the segments at it have more than its radius left, each fillet using
-    // up a radius: where the piece is long enough for the fillets of its corners, the seam
-    // leaves each of them that much too.
-    const auto window = [&](std::size_t p, double length) {
-      double lo = clear(p), hi = length - clear(p + 1);
-      const double least = (1.0 + kSeamCornerMargin) * cornerReach;
-      if (length > least * ((lo > 0.0 ? 1.0 : 0.0) + (hi < length ? 1.0 : 0.0))) {
-        if (lo > 0.0) lo = std::max(lo, least);
-        if (hi < length) hi = std::min(hi, length - least);
-      }
-      return std::pair{lo, hi};
-    };
-    std::vector<double> lengths;
-    double total = 0.0;
-    for (std::size_t k = range.first; k <= range.second; ++k) {
-      lengths.push_back(BaseCurve(path, k).Length());
-      total += lengths.back();
-    }
-    // The place clear of corners nearest halfway: piece and distance along it.
-    std::size_t k = range.first;
-    double along = total / 2.0, best = std::numeric_limits<double>::infinity(), passed = 0.0;
-    PointD bestPoint;
-    for (std::size_t p = range.first; p <= range.second; ++p) {
-      const double length = lengths[p - range.first];
-      const auto [lo, hi] = window(p, length);
-      if (lo <= hi) {
-        const double at = std::clamp(total / 2.0 - passed, lo, hi);
-        const double off = std::fabs(passed + at - total / 2.0);
-        const PointD point = PlaceOn(path, p, at);
-        // As near within the tolerance (the sums of lengths differ by the direction of travel).
-        const bool tie = std::fabs(off - best) <= tolerance;
-        if ((off < best && !tie) ||
-            (tie && (point.x < bestPoint.x || (point.x == bestPoint.x && point.y < bestPoint.y)))) {
-          best = off;
-          bestPoint = point;
-          k = p;
-          along = at;
-        }
-      }
-      passed += length;
-    }
-    if (best == std::numeric_limits<double>::infinity()) {
-      // No piece clear of its corners: halfway all the same.
-      along = total / 2.0;
-      for (k = range.first; k < range.second && along > lengths[k - range.first]; ++k) {
-        along -= lengths[k - range.first];
-      }
-    }
-    const double length = lengths[k - range.first];
-    if (along <= tolerance && k > 0) {
-      auto [before, after] = SplitAtVertex(path, k);
-      return {{before, after}, k - 1};
-    }
-    if (length - along <= tolerance && k + 1 < n) {
-      auto [before, after] = SplitAtVertex(path, k + 1);
-      return {{before, after}, k};
-    }
-    auto [first, second] = SplitAt(path, k, PlaceOn(path, k, along));
-    return {{first, second}, k};
-  }
-
-  // The point `along` piece k of the path in its direction of travel.
-  static PointD PlaceOn(const BasePath& path, std::size_t k, double along) {
-    const Curve piece = BaseCurve(path, k);
-    const BaseArc* arc = PathArc(path, k);
-    return piece.At(arc != nullptr && arc->clockwise ? piece.Length() - along : along);
-  }
-
   void SplitRevisits() {
     for (std::size_t b = 0; b < bands_.size(); ++b) {
       std::vector<Visit>& visits = visits_[b];

@@ -10,6 +10,7 @@
 
 #include "network/band_end.h"
 #include "network/band_lines.h"
+#include "network/through_pairs.h"
 #include "path/base_path.h"
 
 namespace tq58 {
@@ -26,10 +27,5 @@ struct NetworkBand {
 // meet at seams, without caps; the throughs of an end are in increasing order.
 std::vector<NetworkBand> ArrangeJunctions(const std::vector<BasePath>& chains,
                                           const BandDrawer& drawer);
-
-// The through pairs among directions leaving one point, in order: pairs within
-// kThroughPairAngle of opposite, taken closest first, each direction in one pair at most; a
-// direction with two partners as close within kThroughPairTieRadians pairs with none.
-std::vector<std::pair<std::size_t, std::size_t>> ThroughPairs(const std::vector<PointD>& arms);
 
 }  // namespace tq58

@@ -3,11 +3,14 @@
 #include "network/network_chains.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <optional>
 
 #include "geometry/curve_meeting.h"
 #include "geometry/geometry.h"
 #include "geometry/outline_locator.h"
+#include "geometry/tolerances.h"
 #include "geometry/vector2.h"
 #include "network/centre_line_index.h"
 #include "path/path_edit.h"
@@ -17,6 +20,7 @@ namespace tq58 {
 namespace {
 
 using geometry::Contact;
+using geometry::kSeamCornerMargin;
 using geometry::Meeting;
 
 std::size_t LastPiece(const BasePath& path) { return path.points.size() - 2; }
@@ -72,6 +76,13 @@ double Length(const BasePath& path) {
   double length = 0.0;
   for (std::size_t k = 0; k + 1 < path.points.size(); ++k) length += BaseCurve(path, k).Length();
   return length;
+}
+
+// The point `along` piece k of the path in its direction of travel.
+PointD PlaceOn(const BasePath& path, std::size_t k, double along) {
+  const Curve piece = BaseCurve(path, k);
+  const BaseArc* arc = PathArc(path, k);
+  return piece.At(arc != nullptr && arc->clockwise ? piece.Length() - along : along);
 }
 
 }  // namespace
@@ -243,6 +254,94 @@ SplitChains SplitSelfCrossings(const std::vector<BasePath>& chains, double toler
     }
   }
   return out;
+}
+
+// The path split halfway along its pieces first to last, the same place whichever way it
+// runs: at a vertex, or inside a piece; but not where the rows turn a corner (within
+// `cornerReach` of its vertex, times the tangent of half its turn, and a margin), so that
+// each half's rows end where the whole band's pass: then at the nearest place clear of the
+// corners, the lower-left of two as near. Also the piece it is split in, as SplitInMiddles
+// numbers its seams (at a vertex, the piece before it).
+std::pair<std::vector<BasePath>, std::size_t> SplitHalfway(
+    const BasePath& path, const std::pair<std::size_t, std::size_t>& range, double cornerReach,
+    double tolerance) {
+  const std::size_t n = path.points.size() - 1;
+  // How far the rows' corner at vertex v reaches along the pieces next to it.
+  const auto setback = [&](std::size_t v) {
+    if (v == 0 || v == n) return 0.0;
+    // The tangent of half the turn between the two unit directions; a fold (split before
+    // now) has no place clear of it.
+    const PointD a = DirectionAtEnd(path, v - 1), b = DirectionAtStart(path, v);
+    if (geometry::TurnBetween(a, b) == geometry::Turn::Back) {
+      return std::numeric_limits<double>::infinity();
+    }
+    return cornerReach * std::fabs(Cross(a, b)) / (1.0 + Dot(a, b));
+  };
+  // Clear of the corners by a tenth of their reach, so that fillets ending there fit.
+  const auto clear = [&](std::size_t v) {
+    const double back = setback(v);
+    return back > tolerance ? back + kSeamCornerMargin * cornerReach : 0.0;
+  };
+  // Where on piece p a seam leaves its corners as the whole band draws them. A row rounds a
+  // corner only where the segments at it have more than its radius left, each fillet using
+  // up a radius: where the piece is long enough for the fillets of its corners, the seam
+  // leaves each of them that much too.
+  const auto window = [&](std::size_t p, double length) {
+    double lo = clear(p), hi = length - clear(p + 1);
+    const double least = (1.0 + kSeamCornerMargin) * cornerReach;
+    if (length > least * ((lo > 0.0 ? 1.0 : 0.0) + (hi < length ? 1.0 : 0.0))) {
+      if (lo > 0.0) lo = std::max(lo, least);
+      if (hi < length) hi = std::min(hi, length - least);
+    }
+    return std::pair{lo, hi};
+  };
+  std::vector<double> lengths;
+  double total = 0.0;
+  for (std::size_t k = range.first; k <= range.second; ++k) {
+    lengths.push_back(BaseCurve(path, k).Length());
+    total += lengths.back();
+  }
+  // The place clear of corners nearest halfway: piece and distance along it.
+  std::size_t k = range.first;
+  double along = total / 2.0, best = std::numeric_limits<double>::infinity(), passed = 0.0;
+  PointD bestPoint;
+  for (std::size_t p = range.first; p <= range.second; ++p) {
+    const double length = lengths[p - range.first];
+    const auto [lo, hi] = window(p, length);
+    if (lo <= hi) {
+      const double at = std::clamp(total / 2.0 - passed, lo, hi);
+      const double off = std::fabs(passed + at - total / 2.0);
+      const PointD point = PlaceOn(path, p, at);
+      // As near within the tolerance (the sums of lengths differ by the direction of travel).
+      const bool tie = std::fabs(off - best) <= tolerance;
+      if ((off < best && !tie) ||
+          (tie && (point.x < bestPoint.x || (point.x == bestPoint.x && point.y < bestPoint.y)))) {
+        best = off;
+        bestPoint = point;
+        k = p;
+        along = at;
+      }
+    }
+    passed += length;
+  }
+  if (best == std::numeric_limits<double>::infinity()) {
+    // No piece clear of its corners: halfway all the same.
+    along = total / 2.0;
+    for (k = range.first; k < range.second && along > lengths[k - range.first]; ++k) {
+      along -= lengths[k - range.first];
+    }
+  }
+  const double length = lengths[k - range.first];
+  if (along <= tolerance && k > 0) {
+    auto [before, after] = SplitAtVertex(path, k);
+    return {{before, after}, k - 1};
+  }
+  if (length - along <= tolerance && k + 1 < n) {
+    auto [before, after] = SplitAtVertex(path, k + 1);
+    return {{before, after}, k};
+  }
+  auto [first, second] = SplitAt(path, k, PlaceOn(path, k, along));
+  return {{first, second}, k};
 }
 
 }  // namespace tq58

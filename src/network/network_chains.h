@@ -24,6 +24,16 @@ bool IsOpenPath(const BasePath& path);
 // one of them, in order: each as late as the earliest-ending range without one allows.
 std::vector<std::size_t> SeamPieces(std::vector<std::pair<std::size_t, std::size_t>> ranges);
 
+// The path split halfway along its pieces first to last, the same place whichever way it
+// runs: at a vertex, or inside a piece; but not where the rows turn a corner (within
+// `cornerReach` of its vertex, times the tangent of half its turn, and a margin), so that
+// each half's rows end where the whole band's pass: then at the nearest place clear of the
+// corners, the lower-left of two as near. Also the piece it is split in, as SplitInMiddles
+// numbers its seams (at a vertex, the piece before it).
+std::pair<std::vector<BasePath>, std::size_t> SplitHalfway(
+    const BasePath& path, const std::pair<std::size_t, std::size_t>& range, double cornerReach,
+    double tolerance);
+
 // The path split in the middle of each of the pieces `seams` (in order), its parts in order; a
 // closed path is opened in the middle of the last, its first part running on from there.
 std::vector<BasePath> SplitInMiddles(const BasePath& path, std::vector<std::size_t> seams);
