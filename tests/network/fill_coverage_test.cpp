@@ -9,10 +9,10 @@
 #include <variant>
 
 #include "fill/outline_fill.h"
-#include "network/band_fill.h"
 #include "network/drawn_outline.h"
 #include "network/junction_network.h"
 #include "network/network_kinds.h"
+#include "region/band_fill.h"
 
 namespace tq58 {
 namespace {

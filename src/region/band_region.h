@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "geometry/curve.h"
-#include "network/band_end.h"
+#include "geometry/geometry.h"
 #include "path/base_path.h"
 #include "rows/row_pieces.h"
 
@@ -20,6 +20,19 @@ enum class EndClosing {
   Cap,      // by the preset's cap, drawn in the caps line
   Open,     // by a segment drawn nowhere: a free end without a cap, or a seam
   Junction  // by a segment drawn where no other band covers it, in the outer rows' attributes
+};
+
+// A junction end back to back with another band's end: all arms there leave to one side and
+// these two bound it but turn back too far to run through as one band. The back is closed by one
+// segment between the two ends' outer rows on that side, instead of their closing segments.
+struct FoldBack {
+  std::size_t band = 0;  // the other band, and which of its ends
+  bool atEnd = false;
+  bool left = false;   // the back lies left of this band's travel: its row of largest spacing
+  bool draws = false;  // this end's row draws the segment: it comes first counterclockwise
+  // Where the other end's back row ends, once drawn: the segment's far end, and the corner of
+  // the triangle (with the junction point) that this band's region takes in.
+  std::optional<geometry::PointD> to;
 };
 
 // One curve of a region's outline, in the outline's direction, and what draws it.

@@ -1,7 +1,7 @@
 // A band's region outline: the row of smallest spacing forward, the closing of the end, the row
 // of largest spacing backward, the closing of the start; each curve turned to run on from where
 // the one before ended.
-#include "network/band_region.h"
+#include "region/band_region.h"
 
 #include <algorithm>
 #include <cmath>

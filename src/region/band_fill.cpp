@@ -1,13 +1,13 @@
 // A band's fill: its region outline as the junction cleaning builds it, filled.
-#include "network/band_fill.h"
+#include "region/band_fill.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "fill/outline_fill.h"
 #include "geometry/tolerances.h"
-#include "network/band_region.h"
 #include "path/chaining.h"
+#include "region/band_region.h"
 #include "rows/row_curves.h"
 
 namespace tq58 {
