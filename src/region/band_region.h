@@ -51,7 +51,7 @@ struct BandRegion {
 // The rows of a band as drawn, with what the region needs to know of them.
 struct DrawnBand {
   const BasePath* path = nullptr;
-  MultiLine* lines = nullptr;
+  const MultiLine* lines = nullptr;
   const std::vector<std::optional<RowEnds>>* rowEnds = nullptr;  // per drawn row
   std::size_t smallest = 0, largest = 0;                         // the lines of the outer rows
   std::size_t capsLine = 0;  // where the caps line is, if any is drawn
@@ -62,9 +62,29 @@ struct DrawnBand {
   std::optional<FoldBack> startBack, endBack;
 };
 
-// The band's region. A junction end's closing segment is added to the outer rows' lines in two
-// halves, each in the attributes of the row whose end it leaves, to be drawn where it is not
-// covered; a row that draws nothing is stood in for by the centre line, drawn by none.
-BandRegion BuildBandRegion(const DrawnBand& band, double tolerance);
+// A segment that closes a junction end, drawn by an outer row: `line` of the band, where it is
+// piece number `piece` once it and the closing segments before it are added to the line's end.
+struct ClosingSegment {
+  std::size_t line = 0;
+  std::size_t piece = 0;
+  SegmentD segment;
+};
+
+struct BuiltBandRegion {
+  BandRegion region;
+  // In the order they are to be added; the region's outline names them by line and piece.
+  std::vector<ClosingSegment> closings;
+};
+
+// The band's region, read from its rows, which it leaves as they are. A junction end's closing
+// segment goes to the outer rows' lines in two halves, each in the attributes of the row whose
+// end it leaves, to be drawn where it is not covered; the outline reads an outer row as it will
+// be drawn, with the closing segments given to it so far. A row that draws nothing is stood in
+// for by the centre line, drawn by none.
+BuiltBandRegion BuildBandRegion(const DrawnBand& band, double tolerance);
+
+// Adds the closing segments to the ends of their lines, in order, so that each is the piece the
+// region's outline names.
+void AddClosings(MultiLine& lines, const std::vector<ClosingSegment>& closings);
 
 }  // namespace tq58
