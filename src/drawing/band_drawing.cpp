@@ -2,8 +2,8 @@
 #include "drawing/band_drawing.h"
 
 #include "drawing/layered_output.h"
-#include "network/band_fill.h"
 #include "network/junction_network.h"
+#include "region/band_fill.h"
 #include "rows/construction.h"
 
 namespace tq58 {

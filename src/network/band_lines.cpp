@@ -97,7 +97,10 @@ BandRegion BandDrawer::Region(const BasePath& path, BandLines& out, const BandEn
   drawn.end = closing(end, table_.Options.EndCap);
   drawn.startBack = start.back;
   drawn.endBack = end.back;
-  return BuildBandRegion(drawn, tolerance_);
+  BuiltBandRegion built = BuildBandRegion(drawn, tolerance_);
+  // The junction ends' closing segments are drawn by the outer rows, where nothing covers them.
+  AddClosings(out.lines, built.closings);
+  return std::move(built.region);
 }
 
 // The first drawn row at the spacing.

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "network/band_end.h"
-#include "network/band_region.h"
 #include "presets/presets.h"
+#include "region/band_region.h"
 #include "rows/row_pieces.h"
 
 namespace tq58 {

@@ -7,7 +7,7 @@
 
 #include "geometry/box_index.h"
 #include "geometry/outline_locator.h"
-#include "network/band_region.h"
+#include "region/band_region.h"
 
 namespace tq58 {
 

@@ -2,11 +2,11 @@
 """Checks that the source depends one way, between folders and inside them.
 
 The folders are layers in the order of the data flow: util -> geometry -> exchange -> presets
--> path -> rows -> fill -> network -> drawing -> preview -> ui -> app. A file may include its own
-folder and the folders before it, never one after it. Inside a folder no two files depend on
-each other in a circle: a file's header and source count as one unit (x.h with x.cpp), and the
-units' includes must form no cycle. The Win32 view (ui/win32) counts as ui; main.cpp alone,
-which wires the Win32 dialog into the settings mode, may include it from app.
+-> path -> rows -> fill -> region -> network -> drawing -> preview -> ui -> app. A file may
+include its own folder and the folders before it, never one after it. Inside a folder no two
+files depend on each other in a circle: a file's header and source count as one unit (x.h with
+x.cpp), and the units' includes must form no cycle. The Win32 view (ui/win32) counts as ui;
+main.cpp alone, which wires the Win32 dialog into the settings mode, may include it from app.
 
     check_layers.py SRC_FOLDER
 """
@@ -14,8 +14,8 @@ import pathlib
 import re
 import sys
 
-LAYERS = ["util", "geometry", "exchange", "presets", "path", "rows", "fill", "network",
-          "drawing", "preview", "ui", "app"]  # each may use those before it
+LAYERS = ["util", "geometry", "exchange", "presets", "path", "rows", "fill", "region",
+          "network", "drawing", "preview", "ui", "app"]  # each may use those before it
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
 
 

@@ -1,13 +1,13 @@
 // A band's fill: its region outline as the junction cleaning builds it, filled.
-#include "network/band_fill.h"
+#include "region/band_fill.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "fill/outline_fill.h"
 #include "geometry/tolerances.h"
-#include "network/band_region.h"
 #include "path/chaining.h"
+#include "region/band_region.h"
 #include "rows/row_curves.h"
 
 namespace tq58 {
@@ -44,10 +44,9 @@ Solids FillBand(const BasePath& path, const MultiLine& lines,
   }
   if (!(spacings[largest] > spacings[smallest])) return {};
 
-  MultiLine drawn = lines;  // a region may add its closing segments to the lines it reads
   DrawnBand band;
   band.path = &path;
-  band.lines = &drawn;
+  band.lines = &lines;
   band.rowEnds = &rowEnds;
   band.smallest = smallest;
   band.largest = largest;
@@ -57,7 +56,7 @@ Solids FillBand(const BasePath& path, const MultiLine& lines,
       caps && table.Options.StartCap != CapStyle::None ? EndClosing::Cap : EndClosing::Open;
   band.end = caps && table.Options.EndCap != CapStyle::None ? EndClosing::Cap : EndClosing::Open;
   const double tolerance = JoinTolerance(LargestCoordinate(lines));
-  const BandRegion region = BuildBandRegion(band, tolerance);
+  const BandRegion region = BuildBandRegion(band, tolerance).region;
   return FillOutline(region.curves,
                      (spacings[largest] - spacings[smallest]) * geometry::kArcStandInDeviation,
                      tolerance);

@@ -1,7 +1,7 @@
 // A band's region outline: the row of smallest spacing forward, the closing of the end, the row
 // of largest spacing backward, the closing of the start; each curve turned to run on from where
 // the one before ended.
-#include "network/band_region.h"
+#include "region/band_region.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,7 +21,7 @@ class OutlineBuilder {
  public:
   OutlineBuilder(const DrawnBand& band, double tolerance) : band_(band), tolerance_(tolerance) {}
 
-  BandRegion Build() {
+  BuiltBandRegion Build() {
     const BasePath& path = *band_.path;
     const bool open = !path.closed;
     const auto& ends = *band_.rowEnds;
@@ -46,13 +46,14 @@ class OutlineBuilder {
     if (open) Close(band_.start, true, hiStart, loStart);
     Bridge(open ? loStart : hiStart);
 
-    if (region_.outline.empty()) return std::move(region_);
-    region_.box = BoxOf(region_.outline.front().curve, 0.0);
-    for (const OutlineCurve& c : region_.outline) {
-      region_.curves.push_back(c.curve);
-      region_.box = geometry::Union(region_.box, BoxOf(c.curve, 0.0));
+    if (!region_.outline.empty()) {
+      region_.box = BoxOf(region_.outline.front().curve, 0.0);
+      for (const OutlineCurve& c : region_.outline) {
+        region_.curves.push_back(c.curve);
+        region_.box = geometry::Union(region_.box, BoxOf(c.curve, 0.0));
+      }
     }
-    return std::move(region_);
+    return {std::move(region_), std::move(closings_)};
   }
 
  private:
@@ -63,9 +64,14 @@ class OutlineBuilder {
     if (!drawn && path.closed) return;
     std::vector<OutlineCurve> curves;
     if (drawn) {
+      // The row as it will be drawn: its pieces, then the closing segments given to it so far.
       const std::vector<RowPiece>& pieces = (*band_.lines)[line].pieces;
       for (std::size_t k = 0; k < pieces.size(); ++k) {
         curves.push_back({CurveOf(pieces[k]), static_cast<int>(line), static_cast<int>(k)});
+      }
+      for (const ClosingSegment& c : closings_) {
+        if (c.line != line) continue;
+        curves.push_back({CurveOf(c.segment), static_cast<int>(line), static_cast<int>(c.piece)});
       }
     } else {
       for (std::size_t k = 0; k + 1 < path.points.size(); ++k) {
@@ -124,13 +130,15 @@ class OutlineBuilder {
     Bridge(to);
   }
 
-  // A closing segment drawn by the left (largest spacing) or the right outer row.
+  // A closing segment drawn by the left (largest spacing) or the right outer row: the next
+  // piece of its line after those the line has and the closing segments given to it before.
   void AddClosing(bool left, PointD from, PointD to) {
     const std::size_t line = left ? band_.largest : band_.smallest;
-    std::vector<RowPiece>& pieces = (*band_.lines)[line].pieces;
-    pieces.push_back(SegmentD{from, to});
+    std::size_t piece = (*band_.lines)[line].pieces.size();
+    for (const ClosingSegment& c : closings_) piece += c.line == line ? 1 : 0;
+    closings_.push_back({line, piece, SegmentD{from, to}});
     region_.outline.push_back(
-        {Curve::Segment(from, to), static_cast<int>(line), static_cast<int>(pieces.size() - 1)});
+        {Curve::Segment(from, to), static_cast<int>(line), static_cast<int>(piece)});
     at_ = to;
   }
 
@@ -150,12 +158,17 @@ class OutlineBuilder {
   double tolerance_;
   PointD at_;
   BandRegion region_;
+  std::vector<ClosingSegment> closings_;
 };
 
 }  // namespace
 
-BandRegion BuildBandRegion(const DrawnBand& band, double tolerance) {
+BuiltBandRegion BuildBandRegion(const DrawnBand& band, double tolerance) {
   return OutlineBuilder(band, tolerance).Build();
+}
+
+void AddClosings(MultiLine& lines, const std::vector<ClosingSegment>& closings) {
+  for (const ClosingSegment& c : closings) lines[c.line].pieces.push_back(c.segment);
 }
 
 }  // namespace tq58
