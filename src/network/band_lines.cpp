@@ -1,5 +1,4 @@
-// A band drawn by BuildMultiLine from a copy of the preset with the caps it needs, its rows then
-// pointed back at the preset's own; its region from the rows as drawn.
+// A band drawn by BuildMultiLine with the caps its ends need; its region from the rows as drawn.
 #include "network/band_lines.h"
 
 #include <algorithm>
@@ -41,15 +40,11 @@ BandDrawer::BandDrawer(const TLineTable& table, double scale, double lo, double 
 
 BandLines BandDrawer::Draw(const BasePath& path, const BandEnd& start, const BandEnd& end) const {
   BandLines out;
-  TLineTable table = table_;
   const bool open = !path.closed && path.points.size() >= 2;
-  if (open && start.junction) table.Options.StartCap = CapStyle::None;
-  if (open && end.junction) table.Options.EndCap = CapStyle::None;
-  out.lines = BuildMultiLine(path, table, scale_, &out.rowEnds);
-  for (DrawnLine& line : out.lines) {
-    // Back to the preset's own rows, which outlive this copy.
-    line.row = &table_.Lines[static_cast<std::size_t>(line.row - table.Lines.data())];
-  }
+  EndCaps caps{table_.Options.StartCap, table_.Options.EndCap};
+  if (open && start.junction) caps.start = CapStyle::None;
+  if (open && end.junction) caps.end = CapStyle::None;
+  out.lines = BuildMultiLine(path, table_, scale_, caps, &out.rowEnds);
   if (path.closed) DropInvertedRings(path, out);
   if (hi_ > lo_ && path.points.size() >= 2) out.region = Region(path, out, start, end);
   return out;

@@ -13,6 +13,12 @@ namespace tq58 {
 
 MultiLine BuildMultiLine(const BasePath& path, const TLineTable& table, double scale,
                          std::vector<std::optional<RowEnds>>* rowEnds) {
+  return BuildMultiLine(path, table, scale, {table.Options.StartCap, table.Options.EndCap},
+                        rowEnds);
+}
+
+MultiLine BuildMultiLine(const BasePath& path, const TLineTable& table, double scale,
+                         const EndCaps& caps, std::vector<std::optional<RowEnds>>* rowEnds) {
   const TPresetOptions& options = table.Options;
   const bool concentric = options.Corners == CornerMode::Concentric;
   const double baseRadius = InDrawingUnits(options.BaseRadius, options.BaseRadiusPaperSize, scale);
@@ -40,7 +46,7 @@ MultiLine BuildMultiLine(const BasePath& path, const TLineTable& table, double s
     capRows.push_back({&row, spacing, ends});
     if (rowEnds != nullptr) rowEnds->push_back(ends);
   }
-  for (DrawnLine& caps : BuildEndCaps(path, options, capRows)) lines.push_back(std::move(caps));
+  for (DrawnLine& line : BuildEndCaps(path, caps, capRows)) lines.push_back(std::move(line));
   return lines;
 }
 

@@ -3,6 +3,7 @@
 
 #include "path/base_path.h"
 #include "presets/presets.h"
+#include "rows/end_caps.h"
 #include "rows/row_pieces.h"
 
 namespace tq58 {
@@ -13,5 +14,9 @@ namespace tq58 {
 // (none where it draws nothing), in row order.
 MultiLine BuildMultiLine(const BasePath& path, const TLineTable& table, double scale,
                          std::vector<std::optional<RowEnds>>* rowEnds = nullptr);
+// The same with the caps given instead of the preset's (a network band's end that meets other
+// bands has none).
+MultiLine BuildMultiLine(const BasePath& path, const TLineTable& table, double scale,
+                         const EndCaps& caps, std::vector<std::optional<RowEnds>>* rowEnds);
 
 }  // namespace tq58

@@ -46,14 +46,14 @@ CapStyle CapOfPair(CapStyle style, std::size_t pair) {
 
 }  // namespace
 
-std::vector<DrawnLine> BuildEndCaps(const BasePath& path, const TPresetOptions& options,
+std::vector<DrawnLine> BuildEndCaps(const BasePath& path, const EndCaps& styles,
                                     const std::vector<CapRow>& rows) {
-  if (options.StartCap == CapStyle::None && options.EndCap == CapStyle::None) return {};
+  if (styles.start == CapStyle::None && styles.end == CapStyle::None) return {};
   if (path.closed) return {};
   // Paired from the outside in, largest spacing with smallest; an odd middle row stays open.
   const std::vector<const CapRow*> bySpacing = RowsBySpacing(rows);
   const bool concentric =
-      options.StartCap == CapStyle::ConcentricArc || options.EndCap == CapStyle::ConcentricArc;
+      styles.start == CapStyle::ConcentricArc || styles.end == CapStyle::ConcentricArc;
   const std::size_t pairs =
       concentric ? bySpacing.size() / 2 : std::min<std::size_t>(bySpacing.size() / 2, 1);
 
@@ -71,8 +71,8 @@ std::vector<DrawnLine> BuildEndCaps(const BasePath& path, const TPresetOptions& 
     DrawnLine& line = caps.emplace_back(DrawnLine{left.row, {}});
     // Counterclockwise from the left end round the back of the path to the right end, and at
     // the end from the right end round the front to the left end.
-    AppendCap(line.pieces, CapOfPair(options.StartCap, k), left.ends->start, right.ends->start);
-    AppendCap(line.pieces, CapOfPair(options.EndCap, k), right.ends->end, left.ends->end);
+    AppendCap(line.pieces, CapOfPair(styles.start, k), left.ends->start, right.ends->start);
+    AppendCap(line.pieces, CapOfPair(styles.end, k), right.ends->end, left.ends->end);
   }
   return caps;
 }

@@ -12,6 +12,11 @@
 
 namespace tq58 {
 
+// The caps at the two ends of a path: the preset's, or none where the end meets other bands.
+struct EndCaps {
+  CapStyle start = CapStyle::None, end = CapStyle::None;
+};
+
 // A drawn row as the caps see it: its spacing (drawing units, after the paper-size scaling) and
 // its ends, none where it draws nothing.
 struct CapRow {
@@ -22,11 +27,11 @@ struct CapRow {
 
 // The caps lines after the drawn rows (given in row order): none on a closed path, where the
 // rows have fewer than two distinct spacings, where a row with the largest or the smallest
-// spacing draws nothing, or where the preset has no cap at either end. Otherwise the first line
+// spacing draws nothing, or where `styles` has no cap at either end. Otherwise the first line
 // joins the rows with the largest and the smallest spacing, in the attributes of the first: the
 // start cap, then the end cap. An end with concentric arc caps closes each pair further in with
 // a half circle too, one line per pair, outermost first.
-std::vector<DrawnLine> BuildEndCaps(const BasePath& path, const TPresetOptions& options,
+std::vector<DrawnLine> BuildEndCaps(const BasePath& path, const EndCaps& styles,
                                     const std::vector<CapRow>& rows);
 
 }  // namespace tq58
