@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "geometry/outline_locator.h"
 #include "path/path_edit.h"
@@ -17,26 +18,8 @@ using geometry::kRingInsideOutInTolerances;
 
 }  // namespace
 
-std::optional<std::pair<double, double>> OuterSpacings(const TLineTable& table, double scale) {
-  std::optional<std::pair<double, double>> range;
-  for (const TLineRow& row : table.Lines) {
-    if (!row.DrawOn) continue;
-    const double s = InDrawingUnits(row.Spacing, row.PaperSize, scale);
-    range =
-        range ? std::pair{std::min(range->first, s), std::max(range->second, s)} : std::pair{s, s};
-  }
-  return range;
-}
-
-BandDrawer::BandDrawer(const TLineTable& table, double scale, double lo, double hi,
-                       double tolerance)
-    : table_(table),
-      scale_(scale),
-      lo_(lo),
-      hi_(hi),
-      tolerance_(tolerance),
-      drawnRows_(static_cast<std::size_t>(std::count_if(
-          table.Lines.begin(), table.Lines.end(), [](const TLineRow& r) { return r.DrawOn; }))) {}
+BandDrawer::BandDrawer(const TLineTable& table, double scale, RowSpacings rows, double tolerance)
+    : table_(table), scale_(scale), rows_(std::move(rows)), tolerance_(tolerance) {}
 
 BandLines BandDrawer::Draw(const BasePath& path, const BandEnd& start, const BandEnd& end) const {
   BandLines out;
@@ -46,7 +29,7 @@ BandLines BandDrawer::Draw(const BasePath& path, const BandEnd& start, const Ban
   if (open && end.junction) caps.end = CapStyle::None;
   out.lines = BuildMultiLine(path, table_, scale_, caps, &out.rowEnds);
   if (path.closed) DropInvertedRings(path, out);
-  if (hi_ > lo_ && path.points.size() >= 2) out.region = Region(path, out, start, end);
+  if (Hi() > Lo() && path.points.size() >= 2) out.region = Region(path, out, start, end);
   return out;
 }
 
@@ -56,11 +39,9 @@ void BandDrawer::DropInvertedRings(const BasePath& path, BandLines& out) const {
   std::vector<Curve> centre;
   for (std::size_t k = 0; k + 1 < path.points.size(); ++k) centre.push_back(BaseCurve(path, k));
   const geometry::OutlineLocator centreLine(centre, tolerance_);
-  for (std::size_t l = 0; l < drawnRows_; ++l) {
+  for (std::size_t l = 0; l < DrawnRows(); ++l) {
     DrawnLine& line = out.lines[l];
-    const double spacing =
-        std::fabs(InDrawingUnits(line.row->Spacing, line.row->PaperSize, scale_));
-    const double reach = spacing - kRingInsideOutInTolerances * tolerance_;
+    const double reach = std::fabs(rows_.spacing[l]) - kRingInsideOutInTolerances * tolerance_;
     const bool inverted =
         !line.pieces.empty() &&
         std::all_of(line.pieces.begin(), line.pieces.end(), [&](const RowPiece& piece) {
@@ -79,10 +60,10 @@ BandRegion BandDrawer::Region(const BasePath& path, BandLines& out, const BandEn
   drawn.path = &path;
   drawn.lines = &out.lines;
   drawn.rowEnds = &out.rowEnds;
-  drawn.smallest = LineAt(out, lo_);
-  drawn.largest = LineAt(out, hi_);
-  drawn.capsLine = drawnRows_;
-  const bool caps = out.lines.size() > drawnRows_;
+  drawn.smallest = rows_.smallest;
+  drawn.largest = rows_.largest;
+  drawn.capsLine = DrawnRows();
+  const bool caps = out.lines.size() > DrawnRows();
   const auto closing = [&](const BandEnd& e, CapStyle cap) {
     if (e.seam) return EndClosing::Open;
     if (e.junction) return EndClosing::Junction;
@@ -96,15 +77,6 @@ BandRegion BandDrawer::Region(const BasePath& path, BandLines& out, const BandEn
   // The junction ends' closing segments are drawn by the outer rows, where nothing covers them.
   AddClosings(out.lines, built.closings);
   return std::move(built.region);
-}
-
-// The first drawn row at the spacing.
-std::size_t BandDrawer::LineAt(const BandLines& out, double spacing) const {
-  for (std::size_t l = 0; l < drawnRows_; ++l) {
-    const TLineRow& row = *out.lines[l].row;
-    if (InDrawingUnits(row.Spacing, row.PaperSize, scale_) == spacing) return l;
-  }
-  return 0;
 }
 
 }  // namespace tq58

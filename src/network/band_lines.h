@@ -13,11 +13,9 @@
 #include "presets/presets.h"
 #include "region/band_region.h"
 #include "rows/row_pieces.h"
+#include "rows/row_spacings.h"
 
 namespace tq58 {
-
-// The drawn rows' spacings in drawing units, smallest and largest; none where no row is drawn.
-std::optional<std::pair<double, double>> OuterSpacings(const TLineTable& table, double scale);
 
 // A band's rows as drawn, and its region.
 struct BandLines {
@@ -28,9 +26,9 @@ struct BandLines {
 
 class BandDrawer {
  public:
-  // The preset's rows at signed spacings lo <= hi (drawing units, the outer rows'); `scale` is
-  // the layer group's, `tolerance` the join tolerance.
-  BandDrawer(const TLineTable& table, double scale, double lo, double hi, double tolerance);
+  // The preset's drawn rows, `rows` their spacings (at least one row); `scale` is the layer
+  // group's, `tolerance` the join tolerance.
+  BandDrawer(const TLineTable& table, double scale, RowSpacings rows, double tolerance);
 
   // The band along `path`: without a cap at an end that meets other bands; a free end closed by
   // its cap (or a segment drawn by none), a seam by a segment drawn by none, a junction end by a
@@ -39,15 +37,17 @@ class BandDrawer {
 
   const TLineTable& Table() const { return table_; }
   double Scale() const { return scale_; }
-  double Lo() const { return lo_; }
-  double Hi() const { return hi_; }
+  // The outer rows' signed spacings, lo <= hi (drawing units).
+  double Lo() const { return rows_.Lo(); }
+  double Hi() const { return rows_.Hi(); }
   // The larger outer spacing's distance from the centre line: how far the band reaches.
-  double Reach() const { return std::max(std::fabs(lo_), std::fabs(hi_)); }
+  double Reach() const { return std::max(std::fabs(Lo()), std::fabs(Hi())); }
   double Tolerance() const { return tolerance_; }
+  const RowSpacings& Rows() const { return rows_; }
   // How many lines of a band are rows; the caps lines follow them.
-  std::size_t DrawnRows() const { return drawnRows_; }
-  // The first drawn row at the spacing.
-  std::size_t LineAt(const BandLines& out, double spacing) const;
+  std::size_t DrawnRows() const { return rows_.spacing.size(); }
+  // The line of the first outer row on the left (largest spacing) or on the right.
+  std::size_t OuterLine(bool left) const { return left ? rows_.largest : rows_.smallest; }
 
  private:
   void DropInvertedRings(const BasePath& path, BandLines& out) const;
@@ -55,8 +55,9 @@ class BandDrawer {
                     const BandEnd& end) const;
 
   const TLineTable& table_;
-  double scale_, lo_, hi_, tolerance_;
-  std::size_t drawnRows_;
+  double scale_;
+  RowSpacings rows_;
+  double tolerance_;
 };
 
 }  // namespace tq58

@@ -88,11 +88,13 @@ class Network {
     for (std::size_t l = 0; l < out.lines.size(); ++l) {
       LineCut cut;
       cut.row = out.lines[l].row;
-      cut.spacing = InDrawingUnits(cut.row->Spacing, cut.row->PaperSize, drawer_.Scale());
+      // A caps line is in the attributes of a drawn row, whose spacing it takes.
+      std::size_t row = l < drawer_.DrawnRows() ? l : 0;
+      while (out.lines[row].row != cut.row) ++row;
+      cut.spacing = drawer_.Rows().spacing[row];
       // The first caps line, after the rows, joins the outer rows and closes the band as they
       // do; the caps lines of the pairs further in lie inside it as the inner rows do.
-      cut.outer =
-          l == drawer_.DrawnRows() || cut.spacing == drawer_.Lo() || cut.spacing == drawer_.Hi();
+      cut.outer = l == drawer_.DrawnRows() || drawer_.Rows().outer[row];
       for (const RowPiece& piece : out.lines[l].pieces) {
         const Curve curve = CurveOf(piece);
         cut.pieces.push_back({curve, kUncut, {Kept{0.0, curve.Length(), kUncut, kUncut, {}, {}}}});
@@ -144,7 +146,7 @@ class Network {
   // Where the outer row of band b on one side (left: the largest spacing) ends at one end of
   // the band; none where that row draws nothing.
   std::optional<PointD> OuterRowEnd(std::size_t b, bool left, bool atEnd) const {
-    const std::size_t line = drawer_.LineAt(drawn_[b], left ? drawer_.Hi() : drawer_.Lo());
+    const std::size_t line = drawer_.OuterLine(left);
     const std::optional<RowEnds>& ends = drawn_[b].rowEnds[line];
     if (!ends) return std::nullopt;
     return atEnd ? ends->end : ends->start;
@@ -241,11 +243,11 @@ class Network {
 
 MultiLine BuildJunctionNetwork(const std::vector<BasePath>& chains, const TLineTable& table,
                                double scale, Solids* fill) {
-  const std::optional<std::pair<double, double>> spacings = OuterSpacings(table, scale);
+  RowSpacings rows = SpacingsOf(table, scale);
   // With no row drawn there is nothing to clean; rows beyond the drawing's range are a mistake
   // to draw, not a plan to clean. Either way each chain is drawn by itself.
-  if (!spacings || !(std::max(std::fabs(spacings->first), std::fabs(spacings->second)) <=
-                     geometry::kLargestChainCoordinate)) {
+  if (rows.Empty() || !(std::max(std::fabs(rows.Lo()), std::fabs(rows.Hi())) <=
+                        geometry::kLargestChainCoordinate)) {
     MultiLine out;
     for (const BasePath& path : chains) {
       std::vector<std::optional<RowEnds>> rowEnds;
@@ -258,8 +260,7 @@ MultiLine BuildJunctionNetwork(const std::vector<BasePath>& chains, const TLineT
     }
     return out;
   }
-  const BandDrawer drawer(table, scale, spacings->first, spacings->second,
-                          JoinTolerance(LargestCoordinate(chains)));
+  const BandDrawer drawer(table, scale, std::move(rows), JoinTolerance(LargestCoordinate(chains)));
   return Network(drawer).Build(chains, fill);
 }
 

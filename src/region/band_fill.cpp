@@ -9,6 +9,7 @@
 #include "path/chaining.h"
 #include "region/band_region.h"
 #include "rows/row_curves.h"
+#include "rows/row_spacings.h"
 
 namespace tq58 {
 
@@ -32,24 +33,16 @@ Solids FillBand(const BasePath& path, const MultiLine& lines,
                 const std::vector<std::optional<RowEnds>>& rowEnds, const TLineTable& table,
                 double scale) {
   if (path.points.size() < 2 || rowEnds.empty()) return {};
-  // The drawn rows come first in `lines`, one for each entry of `rowEnds`; the first of equal
-  // spacings counts, as for the caps.
-  std::size_t smallest = 0, largest = 0;
-  std::vector<double> spacings;
-  for (std::size_t l = 0; l < rowEnds.size(); ++l) {
-    const TLineRow& row = *lines[l].row;
-    spacings.push_back(InDrawingUnits(row.Spacing, row.PaperSize, scale));
-    if (spacings[l] < spacings[smallest]) smallest = l;
-    if (spacings[l] > spacings[largest]) largest = l;
-  }
-  if (!(spacings[largest] > spacings[smallest])) return {};
+  // The drawn rows come first in `lines`, one for each entry of `rowEnds`.
+  const RowSpacings rows = SpacingsOf(table, scale);
+  if (!(rows.Hi() > rows.Lo())) return {};
 
   DrawnBand band;
   band.path = &path;
   band.lines = &lines;
   band.rowEnds = &rowEnds;
-  band.smallest = smallest;
-  band.largest = largest;
+  band.smallest = rows.smallest;
+  band.largest = rows.largest;
   band.capsLine = rowEnds.size();
   const bool caps = lines.size() > rowEnds.size();
   band.start =
@@ -57,8 +50,7 @@ Solids FillBand(const BasePath& path, const MultiLine& lines,
   band.end = caps && table.Options.EndCap != CapStyle::None ? EndClosing::Cap : EndClosing::Open;
   const double tolerance = JoinTolerance(LargestCoordinate(lines));
   const BandRegion region = BuildBandRegion(band, tolerance).region;
-  return FillOutline(region.curves,
-                     (spacings[largest] - spacings[smallest]) * geometry::kArcStandInDeviation,
+  return FillOutline(region.curves, (rows.Hi() - rows.Lo()) * geometry::kArcStandInDeviation,
                      tolerance);
 }
 

@@ -50,7 +50,7 @@ std::vector<std::string> Summary(const std::vector<BasePath>& chains) {
   table.Lines[0] = {true, -5, 0, false, 1, 0, -1};
   table.Lines[1] = {true, 5, 0, false, 1, 0, -1};
   const std::vector<NetworkBand> arranged =
-      ArrangeJunctions(chains, BandDrawer(table, 1.0, -5, 5, 1e-6));
+      ArrangeJunctions(chains, BandDrawer(table, 1.0, SpacingsOf(table, 1.0), 1e-6));
   for (std::size_t b = 0; b < arranged.size(); ++b) {
     const NetworkBand& band = arranged[b];
     for (const bool atEnd : {false, true}) {
