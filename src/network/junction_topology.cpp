@@ -39,25 +39,36 @@ struct Visit {
 std::size_t FirstPieceAfter(const Visit& v) { return (v.at + 1) / 2; }
 std::size_t PiecesBefore(const Visit& v) { return v.at / 2; }
 
-// The steps from the prepared chains to the bands, each on what the ones before found.
-class Arrangement {
- public:
-  Arrangement(SplitChains split, double cornerReach, double tolerance)
-      : split_(std::move(split)),
-        chains_(split_.chains),
-        cornerReach_(cornerReach),
-        tolerance_(tolerance) {}
+// The bands as followed through the junctions' pairs, before any is split where it comes
+// back: per band, the part slots of its ends and the junctions along it; and the part slots of
+// the two ends of each fold back.
+struct FollowedBands {
+  std::vector<NetworkBand> bands;
+  std::vector<std::pair<Slot, Slot>> slots;
+  std::vector<std::vector<Visit>> visits;
+  std::vector<std::pair<Slot, Slot>> foldBacks;
+};
 
-  std::vector<NetworkBand> Bands() {
-    junctions_ = FindJunctions(chains_, split_.seams, tolerance_);
+// The chains cut into parts where a pair leaves them, and the parts joined through the pairs
+// into bands.
+class BandFollower {
+ public:
+  BandFollower(const SplitChains& split, const std::vector<Junction>& junctions)
+      : split_(split), chains_(split.chains), junctions_(junctions) {}
+
+  FollowedBands Bands() {
     CutIntoParts();
     JoinThroughPairs();
     FollowBands();
     MarkBandEnds();
-    SplitRevisits();
-    MarkStems();
-    MarkFoldBacks();
-    return std::move(finalBands_);
+    FollowedBands out{std::move(bands_), std::move(bandSlots_), std::move(visits_), {}};
+    for (const Junction& j : junctions_) {
+      if (!j.foldBack) continue;
+      const std::optional<Slot> a = SlotOf(j, j.arms[j.foldBack->first]);
+      const std::optional<Slot> b = SlotOf(j, j.arms[j.foldBack->second]);
+      if (a && b) out.foldBacks.push_back({*a, *b});
+    }
+    return out;
   }
 
  private:
@@ -219,6 +230,41 @@ class Arrangement {
     }
   }
 
+  const SplitChains& split_;
+  const std::vector<BasePath>& chains_;
+  const std::vector<Junction>& junctions_;
+  std::vector<Part> parts_;
+  std::vector<PartsOfChain> partsOf_;
+  std::vector<Slot> partner_;        // per part slot: the slot it is joined to
+  std::vector<int> junctionOfSlot_;  // per part slot: its junction, -1 for a free end
+  // Per part: the junctions where its chain runs on through, and where along the part.
+  std::vector<std::vector<std::pair<std::size_t, Place>>> passagesOfPart_;
+  std::vector<NetworkBand> bands_;  // as followed through the pairs
+  std::vector<std::size_t> bandOfPart_;
+  std::vector<std::pair<Slot, Slot>> bandSlots_;  // per band: the part slots of its two ends
+  std::vector<std::vector<Visit>> visits_;        // per band: its junctions in order along it
+};
+
+// The followed bands split where they come back to a junction, each end told which bands run
+// through where it ends and which end it meets back to back.
+class Arrangement {
+ public:
+  Arrangement(FollowedBands followed, std::size_t junctions, double cornerReach, double tolerance)
+      : followed_(std::move(followed)),
+        bands_(followed_.bands),
+        visits_(followed_.visits),
+        junctions_(junctions),
+        cornerReach_(cornerReach),
+        tolerance_(tolerance) {}
+
+  std::vector<NetworkBand> Bands() {
+    SplitRevisits();
+    MarkStems();
+    MarkFoldBacks();
+    return std::move(finalBands_);
+  }
+
+ private:
   // A band that comes back to a junction it has passed or ended at is split between the two
   // visits, in the middle of a piece, at seams: so that no band is a stem on itself or meets
   // itself in a junction. A closed band is left whole; visits with no whole piece between
@@ -258,7 +304,7 @@ class Arrangement {
 
   // Every band end at a junction is a stem on each band that runs through it there.
   void MarkStems() {
-    std::vector<std::vector<std::size_t>> throughs(junctions_.size());
+    std::vector<std::vector<std::size_t>> throughs(junctions_);
     std::vector<std::array<int, 2>> endsOf(finalBands_.size(), {-1, -1});
     for (std::size_t b = 0; b < bands_.size(); ++b) {
       const std::vector<std::size_t>& seams = seamsOf_[b];
@@ -292,15 +338,11 @@ class Arrangement {
     for (std::size_t b = 0; b < bands_.size(); ++b) {
       if (bands_[b].path.closed) continue;
       const std::size_t last = (b + 1 < firstOf_.size() ? firstOf_[b + 1] : finalBands_.size()) - 1;
-      endOfSlot[SlotKey(bandSlots_[b].first)] = {firstOf_[b], false};
-      endOfSlot[SlotKey(bandSlots_[b].second)] = {last, true};
+      endOfSlot[SlotKey(followed_.slots[b].first)] = {firstOf_[b], false};
+      endOfSlot[SlotKey(followed_.slots[b].second)] = {last, true};
     }
-    for (const Junction& j : junctions_) {
-      if (!j.foldBack) continue;
-      const std::optional<Slot> a = SlotOf(j, j.arms[j.foldBack->first]);
-      const std::optional<Slot> b = SlotOf(j, j.arms[j.foldBack->second]);
-      if (!a || !b) continue;
-      const auto ea = endOfSlot.find(SlotKey(*a)), eb = endOfSlot.find(SlotKey(*b));
+    for (const auto& [a, b] : followed_.foldBacks) {
+      const auto ea = endOfSlot.find(SlotKey(a)), eb = endOfSlot.find(SlotKey(b));
       if (ea == endOfSlot.end() || eb == endOfSlot.end()) continue;
       const auto [bandA, atEndA] = ea->second;
       const auto [bandB, atEndB] = eb->second;
@@ -313,21 +355,12 @@ class Arrangement {
     }
   }
 
-  SplitChains split_;
-  std::vector<BasePath>& chains_;
+  FollowedBands followed_;
+  const std::vector<NetworkBand>& bands_;
+  std::vector<std::vector<Visit>>& visits_;
+  std::size_t junctions_;
   double cornerReach_;  // the outer spacing and corner radius that a corner's rows reach by
   double tolerance_;
-  std::vector<Junction> junctions_;
-  std::vector<Part> parts_;
-  std::vector<PartsOfChain> partsOf_;
-  std::vector<Slot> partner_;        // per part slot: the slot it is joined to
-  std::vector<int> junctionOfSlot_;  // per part slot: its junction, -1 for a free end
-  // Per part: the junctions where its chain runs on through, and where along the part.
-  std::vector<std::vector<std::pair<std::size_t, Place>>> passagesOfPart_;
-  std::vector<NetworkBand> bands_;  // as followed through the pairs
-  std::vector<std::size_t> bandOfPart_;
-  std::vector<std::pair<Slot, Slot>> bandSlots_;   // per band: the part slots of its two ends
-  std::vector<std::vector<Visit>> visits_;         // per band: its junctions in order along it
   std::vector<std::vector<std::size_t>> seamsOf_;  // per band: the pieces it was split in
   std::vector<std::size_t> firstOf_;               // per band: the first band it was split into
   std::vector<NetworkBand> finalBands_;
@@ -367,7 +400,9 @@ std::vector<NetworkBand> ArrangeJunctions(const std::vector<BasePath>& chains,
   RemoveCoveredChains(split, regions, geometry::kCoveredMargin * width / 2.0);
   RemoveOverlaps(split, tolerance);
   MoveEndsOntoCentreLines(split, regions, width, drawer.Reach(), tolerance);
-  return Arrangement(std::move(split), CornerReach(drawer), tolerance).Bands();
+  const std::vector<Junction> junctions = FindJunctions(split.chains, split.seams, tolerance);
+  FollowedBands followed = BandFollower(split, junctions).Bands();
+  return Arrangement(std::move(followed), junctions.size(), CornerReach(drawer), tolerance).Bands();
 }
 
 }  // namespace tq58
