@@ -23,6 +23,61 @@ constexpr double kFit = geometry::kCornerLengthTolerance;
 using geometry::kCornerWalkPieces;
 using geometry::kCornerWalkReach;
 
+// An end of a kept part of an outer row where an outline curve cut it.
+struct CutEnd {
+  std::size_t band, line, piece, kept;
+  bool atStart;
+  PointD point;
+  long own, cause;
+};
+
+// The ends of outer rows that each cut the other, of two bands, within `reach` of each other:
+// the corners where two rows cross, in the order of their places.
+std::vector<std::pair<CutEnd, CutEnd>> CutCorners(const std::vector<std::vector<LineCut>>& cuts,
+                                                  double reach) {
+  std::vector<CutEnd> ends;
+  std::unordered_map<long, std::vector<std::size_t>> byOwn;
+  for (std::size_t b = 0; b < cuts.size(); ++b) {
+    for (std::size_t l = 0; l < cuts[b].size(); ++l) {
+      const LineCut& line = cuts[b][l];
+      if (!line.outer) continue;
+      for (std::size_t p = 0; p < line.pieces.size(); ++p) {
+        const PieceCut& piece = line.pieces[p];
+        if (piece.outline == kUncut) continue;
+        for (std::size_t k = 0; k < piece.kept.size(); ++k) {
+          const Kept& kept = piece.kept[k];
+          for (const bool atStart : {true, false}) {
+            const long cause = atStart ? kept.cause0 : kept.cause1;
+            if (cause == kUncut) continue;
+            byOwn[piece.outline].push_back(ends.size());
+            ends.push_back({b, l, p, k, atStart, piece.curve.At(atStart ? kept.s0 : kept.s1),
+                            piece.outline, cause});
+          }
+        }
+      }
+    }
+  }
+  std::vector<std::pair<CutEnd, CutEnd>> corners;
+  std::vector<bool> paired(ends.size(), false);
+  for (std::size_t e = 0; e < ends.size(); ++e) {
+    if (paired[e]) continue;
+    const auto partners = byOwn.find(ends[e].cause);
+    if (partners == byOwn.end()) continue;
+    for (const std::size_t f : partners->second) {
+      if (paired[f] || ends[f].cause != ends[e].own || ends[f].band == ends[e].band) continue;
+      if (geometry::PointDistance(ends[e].point, ends[f].point) > reach) continue;
+      paired[e] = paired[f] = true;
+      corners.push_back({ends[e], ends[f]});
+      break;
+    }
+  }
+  std::sort(corners.begin(), corners.end(), [](const auto& x, const auto& y) {
+    const PointD p = x.first.point, q = y.first.point;
+    return p.x != q.x ? p.x < q.x : p.y < q.y;
+  });
+  return corners;
+}
+
 class CornerJoiner {
  public:
   CornerJoiner(std::vector<std::vector<LineCut>>& cuts, const CornerRadius& radius,
@@ -32,58 +87,9 @@ class CornerJoiner {
   // How near two cut ends of outer rows lie, and their rows' meeting to them, to make a corner.
   double CornerReach() const { return geometry::kCutCornerReachInJoinTolerances * tolerance_; }
 
-  // An end of a kept part of an outer row where an outline curve cut it.
-  struct CutEnd {
-    std::size_t band, line, piece, kept;
-    bool atStart;
-    PointD point;
-    long own, cause;
-  };
-
-  // Two outer rows that cut each other where they cross meet at that crossing: the ends that
-  // each cut the other, near each other, in the order of their places.
+  // Two outer rows that cut each other where they cross meet at that crossing.
   std::vector<CornerArea> Join() {
-    std::vector<CutEnd> ends;
-    std::unordered_map<long, std::vector<std::size_t>> byOwn;
-    for (std::size_t b = 0; b < cuts_.size(); ++b) {
-      for (std::size_t l = 0; l < cuts_[b].size(); ++l) {
-        const LineCut& line = cuts_[b][l];
-        if (!line.outer) continue;
-        for (std::size_t p = 0; p < line.pieces.size(); ++p) {
-          const PieceCut& piece = line.pieces[p];
-          if (piece.outline == kUncut) continue;
-          for (std::size_t k = 0; k < piece.kept.size(); ++k) {
-            const Kept& kept = piece.kept[k];
-            for (const bool atStart : {true, false}) {
-              const long cause = atStart ? kept.cause0 : kept.cause1;
-              if (cause == kUncut) continue;
-              byOwn[piece.outline].push_back(ends.size());
-              ends.push_back({b, l, p, k, atStart, piece.curve.At(atStart ? kept.s0 : kept.s1),
-                              piece.outline, cause});
-            }
-          }
-        }
-      }
-    }
-    std::vector<std::pair<std::size_t, std::size_t>> pairs;
-    std::vector<bool> paired(ends.size(), false);
-    for (std::size_t e = 0; e < ends.size(); ++e) {
-      if (paired[e]) continue;
-      const auto partners = byOwn.find(ends[e].cause);
-      if (partners == byOwn.end()) continue;
-      for (const std::size_t f : partners->second) {
-        if (paired[f] || ends[f].cause != ends[e].own || ends[f].band == ends[e].band) continue;
-        if (geometry::PointDistance(ends[e].point, ends[f].point) > CornerReach()) continue;
-        paired[e] = paired[f] = true;
-        pairs.push_back({e, f});
-        break;
-      }
-    }
-    std::sort(pairs.begin(), pairs.end(), [&](const auto& x, const auto& y) {
-      const PointD p = ends[x.first].point, q = ends[y.first].point;
-      return p.x != q.x ? p.x < q.x : p.y < q.y;
-    });
-    for (const auto& [e, f] : pairs) JoinCorner(ends[e], ends[f]);
+    for (const auto& [e, f] : CutCorners(cuts_, CornerReach())) JoinCorner(e, f);
     return std::move(areas_);
   }
 
