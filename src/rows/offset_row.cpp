@@ -157,6 +157,84 @@ Join JoinOf(const BasePath& path, double spacing, const OffsetPiece& a, const Of
   return {adjacent ? Join::Missed : Join::Cut, {}};
 }
 
+// A fillet drawn after piece `join`, of the radius it was asked for.
+struct FilletAt {
+  std::size_t join;
+  Fillet fillet;
+  double radius;
+};
+
+// The unit direction in which the row runs along piece c at p, a point of it.
+PointD TravelAt(const OffsetPiece& c, PointD p) {
+  if (!c.arc) return c.direction;
+  const PointD d = geometry::UnitVector(p.x - c.circle.centre.x, p.y - c.circle.centre.y);
+  return c.circle.clockwise ? PointD{d.y, -d.x} : PointD{-d.y, d.x};
+}
+
+// The fillet of `radius` between a and b at the corner where they are joined, between the
+// directions back along a and on along b.
+std::optional<Fillet> CurveFillet(const OffsetPiece& a, const OffsetPiece& b, double radius) {
+  const PointD corner = a.end;
+  return geometry::FilletBetween(CarrierOf(a), geometry::Negated(TravelAt(a, corner)), CarrierOf(b),
+                                 TravelAt(b, corner), corner, radius);
+}
+
+// The piece as the row writes it.
+RowPiece PieceOf(const OffsetPiece& c) {
+  if (!c.arc) return SegmentD{c.start, c.end};
+  const auto degrees = [&](PointD p) {
+    return geometry::DirectionAngleDeg(p.x - c.circle.centre.x, p.y - c.circle.centre.y);
+  };
+  // The host's own angles where an end has not moved; arcs run counterclockwise.
+  const double entry = c.startMoved ? degrees(c.start) : EntryDeg(c.circle);
+  const double exit = c.endMoved ? degrees(c.end) : ExitDeg(c.circle);
+  if (c.circle.clockwise) return HostArc{c.circle.centre, c.circle.radius, exit, entry};
+  return HostArc{c.circle.centre, c.circle.radius, entry, exit};
+}
+
+// The fillet of `radius` at the corner where a ends and b starts, an arc among them, if it
+// fits: tangent to both offsets on the inner side of the turn, each tangent point on what is
+// left of its piece.
+std::optional<Fillet> FitFillet(const OffsetPiece& a, const OffsetPiece& b, double radius) {
+  if (!(radius > 0.0) || !std::isfinite(radius)) return std::nullopt;
+  std::optional<Fillet> fillet = CurveFillet(a, b, radius);
+  if (!fillet) return std::nullopt;
+  const double aFrom = a.Along(a.start, false), aAt = a.Along(fillet->tangent1, true);
+  const double bTo = b.Along(b.end, true), bAt = b.Along(fillet->tangent2, false);
+  if (!(aAt > aFrom + kFit) || !(bAt + kFit < bTo)) return std::nullopt;
+  if (!a.arc && !(radius + kFit < a.lengthLeft)) return std::nullopt;
+  if (!b.arc && !(radius + kFit < b.lengthLeft)) return std::nullopt;
+  return fillet;
+}
+
+// The fillets of the segment corners marked, segment by segment: a segment's start moves to
+// the fillet of the segments as joined, and its end to the fillet of the segment so far and
+// the next as joined, whose arc is drawn after it.
+void RoundSegmentCorners(std::vector<OffsetPiece>& curves, std::vector<FilletAt>& fillets) {
+  std::vector<SegmentD> joined;
+  for (const OffsetPiece& c : curves) joined.push_back({c.start, c.end});
+  for (std::size_t m = 0; m < curves.size(); ++m) {
+    OffsetPiece& c = curves[m];
+    if (c.roundStart) {
+      const SegmentD& previous = joined[(m + curves.size() - 1) % curves.size()];
+      const SegmentD& current = joined[m];
+      const Side side = FilletSideToward(current, geometry::Midpoint(previous.start, current.end));
+      if (const auto f = geometry::FilletCorner(side, side, *c.roundStart, previous, current)) {
+        c.start = f->tangent2;
+      }
+    }
+    if (c.roundEnd) {
+      const SegmentD current{c.start, c.end};
+      const SegmentD& next = joined[(m + 1) % curves.size()];
+      const Side side = FilletSideToward(current, geometry::Midpoint(current.start, next.end));
+      if (const auto f = geometry::FilletCorner(side, side, *c.roundEnd, current, next)) {
+        c.end = f->tangent1;
+        fillets.push_back({m, *f, *c.roundEnd});
+      }
+    }
+  }
+}
+
 // The pieces still in the row, as a ring (closed path) or a line, with the join after each.
 class Row {
  public:
@@ -213,7 +291,7 @@ class Row {
         fillets_.push_back({i, *fillet, radius});
       }
     }
-    RoundSegmentCorners();
+    RoundSegmentCorners(curves_, fillets_);
   }
 
   std::optional<RowEnds> Ends() const {
@@ -241,12 +319,6 @@ class Row {
   }
 
  private:
-  struct FilletAt {
-    std::size_t join;
-    Fillet fillet;
-    double radius;
-  };
-
   std::size_t JoinCount() const {
     if (curves_.size() < 2) return 0;
     return closed_ ? curves_.size() : curves_.size() - 1;
@@ -328,21 +400,6 @@ class Row {
     }
   }
 
-  // The fillet of `radius` at the corner where a ends and b starts, an arc among them, if it
-  // fits: tangent to both offsets on the inner side of the turn, each tangent point on what is
-  // left of its piece.
-  std::optional<Fillet> FitFillet(const OffsetPiece& a, const OffsetPiece& b, double radius) const {
-    if (!(radius > 0.0) || !std::isfinite(radius)) return std::nullopt;
-    std::optional<Fillet> fillet = CurveFillet(a, b, radius);
-    if (!fillet) return std::nullopt;
-    const double aFrom = a.Along(a.start, false), aAt = a.Along(fillet->tangent1, true);
-    const double bTo = b.Along(b.end, true), bAt = b.Along(fillet->tangent2, false);
-    if (!(aAt > aFrom + kFit) || !(bAt + kFit < bTo)) return std::nullopt;
-    if (!a.arc && !(radius + kFit < a.lengthLeft)) return std::nullopt;
-    if (!b.arc && !(radius + kFit < b.lengthLeft)) return std::nullopt;
-    return fillet;
-  }
-
   // Whether the corner of two segments after piece i is to be rounded, from their ledgers: both
   // must have more than the radius left and more than the fillet's tangent length (the radius
   // times its reach there), and rounding uses up both on both. Where the moved lines are
@@ -370,63 +427,6 @@ class Row {
       c->lengthLeft -= radius;
       c->fitLeft -= tangentLength;
     }
-  }
-
-  // The fillets of the segment corners marked, segment by segment: a segment's start moves to
-  // the fillet of the segments as joined, and its end to the fillet of the segment so far and
-  // the next as joined, whose arc is drawn after it.
-  void RoundSegmentCorners() {
-    std::vector<SegmentD> joined;
-    for (const OffsetPiece& c : curves_) joined.push_back({c.start, c.end});
-    for (std::size_t m = 0; m < curves_.size(); ++m) {
-      OffsetPiece& c = curves_[m];
-      if (c.roundStart) {
-        const SegmentD& previous = joined[(m + curves_.size() - 1) % curves_.size()];
-        const SegmentD& current = joined[m];
-        const Side side =
-            FilletSideToward(current, geometry::Midpoint(previous.start, current.end));
-        if (const auto f = geometry::FilletCorner(side, side, *c.roundStart, previous, current)) {
-          c.start = f->tangent2;
-        }
-      }
-      if (c.roundEnd) {
-        const SegmentD current{c.start, c.end};
-        const SegmentD& next = joined[Next(m)];
-        const Side side = FilletSideToward(current, geometry::Midpoint(current.start, next.end));
-        if (const auto f = geometry::FilletCorner(side, side, *c.roundEnd, current, next)) {
-          c.end = f->tangent1;
-          fillets_.push_back({m, *f, *c.roundEnd});
-        }
-      }
-    }
-  }
-
-  // The unit direction in which the row runs along piece c at p, a point of it.
-  static PointD TravelAt(const OffsetPiece& c, PointD p) {
-    if (!c.arc) return c.direction;
-    const PointD d = geometry::UnitVector(p.x - c.circle.centre.x, p.y - c.circle.centre.y);
-    return c.circle.clockwise ? PointD{d.y, -d.x} : PointD{-d.y, d.x};
-  }
-
-  // The fillet of `radius` between a and b at the corner where they are joined, between the
-  // directions back along a and on along b.
-  static std::optional<Fillet> CurveFillet(const OffsetPiece& a, const OffsetPiece& b,
-                                           double radius) {
-    const PointD corner = a.end;
-    return geometry::FilletBetween(CarrierOf(a), geometry::Negated(TravelAt(a, corner)),
-                                   CarrierOf(b), TravelAt(b, corner), corner, radius);
-  }
-
-  static RowPiece PieceOf(const OffsetPiece& c) {
-    if (!c.arc) return SegmentD{c.start, c.end};
-    const auto degrees = [&](PointD p) {
-      return geometry::DirectionAngleDeg(p.x - c.circle.centre.x, p.y - c.circle.centre.y);
-    };
-    // The host's own angles where an end has not moved; arcs run counterclockwise.
-    const double entry = c.startMoved ? degrees(c.start) : EntryDeg(c.circle);
-    const double exit = c.endMoved ? degrees(c.end) : ExitDeg(c.circle);
-    if (c.circle.clockwise) return HostArc{c.circle.centre, c.circle.radius, exit, entry};
-    return HostArc{c.circle.centre, c.circle.radius, entry, exit};
   }
 
   const BasePath& path_;
