@@ -3,7 +3,6 @@
 #include "drawing/row_writer.h"
 
 #include "exchange/writer.h"
-#include "util/overloaded.h"
 
 namespace tq58 {
 
@@ -17,19 +16,19 @@ void OutRowAttributes(const exchange::ExchangeModel& model, exchange::WriterStat
 
 namespace {
 
+// A row's arc is written with its degrees (a circular arc: flatness 1, no tilt), an arc of no
+// sweep not at all, and a whole circle as a circle.
 void WritePiece(exchange::WriterState& writer, const RowPiece& piece) {
-  std::visit(
-      util::Overloaded{
-          [&](const SegmentD& s) {
-            exchange::OutSegment(writer, s.start.x, s.start.y, s.end.x, s.end.y);
-          },
-          // A circular arc: flatness 1, no tilt.
-          [&](const HostArc& a) {
-            exchange::OutArc(writer, a.centre.x, a.centre.y, a.radius, a.startDeg, a.endDeg, 1.0,
-                             0.0);
-          },
-          [&](const CircleD& c) { exchange::OutCircle(writer, c.centre.x, c.centre.y, c.radius); }},
-      piece);
+  if (!piece.arc) {
+    exchange::OutSegment(writer, piece.start.x, piece.start.y, piece.end.x, piece.end.y);
+  } else if (piece.sweep == 0.0) {
+    return;
+  } else if (piece.degrees) {
+    exchange::OutArc(writer, piece.centre.x, piece.centre.y, piece.radius, piece.degrees->start,
+                     piece.degrees->end, 1.0, 0.0);
+  } else {
+    exchange::OutCircle(writer, piece.centre.x, piece.centre.y, piece.radius);
+  }
 }
 
 }  // namespace

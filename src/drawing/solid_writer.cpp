@@ -9,6 +9,7 @@
 #include "exchange/command_format.h"
 #include "exchange/writer.h"
 #include "geometry/tolerances.h"
+#include "geometry/vector2.h"
 #include "util/overloaded.h"
 #include "util/real_format.h"
 
@@ -22,9 +23,20 @@ using geometry::kDegenerateGeometryTolerance;
 constexpr int32_t kSolidColorNumber = 10;
 constexpr double kFullTurn = 2.0 * std::numbers::pi;
 
-bool ArcWritten(PointD centre, double radius, double start, double sweep) {
-  return exchange::AllFinite({centre.x, centre.y, radius, start, sweep}) &&
-         radius > kDegenerateGeometryTolerance && sweep > 0.0 && sweep <= kFullTurn;
+// An arc as a solid takes it: counterclockwise from `start`, in [0, 2π), over `sweep`.
+struct SolidAngles {
+  double start = 0.0, sweep = 0.0;
+};
+
+SolidAngles AnglesOf(const Curve& arc) {
+  const Curve ccw = arc.Counterclockwise();
+  return {geometry::AngleAfter(0.0, ccw.from), ccw.sweep};
+}
+
+bool ArcWritten(const Curve& arc, SolidAngles angles) {
+  return exchange::AllFinite({arc.centre.x, arc.centre.y, arc.radius, angles.start, angles.sweep}) &&
+         arc.radius > kDegenerateGeometryTolerance && angles.sweep > 0.0 &&
+         angles.sweep <= kFullTurn;
 }
 
 // The line of one solid, or nothing.
@@ -44,22 +56,26 @@ std::string SolidLine(const Solid& solid) {
                            exchange::AppendReals(line, {c.x, c.y});
                          }
                        },
-                       [&](const SolidArc& a) {
-                         if (!ArcWritten(a.centre, a.radius, a.start, a.sweep)) return;
+                       [&](const SolidArc& s) {
+                         const Curve& a = s.arc;
+                         const SolidAngles angles = AnglesOf(a);
+                         if (!ArcWritten(a, angles)) return;
                          line = "sc ";
-                         exchange::AppendReals(
-                             line, {a.centre.x, a.centre.y, a.radius, 1.0, 0.0, a.start, a.sweep});
+                         exchange::AppendReals(line, {a.centre.x, a.centre.y, a.radius, 1.0, 0.0,
+                                                      angles.start, angles.sweep});
                          line += ' ';
-                         util::AppendDecimal(line, static_cast<int32_t>(a.kind));
+                         util::AppendDecimal(line, static_cast<int32_t>(s.kind));
                        },
                        [&](const SolidRingSector& r) {
-                         if (!ArcWritten(r.centre, r.outer, r.start, r.sweep) ||
-                             !std::isfinite(r.inner) || !(r.inner >= 0.0 && r.inner < r.outer)) {
+                         const Curve& a = r.outer;
+                         const SolidAngles angles = AnglesOf(a);
+                         if (!ArcWritten(a, angles) || !std::isfinite(r.inner) ||
+                             !(r.inner >= 0.0 && r.inner < a.radius)) {
                            return;
                          }
                          line = "so ";
-                         exchange::AppendReals(line, {r.centre.x, r.centre.y, r.outer, 1.0, 0.0,
-                                                      r.start, r.sweep, r.inner});
+                         exchange::AppendReals(line, {a.centre.x, a.centre.y, a.radius, 1.0, 0.0,
+                                                      angles.start, angles.sweep, r.inner});
                        }},
       solid);
   return line;

@@ -49,12 +49,6 @@ std::vector<Curve> ArcParts(const Curve& arc, double deviation) {
   return parts;
 }
 
-// The solid of `kind` along the part, its angles counterclockwise from [0, 2π).
-SolidArc ArcSolid(const Curve& part, ArcArea kind) {
-  const double start = part.sweep > 0.0 ? part.from : part.from + part.sweep;
-  return {part.centre, part.radius, geometry::AngleAfter(0.0, start), std::fabs(part.sweep), kind};
-}
-
 // Where the tangents at the part's ends meet.
 PointD TangentCorner(const Curve& part) {
   const double half = std::fabs(part.sweep) / 2.0;
@@ -115,11 +109,11 @@ class OutlineFiller {
     if (centreSide || index_.WindingAt(outward) == 0) {
       // Inside on the centre's side (or on neither, where the chord adds nothing).
       edges_.push_back({part.start, part.end});
-      if (centreSide) solids_.push_back(ArcSolid(part, ArcArea::Segment));
+      if (centreSide) solids_.push_back(SolidArc{part, ArcArea::Segment});
     } else {
       edges_.push_back({part.start, corner});
       edges_.push_back({corner, part.end});
-      solids_.push_back(ArcSolid(part, ArcArea::TangentCorner));
+      solids_.push_back(SolidArc{part, ArcArea::TangentCorner});
     }
   }
 

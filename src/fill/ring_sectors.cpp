@@ -27,7 +27,8 @@ struct Span {
 };
 
 Span CounterclockwiseSpan(const Curve& arc) {
-  return arc.sweep > 0.0 ? Span{arc.from, arc.sweep} : Span{arc.from + arc.sweep, -arc.sweep};
+  const Curve ccw = arc.Counterclockwise();
+  return {ccw.from, ccw.sweep};
 }
 
 // The longest run of angles both spans cover.
@@ -118,7 +119,7 @@ class SectorFinder {
       return false;
     }
     if (FullTurn(x)) {
-      taken.sectors.push_back({x.centre, large, inner, 0.0, kFullTurn});
+      taken.sectors.push_back({Curve::Circle(x.centre, large), inner});
       return true;
     }
     // Each arc less the common angles; the parts next to the sector keep their ends.
@@ -138,8 +139,7 @@ class SectorFinder {
     // Run opposite ways, the one arc's common part ends where the other's starts.
     taken.sides.push_back({sideStart[0], sideEnd[1]});
     taken.sides.push_back({sideStart[1], sideEnd[0]});
-    taken.sectors.push_back(
-        {x.centre, large, inner, geometry::AngleAfter(0.0, common->start), common->sweep});
+    taken.sectors.push_back({Curve::Arc(x.centre, large, common->start, common->sweep), inner});
     return true;
   }
 

@@ -6,10 +6,12 @@
 #include <variant>
 #include <vector>
 
+#include "geometry/curve.h"
 #include "geometry/geometry.h"
 
 namespace tq58 {
 
+using geometry::Curve;
 using geometry::PointD;
 
 // A triangle or a convex quadrilateral, its first `count` corners counterclockwise.
@@ -18,12 +20,10 @@ struct SolidPolygon {
   int count = 3;
 };
 
-// The ring between two circles about one centre, from `start` counterclockwise over `sweep`
-// (radians).
+// The ring between two circles about one centre: along the outer arc, in to radius `inner`.
 struct SolidRingSector {
-  PointD centre;
-  double outer = 0.0, inner = 0.0;
-  double start = 0.0, sweep = 0.0;
+  Curve outer;
+  double inner = 0.0;
 };
 
 // Which area an arc bounds; the numbers are the host's codes.
@@ -33,11 +33,9 @@ enum class ArcArea : int {
   TangentCorner = -1,  // between the arc and the point where its end tangents meet
 };
 
-// The area of `kind` along the arc from `start` counterclockwise over `sweep` (radians).
+// The area of `kind` along the arc.
 struct SolidArc {
-  PointD centre;
-  double radius = 0.0;
-  double start = 0.0, sweep = 0.0;
+  Curve arc;
   ArcArea kind = ArcArea::Segment;
 };
 

@@ -48,6 +48,23 @@ Curve Curve::Arc(PointD centre, double radius, double from, double sweep) {
   return c;
 }
 
+Curve Curve::FromHost(PointD centre, double radius, double startDeg, double endDeg) {
+  constexpr double kDegrees = 180.0 / pi;
+  Curve c = Arc(centre, radius, startDeg / kDegrees, SweepDeg(startDeg, endDeg) / kDegrees);
+  c.degrees = Degrees{startDeg, endDeg};
+  return c;
+}
+
+Curve Curve::Circle(PointD centre, double radius) { return Arc(centre, radius, 0.0, 2.0 * pi); }
+
+double SweepDeg(double startDeg, double endDeg) {
+  // fmod is exact, so every build gives the same sweep.
+  const double difference = endDeg - startDeg;
+  double sweep = std::fmod(difference, 360.0);
+  if (sweep < 0.0) sweep += 360.0;
+  return sweep == 0.0 && difference != 0.0 ? 360.0 : sweep;
+}
+
 double Curve::Length() const { return arc ? radius * std::fabs(sweep) : PointDistance(start, end); }
 
 PointD Curve::At(double s) const {
@@ -87,11 +104,25 @@ Curve Curve::Part(double s0, double s1) const {
   Curve part = *this;
   if (s0 > 0.0) part.start = At(s0);
   if (s1 < length) part.end = At(s1);
+  if (s0 > 0.0 || s1 < length) part.degrees.reset();
   if (arc) {
     part.from = from + (Clockwise(*this) ? -s0 : s0) / radius;
     part.sweep = (Clockwise(*this) ? -(s1 - s0) : s1 - s0) / radius;
   }
   return part;
+}
+
+Curve Curve::DrawnPart(double s0, double s1, const PointD* a, const PointD* b) const {
+  const bool fromStart = s0 <= 0.0 && a == nullptr;
+  const bool toEnd = s1 >= Length() && b == nullptr;
+  if (fromStart && toEnd) return *this;
+  const PointD p = a != nullptr ? *a : At(s0);
+  const PointD q = b != nullptr ? *b : At(s1);
+  if (!arc) return Segment(fromStart ? start : p, toEnd ? end : q);
+  const auto degreesOf = [&](PointD x) { return DirectionAngleDeg(x.x - centre.x, x.y - centre.y); };
+  const double startDeg = fromStart && degrees ? degrees->start : degreesOf(p);
+  const double endDeg = toEnd && degrees ? degrees->end : degreesOf(q);
+  return FromHost(centre, radius, startDeg, endDeg);
 }
 
 Box Union(const Box& a, const Box& b) {

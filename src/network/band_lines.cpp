@@ -8,7 +8,6 @@
 #include "geometry/outline_locator.h"
 #include "path/path_edit.h"
 #include "rows/construction.h"
-#include "rows/row_curves.h"
 
 namespace tq58 {
 
@@ -44,8 +43,7 @@ void BandDrawer::DropInvertedRings(const BasePath& path, BandLines& out) const {
     const double reach = std::fabs(rows_.spacing[l]) - kRingInsideOutInTolerances * tolerance_;
     const bool inverted =
         !line.pieces.empty() &&
-        std::all_of(line.pieces.begin(), line.pieces.end(), [&](const RowPiece& piece) {
-          const Curve c = CurveOf(piece);
+        std::all_of(line.pieces.begin(), line.pieces.end(), [&](const RowPiece& c) {
           return centreLine.DistanceWithin(c.At(c.Length() / 2.0), reach) < reach;
         });
     if (!inverted) continue;

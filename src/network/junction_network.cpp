@@ -24,7 +24,6 @@
 #include "region/band_region.h"
 #include "rows/construction.h"
 #include "rows/corner_radii.h"
-#include "rows/row_curves.h"
 
 namespace tq58 {
 
@@ -96,8 +95,7 @@ class Network {
       // do; the caps lines of the pairs further in lie inside it as the inner rows do.
       cut.outer = l == drawer_.DrawnRows() || drawer_.Rows().outer[row];
       for (const RowPiece& piece : out.lines[l].pieces) {
-        const Curve curve = CurveOf(piece);
-        cut.pieces.push_back({curve, kUncut, {Kept{0.0, curve.Length(), kUncut, kUncut, {}, {}}}});
+        cut.pieces.push_back({piece, kUncut, {Kept{0.0, piece.Length(), kUncut, kUncut, {}, {}}}});
       }
       cuts_[b].push_back(std::move(cut));
     }
@@ -217,8 +215,8 @@ class Network {
           const PieceCut& piece = cut.pieces[p];
           for (const Kept& k : piece.kept) {
             if (k.swallowed) continue;
-            written.pieces.push_back(PieceOf(line.pieces[p], piece.curve, k.s0, k.s1,
-                                             k.a ? &*k.a : nullptr, k.b ? &*k.b : nullptr));
+            written.pieces.push_back(
+                piece.curve.DrawnPart(k.s0, k.s1, k.a ? &*k.a : nullptr, k.b ? &*k.b : nullptr));
           }
         }
         written.pieces.insert(written.pieces.end(), cut.corners.begin(), cut.corners.end());

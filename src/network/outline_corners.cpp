@@ -11,7 +11,6 @@
 #include "geometry/curve_meeting.h"
 #include "geometry/tolerances.h"
 #include "geometry/vector2.h"
-#include "rows/row_curves.h"
 
 namespace tq58 {
 
@@ -189,7 +188,7 @@ class CornerJoiner {
           const std::optional<Fillet> fillet = FitFillet(as[i], bs[j], x, radius);
           if (!fillet) continue;
           const RowPiece arc = FilletArc(*fillet, radius);
-          AddArea(as, i, bs, j, x, fillet->tangent1, CurveOf(arc));
+          AddArea(as, i, bs, j, x, fillet->tangent1, arc);
           for (std::size_t k = 0; k < i; ++k) Swallow(as[k]);
           for (std::size_t k = 0; k < j; ++k) Swallow(bs[k]);
           SetEnd(KeptOf(as[i]), CurveAt(as[i]), fillet->tangent1, as[i].atStart);

@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "geometry/circle_geometry.h"
+#include "geometry/curve.h"
 #include "geometry/tolerances.h"
 #include "util/portable_math.h"
 
@@ -31,13 +32,7 @@ const BaseArc* PathArc(const BasePath& path, std::size_t k) {
   return k < path.arcs.size() && path.arcs[k] ? &*path.arcs[k] : nullptr;
 }
 
-double ArcSweepDeg(const BaseArc& arc) {
-  // fmod is exact, so every build gives the same sweep.
-  const double difference = arc.endDeg - arc.startDeg;
-  double sweep = std::fmod(difference, 360.0);
-  if (sweep < 0.0) sweep += 360.0;
-  return sweep == 0.0 && difference != 0.0 ? 360.0 : sweep;
-}
+double ArcSweepDeg(const BaseArc& arc) { return geometry::SweepDeg(arc.startDeg, arc.endDeg); }
 
 PointD DirectionAtStart(const BasePath& path, std::size_t k) {
   const BaseArc* arc = PathArc(path, k);

@@ -44,8 +44,7 @@ inline double OffsetRadius(const BaseArc& arc, double spacing) {
   return arc.radius + (arc.clockwise ? spacing : -spacing);
 }
 
-// The angle an arc turns through, in degrees: its end angle less its start angle brought into
-// [0, 360) by whole turns, but a whole number of turns other than none is a full turn, 360.
+// The angle an arc turns through, in degrees (geometry::SweepDeg).
 double ArcSweepDeg(const BaseArc& arc);
 
 // The unit direction in which the path runs at the start (or the end) of segment k: along the

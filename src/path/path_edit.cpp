@@ -95,9 +95,7 @@ std::pair<BasePath, BasePath> SplitAtVertex(const BasePath& path, std::size_t v)
 
 Curve BaseCurve(const BasePath& path, std::size_t k) {
   if (const BaseArc* arc = PathArc(path, k)) {
-    constexpr double kRadians = std::numbers::pi / 180.0;
-    return Curve::Arc(arc->centre, arc->radius, arc->startDeg * kRadians,
-                      ArcSweepDeg(*arc) * kRadians);
+    return Curve::FromHost(arc->centre, arc->radius, arc->startDeg, arc->endDeg);
   }
   return Curve::Segment(path.points[k], path.points[k + 1]);
 }

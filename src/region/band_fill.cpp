@@ -8,7 +8,6 @@
 #include "geometry/tolerances.h"
 #include "path/chaining.h"
 #include "region/band_region.h"
-#include "rows/row_curves.h"
 #include "rows/row_spacings.h"
 
 namespace tq58 {
@@ -18,8 +17,7 @@ namespace {
 double LargestCoordinate(const MultiLine& lines) {
   double largest = 0.0;
   for (const DrawnLine& line : lines) {
-    for (const RowPiece& piece : line.pieces) {
-      const Curve c = CurveOf(piece);
+    for (const RowPiece& c : line.pieces) {
       largest = std::max({largest, std::fabs(c.start.x), std::fabs(c.start.y), std::fabs(c.end.x),
                           std::fabs(c.end.y)});
     }

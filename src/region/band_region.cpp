@@ -9,7 +9,6 @@
 
 #include "geometry/geometry.h"
 #include "path/path_edit.h"
-#include "rows/row_curves.h"
 
 namespace tq58 {
 
@@ -67,11 +66,11 @@ class OutlineBuilder {
       // The row as it will be drawn: its pieces, then the closing segments given to it so far.
       const std::vector<RowPiece>& pieces = (*band_.lines)[line].pieces;
       for (std::size_t k = 0; k < pieces.size(); ++k) {
-        curves.push_back({CurveOf(pieces[k]), static_cast<int>(line), static_cast<int>(k)});
+        curves.push_back({pieces[k], static_cast<int>(line), static_cast<int>(k)});
       }
       for (const ClosingSegment& c : closings_) {
         if (c.line != line) continue;
-        curves.push_back({CurveOf(c.segment), static_cast<int>(line), static_cast<int>(c.piece)});
+        curves.push_back({c.segment, static_cast<int>(line), static_cast<int>(c.piece)});
       }
     } else {
       for (std::size_t k = 0; k + 1 < path.points.size(); ++k) {
@@ -104,7 +103,7 @@ class OutlineBuilder {
       const std::size_t k = atStart || band_.start != EndClosing::Cap ? 0 : 1;
       if (k < caps.size()) {
         region_.outline.push_back(
-            {CurveOf(caps[k]), static_cast<int>(band_.capsLine), static_cast<int>(k)});
+            {caps[k], static_cast<int>(band_.capsLine), static_cast<int>(k)});
         at_ = region_.outline.back().curve.end;
       }
     } else if (closing == EndClosing::Junction) {
@@ -136,7 +135,7 @@ class OutlineBuilder {
     const std::size_t line = left ? band_.largest : band_.smallest;
     std::size_t piece = (*band_.lines)[line].pieces.size();
     for (const ClosingSegment& c : closings_) piece += c.line == line ? 1 : 0;
-    closings_.push_back({line, piece, SegmentD{from, to}});
+    closings_.push_back({line, piece, Curve::Segment(from, to)});
     region_.outline.push_back(
         {Curve::Segment(from, to), static_cast<int>(line), static_cast<int>(piece)});
     at_ = to;

@@ -67,7 +67,7 @@ struct DrawnBand {
 struct ClosingSegment {
   std::size_t line = 0;
   std::size_t piece = 0;
-  SegmentD segment;
+  Curve segment;
 };
 
 struct BuiltBandRegion {

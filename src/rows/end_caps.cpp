@@ -14,12 +14,12 @@ namespace {
 // counterclockwise from `from`, as the host draws arcs.
 void AppendCap(std::vector<RowPiece>& pieces, CapStyle style, PointD from, PointD to) {
   if (style == CapStyle::Line) {
-    pieces.push_back(SegmentD{from, to});
+    pieces.push_back(Curve::Segment(from, to));
   } else if (style == CapStyle::Arc || style == CapStyle::ConcentricArc) {
     const PointD centre = geometry::Midpoint(from, to);
     const double a = geometry::DirectionAngleDeg(from.x - centre.x, from.y - centre.y);
     const double b = geometry::DirectionAngleDeg(to.x - centre.x, to.y - centre.y);
-    pieces.push_back(HostArc{centre, geometry::PointDistance(from, to) / 2.0, a, b});
+    pieces.push_back(Curve::FromHost(centre, geometry::PointDistance(from, to) / 2.0, a, b));
   }
 }
 

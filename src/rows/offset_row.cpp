@@ -124,7 +124,7 @@ struct Join {
 // A piece's offset as a full line or circle.
 geometry::Curve CarrierOf(const OffsetPiece& c) {
   if (!c.arc) return geometry::Curve::Segment(c.line.start, c.line.end);
-  return geometry::Curve::Arc(c.circle.centre, c.circle.radius, 0.0, 2.0 * pi);
+  return geometry::Curve::Circle(c.circle.centre, c.circle.radius);
 }
 
 // The join of piece a and the piece b after it; `adjacent` when no piece between them was
@@ -180,16 +180,16 @@ std::optional<Fillet> CurveFillet(const OffsetPiece& a, const OffsetPiece& b, do
 }
 
 // The piece as the row writes it.
-RowPiece PieceOf(const OffsetPiece& c) {
-  if (!c.arc) return SegmentD{c.start, c.end};
+RowPiece DrawnPiece(const OffsetPiece& c) {
+  if (!c.arc) return Curve::Segment(c.start, c.end);
   const auto degrees = [&](PointD p) {
     return geometry::DirectionAngleDeg(p.x - c.circle.centre.x, p.y - c.circle.centre.y);
   };
   // The host's own angles where an end has not moved; arcs run counterclockwise.
   const double entry = c.startMoved ? degrees(c.start) : EntryDeg(c.circle);
   const double exit = c.endMoved ? degrees(c.end) : ExitDeg(c.circle);
-  if (c.circle.clockwise) return HostArc{c.circle.centre, c.circle.radius, exit, entry};
-  return HostArc{c.circle.centre, c.circle.radius, entry, exit};
+  if (c.circle.clockwise) return Curve::FromHost(c.circle.centre, c.circle.radius, exit, entry);
+  return Curve::FromHost(c.circle.centre, c.circle.radius, entry, exit);
 }
 
 // The fillet of `radius` at the corner where a ends and b starts, an arc among them, if it
@@ -308,12 +308,12 @@ class Row {
     }
     for (std::size_t i = 0; i < curves_.size(); ++i) {
       const OffsetPiece& c = curves_[i];
-      pieces.push_back(PieceOf(c));
+      pieces.push_back(DrawnPiece(c));
       if (i < JoinCount() && byJoin[i] != nullptr) {
         pieces.push_back(FilletArc(byJoin[i]->fillet, byJoin[i]->radius));
       } else if (i < JoinCount() && joins_[i].kind == Join::Reversal && c.arc) {
         // An arc cannot run on to the next start: a segment takes the row across.
-        pieces.push_back(SegmentD{c.end, joins_[i].point});
+        pieces.push_back(Curve::Segment(c.end, joins_[i].point));
       }
     }
   }
@@ -453,7 +453,7 @@ std::optional<RowEnds> AppendOffsetRow(const BasePath& path, double spacing,
     const BaseArc& circle = *path.arcs[0];
     const double radius = OffsetRadius(circle, spacing);
     if (radius > geometry::kDegenerateGeometryTolerance) {
-      pieces.push_back(CircleD{circle.centre, radius});
+      pieces.push_back(Curve::Circle(circle.centre, radius));
     }
     return std::nullopt;
   }

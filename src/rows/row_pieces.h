@@ -2,10 +2,9 @@
 // arcs it is drawn with, in drawing order, with the preset row whose attributes it takes.
 #pragma once
 
-#include <variant>
 #include <vector>
 
-#include "geometry/circle_geometry.h"
+#include "geometry/curve.h"
 #include "geometry/geometry.h"
 #include "presets/presets.h"
 
@@ -14,18 +13,18 @@ namespace tq58 {
 using geometry::PointD;
 using geometry::SegmentD;
 
-using geometry::CircleD;
-using geometry::HostArc;
+using geometry::Curve;
 
-// One piece of a drawn line: a straight segment from its start to its end, an arc as the host
-// writes it, a full circle.
-using RowPiece = std::variant<SegmentD, HostArc, CircleD>;
+// One piece of a drawn line: a straight segment from its start to its end, an arc made from the
+// degrees the host is given (Curve::FromHost), or a whole circle.
+using RowPiece = Curve;
 
 // The arc of `fillet` (radius r) from its tangent point on line 1 to the one on line 2,
 // counterclockwise over less than 180 degrees, whichever way the path turns.
-HostArc FilletArc(const geometry::Fillet& fillet, double r);
+Curve FilletArc(const geometry::Fillet& fillet, double r);
 
-// Whether the host is given the piece: the writer leaves out what is too small or not finite.
+// Whether the host is given the piece: the writer leaves out an arc of no sweep, and what is too
+// small or not finite.
 bool WritesSomething(const RowPiece& piece);
 
 // Where a drawn row of an open path starts and ends.

@@ -21,11 +21,11 @@ std::vector<PointD> CornersOf(const Solid& solid) {
   if (const auto* s = std::get_if<SolidPolygon>(&solid))
     return {s->corners.begin(), s->corners.begin() + s->count};
   if (const auto* s = std::get_if<SolidRingSector>(&solid)) {
-    return {Along(s->centre, s->start, s->inner), Along(s->centre, s->start, s->outer),
-            Along(s->centre, s->start + s->sweep, s->inner),
-            Along(s->centre, s->start + s->sweep, s->outer)};
+    const Curve o = s->outer;
+    return {Along(o.centre, o.from, s->inner), o.start, Along(o.centre, o.from + o.sweep, s->inner),
+            o.end};
   }
-  const auto& a = std::get<SolidArc>(solid);
+  const HostSolidArc a = HostArcOf(std::get<SolidArc>(solid));
   std::vector<PointD> corners = {Along(a.centre, a.start, a.radius),
                                  Along(a.centre, a.start + a.sweep, a.radius)};
   if (a.kind == ArcArea::TangentCorner)

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "path/base_path.h"
-#include "rows/row_curves.h"
+#include "rows/row_pieces.h"
 #include "support/sequence.h"
 
 namespace tq58::network_fixture {
@@ -54,7 +54,7 @@ struct Piece {
 inline std::vector<Piece> Pieces(const MultiLine& lines) {
   std::vector<Piece> pieces;
   for (const DrawnLine& line : lines) {
-    for (const RowPiece& p : line.pieces) pieces.push_back({line.row->ColorIndex, CurveOf(p)});
+    for (const RowPiece& p : line.pieces) pieces.push_back({line.row->ColorIndex, p});
   }
   return pieces;
 }

@@ -29,6 +29,18 @@ inline bool InTriangle(PointD p, PointD a, PointD b, PointD c) {
   return Turn(a, b, p) >= 0 && Turn(b, c, p) >= 0 && Turn(c, a, p) >= 0;
 }
 
+// An arc solid as the host takes it: counterclockwise from `start` over `sweep`.
+struct HostSolidArc {
+  PointD centre;
+  double radius, start, sweep;
+  ArcArea kind;
+};
+
+inline HostSolidArc HostArcOf(const SolidArc& s) {
+  const Curve a = s.arc.Counterclockwise();
+  return {a.centre, a.radius, a.from, a.sweep, s.kind};
+}
+
 // Whether the solid covers p, as the host draws it.
 inline bool Covers(const Solid& solid, PointD p) {
   if (const auto* s = std::get_if<SolidPolygon>(&solid)) {
@@ -38,10 +50,11 @@ inline bool Covers(const Solid& solid, PointD p) {
     return true;
   }
   if (const auto* s = std::get_if<SolidRingSector>(&solid)) {
-    const double d = PointDistance(s->centre, p);
-    return d >= s->inner && d <= s->outer && WithinSweep(s->centre, p, s->start, s->sweep);
+    const Curve o = s->outer.Counterclockwise();
+    const double d = PointDistance(o.centre, p);
+    return d >= s->inner && d <= o.radius && WithinSweep(o.centre, p, o.from, o.sweep);
   }
-  const auto& a = std::get<SolidArc>(solid);
+  const HostSolidArc a = HostArcOf(std::get<SolidArc>(solid));
   const PointD from = Along(a.centre, a.start, a.radius);
   const PointD to = Along(a.centre, a.start + a.sweep, a.radius);
   const double d = PointDistance(a.centre, p);
@@ -74,11 +87,12 @@ inline std::string Malformed(const Solid& solid) {
     return area > kClose * longest ? "" : "sl no wider than the join tolerance";
   }
   if (const auto* s = std::get_if<SolidRingSector>(&solid)) {
-    return s->inner > 0 && s->inner < s->outer && s->sweep > 0 && s->sweep <= 2 * kPi
+    const Curve o = s->outer.Counterclockwise();
+    return s->inner > 0 && s->inner < o.radius && o.sweep > 0 && o.sweep <= 2 * kPi
                ? ""
                : "so out of range";
   }
-  const auto& a = std::get<SolidArc>(solid);
+  const HostSolidArc a = HostArcOf(std::get<SolidArc>(solid));
   const double most = a.kind == ArcArea::TangentCorner ? kPi / 2 : 2 * kPi;
   return a.radius > 0 && a.sweep > 0 && a.sweep <= most ? "" : "sc out of range";
 }

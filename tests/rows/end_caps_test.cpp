@@ -30,14 +30,13 @@ TLineTable Rows(std::vector<double> spacings, CapStyle start, CapStyle end) {
 MultiLine Build(const TLineTable& table) { return BuildMultiLine({kPath, false, {}}, table, 1.0); }
 
 bool Near(PointD a, PointD b) { return std::hypot(a.x - b.x, a.y - b.y) < 1e-9; }
-PointD At(const HostArc& a, double deg) {
+PointD At(const Curve& a, double deg) {
   return {a.centre.x + a.radius * std::cos(deg * std::numbers::pi / 180),
           a.centre.y + a.radius * std::sin(deg * std::numbers::pi / 180)};
 }
 // The end of a row of this polyline path, at its start or its end.
 PointD EndOf(const DrawnLine& row, bool atEnd) {
-  return atEnd ? std::get<SegmentD>(row.pieces.back()).end
-               : std::get<SegmentD>(row.pieces.front()).start;
+  return atEnd ? row.pieces.back().end : row.pieces.front().start;
 }
 
 TEST(ConcentricArcCaps, JoinEachPairOfRowsFromTheOutsideInWithAHalfCircleBulgingAway) {
@@ -62,14 +61,16 @@ TEST(ConcentricArcCaps, JoinEachPairOfRowsFromTheOutsideInWithAHalfCircleBulging
           const CapStyle style = atEnd ? ends.second : ends.first;
           if (style == kNone || (k > 0 && style != kC)) continue;
           ASSERT_LT(piece, caps.pieces.size()) << where;
-          const HostArc& arc = std::get<HostArc>(caps.pieces[piece++]);
+          const Curve& arc = caps.pieces[piece++];
+          ASSERT_TRUE(arc.degrees) << where;
+          const Curve::Degrees& deg = *arc.degrees;
           // Counterclockwise: round the back from the left row, round the front to it.
           const PointD left = EndOf(lines[order[k]], atEnd);
           const PointD right = EndOf(lines[order[n - 1 - k]], atEnd);
           const PointD from = atEnd ? right : left, to = atEnd ? left : right;
           EXPECT_TRUE(Near(arc.centre, {(from.x + to.x) / 2, (from.y + to.y) / 2})) << where;
-          EXPECT_TRUE(Near(At(arc, arc.startDeg), from) && Near(At(arc, arc.endDeg), to)) << where;
-          const PointD bulge = At(arc, arc.startDeg + 90), out = atEnd ? kPath[3] : kPath[0];
+          EXPECT_TRUE(Near(At(arc, deg.start), from) && Near(At(arc, deg.end), to)) << where;
+          const PointD bulge = At(arc, deg.start + 90), out = atEnd ? kPath[3] : kPath[0];
           const PointD in = atEnd ? kPath[2] : kPath[1];
           EXPECT_GT(
               (bulge.x - arc.centre.x) * (out.x - in.x) + (bulge.y - arc.centre.y) * (out.y - in.y),

@@ -82,9 +82,10 @@ struct Road {
 // The ends of a piece in the direction the row runs: an arc (always written counterclockwise)
 // the other way round where its end meets `from`, the end of the piece before.
 std::pair<PointD, PointD> Ends(const RowPiece& piece, PointD from) {
-  if (const auto* s = std::get_if<SegmentD>(&piece)) return {s->start, s->end};
-  const HostArc& a = std::get<HostArc>(piece);
-  const PointD p = At(a.centre, a.radius, a.startDeg), q = At(a.centre, a.radius, a.endDeg);
+  if (!piece.arc) return {piece.start, piece.end};
+  const Curve::Degrees& deg = *piece.degrees;
+  const PointD p = At(piece.centre, piece.radius, deg.start);
+  const PointD q = At(piece.centre, piece.radius, deg.end);
   return Near(q, from) ? std::pair{q, p} : std::pair{p, q};
 }
 
@@ -109,7 +110,7 @@ std::vector<std::pair<PointD, PointD>> RowEnds(const std::vector<RowPiece>& piec
 bool AtSpacing(const RowPiece& piece, const BasePath& path, double spacing) {
   for (std::size_t k = 0; k + 1 < path.points.size(); ++k) {
     const PointD a = path.points[k], b = path.points[k + 1];
-    if (const auto* s = std::get_if<SegmentD>(&piece); s && !path.arcs[k]) {
+    if (const Curve* s = &piece; !piece.arc && !path.arcs[k]) {
       const double length = std::hypot(b.x - a.x, b.y - a.y);
       const auto beside = [&](PointD p) {
         return ((b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x)) / length;
@@ -118,7 +119,7 @@ bool AtSpacing(const RowPiece& piece, const BasePath& path, double spacing) {
           std::fabs(beside(s->end) - spacing) < kNear)
         return true;
     }
-    if (const auto* arc = std::get_if<HostArc>(&piece); arc && path.arcs[k]) {
+    if (const Curve* arc = &piece; piece.arc && path.arcs[k]) {
       const BaseArc& base = *path.arcs[k];
       if (Near(arc->centre, base.centre) &&
           std::fabs(arc->radius - (base.radius + (base.clockwise ? spacing : -spacing))) < kNear) {
@@ -152,7 +153,7 @@ TEST(CurvedRows, LieAtTheirSpacingAndJoinEndToEndWithTheCapsOnTheOutermostRows) 
         if (!AtSpacing(piece, road.path, spacings[r])) {
           // Not at the spacing: a fillet, which rounds an angled corner.
           EXPECT_TRUE(angled) << where;
-          EXPECT_TRUE(std::holds_alternative<HostArc>(piece)) << where << " row " << r;
+          EXPECT_TRUE(piece.arc) << where << " row " << r;
         }
       }
       for (std::size_t i = 0; i + 1 < ends.size(); ++i) {
@@ -208,9 +209,8 @@ TEST(OffsetRows, ACurveAppendedTangentiallyChangesNothingOfTheSegmentsBefore) {
       ASSERT_LE(before.size(), after.size()) << "trial " << trial << " row " << r;
       EXPECT_TRUE(std::equal(before.begin(), before.end(), after.begin()))
           << "trial " << trial << " row " << r;
-      rounded += static_cast<int>(std::count_if(before.begin(), before.end(), [](const auto& p) {
-        return std::holds_alternative<HostArc>(p);
-      }));
+      rounded += static_cast<int>(
+          std::count_if(before.begin(), before.end(), [](const Curve& p) { return p.arc; }));
     }
   }
   EXPECT_GT(rounded, 1000);  // the rows do round corners
