@@ -34,7 +34,8 @@ SolidAngles AnglesOf(const Curve& arc) {
 }
 
 bool ArcWritten(const Curve& arc, SolidAngles angles) {
-  return exchange::AllFinite({arc.centre.x, arc.centre.y, arc.radius, angles.start, angles.sweep}) &&
+  return exchange::AllFinite(
+             {arc.centre.x, arc.centre.y, arc.radius, angles.start, angles.sweep}) &&
          arc.radius > kDegenerateGeometryTolerance && angles.sweep > 0.0 &&
          angles.sweep <= kFullTurn;
 }
@@ -42,42 +43,42 @@ bool ArcWritten(const Curve& arc, SolidAngles angles) {
 // The line of one solid, or nothing.
 std::string SolidLine(const Solid& solid) {
   std::string line;
-  std::visit(
-      util::Overloaded{[&](const SolidPolygon& p) {
-                         if (p.count < 3 || p.count > 4) return;
-                         line = "sl ";
-                         for (int i = 0; i < p.count; ++i) {
-                           const PointD& c = p.corners[static_cast<std::size_t>(i)];
-                           if (!exchange::AllFinite({c.x, c.y})) {
-                             line.clear();
-                             return;
-                           }
-                           if (i > 0) line += ' ';
-                           exchange::AppendReals(line, {c.x, c.y});
-                         }
-                       },
-                       [&](const SolidArc& s) {
-                         const Curve& a = s.arc;
-                         const SolidAngles angles = AnglesOf(a);
-                         if (!ArcWritten(a, angles)) return;
-                         line = "sc ";
-                         exchange::AppendReals(line, {a.centre.x, a.centre.y, a.radius, 1.0, 0.0,
-                                                      angles.start, angles.sweep});
-                         line += ' ';
-                         util::AppendDecimal(line, static_cast<int32_t>(s.kind));
-                       },
-                       [&](const SolidRingSector& r) {
-                         const Curve& a = r.outer;
-                         const SolidAngles angles = AnglesOf(a);
-                         if (!ArcWritten(a, angles) || !std::isfinite(r.inner) ||
-                             !(r.inner >= 0.0 && r.inner < a.radius)) {
-                           return;
-                         }
-                         line = "so ";
-                         exchange::AppendReals(line, {a.centre.x, a.centre.y, a.radius, 1.0, 0.0,
-                                                      angles.start, angles.sweep, r.inner});
-                       }},
-      solid);
+  std::visit(util::Overloaded{[&](const SolidPolygon& p) {
+                                if (p.count < 3 || p.count > 4) return;
+                                line = "sl ";
+                                for (int i = 0; i < p.count; ++i) {
+                                  const PointD& c = p.corners[static_cast<std::size_t>(i)];
+                                  if (!exchange::AllFinite({c.x, c.y})) {
+                                    line.clear();
+                                    return;
+                                  }
+                                  if (i > 0) line += ' ';
+                                  exchange::AppendReals(line, {c.x, c.y});
+                                }
+                              },
+                              [&](const SolidArc& s) {
+                                const Curve& a = s.arc;
+                                const SolidAngles angles = AnglesOf(a);
+                                if (!ArcWritten(a, angles)) return;
+                                line = "sc ";
+                                exchange::AppendReals(line, {a.centre.x, a.centre.y, a.radius, 1.0,
+                                                             0.0, angles.start, angles.sweep});
+                                line += ' ';
+                                util::AppendDecimal(line, static_cast<int32_t>(s.kind));
+                              },
+                              [&](const SolidRingSector& r) {
+                                const Curve& a = r.outer;
+                                const SolidAngles angles = AnglesOf(a);
+                                if (!ArcWritten(a, angles) || !std::isfinite(r.inner) ||
+                                    !(r.inner >= 0.0 && r.inner < a.radius)) {
+                                  return;
+                                }
+                                line = "so ";
+                                exchange::AppendReals(
+                                    line, {a.centre.x, a.centre.y, a.radius, 1.0, 0.0, angles.start,
+                                           angles.sweep, r.inner});
+                              }},
+             solid);
   return line;
 }
 

@@ -119,7 +119,9 @@ Curve Curve::DrawnPart(double s0, double s1, const PointD* a, const PointD* b) c
   const PointD p = a != nullptr ? *a : At(s0);
   const PointD q = b != nullptr ? *b : At(s1);
   if (!arc) return Segment(fromStart ? start : p, toEnd ? end : q);
-  const auto degreesOf = [&](PointD x) { return DirectionAngleDeg(x.x - centre.x, x.y - centre.y); };
+  const auto degreesOf = [&](PointD x) {
+    return DirectionAngleDeg(x.x - centre.x, x.y - centre.y);
+  };
   const double startDeg = fromStart && degrees ? degrees->start : degreesOf(p);
   const double endDeg = toEnd && degrees ? degrees->end : degreesOf(q);
   return FromHost(centre, radius, startDeg, endDeg);

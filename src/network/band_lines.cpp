@@ -65,12 +65,12 @@ BandRegion BandDrawer::Region(const BasePath& path, BandLines& out, const BandEn
   const auto closing = [&](const BandEnd& e, CapStyle cap) {
     if (e.seam) return EndClosing::Open;
     if (e.junction) return EndClosing::Junction;
-    return caps && cap != CapStyle::None ? EndClosing::Cap : EndClosing::Open;
+    return FreeEndClosing(caps, cap);
   };
   drawn.start = closing(start, table_.Options.StartCap);
   drawn.end = closing(end, table_.Options.EndCap);
-  drawn.startBack = start.back;
-  drawn.endBack = end.back;
+  if (start.back) drawn.startBack = start.back->closing;
+  if (end.back) drawn.endBack = end.back->closing;
   BuiltBandRegion built = BuildBandRegion(drawn, tolerance_);
   // The junction ends' closing segments are drawn by the outer rows, where nothing covers them.
   AddClosings(out.lines, built.closings);

@@ -162,8 +162,8 @@ class Network {
         const NetworkBand& other = bands_[back->band];
         const std::optional<FoldBack>& otherBack = (back->atEnd ? other.end : other.start).back;
         if (!otherBack) continue;
-        back->to = OuterRowEnd(back->band, otherBack->left, back->atEnd);
-        redraw = redraw || back->to.has_value();
+        back->closing.to = OuterRowEnd(back->band, otherBack->closing.left, back->atEnd);
+        redraw = redraw || back->closing.to.has_value();
       }
       if (redraw) Draw(b);
     }

@@ -349,9 +349,9 @@ class Arrangement {
       // The open side lies counterclockwise of the first arm as it leaves the junction and
       // clockwise of the second; an end's leaving runs against the band's travel.
       (atEndA ? finalBands_[bandA].end : finalBands_[bandA].start).back =
-          FoldBack{bandB, atEndB, !atEndA, true, {}};
+          FoldBack{bandB, atEndB, true, {!atEndA, {}}};
       (atEndB ? finalBands_[bandB].end : finalBands_[bandB].start).back =
-          FoldBack{bandA, atEndA, atEndB, false, {}};
+          FoldBack{bandA, atEndA, false, {atEndB, {}}};
     }
   }
 

@@ -43,9 +43,8 @@ Solids FillBand(const BasePath& path, const MultiLine& lines,
   band.largest = rows.largest;
   band.capsLine = rowEnds.size();
   const bool caps = lines.size() > rowEnds.size();
-  band.start =
-      caps && table.Options.StartCap != CapStyle::None ? EndClosing::Cap : EndClosing::Open;
-  band.end = caps && table.Options.EndCap != CapStyle::None ? EndClosing::Cap : EndClosing::Open;
+  band.start = FreeEndClosing(caps, table.Options.StartCap);
+  band.end = FreeEndClosing(caps, table.Options.EndCap);
   const double tolerance = JoinTolerance(LargestCoordinate(lines));
   const BandRegion region = BuildBandRegion(band, tolerance).region;
   return FillOutline(region.curves, (rows.Hi() - rows.Lo()) * geometry::kArcStandInDeviation,

@@ -12,6 +12,10 @@
 
 namespace tq58 {
 
+EndClosing FreeEndClosing(bool capsDrawn, CapStyle cap) {
+  return capsDrawn && cap != CapStyle::None ? EndClosing::Cap : EndClosing::Open;
+}
+
 namespace {
 
 using geometry::PointDistance;
@@ -102,13 +106,12 @@ class OutlineBuilder {
       const std::vector<RowPiece>& caps = (*band_.lines)[band_.capsLine].pieces;
       const std::size_t k = atStart || band_.start != EndClosing::Cap ? 0 : 1;
       if (k < caps.size()) {
-        region_.outline.push_back(
-            {caps[k], static_cast<int>(band_.capsLine), static_cast<int>(k)});
+        region_.outline.push_back({caps[k], static_cast<int>(band_.capsLine), static_cast<int>(k)});
         at_ = region_.outline.back().curve.end;
       }
     } else if (closing == EndClosing::Junction) {
       // At the start the closing runs from the left row to the right one, at the end back.
-      const std::optional<FoldBack>& back = atStart ? band_.startBack : band_.endBack;
+      const std::optional<BackClosing>& back = atStart ? band_.startBack : band_.endBack;
       const PointD middle = geometry::Midpoint(from, to);
       // A half from a row's end (or to it): on a fold's back drawn by none, or, where this end
       // draws the back, the row run on to the other end's and back to the middle by none.

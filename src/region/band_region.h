@@ -22,16 +22,16 @@ enum class EndClosing {
   Junction  // by a segment drawn where no other band covers it, in the outer rows' attributes
 };
 
-// A junction end back to back with another band's end: all arms there leave to one side and
-// these two bound it but turn back too far to run through as one band. The back is closed by one
-// segment between the two ends' outer rows on that side, instead of their closing segments.
-struct FoldBack {
-  std::size_t band = 0;  // the other band, and which of its ends
-  bool atEnd = false;
-  bool left = false;   // the back lies left of this band's travel: its row of largest spacing
-  bool draws = false;  // this end's row draws the segment: it comes first counterclockwise
-  // Where the other end's back row ends, once drawn: the segment's far end, and the corner of
-  // the triangle (with the junction point) that this band's region takes in.
+// How a free end (neither at a junction nor a seam) is closed: by its cap where the caps line is
+// drawn and the end has one, else open.
+EndClosing FreeEndClosing(bool capsDrawn, CapStyle cap);
+
+// A junction end back to back with another band's end: the back is closed by one segment
+// between the two ends' outer rows on that side, instead of their closing segments.
+struct BackClosing {
+  bool left = false;  // the back lies left of this band's travel: its row of largest spacing
+  // Where the other end's back row ends, where this end's row draws the segment: the segment's
+  // far end, and the corner of the triangle (with the junction point) that the region takes in.
   std::optional<geometry::PointD> to;
 };
 
@@ -59,7 +59,7 @@ struct DrawnBand {
   // At a junction end back to back with another band: the half of the closing segment on the
   // back is drawn by none, and, where this end draws the back, its back row runs on to the
   // other end's.
-  std::optional<FoldBack> startBack, endBack;
+  std::optional<BackClosing> startBack, endBack;
 };
 
 // A segment that closes a junction end, drawn by an outer row: `line` of the band, where it is

@@ -23,8 +23,8 @@ bool WritesSomething(const RowPiece& piece) {
   if (!piece.degrees) {
     return exchange::CircleIsWritten(piece.centre.x, piece.centre.y, piece.radius);
   }
-  return exchange::ArcIsWritten(piece.centre.x, piece.centre.y, piece.radius,
-                                piece.degrees->start, piece.degrees->end, 1.0, 0.0);
+  return exchange::ArcIsWritten(piece.centre.x, piece.centre.y, piece.radius, piece.degrees->start,
+                                piece.degrees->end, 1.0, 0.0);
 }
 
 }  // namespace tq58
