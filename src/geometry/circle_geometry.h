@@ -16,18 +16,6 @@ struct CircleD {
   bool operator==(const CircleD&) const = default;
 };
 
-// A circular arc as the host reads and writes it: about `centre`, counterclockwise from
-// `startDeg` to `endDeg`, in degrees. Kept in the host's own numbers, so that an arc whose ends
-// did not move is written back exactly as it was read.
-struct HostArc {
-  PointD centre;
-  double radius = 0.0;
-  double startDeg = 0.0;
-  double endDeg = 0.0;
-
-  bool operator==(const HostArc&) const = default;
-};
-
 // Up to two points where two curves meet.
 struct CurveMeeting {
   std::array<PointD, 2> points{};

@@ -32,8 +32,8 @@ constexpr std::size_t kRecentHolders = 4;
 constexpr double kAfterFirst = std::numeric_limits<double>::max() / 4.0;
 
 bool Backwards(const BasePath& path, std::size_t k) {
-  const BaseArc* arc = PathArc(path, k);
-  return arc != nullptr && arc->clockwise;
+  const Curve* arc = PathArc(path, k);
+  return arc != nullptr && RunsClockwise(*arc);
 }
 
 // The stretches of piece k of chain c that overlap an earlier piece by more than `tolerance`.

@@ -34,7 +34,7 @@ double LargestCoordinate(const std::vector<BasePath>& chains) {
   for (const BasePath& path : chains) {
     for (const PointD& p : path.points)
       largest = std::max({largest, std::fabs(p.x), std::fabs(p.y)});
-    for (const std::optional<BaseArc>& arc : path.arcs) {
+    for (const std::optional<Curve>& arc : path.arcs) {
       if (arc) {
         largest = std::max({largest, std::fabs(arc->centre.x) + arc->radius,
                             std::fabs(arc->centre.y) + arc->radius});

@@ -27,8 +27,8 @@ std::vector<Passage> PassagesAt(const std::vector<BasePath>& chains, const Centr
     const double s = curve.Along(p), length = curve.Length();
     if (s < -tolerance || s > length + tolerance) continue;
     if (geometry::PointDistance(curve.At(std::clamp(s, 0.0, length)), p) > tolerance) continue;
-    const BaseArc* arc = PathArc(chain, piece.k);
-    const double along = arc != nullptr && arc->clockwise ? length - s : s;
+    const Curve* arc = PathArc(chain, piece.k);
+    const double along = arc != nullptr && RunsClockwise(*arc) ? length - s : s;
     const std::size_t n = chain.points.size() - 1;
     Place place{piece.k, along};
     if (along <= tolerance) place = {piece.k, 0.0};
@@ -57,8 +57,8 @@ void AddPassageArms(const std::vector<BasePath>& chains, Junction& j, int index)
     on = DirectionAtStart(chain, v);
   } else {
     const Curve curve = BaseCurve(chain, q.place.k);
-    const BaseArc* arc = PathArc(chain, q.place.k);
-    const bool cw = arc != nullptr && arc->clockwise;
+    const Curve* arc = PathArc(chain, q.place.k);
+    const bool cw = arc != nullptr && RunsClockwise(*arc);
     const PointD t = curve.DirectionAt(cw ? curve.Length() - q.place.along : q.place.along);
     on = cw ? Negated(t) : t;
     back = Negated(on);

@@ -81,8 +81,8 @@ double Length(const BasePath& path) {
 // The point `along` piece k of the path in its direction of travel.
 PointD PlaceOn(const BasePath& path, std::size_t k, double along) {
   const Curve piece = BaseCurve(path, k);
-  const BaseArc* arc = PathArc(path, k);
-  return piece.At(arc != nullptr && arc->clockwise ? piece.Length() - along : along);
+  const Curve* arc = PathArc(path, k);
+  return piece.At(arc != nullptr && RunsClockwise(*arc) ? piece.Length() - along : along);
 }
 
 }  // namespace

@@ -15,10 +15,10 @@ namespace tq58 {
 namespace {
 
 // The unit direction of travel at `degrees` on an arc run counterclockwise, or clockwise.
-PointD ArcDirection(const BaseArc& arc, double degrees) {
+PointD ArcDirection(const Curve& arc, double degrees) {
   const double t = degrees * std::numbers::pi / 180.0;
   const double sine = util::PortableSin(t), cosine = util::PortableCos(t);
-  return arc.clockwise ? PointD{sine, -cosine} : PointD{-sine, cosine};
+  return RunsClockwise(arc) ? PointD{sine, -cosine} : PointD{-sine, cosine};
 }
 
 PointD SegmentDirection(const BasePath& path, std::size_t k) {
@@ -28,20 +28,32 @@ PointD SegmentDirection(const BasePath& path, std::size_t k) {
 
 }  // namespace
 
-const BaseArc* PathArc(const BasePath& path, std::size_t k) {
+Curve PathArcOf(PointD centre, double radius, double startDeg, double endDeg, bool clockwise) {
+  const Curve arc = Curve::FromHost(centre, radius, startDeg, endDeg);
+  return clockwise ? arc.Reversed() : arc;
+}
+
+const Curve* PathArc(const BasePath& path, std::size_t k) {
   return k < path.arcs.size() && path.arcs[k] ? &*path.arcs[k] : nullptr;
 }
 
-double ArcSweepDeg(const BaseArc& arc) { return geometry::SweepDeg(arc.startDeg, arc.endDeg); }
+Curve OffsetArc(const Curve& arc, double spacing) {
+  return PathArcOf(arc.centre, OffsetRadius(arc, spacing), arc.degrees->start, arc.degrees->end,
+                   RunsClockwise(arc));
+}
+
+double ArcSweepDeg(const Curve& arc) {
+  return geometry::SweepDeg(arc.degrees->start, arc.degrees->end);
+}
 
 PointD DirectionAtStart(const BasePath& path, std::size_t k) {
-  const BaseArc* arc = PathArc(path, k);
+  const Curve* arc = PathArc(path, k);
   if (arc == nullptr) return SegmentDirection(path, k);
   return ArcDirection(*arc, EntryDeg(*arc));
 }
 
 PointD DirectionAtEnd(const BasePath& path, std::size_t k) {
-  const BaseArc* arc = PathArc(path, k);
+  const Curve* arc = PathArc(path, k);
   if (arc == nullptr) return SegmentDirection(path, k);
   return ArcDirection(*arc, ExitDeg(*arc));
 }

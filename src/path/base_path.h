@@ -3,49 +3,62 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <vector>
 
 #include "exchange/model.h"
-#include "geometry/circle_geometry.h"
+#include "geometry/curve.h"
 #include "geometry/geometry.h"
 
 namespace tq58 {
 
+using geometry::Curve;
 using geometry::PointD;
 
-// A circular arc of a base path as the host wrote it (a tilt already added to its angles; 0 to
-// 360 for a full circle), and which way the path runs along it.
-struct BaseArc : geometry::HostArc {
-  bool clockwise = false;  // the path runs along it from its end to its start
+// The arc of a base path: the host's arc about `centre` counterclockwise from `startDeg` to
+// `endDeg` as it wrote them (a tilt already added; 0 to 360 for a full circle), made from those
+// degrees (Curve::FromHost), and run clockwise, from its end to its start, where the path runs
+// that way.
+Curve PathArcOf(PointD centre, double radius, double startDeg, double endDeg, bool clockwise);
 
-  bool operator==(const BaseArc&) const = default;
-};
+// Whether the path runs clockwise along its arc: the sweep is negative, or −0 for an arc of no
+// sweep run backwards.
+inline bool RunsClockwise(const Curve& arc) { return std::signbit(arc.sweep); }
 
 struct BasePath {
   std::vector<PointD> points;  // P[1..n] of the indicated points, held from index 0
   bool closed = false;         // the last point repeats the first
-  // Per segment k, from points[k] to points[k + 1]: the arc it runs along, or none for a
-  // straight segment. Empty for a polyline. A closed path of one arc of 360 degrees is a circle.
-  std::vector<std::optional<BaseArc>> arcs;
+  // Per segment k, from points[k] to points[k + 1]: the arc it runs along (PathArcOf), or none
+  // for a straight segment. Empty for a polyline. A closed path of one arc of 360 degrees is a
+  // circle.
+  std::vector<std::optional<Curve>> arcs;
 };
 
 // The arc of segment k, or none for a straight segment.
-const BaseArc* PathArc(const BasePath& path, std::size_t k);
+const Curve* PathArc(const BasePath& path, std::size_t k);
 
 // The angle (degrees, as the host wrote it) at which the path enters the arc, and leaves it.
-inline double EntryDeg(const BaseArc& arc) { return arc.clockwise ? arc.endDeg : arc.startDeg; }
-inline double ExitDeg(const BaseArc& arc) { return arc.clockwise ? arc.startDeg : arc.endDeg; }
+inline double EntryDeg(const Curve& arc) {
+  return RunsClockwise(arc) ? arc.degrees->end : arc.degrees->start;
+}
+inline double ExitDeg(const Curve& arc) {
+  return RunsClockwise(arc) ? arc.degrees->start : arc.degrees->end;
+}
 
 // The radius of the arc's offset at signed distance `spacing` to the left of the direction of
 // travel: the centre lies on the left of an arc run counterclockwise.
-inline double OffsetRadius(const BaseArc& arc, double spacing) {
-  return arc.radius + (arc.clockwise ? spacing : -spacing);
+inline double OffsetRadius(const Curve& arc, double spacing) {
+  return arc.radius + (RunsClockwise(arc) ? spacing : -spacing);
 }
 
-// The angle an arc turns through, in degrees (geometry::SweepDeg).
-double ArcSweepDeg(const BaseArc& arc);
+// The arc's offset at `spacing`: the same degrees about the same centre, run the same way, of
+// OffsetRadius.
+Curve OffsetArc(const Curve& arc, double spacing);
+
+// The angle an arc turns through, in degrees (geometry::SweepDeg of its degrees).
+double ArcSweepDeg(const Curve& arc);
 
 // The unit direction in which the path runs at the start (or the end) of segment k: along the
 // segment, or along its arc's tangent there; (0, 0) for a segment of no length.

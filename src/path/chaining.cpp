@@ -25,7 +25,7 @@ PointD EndPoint(const std::vector<ChainPiece>& pieces, std::size_t end) {
   return end % 2 == 0 ? piece.start : piece.end;
 }
 
-double SweepRadians(const BaseArc& arc) { return ArcSweepDeg(arc) * std::numbers::pi / 180.0; }
+double SweepRadians(const Curve& arc) { return ArcSweepDeg(arc) * std::numbers::pi / 180.0; }
 
 // A circle, or an arc of a full turn: a closed chain by itself, whose ends join only those of
 // other full turns.
@@ -34,8 +34,9 @@ bool IsFullTurn(const ChainPiece& piece) { return piece.arc && ArcSweepDeg(*piec
 // The point halfway along a piece.
 PointD PieceMidpoint(const ChainPiece& piece) {
   if (!piece.arc) return geometry::Midpoint(piece.start, piece.end);
-  const BaseArc& arc = *piece.arc;
-  return geometry::PointAtAngle(arc.centre, arc.radius, arc.startDeg + ArcSweepDeg(arc) / 2.0);
+  const Curve& arc = *piece.arc;
+  return geometry::PointAtAngle(arc.centre, arc.radius,
+                                arc.degrees->start + ArcSweepDeg(arc) / 2.0);
 }
 
 // Sets of joined ends (or of pieces the same as each other), each named by its smallest member.
@@ -175,7 +176,7 @@ PieceGraph BuildGraph(const std::vector<ChainPiece>& pieces, JoinedEnds& joined,
     graph.startNode[i] = joined.Find(2 * i);
     graph.endNode[i] = joined.Find(2 * i + 1);
     if (graph.startNode[i] == graph.endNode[i]) {
-      const std::optional<BaseArc>& arc = pieces[i].arc;
+      const std::optional<Curve>& arc = pieces[i].arc;
       if (!arc || SweepRadians(*arc) * arc->radius <= tolerance) {
         graph.role[i] = PieceRole::None;
         ++result.zeroLength;
@@ -252,7 +253,7 @@ double TwiceSignedArea(const Chain& chain, const std::vector<ChainPiece>& pieces
   for (const ChainLink& link : chain.links) {
     const PointD a = LinkStart(pieces, link), b = LinkEnd(pieces, link);
     sum += (a.x - origin.x) * (b.y - origin.y) - (b.x - origin.x) * (a.y - origin.y);
-    if (const std::optional<BaseArc>& arc = pieces[link.piece].arc) {
+    if (const std::optional<Curve>& arc = pieces[link.piece].arc) {
       const double theta = SweepRadians(*arc);
       const double segment = arc->radius * arc->radius * (theta - util::PortableSin(theta));
       sum += link.reversed ? -segment : segment;
@@ -338,8 +339,8 @@ BasePath ChainPath(const Chain& chain, const std::vector<ChainPiece>& pieces) {
   if (std::any_of(chain.links.begin(), chain.links.end(), hasArc)) {
     path.arcs.reserve(chain.links.size());
     for (const ChainLink& link : chain.links) {
-      std::optional<BaseArc> arc = pieces[link.piece].arc;
-      if (arc) arc->clockwise = link.reversed;
+      std::optional<Curve> arc = pieces[link.piece].arc;
+      if (arc && link.reversed) arc = arc->Reversed();
       path.arcs.push_back(arc);
     }
   }

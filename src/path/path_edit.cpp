@@ -17,22 +17,17 @@ void PadArcs(BasePath& path) {
   if (!path.arcs.empty()) path.arcs.resize(path.points.size() - 1);
 }
 
-double DegreesAt(const BaseArc& arc, PointD p) {
-  return geometry::DirectionAngleDeg(p.x - arc.centre.x, p.y - arc.centre.y);
-}
-
-// The arc from where the path enters it up to `at`, and from `at` on.
-std::pair<BaseArc, BaseArc> SplitArc(const BaseArc& arc, PointD at) {
-  const double cut = DegreesAt(arc, at);
-  BaseArc before = arc, after = arc;
-  if (arc.clockwise) {
-    before.startDeg = cut;
-    after.endDeg = cut;
-  } else {
-    before.endDeg = cut;
-    after.startDeg = cut;
-  }
-  return {before, after};
+// The arc from where the path enters it up to `at`, and from `at` on, `at` taking the degrees
+// of its direction from the centre.
+std::pair<Curve, Curve> SplitArc(const Curve& arc, PointD at) {
+  const double cut = geometry::DirectionAngleDeg(at.x - arc.centre.x, at.y - arc.centre.y);
+  const Curve::Degrees d = *arc.degrees;
+  const bool clockwise = RunsClockwise(arc);
+  const auto part = [&](double from, double to) {
+    return PathArcOf(arc.centre, arc.radius, from, to, clockwise);
+  };
+  if (clockwise) return {part(cut, d.end), part(d.start, cut)};
+  return {part(d.start, cut), part(cut, d.end)};
 }
 
 // The segments k .. to of `path` (to exclusive) as a path of their own.
@@ -53,8 +48,8 @@ BasePath Reversed(const BasePath& path) {
   BasePath r = path;
   r.points.assign(path.points.rbegin(), path.points.rend());
   r.arcs.assign(path.arcs.rbegin(), path.arcs.rend());
-  for (std::optional<BaseArc>& arc : r.arcs) {
-    if (arc) arc->clockwise = !arc->clockwise;
+  for (std::optional<Curve>& arc : r.arcs) {
+    if (arc) arc = arc->Reversed();
   }
   return r;
 }
@@ -79,7 +74,7 @@ std::pair<BasePath, BasePath> SplitAt(const BasePath& path, std::size_t k, Point
   BasePath before = Segments(path, 0, k + 1), after = Segments(path, k, n);
   before.points.back() = at;
   after.points.front() = at;
-  if (const BaseArc* arc = PathArc(path, k)) {
+  if (const Curve* arc = PathArc(path, k)) {
     auto [first, second] = SplitArc(*arc, at);
     before.arcs.back() = first;
     after.arcs.front() = second;
@@ -94,8 +89,8 @@ std::pair<BasePath, BasePath> SplitAtVertex(const BasePath& path, std::size_t v)
 }
 
 Curve BaseCurve(const BasePath& path, std::size_t k) {
-  if (const BaseArc* arc = PathArc(path, k)) {
-    return Curve::FromHost(arc->centre, arc->radius, arc->startDeg, arc->endDeg);
+  if (const Curve* arc = PathArc(path, k)) {
+    return Curve::FromHost(arc->centre, arc->radius, arc->degrees->start, arc->degrees->end);
   }
   return Curve::Segment(path.points[k], path.points[k + 1]);
 }

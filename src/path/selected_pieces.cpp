@@ -38,9 +38,9 @@ bool UsableCircle(double x, double y, double radius) {
 }
 
 // The piece along `arc`, from its point at its start angle to that at its end angle.
-void TakeArcPiece(const BaseArc& arc, SelectedPieces& selection) {
-  const PointD start = geometry::PointAtAngle(arc.centre, arc.radius, arc.startDeg);
-  const PointD end = geometry::PointAtAngle(arc.centre, arc.radius, arc.endDeg);
+void TakeArcPiece(const Curve& arc, SelectedPieces& selection) {
+  const PointD start = geometry::PointAtAngle(arc.centre, arc.radius, arc.degrees->start);
+  const PointD end = geometry::PointAtAngle(arc.centre, arc.radius, arc.degrees->end);
   // An angle beyond about 5.7e307 degrees has no finite measure in radians.
   if (!FinitePoint(start) || !FinitePoint(end)) return Count(selection, LeftOut::BadValue);
   selection.largestCoordinate =
@@ -52,23 +52,20 @@ void TakeArcPiece(const BaseArc& arc, SelectedPieces& selection) {
 void TakeCircle(const exchange::TJwwEntCircle& circle, SelectedPieces& selection) {
   if (circle.Header.BlockMember) return Count(selection, LeftOut::InBlock);
   if (!UsableCircle(circle.X, circle.Y, circle.Radius)) return Count(selection, LeftOut::BadValue);
-  TakeArcPiece({{{circle.X, circle.Y}, circle.Radius, 0.0, 360.0}, false}, selection);
+  TakeArcPiece(Curve::FromHost({circle.X, circle.Y}, circle.Radius, 0.0, 360.0), selection);
 }
 
 // An arc record is circular only with a flatness of exactly 1; its tilt then only turns it.
 void TakeArc(const exchange::TJwwEntArc& record, SelectedPieces& selection) {
   if (record.Header.BlockMember) return Count(selection, LeftOut::InBlock);
-  const BaseArc arc{{{record.X, record.Y},
-                     record.Radius,
-                     record.StartAngle + record.Tilt,
-                     record.EndAngle + record.Tilt},
-                    false};
+  const double startDeg = record.StartAngle + record.Tilt;
+  const double endDeg = record.EndAngle + record.Tilt;
   if (!UsableCircle(record.X, record.Y, record.Radius) || !std::isfinite(record.Flatness) ||
-      !std::isfinite(arc.startDeg) || !std::isfinite(arc.endDeg)) {
+      !std::isfinite(startDeg) || !std::isfinite(endDeg)) {
     return Count(selection, LeftOut::BadValue);
   }
   if (record.Flatness != 1.0) return Count(selection, LeftOut::Ellipse);
-  TakeArcPiece(arc, selection);
+  TakeArcPiece(Curve::FromHost({record.X, record.Y}, record.Radius, startDeg, endDeg), selection);
 }
 
 }  // namespace

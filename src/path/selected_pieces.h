@@ -37,7 +37,7 @@ using LeftOutCounts = std::array<int64_t, kLeftOutReasons>;
 struct ChainPiece {
   PointD start;
   PointD end;
-  std::optional<BaseArc> arc;  // as read, counterclockwise
+  std::optional<Curve> arc;  // as read, counterclockwise
 };
 
 struct SelectedPieces {

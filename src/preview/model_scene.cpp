@@ -212,8 +212,9 @@ void AddBasePath(const BasePath& path, Scene& scene) {
   const std::vector<PointD>& points = path.points;
   for (std::size_t k = 0; k + 1 < points.size(); ++k) {
     if (k < path.arcs.size() && path.arcs[k]) {
-      const tq58::BaseArc& arc = *path.arcs[k];
-      scene.Add(Layer::Indicated, ArcShape{arc.centre, arc.radius, arc.startDeg, arc.endDeg},
+      const geometry::Curve& arc = *path.arcs[k];
+      scene.Add(Layer::Indicated,
+                ArcShape{arc.centre, arc.radius, arc.degrees->start, arc.degrees->end},
                 BasePathStroke());
     } else {
       scene.Add(Layer::Indicated, SegmentShape{points[k], points[k + 1]}, BasePathStroke());

@@ -84,11 +84,11 @@ std::vector<BasePath> CurvedSamplePaths(double leg, double gap) {
   return {
       {{{0, road}, {leg, road}, {leg + r, road + r}, {leg + r, road + r + leg}},
        false,
-       {std::nullopt, BaseArc{{{leg, road + r}, r, 270, 360}, false}, std::nullopt}},
+       {std::nullopt, PathArcOf({leg, road + r}, r, 270, 360, false), std::nullopt}},
       {{{s, sBottom}, {s + r, sBottom + r}, {s + 2.0 * r, sBottom + 2.0 * r}},
        false,
-       {BaseArc{{{s, sBottom + r}, r, 270, 360}, false},
-        BaseArc{{{s + 2.0 * r, sBottom + r}, r, 90, 180}, true}}},
+       {PathArcOf({s, sBottom + r}, r, 270, 360, false),
+        PathArcOf({s + 2.0 * r, sBottom + r}, r, 90, 180, true)}},
   };
 }
 

@@ -83,8 +83,8 @@ class OutlineBuilder {
     }
     if (!forward) std::reverse(curves.begin(), curves.end());
     // A full circle has no ends to tell its sense by: it runs as the path does.
-    const BaseArc* arc = PathArc(path, 0);
-    const bool clockwise = arc != nullptr && arc->clockwise;
+    const Curve* arc = PathArc(path, 0);
+    const bool clockwise = arc != nullptr && RunsClockwise(*arc);
     for (OutlineCurve& c : curves) {
       const bool full = c.curve.arc && std::fabs(c.curve.sweep) >= 2.0 * std::numbers::pi;
       if (full) {

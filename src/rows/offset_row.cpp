@@ -50,7 +50,7 @@ struct OffsetPiece {
   bool arc = false;
   SegmentD line;       // a segment: its base segment moved by the spacing
   PointD direction;    // a segment: the unit direction of its base segment
-  BaseArc circle;      // an arc: the base arc with the offset radius
+  Curve circle;        // an arc: the base arc's offset (OffsetArc)
   double sweep = 0.0;  // an arc: radians, from where the path enters it to where it leaves
   PointD start, end;   // where it starts and ends: its offset ends, then joins, then fillets
   bool startMoved = false, endMoved = false;  // an arc's end moved off the host's angle
@@ -65,7 +65,7 @@ struct OffsetPiece {
   double EntryAngle() const { return EntryDeg(circle) * pi / 180.0; }
   double ExitAngle() const { return ExitDeg(circle) * pi / 180.0; }
   // Turning counterclockwise positive, in the direction of travel.
-  double Travel(double angle) const { return circle.clockwise ? -angle : angle; }
+  double Travel(double angle) const { return RunsClockwise(circle) ? -angle : angle; }
 
   // How far along the piece `p` lies: the distance from the offset start on a segment, the
   // arc length from the entry on an arc (about the entry, or with `nearExit` about the exit).
@@ -83,8 +83,7 @@ OffsetPiece OffsetOf(const BasePath& path, std::size_t k, double spacing) {
   const PointD a = path.points[k], b = path.points[k + 1];
   if (k < path.arcs.size() && path.arcs[k]) {
     c.arc = true;
-    c.circle = *path.arcs[k];
-    c.circle.radius = OffsetRadius(c.circle, spacing);
+    c.circle = OffsetArc(*path.arcs[k], spacing);
     c.sweep = ArcSweepDeg(c.circle) * pi / 180.0;
     c.start = geometry::PointAtAngle(c.circle.centre, c.circle.radius, EntryDeg(c.circle));
     c.end = geometry::PointAtAngle(c.circle.centre, c.circle.radius, ExitDeg(c.circle));
@@ -168,7 +167,7 @@ struct FilletAt {
 PointD TravelAt(const OffsetPiece& c, PointD p) {
   if (!c.arc) return c.direction;
   const PointD d = geometry::UnitVector(p.x - c.circle.centre.x, p.y - c.circle.centre.y);
-  return c.circle.clockwise ? PointD{d.y, -d.x} : PointD{-d.y, d.x};
+  return RunsClockwise(c.circle) ? PointD{d.y, -d.x} : PointD{-d.y, d.x};
 }
 
 // The fillet of `radius` between a and b at the corner where they are joined, between the
@@ -188,7 +187,8 @@ RowPiece DrawnPiece(const OffsetPiece& c) {
   // The host's own angles where an end has not moved; arcs run counterclockwise.
   const double entry = c.startMoved ? degrees(c.start) : EntryDeg(c.circle);
   const double exit = c.endMoved ? degrees(c.end) : ExitDeg(c.circle);
-  if (c.circle.clockwise) return Curve::FromHost(c.circle.centre, c.circle.radius, exit, entry);
+  if (RunsClockwise(c.circle))
+    return Curve::FromHost(c.circle.centre, c.circle.radius, exit, entry);
   return Curve::FromHost(c.circle.centre, c.circle.radius, entry, exit);
 }
 
@@ -450,7 +450,7 @@ std::optional<RowEnds> AppendOffsetRow(const BasePath& path, double spacing,
                                        std::vector<RowPiece>& pieces) {
   if (path.points.size() < 2) return std::nullopt;
   if (IsCircle(path)) {
-    const BaseArc& circle = *path.arcs[0];
+    const Curve& circle = *path.arcs[0];
     const double radius = OffsetRadius(circle, spacing);
     if (radius > geometry::kDegenerateGeometryTolerance) {
       pieces.push_back(Curve::Circle(circle.centre, radius));

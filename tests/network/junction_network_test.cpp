@@ -105,9 +105,10 @@ Network Generate(tq58_test::Sequence& r, bool anyPair) {
     // On its first piece, straight, or on its curve.
     PointD at;
     double along = 0;
-    if (const BaseArc* arc = PathArc(street, 1); arc != nullptr && r.Below(2)) {
-      const double sweep = std::fmod(arc->endDeg - arc->startDeg + 720, 360);
-      const double angle = (arc->startDeg + (0.2 + 0.6 * r.Unit()) * sweep) * kPi / 180;
+    if (const Curve* arc = PathArc(street, 1); arc != nullptr && r.Below(2)) {
+      const Curve::Degrees deg = *arc->degrees;
+      const double sweep = std::fmod(deg.end - deg.start + 720, 360);
+      const double angle = (deg.start + (0.2 + 0.6 * r.Unit()) * sweep) * kPi / 180;
       at = Along(arc->centre, angle, arc->radius);
       along = angle + kPi / 2;
     } else {

@@ -40,8 +40,8 @@ inline BasePath Street(tq58_test::Sequence& r, PointD centre) {
   BasePath path{{a, p1, p2, Along(p2, heading + (left ? turn : -turn), 200)}, false, {}};
   const double deg = 180 / kPi;
   path.arcs = {std::nullopt,
-               left ? BaseArc{{c, radius, from * deg, to * deg}, false}
-                    : BaseArc{{c, radius, to * deg, from * deg}, true},
+               left ? PathArcOf(c, radius, from * deg, to * deg, false)
+                    : PathArcOf(c, radius, to * deg, from * deg, true),
                std::nullopt};
   return path;
 }

@@ -441,9 +441,9 @@ inline std::string Describe(const Network& n, const TLineTable& t) {
     out << "\nchain" << (chain.closed ? " closed" : "") << ":";
     for (std::size_t k = 0; k < chain.points.size(); ++k) {
       out << " " << Text(chain.points[k]);
-      if (const BaseArc* arc = PathArc(chain, k))
-        out << " arc " << Text(arc->centre) << " r " << arc->radius << " " << arc->startDeg << ".."
-            << arc->endDeg << (arc->clockwise ? " cw" : "");
+      if (const Curve* arc = PathArc(chain, k))
+        out << " arc " << Text(arc->centre) << " r " << arc->radius << " " << arc->degrees->start
+            << ".." << arc->degrees->end << (RunsClockwise(*arc) ? " cw" : "");
     }
   }
   return out.str();

@@ -35,8 +35,11 @@ std::string Describe(const Chaining& chaining, const std::vector<ChainPiece>& pi
       // Where the path holds arcs, before each vertex but the first: "-" after a segment, or
       // "a" (counterclockwise) or "c" (clockwise) and the arc's angles as read.
       if (i > 0 && i <= path.arcs.size()) {
-        const std::optional<BaseArc>& arc = path.arcs[i - 1];
-        if (arc) out << " " << (arc->clockwise ? "c" : "a") << arc->startDeg << ":" << arc->endDeg;
+        const std::optional<Curve>& arc = path.arcs[i - 1];
+        if (arc) {
+          out << " " << (RunsClockwise(*arc) ? "c" : "a") << arc->degrees->start << ":"
+              << arc->degrees->end;
+        }
         if (!arc) out << " -";
       }
       out << (i > 0 ? " " : "") << path.points[i].x << "," << path.points[i].y;

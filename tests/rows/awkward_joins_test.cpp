@@ -8,8 +8,8 @@
 
 #include "drawing/row_writer.h"
 #include "exchange/writer.h"
-#include "rows/multiline_fixture.h"
 #include "rows/construction.h"
+#include "rows/multiline_fixture.h"
 
 namespace tq58 {
 namespace {
@@ -26,7 +26,7 @@ struct AwkwardCase {
 
 void PrintTo(const AwkwardCase& c, std::ostream* out) { *out << c.name; }
 
-BasePath Path(std::vector<PointD> points, std::vector<std::optional<BaseArc>> arcs,
+BasePath Path(std::vector<PointD> points, std::vector<std::optional<Curve>> arcs,
               bool closed = false) {
   return {std::move(points), closed, std::move(arcs)};
 }
@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
         // straights meet at their corner.
         AwkwardCase{"ACollapsedArcIsLeftOut",
                     Path({{0, 0}, {50, 0}, {60, 10}, {60, 60}},
-                         {std::nullopt, BaseArc{{{50, 10}, 10, 270, 360}, false}, std::nullopt}),
+                         {std::nullopt, PathArcOf({50, 10}, 10, 270, 360, false), std::nullopt}),
                     15,
                     0,
                     {{0, 15, 45, 15}, {45, 15, 45, 60}}},
@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
         // the row is cut into two ends.
         AwkwardCase{"AHairpinNarrowerThanTheRowCutsIt",
                     Path({{0, 0}, {50, 0}, {50, 10}, {0, 10}},
-                         {std::nullopt, BaseArc{{{50, 5}, 5, 270, 90}, false}, std::nullopt}),
+                         {std::nullopt, PathArcOf({50, 5}, 5, 270, 90, false), std::nullopt}),
                     8,
                     0,
                     {{0, 8, 50, 8}, {50, 2, 0, 2}}},
@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
         // the straights on either side of it are joined.
         AwkwardCase{"OffsetsThatMissLeaveTheArcOut",
                     Path({{0, 0}, {50, 0}, {54, 4}, {54, 20}},
-                         {std::nullopt, BaseArc{{{52, 2}, 2.8284271247461903, 225, 45}, false},
+                         {std::nullopt, PathArcOf({52, 2}, 2.8284271247461903, 225, 45, false),
                           std::nullopt}),
                     2.5,
                     0,
@@ -87,17 +87,17 @@ INSTANTIATE_TEST_SUITE_P(
         // indicated points, the straight runs on to where the curve's row starts.
         AwkwardCase{"ACuspRunsOnAsAReversal",
                     Path({{0, 0}, {50, 0}, {40, -10}},
-                         {std::nullopt, BaseArc{{{50, -10}, 10, 90, 180}, false}}),
+                         {std::nullopt, PathArcOf({50, -10}, 10, 90, 180, false)}),
                     2,
                     0,
                     {{0, 2, 50, -2}, {50, -10, 8, 90, 180}}},
         AwkwardCase{"ALoneCircleDrawsACircle",
-                    Path({{10, 0}, {10, 0}}, {BaseArc{{{0, 0}, 10, 0, 360}, false}}, true),
+                    Path({{10, 0}, {10, 0}}, {PathArcOf({0, 0}, 10, 0, 360, false)}, true),
                     3,
                     0,
                     {{0, 0, 7}}},
         AwkwardCase{"ACircleSmallerThanTheSpacingDrawsNothing",
-                    Path({{10, 0}, {10, 0}}, {BaseArc{{{0, 0}, 10, 0, 360}, false}}, true),
+                    Path({{10, 0}, {10, 0}}, {PathArcOf({0, 0}, 10, 0, 360, false)}, true),
                     12,
                     0,
                     {}}),

@@ -45,8 +45,8 @@ struct Road {
     const double side = turn > 0 ? 90 : -90;
     const PointD centre = At(at, radius, heading + side);
     const double entry = heading - side, exit = entry + turn;
-    path.arcs.push_back(turn > 0 ? BaseArc{{centre, radius, entry, exit}, false}
-                                 : BaseArc{{centre, radius, exit, entry}, true});
+    path.arcs.push_back(turn > 0 ? PathArcOf(centre, radius, entry, exit, false)
+                                 : PathArcOf(centre, radius, exit, entry, true));
     at = At(centre, radius, exit);
     path.points.push_back(at);
     heading += turn;
@@ -120,9 +120,10 @@ bool AtSpacing(const RowPiece& piece, const BasePath& path, double spacing) {
         return true;
     }
     if (const Curve* arc = &piece; piece.arc && path.arcs[k]) {
-      const BaseArc& base = *path.arcs[k];
+      const Curve& base = *path.arcs[k];
       if (Near(arc->centre, base.centre) &&
-          std::fabs(arc->radius - (base.radius + (base.clockwise ? spacing : -spacing))) < kNear) {
+          std::fabs(arc->radius - (base.radius + (RunsClockwise(base) ? spacing : -spacing))) <
+              kNear) {
         return true;
       }
     }
