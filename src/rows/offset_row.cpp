@@ -48,9 +48,10 @@ double Wrapped(double angle) {
 struct OffsetPiece {
   std::size_t base = 0;  // its base segment
   bool arc = false;
-  SegmentD line;       // a segment: its base segment moved by the spacing
+  // Its base piece moved by the spacing: the base segment's parallel line, or the base arc's
+  // OffsetArc.
+  Curve offset;
   PointD direction;    // a segment: the unit direction of its base segment
-  Curve circle;        // an arc: the base arc's offset (OffsetArc)
   double sweep = 0.0;  // an arc: radians, from where the path enters it to where it leaves
   PointD start, end;   // where it starts and ends: its offset ends, then joins, then fillets
   bool startMoved = false, endMoved = false;  // an arc's end moved off the host's angle
@@ -62,18 +63,18 @@ struct OffsetPiece {
   std::optional<double> roundStart, roundEnd;
 
   // The angle (radians) at which the path enters or leaves the arc.
-  double EntryAngle() const { return EntryDeg(circle) * pi / 180.0; }
-  double ExitAngle() const { return ExitDeg(circle) * pi / 180.0; }
+  double EntryAngle() const { return EntryDeg(offset) * pi / 180.0; }
+  double ExitAngle() const { return ExitDeg(offset) * pi / 180.0; }
   // Turning counterclockwise positive, in the direction of travel.
-  double Travel(double angle) const { return RunsClockwise(circle) ? -angle : angle; }
+  double Travel(double angle) const { return RunsClockwise(offset) ? -angle : angle; }
 
   // How far along the piece `p` lies: the distance from the offset start on a segment, the
   // arc length from the entry on an arc (about the entry, or with `nearExit` about the exit).
   double Along(PointD p, bool nearExit) const {
-    if (!arc) return Dot(Minus(p, line.start), direction);
-    const double angle = geometry::DirectionAngle(p.x - circle.centre.x, p.y - circle.centre.y);
-    if (nearExit) return (sweep + Wrapped(Travel(angle - ExitAngle()))) * circle.radius;
-    return Wrapped(Travel(angle - EntryAngle())) * circle.radius;
+    if (!arc) return Dot(Minus(p, offset.start), direction);
+    const double angle = geometry::DirectionAngle(p.x - offset.centre.x, p.y - offset.centre.y);
+    if (nearExit) return (sweep + Wrapped(Travel(angle - ExitAngle()))) * offset.radius;
+    return Wrapped(Travel(angle - EntryAngle())) * offset.radius;
   }
 };
 
@@ -83,15 +84,16 @@ OffsetPiece OffsetOf(const BasePath& path, std::size_t k, double spacing) {
   const PointD a = path.points[k], b = path.points[k + 1];
   if (k < path.arcs.size() && path.arcs[k]) {
     c.arc = true;
-    c.circle = OffsetArc(*path.arcs[k], spacing);
-    c.sweep = ArcSweepDeg(c.circle) * pi / 180.0;
-    c.start = geometry::PointAtAngle(c.circle.centre, c.circle.radius, EntryDeg(c.circle));
-    c.end = geometry::PointAtAngle(c.circle.centre, c.circle.radius, ExitDeg(c.circle));
+    c.offset = OffsetArc(*path.arcs[k], spacing);
+    c.sweep = ArcSweepDeg(c.offset) * pi / 180.0;
+    c.start = geometry::PointAtAngle(c.offset.centre, c.offset.radius, EntryDeg(c.offset));
+    c.end = geometry::PointAtAngle(c.offset.centre, c.offset.radius, ExitDeg(c.offset));
   } else {
-    c.line = geometry::ParallelLine({a, b}, spacing);
+    const SegmentD line = geometry::ParallelLine({a, b}, spacing);
+    c.offset = Curve::Segment(line.start, line.end);
     c.direction = geometry::UnitVector(b.x - a.x, b.y - a.y);
-    c.start = c.line.start;
-    c.end = c.line.end;
+    c.start = line.start;
+    c.end = line.end;
   }
   return c;
 }
@@ -103,7 +105,7 @@ Side FilletSideToward(const SegmentD& segment, PointD inner) {
 }
 
 bool Collapsed(const OffsetPiece& c) {
-  return c.arc && !(c.circle.radius > geometry::kDegenerateGeometryTolerance);
+  return c.arc && !(c.offset.radius > geometry::kDegenerateGeometryTolerance);
 }
 
 // How two neighbouring pieces of the row meet.
@@ -122,8 +124,8 @@ struct Join {
 
 // A piece's offset as a full line or circle.
 geometry::Curve CarrierOf(const OffsetPiece& c) {
-  if (!c.arc) return geometry::Curve::Segment(c.line.start, c.line.end);
-  return geometry::Curve::Circle(c.circle.centre, c.circle.radius);
+  if (!c.arc) return c.offset;
+  return geometry::Curve::Circle(c.offset.centre, c.offset.radius);
 }
 
 // The join of piece a and the piece b after it; `adjacent` when no piece between them was
@@ -137,10 +139,12 @@ Join JoinOf(const BasePath& path, double spacing, const OffsetPiece& a, const Of
     // second's start, or across a piece left out not at all.
     const bool closing = path.closed && adjacent && b.base == 0;
     const SegmentD aLine =
-        closing ? geometry::ParallelLine({path.points[a.base], path.points[0]}, spacing) : a.line;
-    const geometry::LineIntersection meeting = geometry::IntersectLines(b.line, aLine);
+        closing ? geometry::ParallelLine({path.points[a.base], path.points[0]}, spacing)
+                : SegmentD{a.offset.start, a.offset.end};
+    const geometry::LineIntersection meeting =
+        geometry::IntersectLines({b.offset.start, b.offset.end}, aLine);
     if (meeting.kind != geometry::Intersection::Parallel) return {Join::Corner, meeting.point};
-    return adjacent ? Join{Join::Reversal, b.line.start} : Join{Join::Cut, {}};
+    return adjacent ? Join{Join::Reversal, b.offset.start} : Join{Join::Cut, {}};
   }
   if (adjacent) {
     const geometry::Turn turn =
@@ -166,8 +170,8 @@ struct FilletAt {
 // The unit direction in which the row runs along piece c at p, a point of it.
 PointD TravelAt(const OffsetPiece& c, PointD p) {
   if (!c.arc) return c.direction;
-  const PointD d = geometry::UnitVector(p.x - c.circle.centre.x, p.y - c.circle.centre.y);
-  return RunsClockwise(c.circle) ? PointD{d.y, -d.x} : PointD{-d.y, d.x};
+  const PointD d = geometry::UnitVector(p.x - c.offset.centre.x, p.y - c.offset.centre.y);
+  return RunsClockwise(c.offset) ? PointD{d.y, -d.x} : PointD{-d.y, d.x};
 }
 
 // The fillet of `radius` between a and b at the corner where they are joined, between the
@@ -182,14 +186,14 @@ std::optional<Fillet> CurveFillet(const OffsetPiece& a, const OffsetPiece& b, do
 RowPiece DrawnPiece(const OffsetPiece& c) {
   if (!c.arc) return Curve::Segment(c.start, c.end);
   const auto degrees = [&](PointD p) {
-    return geometry::DirectionAngleDeg(p.x - c.circle.centre.x, p.y - c.circle.centre.y);
+    return geometry::DirectionAngleDeg(p.x - c.offset.centre.x, p.y - c.offset.centre.y);
   };
   // The host's own angles where an end has not moved; arcs run counterclockwise.
-  const double entry = c.startMoved ? degrees(c.start) : EntryDeg(c.circle);
-  const double exit = c.endMoved ? degrees(c.end) : ExitDeg(c.circle);
-  if (RunsClockwise(c.circle))
-    return Curve::FromHost(c.circle.centre, c.circle.radius, exit, entry);
-  return Curve::FromHost(c.circle.centre, c.circle.radius, entry, exit);
+  const double entry = c.startMoved ? degrees(c.start) : EntryDeg(c.offset);
+  const double exit = c.endMoved ? degrees(c.end) : ExitDeg(c.offset);
+  if (RunsClockwise(c.offset))
+    return Curve::FromHost(c.offset.centre, c.offset.radius, exit, entry);
+  return Curve::FromHost(c.offset.centre, c.offset.radius, entry, exit);
 }
 
 // The fillet of `radius` at the corner where a ends and b starts, an arc among them, if it
@@ -339,7 +343,7 @@ class Row {
     const OffsetPiece& a = curves_[i];
     const OffsetPiece& b = curves_[Next(i)];
     if (a.arc != b.arc) return a.arc ? i : Next(i);
-    return a.circle.radius <= b.circle.radius ? i : Next(i);
+    return a.offset.radius <= b.offset.radius ? i : Next(i);
   }
 
   // A piece whose joins meet it the wrong way round, so that it would run backwards. A segment
