@@ -83,6 +83,17 @@ std::vector<Meeting> MeetCurves(const Curve& a, const Curve& b, double margin) {
   return meetings;
 }
 
+std::optional<ClearCrossing> CrossClearly(const Curve& a, double la, const Curve& b, double lb,
+                                          double margin) {
+  const PointD r = Minus(a.end, a.start), q = Minus(b.end, b.start), w = Minus(b.start, a.start);
+  const double denominator = Cross(r, q);
+  if (!(std::fabs(denominator) > kClearCrossingSine * la * lb)) return std::nullopt;
+  const double t = Cross(w, q) / denominator * la;
+  const double u = Cross(w, r) / denominator * lb;
+  if (!(t > margin && t < la - margin && u > margin && u < lb - margin)) return std::nullopt;
+  return ClearCrossing{t, denominator > 0.0};
+}
+
 bool SegmentsApart(const Curve& a, const Curve& b, double margin) {
   const auto clear = [&](const Curve& l, const Curve& m) {
     const PointD d = Minus(l.end, l.start);

@@ -40,4 +40,16 @@ std::vector<Meeting> MeetCurves(const Curve& a, const Curve& b, double margin);
 // not apart may still miss each other.
 bool SegmentsApart(const Curve& a, const Curve& b, double margin);
 
+// Where segments a and b (of lengths la and lb) cross clearly: at an angle whose sine is above
+// kClearCrossingSine and more than `margin` from each end of both. The distance along a, and
+// whether b runs across a from its right to its left.
+struct ClearCrossing {
+  double along = 0.0;
+  bool leftward = false;
+};
+// The quick other half of meeting two segments: none where the crossing is not clear, though
+// the segments may still meet.
+std::optional<ClearCrossing> CrossClearly(const Curve& a, double la, const Curve& b, double lb,
+                                          double margin);
+
 }  // namespace tq58::geometry

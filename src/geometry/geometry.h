@@ -83,7 +83,9 @@ struct LineIntersection {
   PointD point;  // where the lines meet; (0, 0) when they are parallel
 };
 
-// Intersection of the infinite lines a and b.
+// Intersection of the infinite lines a and b. The row builder's own arithmetic for the corners
+// of two segments, kept as it is because the rows' written numbers come from it; the network
+// meets curves through geometry/curve_meeting.
 LineIntersection IntersectLines(const SegmentD& a, const SegmentD& b);
 
 // The side of the line on which p lies; On within 1e-8 of it.
@@ -99,7 +101,9 @@ struct Fillet {
 // The circle of radius r touching line 1 and line 2, its centre on `side1` of line 1 and on
 // `side2` of line 2 (Right the right, Left or On the left), wherever the lines moved by r
 // towards it meet. Nothing for a line whose ends differ by at most 1e-8 in x and in y, or
-// when the moved lines are parallel. With r = 0 it is the intersection of the lines.
+// when the moved lines are parallel. With r = 0 it is the intersection of the lines. Like
+// IntersectLines, the row builder's own arithmetic for a corner of two segments; curves are
+// rounded by geometry::FilletBetween.
 std::optional<Fillet> FilletCorner(Side side1, Side side2, double r, const SegmentD& line1,
                                    const SegmentD& line2);
 

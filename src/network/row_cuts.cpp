@@ -18,7 +18,6 @@ using geometry::Contact;
 using geometry::Meeting;
 
 using geometry::kClearCrossingMarginInTolerances;
-using geometry::kClearCrossingSine;
 using geometry::kOwnSideOffsetInTolerances;
 
 }  // namespace
@@ -117,20 +116,10 @@ RowCutter::SegmentMeeting RowCutter::MeetSegments(const Curve& curve, double len
   const Curve& other = regions_.CurveAt(id);
   const double otherLength = regions_.LengthAt(id);
   if (geometry::SegmentsApart(curve, other, tolerance_)) return SegmentMeeting::None;
-  const PointD r = geometry::Minus(curve.end, curve.start);
-  const PointD q = geometry::Minus(other.end, other.start);
-  const PointD w = geometry::Minus(other.start, curve.start);
-  const double denominator = geometry::Cross(r, q);
-  if (!(std::fabs(denominator) > kClearCrossingSine * length * otherLength)) {
-    return SegmentMeeting::Unclear;
-  }
-  const double t = geometry::Cross(w, q) / denominator * length;
-  const double u = geometry::Cross(w, r) / denominator * otherLength;
-  const double margin = kClearCrossingMarginInTolerances * tolerance_;
-  if (!(t > margin && t < length - margin && u > margin && u < otherLength - margin)) {
-    return SegmentMeeting::Unclear;
-  }
-  crossing = {t, static_cast<long>(id), denominator < 0.0 ? 1 : -1};
+  const std::optional<geometry::ClearCrossing> clear = geometry::CrossClearly(
+      curve, length, other, otherLength, kClearCrossingMarginInTolerances * tolerance_);
+  if (!clear) return SegmentMeeting::Unclear;
+  crossing = {clear->along, static_cast<long>(id), clear->leftward ? -1 : 1};
   return SegmentMeeting::Clear;
 }
 
