@@ -11,6 +11,7 @@
 #include "drawing/point_mode.h"
 #include "exchange/writer.h"
 #include "preview/model_scene.h"
+#include "rows/row_spacings.h"
 #include "util/host_limits.h"
 
 namespace tq58::preview {
@@ -41,11 +42,10 @@ struct SampleSize {
 // The size of the sample paths for the drawn rows of `table` at `scale`.
 SampleSize SampleSizeFor(const TLineTable& table, double scale) {
   double spacing = 0.0;
+  for (const double s : SpacingsOf(table, scale).spacing) spacing = std::max(spacing, std::fabs(s));
   double radius = 0.0;
   for (const TLineRow& row : table.Lines) {
-    if (!row.DrawOn) continue;
-    spacing = std::max(spacing, std::fabs(InDrawingUnits(row.Spacing, row.PaperSize, scale)));
-    radius = std::max(radius, InDrawingUnits(row.Radius, row.PaperSize, scale));
+    if (row.DrawOn) radius = std::max(radius, InDrawingUnits(row.Radius, row.PaperSize, scale));
   }
   // Concentric corners ignore the rows' radii: the outermost row rounds with the base radius
   // plus its spacing.

@@ -8,6 +8,7 @@
 #include "rows/corner_radii.h"
 #include "rows/end_caps.h"
 #include "rows/offset_row.h"
+#include "rows/row_spacings.h"
 
 namespace tq58 {
 
@@ -25,12 +26,13 @@ MultiLine BuildMultiLine(const BasePath& path, const TLineTable& table, double s
   const std::vector<geometry::Side> turns =
       concentric ? BaseTurns(path) : std::vector<geometry::Side>{};
   const std::vector<FilletReach> reaches = FilletReaches(path);
+  const RowSpacings spacings = SpacingsOf(table, scale);
   std::vector<CapRow> capRows;
   MultiLine lines;
 
   for (const TLineRow& row : table.Lines) {
     if (!row.DrawOn) continue;
-    const double spacing = InDrawingUnits(row.Spacing, row.PaperSize, scale);
+    const double spacing = spacings.spacing[lines.size()];
     DrawnLine& line = lines.emplace_back(DrawnLine{&row, {}});
     if (path.points.size() < 2) {
       capRows.push_back({&row, spacing, std::nullopt});
