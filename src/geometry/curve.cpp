@@ -49,6 +49,8 @@ Curve Curve::Arc(PointD centre, double radius, double from, double sweep) {
 }
 
 Curve Curve::FromHost(PointD centre, double radius, double startDeg, double endDeg) {
+  // Divided by 180 / π rather than Radians(): every drawn arc's cuts, fills and written numbers
+  // have come from this arithmetic, and the two differ in the last bit.
   constexpr double kDegrees = 180.0 / pi;
   Curve c = Arc(centre, radius, startDeg / kDegrees, SweepDeg(startDeg, endDeg) / kDegrees);
   c.degrees = Degrees{startDeg, endDeg};

@@ -71,8 +71,10 @@ PointD PolarPoint(PointD centre, double radius, double angle) {
   return {centre.x + radius * PortableCos(angle), centre.y + radius * PortableSin(angle)};
 }
 
+double Radians(double degrees) { return degrees * pi / 180.0; }
+
 PointD PointAtAngle(PointD centre, double radius, double degrees) {
-  return PolarPoint(centre, radius, degrees * pi / 180.0);
+  return PolarPoint(centre, radius, Radians(degrees));
 }
 
 double RotatedY(PointD p, PointD centre, double t) {

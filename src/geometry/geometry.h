@@ -53,8 +53,14 @@ double DirectionAngle(double dx, double dy);
 // Direction of the line from its start to its end, as above.
 double DirectionAngle(const SegmentD& line);
 
-// Direction of the vector (dx, dy) in degrees, 0 to 360, rounded with RoundFine.
+// Direction of the vector (dx, dy) in degrees, 0 to 360, rounded with RoundFine: the one way
+// a point's angle about a centre becomes the host's degrees.
 double DirectionAngleDeg(double dx, double dy);
+
+// The host's degrees in radians, degrees × π / 180, as the points and directions along an arc
+// are found from its degrees. (A drawn arc's own angles are its degrees ÷ (180 / π), which
+// differs in the last bit: see Curve::FromHost.)
+double Radians(double degrees);
 
 // The point at `angle` (radians, counterclockwise from +x) on the circle of `radius` about
 // `centre`; PointAtAngle takes the angle in degrees.

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "geometry/circle_geometry.h"
 #include "geometry/curve.h"
@@ -16,7 +15,7 @@ namespace {
 
 // The unit direction of travel at `degrees` on an arc run counterclockwise, or clockwise.
 PointD ArcDirection(const Curve& arc, double degrees) {
-  const double t = degrees * std::numbers::pi / 180.0;
+  const double t = geometry::Radians(degrees);
   const double sine = util::PortableSin(t), cosine = util::PortableCos(t);
   return RunsClockwise(arc) ? PointD{sine, -cosine} : PointD{-sine, cosine};
 }

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <numeric>
 #include <optional>
 #include <tuple>
@@ -25,7 +24,7 @@ PointD EndPoint(const std::vector<ChainPiece>& pieces, std::size_t end) {
   return end % 2 == 0 ? piece.start : piece.end;
 }
 
-double SweepRadians(const Curve& arc) { return ArcSweepDeg(arc) * std::numbers::pi / 180.0; }
+double SweepRadians(const Curve& arc) { return geometry::Radians(ArcSweepDeg(arc)); }
 
 // A circle, or an arc of a full turn: a closed chain by itself, whose ends join only those of
 // other full turns.

@@ -63,8 +63,8 @@ struct OffsetPiece {
   std::optional<double> roundStart, roundEnd;
 
   // The angle (radians) at which the path enters or leaves the arc.
-  double EntryAngle() const { return EntryDeg(offset) * pi / 180.0; }
-  double ExitAngle() const { return ExitDeg(offset) * pi / 180.0; }
+  double EntryAngle() const { return geometry::Radians(EntryDeg(offset)); }
+  double ExitAngle() const { return geometry::Radians(ExitDeg(offset)); }
   // Turning counterclockwise positive, in the direction of travel.
   double Travel(double angle) const { return RunsClockwise(offset) ? -angle : angle; }
 
@@ -85,7 +85,7 @@ OffsetPiece OffsetOf(const BasePath& path, std::size_t k, double spacing) {
   if (k < path.arcs.size() && path.arcs[k]) {
     c.arc = true;
     c.offset = OffsetArc(*path.arcs[k], spacing);
-    c.sweep = ArcSweepDeg(c.offset) * pi / 180.0;
+    c.sweep = geometry::Radians(ArcSweepDeg(c.offset));
     c.start = geometry::PointAtAngle(c.offset.centre, c.offset.radius, EntryDeg(c.offset));
     c.end = geometry::PointAtAngle(c.offset.centre, c.offset.radius, ExitDeg(c.offset));
   } else {
