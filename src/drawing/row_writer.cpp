@@ -16,13 +16,12 @@ void OutRowAttributes(const exchange::ExchangeModel& model, exchange::WriterStat
 
 namespace {
 
-// A row's arc is written with its degrees (a circular arc: flatness 1, no tilt), an arc of no
-// sweep not at all, and a whole circle as a circle.
+// What the host is given of a piece (WritesSomething): a row's arc with its degrees (a circular
+// arc: flatness 1, no tilt), and a whole circle as a circle.
 void WritePiece(exchange::WriterState& writer, const RowPiece& piece) {
+  if (!WritesSomething(piece)) return;
   if (!piece.arc) {
     exchange::OutSegment(writer, piece.start.x, piece.start.y, piece.end.x, piece.end.y);
-  } else if (piece.sweep == 0.0) {
-    return;
   } else if (piece.degrees) {
     exchange::OutArc(writer, piece.centre.x, piece.centre.y, piece.radius, piece.degrees->start,
                      piece.degrees->end, 1.0, 0.0);
